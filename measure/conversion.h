@@ -1,0 +1,31 @@
+#pragma once
+// From the entered text, read in the chosen unit, to the base length M: 0.75 times the
+// measurement in screen pixels. Pure: the screen's twips per pixel is passed in.
+
+#include <string_view>
+
+namespace tavrel::measure {
+
+enum class Unit { InchesDecimal = 0, InchesFractions = 1, Millimeter = 2 };
+
+struct Conversion {
+    enum class Status {
+        Ok,             // M is finite and above 0
+        NothingToDraw,  // M is 0, or the text cannot be read in this unit at all
+        TooLarge,       // a value left the 32-bit or single-precision range
+    };
+    Status status = Status::NothingToDraw;
+    float pixels = 0.0f;  // the measurement in screen pixels (valid unless TooLarge)
+    float M = 0.0f;       // the base length (valid unless TooLarge)
+
+    bool operator==(const Conversion&) const = default;
+};
+
+// Numerator over denominator of "a/b", each piece trimmed; 0 whenever that cannot be formed
+// (no "/", a zero denominator, a result beyond single precision).
+float parseFraction(std::string_view text);
+
+// unitIndex outside 0..2 converts nothing and gives NothingToDraw, as when no unit is chosen.
+Conversion convertMeasurement(std::string_view text, int unitIndex, float twipsPerPixelX);
+
+}  // namespace tavrel::measure

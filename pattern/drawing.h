@@ -1,0 +1,38 @@
+#pragma once
+// From the entered text to a plan for the picture, or the reason there is none, and the
+// largest measurement a unit can draw (for the message that refuses a larger one).
+
+#include "conversion.h"
+#include "pattern_plan.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tavrel::pattern {
+
+struct Drawing {
+    measure::Conversion conversion;
+    std::optional<PatternPlan> plan;  // set only when the conversion is Ok and M can be drawn
+
+    bool tooLarge() const
+    {
+        return conversion.status == measure::Conversion::Status::TooLarge ||
+               (conversion.status == measure::Conversion::Status::Ok && !plan);
+    }
+    bool nothingToDraw() const
+    {
+        return conversion.status == measure::Conversion::Status::NothingToDraw;
+    }
+};
+
+Drawing prepareDrawing(std::string_view text, int unitIndex, Screen screen);
+
+// The largest measurement the unit draws, as a user would type it ("91.02"), rounded down so
+// that the text itself is accepted. Empty for an unknown unit.
+std::string largestMeasurementText(int unitIndex, Screen screen);
+
+// "91.02 inches", "2312 millimeters": the largest measurement with its unit.
+std::string largestMeasurementWithUnit(int unitIndex, Screen screen);
+
+}  // namespace tavrel::pattern

@@ -1,0 +1,128 @@
+#include "pattern_plan.h"
+
+#include "text_readings.h"
+
+#include <cmath>
+
+namespace tavrel::pattern {
+namespace {
+
+using measure::roundToInt16;
+using measure::roundToInt32;
+
+// Working values are formed in double and stored in single precision.
+float single(double value) { return static_cast<float>(value); }
+
+// Rounds radius, Y and X in that order, halves to even, and computes the primitive's call.
+std::optional<ArcOp> arcOp(float X, float Y, std::int16_t startAngle, std::int16_t endAngle,
+                           float radius)
+{
+    const auto r = roundToInt16(radius);
+    const auto y = roundToInt16(Y);
+    const auto x = roundToInt16(X);
+    if (!r || !y || !x) return std::nullopt;
+    const ArcArguments arguments{*x, *y, startAngle, endAngle, *r};
+    const auto call = computeArcCall(arguments);
+    if (!call) return std::nullopt;
+    return ArcOp{arguments, *call};
+}
+
+bool addFigure(PatternPlan& plan, float oneHalfM, float halfM)
+{
+    const double M = plan.M;
+    // The stored working values.
+    const float oneHalfPlusM = single(oneHalfM + M);
+    const float oneHalfMinusM = single(oneHalfM - M);
+    const float threeM = single(static_cast<double>(oneHalfM) + oneHalfM);
+    const float zero = single(static_cast<double>(oneHalfM) - oneHalfM);
+    const float twoM = single(static_cast<double>(oneHalfM) + halfM);
+    const float chord9Y = single(2.25 * M + halfM);
+    const float chord12Y = single(2.5 * M + halfM);
+    const float doubleM = single(M + M);
+
+    auto& ops = plan.figure;
+    auto addArc = [&ops](float X, float Y, std::int16_t a1, std::int16_t a2, float radius) {
+        const auto op = arcOp(X, Y, a1, a2, radius);
+        if (op) ops.emplace_back(*op);
+        return op.has_value();
+    };
+
+    ops.emplace_back(LineOp{oneHalfM, halfM, oneHalfM, single(2.75 * M + halfM)});
+    if (!addArc(oneHalfM, halfM, 290, 19, oneHalfM)) return false;
+    if (!addArc(oneHalfM, halfM, 160, 250, oneHalfM)) return false;
+    if (!addArc(oneHalfPlusM, twoM, 190, 243, single(0.85 * M))) return false;
+    if (!addArc(oneHalfMinusM, twoM, 297, 350, single(0.85 * M))) return false;
+    // The small circle touches the line of centres y = 2M from below: its centre lies one
+    // stored radius under that line.
+    const float smallRadius = single(0.1752 * M);
+    if (!addArc(oneHalfM, single(static_cast<double>(smallRadius) + twoM), 5, 175, smallRadius))
+        return false;
+    if (!addArc(threeM, twoM, 92, 139, doubleM)) return false;
+    if (!addArc(zero, twoM, 41, 88, doubleM)) return false;
+    ops.emplace_back(LineOp{single(oneHalfM - 0.61 * M), chord9Y, single(oneHalfM + 0.61 * M), chord9Y});
+    if (!addArc(oneHalfM, chord9Y, 345, 58, plan.M)) return false;
+    if (!addArc(oneHalfM, chord9Y, 122, 195, plan.M)) return false;
+    ops.emplace_back(LineOp{single(oneHalfM - 0.97 * M), chord12Y, single(oneHalfM + 0.97 * M), chord12Y});
+    return true;
+}
+
+void addRuler(PatternPlan& plan, float oneHalfM, float twipsPerPixelX, bool millimeterRuler)
+{
+    const float unitPixels = millimeterRuler ? single(1440.0 / 2.54 / twipsPerPixelX)
+                                             : single(1440.0 / twipsPerPixelX);
+    const std::int16_t first = millimeterRuler ? -2 : -1;
+    const std::int16_t last = millimeterRuler ? 2 : 1;
+    plan.unitWord = millimeterRuler ? "centimeter" : "inch";
+
+    const double M = plan.M;
+    const float tickTop = single(3.5 * M);
+    const float tickBottom = single(3.75 * M);
+    auto tickX = [&](std::int16_t i) {
+        return single(oneHalfM + static_cast<double>(static_cast<float>(i)) * unitPixels);
+    };
+    for (std::int16_t i = first; i <= last; ++i)
+        plan.ruler.push_back({tickX(i), tickTop, tickX(i), tickBottom});
+    plan.ruler.push_back({tickX(first), tickBottom, tickX(last), tickBottom});
+    plan.sentence = "When printed, each division above should measure one " + plan.unitWord;
+}
+
+}  // namespace
+
+int wholePixels(float size)
+{
+    const auto rounded = roundToInt32(size);
+    return rounded && *rounded > 0 ? *rounded : 0;
+}
+
+std::optional<PatternPlan> planPattern(float M, Screen screen, bool millimeterRuler)
+{
+    if (!(M > 0.0f) || !std::isfinite(M)) return std::nullopt;
+    PatternPlan plan;
+    plan.M = M;
+    const double m = M;
+    const float oneHalfM = single(1.5 * m);
+    const float halfM = single(0.5 * m);
+
+    plan.pictureMoveWidth = single(2.0 * oneHalfM + 1);
+    plan.pictureMoveHeight = single(4.2 * m);
+    plan.pictureWidth = wholePixels(plan.pictureMoveWidth);
+    plan.pictureHeight = wholePixels(plan.pictureMoveHeight);
+
+    plan.labelMoveTop = single(3.8 * m);
+    plan.labelMoveHeight = single(4.2 * m - 3.8 * m);
+    plan.labelTop = wholePixels(plan.labelMoveTop);
+    plan.labelWidth = plan.pictureWidth;  // the picture's inner width: it has no border
+    plan.labelHeight = wholePixels(plan.labelMoveHeight);
+
+    const auto width = roundToInt32((plan.pictureWidth + 100.0) * screen.twipsPerPixelX);
+    const auto height = roundToInt32((plan.pictureHeight + 204.0) * screen.twipsPerPixelY);
+    if (!width || !height) return std::nullopt;
+    plan.windowWidth = *width > kMinimumWindowWidth ? *width : kMinimumWindowWidth;
+    plan.windowHeight = *height;
+
+    if (!addFigure(plan, oneHalfM, halfM)) return std::nullopt;
+    addRuler(plan, oneHalfM, screen.twipsPerPixelX, millimeterRuler);
+    return plan;
+}
+
+}  // namespace tavrel::pattern

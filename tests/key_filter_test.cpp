@@ -1,0 +1,41 @@
+#include "key_filter.h"
+
+#include <gtest/gtest.h>
+
+using tavrel::measure::filterKey;
+
+namespace {
+
+struct KeyCase {
+    int key;
+    const char* text;
+    int unit;
+    bool accepted;
+};
+
+class KeyFilter : public testing::TestWithParam<KeyCase> {};
+
+TEST_P(KeyFilter, FollowsTheTable)
+{
+    const auto& c = GetParam();
+    EXPECT_EQ(filterKey(c.key, c.text, c.unit), c.accepted ? c.key : 0)
+        << "key " << c.key << " text '" << c.text << "' unit " << c.unit;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryRow, KeyFilter,
+    testing::Values(
+        KeyCase{8, "", 0, true}, KeyCase{8, "", 1, true}, KeyCase{8, "12", 2, true},
+        KeyCase{' ', "", 1, false}, KeyCase{' ', "2", 1, true}, KeyCase{' ', "2 1", 1, false},
+        KeyCase{' ', "2", 0, false}, KeyCase{' ', "2", 2, false}, KeyCase{'.', "", 0, true},
+        KeyCase{'.', "", 2, true}, KeyCase{'.', "1.", 1, false}, KeyCase{'.', "1/2", 1, true},
+        KeyCase{'/', "", 1, true}, KeyCase{'/', "1/", 1, false}, KeyCase{'/', "1", 0, false},
+        KeyCase{'/', "1", 2, false}, KeyCase{'0', "", 0, true}, KeyCase{'9', "1.5", 2, true},
+        KeyCase{13, "1", 0, false}, KeyCase{22, "1", 1, false}, KeyCase{0, "", 0, false},
+        KeyCase{7, "", 0, false}, KeyCase{9, "", 0, false}, KeyCase{'-', "", 0, false},
+        KeyCase{',', "1", 2, false}, KeyCase{'a', "", 1, false}, KeyCase{'e', "1", 0, false},
+        KeyCase{127, "", 0, false}, KeyCase{0xE9, "", 0, false}, KeyCase{255, "", 1, false},
+        // No unit chosen yet: digits still pass, the fraction characters do not.
+        KeyCase{'5', "", -1, true}, KeyCase{'/', "", -1, false}));
+
+}  // namespace

@@ -1,0 +1,76 @@
+#include "text_readings.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+using namespace tavrel::measure;
+
+namespace {
+
+TEST(NumericPrefix, ReadsTheLeadingNumberAndSkipsBlanks)
+{
+    struct Case {
+        const char* text;
+        double value;
+    };
+    for (const Case& c : {Case{"", 0}, Case{".", 0}, Case{"/2", 0}, Case{"12", 12},
+                          Case{"2.5", 2.5}, Case{".5", 0.5}, Case{"5.", 5}, Case{"1.5.3", 1.5},
+                          Case{"3/4", 3}, Case{" 1 2 3", 123}, Case{"\t4\n2", 42},
+                          Case{"7abc", 7}, Case{"-5", 0}, Case{"1e3", 1}, Case{"+2", 0},
+                          Case{"0.1", 0.1}, Case{"00012", 12}}) {
+        EXPECT_EQ(numericPrefix(c.text), c.value) << "'" << c.text << "'";
+    }
+    EXPECT_EQ(numericPrefix(std::string(400, '9')), std::numeric_limits<double>::infinity());
+}
+
+TEST(StrictReading, AcceptsOnlyOneWholeDecimalNumber)
+{
+    struct Case {
+        const char* text;
+        std::optional<double> value;
+    };
+    for (const Case& c : {Case{"25.4", 25.4}, Case{" 10 ", 10.0}, Case{".5", 0.5},
+                          Case{"5.", 5.0}, Case{".", std::nullopt}, Case{"", std::nullopt},
+                          Case{"1 2", std::nullopt}, Case{"1.2.3", std::nullopt},
+                          Case{"-5", std::nullopt}, Case{"1e3", std::nullopt},
+                          Case{"1/2", std::nullopt}, Case{"12a", std::nullopt}}) {
+        EXPECT_EQ(strictReading(c.text), c.value) << "'" << c.text << "'";
+    }
+}
+
+TEST(SplitAt, KeepsEmptyPiecesButTheEmptyTextHasNone)
+{
+    using Pieces = std::vector<std::string_view>;
+    EXPECT_EQ(splitAt("", ' '), Pieces{});
+    EXPECT_EQ(splitAt("12", ' '), Pieces{"12"});
+    EXPECT_EQ(splitAt(" 3", ' '), (Pieces{"", "3"}));
+    EXPECT_EQ(splitAt("1/2/", '/'), (Pieces{"1", "2", ""}));
+}
+
+TEST(TrimSpaces, RemovesOnlySpaces)
+{
+    EXPECT_EQ(trimSpaces("  1 2  "), "1 2");
+    EXPECT_EQ(trimSpaces("\t1 "), "\t1");
+    EXPECT_EQ(trimSpaces("   "), "");
+}
+
+TEST(Rounding, HalvesGoToEvenAndRangesAreChecked)
+{
+    EXPECT_EQ(roundToInt32(2.5), 2);
+    EXPECT_EQ(roundToInt32(3.5), 4);
+    EXPECT_EQ(roundToInt32(-2.5), -2);
+    EXPECT_EQ(roundToInt32(2147483647.4), 2147483647);
+    EXPECT_EQ(roundToInt32(2147483647.5), std::nullopt);
+    EXPECT_EQ(roundToInt32(-2147483648.5), -2147483647 - 1);
+    EXPECT_EQ(roundToInt32(std::nan("")), std::nullopt);
+    EXPECT_EQ(roundToInt16(7.5), 8);
+    EXPECT_EQ(roundToInt16(32767.5), std::nullopt);
+    EXPECT_EQ(roundToInt16(-32768.5), -32768);
+    EXPECT_EQ(toSingle(1e39), std::nullopt);
+    EXPECT_EQ(toSingle(std::numeric_limits<double>::infinity()), std::nullopt);
+    EXPECT_EQ(toSingle(0.1), 0.1f);
+}
+
+}  // namespace
