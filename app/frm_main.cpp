@@ -1,0 +1,312 @@
+#include "frm_main.h"
+
+#include "drawing.h"
+#include "key_filter.h"
+#include "message_pump.h"
+#include "screen_metrics.h"
+#include "window_metrics.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cmath>
+
+namespace tavrel::app {
+namespace {
+
+// Stored layout of the window, in twips.
+struct TwipRect {
+    int left, top, width, height;
+};
+constexpr int kClientWidthTwips = 6495;
+constexpr int kClientHeightTwips = 1440;
+constexpr int kUnitChosenHeightTwips = 2250;
+
+QRect pixelsOf(const TwipRect& r)
+{
+    const float x = platform::twipsPerPixelX();
+    const float y = platform::twipsPerPixelY();
+    return QRect(std::lround(r.left / x), std::lround(r.top / y), std::lround(r.width / x),
+                 std::lround(r.height / y));
+}
+
+template <typename Widget>
+Widget* place(Widget* widget, const char* name, const TwipRect& twips)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(pixelsOf(twips));
+    return widget;
+}
+
+// The character code the old toolkit gave a key: Backspace 8, Enter 13, Ctrl+letter the control
+// codes 1 to 26, Latin-1 characters their own code. -1: the key has no character (arrows,
+// Delete, F1 ...) and is not filtered; 0: a character outside Latin-1, discarded.
+int characterCode(const QKeyEvent& event)
+{
+    const int key = event.key();
+    if (key == Qt::Key_Backspace) return 8;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) return 13;
+    if (event.modifiers() & Qt::ControlModifier) {
+        if (key >= Qt::Key_A && key <= Qt::Key_Z) return key - Qt::Key_A + 1;
+    }
+    const QString text = event.text();
+    if (text.isEmpty()) return -1;
+    if (text.size() != 1) return 0;
+    const char16_t unit = text.at(0).unicode();
+    return unit <= 255 ? unit : 0;
+}
+
+}  // namespace
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName("frmMain");
+    setWindowTitle("Tavrel");
+    auto* client = new QWidget(this);
+    client->setObjectName("client");
+    setCentralWidget(client);
+    createControls(client);
+    createMenus();
+
+    const QRect clientPixels = pixelsOf({0, 0, kClientWidthTwips, kClientHeightTwips});
+    resize(clientPixels.width(), clientPixels.height() + menuBar()->sizeHint().height());
+    widthTwips_ = std::lround(width() * platform::twipsPerPixelX());
+    heightTwips_ = std::lround(height() * platform::twipsPerPixelY());
+}
+
+void frmMain::createControls(QWidget* client)
+{
+    txtMeasure = place(new QLineEdit(client), "txtMeasure", {2760, 720, 1695, 405});
+    const char* captions[] = {"Inches (Decimal)", "Inches (Fractions)", "Millimeter"};
+    const char* names[] = {"optMeasureType(0)", "optMeasureType(1)", "optMeasureType(2)"};
+    auto* group = new QButtonGroup(this);
+    for (int i = 0; i < 3; ++i) {
+        optMeasureType[i] =
+            place(new QRadioButton(captions[i], client), names[i], {600, 120 + 360 * i, 1695, 375});
+        group->addButton(optMeasureType[i], i);
+    }
+    cmdPrint = place(new QPushButton("Print Pattern", client), "cmdPrint", {4800, 120, 1455, 495});
+    picPattern = place(new platform::PictureBox(client), "picPattern", {600, 1500, 5295, 1215});
+    lblScale = place(new QLabel(picPattern), "lblScale", {120, 840, 4935, 375});
+    lblInfo = place(new QLabel("Label1", client), "lblInfo", {2760, 120, 1695, 495});
+    lblTooLarge = new QLabel(client);
+    lblTooLarge->setObjectName("lblTooLarge");
+
+    lblScale->setAutoFillBackground(true);
+    lblScale->setPalette(QPalette(Qt::black, Qt::white));
+    lblScale->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblScale->setWordWrap(true);
+    txtMeasure->hide();
+    lblInfo->hide();
+    cmdPrint->setEnabled(false);
+    picPattern->setFocusPolicy(Qt::NoFocus);
+
+    lblTooLarge->setWordWrap(true);
+    lblTooLarge->setStyleSheet(
+        "QLabel { background: #fff8c4; color: black; border: 1px solid #b0a040; padding: 2px; }");
+    lblTooLarge->hide();
+
+    setTabOrder(cmdPrint, optMeasureType[0]);
+    setTabOrder(optMeasureType[0], optMeasureType[1]);
+    setTabOrder(optMeasureType[1], optMeasureType[2]);
+    setTabOrder(optMeasureType[2], txtMeasure);
+
+    connect(group, &QButtonGroup::idClicked, this, &frmMain::optMeasureType_Click);
+    connect(txtMeasure, &QLineEdit::textChanged, this, &frmMain::txtMeasure_Change);
+    txtMeasure->installEventFilter(this);
+}
+
+void frmMain::createMenus()
+{
+    mnuFile = menuBar()->addMenu("&File");
+    mnuFile->setObjectName("mnuFile");
+    mnuFilePrint = mnuFile->addAction("&Print");
+    mnuFilePrint->setObjectName("mnuFilePrint");
+    mnuFilePrint->setEnabled(false);
+    mnuFileSep1 = mnuFile->addSeparator();
+    mnuFileSep1->setObjectName("mnuFileSep1");
+    mnuFileExit = mnuFile->addAction("E&xit");
+    mnuFileExit->setObjectName("mnuFileExit");
+
+    mnuHelp = menuBar()->addMenu("&Help");
+    mnuHelp->setObjectName("mnuHelp");
+    mnuHelpContent = mnuHelp->addAction("&Content");
+    mnuHelpContent->setObjectName("mnuHelpContent");
+    mnuHelpSep1 = mnuHelp->addSeparator();
+    mnuHelpSep1->setObjectName("mnuHelpSep1");
+    mnuHelpAbout = mnuHelp->addAction("&About");
+    mnuHelpAbout->setObjectName("mnuHelpAbout");
+
+    connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
+    connect(mnuHelpContent, &QAction::triggered, this, &frmMain::mnuHelpContent_Click);
+    connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
+}
+
+void frmMain::Form_Load() {}
+
+void frmMain::setWidth(int twips)
+{
+    widthTwips_ = twips;
+    platform::setOuterSizeTwips(*this, widthTwips_, heightTwips_);
+}
+
+void frmMain::setHeight(int twips)
+{
+    heightTwips_ = twips;
+    platform::setOuterSizeTwips(*this, widthTwips_, heightTwips_);
+}
+
+int frmMain::selectedUnit() const
+{
+    int unit = -1;
+    for (int i = 0; i < 3; ++i)
+        if (optMeasureType[i]->isChecked()) unit = i;
+    return unit;
+}
+
+measure::Conversion frmMain::GetMeasurement() const
+{
+    return measure::convertMeasurement(txtMeasure->text().toStdString(), selectedUnit(),
+                                       platform::twipsPerPixelX());
+}
+
+float frmMain::ParseFraction(const QString& text) const
+{
+    return measure::parseFraction(text.toStdString());
+}
+
+bool frmMain::DrawArc(platform::DeviceContext& hdc, std::int16_t X, std::int16_t Y,
+                      std::int16_t StartAngle, std::int16_t EndAngle, std::int16_t radius)
+{
+    const auto call = pattern::computeArcCall({X, Y, StartAngle, EndAngle, radius});
+    if (!call) return false;
+    if (call->kind == pattern::ArcCall::Kind::Ellipse)
+        return hdc.Ellipse(call->left, call->top, call->right, call->bottom);
+    return hdc.Arc(call->left, call->top, call->right, call->bottom, call->xStart, call->yStart,
+                   call->xEnd, call->yEnd);
+}
+
+// A text change that arrives while pending messages are processed is not drawn inside the
+// running drawing: that one finishes with its own M, and the newest text is drawn right after.
+void frmMain::DrawPattern()
+{
+    if (drawing_) {
+        redrawPending_ = true;
+        return;
+    }
+    drawing_ = true;
+    do {
+        redrawPending_ = false;
+        drawOnce();
+    } while (redrawPending_ && !txtMeasure->text().isEmpty());
+    drawing_ = false;
+}
+
+void frmMain::drawOnce()
+{
+    const pattern::Screen screen{platform::twipsPerPixelX(), platform::twipsPerPixelY()};
+    const measure::Conversion conversion = GetMeasurement();
+    const bool millimeterRuler = optMeasureType[2]->isChecked();
+    // Whether M can be drawn at all is known before anything changes.
+    const auto plan = conversion.status == measure::Conversion::Status::Ok
+                          ? pattern::planPattern(conversion.M, screen, millimeterRuler)
+                          : std::nullopt;
+    const bool tooLarge = conversion.status == measure::Conversion::Status::TooLarge ||
+                          (conversion.status == measure::Conversion::Status::Ok && !plan);
+    if (tooLarge) {
+        showTooLargeNotice();
+        return;
+    }
+    lblTooLarge->hide();
+    BaseLength_ = conversion.M;
+    if (BaseLength_ == 0.0f) return;
+
+    picPattern->Move(plan->pictureLeft, plan->pictureTop, plan->pictureMoveWidth,
+                     plan->pictureMoveHeight);
+    lblScale->setGeometry(plan->labelLeft, plan->labelTop, picPattern->ScaleWidth(),
+                          plan->labelHeight);
+    platform::processPendingMessages();
+
+    widthTwips_ = plan->windowWidth;
+    setHeight(plan->windowHeight);
+
+    picPattern->Cls();
+    for (const pattern::Operation& op : plan->figure) {
+        if (const auto* line = std::get_if<pattern::LineOp>(&op)) {
+            picPattern->Line(line->x1, line->y1, line->x2, line->y2);
+        } else {
+            const pattern::ArcArguments& a = std::get<pattern::ArcOp>(op).arguments;
+            DrawArc(picPattern->hDC(), a.X, a.Y, a.StartAngle, a.EndAngle, a.radius);
+        }
+    }
+    for (const pattern::LineOp& tick : plan->ruler) picPattern->Line(tick.x1, tick.y1, tick.x2, tick.y2);
+    lblScale->setText(QString::fromStdString(plan->sentence));
+}
+
+void frmMain::showTooLargeNotice()
+{
+    const pattern::Screen screen{platform::twipsPerPixelX(), platform::twipsPerPixelY()};
+    const std::string largest = pattern::largestMeasurementWithUnit(selectedUnit(), screen);
+    lblTooLarge->setText(QString("Too large to draw. The largest measurement is %1.")
+                             .arg(QString::fromStdString(largest)));
+    const QRect box = txtMeasure->geometry();
+    lblTooLarge->setGeometry(box.left(), box.bottom() + 2, 240, lblTooLarge->heightForWidth(240));
+    lblTooLarge->show();
+    lblTooLarge->raise();
+}
+
+void frmMain::optMeasureType_Click(int Index)
+{
+    if (Index == 0 || Index == 1) lblInfo->setText("Enter the measurement in inches");
+    if (Index == 2) lblInfo->setText("Enter the measurement in millimeters");
+    setHeight(kUnitChosenHeightTwips);
+    lblInfo->setVisible(true);
+    txtMeasure->setText(QString());
+    txtMeasure->setVisible(true);
+    txtMeasure->setFocus();
+}
+
+void frmMain::txtMeasure_KeyPress(int& KeyAscii)
+{
+    KeyAscii = measure::filterKey(KeyAscii, txtMeasure->text().toStdString(), selectedUnit());
+}
+
+void frmMain::txtMeasure_Change()
+{
+    if (!txtMeasure->text().isEmpty()) {
+        DrawPattern();
+        cmdPrint->setEnabled(true);
+        mnuFilePrint->setEnabled(true);
+    } else {
+        lblTooLarge->hide();
+        cmdPrint->setEnabled(false);
+        mnuFilePrint->setEnabled(false);
+    }
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtMeasure && event->type() == QEvent::KeyPress) {
+        int code = characterCode(*static_cast<QKeyEvent*>(event));
+        if (code < 0) return false;
+        if (code > 0) txtMeasure_KeyPress(code);
+        return code == 0;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event) { QMainWindow::keyPressEvent(event); }
+
+void frmMain::mnuFileExit_Click() { close(); }
+
+void frmMain::mnuHelpContent_Click() {}
+
+void frmMain::mnuHelpAbout_Click() {}
+
+}  // namespace tavrel::app

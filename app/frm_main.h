@@ -1,0 +1,90 @@
+#pragma once
+// The main window: the unit buttons, the measurement box, the pattern and its scale sentence,
+// the print button and the menus. It wires controls to the pure code and applies results.
+
+#include "arc_call.h"
+#include "conversion.h"
+#include "picture_box.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+class QAction;
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+
+namespace tavrel::app {
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+
+    void Form_Load();
+
+    // The arc primitive on a device context; false (nothing drawn) when a 16-bit step overflows.
+    bool DrawArc(platform::DeviceContext& hdc, std::int16_t X, std::int16_t Y,
+                 std::int16_t StartAngle, std::int16_t EndAngle, std::int16_t radius);
+
+    float BaseLength() const { return BaseLength_; }
+
+    // The window's outer size in twips, as last requested.
+    int Width() const { return widthTwips_; }
+    int Height() const { return heightTwips_; }
+    void setWidth(int twips);
+    void setHeight(int twips);
+
+    // Controls, named as the program's documentation names them.
+    std::array<QRadioButton*, 3> optMeasureType{};
+    QLineEdit* txtMeasure = nullptr;
+    QLabel* lblInfo = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    platform::PictureBox* picPattern = nullptr;
+    QLabel* lblScale = nullptr;
+    QLabel* lblTooLarge = nullptr;
+    QMenu* mnuFile = nullptr;
+    QAction* mnuFilePrint = nullptr;
+    QAction* mnuFileSep1 = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHelpContent = nullptr;
+    QAction* mnuHelpSep1 = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+
+    // Event handlers.
+    void optMeasureType_Click(int Index);
+    void txtMeasure_KeyPress(int& KeyAscii);
+    void txtMeasure_Change();
+    void mnuFileExit_Click();
+    void mnuHelpContent_Click();
+    void mnuHelpAbout_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    measure::Conversion GetMeasurement() const;
+    float ParseFraction(const QString& text) const;
+    void DrawPattern();
+    void drawOnce();
+    int selectedUnit() const;
+    void showTooLargeNotice();
+    void createControls(QWidget* client);
+    void createMenus();
+
+    float BaseLength_ = 0.0f;
+    int widthTwips_ = 0;
+    int heightTwips_ = 0;
+    bool drawing_ = false;
+    bool redrawPending_ = false;
+};
+
+}  // namespace tavrel::app
