@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tavrel::app {
@@ -98,6 +99,12 @@ void frmMain::createControls(QWidget* client)
     lblTooLarge = new QLabel(client);
     lblTooLarge->setObjectName("lblTooLarge");
 
+    // The old toolkit's captions were narrower; let them show whole where the layout has room.
+    for (QRadioButton* option : optMeasureType)
+        option->resize(std::clamp(option->sizeHint().width(), option->width(),
+                                  lblInfo->x() - option->x() - 4),
+                       option->height());
+    lblInfo->setWordWrap(true);
     lblScale->setAutoFillBackground(true);
     lblScale->setPalette(QPalette(Qt::black, Qt::white));
     lblScale->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
