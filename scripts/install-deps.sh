@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs from Debian's archive whatever is still missing to build, run and test Tavrel.
+# Safe to run again: with everything present it changes nothing and asks for nothing.
+set -euo pipefail
+
+packages=(
+    # Building the program and its benchmarks
+    cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev libpng-dev
+    libgtest-dev libbenchmark-dev
+    # End-to-end tests: a virtual screen, real X input, screenshots, reading PDF pages
+    xvfb xauth xdotool imagemagick poppler-utils
+    # Printing tests go through a real spooler with a PDF printer
+    cups printer-driver-cups-pdf
+    # Peak memory of a whole run
+    time
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    [[ $status == installed ]] || missing+=("$package")
+done
+
+if ((${#missing[@]} == 0)); then
+    echo "install-deps: all ${#packages[@]} packages are installed"
+    exit 0
+fi
+
+as_root=()
+if ((EUID != 0)); then
+    if ! command -v sudo >/dev/null; then
+        echo "install-deps: need root to install: ${missing[*]} (run as root or install sudo)" >&2
+        exit 1
+    fi
+    as_root=(sudo)
+fi
+
+echo "install-deps: installing ${missing[*]}"
+apt_get=("${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -q -y -o DPkg::Lock::Timeout=600)
+"${apt_get[@]}" update
+"${apt_get[@]}" install "${missing[@]}"
