@@ -32,62 +32,16 @@ esac
 log_dir=$root/$build_dir/Testing/services
 mkdir -p "$log_dir"
 
-# Services this run started, stopped on any exit; services already running are left alone.
-started_pids=()
-stop_services() {
-    local pid
-    for pid in "${started_pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
-    started_pids=()
-}
+source "$root/scripts/services.sh"
 trap stop_services EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-wait_until() {
-    local what=$1
-    shift
-    for _ in $(seq 100); do
-        if "$@" >/dev/null 2>&1; then return 0; fi
-        sleep 0.1
-    done
-    echo "test.sh: $what did not come up; see $log_dir" >&2
-    return 1
-}
-
-# A virtual X server for the end-to-end tests; it picks a free display number itself.
-start_xvfb() {
-    local display_file=$log_dir/xvfb.display
-    rm -f "$display_file"
-    Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp -noreset \
-        3>"$display_file" >"$log_dir/xvfb.log" 2>&1 &
-    started_pids+=($!)
-    wait_until "Xvfb" test -s "$display_file"
-    export TAVREL_E2E_DISPLAY=:$(head -n1 "$display_file")
-    echo "test.sh: Xvfb on display $TAVREL_E2E_DISPLAY for the end-to-end tests"
-}
-
-# The print spooler with a cups-pdf queue as the default printer; each user's jobs land in
-# that user's ~/PDF. The spooler and its queues belong to root.
-as_root=()
-((EUID == 0)) || as_root=(sudo)
-start_cups() {
-    if lpstat -r 2>/dev/null | grep -q 'is running'; then
-        echo "test.sh: CUPS already running, using it"
-    else
-        setsid "${as_root[@]}" /usr/sbin/cupsd -f >"$log_dir/cupsd.log" 2>&1 &
-        started_pids+=($!)
-        wait_until "cupsd" sh -c "lpstat -r | grep -q 'is running'"
-    fi
-    "${as_root[@]}" lpadmin -p PDF -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E
-    lpoptions -d PDF >/dev/null
-    echo "test.sh: $(lpstat -d)"
-}
-
-start_xvfb
-start_cups
+start_xvfb "$log_dir"
+export TAVREL_E2E_DISPLAY=$XVFB_DISPLAY
+echo "test.sh: Xvfb on display $TAVREL_E2E_DISPLAY for the end-to-end tests"
+start_cups "$log_dir"
+echo "test.sh: CUPS running, $(lpstat -d)"
 
 # Most GUI tests set Qt's offscreen platform themselves; only the end-to-end tests take
 # TAVREL_E2E_DISPLAY, so no other test can reach the X server by accident.
@@ -99,6 +53,6 @@ ctest --test-dir "$root/$build_dir" --output-on-failure --no-tests=error -j2 | t
     status=$?
 stop_services
 
-# CTest's own closing line, last, so that it is the line a reader of the log meets first.
+# CTest's closing line once more, so that the log ends with it rather than with the services.
 grep -E 'tests passed|No tests were found' "$summary" | tail -n1 || echo "ctest ended with status $status"
 exit "$status"
