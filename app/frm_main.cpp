@@ -1,13 +1,18 @@
 #include "frm_main.h"
 
 #include "drawing.h"
+#include "frm_about.h"
+#include "help_path.h"
+#include "help_viewer.h"
 #include "key_filter.h"
 #include "message_pump.h"
+#include "pattern_picture.h"
 #include "screen_metrics.h"
 #include "window_metrics.h"
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,6 +74,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("frmMain");
     setWindowTitle("Tavrel");
+    setWindowIcon(patternIcon());
     auto* client = new QWidget(this);
     client->setObjectName("client");
     setCentralWidget(client);
@@ -155,7 +161,11 @@ void frmMain::createMenus()
     connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
 }
 
-void frmMain::Form_Load() {}
+void frmMain::Form_Load()
+{
+    const std::string folder = QCoreApplication::applicationDirPath().toStdString();
+    platform::setHelpFilePath(QString::fromStdString(helpFilePath(folder)));
+}
 
 void frmMain::setWidth(int twips)
 {
@@ -308,12 +318,26 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmMain::keyPressEvent(QKeyEvent* event) { QMainWindow::keyPressEvent(event); }
+// F1 reaches the window from whichever control has the focus, none of which uses it.
+void frmMain::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        platform::showHelp(this);
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
 
 void frmMain::mnuFileExit_Click() { close(); }
 
-void frmMain::mnuHelpContent_Click() {}
+// Behaves exactly like pressing F1: the key is queued and handled after this returns.
+void frmMain::mnuHelpContent_Click() { platform::queueKeyPress(Qt::Key_F1, this); }
 
-void frmMain::mnuHelpAbout_Click() {}
+void frmMain::mnuHelpAbout_Click()
+{
+    auto* about = new frmAbout(this);  // deletes itself when closed
+    about->Form_Load();
+    about->exec();
+}
 
 }  // namespace tavrel::app

@@ -1,0 +1,141 @@
+#include "frm_about.h"
+
+#include "build_info.h"
+#include "pattern_picture.h"
+#include "screen_metrics.h"
+#include "shell.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace tavrel::app {
+namespace {
+
+const QColor kDialogGrey(0xE0, 0xE0, 0xE0);
+
+int pixelsX(int twips) { return std::lround(twips / platform::twipsPerPixelX()); }
+int pixelsY(int twips) { return std::lround(twips / platform::twipsPerPixelY()); }
+
+template <typename Widget>
+Widget* place(Widget* widget, const char* name, int left, int top, int width, int height)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(pixelsX(left), pixelsY(top), pixelsX(width), pixelsY(height));
+    return widget;
+}
+
+QLabel* greyLabel(QWidget* parent, const char* name, int left, int top, int width, int height)
+{
+    auto* label = place(new QLabel(parent), name, left, top, width, height);
+    label->setAutoFillBackground(true);
+    label->setPalette(QPalette(Qt::black, kDialogGrey));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+}  // namespace
+
+frmAbout::frmAbout(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName("frmAbout");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(patternIcon());
+    setAutoFillBackground(true);
+    setPalette(QPalette(Qt::black, kDialogGrey));
+    setFixedSize(pixelsX(5280), pixelsY(3795));
+    move(pixelsX(2340), pixelsY(1935));
+
+    picIcon = place(new QLabel(this), "picIcon", 240, 240, 1275, 1305);
+    picIcon->setPixmap(patternPicture({85, 87}));
+    picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picIcon->setFocusPolicy(Qt::StrongFocus);
+
+    lblTitle = greyLabel(this, "lblTitle", 1800, 152, 3285, 1080);
+    lblTitle->setText("Tavrel Maker");
+    QFont titleFont("MS Sans Serif", 24, QFont::Bold);
+    lblTitle->setFont(titleFont);
+    lblTitle->setWordWrap(true);
+
+    lblVersion = greyLabel(this, "lblVersion", 1800, 1320, 3405, 225);
+    lblDescription = greyLabel(this, "lblDescription", 240, 1800, 4845, 930);
+    Label1 = greyLabel(this, "Label1", 240, 2850, 3375, 975);
+
+    txtLink = place(new QLineEdit(QString(build::kAuthorEmail), this), "txtLink", 447, 3420, 1695, 285);
+    txtLink->setReadOnly(true);
+    txtLink->setFrame(false);
+    QFont linkFont("MS Sans Serif");
+    linkFont.setPointSizeF(8.25);
+    linkFont.setUnderline(true);
+    txtLink->setFont(linkFont);
+    txtLink->setPalette(QPalette(QColor(0, 0, 255), kDialogGrey, kDialogGrey, kDialogGrey,
+                                 kDialogGrey, QColor(0, 0, 255), kDialogGrey));
+    txtLink->setCursor(Qt::PointingHandCursor);
+    txtLink->setMouseTracking(true);
+    txtLink->installEventFilter(this);
+
+    cmdOK = place(new QPushButton("OK", this), "cmdOK", 3720, 3000, 1260, 585);
+    cmdOK->setDefault(true);
+    cmdOK->setAutoDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+
+    // The tab order of the stored layout: OK first, so it has the focus when the box opens.
+    setTabOrder(cmdOK, picIcon);
+    setTabOrder(picIcon, txtLink);
+    cmdOK->setFocus();
+}
+
+void frmAbout::Form_Load()
+{
+    setWindowTitle("About Tavrel Maker");
+    lblVersion->setText(QString("Version %1.%2.%3")
+                            .arg(build::kVersionMajor)
+                            .arg(build::kVersionMinor)
+                            .arg(build::kVersionPatch));
+    lblDescription->setText(QString("\r\n  %1\r\n  %2")
+                                .arg(QString(build::kCreditLine1), QString(build::kCreditLine2)));
+    Label1->setText(QString("Written by: ") + build::kAuthorName + "\r\n\r\n" +
+                    "Please send comments and suggestions " + "\r\n" + "to ");
+}
+
+// Esc reaches reject(), Enter the default button: both end here and close the box.
+void frmAbout::cmdOK_Click() { accept(); }
+
+void frmAbout::txtLink_Click()
+{
+    platform::openMailTo(txtLink->text());
+    picIcon->setFocus();
+}
+
+// Holds the mouse while the pointer is over the link (edges included), so that the first
+// move off it still arrives here and lets go.
+void frmAbout::txtLink_MouseMove(int X, int Y)
+{
+    if (X < 0 || Y < 0 || X > txtLink->width() || Y > txtLink->height()) {
+        txtLink->releaseMouse();
+        return;
+    }
+    if (QWidget::mouseGrabber() != txtLink) txtLink->grabMouse();
+}
+
+bool frmAbout::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtLink) {
+        if (event->type() == QEvent::MouseMove) {
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            txtLink_MouseMove(at.x(), at.y());
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton && txtLink->rect().contains(mouse->position().toPoint()))
+                txtLink_Click();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace tavrel::app

@@ -1,0 +1,37 @@
+#include "pattern_picture.h"
+
+#include "pattern_image.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace tavrel::app {
+
+QPixmap patternPicture(QSize size)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::white);
+    // The figure spans 3M across and reaches down to 3.25M; keep a pixel of margin.
+    const float M = std::max(1.0f, std::min((size.width() - 2) / 3.0f, (size.height() - 2) / 3.25f));
+    const auto plan = pattern::planPattern(M, pattern::Screen{}, false);
+    if (!plan) return pixmap;
+    pattern::PatternPlan figureOnly = *plan;
+    figureOnly.ruler.clear();
+    const platform::PersistentImage image = patternImage(figureOnly);
+
+    QPainter painter(&pixmap);
+    painter.translate((size.width() - 3.0 * M) / 2.0, (size.height() - 3.25 * M) / 2.0);
+    platform::replay(image, painter, QRectF(-1, -1, 3 * M + 2, 3.25 * M + 2),
+                     platform::LineWidth::OneDevicePixel);
+    return pixmap;
+}
+
+QIcon patternIcon()
+{
+    QIcon icon;
+    for (const int side : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(patternPicture({side, side}));
+    return icon;
+}
+
+}  // namespace tavrel::app
