@@ -7,6 +7,7 @@
 #include "key_filter.h"
 #include "message_pump.h"
 #include "pattern_picture.h"
+#include "printer.h"
 #include "screen_metrics.h"
 #include "window_metrics.h"
 
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -132,6 +134,7 @@ void frmMain::createControls(QWidget* client)
 
     connect(group, &QButtonGroup::idClicked, this, &frmMain::optMeasureType_Click);
     connect(txtMeasure, &QLineEdit::textChanged, this, &frmMain::txtMeasure_Change);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmMain::cmdPrint_Click);
     txtMeasure->installEventFilter(this);
 }
 
@@ -156,6 +159,7 @@ void frmMain::createMenus()
     mnuHelpAbout = mnuHelp->addAction("&About");
     mnuHelpAbout->setObjectName("mnuHelpAbout");
 
+    connect(mnuFilePrint, &QAction::triggered, this, &frmMain::mnuFilePrint_Click);
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
     connect(mnuHelpContent, &QAction::triggered, this, &frmMain::mnuHelpContent_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
@@ -287,6 +291,25 @@ void frmMain::optMeasureType_Click(int Index)
     txtMeasure->setText(QString());
     txtMeasure->setVisible(true);
     txtMeasure->setFocus();
+}
+
+void frmMain::cmdPrint_Click() { PrintPattern(); }
+void frmMain::mnuFilePrint_Click() { PrintPattern(); }
+
+// The picture at natural size, 250 twips in from the printable area's corner. A job that did
+// not go out is said so; nothing else changes.
+void frmMain::PrintPattern()
+{
+    constexpr double kPlacementTwips = 250.0f;
+    const platform::PrintOutcome outcome = platform::printOnDefaultPrinter(
+        picPattern->Image(), platform::twipsPerPixelX(), platform::twipsPerPixelY(),
+        kPlacementTwips);
+    if (outcome.sent) return;
+    auto* box = new QMessageBox(QMessageBox::Warning, "Print Pattern", outcome.problem,
+                                QMessageBox::Ok, this);
+    box->setObjectName("printMessage");
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void frmMain::txtMeasure_KeyPress(int& KeyAscii)

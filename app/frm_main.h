@@ -62,6 +62,8 @@ public:
     void optMeasureType_Click(int Index);
     void txtMeasure_KeyPress(int& KeyAscii);
     void txtMeasure_Change();
+    void cmdPrint_Click();
+    void mnuFilePrint_Click();
     void mnuFileExit_Click();
     void mnuHelpContent_Click();
     void mnuHelpAbout_Click();
@@ -74,6 +76,7 @@ private:
     measure::Conversion GetMeasurement() const;
     float ParseFraction(const QString& text) const;
     void DrawPattern();
+    void PrintPattern();
     void drawOnce();
     int selectedUnit() const;
     void showTooLargeNotice();
