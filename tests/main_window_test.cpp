@@ -1,0 +1,381 @@
+#include "conversion.h"
+#include "frm_main.h"
+#include "help_viewer.h"
+#include "screen_metrics.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using tavrel::app::frmMain;
+namespace platform = tavrel::platform;
+
+namespace {
+
+enum Unit { Decimal = 0, Fractions = 1, Millimeter = 2 };
+
+bool printingEnabled(const frmMain& window)
+{
+    EXPECT_EQ(window.cmdPrint->isEnabled(), window.mnuFilePrint->isEnabled());
+    return window.cmdPrint->isEnabled();
+}
+
+// Clicks a unit button as a user does, with the mouse.
+void chooseUnit(frmMain& window, int unit)
+{
+    QTest::mouseClick(window.optMeasureType[unit], Qt::LeftButton, {}, QPoint(8, 8));
+}
+
+class MainWindow : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    frmMain window;
+};
+
+TEST_F(MainWindow, StartsWithOnlyTheUnitsAndADisabledPrintButton)
+{
+    EXPECT_EQ(window.windowTitle(), "Tavrel");
+    EXPECT_FALSE(window.windowIcon().isNull());
+    const char* captions[] = {"Inches (Decimal)", "Inches (Fractions)", "Millimeter"};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(window.optMeasureType[i]->text(), captions[i]);
+        EXPECT_FALSE(window.optMeasureType[i]->isChecked());
+        EXPECT_EQ(window.findChild<QRadioButton*>(QString("optMeasureType(%1)").arg(i)),
+                  window.optMeasureType[i]);
+    }
+    EXPECT_FALSE(window.lblInfo->isVisible());
+    EXPECT_EQ(window.lblInfo->text(), "Label1");
+    EXPECT_FALSE(window.txtMeasure->isVisible());
+    EXPECT_TRUE(window.txtMeasure->text().isEmpty());
+    EXPECT_EQ(window.cmdPrint->text(), "Print Pattern");
+    EXPECT_FALSE(printingEnabled(window));
+
+    // The client area is 433 x 96 pixels, and the pattern lies below it until a unit is chosen.
+    EXPECT_EQ(window.centralWidget()->size(), QSize(433, 96));
+    EXPECT_EQ(window.picPattern->geometry(), QRect(40, 100, 353, 81));
+    EXPECT_EQ(window.lblScale->geometry(), QRect(8, 56, 329, 25));
+    EXPECT_EQ(window.txtMeasure->geometry(), QRect(184, 48, 113, 27));
+    EXPECT_EQ(window.cmdPrint->geometry(), QRect(320, 8, 97, 33));
+}
+
+TEST_F(MainWindow, MenusCarryTheirAccessLettersAndNoShortcuts)
+{
+    const QList<QAction*> bar = window.menuBar()->actions();
+    ASSERT_EQ(bar.size(), 2);
+    EXPECT_EQ(bar[0]->text(), "&File");
+    EXPECT_EQ(bar[1]->text(), "&Help");
+    QStringList file, help;
+    for (QAction* a : window.mnuFile->actions()) file << (a->isSeparator() ? "-" : a->text());
+    for (QAction* a : window.mnuHelp->actions()) help << (a->isSeparator() ? "-" : a->text());
+    EXPECT_EQ(file, QStringList({"&Print", "-", "E&xit"}));
+    EXPECT_EQ(help, QStringList({"&Content", "-", "&About"}));
+    for (QAction* a : window.mnuFile->actions() + window.mnuHelp->actions())
+        EXPECT_TRUE(a->shortcut().isEmpty()) << a->text().toStdString();
+}
+
+// The focus chain in stored tab order. (Tab itself visits only the checked unit of the group,
+// arrows move within it, as option groups always did.)
+TEST_F(MainWindow, FocusChainRunsFromPrintThroughTheUnitsToTheBox)
+{
+    const QList<QWidget*> order = {window.cmdPrint, window.optMeasureType[0],
+                                   window.optMeasureType[1], window.optMeasureType[2],
+                                   window.txtMeasure};
+    QList<QWidget*> chain;
+    for (QWidget* w = window.cmdPrint; chain.size() < order.size(); w = w->nextInFocusChain())
+        if (order.contains(w)) chain << w;
+    EXPECT_EQ(chain, order);
+}
+
+TEST_F(MainWindow, ChoosingAUnitShowsItsPromptAndTheBoxWithTheFocus)
+{
+    struct Case {
+        int unit;
+        const char* prompt;
+    };
+    for (const Case c : {Case{Decimal, "Enter the measurement in inches"},
+                         Case{Fractions, "Enter the measurement in inches"},
+                         Case{Millimeter, "Enter the measurement in millimeters"}}) {
+        chooseUnit(window, c.unit);
+        EXPECT_TRUE(window.optMeasureType[c.unit]->isChecked());
+        EXPECT_EQ(window.lblInfo->text(), c.prompt);
+        EXPECT_TRUE(window.lblInfo->isVisible());
+        EXPECT_TRUE(window.txtMeasure->isVisible());
+        EXPECT_TRUE(window.txtMeasure->hasFocus());
+        EXPECT_EQ(window.Height(), 2250);
+        EXPECT_FALSE(printingEnabled(window));
+    }
+}
+
+// Selecting a unit empties a non-empty box inside the click: the nested change disables
+// printing before the box is shown again, and the last drawing stays.
+TEST_F(MainWindow, ChoosingAUnitEmptiesTheBoxAndKeepsTheDrawing)
+{
+    chooseUnit(window, Fractions);
+    QTest::keyClicks(window.txtMeasure, "2 1/2");
+    ASSERT_TRUE(printingEnabled(window));
+    ASSERT_FLOAT_EQ(window.BaseLength(), 180.0f);
+    const auto shapes = window.picPattern->Image().shapes.size();
+    const QRect picture = window.picPattern->geometry();
+
+    std::vector<std::pair<bool, bool>> seenInChange;  // printing enabled, box visible
+    QObject::connect(window.txtMeasure, &QLineEdit::textChanged, [&] {
+        seenInChange.emplace_back(window.cmdPrint->isEnabled(), window.txtMeasure->isVisible());
+    });
+    chooseUnit(window, Decimal);
+
+    ASSERT_EQ(seenInChange.size(), 1u);
+    EXPECT_FALSE(seenInChange[0].first);
+    EXPECT_TRUE(window.txtMeasure->text().isEmpty());
+    EXPECT_FALSE(printingEnabled(window));
+    EXPECT_EQ(window.Height(), 2250);
+    EXPECT_FLOAT_EQ(window.BaseLength(), 180.0f);
+    EXPECT_EQ(window.picPattern->Image().shapes.size(), shapes);
+    EXPECT_EQ(window.picPattern->geometry(), picture);
+
+    // With the box already empty, another unit changes neither printing nor the drawing.
+    chooseUnit(window, Millimeter);
+    EXPECT_EQ(seenInChange.size(), 1u);
+    EXPECT_FALSE(printingEnabled(window));
+    EXPECT_EQ(window.picPattern->Image().shapes.size(), shapes);
+}
+
+TEST_F(MainWindow, EveryChangeRedrawsAndEmptyingDisablesPrinting)
+{
+    chooseUnit(window, Decimal);
+    QTest::keyClick(window.txtMeasure, '.');
+    EXPECT_TRUE(printingEnabled(window));  // nothing to draw, yet printing is on
+    EXPECT_EQ(window.BaseLength(), 0.0f);
+    QTest::keyClick(window.txtMeasure, '5');
+    EXPECT_FLOAT_EQ(window.BaseLength(), 36.0f);
+    QTest::keyClick(window.txtMeasure, Qt::Key_Backspace);
+    QTest::keyClick(window.txtMeasure, Qt::Key_Backspace);
+    EXPECT_TRUE(window.txtMeasure->text().isEmpty());
+    EXPECT_FALSE(printingEnabled(window));
+    EXPECT_FLOAT_EQ(window.BaseLength(), 0.0f);  // the lone "." that came between drew nothing
+}
+
+struct KeyRow {
+    int unit;
+    const char* before;
+    int caret;  // -1: at the end
+    QChar key;
+    const char* after;
+};
+
+// ASCII goes through QTest as a key; other characters arrive as the text of a key press, the
+// way a keyboard layout or an input method sends them.
+void typeCharacter(QWidget* widget, QChar character)
+{
+    if (character.unicode() < 128) {
+        QTest::keyClick(widget, character.toLatin1());
+        return;
+    }
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+    QApplication::sendEvent(widget, &press);
+}
+
+class KeyFilter : public MainWindow, public testing::WithParamInterface<KeyRow> {};
+
+TEST_P(KeyFilter, TypedCharacterIsAcceptedOrDiscarded)
+{
+    const KeyRow& row = GetParam();
+    chooseUnit(window, row.unit);
+    window.txtMeasure->setText(row.before);
+    window.txtMeasure->setCursorPosition(row.caret < 0 ? window.txtMeasure->text().size() : row.caret);
+    typeCharacter(window.txtMeasure, row.key);
+    EXPECT_EQ(window.txtMeasure->text(), row.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachUnit, KeyFilter,
+    testing::Values(
+        // A space: never into an empty box, never twice, only for fractions.
+        KeyRow{Decimal, "", -1, ' ', ""}, KeyRow{Fractions, "", -1, ' ', ""},
+        KeyRow{Millimeter, "", -1, ' ', ""}, KeyRow{Fractions, "2", -1, ' ', "2 "},
+        KeyRow{Decimal, "2", -1, ' ', "2"}, KeyRow{Millimeter, "2", -1, ' ', "2"},
+        KeyRow{Fractions, "2 1", -1, ' ', "2 1"}, KeyRow{Fractions, "1/2", 0, ' ', " 1/2"},
+        // A point may come first in every unit, but only once.
+        KeyRow{Decimal, "", -1, '.', "."}, KeyRow{Fractions, "", -1, '.', "."},
+        KeyRow{Millimeter, "", -1, '.', "."}, KeyRow{Decimal, "1.5", -1, '.', "1.5"},
+        KeyRow{Millimeter, "12", 1, '.', "1.2"},
+        // A slash only for fractions, once, possibly first.
+        KeyRow{Fractions, "", -1, '/', "/"}, KeyRow{Fractions, "1/2", -1, '/', "1/2"},
+        KeyRow{Decimal, "1", -1, '/', "1"}, KeyRow{Millimeter, "1", -1, '/', "1"},
+        // Digits always; everything else that has a character never.
+        KeyRow{Decimal, "", -1, '0', "0"}, KeyRow{Millimeter, "1", -1, '9', "19"},
+        KeyRow{Fractions, "1", -1, 'a', "1"}, KeyRow{Decimal, "1", -1, 'Z', "1"},
+        KeyRow{Decimal, "1", -1, '-', "1"}, KeyRow{Decimal, "1", -1, '+', "1"},
+        KeyRow{Millimeter, "1", -1, ',', "1"}, KeyRow{Fractions, "1", -1, ':', "1"},
+        KeyRow{Decimal, "1", -1, QChar(0x00E9), "1"}, KeyRow{Decimal, "1", -1, QChar(0x00BD), "1"},
+        KeyRow{Decimal, "1", -1, QChar(0x20AC), "1"}, KeyRow{Fractions, "1", -1, QChar(0x0663), "1"}));
+
+TEST_F(MainWindow, KeysWithoutACharacterAreNotFilteredButControlCodesAre)
+{
+    chooseUnit(window, Decimal);
+    QTest::keyClicks(window.txtMeasure, "123");
+    QGuiApplication::clipboard()->setText("999");
+
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* after;
+    };
+    const Case cases[] = {
+        {Qt::Key_Return, Qt::NoModifier, "123"}, {Qt::Key_Enter, Qt::KeypadModifier, "123"},
+        {Qt::Key_V, Qt::ControlModifier, "123"}, {Qt::Key_X, Qt::ControlModifier, "123"},
+        {Qt::Key_A, Qt::ControlModifier, "123"}, {Qt::Key_Tab, Qt::NoModifier, "123"},
+        {Qt::Key_Home, Qt::NoModifier, "123"},   {Qt::Key_Delete, Qt::NoModifier, "23"},
+        {Qt::Key_End, Qt::NoModifier, "23"},     {Qt::Key_Left, Qt::NoModifier, "23"},
+        {Qt::Key_Backspace, Qt::NoModifier, "3"},
+    };
+    for (const Case& c : cases) {
+        window.txtMeasure->setFocus();
+        QTest::keyClick(window.txtMeasure, c.key, c.modifiers);
+        EXPECT_EQ(window.txtMeasure->text(), c.after) << QTest::toString(c.key);
+    }
+}
+
+// The test sees the text before the key replaces the selection.
+TEST_F(MainWindow, TypingOverASelectionStillSeesTheWholeText)
+{
+    chooseUnit(window, Fractions);
+    QTest::keyClicks(window.txtMeasure, "1 1/2");
+    for (const char key : {' ', '/'}) {
+        window.txtMeasure->selectAll();
+        QTest::keyClick(window.txtMeasure, key);
+        EXPECT_EQ(window.txtMeasure->text(), "1 1/2");
+    }
+    chooseUnit(window, Decimal);
+    QTest::keyClicks(window.txtMeasure, "1.5");
+    window.txtMeasure->selectAll();
+    QTest::keyClick(window.txtMeasure, '.');
+    EXPECT_EQ(window.txtMeasure->text(), "1.5");
+}
+
+// Pasted text skips the key filter but is read by the same rules as typed text.
+TEST_F(MainWindow, PastedTextIsReadLikeTypedText)
+{
+    chooseUnit(window, Fractions);
+    struct Case {
+        const char* pasted;
+        float M;
+    };
+    for (const Case c : {Case{"2 1/2", 180}, Case{"3abc", 216}, Case{"-5", 0}, Case{"1e3", 72},
+                         Case{" 1/4", 18}, Case{"  1/4", 0}}) {
+        window.txtMeasure->clear();
+        QGuiApplication::clipboard()->setText(c.pasted);
+        window.txtMeasure->paste();
+        EXPECT_EQ(window.txtMeasure->text(), c.pasted);
+        const auto expected = tavrel::measure::convertMeasurement(c.pasted, Fractions, 15);
+        EXPECT_FLOAT_EQ(expected.M, c.M) << c.pasted;
+        if (c.M > 0) {
+            EXPECT_FLOAT_EQ(window.BaseLength(), c.M) << c.pasted;
+        }
+        EXPECT_TRUE(printingEnabled(window));
+    }
+}
+
+TEST_F(MainWindow, ResizingByHandMovesNoControl)
+{
+    chooseUnit(window, Decimal);
+    QTest::keyClicks(window.txtMeasure, "2");
+    const QRect box = window.txtMeasure->geometry();
+    const QRect picture = window.picPattern->geometry();
+    window.resize(window.width() + 200, window.height() + 150);
+    QApplication::processEvents();
+    EXPECT_EQ(window.txtMeasure->geometry(), box);
+    EXPECT_EQ(window.picPattern->geometry(), picture);
+}
+
+// Help with a file that is not there: a message naming the path, without blocking.
+class Help : public MainWindow {
+protected:
+    void SetUp() override
+    {
+        MainWindow::SetUp();
+        window.Form_Load();
+        platform::setHelpFilePath("/nonexistent/folder/TavrelMarker.chm");
+    }
+    QMessageBox* helpMessage() { return window.findChild<QMessageBox*>("helpMessage"); }
+};
+
+TEST_F(Help, FormLoadPutsTheHelpFileBesideTheProgram)
+{
+    window.Form_Load();
+    EXPECT_EQ(platform::helpFilePath(),
+              QCoreApplication::applicationDirPath() + "/TavrelMarker.chm");
+}
+
+TEST_F(Help, F1OpensHelpFromAnyControl)
+{
+    chooseUnit(window, Decimal);
+    QTest::keyClick(window.txtMeasure, Qt::Key_F1);
+    QMessageBox* message = helpMessage();
+    ASSERT_NE(message, nullptr);
+    EXPECT_TRUE(message->text().contains("/nonexistent/folder/TavrelMarker.chm"));
+    EXPECT_TRUE(window.txtMeasure->text().isEmpty());
+}
+
+TEST_F(Help, ContentQueuesOneF1ThatArrivesAfterTheHandler)
+{
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.mnuHelpContent->trigger();
+    EXPECT_EQ(helpMessage(), nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(helpMessage() != nullptr, 2000);
+    EXPECT_EQ(window.findChildren<QMessageBox*>("helpMessage").size(), 1);
+}
+
+TEST_F(MainWindow, ExitAndTheCloseBoxEndTheWindowWithoutAsking)
+{
+    chooseUnit(window, Decimal);
+    QTest::keyClicks(window.txtMeasure, "2");
+    window.mnuFileExit->trigger();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.findChild<QMessageBox*>(), nullptr);
+
+    frmMain other;
+    other.show();
+    EXPECT_TRUE(other.close());
+    EXPECT_FALSE(other.isVisible());
+}
+
+// The About box is modal: its checks run from inside its own loop.
+TEST_F(MainWindow, AboutIsModalOwnedAndBuiltAfreshEachTime)
+{
+    std::vector<QPointer<QWidget>> opened;
+    for (int round = 0; round < 2; ++round) {
+        QTimer::singleShot(0, [&] {
+            QWidget* about = QApplication::activeModalWidget();
+            opened.emplace_back(about);
+            if (!about) return;
+            EXPECT_EQ(about->parentWidget(), &window);
+            EXPECT_EQ(about->windowTitle(), "About Tavrel Maker");
+            QTest::keyClick(about, Qt::Key_Escape);
+        });
+        window.mnuHelpAbout->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_TRUE(opened[0].isNull());  // closed means gone; the second one was new
+    EXPECT_TRUE(opened[1].isNull());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+}  // namespace
