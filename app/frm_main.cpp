@@ -70,6 +70,24 @@ int characterCode(const QKeyEvent& event)
     return unit <= 255 ? unit : 0;
 }
 
+// The old toolkit's small font fitted the longest prompt in two lines of the stored label; with
+// today's larger fonts the label takes the room up to the print button, and its font shrinks
+// until the longest prompt shows whole.
+void fitPromptFont(QLabel& prompt, int width)
+{
+    prompt.setWordWrap(true);
+    prompt.resize(std::max(prompt.width(), width), prompt.height());
+    QLabel probe("Enter the measurement in millimeters");
+    probe.setWordWrap(true);
+    QFont font = prompt.font();
+    for (;;) {
+        probe.setFont(font);
+        if (probe.heightForWidth(prompt.width()) <= prompt.height() || font.pointSizeF() <= 6) break;
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    prompt.setFont(font);
+}
+
 }  // namespace
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
@@ -112,7 +130,7 @@ void frmMain::createControls(QWidget* client)
         option->resize(std::clamp(option->sizeHint().width(), option->width(),
                                   lblInfo->x() - option->x() - 4),
                        option->height());
-    lblInfo->setWordWrap(true);
+    fitPromptFont(*lblInfo, cmdPrint->x() - lblInfo->x() - 6);
     lblScale->setAutoFillBackground(true);
     lblScale->setPalette(QPalette(Qt::black, Qt::white));
     lblScale->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

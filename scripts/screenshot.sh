@@ -5,22 +5,24 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/scripts/install-deps.sh"
-"$root/scripts/build.sh" build
+"$root/scripts/build.sh" "${TAVREL_BUILD_DIR:-build}"
 
-log_dir=$root/build/screenshot
+log_dir=$root/${TAVREL_BUILD_DIR:-build}/screenshot
 mkdir -p "$log_dir" "$root/docs"
 source "$root/scripts/services.sh"
 trap stop_services EXIT
 
 start_xvfb "$log_dir"
 export DISPLAY=$XVFB_DISPLAY
-"$root/build/app/tavrel" >"$log_dir/tavrel.log" 2>&1 &
+"$root/${TAVREL_BUILD_DIR:-build}/app/tavrel" >"$log_dir/tavrel.log" 2>&1 &
 started_pids+=($!)
 window=$(timeout 20 xdotool search --sync --onlyvisible --pid "${started_pids[-1]}" | head -n1)
 
-# The option button's place in the client area (600, 480 twips = 40, 32 pixels, 25 high),
-# below a menu bar of about 22 pixels; no window manager, so the window has no frame.
-xdotool mousemove --window "$window" 60 $((22 + 32 + 12)) click 1
+# No window manager runs, so the window has no frame: its height at start is the menu bar's
+# plus the client area's 96 pixels. The option button sits at (40, 32) in the client area.
+start_height=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^HEIGHT=//p')
+menu_bar=$((start_height - 96))
+xdotool mousemove --window "$window" 60 $((menu_bar + 32 + 12)) click 1
 sleep 0.3
 xdotool type --delay 150 "2 1/2"
 sleep 1
