@@ -8,22 +8,29 @@
 
 namespace tavrel::app {
 
-QPixmap patternPicture(QSize size)
+void paintPatternPicture(QPainter& painter, QSize size)
 {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::white);
+    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
     // The figure spans 3M across and reaches down to 3.25M; keep a pixel of margin.
     const float M = std::max(1.0f, std::min((size.width() - 2) / 3.0f, (size.height() - 2) / 3.25f));
     const auto plan = pattern::planPattern(M, pattern::Screen{}, false);
-    if (!plan) return pixmap;
+    if (!plan) return;
     pattern::PatternPlan figureOnly = *plan;
     figureOnly.ruler.clear();
     const platform::PersistentImage image = patternImage(figureOnly);
 
-    QPainter painter(&pixmap);
+    painter.save();
     painter.translate((size.width() - 3.0 * M) / 2.0, (size.height() - 3.25 * M) / 2.0);
     platform::replay(image, painter, QRectF(-1, -1, 3 * M + 2, 3.25 * M + 2),
                      platform::LineWidth::OneDevicePixel);
+    painter.restore();
+}
+
+QPixmap patternPicture(QSize size)
+{
+    QPixmap pixmap(size);
+    QPainter painter(&pixmap);
+    paintPatternPicture(painter, size);
     return pixmap;
 }
 

@@ -5,9 +5,13 @@
 #include <QIcon>
 #include <QPixmap>
 
+class QPainter;
+
 namespace tavrel::app {
 
-// The figure (without its ruler), as large as fits, centred on white.
+// Paints the figure (without its ruler) as large as fits in `size`, centred on white.
+void paintPatternPicture(QPainter& painter, QSize size);
+
 QPixmap patternPicture(QSize size);
 
 QIcon patternIcon();

@@ -13,6 +13,10 @@ packages=(
     cups printer-driver-cups-pdf
     # Peak memory of a whole run
     time
+    # Installing and packaging: validating the desktop files, the Debian package, the manual
+    desktop-file-utils appstream dpkg-dev man-db
+    # Fuzzing the measurement and pattern core: clang with libFuzzer
+    clang libclang-rt-14-dev
 )
 
 missing=()
