@@ -1,7 +1,173 @@
 #include "command_line.h"
 
-namespace tavrel::app {
+#include "build_info.h"
+#include "pattern_export.h"
 
-std::optional<int> runCommandLine(int, char**) { return std::nullopt; }
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace tavrel::app {
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+constexpr int kMinimumDpi = 24;
+constexpr int kMaximumDpi = 1440;
+
+constexpr const char* kUsage =
+    "Usage: tavrel [--unit UNIT --measure TEXT --export FILE [--dpi N]]\n"
+    "\n"
+    "Without options, opens the window. With --export, draws the pattern for one measurement\n"
+    "into FILE and opens no window.\n"
+    "\n"
+    "  --unit UNIT     decimal (inches, as 2.5), fractions (inches, as \"2 1/2\")\n"
+    "                  or millimeter (as 63.5)\n"
+    "  --measure TEXT  the measurement, read as the window's entry box reads it\n"
+    "  --export FILE   FILE.png: the picture at one image pixel per screen pixel, with its\n"
+    "                  resolution recorded; FILE.svg: vector drawing at true size\n"
+    "  --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;\n"
+    "                  default 96)\n"
+    "  -h, --help      show this help\n"
+    "  -v, --version   show the version\n"
+    "\n"
+    "An option's value may follow as the next argument or after '=' (--dpi=120).\n"
+    "Exit status: 0 written, 1 nothing written (no measurement, too large, cannot write),\n"
+    "2 wrong options. An existing FILE is only ever replaced by a complete drawing.\n";
+
+constexpr std::array<std::string_view, 3> kUnitNames = {"decimal", "fractions", "millimeter"};
+constexpr std::array<std::string_view, 4> kValueOptions = {"--unit", "--measure", "--export",
+                                                           "--dpi"};
+
+struct Options {
+    std::optional<std::string> unit, measure, exportPath, dpi;
+    bool help = false;
+    bool version = false;
+};
+
+std::optional<std::string>* valueSlot(Options& options, std::string_view name)
+{
+    if (name == "--unit") return &options.unit;
+    if (name == "--measure") return &options.measure;
+    if (name == "--export") return &options.exportPath;
+    if (name == "--dpi") return &options.dpi;
+    return nullptr;
+}
+
+bool isFlag(std::string_view argument, std::string_view shortName, std::string_view longName)
+{
+    return argument == shortName || argument == longName;
+}
+
+std::string_view nameOf(std::string_view argument)
+{
+    return argument.starts_with("--") ? argument.substr(0, argument.find('=')) : argument;
+}
+
+// Arguments of ours switch to the command line; anything else is left to the window's toolkit.
+bool isOurs(std::string_view argument)
+{
+    return isFlag(argument, "-h", "--help") || isFlag(argument, "-v", "--version") ||
+           std::ranges::find(kValueOptions, nameOf(argument)) != kValueOptions.end();
+}
+
+// Empty when all arguments are understood; otherwise what is wrong with them.
+std::string parse(int argc, char** argv, Options& options)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (isFlag(argument, "-h", "--help")) {
+            options.help = true;
+            continue;
+        }
+        if (isFlag(argument, "-v", "--version")) {
+            options.version = true;
+            continue;
+        }
+        const std::string_view name = nameOf(argument);
+        std::optional<std::string>* slot = valueSlot(options, name);
+        if (!slot)
+            return (argument.starts_with("-") ? "unknown option " : "unexpected argument ") +
+                   std::string(argument);
+        if (*slot) return std::string(name) + " is given twice";
+        if (name.size() < argument.size())
+            *slot = std::string(argument.substr(name.size() + 1));
+        else if (i + 1 < argc && !isOurs(argv[i + 1]))
+            *slot = argv[++i];
+        else
+            return std::string(name) + " needs a value";
+    }
+    return {};
+}
+
+std::optional<int> unitIndexOf(std::string_view name)
+{
+    for (size_t i = 0; i < kUnitNames.size(); ++i)
+        if (kUnitNames[i] == name) return int(i);
+    return std::nullopt;
+}
+
+std::optional<int> dotsPerInchOf(std::string_view text)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    if (value < kMinimumDpi || value > kMaximumDpi) return std::nullopt;
+    return value;
+}
+
+int usageError(const std::string& message)
+{
+    std::fprintf(stderr, "tavrel: %s (see tavrel --help)\n", message.c_str());
+    return kExitUsage;
+}
+
+int runExport(const Options& options)
+{
+    if (!options.unit) return usageError("--export needs --unit decimal, fractions or millimeter");
+    if (!options.measure) return usageError("--export needs --measure TEXT");
+    const auto unitIndex = unitIndexOf(*options.unit);
+    if (!unitIndex)
+        return usageError("unknown unit \"" + *options.unit +
+                          "\": use decimal, fractions or millimeter");
+    const auto dotsPerInch = options.dpi ? dotsPerInchOf(*options.dpi) : 96;
+    if (!dotsPerInch)
+        return usageError("--dpi takes a whole number of dots per inch from " +
+                          std::to_string(kMinimumDpi) + " to " + std::to_string(kMaximumDpi));
+
+    const QString failure = exportPattern({*options.measure, *unitIndex, *dotsPerInch,
+                                           QString::fromLocal8Bit(*options.exportPath)});
+    if (failure.isEmpty()) return kExitOk;
+    std::fprintf(stderr, "tavrel: %s\n", failure.toLocal8Bit().constData());
+    return kExitFailed;
+}
+
+}  // namespace
+
+std::optional<int> runCommandLine(int argc, char** argv)
+{
+    bool any = false;
+    for (int i = 1; i < argc; ++i) any = any || isOurs(argv[i]);
+    if (!any) return std::nullopt;
+
+    Options options;
+    if (const std::string problem = parse(argc, argv, options); !problem.empty())
+        return usageError(problem);
+    if (options.help) {
+        std::fputs(kUsage, stdout);
+        return kExitOk;
+    }
+    if (options.version) {
+        std::printf("tavrel %s\n", build::kVersion);
+        return kExitOk;
+    }
+    if (!options.exportPath) return usageError("--unit, --measure and --dpi go with --export FILE");
+    return runExport(options);
+}
 
 }  // namespace tavrel::app

@@ -5,8 +5,9 @@
 
 namespace tavrel::app {
 
-// Runs the command line when it asks for something other than the window (export, help,
-// version, or a usage error) and returns the exit code; nullopt means: open the window.
+// Runs the command line when it holds any of our options (export, help, version) and returns
+// the exit code: 0 done, 1 nothing written, 2 wrong options. nullopt means: open the window;
+// arguments that are not ours are then left to the window toolkit.
 std::optional<int> runCommandLine(int argc, char** argv);
 
 }  // namespace tavrel::app

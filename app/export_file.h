@@ -1,0 +1,17 @@
+#pragma once
+// Writes a file so that it is either complete or not there: the content goes to a temporary
+// file in the target's folder, which replaces the target only once everything is written.
+
+#include <QString>
+
+#include <functional>
+
+class QIODevice;
+
+namespace tavrel::app {
+
+// `write` fills the device and says whether it succeeded. Returns an empty string when the file
+// is in place, otherwise why not; the target (new or existing) is then left as it was.
+QString saveFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write);
+
+}  // namespace tavrel::app

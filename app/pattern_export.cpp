@@ -1,0 +1,51 @@
+#include "pattern_export.h"
+
+#include "drawing.h"
+#include "export_file.h"
+#include "pattern_image.h"
+#include "png_export.h"
+#include "screen_metrics.h"
+#include "svg_export.h"
+
+#include <QIODevice>
+
+namespace tavrel::app {
+namespace {
+
+enum class Format { Png, Svg, Unknown };
+
+Format formatOf(const QString& path)
+{
+    if (path.endsWith(".png", Qt::CaseInsensitive)) return Format::Png;
+    if (path.endsWith(".svg", Qt::CaseInsensitive)) return Format::Svg;
+    return Format::Unknown;
+}
+
+}  // namespace
+
+QString exportPattern(const ExportRequest& request)
+{
+    const Format format = formatOf(request.path);
+    if (format == Format::Unknown)
+        return QString("Cannot export to \"%1\": the file name must end in .png or .svg.")
+            .arg(request.path);
+
+    const float twipsPerPixel = platform::twipsPerPixelForDpi(request.dotsPerInch);
+    const pattern::Screen screen{twipsPerPixel, twipsPerPixel};
+    const auto drawing = pattern::prepareDrawing(request.measurement, request.unitIndex, screen);
+    if (drawing.tooLarge())
+        return QString("Too large to draw. The largest measurement is %1.")
+            .arg(QString::fromStdString(
+                pattern::largestMeasurementWithUnit(request.unitIndex, screen)));
+    if (!drawing.plan)
+        return QString("Nothing to draw: \"%1\" is not a measurement above 0.")
+            .arg(QString::fromStdString(request.measurement));
+
+    const platform::PersistentImage image = patternImage(*drawing.plan);
+    const int dpi = request.dotsPerInch;
+    return saveFileAtomically(request.path, [&](QIODevice& device) {
+        return format == Format::Png ? writePng(image, dpi, device) : writeSvg(image, dpi, device);
+    });
+}
+
+}  // namespace tavrel::app
