@@ -11,6 +11,8 @@ packages=(
     xvfb xauth xdotool imagemagick poppler-utils
     # Printing tests go through a real spooler with a PDF printer
     cups printer-driver-cups-pdf
+    # Print jobs go to the spooler through its own library
+    libcups2-dev
     # Peak memory of a whole run
     time
     # Installing and packaging: validating the desktop files, the Debian package, the manual

@@ -1,0 +1,149 @@
+#include "page_raster.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tavrel::test {
+namespace {
+
+constexpr int kDark = 128;  // grey levels below this are ink
+
+// The program's output, or nullopt when it fails.
+std::optional<QString> run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        return std::nullopt;
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// A binary grey map ("P5", 8 bits) as pdftoppm writes it; read here because Qt's own reader
+// makes 32-bit images, which for a page at 600 dpi pass its allocation limit.
+QImage readGreyMap(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QList<int> header;  // width, height, maximum value
+    if (file.readLine().trimmed() != "P5") return {};
+    while (header.size() < 3) {
+        const QByteArray line = file.readLine();
+        if (line.isEmpty()) return {};
+        if (line.startsWith('#')) continue;
+        for (const QByteArray& word : line.simplified().split(' ')) header.append(word.toInt());
+    }
+    if (header[2] != 255) return {};
+    QImage image(header[0], header[1], QImage::Format_Grayscale8);
+    for (int y = 0; y < image.height(); ++y)
+        if (file.read(reinterpret_cast<char*>(image.scanLine(y)), image.width()) != image.width())
+            return {};
+    return image;
+}
+
+// Darkness-weighted centres of the runs of dark samples along one line of the raster.
+template <typename Sample>
+std::vector<double> darkRuns(int length, Sample sample)
+{
+    std::vector<double> centres;
+    double weight = 0, moment = 0;
+    for (int i = 0; i <= length; ++i) {
+        const int ink = i < length ? 255 - sample(i) : 0;
+        if (ink > 255 - kDark) {
+            weight += ink;
+            moment += ink * (i + 0.5);
+        } else if (weight > 0) {
+            centres.push_back(moment / weight);
+            weight = moment = 0;
+        }
+    }
+    return centres;
+}
+
+}  // namespace
+
+std::optional<PageRaster> rasterizePage(const QString& pdfPath, int page, int dotsPerInch)
+{
+    QTemporaryDir dir;
+    const QString prefix = dir.filePath("page");
+    const QString number = QString::number(page);
+    if (!run("pdftoppm", {"-r", QString::number(dotsPerInch), "-gray", "-singlefile", "-f", number,
+                          "-l", number, pdfPath, prefix}))
+        return std::nullopt;
+    QImage image = readGreyMap(prefix + ".pgm");
+    if (image.isNull()) return std::nullopt;
+    return PageRaster{image, double(dotsPerInch)};
+}
+
+int pageCount(const QString& pdfPath)
+{
+    const auto match = QRegularExpression(R"(Pages:\s+(\d+))").match(run("pdfinfo", {pdfPath}).value_or(""));
+    return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
+QSizeF pageSizeTwips(const QString& pdfPath, int page)
+{
+    const QString number = QString::number(page);
+    const QString info = run("pdfinfo", {"-f", number, "-l", number, pdfPath}).value_or("");
+    const auto match =
+        QRegularExpression(R"(Page\s+\d+ size:\s+([\d.]+) x ([\d.]+) pts)").match(info);
+    if (!match.hasMatch()) return {};
+    return QSizeF(match.captured(1).toDouble() * 20, match.captured(2).toDouble() * 20);
+}
+
+QString pageText(const QString& pdfPath, int page)
+{
+    const QString number = QString::number(page);
+    return run("pdftotext", {"-f", number, "-l", number, pdfPath, "-"}).value_or("").trimmed();
+}
+
+std::vector<double> darkLinesAcrossRow(const PageRaster& raster, double yTwips)
+{
+    const int y = int(std::floor(raster.dots(yTwips)));
+    if (y < 0 || y >= raster.image.height()) return {};
+    const uchar* row = raster.image.constScanLine(y);
+    auto centres = darkRuns(raster.image.width(), [row](int x) { return int(row[x]); });
+    for (double& c : centres) c = raster.twips(c);
+    return centres;
+}
+
+std::vector<double> darkLinesAcrossColumn(const PageRaster& raster, double xTwips)
+{
+    const int x = int(std::floor(raster.dots(xTwips)));
+    if (x < 0 || x >= raster.image.width()) return {};
+    const QImage& image = raster.image;
+    auto centres =
+        darkRuns(image.height(), [&image, x](int y) { return int(image.constScanLine(y)[x]); });
+    for (double& c : centres) c = raster.twips(c);
+    return centres;
+}
+
+std::optional<double> nearest(const std::vector<double>& centres, double expected, double reach)
+{
+    std::optional<double> best;
+    for (double c : centres)
+        if (std::abs(c - expected) <= reach && (!best || std::abs(c - expected) < std::abs(*best - expected)))
+            best = c;
+    return best;
+}
+
+bool anyDarkIn(const PageRaster& raster, const QRectF& twips)
+{
+    const QRect dots = QRectF(raster.dots(twips.left()), raster.dots(twips.top()),
+                              raster.dots(twips.width()), raster.dots(twips.height()))
+                           .toAlignedRect()
+                           .intersected(raster.image.rect());
+    for (int y = dots.top(); y <= dots.bottom(); ++y) {
+        const uchar* row = raster.image.constScanLine(y);
+        if (std::any_of(row + dots.left(), row + dots.right() + 1, [](uchar v) { return v < kDark; }))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace tavrel::test

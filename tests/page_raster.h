@@ -1,0 +1,40 @@
+#pragma once
+// Measuring what a PDF page really shows: pdftoppm rasterizes the page in grey at a known
+// resolution, and lengths are read off the dark lines of the raster in twips.
+
+#include <QImage>
+#include <QRectF>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace tavrel::test {
+
+struct PageRaster {
+    QImage image;  // 8-bit grey, white paper
+    double dotsPerInch = 0;
+
+    double twips(double dots) const { return dots * 1440.0 / dotsPerInch; }
+    double dots(double twips) const { return twips * dotsPerInch / 1440.0; }
+};
+
+// Page `page` (from 1) of the file; nullopt when pdftoppm fails.
+std::optional<PageRaster> rasterizePage(const QString& pdfPath, int page, int dotsPerInch);
+
+int pageCount(const QString& pdfPath);                 // 0 when pdfinfo cannot read the file
+QSizeF pageSizeTwips(const QString& pdfPath, int page);  // the page's media box
+QString pageText(const QString& pdfPath, int page);    // pdftotext, trimmed
+
+// Centres of the dark runs that cross a row or a column, in twips from the page's left or top
+// edge; each centre is weighted by darkness, so it falls between whole dots.
+std::vector<double> darkLinesAcrossRow(const PageRaster& raster, double yTwips);
+std::vector<double> darkLinesAcrossColumn(const PageRaster& raster, double xTwips);
+
+// The centre nearest to `expected`, or nullopt when there is none within `reach` twips.
+std::optional<double> nearest(const std::vector<double>& centres, double expected, double reach);
+
+// Whether any dot of the rectangle (twips from the page's corner) is dark.
+bool anyDarkIn(const PageRaster& raster, const QRectF& twips);
+
+}  // namespace tavrel::test

@@ -1,0 +1,302 @@
+// Print Pattern through the real spooler: the window prints, a cups-pdf queue writes the page,
+// and the page is rasterized and measured.
+#include "frm_main.h"
+#include "page_raster.h"
+#include "screen_metrics.h"
+#include "spooler.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+
+using tavrel::app::frmMain;
+namespace platform = tavrel::platform;
+namespace test = tavrel::test;
+
+namespace {
+
+constexpr double kPlacementTwips = 250;
+constexpr double kInch = 1440;
+constexpr double kCentimetre = 1440 / 2.54;
+constexpr int kDotsPerInch = 1200;  // a dot is 1.2 twips, 0.2 % of a centimetre
+
+// What the page shows of the picture, in twips.
+struct Printout {
+    std::vector<double> divisions;    // between neighbouring ruler ticks
+    std::optional<double> left, top;  // the picture's corner from the printable area's corner
+};
+
+// Reads the ruler's ticks, the centre line (x = 1.5M) and the ruler's base line (y = 3.75M),
+// looking for them near where they belong if the picture sits at the placement.
+Printout measure(const test::PageRaster& page, const QMarginsF& margins, float M,
+                 double twipsPerPixel, double pixelsPerDivision)
+{
+    const auto x = [&](double px) { return margins.left() + kPlacementTwips + px * twipsPerPixel; };
+    const auto y = [&](double px) { return margins.top() + kPlacementTwips + px * twipsPerPixel; };
+    Printout printout;
+    const auto ticks = test::darkLinesAcrossRow(page, y(3.625 * M));
+    for (size_t i = 1; i < ticks.size(); ++i) printout.divisions.push_back(ticks[i] - ticks[i - 1]);
+    constexpr double kReach = 400;
+    const auto centre = test::nearest(test::darkLinesAcrossRow(page, y(1.25 * M)), x(1.5 * M), kReach);
+    const auto base = test::nearest(
+        test::darkLinesAcrossColumn(page, x(1.5 * M + 0.5 * pixelsPerDivision)), y(3.75 * M), kReach);
+    if (centre) printout.left = *centre - margins.left() - 1.5 * M * twipsPerPixel;
+    if (base) printout.top = *base - margins.top() - 3.75 * M * twipsPerPixel;
+    return printout;
+}
+
+class PrintPatternTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        QString why;
+        const auto printer = test::defaultPrinter(why);
+        ASSERT_TRUE(printer)
+            << "The printing tests need the print spooler with a cups-pdf queue as the default "
+               "printer; scripts/test.sh starts both (by hand: source scripts/services.sh; "
+               "start_cups LOG_DIR). The spooler says: "
+            << why.toStdString();
+        printer_ = *printer;
+        ASSERT_TRUE(scratch_.isValid());
+    }
+
+    void TearDown() override
+    {
+        platform::setTwipsPerPixelOverride(std::nullopt);
+        qunsetenv("PRINTER");
+    }
+
+    static void enter(frmMain& window, int unit, const QString& text)
+    {
+        window.optMeasureType[unit]->click();
+        window.txtMeasure->setText(text);
+    }
+
+    static void clickPrint(frmMain& window) { QTest::mouseClick(window.cmdPrint, Qt::LeftButton); }
+
+    // Runs `print`, waits for the one job it gives to complete, and returns the file it left.
+    QString printOnce(const std::function<void()>& print)
+    {
+        const int before = test::newestJobId();
+        print();
+        const auto jobs = test::waitForJobsAfter(before, 1);
+        if (jobs.size() != 1 || !jobs[0].completed) {
+            ADD_FAILURE() << jobs.size() << " jobs after one print, first completed: "
+                          << (!jobs.empty() && jobs[0].completed);
+            return {};
+        }
+        const QString printed = test::printedFile(jobs[0].id);
+        if (printed.isEmpty()) ADD_FAILURE() << "job " << jobs[0].id << " completed but left no file";
+        return printed;
+    }
+
+    QString printer_;
+    QTemporaryDir scratch_;
+};
+
+struct DivisionCase {
+    const char* name;
+    int unit;
+    const char* text;
+    float twipsPerPixel;
+    size_t ticks;
+    double division;
+    friend std::ostream& operator<<(std::ostream& out, const DivisionCase& c) { return out << c.name; }
+};
+
+class PrintedDivisions : public PrintPatternTest,
+                         public testing::WithParamInterface<DivisionCase> {};
+
+TEST_P(PrintedDivisions, MeasureOneUnitAndSitAtThePlacement)
+{
+    const DivisionCase& c = GetParam();
+    const auto area = test::printableAreaOf(printer_);
+    ASSERT_TRUE(area) << "no page size in the PPD of " << printer_.toStdString();
+    platform::setTwipsPerPixelOverride(c.twipsPerPixel);
+    frmMain window;
+    window.show();
+    enter(window, c.unit, c.text);
+
+    const QString pdf = printOnce([&] { clickPrint(window); });
+    ASSERT_FALSE(pdf.isEmpty());
+    EXPECT_EQ(test::pageCount(pdf), 1);
+    const QSizeF paper = test::pageSizeTwips(pdf, 1);
+    EXPECT_NEAR(paper.width(), area->paper.width(), 20);
+    EXPECT_NEAR(paper.height(), area->paper.height(), 20);
+    EXPECT_EQ(test::pageText(pdf, 1), "") << "the scale sentence is for the screen only";
+
+    const auto page = test::rasterizePage(pdf, 1, kDotsPerInch);
+    ASSERT_TRUE(page);
+    const Printout printout = measure(*page, area->margins, window.BaseLength(), c.twipsPerPixel,
+                                      c.division / c.twipsPerPixel);
+    ASSERT_EQ(printout.divisions.size(), c.ticks - 1);
+    for (double division : printout.divisions) {
+        EXPECT_NEAR(division, c.division, 0.005 * c.division);
+        std::printf("measured division %.2f twips (%.3f %%)\n", division,
+                    100.0 * (division - c.division) / c.division);
+    }
+    ASSERT_TRUE(printout.left && printout.top);
+    EXPECT_NEAR(*printout.left, kPlacementTwips, 5);
+    EXPECT_NEAR(*printout.top, kPlacementTwips, 5);
+    std::printf("measured placement %.1f, %.1f twips\n", *printout.left, *printout.top);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachUnitAndResolution, PrintedDivisions,
+    testing::Values(DivisionCase{"InchesAt96Dpi", 0, "2", 15, 3, kInch},
+                    DivisionCase{"InchesAt120Dpi", 0, "2", 12, 3, kInch},
+                    DivisionCase{"FractionsAt96Dpi", 1, "2 1/2", 15, 3, kInch},
+                    DivisionCase{"CentimetresAt96Dpi", 2, "50.8", 15, 5, kCentimetre},
+                    DivisionCase{"CentimetresAt120Dpi", 2, "50.8", 12, 5, kCentimetre}),
+    [](const testing::TestParamInfo<DivisionCase>& info) { return info.param.name; });
+
+TEST_F(PrintPatternTest, ButtonAndMenuEachGiveOneJobOfOnePageWithTheSameContent)
+{
+    frmMain window;
+    window.show();
+    enter(window, 0, "2");
+
+    const QString first = printOnce([&] { clickPrint(window); });
+    const QString second = printOnce([&] { window.mnuFilePrint->trigger(); });
+    ASSERT_FALSE(first.isEmpty());
+    ASSERT_FALSE(second.isEmpty());
+    EXPECT_EQ(test::pageCount(first), 1);
+    EXPECT_EQ(test::pageCount(second), 1);
+    const auto firstPage = test::rasterizePage(first, 1, 150);
+    const auto secondPage = test::rasterizePage(second, 1, 150);
+    ASSERT_TRUE(firstPage && secondPage);
+    EXPECT_EQ(firstPage->image, secondPage->image);
+    EXPECT_TRUE(window.cmdPrint->isEnabled());
+    EXPECT_EQ(window.findChild<QMessageBox*>("printMessage"), nullptr);
+}
+
+// 4.25 inches gives a picture of 919 x 1285 pixels: 13785 x 19275 twips, larger than A4 or
+// Letter. Its ruler starts 16315 twips down, below the figure.
+TEST_F(PrintPatternTest, APatternLargerThanThePageIsCutOffNotShrunk)
+{
+    const auto area = test::printableAreaOf(printer_);
+    ASSERT_TRUE(area);
+    ASSERT_LT(area->paper.height() - area->margins.bottom(), 16315 + 2 * kInch)
+        << "the paper is tall enough for the whole ruler";
+    frmMain window;
+    window.show();
+    enter(window, 0, "4.25");
+    const float M = window.BaseLength();
+
+    const QString pdf = printOnce([&] { clickPrint(window); });
+    ASSERT_FALSE(pdf.isEmpty());
+    EXPECT_EQ(test::pageCount(pdf), 1);
+    const QSizeF paper = test::pageSizeTwips(pdf, 1);
+    EXPECT_NEAR(paper.width(), area->paper.width(), 20);
+    EXPECT_NEAR(paper.height(), area->paper.height(), 20);
+
+    const auto page = test::rasterizePage(pdf, 1, kDotsPerInch);
+    ASSERT_TRUE(page);
+    const Printout printout = measure(*page, area->margins, M, 15, 96);
+    ASSERT_TRUE(printout.left);
+    EXPECT_NEAR(*printout.left, kPlacementTwips, 5) << "the picture is not moved or scaled";
+    // The middle tick runs off the bottom of the printable area.
+    const double tickX = area->margins.left() + kPlacementTwips + 1.5 * M * 15;
+    const double bottom = area->paper.height() - area->margins.bottom();
+    EXPECT_TRUE(test::anyDarkIn(*page, QRectF(tickX - 20, bottom - 30, 40, 20)));
+}
+
+TEST_F(PrintPatternTest, PlacementCountsFromThePrintableAreaOfAnyPaper)
+{
+    const QMarginsF marginsPoints(36, 45, 27, 54);  // left, top, right, bottom
+    const QString ppd = test::ppdWithPaper(printer_, scratch_.filePath("margins.ppd"), "Letter",
+                                           marginsPoints);
+    ASSERT_FALSE(ppd.isEmpty());
+    test::TemporaryQueue queue("TavrelTestMargins", ppd);
+    ASSERT_TRUE(queue.ready());
+    qputenv("PRINTER", queue.name().toLocal8Bit());
+    const QMarginsF margins = marginsPoints * 20;
+    const QSizeF letter(12240, 15840);
+
+    frmMain window;
+    window.show();
+    enter(window, 0, "2");
+    const float smallM = window.BaseLength();
+    const QString small = printOnce([&] { clickPrint(window); });
+    enter(window, 0, "4.25");
+    const float largeM = window.BaseLength();
+    const QString large = printOnce([&] { clickPrint(window); });
+    ASSERT_FALSE(small.isEmpty());
+    ASSERT_FALSE(large.isEmpty());
+
+    const auto smallPage = test::rasterizePage(small, 1, kDotsPerInch);
+    ASSERT_TRUE(smallPage);
+    EXPECT_NEAR(test::pageSizeTwips(small, 1).width(), letter.width(), 20);
+    const Printout printout = measure(*smallPage, margins, smallM, 15, 96);
+    ASSERT_TRUE(printout.left && printout.top);
+    EXPECT_NEAR(*printout.left, kPlacementTwips, 5);
+    EXPECT_NEAR(*printout.top, kPlacementTwips, 5);
+    for (double division : printout.divisions) EXPECT_NEAR(division, kInch, 0.005 * kInch);
+
+    // The large picture is cut at the printable area's edges: ink right up to them, none beyond.
+    const auto largePage = test::rasterizePage(large, 1, kDotsPerInch);
+    ASSERT_TRUE(largePage);
+    const QRectF printable(QPointF(margins.left(), margins.top()),
+                           QPointF(letter.width() - margins.right(),
+                                   letter.height() - margins.bottom()));
+    EXPECT_FALSE(test::anyDarkIn(*largePage, QRectF(printable.right() + 10, 0, 1e5, 1e5)));
+    EXPECT_FALSE(test::anyDarkIn(*largePage, QRectF(0, printable.bottom() + 10, 1e5, 1e5)));
+    EXPECT_TRUE(test::anyDarkIn(
+        *largePage, QRectF(printable.right() - 40, printable.top(), 30, printable.height())));
+    const double centreX = margins.left() + kPlacementTwips + 1.5 * largeM * 15;
+    EXPECT_TRUE(test::anyDarkIn(*largePage, QRectF(centreX - 20, printable.bottom() - 40, 40, 30)))
+        << "the centre line reaches the bottom edge of the printable area";
+}
+
+class PrintFailureTest : public PrintPatternTest {
+protected:
+    // Prints where nothing can go out: a message says why, no job appears, nothing changes.
+    void expectRefusal(const char* printerVariable, const QString& wording)
+    {
+        qputenv("PRINTER", printerVariable);
+        frmMain window;
+        window.show();
+        enter(window, 1, "2 1/2");
+        const QSize picture = window.picPattern->size();
+        const size_t shapes = window.picPattern->Image().shapes.size();
+        const int before = test::newestJobId();
+
+        clickPrint(window);
+
+        const auto* message = window.findChild<QMessageBox*>("printMessage");
+        ASSERT_NE(message, nullptr);
+        EXPECT_TRUE(message->isVisible());
+        EXPECT_TRUE(message->text().contains(wording, Qt::CaseInsensitive))
+            << message->text().toStdString();
+        EXPECT_TRUE(test::jobsAfter(before).empty());
+        EXPECT_EQ(window.picPattern->size(), picture);
+        EXPECT_EQ(window.picPattern->Image().shapes.size(), shapes);
+        EXPECT_TRUE(window.cmdPrint->isEnabled());
+        EXPECT_TRUE(window.mnuFilePrint->isEnabled());
+        EXPECT_EQ(window.txtMeasure->text(), "2 1/2");
+    }
+};
+
+TEST_F(PrintFailureTest, NoDefaultPrinterIsSaid)
+{
+    expectRefusal("TavrelTestNoSuchPrinter", "no default printer");
+}
+
+TEST_F(PrintFailureTest, APrinterThatRefusesTheJobIsSaid)
+{
+    test::TemporaryQueue queue("TavrelTestRefusing", {}, test::TemporaryQueue::Accepts::Nothing);
+    ASSERT_TRUE(queue.ready());
+    expectRefusal("TavrelTestRefusing", "did not take the job");
+}
+
+}  // namespace
