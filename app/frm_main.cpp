@@ -339,8 +339,10 @@ void frmMain::txtMeasure_Change()
 {
     if (!txtMeasure->text().isEmpty()) {
         DrawPattern();
-        cmdPrint->setEnabled(true);
-        mnuFilePrint->setEnabled(true);
+        // A change that arrived while the pattern was drawn may have emptied the box.
+        const bool printable = !txtMeasure->text().isEmpty();
+        cmdPrint->setEnabled(printable);
+        mnuFilePrint->setEnabled(printable);
     } else {
         lblTooLarge->hide();
         cmdPrint->setEnabled(false);
