@@ -15,6 +15,8 @@ packages=(
     libcups2-dev
     # Peak memory of a whole run
     time
+    # The help file: its compiler, and the library the help window reads it with
+    fp-utils libchm-dev
     # Installing and packaging: validating the desktop files, the Debian package, the manual
     desktop-file-utils appstream dpkg-dev man-db
     # Fuzzing the measurement and pattern core: clang with libFuzzer
