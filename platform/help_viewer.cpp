@@ -1,9 +1,11 @@
 #include "help_viewer.h"
 
-#include <QDesktopServices>
+#include "chm_file.h"
+#include "help_window.h"
+
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QUrl>
+#include <QPointer>
 
 namespace tavrel::platform {
 namespace {
@@ -14,12 +16,35 @@ QString& storedPath()
     return path;
 }
 
+// The one help window; it deletes itself when closed.
+QPointer<HelpWindow>& openWindow()
+{
+    static QPointer<HelpWindow> window;
+    return window;
+}
+
 void showProblem(QWidget* parent, const QString& text)
 {
     auto* box = new QMessageBox(QMessageBox::Warning, "Tavrel Help", text, QMessageBox::Ok, parent);
     box->setObjectName("helpMessage");
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
+}
+
+// A help file worth a window: it opens, and the page to show first reads whole.
+bool hasReadableStartPage(const ChmFile* helpFile)
+{
+    if (!helpFile || helpFile->defaultTopic().isEmpty()) return false;
+    const std::optional<QByteArray> page = helpFile->read(helpFile->defaultTopic());
+    return page && !page->isEmpty();
+}
+
+void bringToFront(QWidget* window)
+{
+    window->show();
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->raise();
+    window->activateWindow();
 }
 
 }  // namespace
@@ -30,15 +55,24 @@ QString helpFilePath() { return storedPath(); }
 bool showHelp(QWidget* parent)
 {
     const QString path = storedPath();
+    if (openWindow() && openWindow()->filePath() == path) {
+        bringToFront(openWindow());
+        return true;
+    }
     const QFileInfo file(path);
     if (!file.isFile() || !file.isReadable()) {
         showProblem(parent, QString("The help file could not be found or read:\n%1").arg(path));
         return false;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
-        showProblem(parent, QString("No help viewer could open the help file:\n%1").arg(path));
+    std::unique_ptr<ChmFile> helpFile = ChmFile::open(path);
+    if (!hasReadableStartPage(helpFile.get())) {
+        showProblem(parent,
+                    QString("The help file is damaged or is not a help file:\n%1").arg(path));
         return false;
     }
+    delete openWindow();
+    openWindow() = new HelpWindow(std::move(helpFile), path, parent);
+    bringToFront(openWindow());
     return true;
 }
 

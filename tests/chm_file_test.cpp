@@ -1,0 +1,218 @@
+// The compiled help file as the program reads it: the guide built by chmcmd, read through
+// CHMLib, and files that are not help files (or not whole) refused without a crash.
+#include "chm_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+using tavrel::platform::ChmFile;
+
+namespace {
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QString pageOf(const QString& local) { return local.left(local.indexOf('#')); }
+
+TEST(ChmFile, OpensTheGuideAtItsContentsPage)
+{
+    const auto guide = ChmFile::open(TAVREL_HELP_FILE);
+    ASSERT_NE(guide, nullptr);
+    EXPECT_EQ(guide->title(), "Tavrel Help");
+    EXPECT_EQ(guide->defaultTopic(), "/index.html");
+    ASSERT_FALSE(guide->contents().empty());
+    EXPECT_EQ(guide->contents().front().local, "index.html");
+}
+
+// chmcmd's own sitemap, read back: nesting survives, and so do headings without a page.
+TEST(ChmFile, ContentsKeepTheirNestingAndEveryPageReads)
+{
+    const auto guide = ChmFile::open(TAVREL_HELP_FILE);
+    ASSERT_NE(guide, nullptr);
+    int nested = 0, headings = 0, pages = 0;
+    for (const auto& topic : guide->contents()) {
+        nested += topic.depth > 0;
+        if (topic.local.isEmpty()) {
+            ++headings;
+            continue;
+        }
+        ++pages;
+        const auto page = guide->read(pageOf(topic.local));
+        ASSERT_TRUE(page.has_value()) << topic.local.toStdString();
+        if (pageOf(topic.local) == topic.local) {
+            EXPECT_TRUE(page->contains("<title>" + topic.name.toUtf8() + "</title>"))
+                << "the contents call a page otherwise than its title: " << topic.name.toStdString();
+        }
+    }
+    EXPECT_GE(nested, 2);
+    EXPECT_GE(headings, 1);
+    EXPECT_GE(pages, 8);
+}
+
+// Every link and picture of every page leads to a file in the help file, and every #anchor to
+// a name on that page: a broken link would show the reader a "Page not found".
+TEST(ChmFile, EveryLinkOfTheGuideLeadsSomewhere)
+{
+    const auto guide = ChmFile::open(TAVREL_HELP_FILE);
+    ASSERT_NE(guide, nullptr);
+    const QRegularExpression reference(R"re((?:href|src)="([^"]*)")re");
+    int links = 0;
+    for (const auto& topic : guide->contents()) {
+        if (topic.local.isEmpty()) continue;
+        const QString page = pageOf(topic.local);
+        const QString html = QString::fromUtf8(guide->read(page).value_or(QByteArray()));
+        for (auto it = reference.globalMatch(html); it.hasNext(); ++links) {
+            const QUrl target = QUrl("chm:/" + page).resolved(QUrl(it.next().captured(1)));
+            const auto bytes = guide->read(target.path());
+            ASSERT_TRUE(bytes.has_value()) << page.toStdString() << " -> " << target.toString().toStdString();
+            if (target.hasFragment()) {
+                EXPECT_TRUE(bytes->contains("name=\"" + target.fragment().toUtf8() + "\""))
+                    << target.toString().toStdString();
+            }
+        }
+    }
+    EXPECT_GE(links, 30);
+}
+
+// The LZX-compressed content comes back byte for byte, with or without the leading slash.
+TEST(ChmFile, StoredFilesReadBackExactly)
+{
+    const auto guide = ChmFile::open(TAVREL_HELP_FILE);
+    ASSERT_NE(guide, nullptr);
+    for (const char* name : {"images/window.png", "images/ruler.png", "style.css", "index.html"}) {
+        const QByteArray source = fileBytes(QString(TAVREL_HELP_SOURCES) + "/" + name);
+        ASSERT_FALSE(source.isEmpty()) << name;
+        EXPECT_EQ(guide->read(name), source) << name;
+        EXPECT_EQ(guide->read(QString("/") + name), source) << name;
+    }
+}
+
+TEST(ChmFile, WhatIsNotAStoredFileReadsAsNothing)
+{
+    const auto guide = ChmFile::open(TAVREL_HELP_FILE);
+    ASSERT_NE(guide, nullptr);
+    for (const QString& path : {QString("/nothere.html"), QString(""), QString("/"),
+                                QString("/images/"), QString("/" + QString(600, 'a') + ".html"),
+                                QString("/../index.html")})
+        EXPECT_FALSE(guide->read(path).has_value()) << path.toStdString();
+}
+
+// Files the help window must refuse: ChmFile either does not open them, or opens them but
+// cannot read the page to show first. Nothing crashes, and no page comes back other than it
+// was stored (CHMLib alone returns garbage for the pages of a truncated file).
+class NotAHelpFile : public testing::TestWithParam<const char*> {
+protected:
+    static QByteArray contentFor(const std::string& what)
+    {
+        const QByteArray guide = fileBytes(TAVREL_HELP_FILE);
+        if (what == "empty") return {};
+        if (what == "text renamed .chm") return "Tavrel is a pattern program.\n";
+        if (what == "picture renamed .chm")
+            return fileBytes(QString(TAVREL_HELP_SOURCES) + "/images/ruler.png");
+        if (what == "first 16 bytes") return guide.left(16);
+        if (what == "first 120 bytes") return guide.left(120);
+        if (what == "first 4 KiB") return guide.left(4096);
+        if (what == "first half") return guide.left(guide.size() / 2);
+        if (what == "all but the last byte") return guide.left(guide.size() - 1);
+        if (what == "header with zeros after it") return guide.left(120) + QByteArray(guide.size() - 120, '\0');
+        return "?";
+    }
+};
+
+TEST_P(NotAHelpFile, IsRefusedCleanly)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("TavrelMarker.chm");
+    ASSERT_TRUE(writeFile(path, contentFor(GetParam()))) << GetParam();
+    const auto file = ChmFile::open(path);
+    if (!file) return;
+    const auto start = file->defaultTopic().isEmpty() ? std::nullopt : file->read(file->defaultTopic());
+    EXPECT_FALSE(start.has_value() && !start->isEmpty()) << GetParam();
+    const auto guide = ChmFile::open(TAVREL_HELP_FILE);
+    for (const auto& topic : guide->contents()) {
+        const auto page = file->read(pageOf(topic.local));
+        EXPECT_TRUE(!page || page == guide->read(pageOf(topic.local))) << GetParam();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, NotAHelpFile,
+                         testing::Values("empty", "text renamed .chm", "picture renamed .chm",
+                                         "first 16 bytes", "first 120 bytes", "first 4 KiB",
+                                         "first half", "all but the last byte",
+                                         "header with zeros after it"));
+
+TEST(ChmFile, MissingFileOrFolderDoesNotOpen)
+{
+    QTemporaryDir folder;
+    EXPECT_EQ(ChmFile::open(folder.filePath("nothere.chm")), nullptr);
+    EXPECT_EQ(ChmFile::open(folder.path()), nullptr);
+    EXPECT_EQ(ChmFile::open(""), nullptr);
+}
+
+// Help files made by the real compiler without some of what ours has: the page to open first
+// falls back to the first page of the contents, then to index.html.
+struct Project {
+    const char* what;
+    const char* options;  // [OPTIONS] lines besides the file's name and title
+    const char* files;    // the [FILES] section
+    const char* defaultTopic;
+};
+
+class DefaultTopic : public testing::TestWithParam<Project> {};
+
+TEST_P(DefaultTopic, FallsBackInOrder)
+{
+    QTemporaryDir folder;
+    const QDir dir(folder.path());
+    const QByteArray sitemap = "<ul><li><object type=\"text/sitemap\">"
+                               "<param name=\"Name\" value=\"Second\">"
+                               "<param name=\"Local\" value=\"second.html#part\"></object></ul>";
+    ASSERT_TRUE(writeFile(dir.filePath("toc.hhc"), sitemap));
+    for (const char* page : {"index.html", "second.html"})
+        ASSERT_TRUE(writeFile(dir.filePath(page), "<html><head><title>t</title></head><body>"
+                                                  "<a name=\"part\">p</a></body></html>"));
+    const QByteArray project = QByteArray("[OPTIONS]\nCompiled file=test.chm\nTitle=Test\n") +
+                               GetParam().options + "\n[FILES]\n" + GetParam().files;
+    ASSERT_TRUE(writeFile(dir.filePath("test.hhp"), project));
+    QProcess chmcmd;
+    chmcmd.setWorkingDirectory(folder.path());
+    chmcmd.start(CHMCMD, {"test.hhp"});
+    ASSERT_TRUE(chmcmd.waitForFinished(30000));
+
+    const auto file = ChmFile::open(dir.filePath("test.chm"));
+    ASSERT_NE(file, nullptr) << GetParam().what;
+    EXPECT_EQ(file->defaultTopic(), GetParam().defaultTopic) << GetParam().what;
+}
+
+constexpr const char* kAllFiles = "index.html\nsecond.html\ntoc.hhc\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Projects, DefaultTopic,
+    testing::Values(
+        Project{"named", "Contents file=toc.hhc\nDefault topic=index.html", kAllFiles,
+                "/index.html"},
+        Project{"none named: the contents' first page", "Contents file=toc.hhc", kAllFiles,
+                "/second.html"},
+        Project{"contents not named either: found among the files", "", kAllFiles,
+                "/second.html"},
+        Project{"named but not stored", "Contents file=toc.hhc\nDefault topic=gone.html",
+                kAllFiles, "/second.html"},
+        Project{"no contents: index.html", "", "index.html\nsecond.html\n", "/index.html"},
+        Project{"nothing to open first", "", "second.html\n", ""}));
+
+}  // namespace

@@ -1,0 +1,242 @@
+// F1 and Help > Content open the guide in the program's own help window, on the offscreen
+// platform, with the real help file built from help/ and read through CHMLib.
+#include "chm_file.h"
+#include "frm_main.h"
+#include "help_browser.h"
+#include "help_viewer.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+using tavrel::app::frmMain;
+using tavrel::platform::HelpBrowser;
+namespace platform = tavrel::platform;
+
+namespace {
+
+QUrl topic(const char* local) { return HelpBrowser::topicUrl(local); }
+
+// A picture resource as the browser handed it over, or as the page keeps it once drawn.
+QSize pictureSize(const QVariant& resource)
+{
+    if (resource.userType() == QMetaType::QPixmap) return resource.value<QPixmap>().size();
+    if (resource.userType() == QMetaType::QImage) return resource.value<QImage>().size();
+    return QImage::fromData(resource.toByteArray()).size();
+}
+
+class HelpWindow : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        window.Form_Load();
+        platform::setHelpFilePath(TAVREL_HELP_FILE);
+    }
+
+    QMainWindow* helpWindow() { return window.findChild<QMainWindow*>("helpWindow"); }
+    HelpBrowser* browser() { return window.findChild<HelpBrowser*>("helpBrowser"); }
+    QTreeWidget* contents() { return window.findChild<QTreeWidget*>("helpContents"); }
+    QMessageBox* helpMessage() { return window.findChild<QMessageBox*>("helpMessage"); }
+    QAction* action(const char* name) { return helpWindow()->findChild<QAction*>(name); }
+
+    void pressF1()
+    {
+        QTest::keyClick(&window, Qt::Key_F1);
+        ASSERT_NE(helpWindow(), nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(helpWindow()));
+    }
+
+    void expectShowing(const QUrl& url, const QString& title)
+    {
+        EXPECT_EQ(browser()->source(), url);
+        EXPECT_EQ(browser()->documentTitle(), title);
+        EXPECT_TRUE(helpWindow()->windowTitle().startsWith(title))
+            << helpWindow()->windowTitle().toStdString();
+    }
+
+    // Clicks a link of the page shown, as a reader does, by its address in the page.
+    void clickLink(const QString& href)
+    {
+        QTextDocument* page = browser()->document();
+        for (QTextBlock block = page->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                if (it.fragment().charFormat().anchorHref() != href) continue;
+                QTextCursor cursor(page);
+                cursor.setPosition(it.fragment().position() + 1);
+                browser()->setTextCursor(cursor);
+                browser()->ensureCursorVisible();
+                const QPoint at = browser()->cursorRect(cursor).center();
+                QTest::mouseClick(browser()->viewport(), Qt::LeftButton, {}, at);
+                return;
+            }
+        }
+        ADD_FAILURE() << "no link to " << href.toStdString();
+    }
+
+    frmMain window;
+};
+
+TEST_F(HelpWindow, F1OpensTheGuideAtItsContentsPage)
+{
+    pressF1();
+    EXPECT_TRUE(helpWindow()->isVisible());
+    expectShowing(topic("index.html"), "Tavrel Help");
+    EXPECT_EQ(contents()->currentItem()->text(0), "Tavrel Help");
+    EXPECT_FALSE(action("helpBack")->isEnabled());
+    EXPECT_FALSE(action("helpForward")->isEnabled());
+    EXPECT_EQ(helpMessage(), nullptr);
+}
+
+TEST_F(HelpWindow, HelpContentOpensItTheSameWay)
+{
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.mnuHelpContent->trigger();
+    EXPECT_EQ(helpWindow(), nullptr);  // the queued F1 arrives after the menu's handler
+    QTRY_VERIFY_WITH_TIMEOUT(helpWindow() != nullptr && helpWindow()->isVisible(), 2000);
+    expectShowing(topic("index.html"), "Tavrel Help");
+}
+
+// One help window: F1 again brings it forward where the reader left it; once closed, F1 opens
+// a new one at the contents page.
+TEST_F(HelpWindow, F1AgainReusesTheOneWindow)
+{
+    pressF1();
+    QMainWindow* first = helpWindow();
+    browser()->setSource(topic("ruler.html"));
+    QTest::keyClick(&window, Qt::Key_F1);
+    EXPECT_EQ(window.findChildren<QMainWindow*>("helpWindow").size(), 1);
+    EXPECT_EQ(helpWindow(), first);
+    expectShowing(topic("ruler.html"), "The ruler and its sentence");
+
+    first->close();
+    QTRY_COMPARE_WITH_TIMEOUT(window.findChildren<QMainWindow*>("helpWindow").size(), 0, 2000);
+    pressF1();
+    expectShowing(topic("index.html"), "Tavrel Help");
+}
+
+// Every entry of the contents shows its page when clicked, and stays marked.
+TEST_F(HelpWindow, ClickingAContentsEntryShowsItsPage)
+{
+    pressF1();
+    int pages = 0;
+    for (QTreeWidgetItemIterator it(contents()); *it; ++it) {
+        QTreeWidgetItem* item = *it;
+        const QUrl url = item->data(0, Qt::UserRole).toUrl();
+        QTest::mouseClick(contents()->viewport(), Qt::LeftButton, {},
+                          contents()->visualItemRect(item).center());
+        if (url.isEmpty()) continue;
+        ++pages;
+        EXPECT_EQ(browser()->source(), url) << item->text(0).toStdString();
+        EXPECT_EQ(contents()->currentItem(), item) << item->text(0).toStdString();
+        EXPECT_FALSE(browser()->documentTitle().isEmpty());
+        EXPECT_NE(browser()->documentTitle(), "Page not found");
+    }
+    EXPECT_GE(pages, 8);
+}
+
+// A link clicked in a page, then Back, Forward and Home, as a reader moves around.
+TEST_F(HelpWindow, LinksBackForwardAndHome)
+{
+    pressF1();
+    clickLink("typing.html");
+    expectShowing(topic("typing.html"), "Typing the measurement");
+    clickLink("ruler.html");
+    expectShowing(topic("ruler.html"), "The ruler and its sentence");
+    clickLink("printing.html#check");
+    EXPECT_EQ(browser()->source(), topic("printing.html#check"));
+    EXPECT_EQ(contents()->currentItem()->text(0), "Checking the printout");
+
+    action("helpBack")->trigger();
+    expectShowing(topic("ruler.html"), "The ruler and its sentence");
+    action("helpBack")->trigger();
+    expectShowing(topic("typing.html"), "Typing the measurement");
+    ASSERT_TRUE(action("helpForward")->isEnabled());
+    action("helpForward")->trigger();
+    expectShowing(topic("ruler.html"), "The ruler and its sentence");
+    action("helpHome")->trigger();
+    expectShowing(topic("index.html"), "Tavrel Help");
+}
+
+// Pictures and the style sheet come out of the help file too.
+TEST_F(HelpWindow, PicturesAndTheStyleSheetLoad)
+{
+    pressF1();
+    const std::pair<const char*, QSize> pictures[] = {{"index.html", {321, 480}},
+                                                      {"measuring.html", {430, 100}},
+                                                      {"ruler.html", {420, 90}}};
+    for (const auto& [page, size] : pictures) {
+        browser()->setSource(topic(page));
+        int found = 0;
+        QTextDocument* document = browser()->document();
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextImageFormat image = it.fragment().charFormat().toImageFormat();
+                if (!image.isValid()) continue;
+                EXPECT_EQ(pictureSize(document->resource(QTextDocument::ImageResource, image.name())),
+                          size)
+                    << page;
+                ++found;
+            }
+        }
+        EXPECT_EQ(found, 1) << page;
+    }
+    const QTextBlock heading = browser()->document()->begin();
+    EXPECT_EQ(heading.charFormat().foreground().color(), QColor("#4a3a7a"));
+}
+
+TEST_F(HelpWindow, AMissingPageSaysSoInsteadOfABlankPage)
+{
+    pressF1();
+    browser()->setSource(topic("gone.html"));
+    EXPECT_EQ(browser()->documentTitle(), "Page not found");
+    EXPECT_TRUE(browser()->toPlainText().contains("gone.html"));
+    EXPECT_EQ(contents()->currentItem(), nullptr);
+}
+
+// What cannot be shown keeps the message naming the file, and opens no window.
+TEST_F(HelpWindow, AFileThatIsNotAHelpFileGivesTheMessage)
+{
+    QTemporaryDir folder;
+    QFile guide(TAVREL_HELP_FILE);
+    ASSERT_TRUE(guide.open(QIODevice::ReadOnly));
+    const QByteArray whole = guide.readAll();
+    struct Case {
+        const char* what;
+        QByteArray content;
+        const char* says;
+    };
+    const Case cases[] = {{"missing", {}, "could not be found"},
+                          {"empty", "", "damaged or is not a help file"},
+                          {"text", "Just some text\n", "damaged or is not a help file"},
+                          {"half a help file", whole.left(whole.size() / 2),
+                           "damaged or is not a help file"}};
+    for (const Case& c : cases) {
+        const QString path = folder.filePath(QString(c.what) + "/TavrelMarker.chm");
+        if (!c.content.isNull()) {
+            ASSERT_TRUE(QDir(folder.path()).mkpath(c.what));
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(c.content);
+        }
+        platform::setHelpFilePath(path);
+        QTest::keyClick(&window, Qt::Key_F1);
+        QMessageBox* message = helpMessage();
+        ASSERT_NE(message, nullptr) << c.what;
+        EXPECT_TRUE(message->text().contains(path)) << c.what;
+        EXPECT_TRUE(message->text().contains(c.says)) << message->text().toStdString();
+        EXPECT_EQ(helpWindow(), nullptr) << c.what;
+        delete message;
+    }
+}
+
+}  // namespace
