@@ -1,5 +1,6 @@
 #include "chm_file.h"
 
+#include <QDataStream>
 #include <QFile>
 #include <QtEndian>
 
@@ -38,21 +39,27 @@ struct SystemEntries {
     QString title;         // code 3
 };
 
+QByteArray untilZero(const QByteArray& bytes)
+{
+    const qsizetype zero = bytes.indexOf('\0');
+    return zero < 0 ? bytes : bytes.left(zero);
+}
+
 SystemEntries parseSystemFile(const QByteArray& bytes)
 {
     SystemEntries entries;
-    qsizetype at = 4;
-    while (bytes.size() - at >= 4) {
-        const auto code = qFromLittleEndian<quint16>(bytes.constData() + at);
-        const auto length = qFromLittleEndian<quint16>(bytes.constData() + at + 2);
-        at += 4;
-        if (length > bytes.size() - at) break;
-        const char* data = bytes.constData() + at;
-        const QString text = QString::fromUtf8(data, qsizetype(qstrnlen(data, length)));
+    QDataStream in(bytes);
+    in.setByteOrder(QDataStream::LittleEndian);
+    in.skipRawData(4);
+    quint16 code = 0, length = 0;
+    while (in.status() == QDataStream::Ok) {
+        in >> code >> length;
+        QByteArray record(length, Qt::Uninitialized);
+        if (in.status() != QDataStream::Ok || in.readRawData(record.data(), length) != length) break;
+        const QString text = QString::fromUtf8(untilZero(record));
         if (code == 0) entries.contentsFile = text;
         if (code == 2) entries.defaultTopic = text;
         if (code == 3) entries.title = text;
-        at += length;
     }
     return entries;
 }
