@@ -16,4 +16,6 @@ if(NOT result EQUAL 0 OR report MATCHES "Warning|Error" OR errors MATCHES "excep
    OR NOT EXISTS ${WORK_DIR}/${compiled_name})
   message(FATAL_ERROR "chmcmd could not compile ${PROJECT_FILE} (exit ${result}):\n${report}${errors}")
 endif()
+get_filename_component(output_dir ${OUTPUT} DIRECTORY)
+file(MAKE_DIRECTORY ${output_dir})
 file(RENAME ${WORK_DIR}/${compiled_name} ${OUTPUT})
