@@ -55,7 +55,8 @@ SystemEntries parseSystemFile(const QByteArray& bytes)
     while (in.status() == QDataStream::Ok) {
         in >> code >> length;
         QByteArray record(length, Qt::Uninitialized);
-        if (in.status() != QDataStream::Ok || in.readRawData(record.data(), length) != length) break;
+        if (in.status() != QDataStream::Ok) break;
+        if (in.readRawData(record.data(), length) != length) break;
         const QString text = QString::fromUtf8(untilZero(record));
         if (code == 0) entries.contentsFile = text;
         if (code == 2) entries.defaultTopic = text;

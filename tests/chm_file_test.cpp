@@ -56,7 +56,7 @@ TEST(ChmFile, ContentsKeepTheirNestingAndEveryPageReads)
         ASSERT_TRUE(page.has_value()) << topic.local.toStdString();
         if (pageOf(topic.local) == topic.local) {
             EXPECT_TRUE(page->contains("<title>" + topic.name.toUtf8() + "</title>"))
-                << "the contents call a page otherwise than its title: " << topic.name.toStdString();
+                << "contents and title differ: " << topic.name.toStdString();
         }
     }
     EXPECT_GE(nested, 2);
@@ -79,7 +79,8 @@ TEST(ChmFile, EveryLinkOfTheGuideLeadsSomewhere)
         for (auto it = reference.globalMatch(html); it.hasNext(); ++links) {
             const QUrl target = QUrl("chm:/" + page).resolved(QUrl(it.next().captured(1)));
             const auto bytes = guide->read(target.path());
-            ASSERT_TRUE(bytes.has_value()) << page.toStdString() << " -> " << target.toString().toStdString();
+            ASSERT_TRUE(bytes.has_value())
+                << page.toStdString() << " -> " << target.toString().toStdString();
             if (target.hasFragment()) {
                 EXPECT_TRUE(bytes->contains("name=\"" + target.fragment().toUtf8() + "\""))
                     << target.toString().toStdString();
@@ -129,7 +130,8 @@ protected:
         if (what == "first 4 KiB") return guide.left(4096);
         if (what == "first half") return guide.left(guide.size() / 2);
         if (what == "all but the last byte") return guide.left(guide.size() - 1);
-        if (what == "header with zeros after it") return guide.left(120) + QByteArray(guide.size() - 120, '\0');
+        if (what == "header with zeros after it")
+            return guide.left(120) + QByteArray(guide.size() - 120, '\0');
         return "?";
     }
 };
@@ -141,7 +143,8 @@ TEST_P(NotAHelpFile, IsRefusedCleanly)
     ASSERT_TRUE(writeFile(path, contentFor(GetParam()))) << GetParam();
     const auto file = ChmFile::open(path);
     if (!file) return;
-    const auto start = file->defaultTopic().isEmpty() ? std::nullopt : file->read(file->defaultTopic());
+    const QString first = file->defaultTopic();
+    const auto start = first.isEmpty() ? std::nullopt : file->read(first);
     EXPECT_FALSE(start.has_value() && !start->isEmpty()) << GetParam();
     const auto guide = ChmFile::open(TAVREL_HELP_FILE);
     for (const auto& topic : guide->contents()) {

@@ -182,9 +182,9 @@ TEST_F(HelpWindow, PicturesAndTheStyleSheetLoad)
             for (auto it = block.begin(); !it.atEnd(); ++it) {
                 const QTextImageFormat image = it.fragment().charFormat().toImageFormat();
                 if (!image.isValid()) continue;
-                EXPECT_EQ(pictureSize(document->resource(QTextDocument::ImageResource, image.name())),
-                          size)
-                    << page;
+                const QVariant picture =
+                    document->resource(QTextDocument::ImageResource, image.name());
+                EXPECT_EQ(pictureSize(picture), size) << page;
                 ++found;
             }
         }
@@ -216,8 +216,6 @@ TEST_F(HelpWindow, AFileThatIsNotAHelpFileGivesTheMessage)
         const char* says;
     };
     const Case cases[] = {{"missing", {}, "could not be found"},
-                          {"empty", "", "damaged or is not a help file"},
-                          {"text", "Just some text\n", "damaged or is not a help file"},
                           {"half a help file", whole.left(whole.size() / 2),
                            "damaged or is not a help file"}};
     for (const Case& c : cases) {
