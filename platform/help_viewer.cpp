@@ -25,7 +25,7 @@ QPointer<HelpWindow>& openWindow()
 
 void showProblem(QWidget* parent, const QString& text)
 {
-    auto* box = new QMessageBox(QMessageBox::Warning, "Tavrel Help", text, QMessageBox::Ok, parent);
+    auto* box = new QMessageBox(QMessageBox::Warning, "Help Not Available", text, QMessageBox::Ok, parent);
     box->setObjectName("helpMessage");
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
