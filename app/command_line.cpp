@@ -3,10 +3,14 @@
 #include "build_info.h"
 #include "pattern_export.h"
 
+#include <QGuiApplication>
+#include <QLoggingCategory>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -21,7 +25,7 @@ constexpr int kMinimumDpi = 24;
 constexpr int kMaximumDpi = 1440;
 
 constexpr const char* kUsage =
-    "Usage: tavrel [--unit UNIT --measure TEXT --export FILE [--dpi N]]\n"
+    "Usage: tavrel [--unit UNIT --measure TEXT --export FILE [--dpi N] [--paper PAPER]]\n"
     "\n"
     "Without options, opens the window. With --export, draws the pattern for one measurement\n"
     "into FILE and opens no window.\n"
@@ -30,9 +34,13 @@ constexpr const char* kUsage =
     "                  or millimeter (as 63.5)\n"
     "  --measure TEXT  the measurement, read as the window's entry box reads it\n"
     "  --export FILE   FILE.png: the picture at one image pixel per screen pixel, with its\n"
-    "                  resolution recorded; FILE.svg: vector drawing at true size\n"
+    "                  resolution recorded; FILE.svg: vector drawing at true size;\n"
+    "                  FILE.pdf: pages to print at 100 %, tiled when the pattern is larger\n"
+    "                  than the paper\n"
     "  --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;\n"
     "                  default 96)\n"
+    "  --paper PAPER   the PDF's paper: letter, a4, a3, legal or tabloid (default: letter\n"
+    "                  where the locale measures in US units, otherwise a4)\n"
     "  -h, --help      show this help\n"
     "  -v, --version   show the version\n"
     "\n"
@@ -41,11 +49,11 @@ constexpr const char* kUsage =
     "2 wrong options. An existing FILE is only ever replaced by a complete drawing.\n";
 
 constexpr std::array<std::string_view, 3> kUnitNames = {"decimal", "fractions", "millimeter"};
-constexpr std::array<std::string_view, 4> kValueOptions = {"--unit", "--measure", "--export",
-                                                           "--dpi"};
+constexpr std::array<std::string_view, 5> kValueOptions = {"--unit", "--measure", "--export",
+                                                           "--dpi", "--paper"};
 
 struct Options {
-    std::optional<std::string> unit, measure, exportPath, dpi;
+    std::optional<std::string> unit, measure, exportPath, dpi, paper;
     bool help = false;
     bool version = false;
 };
@@ -56,6 +64,7 @@ std::optional<std::string>* valueSlot(Options& options, std::string_view name)
     if (name == "--measure") return &options.measure;
     if (name == "--export") return &options.exportPath;
     if (name == "--dpi") return &options.dpi;
+    if (name == "--paper") return &options.paper;
     return nullptr;
 }
 
@@ -127,6 +136,17 @@ int usageError(const std::string& message)
     return kExitUsage;
 }
 
+// The words on a PDF's pages need fonts, which come with a GUI application. It needs no
+// display, and its start-up notes about the desktop session (such as a missing
+// XDG_RUNTIME_DIR) mean nothing to an export, so they are not shown.
+std::unique_ptr<QGuiApplication> applicationForFonts(int& argc, char** argv)
+{
+    QLoggingCategory::setFilterRules("default.warning=false");
+    auto application = std::make_unique<QGuiApplication>(argc, argv);
+    QLoggingCategory::setFilterRules({});
+    return application;
+}
+
 int runExport(const Options& options)
 {
     if (!options.unit) return usageError("--export needs --unit decimal, fractions or millimeter");
@@ -140,8 +160,21 @@ int runExport(const Options& options)
         return usageError("--dpi takes a whole number of dots per inch from " +
                           std::to_string(kMinimumDpi) + " to " + std::to_string(kMaximumDpi));
 
-    const QString failure = exportPattern({*options.measure, *unitIndex, *dotsPerInch,
-                                           QString::fromLocal8Bit(*options.exportPath)});
+    const QString path = QString::fromLocal8Bit(*options.exportPath);
+    const bool pdf = path.endsWith(".pdf", Qt::CaseInsensitive);
+    const auto paper = options.paper ? paperNamed(*options.paper) : std::nullopt;
+    if (options.paper && !paper)
+        return usageError("unknown paper \"" + *options.paper +
+                          "\": use letter, a4, a3, legal or tabloid");
+    if (options.paper && !pdf) return usageError("--paper goes with an export to FILE.pdf");
+
+    int argc = 3;
+    char program[] = "tavrel", platformOption[] = "-platform", offscreen[] = "offscreen";
+    char* argv[] = {program, platformOption, offscreen, nullptr};
+    const auto fonts = pdf ? applicationForFonts(argc, argv) : nullptr;
+
+    const QString failure =
+        exportPattern({*options.measure, *unitIndex, *dotsPerInch, path, paper});
     if (failure.isEmpty()) return kExitOk;
     std::fprintf(stderr, "tavrel: %s\n", failure.toLocal8Bit().constData());
     return kExitFailed;
@@ -166,7 +199,8 @@ std::optional<int> runCommandLine(int argc, char** argv)
         std::printf("tavrel %s\n", build::kVersion);
         return kExitOk;
     }
-    if (!options.exportPath) return usageError("--unit, --measure and --dpi go with --export FILE");
+    if (!options.exportPath)
+        return usageError("--unit, --measure, --dpi and --paper go with --export FILE");
     return runExport(options);
 }
 

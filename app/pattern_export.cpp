@@ -3,6 +3,7 @@
 #include "drawing.h"
 #include "export_file.h"
 #include "pattern_image.h"
+#include "pdf_export.h"
 #include "png_export.h"
 #include "screen_metrics.h"
 #include "svg_export.h"
@@ -12,12 +13,13 @@
 namespace tavrel::app {
 namespace {
 
-enum class Format { Png, Svg, Unknown };
+enum class Format { Png, Svg, Pdf, Unknown };
 
 Format formatOf(const QString& path)
 {
     if (path.endsWith(".png", Qt::CaseInsensitive)) return Format::Png;
     if (path.endsWith(".svg", Qt::CaseInsensitive)) return Format::Svg;
+    if (path.endsWith(".pdf", Qt::CaseInsensitive)) return Format::Pdf;
     return Format::Unknown;
 }
 
@@ -27,7 +29,7 @@ QString exportPattern(const ExportRequest& request)
 {
     const Format format = formatOf(request.path);
     if (format == Format::Unknown)
-        return QString("Cannot export to \"%1\": the file name must end in .png or .svg.")
+        return QString("Cannot export to \"%1\": the file name must end in .png, .svg or .pdf.")
             .arg(request.path);
 
     const float twipsPerPixel = platform::twipsPerPixelForDpi(request.dotsPerInch);
@@ -44,7 +46,14 @@ QString exportPattern(const ExportRequest& request)
     const platform::PersistentImage image = patternImage(*drawing.plan);
     const int dpi = request.dotsPerInch;
     return saveFileAtomically(request.path, [&](QIODevice& device) {
-        return format == Format::Png ? writePng(image, dpi, device) : writeSvg(image, dpi, device);
+        switch (format) {
+        case Format::Png: return writePng(image, dpi, device);
+        case Format::Svg: return writeSvg(image, dpi, device);
+        case Format::Pdf: break;
+        case Format::Unknown: return false;
+        }
+        const CheckRuler ruler = request.unitIndex == 2 ? CheckRuler::Centimeter : CheckRuler::Inch;
+        return writePdf(image, twipsPerPixel, ruler, request.paper.value_or(defaultPaper()), device);
     });
 }
 

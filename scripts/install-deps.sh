@@ -11,8 +11,8 @@ packages=(
     xvfb xauth xdotool imagemagick poppler-utils
     # Printing tests go through a real spooler with a PDF printer
     cups printer-driver-cups-pdf
-    # Print jobs go to the spooler through its own library
-    libcups2-dev
+    # Print jobs go to the spooler through its own library; qpdf marks PDFs for actual size
+    libcups2-dev libqpdf-dev
     # Peak memory of a whole run
     time
     # The help file: its compiler, and the library the help window reads it with

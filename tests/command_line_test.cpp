@@ -62,8 +62,9 @@ TEST_P(CommandLine, ExitsAndWritesAsAUserExpects)
     QTemporaryDir folder;
     QString target = folder.filePath("pattern.png");
     for (const char* argument : c.arguments)
-        if (QString(argument).startsWith("--export") && QString(argument).endsWith(".svg"))
-            target = folder.filePath("pattern.svg");
+        for (const char* format : {"svg", "pdf"})
+            if (QString(argument).endsWith(QString("@") + format))
+                target = folder.filePath(QString("pattern.") + format);
     // An earlier file in the target's place must survive every failure whole.
     const QByteArray earlier = "an earlier pattern the user keeps";
     {
@@ -74,7 +75,7 @@ TEST_P(CommandLine, ExitsAndWritesAsAUserExpects)
 
     QStringList arguments;
     for (const char* argument : c.arguments)
-        arguments << QString(argument).replace("@png", target).replace("@svg", target);
+        arguments << QString(argument).replace(QRegularExpression("@(png|svg|pdf)$"), target);
     const Outcome outcome = run(arguments);
 
     EXPECT_EQ(outcome.exitCode, c.exitCode) << outcome.err.toStdString();
@@ -143,6 +144,29 @@ INSTANTIATE_TEST_SUITE_P(
              "--dpi takes", false}));
 
 INSTANTIATE_TEST_SUITE_P(
+    Pdf, CommandLine,
+    testing::Values(
+        Case{{"--unit", "decimal", "--measure", "2", "--export", "@pdf"}, 0, "", true},
+        Case{{"--unit=fractions", "--measure=6 1/2", "--export=@pdf", "--paper=letter",
+              "--dpi=120"}, 0, "", true},
+        Case{{"--unit", "millimeter", "--measure", "2311", "--export", "@pdf", "--paper", "a3"},
+             0, "", true},
+        Case{{"--unit", "decimal", "--measure", "2", "--export", "@pdf", "--paper", "b5"}, 2,
+             "unknown paper \"b5\": use letter, a4, a3, legal or tabloid", false},
+        Case{{"--unit", "decimal", "--measure", "2", "--export", "@pdf", "--paper", "A4"}, 2,
+             "unknown paper \"A4\"", false},
+        Case{{"--unit", "decimal", "--measure", "2", "--export", "@png", "--paper", "a4"}, 2,
+             "--paper goes with an export to FILE.pdf", false},
+        Case{{"--unit", "decimal", "--measure", "2", "--export", "@pdf", "--paper"}, 2,
+             "--paper needs a value", false},
+        Case{{"--unit", "decimal", "--measure", "2", "--paper", "a4"}, 2, "go with --export",
+             false},
+        Case{{"--unit", "decimal", "--measure", "0", "--export", "@pdf"}, 1, "Nothing to draw",
+             false},
+        Case{{"--unit", "decimal", "--measure", "91.03", "--export", "@pdf", "--paper", "a4"}, 1,
+             "Too large to draw. The largest measurement is 91.02 inches.", false}));
+
+INSTANTIATE_TEST_SUITE_P(
     BadInput, CommandLine,
     testing::Values(
         Case{{"--unit", "decimal", "--measure", "0", "--export", "@png"}, 1, "Nothing to draw",
@@ -187,8 +211,8 @@ TEST(CommandLineExport, ReportsPathsThatCannotBeWritten)
     for (const Case& c :
          {Case{folder.filePath("no/such/folder/pattern.png"), "Cannot write"},
           Case{folder.filePath("taken.png"), "Cannot write"},
-          Case{folder.filePath("pattern.jpg"), "the file name must end in .png or .svg"},
-          Case{folder.filePath("pattern"), "the file name must end in .png or .svg"}}) {
+          Case{folder.filePath("pattern.jpg"), "the file name must end in .png, .svg or .pdf"},
+          Case{folder.filePath("pattern"), "the file name must end in .png, .svg or .pdf"}}) {
         const Outcome outcome = run({"--unit", "decimal", "--measure", "1", "--export", c.path});
         EXPECT_EQ(outcome.exitCode, 1) << c.path.toStdString();
         EXPECT_TRUE(outcome.err.contains(c.message)) << outcome.err.toStdString();

@@ -67,17 +67,27 @@ std::vector<double> darkRuns(int length, Sample sample)
 
 }  // namespace
 
-std::optional<PageRaster> rasterizePage(const QString& pdfPath, int page, int dotsPerInch)
+std::optional<PageRaster> rasterizePage(const QString& pdfPath, int page, int dotsPerInch,
+                                        const QRectF& region)
 {
     QTemporaryDir dir;
     const QString prefix = dir.filePath("page");
     const QString number = QString::number(page);
-    if (!run("pdftoppm", {"-r", QString::number(dotsPerInch), "-gray", "-singlefile", "-f", number,
-                          "-l", number, pdfPath, prefix}))
-        return std::nullopt;
-    QImage image = readGreyMap(prefix + ".pgm");
-    if (image.isNull()) return std::nullopt;
-    return PageRaster{image, double(dotsPerInch)};
+    QStringList arguments{"-r", QString::number(dotsPerInch), "-gray", "-singlefile",
+                          "-f", number, "-l", number};
+    PageRaster raster{{}, double(dotsPerInch), {}};
+    if (!region.isEmpty()) {
+        const QRect dots(QPoint(int(raster.dots(region.left())), int(raster.dots(region.top()))),
+                         QSize(int(std::ceil(raster.dots(region.width()))),
+                               int(std::ceil(raster.dots(region.height())))));
+        arguments << "-x" << QString::number(dots.x()) << "-y" << QString::number(dots.y())
+                  << "-W" << QString::number(dots.width()) << "-H" << QString::number(dots.height());
+        raster.origin = QPointF(raster.twips(dots.x()), raster.twips(dots.y()));
+    }
+    if (!run("pdftoppm", arguments << pdfPath << prefix)) return std::nullopt;
+    raster.image = readGreyMap(prefix + ".pgm");
+    if (raster.image.isNull()) return std::nullopt;
+    return raster;
 }
 
 int pageCount(const QString& pdfPath)
@@ -104,23 +114,32 @@ QString pageText(const QString& pdfPath, int page)
 
 std::vector<double> darkLinesAcrossRow(const PageRaster& raster, double yTwips)
 {
-    const int y = int(std::floor(raster.dots(yTwips)));
+    const int y = int(std::floor(raster.dots(yTwips - raster.origin.y())));
     if (y < 0 || y >= raster.image.height()) return {};
     const uchar* row = raster.image.constScanLine(y);
     auto centres = darkRuns(raster.image.width(), [row](int x) { return int(row[x]); });
-    for (double& c : centres) c = raster.twips(c);
+    for (double& c : centres) c = raster.origin.x() + raster.twips(c);
     return centres;
 }
 
 std::vector<double> darkLinesAcrossColumn(const PageRaster& raster, double xTwips)
 {
-    const int x = int(std::floor(raster.dots(xTwips)));
+    const int x = int(std::floor(raster.dots(xTwips - raster.origin.x())));
     if (x < 0 || x >= raster.image.width()) return {};
     const QImage& image = raster.image;
     auto centres =
         darkRuns(image.height(), [&image, x](int y) { return int(image.constScanLine(y)[x]); });
-    for (double& c : centres) c = raster.twips(c);
+    for (double& c : centres) c = raster.origin.y() + raster.twips(c);
     return centres;
+}
+
+std::vector<double> darkLinesAcrossPageRow(const QString& pdfPath, int page, int dotsPerInch,
+                                           double yTwips)
+{
+    const QSizeF size = pageSizeTwips(pdfPath, page);
+    const auto strip = rasterizePage(pdfPath, page, dotsPerInch,
+                                     QRectF(0, yTwips - 20, size.width(), 40));
+    return strip ? darkLinesAcrossRow(*strip, yTwips) : std::vector<double>();
 }
 
 std::optional<double> nearest(const std::vector<double>& centres, double expected, double reach)
@@ -134,7 +153,8 @@ std::optional<double> nearest(const std::vector<double>& centres, double expecte
 
 bool anyDarkIn(const PageRaster& raster, const QRectF& twips)
 {
-    const QRect dots = QRectF(raster.dots(twips.left()), raster.dots(twips.top()),
+    const QRect dots = QRectF(raster.dots(twips.left() - raster.origin.x()),
+                              raster.dots(twips.top() - raster.origin.y()),
                               raster.dots(twips.width()), raster.dots(twips.height()))
                            .toAlignedRect()
                            .intersected(raster.image.rect());

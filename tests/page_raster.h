@@ -14,22 +14,31 @@ namespace tavrel::test {
 struct PageRaster {
     QImage image;  // 8-bit grey, white paper
     double dotsPerInch = 0;
+    QPointF origin;  // the page position of the image's corner, in twips
 
     double twips(double dots) const { return dots * 1440.0 / dotsPerInch; }
     double dots(double twips) const { return twips * dotsPerInch / 1440.0; }
 };
 
-// Page `page` (from 1) of the file; nullopt when pdftoppm fails.
-std::optional<PageRaster> rasterizePage(const QString& pdfPath, int page, int dotsPerInch);
+// Page `page` (from 1) of the file, or only the part of it in `region` (twips from the page's
+// corner); nullopt when pdftoppm fails.
+std::optional<PageRaster> rasterizePage(const QString& pdfPath, int page, int dotsPerInch,
+                                        const QRectF& region = {});
 
 int pageCount(const QString& pdfPath);                 // 0 when pdfinfo cannot read the file
 QSizeF pageSizeTwips(const QString& pdfPath, int page);  // the page's media box
 QString pageText(const QString& pdfPath, int page);    // pdftotext, trimmed
 
-// Centres of the dark runs that cross a row or a column, in twips from the page's left or top
-// edge; each centre is weighted by darkness, so it falls between whole dots.
+// Centres of the dark runs that cross a row or a column of the page (twips from its top or left
+// edge), in twips from the page's left or top edge; each centre is weighted by darkness, so it
+// falls between whole dots.
 std::vector<double> darkLinesAcrossRow(const PageRaster& raster, double yTwips);
 std::vector<double> darkLinesAcrossColumn(const PageRaster& raster, double xTwips);
+
+// The same for one row of a page, rasterizing only a thin strip around it; empty when the page
+// cannot be rasterized.
+std::vector<double> darkLinesAcrossPageRow(const QString& pdfPath, int page, int dotsPerInch,
+                                           double yTwips);
 
 // The centre nearest to `expected`, or nullopt when there is none within `reach` twips.
 std::optional<double> nearest(const std::vector<double>& centres, double expected, double reach);

@@ -1,0 +1,84 @@
+#include "pdf_export.h"
+
+#include "pdf_pages.h"
+
+#include <QBuffer>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFWriter.hh>
+
+#include <exception>
+
+namespace tavrel::app {
+namespace {
+
+constexpr int kTwipsPerInch = 1440;
+
+bool drawDocument(QPdfWriter& writer, const platform::PersistentImage& image,
+                  double twipsPerPixel, CheckRuler ruler, const PdfTiling& tiling)
+{
+    QPainter painter;
+    if (!painter.begin(&writer)) return false;
+    const PdfPages pages{painter, image, twipsPerPixel, ruler, tiling};
+    if (tiling.onePage()) {
+        pages.drawOnePage();
+        return painter.end();
+    }
+    pages.drawMap();
+    for (int row = 0; row < tiling.rows; ++row)
+        for (int column = 0; column < tiling.columns; ++column) {
+            if (!writer.newPage()) return false;
+            pages.drawTile(column, row);
+        }
+    return painter.end();
+}
+
+// Qt's PDF writer cannot ask viewers to print at actual size; qpdf adds the viewer
+// preference /PrintScaling /None to the document's catalog.
+bool writeWithActualSize(const QByteArray& pdf, QIODevice& device)
+{
+    try {
+        QPDF document;
+        document.processMemoryFile("pattern.pdf", pdf.constData(), size_t(pdf.size()));
+        document.getRoot().replaceKey("/ViewerPreferences",
+                                      QPDFObjectHandle::parse("<< /PrintScaling /None >>"));
+        QPDFWriter writer(document);
+        writer.setOutputMemory();
+        writer.write();
+        const auto buffer = writer.getBufferSharedPointer();
+        const auto size = qint64(buffer->getSize());
+        return device.write(reinterpret_cast<const char*>(buffer->getBuffer()), size) == size;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+}  // namespace
+
+Paper defaultPaper()
+{
+    // Britain measures in inches but prints on A4: only the US system goes with Letter.
+    return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? Paper::Letter : Paper::A4;
+}
+
+bool writePdf(const platform::PersistentImage& image, double twipsPerPixel, CheckRuler ruler,
+              Paper paper, QIODevice& device)
+{
+    const PdfTiling tiling = tilePicture(QSizeF(image.size) * twipsPerPixel, paper);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setTitle("Tavrel pattern");
+    writer.setCreator("Tavrel");
+    writer.setResolution(kTwipsPerInch);  // the painter's unit is the twip
+    if (!writer.setPageLayout(QPageLayout(pageSizeOf(paper), QPageLayout::Portrait, QMarginsF())) ||
+        !drawDocument(writer, image, twipsPerPixel, ruler, tiling))
+        return false;
+    return writeWithActualSize(buffer.data(), device);
+}
+
+}  // namespace tavrel::app

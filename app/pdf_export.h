@@ -1,0 +1,24 @@
+#pragma once
+// The persistent picture as a PDF to print at actual size: one page when it fits the paper,
+// placed as the printout places it; otherwise a map of the pages, then overlapping tiles with
+// alignment marks and labels. Every page carries a check ruler and says to print at 100 %,
+// and the file asks viewers not to scale it.
+
+#include "pdf_tiling.h"
+#include "persistent_image.h"
+
+class QIODevice;
+
+namespace tavrel::app {
+
+enum class CheckRuler { Inch, Centimeter };
+
+// Letter where the locale measures in US inches, A4 elsewhere.
+Paper defaultPaper();
+
+// False when the document cannot be made or the device refuses it. The words on the pages
+// need the fonts of a QGuiApplication.
+bool writePdf(const platform::PersistentImage& image, double twipsPerPixel, CheckRuler ruler,
+              Paper paper, QIODevice& device);
+
+}  // namespace tavrel::app

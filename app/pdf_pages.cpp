@@ -1,0 +1,211 @@
+#include "pdf_pages.h"
+
+#include "printer.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tavrel::app {
+namespace {
+
+constexpr double kTwipsPerInch = 1440;
+constexpr double kRulerLineTwips = 15;  // one pixel of a 96 dpi screen, as the pattern's lines
+constexpr double kMarkLineTwips = 10;
+constexpr double kMarkRadiusTwips = 100;
+constexpr double kMapDotsPerInch = 200;  // the map's small picture is a raster at this resolution
+const QString kActualSize = "Print at 100 % (actual size), no scaling.";
+
+QFont fontOfHeight(double twips, bool bold = false)
+{
+    QFont font("DejaVu Sans");
+    font.setPixelSize(std::max(1, int(std::lround(twips))));
+    font.setBold(bold);
+    return font;
+}
+
+struct RulerUnit {
+    double length;
+    const char* word;
+};
+
+RulerUnit unitOf(CheckRuler ruler)
+{
+    if (ruler == CheckRuler::Centimeter) return {kTwipsPerInch / 2.54, "centimeter"};
+    return {kTwipsPerInch, "inch"};
+}
+
+// A circle with a cross through it: the same picture point on both pages of a shared edge.
+void drawMark(QPainter& painter, QPointF centre)
+{
+    painter.setPen(QPen(Qt::black, kMarkLineTwips));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(centre, kMarkRadiusTwips, kMarkRadiusTwips);
+    const double arm = 1.6 * kMarkRadiusTwips;
+    painter.drawLine(centre - QPointF(arm, 0), centre + QPointF(arm, 0));
+    painter.drawLine(centre - QPointF(0, arm), centre + QPointF(0, arm));
+}
+
+// The picture shrunk into `target` as a raster: only a guide, so its lines stay one dot wide.
+QImage smallPicture(const platform::PersistentImage& image, QSizeF targetTwips)
+{
+    const QSize dots = (targetTwips * kMapDotsPerInch / kTwipsPerInch).toSize().expandedTo({1, 1});
+    QImage raster(dots, QImage::Format_RGB32);
+    raster.fill(Qt::white);
+    QPainter painter(&raster);
+    painter.scale(double(dots.width()) / image.size.width(),
+                  double(dots.height()) / image.size.height());
+    platform::replay(image, painter, QRectF(QPointF(0, 0), QSizeF(image.size)),
+                     platform::LineWidth::OneDevicePixel);
+    return raster;
+}
+
+}  // namespace
+
+void PdfPages::drawOnePage() const
+{
+    platform::drawAtNaturalSize(painter, image, twipsPerPixel, twipsPerPixel,
+                                tiling.pictureOrigin(0, 0), tiling.content);
+    drawFoot({}, {});
+}
+
+void PdfPages::drawMap() const
+{
+    const QRectF& content = tiling.content;
+    const int pages = tiling.columns * tiling.rows;
+    painter.setPen(Qt::black);
+    painter.setFont(fontOfHeight(280, true));
+    painter.drawText(QRectF(content.left(), content.top(), content.width(), 400), Qt::AlignLeft,
+                     QString("Tavrel pattern on %1 pages: %2 across, %3 down")
+                         .arg(1 + pages)
+                         .arg(tiling.columns)
+                         .arg(tiling.rows));
+    painter.setFont(fontOfHeight(200));
+    painter.drawText(
+        QRectF(content.left(), content.top() + 560, content.width(), 1600),
+        Qt::AlignLeft | Qt::TextWordWrap,
+        QString("Print every page at 100 % (actual size), with no scaling and no \"fit to page\": "
+                "the bar at the foot of each page must then measure one %1. The pages overlap by "
+                "1/2 inch (12.7 mm). Lay them out as in the map below: put the edge of each page "
+                "on the dashed line of its neighbour so that the circled crosses meet, and tape "
+                "them together.")
+            .arg(unitOf(ruler).word));
+
+    const QRectF area = content.adjusted(0, 2400, 0, 0);
+    const QSizeF covered((tiling.columns - 1) * tiling.stepX + content.width(),
+                         (tiling.rows - 1) * tiling.stepY + content.height());
+    const double scale =
+        std::min(area.width() / covered.width(), area.height() / covered.height());
+    const QPointF origin(area.left() + (area.width() - covered.width() * scale) / 2, area.top());
+    const QSizeF picture = QSizeF(image.size) * twipsPerPixel * scale;
+    painter.drawImage(QRectF(origin, picture), smallPicture(image, picture));
+
+    const QSizeF tile = content.size() * scale;
+    const double labelHeight = std::min(tile.height() / 3, 280.0);
+    painter.setFont(fontOfHeight(labelHeight, true));
+    painter.setPen(QPen(Qt::darkGray, kMarkLineTwips));
+    painter.setBrush(Qt::NoBrush);
+    for (int row = 0; row < tiling.rows; ++row)
+        for (int column = 0; column < tiling.columns; ++column) {
+            const QRectF cell(origin + QPointF(column * tiling.stepX, row * tiling.stepY) * scale,
+                              tile);
+            painter.drawRect(cell);
+            if (labelHeight >= 60)
+                painter.drawText(cell, Qt::AlignCenter, tileLabel(column, row));
+        }
+    drawFoot({}, {});
+}
+
+void PdfPages::drawTile(int column, int row) const
+{
+    platform::drawAtNaturalSize(painter, image, twipsPerPixel, twipsPerPixel,
+                                tiling.pictureOrigin(column, row), tiling.content);
+    painter.setPen(QPen(Qt::black, kMarkLineTwips));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(tiling.content);
+    drawSharedEdges(column, row);
+    const int page = 2 + row * tiling.columns + column;
+    drawFoot(tileLabel(column, row), QString("Page %1 of %2: column %3 of %4, row %5 of %6.")
+                                         .arg(page)
+                                         .arg(1 + tiling.columns * tiling.rows)
+                                         .arg(column + 1)
+                                         .arg(tiling.columns)
+                                         .arg(row + 1)
+                                         .arg(tiling.rows));
+}
+
+// On each edge shared with a neighbour: a dashed line where the neighbour's edge lies, three
+// marks in the middle of the shared band, and the neighbour's label.
+void PdfPages::drawSharedEdges(int column, int row) const
+{
+    const QRectF& c = tiling.content;
+    const double overlap = kTileOverlapTwips;
+    QPen dashed(Qt::black, kMarkLineTwips);
+    dashed.setDashPattern({12, 8});
+    painter.setFont(fontOfHeight(200, true));
+    const QPoint neighbours[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+    for (const QPoint step : neighbours) {
+        const int nColumn = column + step.x(), nRow = row + step.y();
+        if (nColumn < 0 || nRow < 0 || nColumn >= tiling.columns || nRow >= tiling.rows) continue;
+        const QString label = tileLabel(nColumn, nRow);
+        if (step.x() != 0) {
+            const double edge = step.x() > 0 ? c.right() - overlap : c.left() + overlap;
+            const double middle = step.x() > 0 ? c.right() - overlap / 2 : c.left() + overlap / 2;
+            painter.setPen(dashed);
+            painter.drawLine(QPointF(edge, c.top()), QPointF(edge, c.bottom()));
+            painter.drawText(QRectF(middle - overlap / 2, c.top() + c.height() / 8 - 150, overlap, 300),
+                             Qt::AlignCenter, label);
+            for (int k = 1; k <= 3; ++k) drawMark(painter, {middle, c.top() + c.height() * k / 4});
+        } else {
+            const double edge = step.y() > 0 ? c.bottom() - overlap : c.top() + overlap;
+            const double middle = step.y() > 0 ? c.bottom() - overlap / 2 : c.top() + overlap / 2;
+            painter.setPen(dashed);
+            painter.drawLine(QPointF(c.left(), edge), QPointF(c.right(), edge));
+            painter.drawText(QRectF(c.left() + c.width() / 8 - overlap / 2, middle - 150, overlap, 300),
+                             Qt::AlignCenter, label);
+            for (int k = 1; k <= 3; ++k) drawMark(painter, {c.left() + c.width() * k / 4, middle});
+        }
+    }
+}
+
+// The foot of a page: its label, a check ruler of one unit with its sentence, and the request
+// to print at 100 %.
+void PdfPages::drawFoot(const QString& label, const QString& note) const
+{
+    const QRectF& foot = tiling.footer;
+    painter.setPen(Qt::black);
+    if (!label.isEmpty()) {
+        painter.setFont(fontOfHeight(360, true));
+        painter.drawText(QRectF(foot.left(), foot.top() + 120, 1300, 480),
+                         Qt::AlignLeft | Qt::AlignVCenter, label);
+    }
+    const QPointF rulerStart(foot.left() + kTwipsPerInch, foot.top() + 330);
+    drawCheckRuler(rulerStart);
+    const RulerUnit unit = unitOf(ruler);
+    const double textLeft = rulerStart.x() + unit.length + 240;
+    painter.setPen(Qt::black);
+    painter.setFont(fontOfHeight(180));
+    painter.drawText(QRectF(textLeft, foot.top() + 150, foot.right() - textLeft, 240),
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     QString("When printed, this bar should measure one %1").arg(unit.word));
+    painter.drawText(QRectF(rulerStart.x(), foot.top() + 420, foot.right() - rulerStart.x(), 240),
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     note.isEmpty() ? kActualSize : kActualSize + " " + note);
+}
+
+// A bar of one unit between two ticks that rise from its ends.
+void PdfPages::drawCheckRuler(QPointF leftEnd) const
+{
+    const double length = unitOf(ruler).length;
+    QPen pen(Qt::black, kRulerLineTwips);
+    pen.setCapStyle(Qt::FlatCap);
+    painter.setPen(pen);
+    const QPointF rightEnd = leftEnd + QPointF(length, 0);
+    painter.drawLine(leftEnd, rightEnd);
+    painter.drawLine(leftEnd, leftEnd - QPointF(0, 180));
+    painter.drawLine(rightEnd, rightEnd - QPointF(0, 180));
+}
+
+}  // namespace tavrel::app

@@ -1,0 +1,48 @@
+#pragma once
+// Where the picture goes on the pages of a PDF, in twips: on one page as the printout places
+// it when it fits, otherwise in overlapping tiles of the same size, nothing scaled.
+
+#include <QPageSize>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+#include <optional>
+#include <string_view>
+
+namespace tavrel::app {
+
+enum class Paper { Letter, A4, A3, Legal, Tabloid };
+
+// "letter", "a4", "a3", "legal", "tabloid"; nullopt for anything else.
+std::optional<Paper> paperNamed(std::string_view name);
+
+QPageSize pageSizeOf(Paper paper);
+
+inline constexpr double kPdfMarginTwips = 720;     // the page's "printable area": half an inch in
+inline constexpr double kPdfFooterTwips = 720;     // the words and the check ruler, at the foot
+inline constexpr double kPdfPlacementTwips = 250;  // a picture on one page sits this far in, as printed
+inline constexpr double kTileOverlapTwips = 720;   // neighbouring tiles share this much picture
+
+struct PdfTiling {
+    QSizeF page;
+    QRectF content;  // where the picture is shown on every page
+    QRectF footer;
+    int columns = 1, rows = 1;
+    double stepX = 0, stepY = 0;  // picture twips from one tile to the next
+    QPointF placement;            // of the picture inside the content, on one page only
+
+    bool onePage() const { return columns == 1 && rows == 1; }
+    // Page position of the picture's top-left corner on the tile, from the page's corner.
+    QPointF pictureOrigin(int column, int row) const;
+    // The part of the picture the tile shows, in picture twips from its top-left corner.
+    QRectF tileInPicture(int column, int row) const;
+};
+
+// `picture` is the picture's size on paper, in twips.
+PdfTiling tilePicture(QSizeF picture, Paper paper);
+
+// "A1" for the first column and row, "B3", ... "Z1", "AA1": columns are letters, rows numbers.
+QString tileLabel(int column, int row);
+
+}  // namespace tavrel::app

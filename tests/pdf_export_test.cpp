@@ -1,0 +1,324 @@
+// The pattern's PDF: where the tiles fall, and what the rasterized pages measure.
+#include "drawing.h"
+#include "page_raster.h"
+#include "pattern_image.h"
+#include "pdf_export.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <qpdf/QPDF.hh>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace app = tavrel::app;
+namespace test = tavrel::test;
+using app::Paper;
+
+namespace {
+
+constexpr double kInch = 1440;
+constexpr double kCentimetre = 1440 / 2.54;
+constexpr int kDotsPerInch = 1200;  // a dot is 1.2 twips, 0.2 % of a centimetre
+
+struct TilingCase {
+    const char* name;
+    QSizeF picture;  // twips
+    Paper paper;
+    int columns, rows;
+    friend std::ostream& operator<<(std::ostream& out, const TilingCase& c) { return out << c.name; }
+};
+
+class Tiling : public testing::TestWithParam<TilingCase> {};
+
+// Letter's content is 10800 x 13680 twips; tiles advance by 10080 x 12960.
+TEST_P(Tiling, CoversThePictureWithTheFewestTiles)
+{
+    const TilingCase& c = GetParam();
+    const app::PdfTiling tiling = app::tilePicture(c.picture, c.paper);
+    EXPECT_EQ(tiling.columns, c.columns);
+    EXPECT_EQ(tiling.rows, c.rows);
+    const QRectF last = tiling.tileInPicture(c.columns - 1, c.rows - 1);
+    EXPECT_GE(last.right(), c.picture.width());
+    EXPECT_GE(last.bottom(), c.picture.height());
+    if (c.columns > 1) {
+        const QRectF a = tiling.tileInPicture(0, 0), b = tiling.tileInPicture(1, 0);
+        EXPECT_DOUBLE_EQ(a.right() - b.left(), app::kTileOverlapTwips);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PicturesAndPapers, Tiling,
+    testing::Values(TilingCase{"FitsWithThePlacement", {10550, 13430}, Paper::Letter, 1, 1},
+                    TilingCase{"FitsOnlyWithoutThePlacement", {10800, 13680}, Paper::Letter, 1, 1},
+                    TilingCase{"OneTwipTooWide", {10801, 100}, Paper::Letter, 2, 1},
+                    TilingCase{"TwoFullColumns", {20880, 100}, Paper::Letter, 2, 1},
+                    TilingCase{"ThreeByThree", {21075, 29484}, Paper::Letter, 3, 3},
+                    TilingCase{"TheSameOnA3", {21075, 29484}, Paper::A3, 2, 2},
+                    TilingCase{"LargestPatternOnTabloid", {491505, 688095}, Paper::Tabloid, 36, 32}),
+    [](const testing::TestParamInfo<TilingCase>& info) { return info.param.name; });
+
+TEST(Tiling, OnePagePlacesThePictureAsThePrintoutDoesWhereItCan)
+{
+    EXPECT_EQ(app::tilePicture({1000, 1000}, Paper::A4).pictureOrigin(0, 0), QPointF(970, 970));
+    EXPECT_EQ(app::tilePicture({10700, 13580}, Paper::Letter).pictureOrigin(0, 0),
+              QPointF(820, 820));
+}
+
+TEST(Tiling, LabelsColumnsWithLettersAndRowsWithNumbers)
+{
+    EXPECT_EQ(app::tileLabel(0, 0), "A1");
+    EXPECT_EQ(app::tileLabel(1, 2), "B3");
+    EXPECT_EQ(app::tileLabel(25, 0), "Z1");
+    EXPECT_EQ(app::tileLabel(26, 9), "AA10");
+    EXPECT_EQ(app::tileLabel(27, 0), "AB1");
+}
+
+TEST(Tiling, PaperNamesAreTheCommandLineWords)
+{
+    EXPECT_EQ(app::paperNamed("letter"), Paper::Letter);
+    EXPECT_EQ(app::paperNamed("a4"), Paper::A4);
+    EXPECT_EQ(app::paperNamed("a3"), Paper::A3);
+    EXPECT_EQ(app::paperNamed("legal"), Paper::Legal);
+    EXPECT_EQ(app::paperNamed("tabloid"), Paper::Tabloid);
+    EXPECT_EQ(app::paperNamed("A4"), std::nullopt);
+    EXPECT_EQ(app::paperNamed(""), std::nullopt);
+}
+
+TEST(Paper, DefaultsToLetterWhereTheLocaleMeasuresInUsInches)
+{
+    struct Case {
+        QLocale locale;
+        Paper paper;
+    };
+    for (const Case& c : {Case{QLocale(QLocale::English, QLocale::UnitedStates), Paper::Letter},
+                          Case{QLocale(QLocale::English, QLocale::UnitedKingdom), Paper::A4},
+                          Case{QLocale(QLocale::German, QLocale::Germany), Paper::A4}}) {
+        QLocale::setDefault(c.locale);
+        EXPECT_EQ(app::defaultPaper(), c.paper) << c.locale.name().toStdString();
+    }
+    QLocale::setDefault(QLocale::system());
+}
+
+// The program as a user runs it: the paper asked for, or the one of the user's locale.
+TEST(PdfCommandLine, WritesThePaperAskedOrTheLocalesPaper)
+{
+    struct Case {
+        const char* locale;
+        QStringList paper;
+        QSizeF size;  // twips
+    };
+    QTemporaryDir folder;
+    const QString path = folder.filePath("pattern.pdf");
+    for (const Case& c : {Case{"en_US.UTF-8", {}, {12240, 15840}},
+                          Case{"de_DE.UTF-8", {}, {11900, 16840}},
+                          Case{"en_GB.UTF-8", {}, {11900, 16840}},
+                          Case{"en_US.UTF-8", {"--paper", "tabloid"}, {15840, 24480}},
+                          Case{"de_DE.UTF-8", {"--paper", "legal"}, {12240, 20160}}}) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("DISPLAY");
+        environment.remove("QT_QPA_PLATFORM");
+        environment.insert("LC_ALL", c.locale);
+        program.setProcessEnvironment(environment);
+        program.start(TAVREL_PROGRAM, QStringList{"--unit", "decimal", "--measure", "2", "--export",
+                                                  path} + c.paper);
+        ASSERT_TRUE(program.waitForFinished(30000));
+        EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+        EXPECT_EQ(program.readAllStandardError(), "");
+        const QSizeF size = test::pageSizeTwips(path, 1);
+        EXPECT_NEAR(size.width(), c.size.width(), 20) << c.locale;
+        EXPECT_NEAR(size.height(), c.size.height(), 20) << c.locale;
+    }
+}
+
+class PdfExport : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder_.isValid()); }
+
+    // The pattern for a measurement, drawn for a screen of `twipsPerPixel`, as a PDF file.
+    QString exportPdf(const char* text, int unit, float twipsPerPixel, Paper paper)
+    {
+        const auto drawing = tavrel::pattern::prepareDrawing(text, unit, {twipsPerPixel, twipsPerPixel});
+        EXPECT_TRUE(drawing.plan);
+        if (!drawing.plan) return {};
+        M_ = drawing.plan->M;
+        const QString path = folder_.filePath(QString("pattern-%1.pdf").arg(++files_));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        const auto ruler = unit == 2 ? app::CheckRuler::Centimeter : app::CheckRuler::Inch;
+        EXPECT_TRUE(app::writePdf(app::patternImage(*drawing.plan), twipsPerPixel, ruler, paper, file));
+        return path;
+    }
+
+    // The check ruler at the foot of a page: the distance between its two ticks.
+    static std::optional<double> checkRulerLength(const QString& pdf, int page,
+                                                  const app::PdfTiling& tiling, double unit)
+    {
+        const double left = tiling.footer.left() + kInch;
+        const auto ticks =
+            test::darkLinesAcrossPageRow(pdf, page, kDotsPerInch, tiling.footer.top() + 240);
+        const auto start = test::nearest(ticks, left, 60);
+        const auto end = test::nearest(ticks, left + unit, 60);
+        if (!start || !end) return std::nullopt;
+        return *end - *start;
+    }
+
+    QTemporaryDir folder_;
+    int files_ = 0;
+    float M_ = 0;
+};
+
+struct OnePageCase {
+    const char* name;
+    const char* text;
+    int unit;
+    float twipsPerPixel;
+    Paper paper;
+    double division;
+    size_t ticks;
+    friend std::ostream& operator<<(std::ostream& out, const OnePageCase& c) { return out << c.name; }
+};
+
+class OnePagePdf : public PdfExport, public testing::WithParamInterface<OnePageCase> {};
+
+TEST_P(OnePagePdf, ShowsThePictureAsPrintedWithItsRulerAndWords)
+{
+    const OnePageCase& c = GetParam();
+    const QString pdf = exportPdf(c.text, c.unit, c.twipsPerPixel, c.paper);
+    ASSERT_FALSE(pdf.isEmpty());
+    const app::PdfTiling tiling = app::tilePicture({1, 1}, c.paper);
+    EXPECT_EQ(test::pageCount(pdf), 1);
+    const QSizeF size = test::pageSizeTwips(pdf, 1);
+    EXPECT_NEAR(size.width(), tiling.page.width(), 20);
+    EXPECT_NEAR(size.height(), tiling.page.height(), 20);
+    const QString text = test::pageText(pdf, 1);
+    EXPECT_TRUE(text.contains("Print at 100 % (actual size), no scaling")) << text.toStdString();
+
+    const double tpp = c.twipsPerPixel, M = M_;
+    const QPointF corner = tiling.content.topLeft() + QPointF(250, 250);
+    const auto ticks = test::darkLinesAcrossPageRow(pdf, 1, kDotsPerInch, corner.y() + 3.625 * M * tpp);
+    ASSERT_EQ(ticks.size(), c.ticks);
+    for (size_t i = 1; i < ticks.size(); ++i)
+        EXPECT_NEAR(ticks[i] - ticks[i - 1], c.division, 0.005 * c.division);
+    const auto centre = test::nearest(
+        test::darkLinesAcrossPageRow(pdf, 1, kDotsPerInch, corner.y() + 1.25 * M * tpp),
+        corner.x() + 1.5 * M * tpp, 400);
+    ASSERT_TRUE(centre);
+    EXPECT_NEAR(*centre - tiling.content.left() - 1.5 * M * tpp, 250, 5);
+    const auto bar = checkRulerLength(pdf, 1, tiling, c.division);
+    ASSERT_TRUE(bar);
+    EXPECT_NEAR(*bar, c.division, 0.005 * c.division);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PapersUnitsAndResolutions, OnePagePdf,
+    testing::Values(OnePageCase{"InchesOnLetter", "2", 0, 15, Paper::Letter, kInch, 3},
+                    OnePageCase{"InchesOnA4At120Dpi", "2", 0, 12, Paper::A4, kInch, 3},
+                    OnePageCase{"CentimetresOnA3", "50.8", 2, 15, Paper::A3, kCentimetre, 5},
+                    OnePageCase{"FractionsOnLegal", "3", 1, 15, Paper::Legal, kInch, 3},
+                    OnePageCase{"CentimetresOnTabloidAt120Dpi", "100", 2, 12, Paper::Tabloid,
+                                kCentimetre, 5}),
+    [](const testing::TestParamInfo<OnePageCase>& info) { return info.param.name; });
+
+TEST_F(PdfExport, AsksViewersToPrintAtActualSize)
+{
+    const QString pdf = exportPdf("2", 0, 15, Paper::Letter);
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("/PrintScaling /None"));
+    QPDF document;
+    document.processFile(pdf.toLocal8Bit().constData());
+    QPDFObjectHandle preferences = document.getRoot().getKey("/ViewerPreferences");
+    ASSERT_TRUE(preferences.isDictionary());
+    EXPECT_EQ(preferences.getKey("/PrintScaling").getName(), "/None");
+}
+
+// 6.5 inches gives M = 468 at 96 dpi: the centre line (x = 1.5M = 10530 twips) falls inside
+// the band that the first two columns of Letter tiles share (10080 to 10800 twips).
+struct TiledCase {
+    const char* name;
+    float twipsPerPixel;
+    friend std::ostream& operator<<(std::ostream& out, const TiledCase& c) { return out << c.name; }
+};
+
+class TiledPdf : public PdfExport, public testing::WithParamInterface<TiledCase> {};
+
+TEST_P(TiledPdf, TilesOverlapAlignAndKeepTheScale)
+{
+    const float tpp = GetParam().twipsPerPixel;
+    const QString pdf = exportPdf("6.5", 0, tpp, Paper::Letter);
+    ASSERT_FALSE(pdf.isEmpty());
+    const double M = M_;
+    const app::PdfTiling tiling = app::tilePicture({(3 * M + 1) * tpp, 4.2 * M * tpp}, Paper::Letter);
+    ASSERT_EQ(tiling.columns, 3);
+    ASSERT_EQ(tiling.rows, 3);
+    ASSERT_EQ(test::pageCount(pdf), 10);
+    EXPECT_TRUE(test::pageText(pdf, 1).contains("10 pages: 3 across, 3 down"));
+    EXPECT_TRUE(test::pageText(pdf, 2).contains("A1"));
+    EXPECT_TRUE(test::pageText(pdf, 6).contains("B2"));
+
+    // A row through the middle mark of the shared edge, below the mark's circle.
+    const QRectF& content = tiling.content;
+    const double row = content.top() + content.height() / 2 + 130;
+    const double lineOnA1 = content.left() + 1.5 * M * tpp;
+    const double lineOnB1 = lineOnA1 - tiling.stepX;
+    const auto acrossA1 = test::darkLinesAcrossPageRow(pdf, 2, kDotsPerInch, row);
+    const auto acrossB1 = test::darkLinesAcrossPageRow(pdf, 3, kDotsPerInch, row);
+    const auto frameLeft = test::nearest(acrossA1, content.left(), 60);
+    const auto frameRight = test::nearest(acrossA1, content.right(), 60);
+    const auto centreA1 = test::nearest(acrossA1, lineOnA1, 60);
+    const auto centreB1 = test::nearest(acrossB1, lineOnB1, 60);
+    const auto markA1 = test::nearest(acrossA1, content.right() - 360, 60);
+    const auto markB1 = test::nearest(acrossB1, content.left() + 360, 60);
+    ASSERT_TRUE(frameLeft && frameRight && centreA1 && centreB1 && markA1 && markB1);
+    const double overlap = (*frameRight - *frameLeft) - (*centreA1 - *centreB1);
+    EXPECT_NEAR(overlap, app::kTileOverlapTwips, 5);
+    EXPECT_NEAR(*centreA1 - *markA1, *centreB1 - *markB1, 5) << "the marks meet when the pattern does";
+    std::printf("measured overlap %.1f twips\n", overlap);
+
+    // The ruler's ticks lie in the second row of tiles: two on A2 (page 5), two on B2 (page 6).
+    const double tickRow = content.top() + 3.625 * M * tpp - tiling.stepY;
+    for (int column : {0, 1}) {
+        const auto ticks = test::darkLinesAcrossPageRow(pdf, 5 + column, kDotsPerInch, tickRow);
+        std::vector<double> found;
+        for (int i = -1; i <= 1; ++i) {
+            const double x = content.left() + 1.5 * M * tpp + i * kInch - column * tiling.stepX;
+            if (x <= content.left() || x >= content.right()) continue;
+            const auto tick = test::nearest(ticks, x, 60);
+            ASSERT_TRUE(tick) << "column " << column << ", tick " << i;
+            found.push_back(*tick);
+        }
+        ASSERT_EQ(found.size(), 2u);
+        EXPECT_NEAR(found[1] - found[0], kInch, 0.005 * kInch);
+        std::printf("measured division on tile %s: %.2f twips\n",
+                    qPrintable(app::tileLabel(column, 1)), found[1] - found[0]);
+    }
+
+    for (int pageNumber = 1; pageNumber <= 10; ++pageNumber) {
+        const auto bar = checkRulerLength(pdf, pageNumber, tiling, kInch);
+        ASSERT_TRUE(bar) << "page " << pageNumber;
+        EXPECT_NEAR(*bar, kInch, 0.005 * kInch) << "page " << pageNumber;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EachResolution, TiledPdf,
+                         testing::Values(TiledCase{"At96Dpi", 15}, TiledCase{"At120Dpi", 12}),
+                         [](const testing::TestParamInfo<TiledCase>& info) { return info.param.name; });
+
+TEST_F(PdfExport, CentimetreCheckRulerOnTiles)
+{
+    const QString pdf = exportPdf("200", 2, 15, Paper::A4);
+    const app::PdfTiling tiling = app::tilePicture({100000, 100000}, Paper::A4);
+    ASSERT_GT(test::pageCount(pdf), 2);
+    const auto bar = checkRulerLength(pdf, 2, tiling, kCentimetre);
+    ASSERT_TRUE(bar);
+    EXPECT_NEAR(*bar, kCentimetre, 0.005 * kCentimetre);
+    EXPECT_TRUE(test::pageText(pdf, 2).contains("should measure one centimeter"));
+}
+
+}  // namespace
