@@ -180,6 +180,21 @@ TEST_F(PrintPatternTest, ButtonAndMenuEachGiveOneJobOfOnePageWithTheSameContent)
     EXPECT_EQ(window.findChild<QMessageBox*>("printMessage"), nullptr);
 }
 
+TEST_F(PrintPatternTest, AFirstTextWithNothingToDrawPrintsTheBlankSurface)
+{
+    frmMain window;
+    window.show();
+    enter(window, 0, "0");
+    ASSERT_TRUE(window.cmdPrint->isEnabled());
+
+    const QString pdf = printOnce([&] { clickPrint(window); });
+    ASSERT_FALSE(pdf.isEmpty());
+    EXPECT_EQ(test::pageCount(pdf), 1);
+    const auto page = test::rasterizePage(pdf, 1, 150);
+    ASSERT_TRUE(page);
+    EXPECT_FALSE(test::anyDarkIn(*page, QRectF(0, 0, 1e5, 1e5)));
+}
+
 // 4.25 inches gives a picture of 919 x 1285 pixels: 13785 x 19275 twips, larger than A4 or
 // Letter. Its ruler starts 16315 twips down, below the figure.
 TEST_F(PrintPatternTest, APatternLargerThanThePageIsCutOffNotShrunk)
