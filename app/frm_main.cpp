@@ -59,6 +59,7 @@ int characterCode(const QKeyEvent& event)
 {
     const int key = event.key();
     if (key == Qt::Key_Backspace) return 8;
+    if (key == Qt::Key_Delete) return -1;  // the X server gives it the character 127
     if (key == Qt::Key_Return || key == Qt::Key_Enter) return 13;
     if (event.modifiers() & Qt::ControlModifier) {
         if (key >= Qt::Key_A && key <= Qt::Key_Z) return key - Qt::Key_A + 1;
