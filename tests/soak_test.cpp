@@ -191,7 +191,7 @@ long residentKiB()
 struct Key {
     Qt::Key key;
     Qt::KeyboardModifiers modifiers;
-    QString text;  // what the keyboard gives with it; empty for keys without a character
+    QString text;  // the character the X server sends with it; empty for keys without one
     const char* name;
 };
 
@@ -209,8 +209,8 @@ const std::vector<Key>& keys()
         const Key editing[] = {
             {Qt::Key_Backspace, {}, "\b", "Backspace"},
             {Qt::Key_Backspace, Qt::ControlModifier, {}, "Ctrl+Backspace"},
-            {Qt::Key_Delete, {}, {}, "Delete"},
-            {Qt::Key_Delete, Qt::ShiftModifier, {}, "Shift+Delete"},
+            {Qt::Key_Delete, {}, QString(QChar(127)), "Delete"},
+            {Qt::Key_Delete, Qt::ShiftModifier, QString(QChar(127)), "Shift+Delete"},
             {Qt::Key_Insert, Qt::ShiftModifier, {}, "Shift+Insert"},
             {Qt::Key_Insert, Qt::ControlModifier, {}, "Ctrl+Insert"},
             {Qt::Key_Return, {}, "\r", "Return"},
@@ -380,7 +380,7 @@ private:
             if (way < 3)
                 pressKey({Qt::Key_Backspace, {}, "\b", "Backspace"});
             else if (way < 5)
-                pressKey({Qt::Key_Delete, {}, {}, "Delete"});
+                pressKey({Qt::Key_Delete, {}, QString(QChar(127)), "Delete"});
             else
                 window_.txtMeasure->clear();
         });
@@ -532,6 +532,18 @@ TEST_F(SoakFindings, BoxEmptiedWhileDrawingLeavesPrintingDisabled)
         EXPECT_TRUE(window.txtMeasure->text().isEmpty()) << name;
         EXPECT_FALSE(window.cmdPrint->isEnabled()) << name;
         EXPECT_FALSE(window.mnuFilePrint->isEnabled()) << name;
+    }
+}
+
+// The X server sends Delete with the character 127; it must still delete, as it does without.
+TEST_F(SoakFindings, DeleteDeletesWhateverCharacterTheKeyboardSends)
+{
+    for (const QString& sent : {QString(QChar(127)), QString()}) {
+        window.txtMeasure->setText("123");
+        window.txtMeasure->setCursorPosition(0);
+        QTest::sendKeyEvent(QTest::Click, window.txtMeasure, Qt::Key_Delete, sent, Qt::NoModifier);
+        EXPECT_EQ(window.txtMeasure->text().toStdString(), "23")
+            << "with " << sent.size() << " characters";
     }
 }
 
