@@ -3,6 +3,7 @@
 #include "text_readings.h"
 
 #include <cmath>
+#include <limits>
 
 namespace tavrel::pattern {
 namespace {
@@ -97,6 +98,9 @@ int wholePixels(float size)
 std::optional<PatternPlan> planPattern(float M, Screen screen, bool millimeterRuler)
 {
     if (!(M > 0.0f) || !std::isfinite(M)) return std::nullopt;
+    // The largest working value is 4.2 M; an M whose working values leave single precision is
+    // refused before any of them is stored (it could not be drawn in 16 bits anyway).
+    if (4.2 * static_cast<double>(M) > std::numeric_limits<float>::max()) return std::nullopt;
     PatternPlan plan;
     plan.M = M;
     const double m = M;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 using namespace tavrel::pattern;
 
@@ -136,6 +137,9 @@ TEST(PatternPlan, LargestDrawableBaseLengthAndBeyond)
     EXPECT_TRUE(planPattern(6553.5f, kScreen96, false));
     EXPECT_FALSE(planPattern(6553.75f, kScreen96, false));
     EXPECT_FALSE(planPattern(1e30f, kScreen96, false));
+    // Working values of 4.2 M beyond single precision: refused, not stored as infinity.
+    EXPECT_FALSE(planPattern(1e38f, kScreen96, false));
+    EXPECT_FALSE(planPattern(std::numeric_limits<float>::max(), kScreen96, false));
 }
 
 TEST(PatternPlan, NothingIsPlannedForZeroNegativeOrNonFiniteM)
