@@ -5,17 +5,46 @@
 #include "screen_metrics.h"
 #include "shell.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tavrel::app {
 namespace {
 
 const QColor kDialogGrey(0xE0, 0xE0, 0xE0);
+
+// The desktop's palette with the box's grey as the window and button face and black text.
+QPalette greyPalette()
+{
+    QPalette palette = QApplication::palette();
+    palette.setColor(QPalette::Window, kDialogGrey);
+    palette.setColor(QPalette::Button, kDialogGrey);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    return palette;
+}
+
+// The old toolkit's small font fitted these texts in their stored boxes; today's larger fonts
+// shrink until the longest line fits the label's width, so nothing is cut off.
+void fitFontToWidth(QLabel& label)
+{
+    QFont font = label.font();
+    const QStringList lines = label.text().split("\r\n");
+    auto widest = [&lines](const QFontMetrics& metrics) {
+        int width = 0;
+        for (const QString& line : lines) width = std::max(width, metrics.horizontalAdvance(line));
+        return width;
+    };
+    while (widest(QFontMetrics(font)) > label.width() - 2 && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label.setFont(font);
+}
 
 int pixelsX(int twips) { return std::lround(twips / platform::twipsPerPixelX()); }
 int pixelsY(int twips) { return std::lround(twips / platform::twipsPerPixelY()); }
@@ -32,7 +61,7 @@ QLabel* greyLabel(QWidget* parent, const char* name, int left, int top, int widt
 {
     auto* label = place(new QLabel(parent), name, left, top, width, height);
     label->setAutoFillBackground(true);
-    label->setPalette(QPalette(Qt::black, kDialogGrey));
+    label->setPalette(greyPalette());
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
@@ -47,7 +76,7 @@ frmAbout::frmAbout(QWidget* owner)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(patternIcon());
     setAutoFillBackground(true);
-    setPalette(QPalette(Qt::black, kDialogGrey));
+    setPalette(greyPalette());
     setFixedSize(pixelsX(5280), pixelsY(3795));
     move(pixelsX(2340), pixelsY(1935));
 
@@ -101,6 +130,8 @@ void frmAbout::Form_Load()
                                 .arg(QString(build::kCreditLine1), QString(build::kCreditLine2)));
     Label1->setText(QString("Written by: ") + build::kAuthorName + "\r\n\r\n" +
                     "Please send comments and suggestions " + "\r\n" + "to ");
+    fitFontToWidth(*lblDescription);
+    fitFontToWidth(*Label1);
 }
 
 // Esc reaches reject(), Enter the default button: both end here and close the box.

@@ -25,9 +25,11 @@ stop_program() {
     program_pid=
 }
 
-# No window manager runs: keys go to the window under the pointer.
+# No window manager runs to activate the window, and the menus' access letters reach only an
+# active window: give it the focus as a window manager would.
 press_keys() {
     xdotool mousemove --window "$main_window" 200 40
+    xdotool windowfocus --sync "$main_window"
     sleep 0.3
     xdotool key --delay 200 "$@"
 }
