@@ -58,6 +58,10 @@ void replay(const PersistentImage& image, QPainter& painter, const QRectF& area,
     }
     painter.setPen(pen);
     painter.setClipRect(area, Qt::IntersectClip);
+    // Picture pixel (x, y) is the square from (x, y) to (x + 1, y + 1), and the screen lights the
+    // pixels right of and below a line's points. A scaled one-pixel stroke is centred on its
+    // points, so half a pixel's shift puts it over exactly those pixels on paper and in vectors.
+    if (width == LineWidth::OnePicturePixel) painter.translate(0.5, 0.5);
 
     for (const Shape& shape : image.shapes) {
         if (const auto* line = std::get_if<LineShape>(&shape)) {

@@ -36,13 +36,21 @@ struct Printout {
     std::optional<double> left, top;  // the picture's corner from the printable area's corner
 };
 
+// A line at picture coordinate x prints over the pixel from x to x + 1: its ink is centred half
+// a pixel further on.
+constexpr double kInkCentre = 0.5;
+
 // Reads the ruler's ticks, the centre line (x = 1.5M) and the ruler's base line (y = 3.75M),
 // looking for them near where they belong if the picture sits at the placement.
 Printout measure(const test::PageRaster& page, const QMarginsF& margins, float M,
                  double twipsPerPixel, double pixelsPerDivision)
 {
-    const auto x = [&](double px) { return margins.left() + kPlacementTwips + px * twipsPerPixel; };
-    const auto y = [&](double px) { return margins.top() + kPlacementTwips + px * twipsPerPixel; };
+    const auto x = [&](double px) {
+        return margins.left() + kPlacementTwips + (px + kInkCentre) * twipsPerPixel;
+    };
+    const auto y = [&](double px) {
+        return margins.top() + kPlacementTwips + (px + kInkCentre) * twipsPerPixel;
+    };
     Printout printout;
     const auto ticks = test::darkLinesAcrossRow(page, y(3.625 * M));
     for (size_t i = 1; i < ticks.size(); ++i) printout.divisions.push_back(ticks[i] - ticks[i - 1]);
@@ -50,8 +58,8 @@ Printout measure(const test::PageRaster& page, const QMarginsF& margins, float M
     const auto centre = test::nearest(test::darkLinesAcrossRow(page, y(1.25 * M)), x(1.5 * M), kReach);
     const auto base = test::nearest(
         test::darkLinesAcrossColumn(page, x(1.5 * M + 0.5 * pixelsPerDivision)), y(3.75 * M), kReach);
-    if (centre) printout.left = *centre - margins.left() - 1.5 * M * twipsPerPixel;
-    if (base) printout.top = *base - margins.top() - 3.75 * M * twipsPerPixel;
+    if (centre) printout.left = *centre - margins.left() - (1.5 * M + kInkCentre) * twipsPerPixel;
+    if (base) printout.top = *base - margins.top() - (3.75 * M + kInkCentre) * twipsPerPixel;
     return printout;
 }
 
