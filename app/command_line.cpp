@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QLoggingCategory>
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -49,8 +48,6 @@ constexpr const char* kUsage =
     "2 wrong options. An existing FILE is only ever replaced by a complete drawing.\n";
 
 constexpr std::array<std::string_view, 3> kUnitNames = {"decimal", "fractions", "millimeter"};
-constexpr std::array<std::string_view, 5> kValueOptions = {"--unit", "--measure", "--export",
-                                                           "--dpi", "--paper"};
 
 struct Options {
     std::optional<std::string> unit, measure, exportPath, dpi, paper;
@@ -81,8 +78,9 @@ std::string_view nameOf(std::string_view argument)
 // Arguments of ours switch to the command line; anything else is left to the window's toolkit.
 bool isOurs(std::string_view argument)
 {
+    Options none;
     return isFlag(argument, "-h", "--help") || isFlag(argument, "-v", "--version") ||
-           std::ranges::find(kValueOptions, nameOf(argument)) != kValueOptions.end();
+           valueSlot(none, nameOf(argument)) != nullptr;
 }
 
 // Empty when all arguments are understood; otherwise what is wrong with them.

@@ -45,15 +45,17 @@ QString exportPattern(const ExportRequest& request)
 
     const platform::PersistentImage image = patternImage(*drawing.plan);
     const int dpi = request.dotsPerInch;
+    const CheckRuler ruler = request.unitIndex == 2 ? CheckRuler::Centimeter : CheckRuler::Inch;
     return saveFileAtomically(request.path, [&](QIODevice& device) {
         switch (format) {
         case Format::Png: return writePng(image, dpi, device);
         case Format::Svg: return writeSvg(image, dpi, device);
-        case Format::Pdf: break;
-        case Format::Unknown: return false;
+        case Format::Pdf:
+            return writePdf(image, twipsPerPixel, ruler, request.paper.value_or(defaultPaper()),
+                            device);
+        case Format::Unknown: break;
         }
-        const CheckRuler ruler = request.unitIndex == 2 ? CheckRuler::Centimeter : CheckRuler::Inch;
-        return writePdf(image, twipsPerPixel, ruler, request.paper.value_or(defaultPaper()), device);
+        return false;
     });
 }
 
