@@ -1,9 +1,10 @@
 #include "frm_about.h"
 
 #include "build_info.h"
+#include "fitted_font.h"
 #include "pattern_picture.h"
-#include "screen_metrics.h"
 #include "shell.h"
+#include "twip_layout.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -11,8 +12,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include <algorithm>
-#include <cmath>
 
 namespace tavrel::app {
 namespace {
@@ -30,36 +29,21 @@ QPalette greyPalette()
     return palette;
 }
 
-// The old toolkit's small font fitted these texts in their stored boxes; today's larger fonts
-// shrink until the longest line fits the label's width, so nothing is cut off.
-void fitFontToWidth(QLabel& label)
+// Shrinks the font until the longest of the label's lines fits its width.
+void fitLinesToWidth(QLabel& label)
 {
-    QFont font = label.font();
     const QStringList lines = label.text().split("\r\n");
-    auto widest = [&lines](const QFontMetrics& metrics) {
-        int width = 0;
-        for (const QString& line : lines) width = std::max(width, metrics.horizontalAdvance(line));
-        return width;
-    };
-    while (widest(QFontMetrics(font)) > label.width() - 2 && font.pointSizeF() > 6)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    label.setFont(font);
+    shrinkFontToFit(label, [&](const QFont& font) {
+        const QFontMetrics metrics(font);
+        for (const QString& line : lines)
+            if (metrics.horizontalAdvance(line) > label.width() - 2) return false;
+        return true;
+    });
 }
 
-int pixelsX(int twips) { return std::lround(twips / platform::twipsPerPixelX()); }
-int pixelsY(int twips) { return std::lround(twips / platform::twipsPerPixelY()); }
-
-template <typename Widget>
-Widget* place(Widget* widget, const char* name, int left, int top, int width, int height)
+QLabel* greyLabel(QWidget* parent, const char* name, const TwipRect& twips)
 {
-    widget->setObjectName(name);
-    widget->setGeometry(pixelsX(left), pixelsY(top), pixelsX(width), pixelsY(height));
-    return widget;
-}
-
-QLabel* greyLabel(QWidget* parent, const char* name, int left, int top, int width, int height)
-{
-    auto* label = place(new QLabel(parent), name, left, top, width, height);
+    auto* label = place(new QLabel(parent), name, twips);
     label->setAutoFillBackground(true);
     label->setPalette(greyPalette());
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -77,25 +61,27 @@ frmAbout::frmAbout(QWidget* owner)
     setWindowIcon(patternIcon());
     setAutoFillBackground(true);
     setPalette(greyPalette());
-    setFixedSize(pixelsX(5280), pixelsY(3795));
-    move(pixelsX(2340), pixelsY(1935));
+    const QRect window = pixelsOf({2340, 1935, 5280, 3795});
+    setFixedSize(window.size());
+    move(window.topLeft());
 
-    picIcon = place(new QLabel(this), "picIcon", 240, 240, 1275, 1305);
+    picIcon = place(new QLabel(this), "picIcon", {240, 240, 1275, 1305});
     picIcon->setPixmap(patternPicture({85, 87}));
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picIcon->setFocusPolicy(Qt::StrongFocus);
 
-    lblTitle = greyLabel(this, "lblTitle", 1800, 152, 3285, 1080);
+    lblTitle = greyLabel(this, "lblTitle", {1800, 152, 3285, 1080});
     lblTitle->setText("Tavrel Maker");
     QFont titleFont("MS Sans Serif", 24, QFont::Bold);
     lblTitle->setFont(titleFont);
     lblTitle->setWordWrap(true);
 
-    lblVersion = greyLabel(this, "lblVersion", 1800, 1320, 3405, 225);
-    lblDescription = greyLabel(this, "lblDescription", 240, 1800, 4845, 930);
-    Label1 = greyLabel(this, "Label1", 240, 2850, 3375, 975);
+    lblVersion = greyLabel(this, "lblVersion", {1800, 1320, 3405, 225});
+    lblDescription = greyLabel(this, "lblDescription", {240, 1800, 4845, 930});
+    Label1 = greyLabel(this, "Label1", {240, 2850, 3375, 975});
 
-    txtLink = place(new QLineEdit(QString(build::kAuthorEmail), this), "txtLink", 447, 3420, 1695, 285);
+    txtLink = place(new QLineEdit(QString(build::kAuthorEmail), this), "txtLink",
+                    {447, 3420, 1695, 285});
     txtLink->setReadOnly(true);
     txtLink->setFrame(false);
     QFont linkFont("MS Sans Serif");
@@ -108,7 +94,7 @@ frmAbout::frmAbout(QWidget* owner)
     txtLink->setMouseTracking(true);
     txtLink->installEventFilter(this);
 
-    cmdOK = place(new QPushButton("OK", this), "cmdOK", 3720, 3000, 1260, 585);
+    cmdOK = place(new QPushButton("OK", this), "cmdOK", {3720, 3000, 1260, 585});
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
@@ -130,8 +116,8 @@ void frmAbout::Form_Load()
                                 .arg(QString(build::kCreditLine1), QString(build::kCreditLine2)));
     Label1->setText(QString("Written by: ") + build::kAuthorName + "\r\n\r\n" +
                     "Please send comments and suggestions " + "\r\n" + "to ");
-    fitFontToWidth(*lblDescription);
-    fitFontToWidth(*Label1);
+    fitLinesToWidth(*lblDescription);
+    fitLinesToWidth(*Label1);
 }
 
 // Esc reaches reject(), Enter the default button: both end here and close the box.

@@ -1,14 +1,17 @@
 #include "frm_main.h"
 
 #include "drawing.h"
+#include "fitted_font.h"
 #include "frm_about.h"
 #include "help_path.h"
 #include "help_viewer.h"
 #include "key_filter.h"
 #include "message_pump.h"
 #include "pattern_picture.h"
+#include "notice.h"
 #include "printer.h"
 #include "screen_metrics.h"
+#include "twip_layout.h"
 #include "window_metrics.h"
 
 #include <QAction>
@@ -18,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -28,29 +30,10 @@
 namespace tavrel::app {
 namespace {
 
-// Stored layout of the window, in twips.
-struct TwipRect {
-    int left, top, width, height;
-};
+// The client area at start and the window height once a unit is chosen, in twips.
 constexpr int kClientWidthTwips = 6495;
 constexpr int kClientHeightTwips = 1440;
 constexpr int kUnitChosenHeightTwips = 2250;
-
-QRect pixelsOf(const TwipRect& r)
-{
-    const float x = platform::twipsPerPixelX();
-    const float y = platform::twipsPerPixelY();
-    return QRect(std::lround(r.left / x), std::lround(r.top / y), std::lround(r.width / x),
-                 std::lround(r.height / y));
-}
-
-template <typename Widget>
-Widget* place(Widget* widget, const char* name, const TwipRect& twips)
-{
-    widget->setObjectName(name);
-    widget->setGeometry(pixelsOf(twips));
-    return widget;
-}
 
 // The character code the old toolkit gave a key: Backspace 8, Enter 13, Ctrl+letter the control
 // codes 1 to 26, Latin-1 characters their own code. -1: the key has no character (arrows,
@@ -71,22 +54,18 @@ int characterCode(const QKeyEvent& event)
     return unit <= 255 ? unit : 0;
 }
 
-// The old toolkit's small font fitted the longest prompt in two lines of the stored label; with
-// today's larger fonts the label takes the room up to the print button, and its font shrinks
-// until the longest prompt shows whole.
+// The label takes the room up to the print button, and its font shrinks until the longest
+// prompt shows whole in the label's stored height.
 void fitPromptFont(QLabel& prompt, int width)
 {
     prompt.setWordWrap(true);
     prompt.resize(std::max(prompt.width(), width), prompt.height());
     QLabel probe("Enter the measurement in millimeters");
     probe.setWordWrap(true);
-    QFont font = prompt.font();
-    for (;;) {
+    shrinkFontToFit(prompt, [&](const QFont& font) {
         probe.setFont(font);
-        if (probe.heightForWidth(prompt.width()) <= prompt.height() || font.pointSizeF() <= 6) break;
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    }
-    prompt.setFont(font);
+        return probe.heightForWidth(prompt.width()) <= prompt.height();
+    });
 }
 
 }  // namespace
@@ -323,12 +302,7 @@ void frmMain::PrintPattern()
     const platform::PrintOutcome outcome = platform::printOnDefaultPrinter(
         picPattern->Image(), platform::twipsPerPixelX(), platform::twipsPerPixelY(),
         kPlacementTwips);
-    if (outcome.sent) return;
-    auto* box = new QMessageBox(QMessageBox::Warning, "Print Pattern", outcome.problem,
-                                QMessageBox::Ok, this);
-    box->setObjectName("printMessage");
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    if (!outcome.sent) platform::showWarning(this, "Print Pattern", outcome.problem, "printMessage");
 }
 
 void frmMain::txtMeasure_KeyPress(int& KeyAscii)

@@ -2,9 +2,9 @@
 
 #include "chm_file.h"
 #include "help_window.h"
+#include "notice.h"
 
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QPointer>
 
 namespace tavrel::platform {
@@ -25,10 +25,7 @@ QPointer<HelpWindow>& openWindow()
 
 void showProblem(QWidget* parent, const QString& text)
 {
-    auto* box = new QMessageBox(QMessageBox::Warning, "Help Not Available", text, QMessageBox::Ok, parent);
-    box->setObjectName("helpMessage");
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    showWarning(parent, "Help Not Available", text, "helpMessage");
 }
 
 // A help file worth a window: it opens, and the page to show first reads whole.
