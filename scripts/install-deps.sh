@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs from Debian's archive whatever is still missing to build, run and test Tavrel.
 # Safe to run again: with everything present it changes nothing and asks for nothing.
+#   install-deps.sh                 what the program and its tests need
+#   install-deps.sh --windows-core  the MinGW-w64 cross compiler and Wine for the core's tests
 set -euo pipefail
 
 packages=(
@@ -21,7 +23,13 @@ packages=(
     desktop-file-utils appstream dpkg-dev man-db
     # Fuzzing the measurement and pattern core: clang with libFuzzer
     clang libclang-rt-14-dev
+    # Checking the Debian package against Debian's policy
+    lintian
 )
+if [[ ${1:-} == --windows-core ]]; then
+    # The core's tests built for Windows, with GoogleTest from its sources, run under Wine
+    packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
