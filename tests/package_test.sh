@@ -18,6 +18,9 @@ for library in libqt6widgets6 libqt6printsupport6 libqt6svg6 libpng16-16 libchm1
     [[ $depends == *"$library"* ]] || fail "Depends lacks $library: $depends"
 done
 
+# Debian's own checker: no errors and no warnings.
+lintian --allow-root --fail-on error,warning "$package" || fail "lintian finds fault with the package"
+
 dpkg -i "$package" >/dev/null
 desktop=$(ls /usr/share/applications/*.desktop | xargs grep -l '^Exec=tavrel$')
 command=$(sed -n 's/^Exec=//p' "$desktop")
@@ -28,4 +31,4 @@ man -w tavrel >/dev/null || fail "man tavrel finds no page"
 start_program "$(command -v "$command")"
 press_keys F1
 wait_for_help_window || fail "F1 in the installed package showed no help window"
-echo "package_test: $(basename "$package") installs, starts from its desktop entry and opens its guide"
+echo "package_test: $(basename "$package") passes lintian, installs, starts from its desktop entry and opens its guide"
