@@ -7,11 +7,18 @@
 #include <png.h>
 #include <zlib.h>
 
+#if __has_include(<sys/mman.h>)
+#include <sys/mman.h>
+#endif
+
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <csetjmp>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 namespace tavrel::app {
@@ -87,6 +94,28 @@ private:
 // the largest radius the arc primitive accepts (2M at M = 6553) makes them about 320 rows tall.
 constexpr int kStripMargin = 512;
 
+// The canvas of the largest patterns is tens of megabytes, touched once a page; in pages of
+// two megabytes, where the system offers them, that costs a few hundred faults, not thousands.
+class CanvasMemory {
+public:
+    explicit CanvasMemory(size_t bytes)
+    {
+        constexpr size_t kHugePage = size_t(2) << 20;
+        const size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+        data_ = static_cast<uchar*>(std::aligned_alloc(kHugePage, rounded));
+#ifdef MADV_HUGEPAGE
+        if (data_) madvise(data_, rounded, MADV_HUGEPAGE);
+#endif
+    }
+    ~CanvasMemory() { std::free(data_); }
+    CanvasMemory(const CanvasMemory&) = delete;
+    CanvasMemory& operator=(const CanvasMemory&) = delete;
+    uchar* data() const { return data_; }
+
+private:
+    uchar* data_ = nullptr;
+};
+
 // Picture rows top .. top + rows - 1, drawn on `canvas`, whose first row is picture row
 // `canvasTop`, exactly as one render of the whole picture would draw them.
 void renderRows(const platform::PersistentImage& image, int top, int rows, QImage& canvas,
@@ -98,23 +127,50 @@ void renderRows(const platform::PersistentImage& image, int top, int rows, QImag
                      platform::LineWidth::OneDevicePixel);
 }
 
-// Eight pixels a byte, leftmost in the high bit; light pixels become 1 (white).
-void packRow(const uchar* gray, int width, std::vector<unsigned char>& bits)
+// Eight pixels a byte, leftmost in the high bit; light pixels (128 and up) become 1 (white).
+// A light pixel is one whose high bit is set: eight of those bits, gathered by one
+// multiplication, are a whole byte (each pixel's bit lands on its own place, so no carries).
+unsigned char packEight(std::uint64_t pixels)
 {
-    constexpr std::uint64_t kEightWhite = ~std::uint64_t(0);
-    for (int x = 0, byte = 0; x < width; x += 8, ++byte) {
-        const int count = std::min(8, width - x);
-        std::uint64_t block = 0;
-        if (count == 8) std::memcpy(&block, gray + x, 8);
-        if (block == kEightWhite) {  // most of a pattern is paper: the quick way
-            bits[size_t(byte)] = 0xFF;
+    constexpr std::uint64_t kHighBits = 0x0101010101010101;
+    constexpr std::uint64_t kGather = (std::uint64_t(1) << 63) | (std::uint64_t(1) << 54) |
+                                      (std::uint64_t(1) << 45) | (std::uint64_t(1) << 36) |
+                                      (std::uint64_t(1) << 27) | (std::uint64_t(1) << 18) |
+                                      (std::uint64_t(1) << 9) | 1;
+    static_assert(std::endian::native == std::endian::little, "pixels are read eight at a time");
+    return static_cast<unsigned char>((((pixels >> 7) & kHighBits) * kGather) >> 56);
+}
+
+void packRow(const uchar* gray, int width, unsigned char* bits)
+{
+    const int whole = width / 8;
+    int byte = 0;
+    for (; byte + 4 <= whole; byte += 4) {
+        std::uint64_t blocks[4];
+        std::memcpy(blocks, gray + 8 * byte, sizeof blocks);
+        if ((blocks[0] & blocks[1] & blocks[2] & blocks[3]) == ~std::uint64_t(0)) {
+            std::memset(bits + byte, 0xFF, 4);  // most of a pattern is paper: the quick way
             continue;
         }
+        for (int k = 0; k < 4; ++k) bits[byte + k] = packEight(blocks[k]);
+    }
+    for (; byte < whole; ++byte) {
+        std::uint64_t block;
+        std::memcpy(&block, gray + 8 * byte, 8);
+        bits[byte] = packEight(block);
+    }
+    if (const int rest = width % 8) {
         unsigned bitsOfByte = 0;
-        for (int k = 0; k < count; ++k) bitsOfByte |= unsigned(gray[x + k] >= 128) << (7 - k);
-        bits[size_t(byte)] = static_cast<unsigned char>(bitsOfByte);
+        for (int k = 0; k < rest; ++k) bitsOfByte |= unsigned(gray[8 * whole + k] >= 128) << (7 - k);
+        bits[whole] = static_cast<unsigned char>(bitsOfByte);
     }
 }
+
+// Packed rows of one strip, handed from the drawing thread to the compressing one.
+struct PackedStrip {
+    std::vector<unsigned char> bits;
+    int rows = 0;
+};
 
 }  // namespace
 
@@ -129,18 +185,34 @@ bool writePng(const platform::PersistentImage& image, int dotsPerInch, QIODevice
     if (!writer.writeHeader(width, height, dotsPerInch)) return false;
 
     const int canvasRows = std::min(height, stripRows + 2 * kStripMargin);
-    QImage canvas(width, canvasRows, QImage::Format_Grayscale8);
-    if (canvas.isNull()) return false;
-    std::vector<unsigned char> bits((size_t(width) + 7) / 8);
+    const CanvasMemory memory(size_t(width) * size_t(canvasRows));
+    if (!memory.data()) return false;
+    QImage canvas(memory.data(), width, canvasRows, width, QImage::Format_Grayscale8);
+    const size_t rowBytes = (size_t(width) + 7) / 8;
+    // Drawing and compressing take about as long as each other: libpng compresses one strip on
+    // a second thread while this one draws the next.
+    PackedStrip drawn, compressing;
+    drawn.bits.resize(rowBytes * size_t(stripRows));
+    compressing.bits.resize(drawn.bits.size());
+    bool written = true;
+    std::thread compressor;
     for (int top = 0; top < height; top += stripRows) {
-        const int rows = std::min(stripRows, height - top);
+        drawn.rows = std::min(stripRows, height - top);
         const int canvasTop = std::clamp(top - kStripMargin, 0, height - canvasRows);
-        renderRows(image, top, rows, canvas, canvasTop);
-        for (int y = top; y < top + rows; ++y) {
-            packRow(canvas.constScanLine(y - canvasTop), width, bits);
-            if (!writer.writeRow(bits.data())) return false;
-        }
+        renderRows(image, top, drawn.rows, canvas, canvasTop);
+        for (int row = 0; row < drawn.rows; ++row)
+            packRow(canvas.constScanLine(top + row - canvasTop), width,
+                    drawn.bits.data() + rowBytes * size_t(row));
+        if (compressor.joinable()) compressor.join();
+        if (!written) return false;
+        std::swap(drawn, compressing);
+        compressor = std::thread([&] {
+            for (int row = 0; row < compressing.rows && written; ++row)
+                written = writer.writeRow(compressing.bits.data() + rowBytes * size_t(row));
+        });
     }
+    if (compressor.joinable()) compressor.join();
+    if (!written) return false;
     return writer.finish();
 }
 
