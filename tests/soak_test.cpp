@@ -553,8 +553,8 @@ TEST_F(SoakFindings, DeleteDeletesWhateverCharacterTheKeyboardSends)
 
 TEST(Soak, WindowAlwaysAgreesWithItsTextAndKeepsItsMemory)
 {
-    const unsigned seed = static_cast<unsigned>(
-        environmentNumber("TAVREL_SOAK_SEED", static_cast<int>(std::random_device{}() >> 1)));
+    // A fixed seed, so that a failure replays; TAVREL_SOAK_SEED tries others.
+    const unsigned seed = static_cast<unsigned>(environmentNumber("TAVREL_SOAK_SEED", 20261207));
     const int actions = environmentNumber("TAVREL_SOAK_ACTIONS", 5000);
     const float resolutions[] = {15.0f, 12.0f, 10.0f, 7.5f, 20.0f};
     const float twipsPerPixel = resolutions[seed % std::size(resolutions)];
