@@ -29,14 +29,22 @@ struct Outcome {
     QString out, err;
 };
 
-Outcome run(const QStringList& arguments)
+// With a file size limit, the program runs under `ulimit -f`, in 512-byte blocks.
+Outcome run(const QStringList& arguments, std::optional<int> fileSizeLimitBlocks = std::nullopt)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(name);
     process.setProcessEnvironment(environment);
-    process.start(TAVREL_PROGRAM, arguments);
+    if (fileSizeLimitBlocks)
+        process.start("sh", QStringList{"-c",
+                                        QString("ulimit -f %1 && exec \"$0\" \"$@\"")
+                                            .arg(*fileSizeLimitBlocks),
+                                        TAVREL_PROGRAM} +
+                                arguments);
+    else
+        process.start(TAVREL_PROGRAM, arguments);
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) return {};
     return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
             QString::fromLocal8Bit(process.readAllStandardError())};
@@ -312,7 +320,8 @@ TEST_P(FailingWrite, KeepsTheEarlierFileAndSaysWhy)
     const QStringList before = filesIn(folder.path());
 
     const QStringList arguments{"--unit", "decimal", "--measure", c.measure, "--export", target};
-    const Outcome outcome = run(arguments);
+    const Outcome outcome =
+        c.limit == Limit::FileSize ? run(arguments, c.kibLeft * 2) : run(arguments);
 
     const char* reason = c.limit == Limit::FullDisk ? "No space left on device" : "File too large";
     EXPECT_EQ(outcome.exitCode, 1);
@@ -332,6 +341,17 @@ INSTANTIATE_TEST_SUITE_P(
                     WriteFailure{Limit::FullDisk, 4, "pdf", "3"},
                     WriteFailure{Limit::FullDisk, 64, "png", "40"},
                     WriteFailure{Limit::FullDisk, 64, "pdf", "40"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    FileSizeLimit, FailingWrite,
+    testing::Values(WriteFailure{Limit::FileSize, 0, "png", "3"},
+                    WriteFailure{Limit::FileSize, 0, "svg", "3"},
+                    WriteFailure{Limit::FileSize, 0, "pdf", "3"},
+                    WriteFailure{Limit::FileSize, 1, "png", "40"},
+                    WriteFailure{Limit::FileSize, 1, "svg", "40"},
+                    WriteFailure{Limit::FileSize, 1, "pdf", "40"},
+                    WriteFailure{Limit::FileSize, 64, "png", "40"},
+                    WriteFailure{Limit::FileSize, 64, "pdf", "40"}));
 
 TEST(CommandLineExport, ReplacingKeepsTheLinkAndThePermissions)
 {
