@@ -1,6 +1,6 @@
 #pragma once
 // Writes a file so that it is either complete or not there: the content goes to a temporary
-// file in the target's folder, which replaces the target only once everything is written.
+// file in the target's folder, which replaces the target only once every byte is on the disk.
 
 #include <QString>
 
@@ -11,7 +11,9 @@ class QIODevice;
 namespace tavrel::app {
 
 // `write` fills the device and says whether it succeeded. Returns an empty string when the file
-// is in place, otherwise why not; the target (new or existing) is then left as it was.
+// is in place, otherwise "Cannot write "path": reason." with the system's reason (such as "No
+// space left on device"); the target, new or existing, is then left exactly as it was and no
+// temporary file remains.
 QString saveFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write);
 
 }  // namespace tavrel::app

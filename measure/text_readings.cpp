@@ -8,7 +8,9 @@
 namespace tavrel::measure {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+// A carriage return is not a blank: it ends a number, so "1\r2" pasted with Windows line
+// endings reads as 1, not 12.
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Converts "digits[.digits]" exactly (correctly rounded, locale-free). from_chars leaves the

@@ -10,12 +10,13 @@
 namespace tavrel::measure {
 
 // Reads the longest leading decimal number (digits with at most one '.'), skipping blanks
-// (space, tab, CR, LF) wherever they stand. No sign, no exponent. A text without a leading
-// digit reads as 0. Never fails: a number beyond double range reads as infinity.
+// (space, tab, line feed; a carriage return is no blank) wherever they stand. No sign, no
+// exponent. A text without a leading digit reads as 0. Never fails: a number beyond double
+// range reads as infinity.
 double numericPrefix(std::string_view text);
 
-// The whole text, blanks at either end aside, must be one decimal number; '.' may begin or
-// end it. Anything else (no digit, a sign, an inner blank, a letter) gives nullopt.
+// The whole text, the same blanks at either end aside, must be one decimal number; '.' may
+// begin or end it. Anything else (no digit, a sign, an inner blank, a letter) gives nullopt.
 std::optional<double> strictReading(std::string_view text);
 
 // Cuts at every delimiter, empty pieces included; the empty text has no piece at all.

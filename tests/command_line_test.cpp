@@ -12,6 +12,13 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,14 +29,22 @@ struct Outcome {
     QString out, err;
 };
 
-Outcome run(const QStringList& arguments)
+// With a file size limit, the program runs under `ulimit -f`, in 512-byte blocks.
+Outcome run(const QStringList& arguments, std::optional<int> fileSizeLimitBlocks = std::nullopt)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(name);
     process.setProcessEnvironment(environment);
-    process.start(TAVREL_PROGRAM, arguments);
+    if (fileSizeLimitBlocks)
+        process.start("sh", QStringList{"-c",
+                                        QString("ulimit -f %1 && exec \"$0\" \"$@\"")
+                                            .arg(*fileSizeLimitBlocks),
+                                        TAVREL_PROGRAM} +
+                                arguments);
+    else
+        process.start(TAVREL_PROGRAM, arguments);
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) return {};
     return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
             QString::fromLocal8Bit(process.readAllStandardError())};
@@ -40,6 +55,21 @@ QByteArray contentOf(const QString& path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// Hidden ones included: a temporary file left behind may be hidden.
+QStringList filesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+void writeFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(content), content.size());
+}
+
+const QByteArray kEarlier = "an earlier pattern the user keeps";
 
 // "@" stands for the target file of the case inside a fresh folder.
 struct Case {
@@ -66,12 +96,7 @@ TEST_P(CommandLine, ExitsAndWritesAsAUserExpects)
             if (QString(argument).endsWith(QString("@") + format))
                 target = folder.filePath(QString("pattern.") + format);
     // An earlier file in the target's place must survive every failure whole.
-    const QByteArray earlier = "an earlier pattern the user keeps";
-    {
-        QFile file(target);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(earlier);
-    }
+    writeFile(target, kEarlier);
 
     QStringList arguments;
     for (const char* argument : c.arguments)
@@ -88,11 +113,11 @@ TEST_P(CommandLine, ExitsAndWritesAsAUserExpects)
         EXPECT_EQ(outcome.out, "");
     }
     if (c.writes)
-        EXPECT_NE(contentOf(target), earlier);
+        EXPECT_NE(contentOf(target), kEarlier);
     else
-        EXPECT_EQ(contentOf(target), earlier);
+        EXPECT_EQ(contentOf(target), kEarlier);
     // Nothing else is left behind: no temporary file, finished or not.
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QFileInfo(target).fileName()});
+    EXPECT_EQ(filesIn(folder.path()), QStringList{QFileInfo(target).fileName()});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -218,7 +243,130 @@ TEST(CommandLineExport, ReportsPathsThatCannotBeWritten)
         EXPECT_TRUE(outcome.err.contains(c.message)) << outcome.err.toStdString();
         EXPECT_TRUE(outcome.err.contains(c.path)) << outcome.err.toStdString();
     }
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
+    EXPECT_EQ(filesIn(folder.path()), QStringList());
+}
+
+// A small filesystem of its own that can be filled up. Mounting needs root, as in CI.
+class SmallDisk {
+public:
+    explicit SmallDisk(const QString& folder) : folder_(QFile::encodeName(folder))
+    {
+        if (::geteuid() != 0)
+            problem_ = "mounting a tmpfs needs root";
+        else if (::mount("tmpfs", folder_.constData(), "tmpfs", 0, "size=256k") != 0)
+            problem_ = std::string("cannot mount a tmpfs: ") + std::strerror(errno);
+    }
+    ~SmallDisk()
+    {
+        if (problem_.empty()) ::umount2(folder_.constData(), MNT_DETACH);
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    const std::string& problem() const { return problem_; }
+
+    // Fills the disk with a file named "filler", then frees `bytesLeft` of it again.
+    void fillLeaving(off_t bytesLeft) const
+    {
+        const QByteArray filler = folder_ + "/filler";
+        const int fd = ::open(filler.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+        ASSERT_GE(fd, 0) << std::strerror(errno);
+        const std::vector<char> page(4096, 'f');
+        off_t size = 0;
+        for (ssize_t written; (written = ::write(fd, page.data(), page.size())) > 0;)
+            size += written;
+        EXPECT_EQ(errno, ENOSPC);
+        ASSERT_GE(size, bytesLeft);
+        EXPECT_EQ(::ftruncate(fd, size - bytesLeft), 0) << std::strerror(errno);
+        ::close(fd);
+    }
+
+private:
+    QByteArray folder_;
+    std::string problem_;
+};
+
+enum class Limit { FullDisk, FileSize };
+
+struct WriteFailure {
+    Limit limit;
+    int kibLeft;  // free on the disk, or the file size limit
+    const char* format;
+    const char* measure;  // 3 inches: a file of a few KiB; 40: up to half a MiB
+};
+
+void PrintTo(const WriteFailure& c, std::ostream* out)
+{
+    *out << (c.limit == Limit::FullDisk ? "disk with " : "file size limit of ") << c.kibLeft
+         << " KiB, " << c.measure << " inches as " << c.format;
+}
+
+class FailingWrite : public testing::TestWithParam<WriteFailure> {};
+
+// Whenever the writing fails, be it on the first write or the last flush, the earlier file
+// stays byte for byte, nothing else is left, and the message gives the system's reason.
+TEST_P(FailingWrite, KeepsTheEarlierFileAndSaysWhy)
+{
+    const WriteFailure& c = GetParam();
+    QTemporaryDir folder;
+    std::optional<SmallDisk> disk;
+    if (c.limit == Limit::FullDisk) {
+        disk.emplace(folder.path());
+        if (!disk->problem().empty()) GTEST_SKIP() << disk->problem();
+    }
+    const QString target = folder.filePath(QString("pattern.") + c.format);
+    writeFile(target, kEarlier);
+    if (disk) disk->fillLeaving(off_t(c.kibLeft) * 1024);
+    const QStringList before = filesIn(folder.path());
+
+    const QStringList arguments{"--unit", "decimal", "--measure", c.measure, "--export", target};
+    const Outcome outcome =
+        c.limit == Limit::FileSize ? run(arguments, c.kibLeft * 2) : run(arguments);
+
+    const char* reason = c.limit == Limit::FullDisk ? "No space left on device" : "File too large";
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_EQ(outcome.err.toStdString(),
+              QString("tavrel: Cannot write \"%1\": %2.\n").arg(target, reason).toStdString());
+    EXPECT_EQ(contentOf(target), kEarlier);
+    EXPECT_EQ(filesIn(folder.path()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DiskFull, FailingWrite,
+    testing::Values(WriteFailure{Limit::FullDisk, 0, "png", "3"},
+                    WriteFailure{Limit::FullDisk, 0, "svg", "3"},
+                    WriteFailure{Limit::FullDisk, 0, "pdf", "3"},
+                    // Cut off after the first page of the file.
+                    WriteFailure{Limit::FullDisk, 4, "png", "3"},
+                    WriteFailure{Limit::FullDisk, 4, "pdf", "3"},
+                    WriteFailure{Limit::FullDisk, 64, "png", "40"},
+                    WriteFailure{Limit::FullDisk, 64, "pdf", "40"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    FileSizeLimit, FailingWrite,
+    testing::Values(WriteFailure{Limit::FileSize, 0, "png", "3"},
+                    WriteFailure{Limit::FileSize, 0, "svg", "3"},
+                    WriteFailure{Limit::FileSize, 0, "pdf", "3"},
+                    WriteFailure{Limit::FileSize, 1, "png", "40"},
+                    WriteFailure{Limit::FileSize, 1, "svg", "40"},
+                    WriteFailure{Limit::FileSize, 1, "pdf", "40"},
+                    WriteFailure{Limit::FileSize, 64, "png", "40"},
+                    WriteFailure{Limit::FileSize, 64, "pdf", "40"}));
+
+TEST(CommandLineExport, ReplacingKeepsTheLinkAndThePermissions)
+{
+    QTemporaryDir folder;
+    const QString file = folder.filePath("kept.svg");
+    const QString link = folder.filePath("link.svg");
+    writeFile(file, kEarlier);
+    const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(file, permissions));
+    ASSERT_TRUE(QFile::link(file, link));
+
+    ASSERT_EQ(run({"--unit", "decimal", "--measure", "1", "--export", link}).exitCode, 0);
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), file);
+    EXPECT_TRUE(contentOf(file).contains("<svg"));
+    EXPECT_EQ(QFile::permissions(file), permissions | QFile::ReadUser | QFile::WriteUser);
 }
 
 TEST(CommandLineExport, PngHasThePictureSizeAndResolution)

@@ -44,7 +44,10 @@ INSTANTIATE_TEST_SUITE_P(
                     // A decimal point may stand in both parts of a fraction; they are not rounded.
                     WorkedValue{1, "1.5/2", 15, 72, 54},
                     // Blanks are skipped inside the decimal reading.
-                    WorkedValue{0, "1 2", 15, 1152, 864}));
+                    WorkedValue{0, "1 2", 15, 1152, 864},
+                    // A carriage return is no blank: it ends the number.
+                    WorkedValue{0, "1\r2", 15, 96, 72}, WorkedValue{0, "\r1", 15, 0, 0},
+                    WorkedValue{1, "2\r1/2", 15, 96, 72}, WorkedValue{2, "25.4\r\n", 15, 0, 0}));
 
 TEST(Conversion, ExactSinglePrecisionValuesForMillimetres)
 {

@@ -19,7 +19,9 @@ TEST(NumericPrefix, ReadsTheLeadingNumberAndSkipsBlanks)
                           Case{"2.5", 2.5}, Case{".5", 0.5}, Case{"5.", 5}, Case{"1.5.3", 1.5},
                           Case{"3/4", 3}, Case{" 1 2 3", 123}, Case{"\t4\n2", 42},
                           Case{"7abc", 7}, Case{"-5", 0}, Case{"1e3", 1}, Case{"+2", 0},
-                          Case{"0.1", 0.1}, Case{"00012", 12}}) {
+                          Case{"0.1", 0.1}, Case{"00012", 12},
+                          // A carriage return is no blank: it ends the number.
+                          Case{"1\r2", 1}, Case{"\r1", 0}, Case{"2\r\n3", 2}}) {
         EXPECT_EQ(numericPrefix(c.text), c.value) << "'" << c.text << "'";
     }
     EXPECT_EQ(numericPrefix(std::string(400, '9')), std::numeric_limits<double>::infinity());
@@ -35,7 +37,9 @@ TEST(StrictReading, AcceptsOnlyOneWholeDecimalNumber)
                           Case{"5.", 5.0}, Case{".", std::nullopt}, Case{"", std::nullopt},
                           Case{"1 2", std::nullopt}, Case{"1.2.3", std::nullopt},
                           Case{"-5", std::nullopt}, Case{"1e3", std::nullopt},
-                          Case{"1/2", std::nullopt}, Case{"12a", std::nullopt}}) {
+                          Case{"1/2", std::nullopt}, Case{"12a", std::nullopt},
+                          Case{"\t7\n", 7.0}, Case{"7\r\n", std::nullopt},
+                          Case{"\r7", std::nullopt}}) {
         EXPECT_EQ(strictReading(c.text), c.value) << "'" << c.text << "'";
     }
 }
