@@ -3,6 +3,7 @@
 #include "page_raster.h"
 #include "pattern_image.h"
 #include "pdf_export.h"
+#include "screen_ink.h"
 
 #include <QFile>
 #include <QLocale>
@@ -225,6 +226,30 @@ INSTANTIATE_TEST_SUITE_P(
                     OnePageCase{"CentimetresOnTabloidAt120Dpi", "100", 2, 12, Paper::Tabloid,
                                 kCentimetre, 5}),
     [](const testing::TestParamInfo<OnePageCase>& info) { return info.param.name; });
+
+class PdfOverScreen : public PdfExport, public testing::WithParamInterface<test::Measurement> {};
+
+// The page rasterized at twice the picture's resolution and brought back to picture pixels.
+TEST_P(PdfOverScreen, InksEveryLitPixelAndNothingFarFromThem)
+{
+    const test::Measurement& m = GetParam();
+    const tavrel::platform::PersistentImage image = test::pictureOf(m);
+    const float twipsPerPixel = float(1440.0 / m.dotsPerInch);
+    const QString pdf = exportPdf(m.text, m.unit, twipsPerPixel, Paper::Letter);
+    ASSERT_FALSE(pdf.isEmpty());
+    ASSERT_EQ(test::pageCount(pdf), 1);
+    const QPointF origin = app::tilePicture({1, 1}, Paper::Letter).pictureOrigin(0, 0);
+    const auto raster = test::rasterizePage(pdf, 1, 2 * m.dotsPerInch,
+                                            QRectF(origin, QSizeF(image.size) * twipsPerPixel));
+    ASSERT_TRUE(raster);
+    const auto difference = test::compareWithScreen(
+        test::screenPixels(image), test::picturePixels(*raster, origin, m.dotsPerInch, image.size));
+    EXPECT_EQ(difference.unInked, 0) << difference.where.toStdString();
+    EXPECT_EQ(difference.stray, 0) << difference.where.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(MeasurementsAcrossUnits, PdfOverScreen,
+                         testing::ValuesIn(test::measurementsAcrossUnits()));
 
 TEST_F(PdfExport, AsksViewersToPrintAtActualSize)
 {
