@@ -1,6 +1,7 @@
 #include "pdf_export.h"
 
 #include "pdf_pages.h"
+#include "picture_ink.h"
 
 #include <QBuffer>
 #include <QLocale>
@@ -31,6 +32,7 @@ bool drawDocument(QPdfWriter& writer, const platform::PersistentImage& image,
     pages.drawMap();
     for (int row = 0; row < tiling.rows; ++row)
         for (int column = 0; column < tiling.columns; ++column) {
+            if (tiling.pageOf(column, row) == 0) continue;
             if (!writer.newPage()) return false;
             pages.drawTile(column, row);
         }
@@ -68,7 +70,13 @@ Paper defaultPaper()
 bool writePdf(const platform::PersistentImage& image, double twipsPerPixel, CheckRuler ruler,
               Paper paper, QIODevice& device)
 {
-    const PdfTiling tiling = tilePicture(QSizeF(image.size) * twipsPerPixel, paper);
+    // Only the inked part is tiled: the band below the ruler holds the screen's sentence, which
+    // is not part of the picture, and tiles with nothing to show are left out.
+    const platform::PictureInk ink(image);
+    const PdfTiling tiling =
+        tilePicture(ink.extent() * twipsPerPixel, paper, [&](const QRectF& twips) {
+            return ink.within(QRectF(twips.topLeft() / twipsPerPixel, twips.size() / twipsPerPixel));
+        });
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);

@@ -48,16 +48,16 @@ void drawMark(QPainter& painter, QPointF centre)
     painter.drawLine(centre - QPointF(0, arm), centre + QPointF(0, arm));
 }
 
-// The picture shrunk into `target` as a raster: only a guide, so its lines stay one dot wide.
-QImage smallPicture(const platform::PersistentImage& image, QSizeF targetTwips)
+// The part of the picture from its corner to `shown` (picture pixels) shrunk into `target` as
+// a raster: only a guide, so its lines stay one dot wide.
+QImage smallPicture(const platform::PersistentImage& image, QSizeF shown, QSizeF targetTwips)
 {
     const QSize dots = (targetTwips * kMapDotsPerInch / kTwipsPerInch).toSize().expandedTo({1, 1});
     QImage raster(dots, QImage::Format_RGB32);
     raster.fill(Qt::white);
     QPainter painter(&raster);
-    painter.scale(double(dots.width()) / image.size.width(),
-                  double(dots.height()) / image.size.height());
-    platform::replay(image, painter, QRectF(QPointF(0, 0), QSizeF(image.size)),
+    painter.scale(dots.width() / shown.width(), dots.height() / shown.height());
+    platform::replay(image, painter, QRectF(QPointF(0, 0), shown),
                      platform::LineWidth::OneDevicePixel);
     return raster;
 }
@@ -74,12 +74,11 @@ void PdfPages::drawOnePage() const
 void PdfPages::drawMap() const
 {
     const QRectF& content = tiling.content;
-    const int pages = tiling.columns * tiling.rows;
     painter.setPen(Qt::black);
     painter.setFont(fontOfHeight(280, true));
     painter.drawText(QRectF(content.left(), content.top(), content.width(), 400), Qt::AlignLeft,
                      QString("Tavrel pattern on %1 pages: %2 across, %3 down")
-                         .arg(1 + pages)
+                         .arg(tiling.pageCount)
                          .arg(tiling.columns)
                          .arg(tiling.rows));
     painter.setFont(fontOfHeight(200));
@@ -99,8 +98,9 @@ void PdfPages::drawMap() const
     const double scale =
         std::min(area.width() / covered.width(), area.height() / covered.height());
     const QPointF origin(area.left() + (area.width() - covered.width() * scale) / 2, area.top());
-    const QSizeF picture = QSizeF(image.size) * twipsPerPixel * scale;
-    painter.drawImage(QRectF(origin, picture), smallPicture(image, picture));
+    const QSizeF picture = tiling.picture * scale;
+    painter.drawImage(QRectF(origin, picture),
+                      smallPicture(image, tiling.picture / twipsPerPixel, picture));
 
     const QSizeF tile = content.size() * scale;
     const double labelHeight = std::min(tile.height() / 3, 280.0);
@@ -109,6 +109,7 @@ void PdfPages::drawMap() const
     painter.setBrush(Qt::NoBrush);
     for (int row = 0; row < tiling.rows; ++row)
         for (int column = 0; column < tiling.columns; ++column) {
+            if (tiling.pageOf(column, row) == 0) continue;
             const QRectF cell(origin + QPointF(column * tiling.stepX, row * tiling.stepY) * scale,
                               tile);
             painter.drawRect(cell);
@@ -126,10 +127,9 @@ void PdfPages::drawTile(int column, int row) const
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(tiling.content);
     drawSharedEdges(column, row);
-    const int page = 2 + row * tiling.columns + column;
     drawFoot(tileLabel(column, row), QString("Page %1 of %2: column %3 of %4, row %5 of %6.")
-                                         .arg(page)
-                                         .arg(1 + tiling.columns * tiling.rows)
+                                         .arg(tiling.pageOf(column, row))
+                                         .arg(tiling.pageCount)
                                          .arg(column + 1)
                                          .arg(tiling.columns)
                                          .arg(row + 1)
@@ -148,7 +148,7 @@ void PdfPages::drawSharedEdges(int column, int row) const
     const QPoint neighbours[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
     for (const QPoint step : neighbours) {
         const int nColumn = column + step.x(), nRow = row + step.y();
-        if (nColumn < 0 || nRow < 0 || nColumn >= tiling.columns || nRow >= tiling.rows) continue;
+        if (tiling.pageOf(nColumn, nRow) == 0) continue;
         const QString label = tileLabel(nColumn, nRow);
         if (step.x() != 0) {
             const double edge = step.x() > 0 ? c.right() - overlap : c.left() + overlap;

@@ -51,7 +51,7 @@ double rayAngle(const QRectF& box, int x, int y)
     return std::atan2(centre.y() - y, x - centre.x()) * 180.0 / M_PI;
 }
 
-void drawArc(QPainter& painter, const ArcShape& arc, LineWidth width)
+QPainterPath arcPath(const ArcShape& arc, LineWidth width)
 {
     const QRectF box = outlineBox(arc.left, arc.top, arc.right, arc.bottom, width);
     const double start = rayAngle(box, arc.xStart, arc.yStart);
@@ -60,7 +60,7 @@ void drawArc(QPainter& painter, const ArcShape& arc, LineWidth width)
     QPainterPath path;
     path.arcMoveTo(box, start);
     path.arcTo(box, start, sweep);
-    painter.drawPath(path);
+    return path;
 }
 
 bool mayTouch(const QRectF& bounds, const QRectF& area)
@@ -70,6 +70,23 @@ bool mayTouch(const QRectF& bounds, const QRectF& area)
 }
 
 }  // namespace
+
+QPainterPath scaledOutline(const Shape& shape, QSize picture)
+{
+    constexpr LineWidth scaled = LineWidth::OnePicturePixel;
+    QPainterPath path;
+    if (const auto* line = std::get_if<LineShape>(&shape)) {
+        const QLineF l = lineOf(*line, scaled, picture);
+        path.moveTo(l.p1());
+        path.lineTo(l.p2());
+    } else if (const auto* arc = std::get_if<ArcShape>(&shape)) {
+        path = arcPath(*arc, scaled);
+    } else if (const auto* ellipse = std::get_if<EllipseShape>(&shape)) {
+        path.addEllipse(
+            outlineBox(ellipse->left, ellipse->top, ellipse->right, ellipse->bottom, scaled));
+    }
+    return path;
+}
 
 void replay(const PersistentImage& image, QPainter& painter, const QRectF& area, LineWidth width)
 {
@@ -98,7 +115,7 @@ void replay(const PersistentImage& image, QPainter& painter, const QRectF& area,
             if (mayTouch(QRectF(l.p1(), l.p2()), area)) painter.drawLine(l);
         } else if (const auto* arc = std::get_if<ArcShape>(&shape)) {
             if (mayTouch(boxOf(arc->left, arc->top, arc->right, arc->bottom), area))
-                drawArc(painter, *arc, width);
+                painter.drawPath(arcPath(*arc, width));
         } else if (const auto* ellipse = std::get_if<EllipseShape>(&shape)) {
             const QRectF box = boxOf(ellipse->left, ellipse->top, ellipse->right, ellipse->bottom);
             if (!mayTouch(box, area)) continue;

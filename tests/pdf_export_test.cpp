@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace app = tavrel::app;
@@ -68,6 +69,23 @@ TEST(Tiling, OnePagePlacesThePictureAsThePrintoutDoesWhereItCan)
     EXPECT_EQ(app::tilePicture({1000, 1000}, Paper::A4).pictureOrigin(0, 0), QPointF(970, 970));
     EXPECT_EQ(app::tilePicture({10700, 13580}, Paper::Letter).pictureOrigin(0, 0),
               QPointF(820, 820));
+}
+
+// Ink in A1, C1 and B3 of three by three tiles: B1 lies between A1 and C1, and then B2 between
+// B1 and B3. The other tiles would show nothing and join nothing.
+TEST(Tiling, GivesPagesToTilesWithInkAndToThoseThatJoinThem)
+{
+    const std::vector<QPointF> ink = {{100, 100}, {20900, 100}, {15000, 29000}};
+    const app::PdfTiling tiling =
+        app::tilePicture({21075, 29484}, Paper::Letter, [&ink](const QRectF& tile) {
+            return std::any_of(ink.begin(), ink.end(),
+                               [&tile](QPointF point) { return tile.contains(point); });
+        });
+    const std::vector<int> pages = {2, 3, 4,  //
+                                    0, 5, 0,  //
+                                    0, 6, 0};
+    EXPECT_EQ(tiling.pageNumbers, pages);
+    EXPECT_EQ(tiling.pageCount, 6);
 }
 
 TEST(Tiling, LabelsColumnsWithLettersAndRowsWithNumbers)
@@ -227,6 +245,26 @@ INSTANTIATE_TEST_SUITE_P(
                                 kCentimetre, 5}),
     [](const testing::TestParamInfo<OnePageCase>& info) { return info.param.name; });
 
+// Below the ruler the picture holds only the screen's sentence, and beside the ruler nothing:
+// no page is spent on them. The map counts the pages that are there.
+TEST_F(PdfExport, LeavesOutPagesThatWouldShowOnlyPaper)
+{
+    struct Case {
+        const char* text;
+        int unit;
+        Paper paper;
+        int pages;
+        const char* title;
+    };
+    for (const Case& c : {Case{"6", 0, Paper::Letter, 5, "5 pages: 2 across, 2 down"},
+                          Case{"200", 2, Paper::A4, 8, "8 pages: 3 across, 3 down"}}) {
+        const QString pdf = exportPdf(c.text, c.unit, 15, c.paper);
+        EXPECT_EQ(test::pageCount(pdf), c.pages) << c.text;
+        EXPECT_TRUE(test::pageText(pdf, 1).contains(c.title)) << c.text;
+        EXPECT_TRUE(test::pageText(pdf, c.pages).contains(QString("Page %1 of %1").arg(c.pages)));
+    }
+}
+
 class PdfOverScreen : public PdfExport, public testing::WithParamInterface<test::Measurement> {};
 
 // The page rasterized at twice the picture's resolution and brought back to picture pixels.
@@ -280,11 +318,13 @@ TEST_P(TiledPdf, TilesOverlapAlignAndKeepTheScale)
     const QString pdf = exportPdf("6.5", 0, tpp, Paper::Letter);
     ASSERT_FALSE(pdf.isEmpty());
     const double M = M_;
-    const app::PdfTiling tiling = app::tilePicture({(3 * M + 1) * tpp, 4.2 * M * tpp}, Paper::Letter);
+    // The ink ends with the ruler's base line at 3.75M; C2 would show nothing.
+    const app::PdfTiling tiling =
+        app::tilePicture({(3 * M + 1) * tpp, (3.75 * M + 1) * tpp}, Paper::Letter);
     ASSERT_EQ(tiling.columns, 3);
-    ASSERT_EQ(tiling.rows, 3);
-    ASSERT_EQ(test::pageCount(pdf), 10);
-    EXPECT_TRUE(test::pageText(pdf, 1).contains("10 pages: 3 across, 3 down"));
+    ASSERT_EQ(tiling.rows, 2);
+    ASSERT_EQ(test::pageCount(pdf), 6);
+    EXPECT_TRUE(test::pageText(pdf, 1).contains("6 pages: 3 across, 2 down"));
     EXPECT_TRUE(test::pageText(pdf, 2).contains("A1"));
     EXPECT_TRUE(test::pageText(pdf, 6).contains("B2"));
 
@@ -325,7 +365,7 @@ TEST_P(TiledPdf, TilesOverlapAlignAndKeepTheScale)
                     qPrintable(app::tileLabel(column, 1)), found[1] - found[0]);
     }
 
-    for (int pageNumber = 1; pageNumber <= 10; ++pageNumber) {
+    for (int pageNumber = 1; pageNumber <= 6; ++pageNumber) {
         const auto bar = checkRulerLength(pdf, pageNumber, tiling, kInch);
         ASSERT_TRUE(bar) << "page " << pageNumber;
         EXPECT_NEAR(*bar, kInch, 0.005 * kInch) << "page " << pageNumber;
