@@ -86,10 +86,11 @@ void PdfPages::drawMap() const
         QRectF(content.left(), content.top() + 560, content.width(), 1600),
         Qt::AlignLeft | Qt::TextWordWrap,
         QString("Print every page at 100 % (actual size), with no scaling and no \"fit to page\": "
-                "the bar at the foot of each page must then measure one %1. The pages overlap by "
-                "1/2 inch (12.7 mm). Lay them out as in the map below: put the edge of each page "
-                "on the dashed line of its neighbour so that the circled crosses meet, and tape "
-                "them together.")
+                "the bar at the foot of each page must then measure one %1. Cut each page along "
+                "the top and the left line of its frame. Then lay the pages out as in the map "
+                "below, each page over its neighbours to its left and above, with its cut edges "
+                "on their dashed lines, so that the halves of each circled cross meet. Tape them "
+                "together. The pages overlap by 1/2 inch (12.7 mm).")
             .arg(unitOf(ruler).word));
 
     const QRectF area = content.adjusted(0, 2400, 0, 0);
@@ -136,8 +137,11 @@ void PdfPages::drawTile(int column, int row) const
                                          .arg(tiling.rows));
 }
 
-// On each edge shared with a neighbour: a dashed line where the neighbour's edge lies, three
-// marks in the middle of the shared band, and the neighbour's label.
+// Each page is cut along the top and the left line of its frame and laid over its neighbours
+// to the left and above. On an edge whose neighbour comes over this page: a dashed line where
+// the neighbour's cut edge goes, the neighbour's label, and three circled crosses centred on the
+// line. On an edge cut to lie over a neighbour: the same crosses centred on the frame line, so
+// that the cut leaves half of each, which meets the other half when the pages lie right.
 void PdfPages::drawSharedEdges(int column, int row) const
 {
     const QRectF& c = tiling.content;
@@ -149,23 +153,25 @@ void PdfPages::drawSharedEdges(int column, int row) const
     for (const QPoint step : neighbours) {
         const int nColumn = column + step.x(), nRow = row + step.y();
         if (tiling.pageOf(nColumn, nRow) == 0) continue;
-        const QString label = tileLabel(nColumn, nRow);
+        const bool comesOver = step.x() > 0 || step.y() > 0;
         if (step.x() != 0) {
-            const double edge = step.x() > 0 ? c.right() - overlap : c.left() + overlap;
-            const double middle = step.x() > 0 ? c.right() - overlap / 2 : c.left() + overlap / 2;
-            painter.setPen(dashed);
-            painter.drawLine(QPointF(edge, c.top()), QPointF(edge, c.bottom()));
-            painter.drawText(QRectF(middle - overlap / 2, c.top() + c.height() / 8 - 150, overlap, 300),
-                             Qt::AlignCenter, label);
-            for (int k = 1; k <= 3; ++k) drawMark(painter, {middle, c.top() + c.height() * k / 4});
+            const double edge = comesOver ? c.right() - overlap : c.left();
+            if (comesOver) {
+                painter.setPen(dashed);
+                painter.drawLine(QPointF(edge, c.top()), QPointF(edge, c.bottom()));
+                painter.drawText(QRectF(edge, c.top() + c.height() / 8 - 150, overlap, 300),
+                                 Qt::AlignCenter, tileLabel(nColumn, nRow));
+            }
+            for (int k = 1; k <= 3; ++k) drawMark(painter, {edge, c.top() + c.height() * k / 4});
         } else {
-            const double edge = step.y() > 0 ? c.bottom() - overlap : c.top() + overlap;
-            const double middle = step.y() > 0 ? c.bottom() - overlap / 2 : c.top() + overlap / 2;
-            painter.setPen(dashed);
-            painter.drawLine(QPointF(c.left(), edge), QPointF(c.right(), edge));
-            painter.drawText(QRectF(c.left() + c.width() / 8 - overlap / 2, middle - 150, overlap, 300),
-                             Qt::AlignCenter, label);
-            for (int k = 1; k <= 3; ++k) drawMark(painter, {c.left() + c.width() * k / 4, middle});
+            const double edge = comesOver ? c.bottom() - overlap : c.top();
+            if (comesOver) {
+                painter.setPen(dashed);
+                painter.drawLine(QPointF(c.left(), edge), QPointF(c.right(), edge));
+                painter.drawText(QRectF(c.left() + c.width() / 8 - overlap / 2, edge, overlap, overlap),
+                                 Qt::AlignCenter, tileLabel(nColumn, nRow));
+            }
+            for (int k = 1; k <= 3; ++k) drawMark(painter, {c.left() + c.width() * k / 4, edge});
         }
     }
 }

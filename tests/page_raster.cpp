@@ -1,5 +1,6 @@
 #include "page_raster.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -90,6 +91,21 @@ std::optional<PageRaster> rasterizePage(const QString& pdfPath, int page, int do
     return raster;
 }
 
+std::vector<PageRaster> rasterizePages(const QString& pdfPath, int dotsPerInch)
+{
+    QTemporaryDir dir;
+    if (!run("pdftoppm", {"-r", QString::number(dotsPerInch), "-gray", pdfPath, dir.filePath("page")}))
+        return {};
+    // pdftoppm numbers the files with as many digits as the last page needs.
+    std::vector<PageRaster> pages;
+    for (const QString& name : QDir(dir.path()).entryList({"page-*.pgm"}, QDir::Files, QDir::Name)) {
+        PageRaster raster{readGreyMap(dir.filePath(name)), double(dotsPerInch), {}};
+        if (raster.image.isNull()) return {};
+        pages.push_back(std::move(raster));
+    }
+    return pages;
+}
+
 int pageCount(const QString& pdfPath)
 {
     const auto match = QRegularExpression(R"(Pages:\s+(\d+))").match(run("pdfinfo", {pdfPath}).value_or(""));
@@ -110,6 +126,13 @@ QString pageText(const QString& pdfPath, int page)
 {
     const QString number = QString::number(page);
     return run("pdftotext", {"-f", number, "-l", number, pdfPath, "-"}).value_or("").trimmed();
+}
+
+QStringList pageTexts(const QString& pdfPath)
+{
+    QStringList pages = run("pdftotext", {pdfPath, "-"}).value_or("").split('\f');
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) pages.removeLast();
+    return pages;
 }
 
 std::vector<double> darkLinesAcrossRow(const PageRaster& raster, double yTwips)

@@ -328,7 +328,8 @@ TEST_P(TiledPdf, TilesOverlapAlignAndKeepTheScale)
     EXPECT_TRUE(test::pageText(pdf, 2).contains("A1"));
     EXPECT_TRUE(test::pageText(pdf, 6).contains("B2"));
 
-    // A row through the middle mark of the shared edge, below the mark's circle.
+    // A row through the middle cross of the shared edge, below its circle: the cross stands on
+    // A1's dashed line and on B1's frame line, which B1's cut edge lays on it.
     const QRectF& content = tiling.content;
     const double row = content.top() + content.height() / 2 + 130;
     const double lineOnA1 = content.left() + 1.5 * M * tpp;
@@ -339,8 +340,8 @@ TEST_P(TiledPdf, TilesOverlapAlignAndKeepTheScale)
     const auto frameRight = test::nearest(acrossA1, content.right(), 60);
     const auto centreA1 = test::nearest(acrossA1, lineOnA1, 60);
     const auto centreB1 = test::nearest(acrossB1, lineOnB1, 60);
-    const auto markA1 = test::nearest(acrossA1, content.right() - 360, 60);
-    const auto markB1 = test::nearest(acrossB1, content.left() + 360, 60);
+    const auto markA1 = test::nearest(acrossA1, content.right() - app::kTileOverlapTwips, 60);
+    const auto markB1 = test::nearest(acrossB1, content.left(), 60);
     ASSERT_TRUE(frameLeft && frameRight && centreA1 && centreB1 && markA1 && markB1);
     const double overlap = (*frameRight - *frameLeft) - (*centreA1 - *centreB1);
     EXPECT_NEAR(overlap, app::kTileOverlapTwips, 5);

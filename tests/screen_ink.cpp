@@ -91,7 +91,8 @@ QImage picturePixels(const PageRaster& raster, QPointF originTwips, int pictureD
     return pixels;
 }
 
-InkDifference compareWithScreen(const QImage& screen, const QImage& drawing)
+InkDifference compareWithScreen(const QImage& screen, const QImage& drawing, int inkReach,
+                                int strayReach)
 {
     InkDifference difference;
     const auto note = [&difference](const char* what, int x, int y) {
@@ -100,11 +101,11 @@ InkDifference compareWithScreen(const QImage& screen, const QImage& drawing)
     };
     for (int y = 0; y < screen.height(); ++y)
         for (int x = 0; x < screen.width(); ++x) {
-            if (darker(screen, x, y, kInk) && !darkerWithin(drawing, x, y, 1, kSomeInk)) {
+            if (darker(screen, x, y, kInk) && !darkerWithin(drawing, x, y, inkReach, kSomeInk)) {
                 ++difference.unInked;
                 note("lit, no ink", x, y);
             }
-            if (drawing.valid(x, y) && darker(drawing, x, y, kInk) && !darkerWithin(screen, x, y, 2, kInk)) {
+            if (drawing.valid(x, y) && darker(drawing, x, y, kInk) && !darkerWithin(screen, x, y, strayReach, kInk)) {
                 ++difference.stray;
                 note("stray ink", x, y);
             }

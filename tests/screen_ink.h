@@ -41,12 +41,14 @@ QImage picturePixels(const PageRaster& raster, QPointF originTwips, int pictureD
                      QSize pictureSize);
 
 struct InkDifference {
-    int unInked = 0;  // lit pixels with not even an eighth of a pixel of ink on or beside them
-    int stray = 0;    // ink more than two pixels from any lit pixel
+    int unInked = 0;  // lit pixels with not even an eighth of a pixel of ink within reach
+    int stray = 0;    // ink farther than its reach from any lit pixel
     QString where;    // the first few of either, for the failure message
 };
 
-// A pixel is lit, or inked, when it is darker than mid-grey.
-InkDifference compareWithScreen(const QImage& screen, const QImage& drawing);
+// A pixel is lit, or inked, when it is darker than mid-grey. Lit pixels look for ink within
+// `inkReach` pixels, ink for lit pixels within `strayReach`.
+InkDifference compareWithScreen(const QImage& screen, const QImage& drawing, int inkReach = 1,
+                                int strayReach = 2);
 
 }  // namespace tavrel::test
