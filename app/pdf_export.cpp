@@ -67,16 +67,20 @@ Paper defaultPaper()
     return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? Paper::Letter : Paper::A4;
 }
 
-bool writePdf(const platform::PersistentImage& image, double twipsPerPixel, CheckRuler ruler,
-              Paper paper, QIODevice& device)
+PdfTiling pdfTilingOf(const platform::PersistentImage& image, double twipsPerPixel, Paper paper)
 {
     // Only the inked part is tiled: the band below the ruler holds the screen's sentence, which
     // is not part of the picture, and tiles with nothing to show are left out.
     const platform::PictureInk ink(image);
-    const PdfTiling tiling =
-        tilePicture(ink.extent() * twipsPerPixel, paper, [&](const QRectF& twips) {
-            return ink.within(QRectF(twips.topLeft() / twipsPerPixel, twips.size() / twipsPerPixel));
-        });
+    return tilePicture(ink.extent() * twipsPerPixel, paper, [&](const QRectF& twips) {
+        return ink.within(QRectF(twips.topLeft() / twipsPerPixel, twips.size() / twipsPerPixel));
+    });
+}
+
+bool writePdf(const platform::PersistentImage& image, double twipsPerPixel, CheckRuler ruler,
+              Paper paper, QIODevice& device)
+{
+    const PdfTiling tiling = pdfTilingOf(image, twipsPerPixel, paper);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);

@@ -2,6 +2,7 @@
 
 #include "printer.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 
@@ -16,6 +17,9 @@ constexpr double kRulerLineTwips = 15;  // one pixel of a 96 dpi screen, as the 
 constexpr double kMarkLineTwips = 10;
 constexpr double kMarkRadiusTwips = 100;
 constexpr double kMapDotsPerInch = 200;  // the map's small picture is a raster at this resolution
+constexpr double kMapTopTwips = 2400;     // below the title and the words
+constexpr double kLargestLabelTwips = 280;
+constexpr double kSmallestLabelTwips = 60;  // smaller would not be read: no labels then
 const QString kActualSize = "Print at 100 % (actual size), no scaling.";
 
 QFont fontOfHeight(double twips, bool bold = false)
@@ -62,7 +66,51 @@ QImage smallPicture(const platform::PersistentImage& image, QSizeF shown, QSizeF
     return raster;
 }
 
+// Bold, at most the largest label height, and small enough that every label of a page fits
+// `room`.
+QFont labelFont(const PdfTiling& tiling, QSizeF room, QPaintDevice* device)
+{
+    const QFont largest = fontOfHeight(kLargestLabelTwips, true);
+    const QFontMetricsF metrics(largest, device);
+    double widest = 0;
+    for (int row = 0; row < tiling.rows; ++row)
+        for (int column = 0; column < tiling.columns; ++column)
+            if (tiling.pageOf(column, row) != 0)
+                widest = std::max(widest, metrics.horizontalAdvance(tileLabel(column, row)));
+    // A little air between a label and the lines around it.
+    const double fit = std::min({1.0, 0.9 * room.width() / widest, 0.9 * room.height() / metrics.height()});
+    return fontOfHeight(std::floor(kLargestLabelTwips * fit), true);
+}
+
 }  // namespace
+
+QRectF MapLayout::cell(int column, int row) const
+{
+    return QRectF(origin + QPointF(column * step.width(), row * step.height()), cellSize);
+}
+
+QRectF MapLayout::labelRoom(int column, int row) const
+{
+    const QSizeF overlap = cellSize - step;
+    const QSizeF room = step - overlap;
+    const QRectF whole = cell(column, row);
+    return QRectF(whole.center() - QPointF(room.width(), room.height()) / 2, room);
+}
+
+MapLayout mapLayoutOf(const PdfTiling& tiling)
+{
+    const QRectF area = tiling.content.adjusted(0, kMapTopTwips, 0, 0);
+    const QSizeF step(tiling.stepX, tiling.stepY);
+    const QSizeF covered(QSizeF((tiling.columns - 1) * step.width(), (tiling.rows - 1) * step.height()) +
+                         tiling.content.size());
+    MapLayout layout;
+    layout.scale = std::min(area.width() / covered.width(), area.height() / covered.height());
+    layout.origin =
+        QPointF(area.left() + (area.width() - covered.width() * layout.scale) / 2, area.top());
+    layout.cellSize = tiling.content.size() * layout.scale;
+    layout.step = step * layout.scale;
+    return layout;
+}
 
 void PdfPages::drawOnePage() const
 {
@@ -93,29 +141,22 @@ void PdfPages::drawMap() const
                 "together. The pages overlap by 1/2 inch (12.7 mm).")
             .arg(unitOf(ruler).word));
 
-    const QRectF area = content.adjusted(0, 2400, 0, 0);
-    const QSizeF covered((tiling.columns - 1) * tiling.stepX + content.width(),
-                         (tiling.rows - 1) * tiling.stepY + content.height());
-    const double scale =
-        std::min(area.width() / covered.width(), area.height() / covered.height());
-    const QPointF origin(area.left() + (area.width() - covered.width() * scale) / 2, area.top());
-    const QSizeF picture = tiling.picture * scale;
-    painter.drawImage(QRectF(origin, picture),
+    const MapLayout map = mapLayoutOf(tiling);
+    const QSizeF picture = tiling.picture * map.scale;
+    painter.drawImage(QRectF(map.origin, picture),
                       smallPicture(image, tiling.picture / twipsPerPixel, picture));
 
-    const QSizeF tile = content.size() * scale;
-    const double labelHeight = std::min(tile.height() / 3, 280.0);
-    painter.setFont(fontOfHeight(labelHeight, true));
+    const QFont label = labelFont(tiling, map.labelRoom(0, 0).size(), painter.device());
+    painter.setFont(label);
     painter.setPen(QPen(Qt::darkGray, kMarkLineTwips));
     painter.setBrush(Qt::NoBrush);
     for (int row = 0; row < tiling.rows; ++row)
         for (int column = 0; column < tiling.columns; ++column) {
             if (tiling.pageOf(column, row) == 0) continue;
-            const QRectF cell(origin + QPointF(column * tiling.stepX, row * tiling.stepY) * scale,
-                              tile);
-            painter.drawRect(cell);
-            if (labelHeight >= 60)
-                painter.drawText(cell, Qt::AlignCenter, tileLabel(column, row));
+            painter.drawRect(map.cell(column, row));
+            if (label.pixelSize() >= kSmallestLabelTwips)
+                painter.drawText(map.labelRoom(column, row), Qt::AlignCenter,
+                                 tileLabel(column, row));
         }
     drawFoot({}, {});
 }

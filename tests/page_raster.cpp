@@ -135,6 +135,22 @@ QStringList pageTexts(const QString& pdfPath)
     return pages;
 }
 
+std::vector<WordBox> wordBoxes(const QString& pdfPath, int page)
+{
+    const QString number = QString::number(page);
+    const QString html =
+        run("pdftotext", {"-bbox", "-f", number, "-l", number, pdfPath, "-"}).value_or("");
+    static const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    std::vector<WordBox> words;
+    for (const auto& match : word.globalMatch(html)) {
+        const QPointF topLeft(match.captured(1).toDouble(), match.captured(2).toDouble());
+        const QPointF bottomRight(match.captured(3).toDouble(), match.captured(4).toDouble());
+        words.push_back({match.captured(5), QRectF(topLeft * 20, bottomRight * 20)});
+    }
+    return words;
+}
+
 std::vector<double> darkLinesAcrossRow(const PageRaster& raster, double yTwips)
 {
     const int y = int(std::floor(raster.dots(yTwips - raster.origin.y())));

@@ -34,6 +34,13 @@ QSizeF pageSizeTwips(const QString& pdfPath, int page);  // the page's media box
 QString pageText(const QString& pdfPath, int page);    // pdftotext, trimmed
 QStringList pageTexts(const QString& pdfPath);         // every page's, by one run of pdftotext
 
+// The words of a page with their boxes (twips from the page's corner), as pdftotext finds them.
+struct WordBox {
+    QString word;
+    QRectF box;
+};
+std::vector<WordBox> wordBoxes(const QString& pdfPath, int page);
+
 // Centres of the dark runs that cross a row or a column of the page (twips from its top or left
 // edge), in twips from the page's left or top edge; each centre is weighted by darkness, so it
 // falls between whole dots.

@@ -3,10 +3,14 @@
 #include "page_raster.h"
 #include "pattern_image.h"
 #include "pdf_export.h"
+#include "pdf_pages.h"
 #include "screen_ink.h"
 
 #include <QFile>
 #include <QLocale>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -16,6 +20,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 
 namespace app = tavrel::app;
 namespace test = tavrel::test;
@@ -262,6 +267,39 @@ TEST_F(PdfExport, LeavesOutPagesThatWouldShowOnlyPaper)
         EXPECT_EQ(test::pageCount(pdf), c.pages) << c.text;
         EXPECT_TRUE(test::pageText(pdf, 1).contains(c.title)) << c.text;
         EXPECT_TRUE(test::pageText(pdf, c.pages).contains(QString("Page %1 of %1").arg(c.pages)));
+    }
+}
+
+// The largest pattern at 96 dpi, on every paper: each page's label lies in the middle of its
+// cell, which no neighbouring cell covers, so no cell line crosses it.
+TEST_F(PdfExport, MapLabelsFitTheirCellsOnTheLargestMaps)
+{
+    const tavrel::platform::PersistentImage image = test::pictureOf({0, "91.02", 96});
+    const QString pdf = folder_.filePath("map.pdf");
+    for (const Paper paper : {Paper::Letter, Paper::A4, Paper::A3, Paper::Legal, Paper::Tabloid}) {
+        const app::PdfTiling tiling = app::pdfTilingOf(image, 15, paper);
+        {
+            QPdfWriter writer(pdf);
+            writer.setResolution(1440);
+            writer.setPageLayout(
+                QPageLayout(app::pageSizeOf(paper), QPageLayout::Portrait, QMarginsF()));
+            QPainter painter(&writer);
+            app::PdfPages{painter, image, 15, app::CheckRuler::Inch, tiling}.drawMap();
+        }
+        std::map<QString, QRectF> labels;
+        for (const test::WordBox& word : test::wordBoxes(pdf, 1)) labels[word.word] = word.box;
+        const app::MapLayout map = app::mapLayoutOf(tiling);
+        for (int row = 0; row < tiling.rows; ++row)
+            for (int column = 0; column < tiling.columns; ++column) {
+                if (tiling.pageOf(column, row) == 0) continue;
+                const QString label = app::tileLabel(column, row);
+                const auto found = labels.find(label);
+                ASSERT_NE(found, labels.end()) << label.toStdString();
+                EXPECT_TRUE(map.labelRoom(column, row).adjusted(-2, -2, 2, 2).contains(found->second))
+                    << label.toStdString() << " on paper " << int(paper);
+            }
+        std::printf("%d pages on paper %d: labels %.0f twips high\n", tiling.pageCount, int(paper),
+                    labels["A1"].height());
     }
 }
 
