@@ -1,5 +1,7 @@
 #include "export_file.h"
 
+#include "reason_text.h"
+
 #include <QSaveFile>
 
 namespace tavrel::app {
@@ -10,7 +12,7 @@ QString failure(const QString& path, const QSaveFile& file)
     const QString reason = file.error() == QFileDevice::NoError
                                ? QString("the picture could not be encoded")
                                : file.errorString();
-    return QString("Cannot write \"%1\": %2.").arg(path, reason);
+    return QString("Cannot write \"%1\": %2.").arg(path, platform::withoutFullStop(reason));
 }
 
 }  // namespace

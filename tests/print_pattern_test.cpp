@@ -327,6 +327,9 @@ protected:
         EXPECT_TRUE(message->isVisible());
         EXPECT_TRUE(message->text().contains(wording, Qt::CaseInsensitive))
             << message->text().toStdString();
+        // The spooler's reason ends with a full stop of its own; the message has one.
+        EXPECT_FALSE(message->text().contains("..") || message->text().contains(".)"))
+            << message->text().toStdString();
         EXPECT_TRUE(test::jobsAfter(before).empty());
         EXPECT_EQ(window.picPattern->size(), picture);
         EXPECT_EQ(window.picPattern->Image().shapes.size(), shapes);
