@@ -78,7 +78,8 @@ QFont labelFont(const PdfTiling& tiling, QSizeF room, QPaintDevice* device)
             if (tiling.pageOf(column, row) != 0)
                 widest = std::max(widest, metrics.horizontalAdvance(tileLabel(column, row)));
     // A little air between a label and the lines around it.
-    const double fit = std::min({1.0, 0.9 * room.width() / widest, 0.9 * room.height() / metrics.height()});
+    const double fit =
+        std::min({1.0, 0.9 * room.width() / widest, 0.9 * room.height() / metrics.height()});
     return fontOfHeight(std::floor(kLargestLabelTwips * fit), true);
 }
 
@@ -101,8 +102,9 @@ MapLayout mapLayoutOf(const PdfTiling& tiling)
 {
     const QRectF area = tiling.content.adjusted(0, kMapTopTwips, 0, 0);
     const QSizeF step(tiling.stepX, tiling.stepY);
-    const QSizeF covered(QSizeF((tiling.columns - 1) * step.width(), (tiling.rows - 1) * step.height()) +
-                         tiling.content.size());
+    const QSizeF covered =
+        QSizeF((tiling.columns - 1) * step.width(), (tiling.rows - 1) * step.height()) +
+        tiling.content.size();
     MapLayout layout;
     layout.scale = std::min(area.width() / covered.width(), area.height() / covered.height());
     layout.origin =
@@ -209,8 +211,9 @@ void PdfPages::drawSharedEdges(int column, int row) const
             if (comesOver) {
                 painter.setPen(dashed);
                 painter.drawLine(QPointF(c.left(), edge), QPointF(c.right(), edge));
-                painter.drawText(QRectF(c.left() + c.width() / 8 - overlap / 2, edge, overlap, overlap),
-                                 Qt::AlignCenter, tileLabel(nColumn, nRow));
+                painter.drawText(
+                    QRectF(c.left() + c.width() / 8 - overlap / 2, edge, overlap, overlap),
+                    Qt::AlignCenter, tileLabel(nColumn, nRow));
             }
             for (int k = 1; k <= 3; ++k) drawMark(painter, {c.left() + c.width() * k / 4, edge});
         }

@@ -149,8 +149,8 @@ TEST_P(SvgOverScreen, InksEveryLitPixelAndNothingFarFromThem)
 {
     const PersistentImage image = tavrel::test::pictureOf(GetParam());
     ASSERT_FALSE(image.shapes.empty());
-    const auto difference =
-        tavrel::test::compareWithScreen(tavrel::test::screenPixels(image), renderedSvg(image, Qt::white));
+    const auto difference = tavrel::test::compareWithScreen(tavrel::test::screenPixels(image),
+                                                            renderedSvg(image, Qt::white));
     EXPECT_EQ(difference.unInked, 0) << difference.where.toStdString();
     EXPECT_EQ(difference.stray, 0) << difference.where.toStdString();
 }

@@ -94,11 +94,12 @@ std::optional<PageRaster> rasterizePage(const QString& pdfPath, int page, int do
 std::vector<PageRaster> rasterizePages(const QString& pdfPath, int dotsPerInch)
 {
     QTemporaryDir dir;
-    if (!run("pdftoppm", {"-r", QString::number(dotsPerInch), "-gray", pdfPath, dir.filePath("page")}))
-        return {};
+    const QString prefix = dir.filePath("page");
+    if (!run("pdftoppm", {"-r", QString::number(dotsPerInch), "-gray", pdfPath, prefix})) return {};
     // pdftoppm numbers the files with as many digits as the last page needs.
     std::vector<PageRaster> pages;
-    for (const QString& name : QDir(dir.path()).entryList({"page-*.pgm"}, QDir::Files, QDir::Name)) {
+    const QDir folder(dir.path());
+    for (const QString& name : folder.entryList({"page-*.pgm"}, QDir::Files, QDir::Name)) {
         PageRaster raster{readGreyMap(dir.filePath(name)), double(dotsPerInch), {}};
         if (raster.image.isNull()) return {};
         pages.push_back(std::move(raster));

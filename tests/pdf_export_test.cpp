@@ -295,7 +295,8 @@ TEST_F(PdfExport, MapLabelsFitTheirCellsOnTheLargestMaps)
                 const QString label = app::tileLabel(column, row);
                 const auto found = labels.find(label);
                 ASSERT_NE(found, labels.end()) << label.toStdString();
-                EXPECT_TRUE(map.labelRoom(column, row).adjusted(-2, -2, 2, 2).contains(found->second))
+                const QRectF room = map.labelRoom(column, row).adjusted(-2, -2, 2, 2);
+                EXPECT_TRUE(room.contains(found->second))
                     << label.toStdString() << " on paper " << int(paper);
             }
         std::printf("%d pages on paper %d: labels %.0f twips high\n", tiling.pageCount, int(paper),

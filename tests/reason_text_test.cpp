@@ -11,7 +11,7 @@ TEST(ReasonText, LosesTheFullStopsAndSpacesItEndsWith)
         const char* clause;
     };
     for (const Case& c : {Case{"Permission denied", "Permission denied"},
-                          Case{"The printer is not accepting jobs.", "The printer is not accepting jobs"},
+                          Case{"Not accepting jobs.", "Not accepting jobs"},
                           Case{"No space left... ", "No space left"},
                           Case{"Version 1.2 is too old.\n", "Version 1.2 is too old"},
                           Case{".", ""}, Case{"", ""}})

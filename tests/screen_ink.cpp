@@ -17,7 +17,10 @@ namespace {
 constexpr int kInk = 128;
 constexpr int kSomeInk = 224;
 
-bool darker(const QImage& picture, int x, int y, int grey) { return qGray(picture.pixel(x, y)) < grey; }
+bool darker(const QImage& picture, int x, int y, int grey)
+{
+    return qGray(picture.pixel(x, y)) < grey;
+}
 
 bool darkerWithin(const QImage& picture, int x, int y, int reach, int grey)
 {
@@ -33,14 +36,15 @@ const std::vector<Measurement>& measurementsAcrossUnits()
 {
     static const std::vector<Measurement> all = [] {
         std::vector<Measurement> list;
-        const auto add = [&list](int unit, int dotsPerInch, std::initializer_list<const char*> texts) {
-            for (const char* text : texts) list.push_back({unit, text, dotsPerInch});
+        const auto add = [&list](int unit, int dpi, std::initializer_list<const char*> texts) {
+            for (const char* text : texts) list.push_back({unit, text, dpi});
         };
         add(0, 96, {"0.1", "0.5", "0.885", "1.13", "1.39", "1.62", "2.06", "2.21", "2.34", "2.45",
                     "2.57", "2.68", "2.83", "2.95"});
         add(1, 96, {"0 2/17", "0 5/13", "1 1/19", "1 4/19", "1 5/8", "1 9/11", "2 2/11", "2 3/7",
                     "2 7/11", "2 3/5"});
-        add(2, 96, {"5", "12", "17.7", "22.5", "31", "37", "41", "53", "59", "64", "66", "67.2", "69", "74"});
+        add(2, 96, {"5", "12", "17.7", "22.5", "31", "37", "41", "53", "59", "64", "66", "67.2",
+                    "69", "74"});
         add(0, 120, {"0.885", "1.13", "1.39", "1.62", "2.06", "2.45"});
         add(1, 120, {"0 13/16", "1 15/16", "2 13/16"});
         add(2, 120, {"5", "17.7", "22.5", "37", "53", "59", "69"});
@@ -105,7 +109,8 @@ InkDifference compareWithScreen(const QImage& screen, const QImage& drawing, int
                 ++difference.unInked;
                 note("lit, no ink", x, y);
             }
-            if (drawing.valid(x, y) && darker(drawing, x, y, kInk) && !darkerWithin(screen, x, y, strayReach, kInk)) {
+            if (drawing.valid(x, y) && darker(drawing, x, y, kInk) &&
+                !darkerWithin(screen, x, y, strayReach, kInk)) {
                 ++difference.stray;
                 note("stray ink", x, y);
             }

@@ -121,7 +121,8 @@ std::vector<double> crossesOn(const DotLine& lines, double at, int side, double 
         int reach = 0;
         while (reach <= 2 * arm && lines.dark(line + side * (reach + 1), along)) ++reach;
         return reach >= arm * 3 / 4 && reach <= arm * 5 / 4 &&
-               darkAt(along - diagonal, side * diagonal) && darkAt(along + diagonal, side * diagonal);
+               darkAt(along - diagonal, side * diagonal) &&
+               darkAt(along + diagonal, side * diagonal);
     });
 }
 
@@ -146,7 +147,8 @@ std::optional<Page> readPage(test::PageRaster raster, const QString& words)
     const QImage& image = page.raster.image;
     const auto columns = longLines({image, false}), rows = longLines({image, true});
     if (columns.size() < 2 || rows.size() < 2) return std::nullopt;
-    page.frame = QRectF(QPointF(columns.front(), rows.front()), QPointF(columns.back(), rows.back()));
+    page.frame =
+        QRectF(QPointF(columns.front(), rows.front()), QPointF(columns.back(), rows.back()));
     const double dotsPerTwip = page.raster.dots(1);
     page.dashedRight =
         dashedLine({image, false}, page.frame.left(), page.frame.right(), dotsPerTwip);
@@ -273,7 +275,10 @@ struct AssemblyCase {
     const char* name;
     test::Measurement measurement;
     const char* paper;
-    friend std::ostream& operator<<(std::ostream& out, const AssemblyCase& c) { return out << c.name; }
+    friend std::ostream& operator<<(std::ostream& out, const AssemblyCase& c)
+    {
+        return out << c.name;
+    }
 };
 
 class TileAssembly : public testing::TestWithParam<AssemblyCase> {};
@@ -314,10 +319,10 @@ TEST_P(TileAssembly, FollowingTheWordsGivesThePatternWithinHalfAMillimetre)
         const auto [underCrosses, overCrosses] = seam.crosses();
         ASSERT_GE(underCrosses.size(), 2u);
         ASSERT_EQ(underCrosses.size(), overCrosses.size());
-        const QPointF under = *seam.under.offset, over = *seam.over.offset;
+        const QPointF apart = *seam.under.offset - *seam.over.offset;
         for (size_t i = 0; i < underCrosses.size(); ++i) {
-            const double meet = seam.sideBySide ? (under.y() + underCrosses[i]) - (over.y() + overCrosses[i])
-                                                : (under.x() + underCrosses[i]) - (over.x() + overCrosses[i]);
+            const double meet =
+                (seam.sideBySide ? apart.y() : apart.x()) + underCrosses[i] - overCrosses[i];
             EXPECT_LE(std::abs(meet), halfMillimetre)
                 << "cross " << i << " between (" << seam.under.column << ", " << seam.under.row
                 << ") and (" << seam.over.column << ", " << seam.over.row << ")";
