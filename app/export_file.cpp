@@ -1,6 +1,7 @@
 #include "export_file.h"
 
 #include "file_descriptor_device.h"
+#include "reason_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,7 +25,7 @@ QString failure(const QString& path, int error)
 {
     const QString reason = error == kNotEncoded ? QString("the picture could not be encoded")
                                                 : QString::fromLocal8Bit(std::strerror(error));
-    return QString("Cannot write \"%1\": %2.").arg(path, reason);
+    return QString("Cannot write \"%1\": %2.").arg(path, platform::withoutFullStop(reason));
 }
 
 // A symbolic link stays a link: the file it leads to is the one replaced.

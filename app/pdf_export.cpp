@@ -1,6 +1,7 @@
 #include "pdf_export.h"
 
 #include "pdf_pages.h"
+#include "picture_ink.h"
 
 #include <QBuffer>
 #include <QLocale>
@@ -31,6 +32,7 @@ bool drawDocument(QPdfWriter& writer, const platform::PersistentImage& image,
     pages.drawMap();
     for (int row = 0; row < tiling.rows; ++row)
         for (int column = 0; column < tiling.columns; ++column) {
+            if (tiling.pageOf(column, row) == 0) continue;
             if (!writer.newPage()) return false;
             pages.drawTile(column, row);
         }
@@ -65,10 +67,20 @@ Paper defaultPaper()
     return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? Paper::Letter : Paper::A4;
 }
 
+PdfTiling pdfTilingOf(const platform::PersistentImage& image, double twipsPerPixel, Paper paper)
+{
+    // Only the inked part is tiled: the band below the ruler holds the screen's sentence, which
+    // is not part of the picture, and tiles with nothing to show are left out.
+    const platform::PictureInk ink(image);
+    return tilePicture(ink.extent() * twipsPerPixel, paper, [&](const QRectF& twips) {
+        return ink.within(QRectF(twips.topLeft() / twipsPerPixel, twips.size() / twipsPerPixel));
+    });
+}
+
 bool writePdf(const platform::PersistentImage& image, double twipsPerPixel, CheckRuler ruler,
               Paper paper, QIODevice& device)
 {
-    const PdfTiling tiling = tilePicture(QSizeF(image.size) * twipsPerPixel, paper);
+    const PdfTiling tiling = pdfTilingOf(image, twipsPerPixel, paper);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);

@@ -16,6 +16,9 @@ enum class CheckRuler { Inch, Centimeter };
 // Letter where the locale measures in US inches, A4 elsewhere.
 Paper defaultPaper();
 
+// Where the picture goes on pages of `paper`: the part of it that holds ink.
+PdfTiling pdfTilingOf(const platform::PersistentImage& image, double twipsPerPixel, Paper paper);
+
 // False when the document cannot be made or the device refuses it. The words on the pages
 // need the fonts of a QGuiApplication.
 bool writePdf(const platform::PersistentImage& image, double twipsPerPixel, CheckRuler ruler,

@@ -2,6 +2,7 @@
 
 #include "printer.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 
@@ -16,6 +17,9 @@ constexpr double kRulerLineTwips = 15;  // one pixel of a 96 dpi screen, as the 
 constexpr double kMarkLineTwips = 10;
 constexpr double kMarkRadiusTwips = 100;
 constexpr double kMapDotsPerInch = 200;  // the map's small picture is a raster at this resolution
+constexpr double kMapTopTwips = 2400;     // below the title and the words
+constexpr double kLargestLabelTwips = 280;
+constexpr double kSmallestLabelTwips = 60;  // smaller would not be read: no labels then
 const QString kActualSize = "Print at 100 % (actual size), no scaling.";
 
 QFont fontOfHeight(double twips, bool bold = false)
@@ -48,21 +52,67 @@ void drawMark(QPainter& painter, QPointF centre)
     painter.drawLine(centre - QPointF(0, arm), centre + QPointF(0, arm));
 }
 
-// The picture shrunk into `target` as a raster: only a guide, so its lines stay one dot wide.
-QImage smallPicture(const platform::PersistentImage& image, QSizeF targetTwips)
+// The part of the picture from its corner to `shown` (picture pixels) shrunk into `target` as
+// a raster: only a guide, so its lines stay one dot wide.
+QImage smallPicture(const platform::PersistentImage& image, QSizeF shown, QSizeF targetTwips)
 {
     const QSize dots = (targetTwips * kMapDotsPerInch / kTwipsPerInch).toSize().expandedTo({1, 1});
     QImage raster(dots, QImage::Format_RGB32);
     raster.fill(Qt::white);
     QPainter painter(&raster);
-    painter.scale(double(dots.width()) / image.size.width(),
-                  double(dots.height()) / image.size.height());
-    platform::replay(image, painter, QRectF(QPointF(0, 0), QSizeF(image.size)),
+    painter.scale(dots.width() / shown.width(), dots.height() / shown.height());
+    platform::replay(image, painter, QRectF(QPointF(0, 0), shown),
                      platform::LineWidth::OneDevicePixel);
     return raster;
 }
 
+// Bold, at most the largest label height, and small enough that every label of a page fits
+// `room`.
+QFont labelFont(const PdfTiling& tiling, QSizeF room, QPaintDevice* device)
+{
+    const QFont largest = fontOfHeight(kLargestLabelTwips, true);
+    const QFontMetricsF metrics(largest, device);
+    double widest = 0;
+    for (int row = 0; row < tiling.rows; ++row)
+        for (int column = 0; column < tiling.columns; ++column)
+            if (tiling.pageOf(column, row) != 0)
+                widest = std::max(widest, metrics.horizontalAdvance(tileLabel(column, row)));
+    // A little air between a label and the lines around it.
+    const double fit =
+        std::min({1.0, 0.9 * room.width() / widest, 0.9 * room.height() / metrics.height()});
+    return fontOfHeight(std::floor(kLargestLabelTwips * fit), true);
+}
+
 }  // namespace
+
+QRectF MapLayout::cell(int column, int row) const
+{
+    return QRectF(origin + QPointF(column * step.width(), row * step.height()), cellSize);
+}
+
+QRectF MapLayout::labelRoom(int column, int row) const
+{
+    const QSizeF overlap = cellSize - step;
+    const QSizeF room = step - overlap;
+    const QRectF whole = cell(column, row);
+    return QRectF(whole.center() - QPointF(room.width(), room.height()) / 2, room);
+}
+
+MapLayout mapLayoutOf(const PdfTiling& tiling)
+{
+    const QRectF area = tiling.content.adjusted(0, kMapTopTwips, 0, 0);
+    const QSizeF step(tiling.stepX, tiling.stepY);
+    const QSizeF covered =
+        QSizeF((tiling.columns - 1) * step.width(), (tiling.rows - 1) * step.height()) +
+        tiling.content.size();
+    MapLayout layout;
+    layout.scale = std::min(area.width() / covered.width(), area.height() / covered.height());
+    layout.origin =
+        QPointF(area.left() + (area.width() - covered.width() * layout.scale) / 2, area.top());
+    layout.cellSize = tiling.content.size() * layout.scale;
+    layout.step = step * layout.scale;
+    return layout;
+}
 
 void PdfPages::drawOnePage() const
 {
@@ -74,12 +124,11 @@ void PdfPages::drawOnePage() const
 void PdfPages::drawMap() const
 {
     const QRectF& content = tiling.content;
-    const int pages = tiling.columns * tiling.rows;
     painter.setPen(Qt::black);
     painter.setFont(fontOfHeight(280, true));
     painter.drawText(QRectF(content.left(), content.top(), content.width(), 400), Qt::AlignLeft,
                      QString("Tavrel pattern on %1 pages: %2 across, %3 down")
-                         .arg(1 + pages)
+                         .arg(tiling.pageCount)
                          .arg(tiling.columns)
                          .arg(tiling.rows));
     painter.setFont(fontOfHeight(200));
@@ -87,33 +136,29 @@ void PdfPages::drawMap() const
         QRectF(content.left(), content.top() + 560, content.width(), 1600),
         Qt::AlignLeft | Qt::TextWordWrap,
         QString("Print every page at 100 % (actual size), with no scaling and no \"fit to page\": "
-                "the bar at the foot of each page must then measure one %1. The pages overlap by "
-                "1/2 inch (12.7 mm). Lay them out as in the map below: put the edge of each page "
-                "on the dashed line of its neighbour so that the circled crosses meet, and tape "
-                "them together.")
+                "the bar at the foot of each page must then measure one %1. Cut each page along "
+                "the top and the left line of its frame. Then lay the pages out as in the map "
+                "below, each page over its neighbours to its left and above, with its cut edges "
+                "on their dashed lines, so that the halves of each circled cross meet. Tape them "
+                "together. The pages overlap by 1/2 inch (12.7 mm).")
             .arg(unitOf(ruler).word));
 
-    const QRectF area = content.adjusted(0, 2400, 0, 0);
-    const QSizeF covered((tiling.columns - 1) * tiling.stepX + content.width(),
-                         (tiling.rows - 1) * tiling.stepY + content.height());
-    const double scale =
-        std::min(area.width() / covered.width(), area.height() / covered.height());
-    const QPointF origin(area.left() + (area.width() - covered.width() * scale) / 2, area.top());
-    const QSizeF picture = QSizeF(image.size) * twipsPerPixel * scale;
-    painter.drawImage(QRectF(origin, picture), smallPicture(image, picture));
+    const MapLayout map = mapLayoutOf(tiling);
+    const QSizeF picture = tiling.picture * map.scale;
+    painter.drawImage(QRectF(map.origin, picture),
+                      smallPicture(image, tiling.picture / twipsPerPixel, picture));
 
-    const QSizeF tile = content.size() * scale;
-    const double labelHeight = std::min(tile.height() / 3, 280.0);
-    painter.setFont(fontOfHeight(labelHeight, true));
+    const QFont label = labelFont(tiling, map.labelRoom(0, 0).size(), painter.device());
+    painter.setFont(label);
     painter.setPen(QPen(Qt::darkGray, kMarkLineTwips));
     painter.setBrush(Qt::NoBrush);
     for (int row = 0; row < tiling.rows; ++row)
         for (int column = 0; column < tiling.columns; ++column) {
-            const QRectF cell(origin + QPointF(column * tiling.stepX, row * tiling.stepY) * scale,
-                              tile);
-            painter.drawRect(cell);
-            if (labelHeight >= 60)
-                painter.drawText(cell, Qt::AlignCenter, tileLabel(column, row));
+            if (tiling.pageOf(column, row) == 0) continue;
+            painter.drawRect(map.cell(column, row));
+            if (label.pixelSize() >= kSmallestLabelTwips)
+                painter.drawText(map.labelRoom(column, row), Qt::AlignCenter,
+                                 tileLabel(column, row));
         }
     drawFoot({}, {});
 }
@@ -126,18 +171,20 @@ void PdfPages::drawTile(int column, int row) const
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(tiling.content);
     drawSharedEdges(column, row);
-    const int page = 2 + row * tiling.columns + column;
     drawFoot(tileLabel(column, row), QString("Page %1 of %2: column %3 of %4, row %5 of %6.")
-                                         .arg(page)
-                                         .arg(1 + tiling.columns * tiling.rows)
+                                         .arg(tiling.pageOf(column, row))
+                                         .arg(tiling.pageCount)
                                          .arg(column + 1)
                                          .arg(tiling.columns)
                                          .arg(row + 1)
                                          .arg(tiling.rows));
 }
 
-// On each edge shared with a neighbour: a dashed line where the neighbour's edge lies, three
-// marks in the middle of the shared band, and the neighbour's label.
+// Each page is cut along the top and the left line of its frame and laid over its neighbours
+// to the left and above. On an edge whose neighbour comes over this page: a dashed line where
+// the neighbour's cut edge goes, the neighbour's label, and three circled crosses centred on the
+// line. On an edge cut to lie over a neighbour: the same crosses centred on the frame line, so
+// that the cut leaves half of each, which meets the other half when the pages lie right.
 void PdfPages::drawSharedEdges(int column, int row) const
 {
     const QRectF& c = tiling.content;
@@ -148,24 +195,27 @@ void PdfPages::drawSharedEdges(int column, int row) const
     const QPoint neighbours[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
     for (const QPoint step : neighbours) {
         const int nColumn = column + step.x(), nRow = row + step.y();
-        if (nColumn < 0 || nRow < 0 || nColumn >= tiling.columns || nRow >= tiling.rows) continue;
-        const QString label = tileLabel(nColumn, nRow);
+        if (tiling.pageOf(nColumn, nRow) == 0) continue;
+        const bool comesOver = step.x() > 0 || step.y() > 0;
         if (step.x() != 0) {
-            const double edge = step.x() > 0 ? c.right() - overlap : c.left() + overlap;
-            const double middle = step.x() > 0 ? c.right() - overlap / 2 : c.left() + overlap / 2;
-            painter.setPen(dashed);
-            painter.drawLine(QPointF(edge, c.top()), QPointF(edge, c.bottom()));
-            painter.drawText(QRectF(middle - overlap / 2, c.top() + c.height() / 8 - 150, overlap, 300),
-                             Qt::AlignCenter, label);
-            for (int k = 1; k <= 3; ++k) drawMark(painter, {middle, c.top() + c.height() * k / 4});
+            const double edge = comesOver ? c.right() - overlap : c.left();
+            if (comesOver) {
+                painter.setPen(dashed);
+                painter.drawLine(QPointF(edge, c.top()), QPointF(edge, c.bottom()));
+                painter.drawText(QRectF(edge, c.top() + c.height() / 8 - 150, overlap, 300),
+                                 Qt::AlignCenter, tileLabel(nColumn, nRow));
+            }
+            for (int k = 1; k <= 3; ++k) drawMark(painter, {edge, c.top() + c.height() * k / 4});
         } else {
-            const double edge = step.y() > 0 ? c.bottom() - overlap : c.top() + overlap;
-            const double middle = step.y() > 0 ? c.bottom() - overlap / 2 : c.top() + overlap / 2;
-            painter.setPen(dashed);
-            painter.drawLine(QPointF(c.left(), edge), QPointF(c.right(), edge));
-            painter.drawText(QRectF(c.left() + c.width() / 8 - overlap / 2, middle - 150, overlap, 300),
-                             Qt::AlignCenter, label);
-            for (int k = 1; k <= 3; ++k) drawMark(painter, {c.left() + c.width() * k / 4, middle});
+            const double edge = comesOver ? c.bottom() - overlap : c.top();
+            if (comesOver) {
+                painter.setPen(dashed);
+                painter.drawLine(QPointF(c.left(), edge), QPointF(c.right(), edge));
+                painter.drawText(
+                    QRectF(c.left() + c.width() / 8 - overlap / 2, edge, overlap, overlap),
+                    Qt::AlignCenter, tileLabel(nColumn, nRow));
+            }
+            for (int k = 1; k <= 3; ++k) drawMark(painter, {c.left() + c.width() * k / 4, edge});
         }
     }
 }

@@ -9,6 +9,20 @@ class QPainter;
 
 namespace tavrel::app {
 
+// Where the map of the tiles lies on its page, in twips: the picture shrunk by `scale`, and on
+// it a cell for each tile at the tile's place, overlapping its neighbours as the tiles do.
+struct MapLayout {
+    QPointF origin;  // of the picture's corner
+    double scale = 1;
+    QSizeF cellSize, step;
+
+    QRectF cell(int column, int row) const;
+    // The middle of the cell, which no neighbouring cell covers: the room for its label.
+    QRectF labelRoom(int column, int row) const;
+};
+
+MapLayout mapLayoutOf(const PdfTiling& tiling);
+
 struct PdfPages {
     QPainter& painter;
     const platform::PersistentImage& image;

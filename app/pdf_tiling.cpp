@@ -13,6 +13,47 @@ int tilesFor(double length, double window, double step)
     return 1 + int(std::ceil((length - window) / step));
 }
 
+// Whether each tile, row by row, lies between two tiles of `kept` in its row or its column.
+std::vector<bool> betweenKept(const std::vector<bool>& kept, int columns, int rows)
+{
+    std::vector<int> firstInRow(size_t(rows), columns), lastInRow(size_t(rows), -1);
+    std::vector<int> firstInColumn(size_t(columns), rows), lastInColumn(size_t(columns), -1);
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column) {
+            if (!kept[size_t(row * columns + column)]) continue;
+            firstInRow[size_t(row)] = std::min(firstInRow[size_t(row)], column);
+            lastInRow[size_t(row)] = std::max(lastInRow[size_t(row)], column);
+            firstInColumn[size_t(column)] = std::min(firstInColumn[size_t(column)], row);
+            lastInColumn[size_t(column)] = std::max(lastInColumn[size_t(column)], row);
+        }
+    std::vector<bool> between(kept.size());
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column)
+            between[size_t(row * columns + column)] =
+                (firstInRow[size_t(row)] <= column && column <= lastInRow[size_t(row)]) ||
+                (firstInColumn[size_t(column)] <= row && row <= lastInColumn[size_t(column)]);
+    return between;
+}
+
+// A tile gets a page when it shows ink, or when it lies between tiles with pages in its row or
+// its column: those hold the pattern together. The others would be blank. The map is page 1.
+void numberPages(PdfTiling& tiling, const InkTest& showsInk)
+{
+    const int columns = tiling.columns, rows = tiling.rows;
+    std::vector<bool> kept(size_t(columns * rows));
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column)
+            kept[size_t(row * columns + column)] =
+                !showsInk || showsInk(tiling.tileInPicture(column, row));
+    for (std::vector<bool> grown = betweenKept(kept, columns, rows); grown != kept;
+         grown = betweenKept(kept, columns, rows))
+        kept = grown;
+    tiling.pageNumbers.assign(kept.size(), 0);
+    tiling.pageCount = 1;
+    for (size_t tile = 0; tile < kept.size(); ++tile)
+        if (kept[tile]) tiling.pageNumbers[tile] = ++tiling.pageCount;
+}
+
 }  // namespace
 
 std::optional<Paper> paperNamed(std::string_view name)
@@ -47,10 +88,17 @@ QRectF PdfTiling::tileInPicture(int column, int row) const
     return content.translated(-pictureOrigin(column, row));
 }
 
-PdfTiling tilePicture(QSizeF picture, Paper paper)
+int PdfTiling::pageOf(int column, int row) const
+{
+    if (column < 0 || row < 0 || column >= columns || row >= rows) return 0;
+    return pageNumbers[size_t(row * columns + column)];
+}
+
+PdfTiling tilePicture(QSizeF picture, Paper paper, const InkTest& showsInk)
 {
     PdfTiling tiling;
     tiling.page = pageSizeOf(paper).size(QPageSize::Point) * 20.0;
+    tiling.picture = picture;
     const QRectF printable = QRectF(QPointF(0, 0), tiling.page)
                                  .adjusted(kPdfMarginTwips, kPdfMarginTwips, -kPdfMarginTwips,
                                            -kPdfMarginTwips);
@@ -66,6 +114,8 @@ PdfTiling tilePicture(QSizeF picture, Paper paper)
         tiling.placement =
             QPointF(std::min(kPdfPlacementTwips, tiling.content.width() - picture.width()),
                     std::min(kPdfPlacementTwips, tiling.content.height() - picture.height()));
+    else
+        numberPages(tiling, showsInk);
     return tiling;
 }
 

@@ -7,8 +7,10 @@
 #include <QSizeF>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace tavrel::app {
 
@@ -26,21 +28,31 @@ inline constexpr double kTileOverlapTwips = 720;   // neighbouring tiles share t
 
 struct PdfTiling {
     QSizeF page;
+    QSizeF picture;  // the part of the picture the pages show, from its corner
     QRectF content;  // where the picture is shown on every page
     QRectF footer;
     int columns = 1, rows = 1;
     double stepX = 0, stepY = 0;  // picture twips from one tile to the next
     QPointF placement;            // of the picture inside the content, on one page only
+    std::vector<int> pageNumbers;  // of the tiles, row by row: 0 for a tile left out; the map is 1
+    int pageCount = 1;
 
     bool onePage() const { return columns == 1 && rows == 1; }
+    // 0 when the tile has no page.
+    int pageOf(int column, int row) const;
     // Page position of the picture's top-left corner on the tile, from the page's corner.
     QPointF pictureOrigin(int column, int row) const;
     // The part of the picture the tile shows, in picture twips from its top-left corner.
     QRectF tileInPicture(int column, int row) const;
 };
 
-// `picture` is the picture's size on paper, in twips.
-PdfTiling tilePicture(QSizeF picture, Paper paper);
+// Whether a part of the picture (twips from its corner) holds any ink.
+using InkTest = std::function<bool(const QRectF&)>;
+
+// `picture` is the size on paper, in twips, of the part of the picture to show. A tile gets a
+// page when it shows ink, or when it lies between tiles that do in its row or its column, where
+// it holds the pattern together; without `showsInk` every tile gets one.
+PdfTiling tilePicture(QSizeF picture, Paper paper, const InkTest& showsInk = {});
 
 // "A1" for the first column and row, "B3", ... "Z1", "AA1": columns are letters, rows numbers.
 QString tileLabel(int column, int row);

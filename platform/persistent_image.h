@@ -11,6 +11,7 @@
 #include <vector>
 
 class QPainter;
+class QPainterPath;
 
 namespace tavrel::platform {
 
@@ -48,5 +49,9 @@ enum class LineWidth { OneDevicePixel, OnePicturePixel };
 // Fills the background over `area` (picture pixels) and draws every shape that may touch it.
 // The painter's transform maps picture pixels to the device.
 void replay(const PersistentImage& image, QPainter& painter, const QRectF& area, LineWidth width);
+
+// The path that replay with one-picture-pixel lines strokes for a shape, in picture pixels
+// before the half pixel's shift that puts the stroke over the screen's pixels.
+QPainterPath scaledOutline(const Shape& shape, QSize picture);
 
 }  // namespace tavrel::platform

@@ -1,5 +1,7 @@
 #include "printer.h"
 
+#include "reason_text.h"
+
 #include <QBuffer>
 #include <QPageLayout>
 #include <QPainter>
@@ -89,7 +91,7 @@ PrintOutcome printOnDefaultPrinter(const PersistentImage& image, double twipsPer
     if (info.isNull())
         return {false, QString("There is no default printer (%1). Choose one in the system's "
                                "printer settings, then print again.")
-                           .arg(QString::fromUtf8(cupsLastErrorString()))};
+                           .arg(withoutFullStop(QString::fromUtf8(cupsLastErrorString())))};
 
     const QByteArray pdf =
         renderPage(image, twipsPerPixelX, twipsPerPixelY, offsetTwips, printableLayout(info));
@@ -100,7 +102,7 @@ PrintOutcome printOnDefaultPrinter(const PersistentImage& image, double twipsPer
 
     if (const QString reason = submit(*dest, pdf); !reason.isEmpty())
         return {false, QString("The printer \"%1\" did not take the job: %2. Nothing was printed.")
-                           .arg(info.printerName(), reason)};
+                           .arg(info.printerName(), withoutFullStop(reason))};
     return {true, {}};
 }
 

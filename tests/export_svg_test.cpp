@@ -1,6 +1,7 @@
 #include "drawing.h"
 #include "pattern_image.h"
 #include "png_export.h"
+#include "screen_ink.h"
 #include "svg_export.h"
 
 #include <QBuffer>
@@ -28,6 +29,18 @@ QByteArray svgOf(const PersistentImage& image, int dotsPerInch)
     buffer.open(QIODevice::WriteOnly);
     EXPECT_TRUE(tavrel::app::writeSvg(image, dotsPerInch, buffer));
     return buffer.data();
+}
+
+// The SVG rendered back at one view-box unit a pixel, on a canvas of `canvas`.
+QImage renderedSvg(const PersistentImage& image, QColor canvas)
+{
+    QSvgRenderer renderer(svgOf(image, 96));
+    EXPECT_TRUE(renderer.isValid());
+    QImage vector(image.size, QImage::Format_ARGB32);
+    vector.fill(canvas);
+    QPainter painter(&vector);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(image.size)));
+    return vector;
 }
 
 struct SvgRoot {
@@ -96,13 +109,7 @@ TEST(SvgExport, DrawsEveryStrokeOnePicturePixelWide)
 TEST(SvgExport, RendersOverThePngPixels)
 {
     const PersistentImage image = imageOf("1.3888889", 0, 96);
-    QSvgRenderer renderer(svgOf(image, 96));
-    ASSERT_TRUE(renderer.isValid());
-    QImage vector(image.size, QImage::Format_ARGB32);
-    vector.fill(Qt::transparent);
-    QPainter painter(&vector);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(image.size)));
-    painter.end();
+    const QImage vector = renderedSvg(image, Qt::transparent);
 
     QBuffer png;
     png.open(QIODevice::WriteOnly);
@@ -134,5 +141,21 @@ TEST(SvgExport, RendersOverThePngPixels)
         EXPECT_GT(qGray(vector.pixel(151, y)), 192) << y;
     }
 }
+
+class SvgOverScreen : public testing::TestWithParam<tavrel::test::Measurement> {};
+
+// Also where the screen lights the picture's last column or row, which the vector's edge cuts.
+TEST_P(SvgOverScreen, InksEveryLitPixelAndNothingFarFromThem)
+{
+    const PersistentImage image = tavrel::test::pictureOf(GetParam());
+    ASSERT_FALSE(image.shapes.empty());
+    const auto difference = tavrel::test::compareWithScreen(tavrel::test::screenPixels(image),
+                                                            renderedSvg(image, Qt::white));
+    EXPECT_EQ(difference.unInked, 0) << difference.where.toStdString();
+    EXPECT_EQ(difference.stray, 0) << difference.where.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(MeasurementsAcrossUnits, SvgOverScreen,
+                         testing::ValuesIn(tavrel::test::measurementsAcrossUnits()));
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "page_raster.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -90,6 +91,22 @@ std::optional<PageRaster> rasterizePage(const QString& pdfPath, int page, int do
     return raster;
 }
 
+std::vector<PageRaster> rasterizePages(const QString& pdfPath, int dotsPerInch)
+{
+    QTemporaryDir dir;
+    const QString prefix = dir.filePath("page");
+    if (!run("pdftoppm", {"-r", QString::number(dotsPerInch), "-gray", pdfPath, prefix})) return {};
+    // pdftoppm numbers the files with as many digits as the last page needs.
+    std::vector<PageRaster> pages;
+    const QDir folder(dir.path());
+    for (const QString& name : folder.entryList({"page-*.pgm"}, QDir::Files, QDir::Name)) {
+        PageRaster raster{readGreyMap(dir.filePath(name)), double(dotsPerInch), {}};
+        if (raster.image.isNull()) return {};
+        pages.push_back(std::move(raster));
+    }
+    return pages;
+}
+
 int pageCount(const QString& pdfPath)
 {
     const auto match = QRegularExpression(R"(Pages:\s+(\d+))").match(run("pdfinfo", {pdfPath}).value_or(""));
@@ -110,6 +127,29 @@ QString pageText(const QString& pdfPath, int page)
 {
     const QString number = QString::number(page);
     return run("pdftotext", {"-f", number, "-l", number, pdfPath, "-"}).value_or("").trimmed();
+}
+
+QStringList pageTexts(const QString& pdfPath)
+{
+    QStringList pages = run("pdftotext", {pdfPath, "-"}).value_or("").split('\f');
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) pages.removeLast();
+    return pages;
+}
+
+std::vector<WordBox> wordBoxes(const QString& pdfPath, int page)
+{
+    const QString number = QString::number(page);
+    const QString html =
+        run("pdftotext", {"-bbox", "-f", number, "-l", number, pdfPath, "-"}).value_or("");
+    static const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    std::vector<WordBox> words;
+    for (const auto& match : word.globalMatch(html)) {
+        const QPointF topLeft(match.captured(1).toDouble(), match.captured(2).toDouble());
+        const QPointF bottomRight(match.captured(3).toDouble(), match.captured(4).toDouble());
+        words.push_back({match.captured(5), QRectF(topLeft * 20, bottomRight * 20)});
+    }
+    return words;
 }
 
 std::vector<double> darkLinesAcrossRow(const PageRaster& raster, double yTwips)

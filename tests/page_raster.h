@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -25,9 +26,20 @@ struct PageRaster {
 std::optional<PageRaster> rasterizePage(const QString& pdfPath, int page, int dotsPerInch,
                                         const QRectF& region = {});
 
+// Every page of the file, by one run of pdftoppm; empty when it fails.
+std::vector<PageRaster> rasterizePages(const QString& pdfPath, int dotsPerInch);
+
 int pageCount(const QString& pdfPath);                 // 0 when pdfinfo cannot read the file
 QSizeF pageSizeTwips(const QString& pdfPath, int page);  // the page's media box
 QString pageText(const QString& pdfPath, int page);    // pdftotext, trimmed
+QStringList pageTexts(const QString& pdfPath);         // every page's, by one run of pdftotext
+
+// The words of a page with their boxes (twips from the page's corner), as pdftotext finds them.
+struct WordBox {
+    QString word;
+    QRectF box;
+};
+std::vector<WordBox> wordBoxes(const QString& pdfPath, int page);
 
 // Centres of the dark runs that cross a row or a column of the page (twips from its top or left
 // edge), in twips from the page's left or top edge; each centre is weighted by darkness, so it

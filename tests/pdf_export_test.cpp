@@ -3,9 +3,14 @@
 #include "page_raster.h"
 #include "pattern_image.h"
 #include "pdf_export.h"
+#include "pdf_pages.h"
+#include "screen_ink.h"
 
 #include <QFile>
 #include <QLocale>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -13,7 +18,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <map>
 
 namespace app = tavrel::app;
 namespace test = tavrel::test;
@@ -67,6 +74,23 @@ TEST(Tiling, OnePagePlacesThePictureAsThePrintoutDoesWhereItCan)
     EXPECT_EQ(app::tilePicture({1000, 1000}, Paper::A4).pictureOrigin(0, 0), QPointF(970, 970));
     EXPECT_EQ(app::tilePicture({10700, 13580}, Paper::Letter).pictureOrigin(0, 0),
               QPointF(820, 820));
+}
+
+// Ink in A1, C1 and B3 of three by three tiles: B1 lies between A1 and C1, and then B2 between
+// B1 and B3. The other tiles would show nothing and join nothing.
+TEST(Tiling, GivesPagesToTilesWithInkAndToThoseThatJoinThem)
+{
+    const std::vector<QPointF> ink = {{100, 100}, {20900, 100}, {15000, 29000}};
+    const app::PdfTiling tiling =
+        app::tilePicture({21075, 29484}, Paper::Letter, [&ink](const QRectF& tile) {
+            return std::any_of(ink.begin(), ink.end(),
+                               [&tile](QPointF point) { return tile.contains(point); });
+        });
+    const std::vector<int> pages = {2, 3, 4,  //
+                                    0, 5, 0,  //
+                                    0, 6, 0};
+    EXPECT_EQ(tiling.pageNumbers, pages);
+    EXPECT_EQ(tiling.pageCount, 6);
 }
 
 TEST(Tiling, LabelsColumnsWithLettersAndRowsWithNumbers)
@@ -226,6 +250,84 @@ INSTANTIATE_TEST_SUITE_P(
                                 kCentimetre, 5}),
     [](const testing::TestParamInfo<OnePageCase>& info) { return info.param.name; });
 
+// Below the ruler the picture holds only the screen's sentence, and beside the ruler nothing:
+// no page is spent on them. The map counts the pages that are there.
+TEST_F(PdfExport, LeavesOutPagesThatWouldShowOnlyPaper)
+{
+    struct Case {
+        const char* text;
+        int unit;
+        Paper paper;
+        int pages;
+        const char* title;
+    };
+    for (const Case& c : {Case{"6", 0, Paper::Letter, 5, "5 pages: 2 across, 2 down"},
+                          Case{"200", 2, Paper::A4, 8, "8 pages: 3 across, 3 down"}}) {
+        const QString pdf = exportPdf(c.text, c.unit, 15, c.paper);
+        EXPECT_EQ(test::pageCount(pdf), c.pages) << c.text;
+        EXPECT_TRUE(test::pageText(pdf, 1).contains(c.title)) << c.text;
+        EXPECT_TRUE(test::pageText(pdf, c.pages).contains(QString("Page %1 of %1").arg(c.pages)));
+    }
+}
+
+// The largest pattern at 96 dpi, on every paper: each page's label lies in the middle of its
+// cell, which no neighbouring cell covers, so no cell line crosses it.
+TEST_F(PdfExport, MapLabelsFitTheirCellsOnTheLargestMaps)
+{
+    const tavrel::platform::PersistentImage image = test::pictureOf({0, "91.02", 96});
+    const QString pdf = folder_.filePath("map.pdf");
+    for (const Paper paper : {Paper::Letter, Paper::A4, Paper::A3, Paper::Legal, Paper::Tabloid}) {
+        const app::PdfTiling tiling = app::pdfTilingOf(image, 15, paper);
+        {
+            QPdfWriter writer(pdf);
+            writer.setResolution(1440);
+            writer.setPageLayout(
+                QPageLayout(app::pageSizeOf(paper), QPageLayout::Portrait, QMarginsF()));
+            QPainter painter(&writer);
+            app::PdfPages{painter, image, 15, app::CheckRuler::Inch, tiling}.drawMap();
+        }
+        std::map<QString, QRectF> labels;
+        for (const test::WordBox& word : test::wordBoxes(pdf, 1)) labels[word.word] = word.box;
+        const app::MapLayout map = app::mapLayoutOf(tiling);
+        for (int row = 0; row < tiling.rows; ++row)
+            for (int column = 0; column < tiling.columns; ++column) {
+                if (tiling.pageOf(column, row) == 0) continue;
+                const QString label = app::tileLabel(column, row);
+                const auto found = labels.find(label);
+                ASSERT_NE(found, labels.end()) << label.toStdString();
+                const QRectF room = map.labelRoom(column, row).adjusted(-2, -2, 2, 2);
+                EXPECT_TRUE(room.contains(found->second))
+                    << label.toStdString() << " on paper " << int(paper);
+            }
+        std::printf("%d pages on paper %d: labels %.0f twips high\n", tiling.pageCount, int(paper),
+                    labels["A1"].height());
+    }
+}
+
+class PdfOverScreen : public PdfExport, public testing::WithParamInterface<test::Measurement> {};
+
+// The page rasterized at twice the picture's resolution and brought back to picture pixels.
+TEST_P(PdfOverScreen, InksEveryLitPixelAndNothingFarFromThem)
+{
+    const test::Measurement& m = GetParam();
+    const tavrel::platform::PersistentImage image = test::pictureOf(m);
+    const float twipsPerPixel = float(1440.0 / m.dotsPerInch);
+    const QString pdf = exportPdf(m.text, m.unit, twipsPerPixel, Paper::Letter);
+    ASSERT_FALSE(pdf.isEmpty());
+    ASSERT_EQ(test::pageCount(pdf), 1);
+    const QPointF origin = app::tilePicture({1, 1}, Paper::Letter).pictureOrigin(0, 0);
+    const auto raster = test::rasterizePage(pdf, 1, 2 * m.dotsPerInch,
+                                            QRectF(origin, QSizeF(image.size) * twipsPerPixel));
+    ASSERT_TRUE(raster);
+    const auto difference = test::compareWithScreen(
+        test::screenPixels(image), test::picturePixels(*raster, origin, m.dotsPerInch, image.size));
+    EXPECT_EQ(difference.unInked, 0) << difference.where.toStdString();
+    EXPECT_EQ(difference.stray, 0) << difference.where.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(MeasurementsAcrossUnits, PdfOverScreen,
+                         testing::ValuesIn(test::measurementsAcrossUnits()));
+
 TEST_F(PdfExport, AsksViewersToPrintAtActualSize)
 {
     const QString pdf = exportPdf("2", 0, 15, Paper::Letter);
@@ -255,15 +357,18 @@ TEST_P(TiledPdf, TilesOverlapAlignAndKeepTheScale)
     const QString pdf = exportPdf("6.5", 0, tpp, Paper::Letter);
     ASSERT_FALSE(pdf.isEmpty());
     const double M = M_;
-    const app::PdfTiling tiling = app::tilePicture({(3 * M + 1) * tpp, 4.2 * M * tpp}, Paper::Letter);
+    // The ink ends with the ruler's base line at 3.75M; C2 would show nothing.
+    const app::PdfTiling tiling =
+        app::tilePicture({(3 * M + 1) * tpp, (3.75 * M + 1) * tpp}, Paper::Letter);
     ASSERT_EQ(tiling.columns, 3);
-    ASSERT_EQ(tiling.rows, 3);
-    ASSERT_EQ(test::pageCount(pdf), 10);
-    EXPECT_TRUE(test::pageText(pdf, 1).contains("10 pages: 3 across, 3 down"));
+    ASSERT_EQ(tiling.rows, 2);
+    ASSERT_EQ(test::pageCount(pdf), 6);
+    EXPECT_TRUE(test::pageText(pdf, 1).contains("6 pages: 3 across, 2 down"));
     EXPECT_TRUE(test::pageText(pdf, 2).contains("A1"));
     EXPECT_TRUE(test::pageText(pdf, 6).contains("B2"));
 
-    // A row through the middle mark of the shared edge, below the mark's circle.
+    // A row through the middle cross of the shared edge, below its circle: the cross stands on
+    // A1's dashed line and on B1's frame line, which B1's cut edge lays on it.
     const QRectF& content = tiling.content;
     const double row = content.top() + content.height() / 2 + 130;
     const double lineOnA1 = content.left() + 1.5 * M * tpp;
@@ -274,8 +379,8 @@ TEST_P(TiledPdf, TilesOverlapAlignAndKeepTheScale)
     const auto frameRight = test::nearest(acrossA1, content.right(), 60);
     const auto centreA1 = test::nearest(acrossA1, lineOnA1, 60);
     const auto centreB1 = test::nearest(acrossB1, lineOnB1, 60);
-    const auto markA1 = test::nearest(acrossA1, content.right() - 360, 60);
-    const auto markB1 = test::nearest(acrossB1, content.left() + 360, 60);
+    const auto markA1 = test::nearest(acrossA1, content.right() - app::kTileOverlapTwips, 60);
+    const auto markB1 = test::nearest(acrossB1, content.left(), 60);
     ASSERT_TRUE(frameLeft && frameRight && centreA1 && centreB1 && markA1 && markB1);
     const double overlap = (*frameRight - *frameLeft) - (*centreA1 - *centreB1);
     EXPECT_NEAR(overlap, app::kTileOverlapTwips, 5);
@@ -300,7 +405,7 @@ TEST_P(TiledPdf, TilesOverlapAlignAndKeepTheScale)
                     qPrintable(app::tileLabel(column, 1)), found[1] - found[0]);
     }
 
-    for (int pageNumber = 1; pageNumber <= 10; ++pageNumber) {
+    for (int pageNumber = 1; pageNumber <= 6; ++pageNumber) {
         const auto bar = checkRulerLength(pdf, pageNumber, tiling, kInch);
         ASSERT_TRUE(bar) << "page " << pageNumber;
         EXPECT_NEAR(*bar, kInch, 0.005 * kInch) << "page " << pageNumber;

@@ -2,6 +2,7 @@
 // and the page is rasterized and measured.
 #include "frm_main.h"
 #include "page_raster.h"
+#include "screen_ink.h"
 #include "screen_metrics.h"
 #include "spooler.h"
 
@@ -281,6 +282,31 @@ TEST_F(PrintPatternTest, PlacementCountsFromThePrintableAreaOfAnyPaper)
         << "the centre line reaches the bottom edge of the printable area";
 }
 
+// 2.57 inches lights the picture's last column at the widest point of the upper right arc;
+// 17.7 millimetres puts the ruler's left tick just outside the first column.
+TEST_F(PrintPatternTest, InksEveryPixelTheScreenLightsAndNothingFarFromThem)
+{
+    const auto area = test::printableAreaOf(printer_);
+    ASSERT_TRUE(area);
+    for (const test::Measurement& m : {test::Measurement{0, "2.57", 96}, {2, "17.7", 96}}) {
+        frmMain window;
+        window.show();
+        enter(window, m.unit, m.text);
+        const QString pdf = printOnce([&] { clickPrint(window); });
+        ASSERT_FALSE(pdf.isEmpty());
+        const platform::PersistentImage image = window.picPattern->Image();
+        const QPointF origin(area->margins.left() + kPlacementTwips,
+                             area->margins.top() + kPlacementTwips);
+        const auto raster =
+            test::rasterizePage(pdf, 1, 2 * m.dotsPerInch, QRectF(origin, QSizeF(image.size) * 15));
+        ASSERT_TRUE(raster);
+        const auto difference = test::compareWithScreen(
+            test::screenPixels(image), test::picturePixels(*raster, origin, 96, image.size));
+        EXPECT_EQ(difference.unInked, 0) << m.text << difference.where.toStdString();
+        EXPECT_EQ(difference.stray, 0) << m.text << difference.where.toStdString();
+    }
+}
+
 class PrintFailureTest : public PrintPatternTest {
 protected:
     // Prints where nothing can go out: a message says why, no job appears, nothing changes.
@@ -300,6 +326,9 @@ protected:
         ASSERT_NE(message, nullptr);
         EXPECT_TRUE(message->isVisible());
         EXPECT_TRUE(message->text().contains(wording, Qt::CaseInsensitive))
+            << message->text().toStdString();
+        // The spooler's reason ends with a full stop of its own; the message has one.
+        EXPECT_FALSE(message->text().contains("..") || message->text().contains(".)"))
             << message->text().toStdString();
         EXPECT_TRUE(test::jobsAfter(before).empty());
         EXPECT_EQ(window.picPattern->size(), picture);
