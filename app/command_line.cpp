@@ -1,7 +1,7 @@
-#include "command_line.h"
+#include "app/command_line.h"
 
-#include "build_info.h"
-#include "pattern_export.h"
+#include "app/build_info.h"
+#include "export/pattern_export.h"
 
 #include <QGuiApplication>
 #include <QLoggingCategory>
@@ -47,7 +47,10 @@ constexpr const char* kUsage =
     "Exit status: 0 written, 1 nothing written (no measurement, too large, cannot write),\n"
     "2 wrong options. An existing FILE is only ever replaced by a complete drawing.\n";
 
-constexpr std::array<std::string_view, 3> kUnitNames = {"decimal", "fractions", "millimeter"};
+constexpr std::pair<std::string_view, measure::Unit> kUnitNames[] = {
+    {"decimal", measure::Unit::InchesDecimal},
+    {"fractions", measure::Unit::InchesFractions},
+    {"millimeter", measure::Unit::Millimeter}};
 
 struct Options {
     std::optional<std::string> unit, measure, exportPath, dpi, paper;
@@ -112,10 +115,10 @@ std::string parse(int argc, char** argv, Options& options)
     return {};
 }
 
-std::optional<int> unitIndexOf(std::string_view name)
+std::optional<measure::Unit> unitNamed(std::string_view name)
 {
-    for (size_t i = 0; i < kUnitNames.size(); ++i)
-        if (kUnitNames[i] == name) return int(i);
+    for (const auto& [unitName, unit] : kUnitNames)
+        if (unitName == name) return unit;
     return std::nullopt;
 }
 
@@ -149,8 +152,8 @@ int runExport(const Options& options)
 {
     if (!options.unit) return usageError("--export needs --unit decimal, fractions or millimeter");
     if (!options.measure) return usageError("--export needs --measure TEXT");
-    const auto unitIndex = unitIndexOf(*options.unit);
-    if (!unitIndex)
+    const auto unit = unitNamed(*options.unit);
+    if (!unit)
         return usageError("unknown unit \"" + *options.unit +
                           "\": use decimal, fractions or millimeter");
     const auto dotsPerInch = options.dpi ? dotsPerInchOf(*options.dpi) : 96;
@@ -160,7 +163,7 @@ int runExport(const Options& options)
 
     const QString path = QString::fromLocal8Bit(*options.exportPath);
     const bool pdf = path.endsWith(".pdf", Qt::CaseInsensitive);
-    const auto paper = options.paper ? paperNamed(*options.paper) : std::nullopt;
+    const auto paper = options.paper ? exporting::paperNamed(*options.paper) : std::nullopt;
     if (options.paper && !paper)
         return usageError("unknown paper \"" + *options.paper +
                           "\": use letter, a4, a3, legal or tabloid");
@@ -172,7 +175,7 @@ int runExport(const Options& options)
     const auto fonts = pdf ? applicationForFonts(argc, argv) : nullptr;
 
     const QString failure =
-        exportPattern({*options.measure, *unitIndex, *dotsPerInch, path, paper});
+        exporting::exportPattern({*options.measure, *unit, *dotsPerInch, path, paper});
     if (failure.isEmpty()) return kExitOk;
     std::fprintf(stderr, "tavrel: %s\n", failure.toLocal8Bit().constData());
     return kExitFailed;

@@ -1,4 +1,4 @@
-#include "fitted_font.h"
+#include "app/fitted_font.h"
 
 #include <QFont>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
-// The old toolkit's small default font fitted every text in its stored box; today's larger
-// fonts shrink until the text shows whole.
+// The windows' boxes are sized in twips for a small font; a larger desktop font shrinks until
+// the text shows whole in its box.
 
 #include <functional>
 

@@ -1,10 +1,10 @@
-#include "frm_about.h"
+#include "app/frm_about.h"
 
-#include "build_info.h"
-#include "fitted_font.h"
-#include "pattern_picture.h"
-#include "shell.h"
-#include "twip_layout.h"
+#include "app/build_info.h"
+#include "app/fitted_font.h"
+#include "app/twip_layout.h"
+#include "picture/pattern_picture.h"
+#include "platform/shell.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -58,7 +58,7 @@ frmAbout::frmAbout(QWidget* owner)
 {
     setObjectName("frmAbout");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(patternIcon());
+    setWindowIcon(picture::patternIcon());
     setAutoFillBackground(true);
     setPalette(greyPalette());
     const QRect window = pixelsOf({2340, 1935, 5280, 3795});
@@ -66,7 +66,7 @@ frmAbout::frmAbout(QWidget* owner)
     move(window.topLeft());
 
     picIcon = place(new QLabel(this), "picIcon", {240, 240, 1275, 1305});
-    picIcon->setPixmap(patternPicture({85, 87}));
+    picIcon->setPixmap(picture::patternPicture({85, 87}));
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picIcon->setFocusPolicy(Qt::StrongFocus);
 
@@ -99,7 +99,7 @@ frmAbout::frmAbout(QWidget* owner)
     cmdOK->setAutoDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
-    // The tab order of the stored layout: OK first, so it has the focus when the box opens.
+    // The box's tab order: OK first, so it has the focus when the box opens.
     setTabOrder(cmdOK, picIcon);
     setTabOrder(picIcon, txtLink);
     cmdOK->setFocus();

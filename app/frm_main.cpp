@@ -1,18 +1,21 @@
-#include "frm_main.h"
+#include "app/frm_main.h"
 
-#include "drawing.h"
-#include "fitted_font.h"
-#include "frm_about.h"
-#include "help_path.h"
-#include "help_viewer.h"
-#include "key_filter.h"
-#include "message_pump.h"
-#include "pattern_picture.h"
-#include "notice.h"
-#include "printer.h"
-#include "screen_metrics.h"
-#include "twip_layout.h"
-#include "window_metrics.h"
+#include "app/fitted_font.h"
+#include "app/frm_about.h"
+#include "app/help_path.h"
+#include "app/twip_layout.h"
+#include "helpview/help_viewer.h"
+#include "measure/key_filter.h"
+#include "pattern/drawing.h"
+#include "picture/natural_size.h"
+#include "picture/pattern_picture.h"
+#include "picture/plan_drawing.h"
+#include "platform/application.h"
+#include "platform/message_pump.h"
+#include "platform/notice.h"
+#include "platform/printer.h"
+#include "platform/screen_metrics.h"
+#include "platform/window_metrics.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -35,9 +38,9 @@ constexpr int kClientWidthTwips = 6495;
 constexpr int kClientHeightTwips = 1440;
 constexpr int kUnitChosenHeightTwips = 2250;
 
-// The character code the old toolkit gave a key: Backspace 8, Enter 13, Ctrl+letter the control
-// codes 1 to 26, Latin-1 characters their own code. -1: the key has no character (arrows,
-// Delete, F1 ...) and is not filtered; 0: a character outside Latin-1, discarded.
+// The character code the key filter sees for a key: Backspace 8, Enter 13, Ctrl+letter the
+// control codes 1 to 26, Latin-1 characters their own code. -1: the key has no character
+// (arrows, Delete, F1 ...) and is not filtered; 0: a character outside Latin-1, discarded.
 int characterCode(const QKeyEvent& event)
 {
     const int key = event.key();
@@ -74,7 +77,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("frmMain");
     setWindowTitle("Tavrel");
-    setWindowIcon(patternIcon());
+    setWindowIcon(picture::patternIcon());
     auto* client = new QWidget(this);
     client->setObjectName("client");
     setCentralWidget(client);
@@ -105,7 +108,7 @@ void frmMain::createControls(QWidget* client)
     lblTooLarge = new QLabel(client);
     lblTooLarge->setObjectName("lblTooLarge");
 
-    // The old toolkit's captions were narrower; let them show whole where the layout has room.
+    // The captions need more room in today's fonts; let them show whole where the layout has it.
     for (QRadioButton* option : optMeasureType)
         option->resize(std::clamp(option->sizeHint().width(), option->width(),
                                   lblInfo->x() - option->x() - 4),
@@ -181,11 +184,11 @@ void frmMain::setHeight(int twips)
     platform::setOuterSizeTwips(*this, widthTwips_, heightTwips_);
 }
 
-int frmMain::selectedUnit() const
+std::optional<measure::Unit> frmMain::selectedUnit() const
 {
-    int unit = -1;
+    std::optional<measure::Unit> unit;
     for (int i = 0; i < 3; ++i)
-        if (optMeasureType[i]->isChecked()) unit = i;
+        if (optMeasureType[i]->isChecked()) unit = measure::unitAt(i);
     return unit;
 }
 
@@ -200,15 +203,10 @@ float frmMain::ParseFraction(const QString& text) const
     return measure::parseFraction(text.toStdString());
 }
 
-bool frmMain::DrawArc(platform::DeviceContext& hdc, std::int16_t X, std::int16_t Y,
+bool frmMain::DrawArc(picture::DeviceContext& hdc, std::int16_t X, std::int16_t Y,
                       std::int16_t StartAngle, std::int16_t EndAngle, std::int16_t radius)
 {
-    const auto call = pattern::computeArcCall({X, Y, StartAngle, EndAngle, radius});
-    if (!call) return false;
-    if (call->kind == pattern::ArcCall::Kind::Ellipse)
-        return hdc.Ellipse(call->left, call->top, call->right, call->bottom);
-    return hdc.Arc(call->left, call->top, call->right, call->bottom, call->xStart, call->yStart,
-                   call->xEnd, call->yEnd);
+    return picture::drawArc(hdc, {X, Y, StartAngle, EndAngle, radius});
 }
 
 // A text change that arrives while pending messages are processed is not drawn inside the
@@ -256,22 +254,18 @@ void frmMain::drawOnce()
     setHeight(plan->windowHeight);
 
     picPattern->Cls();
-    for (const pattern::Operation& op : plan->figure) {
-        if (const auto* line = std::get_if<pattern::LineOp>(&op)) {
-            picPattern->Line(line->x1, line->y1, line->x2, line->y2);
-        } else {
-            const pattern::ArcArguments& a = std::get<pattern::ArcOp>(op).arguments;
+    picture::drawPlan(
+        *plan, [&](const pattern::LineOp& l) { picPattern->Line(l.x1, l.y1, l.x2, l.y2); },
+        [&](const pattern::ArcArguments& a) {
             DrawArc(picPattern->hDC(), a.X, a.Y, a.StartAngle, a.EndAngle, a.radius);
-        }
-    }
-    for (const pattern::LineOp& tick : plan->ruler) picPattern->Line(tick.x1, tick.y1, tick.x2, tick.y2);
+        });
     lblScale->setText(QString::fromStdString(plan->sentence));
 }
 
 void frmMain::showTooLargeNotice()
 {
     const pattern::Screen screen{platform::twipsPerPixelX(), platform::twipsPerPixelY()};
-    const std::string largest = pattern::largestMeasurementWithUnit(selectedUnit(), screen);
+    const std::string largest = pattern::largestMeasurementWithUnit(*selectedUnit(), screen);
     lblTooLarge->setText(QString("Too large to draw. The largest measurement is %1.")
                              .arg(QString::fromStdString(largest)));
     const QRect box = txtMeasure->geometry();
@@ -298,10 +292,9 @@ void frmMain::mnuFilePrint_Click() { PrintPattern(); }
 // not go out is said so; nothing else changes.
 void frmMain::PrintPattern()
 {
-    constexpr double kPlacementTwips = 250.0f;
-    const platform::PrintOutcome outcome = platform::printOnDefaultPrinter(
-        picPattern->Image(), platform::twipsPerPixelX(), platform::twipsPerPixelY(),
-        kPlacementTwips);
+    const platform::PrintOutcome outcome =
+        platform::printOnDefaultPrinter(picPattern->Image(), platform::twipsPerPixelX(),
+                                        platform::twipsPerPixelY(), picture::kPlacementTwips);
     if (!outcome.sent) platform::showWarning(this, "Print Pattern", outcome.problem, "printMessage");
 }
 
@@ -340,7 +333,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 void frmMain::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        platform::showHelp(this);
+        help::showHelp(this, platform::helpFilePath());
         return;
     }
     QMainWindow::keyPressEvent(event);

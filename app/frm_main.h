@@ -2,9 +2,9 @@
 // The main window: the unit buttons, the measurement box, the pattern and its scale sentence,
 // the print button and the menus. It wires controls to the pure code and applies results.
 
-#include "arc_call.h"
-#include "conversion.h"
-#include "picture_box.h"
+#include "measure/conversion.h"
+#include "pattern/arc_call.h"
+#include "platform/picture_box.h"
 
 #include <QMainWindow>
 
@@ -30,7 +30,7 @@ public:
     void Form_Load();
 
     // The arc primitive on a device context; false (nothing drawn) when a 16-bit step overflows.
-    bool DrawArc(platform::DeviceContext& hdc, std::int16_t X, std::int16_t Y,
+    bool DrawArc(picture::DeviceContext& hdc, std::int16_t X, std::int16_t Y,
                  std::int16_t StartAngle, std::int16_t EndAngle, std::int16_t radius);
 
     float BaseLength() const { return BaseLength_; }
@@ -78,7 +78,7 @@ private:
     void DrawPattern();
     void PrintPattern();
     void drawOnce();
-    int selectedUnit() const;
+    std::optional<measure::Unit> selectedUnit() const;
     void showTooLargeNotice();
     void createControls(QWidget* client);
     void createMenus();

@@ -1,4 +1,4 @@
-#include "help_path.h"
+#include "app/help_path.h"
 
 namespace tavrel::app {
 namespace {

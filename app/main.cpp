@@ -1,5 +1,6 @@
-#include "command_line.h"
-#include "frm_main.h"
+#include "app/command_line.h"
+#include "app/frm_main.h"
+#include "platform/deferred_icons.h"
 
 #include <QApplication>
 
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
 
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tavrel");
+    tavrel::platform::deferOverflowIcons(application);
     tavrel::app::frmMain window;
     window.Form_Load();
     window.show();

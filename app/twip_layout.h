@@ -1,7 +1,7 @@
 #pragma once
-// The windows' stored layouts are in twips; controls are placed in screen pixels.
+// The windows' layouts are given in twips; controls are placed in screen pixels.
 
-#include "screen_metrics.h"
+#include "platform/screen_metrics.h"
 
 #include <QRect>
 #include <QWidget>

@@ -1,6 +1,6 @@
 // The whole export of one measurement into a real file, as the command line does it.
 #include "bench_timing.h"
-#include "pattern_export.h"
+#include "export/pattern_export.h"
 
 #include <QTemporaryDir>
 
@@ -9,9 +9,10 @@ namespace {
 void Export(benchmark::State& state, std::string text, const char* fileName)
 {
     QTemporaryDir folder;
-    const tavrel::app::ExportRequest request{text, 0, 96, folder.filePath(fileName)};
+    const tavrel::exporting::ExportRequest request{text, tavrel::measure::Unit::InchesDecimal, 96,
+                                                   folder.filePath(fileName)};
     tavrel::bench::timeEachIteration(state, [&] {
-        if (!tavrel::app::exportPattern(request).isEmpty()) state.SkipWithError("export failed");
+        if (!tavrel::exporting::exportPattern(request).isEmpty()) state.SkipWithError("export failed");
     });
 }
 BENCHMARK_CAPTURE(Export, png_M100, std::string(tavrel::bench::kMeasureForM100), "p.png")

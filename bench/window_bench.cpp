@@ -1,7 +1,7 @@
 // One keystroke in the real main window: the text changes, DrawPattern runs, and the visible
 // window is repainted at once.
+#include "app/frm_main.h"
 #include "bench_timing.h"
-#include "frm_main.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

@@ -1,7 +1,7 @@
 // Draws the largest pattern in the real main window on the offscreen platform, paints the
 // visible window, and prints the process's peak resident memory as the kernel counts it.
+#include "app/frm_main.h"
 #include "bench_measures.h"
-#include "frm_main.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -4,8 +4,8 @@
 // the right, y down), rounded down.
 // Input: X, Y, StartAngle, EndAngle and radius as 2 raw bytes each.
 
-#include "arc_call.h"
 #include "fuzz_require.h"
+#include "pattern/arc_call.h"
 
 #include <cmath>
 #include <cstddef>

@@ -2,10 +2,10 @@
 // fail, give the same answer twice, and answer with a base length the window can act on.
 // Input: a unit byte ('0' '1' '2'), a resolution byte ('0' to '4'), then the text.
 
-#include "conversion.h"
 #include "fuzz_require.h"
-#include "key_filter.h"
-#include "text_readings.h"
+#include "measure/conversion.h"
+#include "measure/key_filter.h"
+#include "measure/text_readings.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,7 +7,7 @@
 // whose lowest bit chooses the centimetre ruler, 2 bytes for the fraction of M to shrink to.
 
 #include "fuzz_require.h"
-#include "pattern_plan.h"
+#include "pattern/pattern_plan.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,6 +1,8 @@
-#include "conversion.h"
+#include "measure/conversion.h"
 
-#include "text_readings.h"
+#include "measure/physical_units.h"
+#include "measure/rounding.h"
+#include "measure/text_readings.h"
 
 #include <cmath>
 #include <optional>
@@ -8,8 +10,6 @@
 namespace tavrel::measure {
 namespace {
 
-constexpr double kTwipsPerInch = 1440.0;
-constexpr double kMillimetresPerInch = 25.4;
 constexpr double kBaseLengthFactor = 0.75;
 
 struct Pixels {
@@ -51,25 +51,24 @@ float parseFraction(std::string_view text)
     return toSingle(numerator / denominator).value_or(0.0f);
 }
 
-Conversion convertMeasurement(std::string_view text, int unitIndex, float twipsPerPixelX)
+Conversion convertMeasurement(std::string_view text, std::optional<Unit> unit, float twipsPerPixelX)
 {
+    if (!unit) return {};
     const double tpp = twipsPerPixelX;
     Pixels pixels;
-    switch (unitIndex) {
-    case 0:
-        pixels.value = numericPrefix(text) * kTwipsPerInch / tpp;
-        break;
-    case 1:
-        pixels = fractionsToPixels(text, tpp);
-        break;
-    case 2: {
-        const auto value = strictReading(text);
-        if (!value) return {};
-        pixels.value = *value / kMillimetresPerInch * kTwipsPerInch / tpp;
-        break;
-    }
-    default:
-        return {};
+    switch (*unit) {
+        case Unit::InchesDecimal:
+            pixels.value = numericPrefix(text) * kTwipsPerInch / tpp;
+            break;
+        case Unit::InchesFractions:
+            pixels = fractionsToPixels(text, tpp);
+            break;
+        case Unit::Millimeter: {
+            const auto value = strictReading(text);
+            if (!value) return {};
+            pixels.value = *value / kMillimetresPerInch * kTwipsPerInch / tpp;
+            break;
+        }
     }
 
     const auto storedPixels = pixels.tooLarge ? std::nullopt : toSingle(pixels.value);

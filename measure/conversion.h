@@ -2,11 +2,12 @@
 // From the entered text, read in the chosen unit, to the base length M: 0.75 times the
 // measurement in screen pixels. Pure: the screen's twips per pixel is passed in.
 
+#include "measure/unit.h"
+
+#include <optional>
 #include <string_view>
 
 namespace tavrel::measure {
-
-enum class Unit { InchesDecimal = 0, InchesFractions = 1, Millimeter = 2 };
 
 struct Conversion {
     enum class Status {
@@ -25,7 +26,8 @@ struct Conversion {
 // (no "/", a zero denominator, a result beyond single precision).
 float parseFraction(std::string_view text);
 
-// unitIndex outside 0..2 converts nothing and gives NothingToDraw, as when no unit is chosen.
-Conversion convertMeasurement(std::string_view text, int unitIndex, float twipsPerPixelX);
+// Without a unit nothing is converted: NothingToDraw.
+Conversion convertMeasurement(std::string_view text, std::optional<Unit> unit,
+                              float twipsPerPixelX);
 
 }  // namespace tavrel::measure

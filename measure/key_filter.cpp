@@ -1,13 +1,13 @@
-#include "key_filter.h"
+#include "measure/key_filter.h"
 
-#include "text_readings.h"
+#include "measure/text_readings.h"
 
 namespace tavrel::measure {
 
-int filterKey(int keyCode, std::string_view currentText, int selectedUnit)
+int filterKey(int keyCode, std::string_view currentText, std::optional<Unit> unit)
 {
     constexpr int kDiscard = 0;
-    const bool fractions = selectedUnit == 1;
+    const bool fractions = unit == Unit::InchesFractions;
     switch (keyCode) {
     case 8:  // Backspace
         return keyCode;

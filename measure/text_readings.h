@@ -1,8 +1,7 @@
 #pragma once
-// The number and text services that the measurement conversion is built on. They mirror the
-// old toolkit's readings closely, because the worked values depend on their quirks.
+// The number and text services that the measurement conversion is built on. Their quirks
+// are deliberate: the worked values of every unit depend on them.
 
-#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -26,14 +25,5 @@ std::vector<std::string_view> splitAt(std::string_view text, char delimiter);
 std::string_view trimSpaces(std::string_view text);
 
 bool containsChar(std::string_view text, char c);
-
-// Nearest integer, halves to even; nullopt outside the signed 32-bit range or for NaN.
-std::optional<std::int32_t> roundToInt32(double value);
-
-// Nearest integer, halves to even; nullopt outside the signed 16-bit range or for NaN.
-std::optional<std::int16_t> roundToInt16(double value);
-
-// The double rounded to single precision, or nullopt when it is not finite there.
-std::optional<float> toSingle(double value);
 
 }  // namespace tavrel::measure

@@ -3,7 +3,7 @@
 // gives OUTPUT_FOLDER/hicolor/NxN/apps/tavrel.png for the usual sizes and
 // OUTPUT_FOLDER/hicolor/scalable/apps/tavrel.svg.
 
-#include "pattern_picture.h"
+#include "picture/pattern_picture.h"
 
 #include <QDir>
 #include <QImage>
@@ -19,7 +19,7 @@ bool writePng(const QString& folder, int side)
     const QString dir = QString("%1/hicolor/%2x%2/apps").arg(folder).arg(side);
     QImage image(side, side, QImage::Format_RGB32);
     QPainter painter(&image);
-    tavrel::app::paintPatternPicture(painter, image.size());
+    tavrel::picture::paintPatternPicture(painter, image.size());
     painter.end();
     return QDir().mkpath(dir) && image.save(dir + "/tavrel.png");
 }
@@ -35,7 +35,7 @@ bool writeSvg(const QString& folder)
     svg.setViewBox(QRect(0, 0, kSide, kSide));
     svg.setTitle("Tavrel");
     QPainter painter(&svg);
-    tavrel::app::paintPatternPicture(painter, {kSide, kSide});
+    tavrel::picture::paintPatternPicture(painter, {kSide, kSide});
     return painter.end();
 }
 

@@ -1,4 +1,4 @@
-#include "arc_call.h"
+#include "pattern/arc_call.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,6 +1,7 @@
 #pragma once
-// The arc primitive: from a centre, a radius and two angles in whole degrees to the exact GDI
-// call (Arc or Ellipse) with its integer arguments. Every step on 16-bit values is checked.
+// The arc primitive: from a centre, a radius and two angles in whole degrees to an arc given by
+// its box and the rays from the box's centre through a start and an end point (or the whole
+// outline), in integers. Every step on 16-bit values is checked.
 
 #include <cstdint>
 #include <optional>

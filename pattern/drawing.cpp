@@ -1,4 +1,4 @@
-#include "drawing.h"
+#include "pattern/drawing.h"
 
 #include <cmath>
 #include <cstdio>
@@ -6,20 +6,18 @@
 namespace tavrel::pattern {
 namespace {
 
-constexpr int kMillimeter = 2;
-
-bool drawable(std::string_view text, int unitIndex, Screen screen)
+bool drawable(std::string_view text, measure::Unit unit, Screen screen)
 {
-    const auto drawing = prepareDrawing(text, unitIndex, screen);
+    const auto drawing = prepareDrawing(text, unit, screen);
     return drawing.plan.has_value();
 }
 
 // The text for a measurement in the unit: two decimals for decimal inches, whole inches for
 // fractions, whole millimetres.
-std::string formatMeasurement(double value, int unitIndex)
+std::string formatMeasurement(double value, measure::Unit unit)
 {
     char buffer[64];
-    if (unitIndex == 0)
+    if (unit == measure::Unit::InchesDecimal)
         std::snprintf(buffer, sizeof buffer, "%.2f", value / 100.0);
     else
         std::snprintf(buffer, sizeof buffer, "%.0f", value);
@@ -28,39 +26,38 @@ std::string formatMeasurement(double value, int unitIndex)
 
 }  // namespace
 
-Drawing prepareDrawing(std::string_view text, int unitIndex, Screen screen)
+Drawing prepareDrawing(std::string_view text, measure::Unit unit, Screen screen)
 {
     Drawing drawing;
-    drawing.conversion = measure::convertMeasurement(text, unitIndex, screen.twipsPerPixelX);
+    drawing.conversion = measure::convertMeasurement(text, unit, screen.twipsPerPixelX);
     if (drawing.conversion.status == measure::Conversion::Status::Ok)
-        drawing.plan = planPattern(drawing.conversion.M, screen, unitIndex == kMillimeter);
+        drawing.plan = planPattern(drawing.conversion.M, screen, unit == measure::Unit::Millimeter);
     return drawing;
 }
 
-std::string largestMeasurementText(int unitIndex, Screen screen)
+std::string largestMeasurementText(measure::Unit unit, Screen screen)
 {
-    if (unitIndex < 0 || unitIndex > 2) return {};
     // Bisection over whole steps of the shown precision (hundredths of an inch, inches,
     // millimetres): drawability only shrinks as the measurement grows.
     double low = 0;
     double high = 1e9;
-    if (!drawable(formatMeasurement(1, unitIndex), unitIndex, screen)) return {};
+    if (!drawable(formatMeasurement(1, unit), unit, screen)) return {};
     low = 1;
     while (high - low > 1) {
         const double middle = std::floor((low + high) / 2);
-        if (drawable(formatMeasurement(middle, unitIndex), unitIndex, screen))
+        if (drawable(formatMeasurement(middle, unit), unit, screen))
             low = middle;
         else
             high = middle;
     }
-    return formatMeasurement(low, unitIndex);
+    return formatMeasurement(low, unit);
 }
 
-std::string largestMeasurementWithUnit(int unitIndex, Screen screen)
+std::string largestMeasurementWithUnit(measure::Unit unit, Screen screen)
 {
-    const std::string text = largestMeasurementText(unitIndex, screen);
+    const std::string text = largestMeasurementText(unit, screen);
     if (text.empty()) return {};
-    return text + (unitIndex == kMillimeter ? " millimeters" : " inches");
+    return text + (unit == measure::Unit::Millimeter ? " millimeters" : " inches");
 }
 
 }  // namespace tavrel::pattern

@@ -2,8 +2,8 @@
 // From the entered text to a plan for the picture, or the reason there is none, and the
 // largest measurement a unit can draw (for the message that refuses a larger one).
 
-#include "conversion.h"
-#include "pattern_plan.h"
+#include "measure/conversion.h"
+#include "pattern/pattern_plan.h"
 
 #include <optional>
 #include <string>
@@ -26,13 +26,13 @@ struct Drawing {
     }
 };
 
-Drawing prepareDrawing(std::string_view text, int unitIndex, Screen screen);
+Drawing prepareDrawing(std::string_view text, measure::Unit unit, Screen screen);
 
 // The largest measurement the unit draws, as a user would type it ("91.02"), rounded down so
-// that the text itself is accepted. Empty for an unknown unit.
-std::string largestMeasurementText(int unitIndex, Screen screen);
+// that the text itself is accepted.
+std::string largestMeasurementText(measure::Unit unit, Screen screen);
 
 // "91.02 inches", "2312 millimeters": the largest measurement with its unit.
-std::string largestMeasurementWithUnit(int unitIndex, Screen screen);
+std::string largestMeasurementWithUnit(measure::Unit unit, Screen screen);
 
 }  // namespace tavrel::pattern

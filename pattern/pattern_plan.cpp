@@ -1,6 +1,7 @@
-#include "pattern_plan.h"
+#include "pattern/pattern_plan.h"
 
-#include "text_readings.h"
+#include "measure/physical_units.h"
+#include "measure/rounding.h"
 
 #include <cmath>
 #include <limits>
@@ -69,8 +70,10 @@ bool addFigure(PatternPlan& plan, float oneHalfM, float halfM)
 
 void addRuler(PatternPlan& plan, float oneHalfM, float twipsPerPixelX, bool millimeterRuler)
 {
-    const float unitPixels = millimeterRuler ? single(1440.0 / 2.54 / twipsPerPixelX)
-                                             : single(1440.0 / twipsPerPixelX);
+    using measure::kCentimetresPerInch, measure::kTwipsPerInch;
+    const float unitPixels = millimeterRuler
+                                 ? single(kTwipsPerInch / kCentimetresPerInch / twipsPerPixelX)
+                                 : single(kTwipsPerInch / twipsPerPixelX);
     const std::int16_t first = millimeterRuler ? -2 : -1;
     const std::int16_t last = millimeterRuler ? 2 : 1;
     plan.unitWord = millimeterRuler ? "centimeter" : "inch";

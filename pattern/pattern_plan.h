@@ -3,7 +3,7 @@
 // changes: the sizes of the picture, its label and the window, the twelve operations of the
 // figure, the ruler and the scale sentence. A plan exists only when every step fits.
 
-#include "arc_call.h"
+#include "pattern/arc_call.h"
 
 #include <cstdint>
 #include <optional>
@@ -19,7 +19,8 @@ struct LineOp {
     bool operator==(const LineOp&) const = default;
 };
 
-// One arc of the figure: the rounded arguments handed to the primitive, and its GDI call.
+// One arc of the figure: the rounded arguments handed to the primitive, and the box and rays
+// they give.
 struct ArcOp {
     ArcArguments arguments;
     ArcCall call;

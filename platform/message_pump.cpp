@@ -1,4 +1,4 @@
-#include "message_pump.h"
+#include "platform/message_pump.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "notice.h"
+#include "platform/notice.h"
 
 #include <QMessageBox>
 

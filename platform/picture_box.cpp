@@ -1,6 +1,6 @@
-#include "picture_box.h"
+#include "platform/picture_box.h"
 
-#include "text_readings.h"
+#include "measure/rounding.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -15,19 +15,6 @@ int wholePixels(float value)
 }
 
 }  // namespace
-
-bool DeviceContext::Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
-                        int yEnd)
-{
-    surface_.addShape(ArcShape{left, top, right, bottom, xStart, yStart, xEnd, yEnd});
-    return true;
-}
-
-bool DeviceContext::Ellipse(int left, int top, int right, int bottom)
-{
-    surface_.addShape(EllipseShape{left, top, right, bottom, solidBrush_});
-    return true;
-}
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
 {
@@ -47,17 +34,15 @@ void PictureBox::Cls()
     update();
 }
 
-void PictureBox::Line(float x1, float y1, float x2, float y2) { addShape(LineShape{x1, y1, x2, y2}); }
-
-void PictureBox::addShape(const Shape& shape)
+void PictureBox::Line(float x1, float y1, float x2, float y2)
 {
-    image_.shapes.push_back(shape);
+    image_.shapes.push_back(picture::LineShape{x1, y1, x2, y2});
     update();
 }
 
-PersistentImage PictureBox::Image() const
+picture::PersistentImage PictureBox::Image() const
 {
-    PersistentImage image = image_;
+    picture::PersistentImage image = image_;
     image.size = size();
     return image;
 }
@@ -65,7 +50,7 @@ PersistentImage PictureBox::Image() const
 void PictureBox::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    replay(image_, painter, event->rect(), LineWidth::OneDevicePixel);
+    picture::replay(image_, painter, event->rect(), picture::LineWidth::OneDevicePixel);
 }
 
 }  // namespace tavrel::platform

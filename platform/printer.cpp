@@ -1,6 +1,8 @@
-#include "printer.h"
+#include "platform/printer.h"
 
-#include "reason_text.h"
+#include "measure/physical_units.h"
+#include "picture/natural_size.h"
+#include "platform/reason_text.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -9,27 +11,18 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#ifdef TAVREL_WITH_CUPS
 #include <cups/cups.h>
+#endif
 
 #include <memory>
 
 namespace tavrel::platform {
 namespace {
 
-constexpr int kTwipsPerInch = 1440;
+using measure::kTwipsPerInch;
+using picture::PersistentImage;
 constexpr const char* kJobTitle = "Tavrel pattern";
-
-struct FreeDestination {
-    void operator()(cups_dest_t* dest) const { cupsFreeDests(1, dest); }
-};
-using Destination = std::unique_ptr<cups_dest_t, FreeDestination>;
-
-QString printerIdOf(const cups_dest_t& dest)
-{
-    QString id = QString::fromLocal8Bit(dest.name);
-    if (dest.instance) id += '/' + QString::fromLocal8Bit(dest.instance);
-    return id;
-}
 
 // The printer's default paper, with margins that are exactly its printable area. QPrinter
 // starts from margins of its own (10 points), which would move the picture off that corner.
@@ -42,6 +35,19 @@ QPageLayout printableLayout(const QPrinterInfo& info)
     return layout;
 }
 
+#ifdef TAVREL_WITH_CUPS
+struct FreeDestination {
+    void operator()(cups_dest_t* dest) const { cupsFreeDests(1, dest); }
+};
+using Destination = std::unique_ptr<cups_dest_t, FreeDestination>;
+
+QString printerIdOf(const cups_dest_t& dest)
+{
+    QString id = QString::fromLocal8Bit(dest.name);
+    if (dest.instance) id += '/' + QString::fromLocal8Bit(dest.instance);
+    return id;
+}
+
 // One page of PDF whose painter works in twips from the printable area's corner.
 QByteArray renderPage(const PersistentImage& image, double twipsPerPixelX, double twipsPerPixelY,
                       double offsetTwips, const QPageLayout& layout)
@@ -51,13 +57,13 @@ QByteArray renderPage(const PersistentImage& image, double twipsPerPixelX, doubl
     QPdfWriter writer(&buffer);
     writer.setTitle(kJobTitle);
     writer.setCreator("Tavrel");
-    writer.setResolution(kTwipsPerInch);
+    writer.setResolution(int(kTwipsPerInch));
     if (!writer.setPageLayout(layout)) return {};
     QPainter painter;
     if (!painter.begin(&writer)) return {};
-    const QRectF printable(QPointF(0, 0), layout.paintRectPixels(kTwipsPerInch).size());
-    drawAtNaturalSize(painter, image, twipsPerPixelX, twipsPerPixelY,
-                      QPointF(offsetTwips, offsetTwips), printable);
+    const QRectF printable(QPointF(0, 0), layout.paintRectPixels(int(kTwipsPerInch)).size());
+    picture::drawAtNaturalSize(painter, image, twipsPerPixelX, twipsPerPixelY,
+                               QPointF(offsetTwips, offsetTwips), printable);
     if (!painter.end()) return {};
     return buffer.data();
 }
@@ -81,11 +87,41 @@ QString submit(const cups_dest_t& dest, const QByteArray& pdf)
     return reason;
 }
 
+#else
+// Without CUPS, Qt's own print engine takes the job; it cannot tell whether the spooler took it.
+PrintOutcome printThroughQt(const PersistentImage& image, double twipsPerPixelX,
+                            double twipsPerPixelY, double offsetTwips)
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return {false, QString("There is no default printer. Choose one in the system's printer "
+                               "settings, then print again.")};
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(kJobTitle);
+    const QPageLayout layout = printableLayout(info);
+    QPainter painter;
+    if (!printer.setPageLayout(layout) || !painter.begin(&printer))
+        return {false, QString("The printer \"%1\" could not be started. Nothing was printed.")
+                           .arg(info.printerName())};
+    painter.scale(printer.resolution() / kTwipsPerInch, printer.resolution() / kTwipsPerInch);
+    const QRectF printable(QPointF(0, 0), layout.paintRectPixels(int(kTwipsPerInch)).size());
+    picture::drawAtNaturalSize(painter, image, twipsPerPixelX, twipsPerPixelY,
+                               QPointF(offsetTwips, offsetTwips), printable);
+    if (!painter.end())
+        return {false, QString("The printer \"%1\" did not take the job. Nothing was printed.")
+                           .arg(info.printerName())};
+    return {true, {}};
+}
+#endif
+
 }  // namespace
 
 PrintOutcome printOnDefaultPrinter(const PersistentImage& image, double twipsPerPixelX,
                                    double twipsPerPixelY, double offsetTwips)
 {
+#ifndef TAVREL_WITH_CUPS
+    return printThroughQt(image, twipsPerPixelX, twipsPerPixelY, offsetTwips);
+#else
     const Destination dest(cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr));
     const QPrinterInfo info = dest ? QPrinterInfo::printerInfo(printerIdOf(*dest)) : QPrinterInfo();
     if (info.isNull())
@@ -104,23 +140,7 @@ PrintOutcome printOnDefaultPrinter(const PersistentImage& image, double twipsPer
         return {false, QString("The printer \"%1\" did not take the job: %2. Nothing was printed.")
                            .arg(info.printerName(), withoutFullStop(reason))};
     return {true, {}};
-}
-
-void drawAtNaturalSize(QPainter& painter, const PersistentImage& image, double twipsPerPixelX,
-                       double twipsPerPixelY, QPointF originTwips, const QRectF& windowTwips)
-{
-    const QRectF window = windowTwips.translated(-originTwips);
-    const QRectF area =
-        QRectF(window.x() / twipsPerPixelX, window.y() / twipsPerPixelY,
-               window.width() / twipsPerPixelX, window.height() / twipsPerPixelY)
-            .intersected(QRectF(QPointF(0, 0), QSizeF(image.size)));
-    if (area.isEmpty()) return;
-    painter.save();
-    painter.setClipRect(windowTwips, Qt::IntersectClip);
-    painter.translate(originTwips);
-    painter.scale(twipsPerPixelX, twipsPerPixelY);
-    replay(image, painter, area, LineWidth::OnePicturePixel);
-    painter.restore();
+#endif
 }
 
 }  // namespace tavrel::platform

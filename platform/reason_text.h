@@ -1,12 +1,17 @@
 #pragma once
 // Reasons from the system and from libraries go inside sentences of ours, which end with their
-// own full stop.
+// own full stop. Header only: the exporters use it without the window toolkit.
 
 #include <QString>
 
 namespace tavrel::platform {
 
 // The reason without the full stops and spaces it may end with.
-QString withoutFullStop(const QString& reason);
+inline QString withoutFullStop(const QString& reason)
+{
+    QString clause = reason.trimmed();
+    while (clause.endsWith('.')) clause.chop(1);
+    return clause.trimmed();
+}
 
 }  // namespace tavrel::platform

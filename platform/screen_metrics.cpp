@@ -1,4 +1,6 @@
-#include "screen_metrics.h"
+#include "platform/screen_metrics.h"
+
+#include "measure/physical_units.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -13,17 +15,12 @@ float fromScreen(bool horizontal)
     const QScreen* screen = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
                                 ? QGuiApplication::primaryScreen()
                                 : nullptr;
-    if (!screen) return twipsPerPixelForDpi(96);
-    return twipsPerPixelForDpi(horizontal ? screen->logicalDotsPerInchX()
-                                          : screen->logicalDotsPerInchY());
+    if (!screen) return measure::twipsPerPixelForDpi(96);
+    return measure::twipsPerPixelForDpi(horizontal ? screen->logicalDotsPerInchX()
+                                                   : screen->logicalDotsPerInchY());
 }
 
 }  // namespace
-
-float twipsPerPixelForDpi(double dotsPerInch)
-{
-    return dotsPerInch > 0 ? static_cast<float>(1440.0 / dotsPerInch) : 15.0f;
-}
 
 float twipsPerPixelX() { return pinned ? *pinned : fromScreen(true); }
 float twipsPerPixelY() { return pinned ? *pinned : fromScreen(false); }

@@ -14,7 +14,4 @@ float twipsPerPixelY();
 // Pins both values (12 for 120 dpi, 15 for 96 dpi ...); nullopt goes back to the screen.
 void setTwipsPerPixelOverride(std::optional<float> twipsPerPixel);
 
-// Twips per pixel for an assumed resolution in dots per inch.
-float twipsPerPixelForDpi(double dotsPerInch);
-
 }  // namespace tavrel::platform

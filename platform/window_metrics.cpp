@@ -1,6 +1,6 @@
-#include "window_metrics.h"
+#include "platform/window_metrics.h"
 
-#include "screen_metrics.h"
+#include "platform/screen_metrics.h"
 
 #include <QScreen>
 #include <QWidget>

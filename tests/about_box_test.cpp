@@ -1,5 +1,5 @@
-#include "build_info.h"
-#include "frm_about.h"
+#include "app/build_info.h"
+#include "app/frm_about.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,6 +1,6 @@
 // The compiled help file as the program reads it: the guide built by chmcmd, read through
 // CHMLib, and files that are not help files (or not whole) refused without a crash.
-#include "chm_file.h"
+#include "helpview/chm_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-using tavrel::platform::ChmFile;
+using tavrel::help::ChmFile;
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The real program run as a user runs it from a shell, with no display at all: exit codes,
 // messages, and what happens to the file named by --export.
 
-#include "drawing.h"
+#include "pattern/drawing.h"
 
 #include <QDir>
 #include <QFile>
@@ -219,7 +219,8 @@ TEST(CommandLineExport, TooLargeNamesTheLargestMeasurementForTheGivenResolution)
     const Outcome outcome = run({"--unit", "millimeter", "--measure", "2312", "--dpi", "120",
                                  "--export", folder.filePath("big.png")});
     EXPECT_EQ(outcome.exitCode, 1);
-    const std::string largest = tavrel::pattern::largestMeasurementWithUnit(2, {12, 12});
+    const std::string largest =
+        tavrel::pattern::largestMeasurementWithUnit(*tavrel::measure::unitAt(2), {12, 12});
     EXPECT_EQ(outcome.err.toStdString(),
               "tavrel: Too large to draw. The largest measurement is " + largest + ".\n");
     EXPECT_FALSE(QFile::exists(folder.filePath("big.png")));

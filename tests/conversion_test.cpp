@@ -1,4 +1,4 @@
-#include "conversion.h"
+#include "measure/conversion.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,8 @@ class WorkedValues : public testing::TestWithParam<WorkedValue> {};
 TEST_P(WorkedValues, GiveThePixelsAndBaseLength)
 {
     const auto& w = GetParam();
-    const Conversion c = convertMeasurement(w.text, w.unit, w.twipsPerPixel);
+    const Conversion c =
+        convertMeasurement(w.text, tavrel::measure::unitAt(w.unit), w.twipsPerPixel);
     EXPECT_FLOAT_EQ(c.pixels, w.pixels) << "text '" << w.text << "' unit " << w.unit;
     EXPECT_FLOAT_EQ(c.M, w.M) << "text '" << w.text << "' unit " << w.unit;
     EXPECT_EQ(c.status, w.M == 0 ? Status::NothingToDraw : Status::Ok);
@@ -51,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Conversion, ExactSinglePrecisionValuesForMillimetres)
 {
-    const Conversion c = convertMeasurement("10", 2, 15);
+    const Conversion c = convertMeasurement("10", tavrel::measure::unitAt(2), 15);
     EXPECT_EQ(c.pixels, 37.795277f);
     EXPECT_EQ(c.M, 28.346458f);
 }
@@ -81,7 +82,7 @@ TEST(Conversion, UnreadableOrEmptyTextHasNothingToDraw)
     for (const Case& c : {Case{2, "."}, Case{2, "1 2"}, Case{2, "-5"}, Case{2, "1e3"},
                           Case{2, ""}, Case{0, ""}, Case{0, "-5"}, Case{1, ""}, Case{0, "abc"},
                           Case{-1, "5"}, Case{3, "5"}}) {
-        const Conversion result = convertMeasurement(c.text, c.unit, 15);
+        const Conversion result = convertMeasurement(c.text, tavrel::measure::unitAt(c.unit), 15);
         EXPECT_EQ(result.status, Status::NothingToDraw) << c.unit << " '" << c.text << "'";
         EXPECT_EQ(result.M, 0.0f);
     }
@@ -89,8 +90,8 @@ TEST(Conversion, UnreadableOrEmptyTextHasNothingToDraw)
 
 TEST(Conversion, NoSignAndNoExponent)
 {
-    EXPECT_FLOAT_EQ(convertMeasurement("1e3", 0, 15).M, 72);
-    EXPECT_FLOAT_EQ(convertMeasurement("+2", 0, 15).M, 0);
+    EXPECT_FLOAT_EQ(convertMeasurement("1e3", tavrel::measure::unitAt(0), 15).M, 72);
+    EXPECT_FLOAT_EQ(convertMeasurement("+2", tavrel::measure::unitAt(0), 15).M, 0);
 }
 
 TEST(Conversion, ValuesBeyondTheirRangesAreTooLarge)
@@ -105,23 +106,26 @@ TEST(Conversion, ValuesBeyondTheirRangesAreTooLarge)
                           Case{1, "2147483648"}, Case{1, "9999999999 1/2"},
                           // Pixels beyond single precision.
                           Case{0, "1" + std::string(38, '0')}}) {
-        EXPECT_EQ(convertMeasurement(c.text, c.unit, 15).status, Status::TooLarge)
+        EXPECT_EQ(convertMeasurement(c.text, tavrel::measure::unitAt(c.unit), 15).status,
+                  Status::TooLarge)
             << c.unit << " '" << c.text.substr(0, 20) << "'";
     }
-    EXPECT_EQ(convertMeasurement("2147483647", 1, 15).status, Status::Ok);
+    EXPECT_EQ(convertMeasurement("2147483647", tavrel::measure::unitAt(1), 15).status, Status::Ok);
 }
 
 TEST(Conversion, TinyValuesUnderflowToNothing)
 {
     const std::string tiny = "0." + std::string(400, '0') + "1";
-    EXPECT_EQ(convertMeasurement(tiny, 0, 15).status, Status::NothingToDraw);
+    EXPECT_EQ(convertMeasurement(tiny, tavrel::measure::unitAt(0), 15).status,
+              Status::NothingToDraw);
 }
 
 TEST(Conversion, TheSameTextAlwaysGivesTheSameResult)
 {
     for (const char* text : {"2 1/2", "25.4", ".5", "1/3"})
         for (int unit = 0; unit < 3; ++unit)
-            EXPECT_EQ(convertMeasurement(text, unit, 15), convertMeasurement(text, unit, 15));
+            EXPECT_EQ(convertMeasurement(text, tavrel::measure::unitAt(unit), 15),
+                      convertMeasurement(text, tavrel::measure::unitAt(unit), 15));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
-#include "frm_main.h"
-#include "pattern_image.h"
-#include "drawing.h"
-#include "screen_metrics.h"
+#include "app/frm_main.h"
+#include "pattern/drawing.h"
+#include "picture/pattern_image.h"
+#include "platform/screen_metrics.h"
 
 #include <QImage>
 #include <QLabel>
@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 using tavrel::app::frmMain;
+namespace picture = tavrel::picture;
 namespace platform = tavrel::platform;
 
 namespace {
@@ -76,15 +77,16 @@ TEST_F(DrawPatternTest, WindowShowsExactlyThePictureOfTheCurrentText)
     enter(window, 1, "3 1/2");
     enter(window, 1, "1/2");  // a smaller M must leave nothing of the larger drawing behind
 
-    const auto drawing = tavrel::pattern::prepareDrawing("1/2", 1, {15, 15});
+    const auto drawing =
+        tavrel::pattern::prepareDrawing("1/2", *tavrel::measure::unitAt(1), {15, 15});
     ASSERT_TRUE(drawing.plan);
-    const auto expected = tavrel::app::patternImage(*drawing.plan);
+    const auto expected = tavrel::picture::patternImage(*drawing.plan);
     EXPECT_EQ(window.picPattern->Image().shapes.size(), expected.shapes.size());
 
     QImage reference(expected.size, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&reference);
-    platform::replay(expected, painter, QRectF(QPointF(0, 0), expected.size),
-                     platform::LineWidth::OneDevicePixel);
+    picture::replay(expected, painter, QRectF(QPointF(0, 0), expected.size),
+                     picture::LineWidth::OneDevicePixel);
     painter.end();
     // Above the scale label, which lies over the picture, screen and picture must agree.
     const QRect figureArea(0, 0, expected.size.width(), drawing.plan->labelTop);

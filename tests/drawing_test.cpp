@@ -1,4 +1,4 @@
-#include "drawing.h"
+#include "pattern/drawing.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ TEST(Drawing, TextsToPlansOrReasons)
                           Case{"/", 1, false, true, false}, Case{"91", 0, true, false, false},
                           Case{"92", 0, false, false, true}, Case{"99999999999", 1, false, false, true},
                           Case{"2311", 2, true, false, false}, Case{"2313", 2, false, false, true}}) {
-        const Drawing d = prepareDrawing(c.text, c.unit, kScreen96);
+        const Drawing d = prepareDrawing(c.text, *tavrel::measure::unitAt(c.unit), kScreen96);
         EXPECT_EQ(d.plan.has_value(), c.planned) << c.text;
         EXPECT_EQ(d.nothingToDraw(), c.nothing) << c.text;
         EXPECT_EQ(d.tooLarge(), c.tooLarge) << c.text;
@@ -34,13 +34,17 @@ TEST(Drawing, LargestMeasurementIsAcceptedAndTheNextStepIsNot)
         const char* next;
     };
     for (const Case& c : {Case{0, "91.02", "91.03"}, Case{1, "91", "92"}, Case{2, "2311", "2312"}}) {
-        EXPECT_EQ(largestMeasurementText(c.unit, kScreen96), c.largest) << c.unit;
-        EXPECT_TRUE(prepareDrawing(c.largest, c.unit, kScreen96).plan) << c.unit;
-        EXPECT_TRUE(prepareDrawing(c.next, c.unit, kScreen96).tooLarge()) << c.unit;
+        EXPECT_EQ(largestMeasurementText(*tavrel::measure::unitAt(c.unit), kScreen96), c.largest)
+            << c.unit;
+        EXPECT_TRUE(prepareDrawing(c.largest, *tavrel::measure::unitAt(c.unit), kScreen96).plan)
+            << c.unit;
+        EXPECT_TRUE(prepareDrawing(c.next, *tavrel::measure::unitAt(c.unit), kScreen96).tooLarge())
+            << c.unit;
     }
-    EXPECT_EQ(largestMeasurementWithUnit(2, kScreen96), "2311 millimeters");
-    EXPECT_EQ(largestMeasurementWithUnit(0, kScreen96), "91.02 inches");
-    EXPECT_EQ(largestMeasurementText(0, Screen{12, 12}), "72.81");
+    EXPECT_EQ(largestMeasurementWithUnit(*tavrel::measure::unitAt(2), kScreen96),
+              "2311 millimeters");
+    EXPECT_EQ(largestMeasurementWithUnit(*tavrel::measure::unitAt(0), kScreen96), "91.02 inches");
+    EXPECT_EQ(largestMeasurementText(*tavrel::measure::unitAt(0), Screen{12, 12}), "72.81");
 }
 
 }  // namespace

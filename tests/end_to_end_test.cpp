@@ -2,8 +2,8 @@
 // "Inches (Fractions)", types 2 1/2, and sees the pattern drawn and the window sized to it.
 // scripts/test.sh starts the X server and names its display in TAVREL_E2E_DISPLAY.
 
-#include "drawing.h"
-#include "pattern_image.h"
+#include "pattern/drawing.h"
+#include "picture/pattern_image.h"
 
 #include <QImage>
 #include <QPainter>
@@ -110,13 +110,14 @@ TEST_F(EndToEnd, TypedFractionIsDrawnAndTheWindowFitsIt)
     const QImage screen = QImage(shot).convertToFormat(QImage::Format_RGB32);
     ASSERT_FALSE(screen.isNull());
 
-    const auto drawing = tavrel::pattern::prepareDrawing("2 1/2", 1, {15, 15});
+    const auto drawing =
+        tavrel::pattern::prepareDrawing("2 1/2", *tavrel::measure::unitAt(1), {15, 15});
     ASSERT_TRUE(drawing.plan);
-    const auto expected = tavrel::app::patternImage(*drawing.plan);
+    const auto expected = tavrel::picture::patternImage(*drawing.plan);
     QImage reference(expected.size, QImage::Format_RGB32);
     QPainter painter(&reference);
-    tavrel::platform::replay(expected, painter, QRectF(QPointF(0, 0), expected.size),
-                             tavrel::platform::LineWidth::OneDevicePixel);
+    tavrel::picture::replay(expected, painter, QRectF(QPointF(0, 0), expected.size),
+                             tavrel::picture::LineWidth::OneDevicePixel);
     painter.end();
 
     // The figure above the scale label, where the picture shows as it is.

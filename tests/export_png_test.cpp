@@ -1,6 +1,6 @@
-#include "drawing.h"
-#include "pattern_image.h"
-#include "png_export.h"
+#include "export/png_export.h"
+#include "pattern/drawing.h"
+#include "picture/pattern_image.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -11,13 +11,14 @@
 
 namespace {
 
-using tavrel::app::writePng;
-using tavrel::platform::PersistentImage;
+using tavrel::exporting::writePng;
+using tavrel::picture::PersistentImage;
 
 PersistentImage imageOf(const char* text, int unit, float twipsPerPixel)
 {
-    const auto drawing = tavrel::pattern::prepareDrawing(text, unit, {twipsPerPixel, twipsPerPixel});
-    return drawing.plan ? tavrel::app::patternImage(*drawing.plan) : PersistentImage{};
+    const auto drawing = tavrel::pattern::prepareDrawing(text, *tavrel::measure::unitAt(unit),
+                                                         {twipsPerPixel, twipsPerPixel});
+    return drawing.plan ? tavrel::picture::patternImage(*drawing.plan) : PersistentImage{};
 }
 
 QImage decode(const QByteArray& png)
@@ -40,7 +41,7 @@ QImage renderedWhole(const PersistentImage& image)
     QImage whole(image.size, QImage::Format_Grayscale8);
     QPainter painter(&whole);
     replay(image, painter, QRectF(QPointF(0, 0), QSizeF(image.size)),
-           tavrel::platform::LineWidth::OneDevicePixel);
+           tavrel::picture::LineWidth::OneDevicePixel);
     return whole;
 }
 
@@ -92,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(StripCase{"1", 0, 1}, StripCase{"1", 0, 7}, StripCase{"1", 0, 100},
                     StripCase{"1", 0, 1000}, StripCase{"2 1/2", 1, 13},
                     StripCase{"10", 2, 3}, StripCase{"10", 2, 64},
-                    StripCase{"20", 0, tavrel::app::kPngStripRows}));
+                    StripCase{"20", 0, tavrel::exporting::kPngStripRows}));
 
 TEST(PngHeader, IsOneBitGrayWithThePhysicalResolution)
 {
@@ -102,7 +103,7 @@ TEST(PngHeader, IsOneBitGrayWithThePhysicalResolution)
     };
     const PersistentImage image = imageOf("1", 0, 15);
     for (const Case& c : {Case{96, 3780}, Case{120, 4724}, Case{24, 945}, Case{1440, 56693}}) {
-        const QImage png = decode(encode(image, c.dotsPerInch, tavrel::app::kPngStripRows));
+        const QImage png = decode(encode(image, c.dotsPerInch, tavrel::exporting::kPngStripRows));
         EXPECT_EQ(png.format(), QImage::Format_Mono) << c.dotsPerInch;
         EXPECT_EQ(png.size(), QSize(217, 302)) << c.dotsPerInch;
         EXPECT_EQ(png.dotsPerMeterX(), c.dotsPerMetre) << c.dotsPerInch;

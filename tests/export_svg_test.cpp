@@ -1,8 +1,8 @@
-#include "drawing.h"
-#include "pattern_image.h"
-#include "png_export.h"
+#include "export/png_export.h"
+#include "export/svg_export.h"
+#include "pattern/drawing.h"
+#include "picture/pattern_image.h"
 #include "screen_ink.h"
-#include "svg_export.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -14,20 +14,21 @@
 
 namespace {
 
-using tavrel::platform::PersistentImage;
+using tavrel::picture::PersistentImage;
 
 PersistentImage imageOf(const char* text, int unit, int dotsPerInch)
 {
     const float twipsPerPixel = float(1440.0 / dotsPerInch);
-    const auto drawing = tavrel::pattern::prepareDrawing(text, unit, {twipsPerPixel, twipsPerPixel});
-    return drawing.plan ? tavrel::app::patternImage(*drawing.plan) : PersistentImage{};
+    const auto drawing = tavrel::pattern::prepareDrawing(text, *tavrel::measure::unitAt(unit),
+                                                         {twipsPerPixel, twipsPerPixel});
+    return drawing.plan ? tavrel::picture::patternImage(*drawing.plan) : PersistentImage{};
 }
 
 QByteArray svgOf(const PersistentImage& image, int dotsPerInch)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(tavrel::app::writeSvg(image, dotsPerInch, buffer));
+    EXPECT_TRUE(tavrel::exporting::writeSvg(image, dotsPerInch, buffer));
     return buffer.data();
 }
 
@@ -113,7 +114,7 @@ TEST(SvgExport, RendersOverThePngPixels)
 
     QBuffer png;
     png.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(tavrel::app::writePng(image, 96, png));
+    ASSERT_TRUE(tavrel::exporting::writePng(image, 96, png));
     const QImage raster = QImage::fromData(png.data(), "PNG");
 
     const auto inkNear = [](const QImage& picture, int x, int y, int darkerThan) {

@@ -1,9 +1,9 @@
-#include "help_contents.h"
+#include "helpview/help_contents.h"
 
 #include <gtest/gtest.h>
 
-using tavrel::platform::HelpTopic;
-using tavrel::platform::parseContents;
+using tavrel::help::HelpTopic;
+using tavrel::help::parseContents;
 
 namespace {
 

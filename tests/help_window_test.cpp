@@ -1,9 +1,10 @@
 // F1 and Help > Content open the guide in the program's own help window, on the offscreen
 // platform, with the real help file built from help/ and read through CHMLib.
-#include "chm_file.h"
-#include "frm_main.h"
-#include "help_browser.h"
-#include "help_viewer.h"
+#include "app/frm_main.h"
+#include "helpview/chm_file.h"
+#include "helpview/help_browser.h"
+#include "helpview/help_viewer.h"
+#include "platform/application.h"
 
 #include <QAction>
 #include <QFile>
@@ -17,7 +18,7 @@
 #include <gtest/gtest.h>
 
 using tavrel::app::frmMain;
-using tavrel::platform::HelpBrowser;
+using tavrel::help::HelpBrowser;
 namespace platform = tavrel::platform;
 
 namespace {

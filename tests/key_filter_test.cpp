@@ -1,4 +1,4 @@
-#include "key_filter.h"
+#include "measure/key_filter.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ class KeyFilter : public testing::TestWithParam<KeyCase> {};
 TEST_P(KeyFilter, FollowsTheTable)
 {
     const auto& c = GetParam();
-    EXPECT_EQ(filterKey(c.key, c.text, c.unit), c.accepted ? c.key : 0)
+    EXPECT_EQ(filterKey(c.key, c.text, tavrel::measure::unitAt(c.unit)), c.accepted ? c.key : 0)
         << "key " << c.key << " text '" << c.text << "' unit " << c.unit;
 }
 

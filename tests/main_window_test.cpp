@@ -1,7 +1,8 @@
-#include "conversion.h"
-#include "frm_main.h"
-#include "help_viewer.h"
-#include "screen_metrics.h"
+#include "app/frm_main.h"
+#include "helpview/help_viewer.h"
+#include "measure/conversion.h"
+#include "platform/application.h"
+#include "platform/screen_metrics.h"
 
 #include <QAction>
 #include <QApplication>
@@ -282,7 +283,8 @@ TEST_F(MainWindow, PastedTextIsReadLikeTypedText)
         QGuiApplication::clipboard()->setText(c.pasted);
         window.txtMeasure->paste();
         EXPECT_EQ(window.txtMeasure->text(), c.pasted);
-        const auto expected = tavrel::measure::convertMeasurement(c.pasted, Fractions, 15);
+        const auto expected =
+            tavrel::measure::convertMeasurement(c.pasted, tavrel::measure::unitAt(Fractions), 15);
         EXPECT_FLOAT_EQ(expected.M, c.M) << c.pasted;
         if (c.M > 0) {
             EXPECT_FLOAT_EQ(window.BaseLength(), c.M) << c.pasted;

@@ -1,4 +1,4 @@
-#include "pattern_plan.h"
+#include "pattern/pattern_plan.h"
 
 #include <gtest/gtest.h>
 

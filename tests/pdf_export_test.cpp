@@ -1,9 +1,9 @@
 // The pattern's PDF: where the tiles fall, and what the rasterized pages measure.
-#include "drawing.h"
+#include "export/pdf_export.h"
+#include "export/pdf_pages.h"
 #include "page_raster.h"
-#include "pattern_image.h"
-#include "pdf_export.h"
-#include "pdf_pages.h"
+#include "pattern/drawing.h"
+#include "picture/pattern_image.h"
 #include "screen_ink.h"
 
 #include <QFile>
@@ -22,9 +22,10 @@
 #include <cstdio>
 #include <map>
 
-namespace app = tavrel::app;
+namespace exporting = tavrel::exporting;
+namespace picture = tavrel::picture;
 namespace test = tavrel::test;
-using app::Paper;
+using exporting::Paper;
 
 namespace {
 
@@ -46,7 +47,7 @@ class Tiling : public testing::TestWithParam<TilingCase> {};
 TEST_P(Tiling, CoversThePictureWithTheFewestTiles)
 {
     const TilingCase& c = GetParam();
-    const app::PdfTiling tiling = app::tilePicture(c.picture, c.paper);
+    const exporting::PdfTiling tiling = exporting::tilePicture(c.picture, c.paper);
     EXPECT_EQ(tiling.columns, c.columns);
     EXPECT_EQ(tiling.rows, c.rows);
     const QRectF last = tiling.tileInPicture(c.columns - 1, c.rows - 1);
@@ -54,7 +55,7 @@ TEST_P(Tiling, CoversThePictureWithTheFewestTiles)
     EXPECT_GE(last.bottom(), c.picture.height());
     if (c.columns > 1) {
         const QRectF a = tiling.tileInPicture(0, 0), b = tiling.tileInPicture(1, 0);
-        EXPECT_DOUBLE_EQ(a.right() - b.left(), app::kTileOverlapTwips);
+        EXPECT_DOUBLE_EQ(a.right() - b.left(), exporting::kTileOverlapTwips);
     }
 }
 
@@ -71,8 +72,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Tiling, OnePagePlacesThePictureAsThePrintoutDoesWhereItCan)
 {
-    EXPECT_EQ(app::tilePicture({1000, 1000}, Paper::A4).pictureOrigin(0, 0), QPointF(970, 970));
-    EXPECT_EQ(app::tilePicture({10700, 13580}, Paper::Letter).pictureOrigin(0, 0),
+    EXPECT_EQ(exporting::tilePicture({1000, 1000}, Paper::A4).pictureOrigin(0, 0), QPointF(970, 970));
+    EXPECT_EQ(exporting::tilePicture({10700, 13580}, Paper::Letter).pictureOrigin(0, 0),
               QPointF(820, 820));
 }
 
@@ -81,8 +82,8 @@ TEST(Tiling, OnePagePlacesThePictureAsThePrintoutDoesWhereItCan)
 TEST(Tiling, GivesPagesToTilesWithInkAndToThoseThatJoinThem)
 {
     const std::vector<QPointF> ink = {{100, 100}, {20900, 100}, {15000, 29000}};
-    const app::PdfTiling tiling =
-        app::tilePicture({21075, 29484}, Paper::Letter, [&ink](const QRectF& tile) {
+    const exporting::PdfTiling tiling =
+        exporting::tilePicture({21075, 29484}, Paper::Letter, [&ink](const QRectF& tile) {
             return std::any_of(ink.begin(), ink.end(),
                                [&tile](QPointF point) { return tile.contains(point); });
         });
@@ -95,22 +96,22 @@ TEST(Tiling, GivesPagesToTilesWithInkAndToThoseThatJoinThem)
 
 TEST(Tiling, LabelsColumnsWithLettersAndRowsWithNumbers)
 {
-    EXPECT_EQ(app::tileLabel(0, 0), "A1");
-    EXPECT_EQ(app::tileLabel(1, 2), "B3");
-    EXPECT_EQ(app::tileLabel(25, 0), "Z1");
-    EXPECT_EQ(app::tileLabel(26, 9), "AA10");
-    EXPECT_EQ(app::tileLabel(27, 0), "AB1");
+    EXPECT_EQ(exporting::tileLabel(0, 0), "A1");
+    EXPECT_EQ(exporting::tileLabel(1, 2), "B3");
+    EXPECT_EQ(exporting::tileLabel(25, 0), "Z1");
+    EXPECT_EQ(exporting::tileLabel(26, 9), "AA10");
+    EXPECT_EQ(exporting::tileLabel(27, 0), "AB1");
 }
 
 TEST(Tiling, PaperNamesAreTheCommandLineWords)
 {
-    EXPECT_EQ(app::paperNamed("letter"), Paper::Letter);
-    EXPECT_EQ(app::paperNamed("a4"), Paper::A4);
-    EXPECT_EQ(app::paperNamed("a3"), Paper::A3);
-    EXPECT_EQ(app::paperNamed("legal"), Paper::Legal);
-    EXPECT_EQ(app::paperNamed("tabloid"), Paper::Tabloid);
-    EXPECT_EQ(app::paperNamed("A4"), std::nullopt);
-    EXPECT_EQ(app::paperNamed(""), std::nullopt);
+    EXPECT_EQ(exporting::paperNamed("letter"), Paper::Letter);
+    EXPECT_EQ(exporting::paperNamed("a4"), Paper::A4);
+    EXPECT_EQ(exporting::paperNamed("a3"), Paper::A3);
+    EXPECT_EQ(exporting::paperNamed("legal"), Paper::Legal);
+    EXPECT_EQ(exporting::paperNamed("tabloid"), Paper::Tabloid);
+    EXPECT_EQ(exporting::paperNamed("A4"), std::nullopt);
+    EXPECT_EQ(exporting::paperNamed(""), std::nullopt);
 }
 
 TEST(Paper, DefaultsToLetterWhereTheLocaleMeasuresInUsInches)
@@ -123,7 +124,7 @@ TEST(Paper, DefaultsToLetterWhereTheLocaleMeasuresInUsInches)
                           Case{QLocale(QLocale::English, QLocale::UnitedKingdom), Paper::A4},
                           Case{QLocale(QLocale::German, QLocale::Germany), Paper::A4}}) {
         QLocale::setDefault(c.locale);
-        EXPECT_EQ(app::defaultPaper(), c.paper) << c.locale.name().toStdString();
+        EXPECT_EQ(exporting::defaultPaper(), c.paper) << c.locale.name().toStdString();
     }
     QLocale::setDefault(QLocale::system());
 }
@@ -167,21 +168,22 @@ protected:
     // The pattern for a measurement, drawn for a screen of `twipsPerPixel`, as a PDF file.
     QString exportPdf(const char* text, int unit, float twipsPerPixel, Paper paper)
     {
-        const auto drawing = tavrel::pattern::prepareDrawing(text, unit, {twipsPerPixel, twipsPerPixel});
+        const auto drawing = tavrel::pattern::prepareDrawing(text, *tavrel::measure::unitAt(unit),
+                                                             {twipsPerPixel, twipsPerPixel});
         EXPECT_TRUE(drawing.plan);
         if (!drawing.plan) return {};
         M_ = drawing.plan->M;
         const QString path = folder_.filePath(QString("pattern-%1.pdf").arg(++files_));
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        const auto ruler = unit == 2 ? app::CheckRuler::Centimeter : app::CheckRuler::Inch;
-        EXPECT_TRUE(app::writePdf(app::patternImage(*drawing.plan), twipsPerPixel, ruler, paper, file));
+        const auto ruler = unit == 2 ? exporting::CheckRuler::Centimeter : exporting::CheckRuler::Inch;
+        EXPECT_TRUE(exporting::writePdf(picture::patternImage(*drawing.plan), twipsPerPixel, ruler, paper, file));
         return path;
     }
 
     // The check ruler at the foot of a page: the distance between its two ticks.
     static std::optional<double> checkRulerLength(const QString& pdf, int page,
-                                                  const app::PdfTiling& tiling, double unit)
+                                                  const exporting::PdfTiling& tiling, double unit)
     {
         const double left = tiling.footer.left() + kInch;
         const auto ticks =
@@ -215,7 +217,7 @@ TEST_P(OnePagePdf, ShowsThePictureAsPrintedWithItsRulerAndWords)
     const OnePageCase& c = GetParam();
     const QString pdf = exportPdf(c.text, c.unit, c.twipsPerPixel, c.paper);
     ASSERT_FALSE(pdf.isEmpty());
-    const app::PdfTiling tiling = app::tilePicture({1, 1}, c.paper);
+    const exporting::PdfTiling tiling = exporting::tilePicture({1, 1}, c.paper);
     EXPECT_EQ(test::pageCount(pdf), 1);
     const QSizeF size = test::pageSizeTwips(pdf, 1);
     EXPECT_NEAR(size.width(), tiling.page.width(), 20);
@@ -274,25 +276,25 @@ TEST_F(PdfExport, LeavesOutPagesThatWouldShowOnlyPaper)
 // cell, which no neighbouring cell covers, so no cell line crosses it.
 TEST_F(PdfExport, MapLabelsFitTheirCellsOnTheLargestMaps)
 {
-    const tavrel::platform::PersistentImage image = test::pictureOf({0, "91.02", 96});
+    const tavrel::picture::PersistentImage image = test::pictureOf({0, "91.02", 96});
     const QString pdf = folder_.filePath("map.pdf");
     for (const Paper paper : {Paper::Letter, Paper::A4, Paper::A3, Paper::Legal, Paper::Tabloid}) {
-        const app::PdfTiling tiling = app::pdfTilingOf(image, 15, paper);
+        const exporting::PdfTiling tiling = exporting::pdfTilingOf(image, 15, paper);
         {
             QPdfWriter writer(pdf);
             writer.setResolution(1440);
             writer.setPageLayout(
-                QPageLayout(app::pageSizeOf(paper), QPageLayout::Portrait, QMarginsF()));
+                QPageLayout(exporting::pageSizeOf(paper), QPageLayout::Portrait, QMarginsF()));
             QPainter painter(&writer);
-            app::PdfPages{painter, image, 15, app::CheckRuler::Inch, tiling}.drawMap();
+            exporting::PdfPages{painter, image, 15, exporting::CheckRuler::Inch, tiling}.drawMap();
         }
         std::map<QString, QRectF> labels;
         for (const test::WordBox& word : test::wordBoxes(pdf, 1)) labels[word.word] = word.box;
-        const app::MapLayout map = app::mapLayoutOf(tiling);
+        const exporting::MapLayout map = exporting::mapLayoutOf(tiling);
         for (int row = 0; row < tiling.rows; ++row)
             for (int column = 0; column < tiling.columns; ++column) {
                 if (tiling.pageOf(column, row) == 0) continue;
-                const QString label = app::tileLabel(column, row);
+                const QString label = exporting::tileLabel(column, row);
                 const auto found = labels.find(label);
                 ASSERT_NE(found, labels.end()) << label.toStdString();
                 const QRectF room = map.labelRoom(column, row).adjusted(-2, -2, 2, 2);
@@ -310,12 +312,12 @@ class PdfOverScreen : public PdfExport, public testing::WithParamInterface<test:
 TEST_P(PdfOverScreen, InksEveryLitPixelAndNothingFarFromThem)
 {
     const test::Measurement& m = GetParam();
-    const tavrel::platform::PersistentImage image = test::pictureOf(m);
+    const tavrel::picture::PersistentImage image = test::pictureOf(m);
     const float twipsPerPixel = float(1440.0 / m.dotsPerInch);
     const QString pdf = exportPdf(m.text, m.unit, twipsPerPixel, Paper::Letter);
     ASSERT_FALSE(pdf.isEmpty());
     ASSERT_EQ(test::pageCount(pdf), 1);
-    const QPointF origin = app::tilePicture({1, 1}, Paper::Letter).pictureOrigin(0, 0);
+    const QPointF origin = exporting::tilePicture({1, 1}, Paper::Letter).pictureOrigin(0, 0);
     const auto raster = test::rasterizePage(pdf, 1, 2 * m.dotsPerInch,
                                             QRectF(origin, QSizeF(image.size) * twipsPerPixel));
     ASSERT_TRUE(raster);
@@ -358,8 +360,8 @@ TEST_P(TiledPdf, TilesOverlapAlignAndKeepTheScale)
     ASSERT_FALSE(pdf.isEmpty());
     const double M = M_;
     // The ink ends with the ruler's base line at 3.75M; C2 would show nothing.
-    const app::PdfTiling tiling =
-        app::tilePicture({(3 * M + 1) * tpp, (3.75 * M + 1) * tpp}, Paper::Letter);
+    const exporting::PdfTiling tiling =
+        exporting::tilePicture({(3 * M + 1) * tpp, (3.75 * M + 1) * tpp}, Paper::Letter);
     ASSERT_EQ(tiling.columns, 3);
     ASSERT_EQ(tiling.rows, 2);
     ASSERT_EQ(test::pageCount(pdf), 6);
@@ -379,11 +381,11 @@ TEST_P(TiledPdf, TilesOverlapAlignAndKeepTheScale)
     const auto frameRight = test::nearest(acrossA1, content.right(), 60);
     const auto centreA1 = test::nearest(acrossA1, lineOnA1, 60);
     const auto centreB1 = test::nearest(acrossB1, lineOnB1, 60);
-    const auto markA1 = test::nearest(acrossA1, content.right() - app::kTileOverlapTwips, 60);
+    const auto markA1 = test::nearest(acrossA1, content.right() - exporting::kTileOverlapTwips, 60);
     const auto markB1 = test::nearest(acrossB1, content.left(), 60);
     ASSERT_TRUE(frameLeft && frameRight && centreA1 && centreB1 && markA1 && markB1);
     const double overlap = (*frameRight - *frameLeft) - (*centreA1 - *centreB1);
-    EXPECT_NEAR(overlap, app::kTileOverlapTwips, 5);
+    EXPECT_NEAR(overlap, exporting::kTileOverlapTwips, 5);
     EXPECT_NEAR(*centreA1 - *markA1, *centreB1 - *markB1, 5) << "the marks meet when the pattern does";
     std::printf("measured overlap %.1f twips\n", overlap);
 
@@ -402,7 +404,7 @@ TEST_P(TiledPdf, TilesOverlapAlignAndKeepTheScale)
         ASSERT_EQ(found.size(), 2u);
         EXPECT_NEAR(found[1] - found[0], kInch, 0.005 * kInch);
         std::printf("measured division on tile %s: %.2f twips\n",
-                    qPrintable(app::tileLabel(column, 1)), found[1] - found[0]);
+                    qPrintable(exporting::tileLabel(column, 1)), found[1] - found[0]);
     }
 
     for (int pageNumber = 1; pageNumber <= 6; ++pageNumber) {
@@ -419,7 +421,7 @@ INSTANTIATE_TEST_SUITE_P(EachResolution, TiledPdf,
 TEST_F(PdfExport, CentimetreCheckRulerOnTiles)
 {
     const QString pdf = exportPdf("200", 2, 15, Paper::A4);
-    const app::PdfTiling tiling = app::tilePicture({100000, 100000}, Paper::A4);
+    const exporting::PdfTiling tiling = exporting::tilePicture({100000, 100000}, Paper::A4);
     ASSERT_GT(test::pageCount(pdf), 2);
     const auto bar = checkRulerLength(pdf, 2, tiling, kCentimetre);
     ASSERT_TRUE(bar);

@@ -2,8 +2,8 @@
 // the plan, and no ink anywhere else. Every pixel is checked, so the centres of the arcs' boxes,
 // the paper just beside each arc and the gaps past their ends must all stay white.
 
-#include "drawing.h"
-#include "pattern_export.h"
+#include "export/pattern_export.h"
+#include "pattern/drawing.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -104,13 +104,14 @@ TEST_P(PicturePixels, InkLiesOnTheFigureAndNowhereElse)
 {
     const Case& c = GetParam();
     const float twipsPerPixel = float(1440.0 / c.dotsPerInch);
-    const auto drawing = pattern::prepareDrawing(c.text, c.unit, {twipsPerPixel, twipsPerPixel});
+    const auto unit = *tavrel::measure::unitAt(c.unit);
+    const auto drawing = pattern::prepareDrawing(c.text, unit, {twipsPerPixel, twipsPerPixel});
     ASSERT_TRUE(drawing.plan);
     ASSERT_EQ(drawing.plan->M, c.M);
 
     QTemporaryDir folder;
     const QString path = folder.filePath("pattern.png");
-    ASSERT_EQ(app::exportPattern({c.text, c.unit, c.dotsPerInch, path}), "");
+    ASSERT_EQ(exporting::exportPattern({c.text, unit, c.dotsPerInch, path}), "");
     const QImage png(path);
     ASSERT_EQ(png.size(), QSize(drawing.plan->pictureWidth, drawing.plan->pictureHeight));
 

@@ -1,9 +1,9 @@
 // Print Pattern through the real spooler: the window prints, a cups-pdf queue writes the page,
 // and the page is rasterized and measured.
-#include "frm_main.h"
+#include "app/frm_main.h"
 #include "page_raster.h"
+#include "platform/screen_metrics.h"
 #include "screen_ink.h"
-#include "screen_metrics.h"
 #include "spooler.h"
 
 #include <QAction>
@@ -21,6 +21,7 @@
 #include <functional>
 
 using tavrel::app::frmMain;
+namespace picture = tavrel::picture;
 namespace platform = tavrel::platform;
 namespace test = tavrel::test;
 
@@ -294,7 +295,7 @@ TEST_F(PrintPatternTest, InksEveryPixelTheScreenLightsAndNothingFarFromThem)
         enter(window, m.unit, m.text);
         const QString pdf = printOnce([&] { clickPrint(window); });
         ASSERT_FALSE(pdf.isEmpty());
-        const platform::PersistentImage image = window.picPattern->Image();
+        const picture::PersistentImage image = window.picPattern->Image();
         const QPointF origin(area->margins.left() + kPlacementTwips,
                              area->margins.top() + kPlacementTwips);
         const auto raster =

@@ -1,4 +1,4 @@
-#include "reason_text.h"
+#include "platform/reason_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "screen_ink.h"
 
-#include "drawing.h"
-#include "pattern_image.h"
-#include "png_export.h"
+#include "export/png_export.h"
+#include "pattern/drawing.h"
+#include "picture/pattern_image.h"
 
 #include <QBuffer>
 
@@ -58,18 +58,19 @@ void PrintTo(const Measurement& m, std::ostream* out)
     *out << "unit " << m.unit << " \"" << m.text << "\" at " << m.dotsPerInch << " dpi";
 }
 
-platform::PersistentImage pictureOf(const Measurement& m)
+picture::PersistentImage pictureOf(const Measurement& m)
 {
     const float twipsPerPixel = float(1440.0 / m.dotsPerInch);
-    const auto drawing = pattern::prepareDrawing(m.text, m.unit, {twipsPerPixel, twipsPerPixel});
-    return drawing.plan ? app::patternImage(*drawing.plan) : platform::PersistentImage{};
+    const auto unit = *tavrel::measure::unitAt(m.unit);
+    const auto drawing = pattern::prepareDrawing(m.text, unit, {twipsPerPixel, twipsPerPixel});
+    return drawing.plan ? picture::patternImage(*drawing.plan) : picture::PersistentImage{};
 }
 
-QImage screenPixels(const platform::PersistentImage& image)
+QImage screenPixels(const picture::PersistentImage& image)
 {
     QBuffer png;
     png.open(QIODevice::WriteOnly);
-    if (!app::writePng(image, 96, png)) return {};
+    if (!exporting::writePng(image, 96, png)) return {};
     return QImage::fromData(png.data(), "PNG").convertToFormat(QImage::Format_Grayscale8);
 }
 

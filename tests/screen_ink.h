@@ -4,7 +4,7 @@
 // pixel and compared with it both ways.
 
 #include "page_raster.h"
-#include "persistent_image.h"
+#include "picture/persistent_image.h"
 
 #include <QImage>
 #include <QString>
@@ -29,10 +29,10 @@ const std::vector<Measurement>& measurementsAcrossUnits();
 void PrintTo(const Measurement& m, std::ostream* out);
 
 // The picture of a measurement as the window draws it; no shapes when there is nothing to draw.
-platform::PersistentImage pictureOf(const Measurement& m);
+picture::PersistentImage pictureOf(const Measurement& m);
 
 // The screen's pixels of the picture, grey, as the PNG export writes them.
-QImage screenPixels(const platform::PersistentImage& image);
+QImage screenPixels(const picture::PersistentImage& image);
 
 // One grey value per picture pixel: the mean of the raster's dots over the pixel. The picture's
 // corner lies `originTwips` from the page's corner; the raster's resolution is a whole multiple

@@ -8,11 +8,11 @@
 //   TAVREL_SOAK_SEED=1234 build/tests/soak_test        repeats the run a failure names
 // Print Pattern is never pressed: printing goes to the real spooler.
 
-#include "conversion.h"
-#include "frm_main.h"
-#include "pattern_image.h"
-#include "pattern_plan.h"
-#include "screen_metrics.h"
+#include "app/frm_main.h"
+#include "measure/conversion.h"
+#include "pattern/pattern_plan.h"
+#include "picture/pattern_image.h"
+#include "platform/screen_metrics.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,6 +41,7 @@
 using tavrel::app::frmMain;
 namespace measure = tavrel::measure;
 namespace pattern = tavrel::pattern;
+namespace picture = tavrel::picture;
 namespace platform = tavrel::platform;
 
 namespace {
@@ -65,27 +66,27 @@ struct Picture {
     std::vector<std::string> shapes;
 };
 
-std::string describe(const platform::Shape& shape)
+std::string describe(const picture::Shape& shape)
 {
     char text[200];
-    if (const auto* line = std::get_if<platform::LineShape>(&shape)) {
+    if (const auto* line = std::get_if<picture::LineShape>(&shape)) {
         std::snprintf(text, sizeof text, "line %.9g %.9g %.9g %.9g", line->x1, line->y1,
                       line->x2, line->y2);
-    } else if (const auto* arc = std::get_if<platform::ArcShape>(&shape)) {
+    } else if (const auto* arc = std::get_if<picture::ArcShape>(&shape)) {
         std::snprintf(text, sizeof text, "arc %d %d %d %d %d %d %d %d", arc->left, arc->top,
                       arc->right, arc->bottom, arc->xStart, arc->yStart, arc->xEnd, arc->yEnd);
     } else {
-        const auto& e = std::get<platform::EllipseShape>(shape);
+        const auto& e = std::get<picture::EllipseShape>(shape);
         std::snprintf(text, sizeof text, "ellipse %d %d %d %d %d", e.left, e.top, e.right,
                       e.bottom, e.filled);
     }
     return text;
 }
 
-Picture pictureOf(const platform::PersistentImage& image)
+Picture pictureOf(const picture::PersistentImage& image)
 {
     Picture picture{image.size, {}};
-    for (const platform::Shape& shape : image.shapes) picture.shapes.push_back(describe(shape));
+    for (const picture::Shape& shape : image.shapes) picture.shapes.push_back(describe(shape));
     return picture;
 }
 
@@ -144,8 +145,8 @@ private:
     // True when it drew, and so processed the pending messages.
     bool drawOnce(const BoxState& box)
     {
-        const auto conversion = measure::convertMeasurement(box.text.toStdString(), box.unit,
-                                                            screen_.twipsPerPixelX);
+        const auto conversion = measure::convertMeasurement(
+            box.text.toStdString(), measure::unitAt(box.unit), screen_.twipsPerPixelX);
         const auto plan = conversion.status == measure::Conversion::Status::Ok
                               ? pattern::planPattern(conversion.M, screen_, box.unit == 2)
                               : std::nullopt;
@@ -157,7 +158,7 @@ private:
         notice = false;
         baseLength = conversion.M;
         if (!plan) return false;
-        picture = pictureOf(tavrel::app::patternImage(*plan));
+        picture = pictureOf(tavrel::picture::patternImage(*plan));
         width = plan->windowWidth;
         height = plan->windowHeight;
         return true;
@@ -301,8 +302,8 @@ public:
                    std::to_string(expected_.width) + " x " + std::to_string(expected_.height));
 
         // Whatever the history, a text that can be drawn or has nothing to draw sets M.
-        const auto conversion =
-            measure::convertMeasurement(text.toStdString(), unit(), twipsPerPixel_);
+        const auto conversion = measure::convertMeasurement(
+            text.toStdString(), tavrel::measure::unitAt(unit()), twipsPerPixel_);
         const bool drawable =
             conversion.status == measure::Conversion::Status::NothingToDraw ||
             (conversion.status == measure::Conversion::Status::Ok &&

@@ -1,4 +1,4 @@
-#include "text_readings.h"
+#include "measure/text_readings.h"
 
 #include <gtest/gtest.h>
 
@@ -58,23 +58,6 @@ TEST(TrimSpaces, RemovesOnlySpaces)
     EXPECT_EQ(trimSpaces("  1 2  "), "1 2");
     EXPECT_EQ(trimSpaces("\t1 "), "\t1");
     EXPECT_EQ(trimSpaces("   "), "");
-}
-
-TEST(Rounding, HalvesGoToEvenAndRangesAreChecked)
-{
-    EXPECT_EQ(roundToInt32(2.5), 2);
-    EXPECT_EQ(roundToInt32(3.5), 4);
-    EXPECT_EQ(roundToInt32(-2.5), -2);
-    EXPECT_EQ(roundToInt32(2147483647.4), 2147483647);
-    EXPECT_EQ(roundToInt32(2147483647.5), std::nullopt);
-    EXPECT_EQ(roundToInt32(-2147483648.5), -2147483647 - 1);
-    EXPECT_EQ(roundToInt32(std::nan("")), std::nullopt);
-    EXPECT_EQ(roundToInt16(7.5), 8);
-    EXPECT_EQ(roundToInt16(32767.5), std::nullopt);
-    EXPECT_EQ(roundToInt16(-32768.5), -32768);
-    EXPECT_EQ(toSingle(1e39), std::nullopt);
-    EXPECT_EQ(toSingle(std::numeric_limits<double>::infinity()), std::nullopt);
-    EXPECT_EQ(toSingle(0.1), 0.1f);
 }
 
 }  // namespace

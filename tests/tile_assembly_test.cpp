@@ -3,8 +3,8 @@
 // and laid over its neighbours to its left and above, its cut edges on their dashed lines, so
 // that the halves of each circled cross meet. The result must be the screen's picture of the
 // pattern within half a millimetre, and every page must show some of it.
+#include "export/pattern_export.h"
 #include "page_raster.h"
-#include "pattern_export.h"
 #include "screen_ink.h"
 
 #include <QRegularExpression>
@@ -289,9 +289,10 @@ TEST_P(TileAssembly, FollowingTheWordsGivesThePatternWithinHalfAMillimetre)
     const test::Measurement& m = c.measurement;
     QTemporaryDir folder;
     const QString pdf = folder.filePath("pattern.pdf");
-    ASSERT_EQ(tavrel::app::exportPattern({m.text, m.unit, m.dotsPerInch, pdf,
-                                          tavrel::app::paperNamed(c.paper)}),
-              "");
+    ASSERT_EQ(
+        tavrel::exporting::exportPattern({m.text, *tavrel::measure::unitAt(m.unit), m.dotsPerInch,
+                                          pdf, tavrel::exporting::paperNamed(c.paper)}),
+        "");
     const QStringList words = test::pageTexts(pdf);
     ASSERT_GT(words.size(), 2);
     const QString instructions = words.front().simplified();
@@ -331,7 +332,7 @@ TEST_P(TileAssembly, FollowingTheWordsGivesThePatternWithinHalfAMillimetre)
 
     // The picture's corner is the corner of A1's frame. The screen's picture is compared with
     // the assembly dot for dot, two dots a pixel.
-    const tavrel::platform::PersistentImage image = test::pictureOf(m);
+    const tavrel::picture::PersistentImage image = test::pictureOf(m);
     const QImage screen = test::screenPixels(image).scaled(image.size * 2);
     const QPoint corner = assembly.at(0, 0)->frame.topLeft().toPoint();
     const QImage canvas = pasteUp(assembly);

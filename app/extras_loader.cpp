@@ -1,0 +1,83 @@
+// Within the program: printing, the guide and the command line load the module beside the
+// program the first time one of them is used, then call into it.
+#include "app/command_line.h"
+#include "app/extras.h"
+#include "helpview/help_viewer.h"
+#include "platform/notice.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibrary>
+
+#include <cstdio>
+
+namespace tavrel {
+namespace {
+
+// The command line runs before the application object exists.
+QString programFolder()
+{
+    if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath();
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+}
+
+struct LoadedExtras {
+    const app::Extras* table = nullptr;
+    QString problem;  // why there is no table, for the user
+};
+
+const LoadedExtras& extras()
+{
+    static const LoadedExtras loaded = [] {
+        QLibrary module(programFolder() + "/tavrel-extras");
+        const auto entry =
+            reinterpret_cast<app::ExtrasEntryPoint>(module.resolve(app::kExtrasEntryPoint));
+        if (entry) return LoadedExtras{entry(), {}};
+        return LoadedExtras{nullptr, QString("A part of Tavrel is missing or damaged (%1). "
+                                             "Install the program again.")
+                                         .arg(module.errorString())};
+    }();
+    return loaded;
+}
+
+}  // namespace
+
+namespace platform {
+
+PrintOutcome printOnDefaultPrinter(const picture::PersistentImage& image, double twipsPerPixelX,
+                                   double twipsPerPixelY, double offsetTwips)
+{
+    if (!extras().table) return {false, extras().problem};
+    return extras().table->printOnDefaultPrinter(image, twipsPerPixelX, twipsPerPixelY,
+                                                 offsetTwips);
+}
+
+}  // namespace platform
+
+namespace help {
+
+bool showHelp(QWidget* parent, const QString& path)
+{
+    if (!extras().table) {
+        platform::showWarning(parent, "Help Not Available", extras().problem, "helpMessage");
+        return false;
+    }
+    return extras().table->showHelp(parent, path);
+}
+
+}  // namespace help
+
+namespace app {
+
+std::optional<int> runCommandLine(int argc, char** argv)
+{
+    if (argc < 2) return std::nullopt;  // no arguments: the window, without loading anything
+    if (!extras().table) {
+        std::fprintf(stderr, "tavrel: %s\n", qPrintable(extras().problem));
+        return 1;
+    }
+    return extras().table->runCommandLine(argc, argv);
+}
+
+}  // namespace app
+}  // namespace tavrel

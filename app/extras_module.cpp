@@ -1,0 +1,13 @@
+// The module of lazily loaded parts: its table points at the real functions.
+#include "app/command_line.h"
+#include "app/extras.h"
+#include "helpview/help_viewer.h"
+
+#include <QtGlobal>
+
+extern "C" Q_DECL_EXPORT const tavrel::app::Extras* tavrel_extras()
+{
+    static const tavrel::app::Extras extras{&tavrel::platform::printOnDefaultPrinter,
+                                            &tavrel::help::showHelp, &tavrel::app::runCommandLine};
+    return &extras;
+}

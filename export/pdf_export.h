@@ -1,0 +1,27 @@
+#pragma once
+// The persistent picture as a PDF to print at actual size: one page when it fits the paper,
+// placed as the printout places it; otherwise a map of the pages, then overlapping tiles with
+// alignment marks and labels. Every page carries a check ruler and says to print at 100 %,
+// and the file asks viewers not to scale it.
+
+#include "export/pdf_tiling.h"
+#include "picture/persistent_image.h"
+
+class QIODevice;
+
+namespace tavrel::exporting {
+
+enum class CheckRuler { Inch, Centimeter };
+
+// Letter where the locale measures in US inches, A4 elsewhere.
+Paper defaultPaper();
+
+// Where the picture goes on pages of `paper`: the part of it that holds ink.
+PdfTiling pdfTilingOf(const picture::PersistentImage& image, double twipsPerPixel, Paper paper);
+
+// False when the document cannot be made or the device refuses it. The words on the pages
+// need the fonts of a QGuiApplication.
+bool writePdf(const picture::PersistentImage& image, double twipsPerPixel, CheckRuler ruler,
+              Paper paper, QIODevice& device);
+
+}  // namespace tavrel::exporting

@@ -1,0 +1,263 @@
+#include "export/pdf_pages.h"
+
+#include "measure/physical_units.h"
+#include "picture/natural_size.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tavrel::exporting {
+namespace {
+
+using measure::kTwipsPerInch;
+constexpr double kRulerLineTwips = 15;  // one pixel of a 96 dpi screen, as the pattern's lines
+constexpr double kMarkLineTwips = 10;
+constexpr double kMarkRadiusTwips = 100;
+constexpr double kMapDotsPerInch = 200;  // the map's small picture is a raster at this resolution
+constexpr double kMapTopTwips = 2400;     // below the title and the words
+constexpr double kLargestLabelTwips = 280;
+constexpr double kSmallestLabelTwips = 60;  // smaller would not be read: no labels then
+const QString kActualSize = "Print at 100 % (actual size), no scaling.";
+
+QFont fontOfHeight(double twips, bool bold = false)
+{
+    QFont font("DejaVu Sans");
+    font.setPixelSize(std::max(1, int(std::lround(twips))));
+    font.setBold(bold);
+    return font;
+}
+
+struct RulerUnit {
+    double length;
+    const char* word;
+};
+
+RulerUnit unitOf(CheckRuler ruler)
+{
+    if (ruler == CheckRuler::Centimeter)
+        return {kTwipsPerInch / measure::kCentimetresPerInch, "centimeter"};
+    return {kTwipsPerInch, "inch"};
+}
+
+// A circle with a cross through it: the same picture point on both pages of a shared edge.
+void drawMark(QPainter& painter, QPointF centre)
+{
+    painter.setPen(QPen(Qt::black, kMarkLineTwips));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(centre, kMarkRadiusTwips, kMarkRadiusTwips);
+    const double arm = 1.6 * kMarkRadiusTwips;
+    painter.drawLine(centre - QPointF(arm, 0), centre + QPointF(arm, 0));
+    painter.drawLine(centre - QPointF(0, arm), centre + QPointF(0, arm));
+}
+
+// The part of the picture from its corner to `shown` (picture pixels) shrunk into `target` as
+// a raster: only a guide, so its lines stay one dot wide.
+QImage smallPicture(const picture::PersistentImage& image, QSizeF shown, QSizeF targetTwips)
+{
+    const QSize dots = (targetTwips * kMapDotsPerInch / kTwipsPerInch).toSize().expandedTo({1, 1});
+    QImage raster(dots, QImage::Format_RGB32);
+    raster.fill(Qt::white);
+    QPainter painter(&raster);
+    painter.scale(dots.width() / shown.width(), dots.height() / shown.height());
+    picture::replay(image, painter, QRectF(QPointF(0, 0), shown),
+                     picture::LineWidth::OneDevicePixel);
+    return raster;
+}
+
+// Bold, at most the largest label height, and small enough that every label of a page fits
+// `room`.
+QFont labelFont(const PdfTiling& tiling, QSizeF room, QPaintDevice* device)
+{
+    const QFont largest = fontOfHeight(kLargestLabelTwips, true);
+    const QFontMetricsF metrics(largest, device);
+    double widest = 0;
+    for (int row = 0; row < tiling.rows; ++row)
+        for (int column = 0; column < tiling.columns; ++column)
+            if (tiling.pageOf(column, row) != 0)
+                widest = std::max(widest, metrics.horizontalAdvance(tileLabel(column, row)));
+    // A little air between a label and the lines around it.
+    const double fit =
+        std::min({1.0, 0.9 * room.width() / widest, 0.9 * room.height() / metrics.height()});
+    return fontOfHeight(std::floor(kLargestLabelTwips * fit), true);
+}
+
+}  // namespace
+
+QRectF MapLayout::cell(int column, int row) const
+{
+    return QRectF(origin + QPointF(column * step.width(), row * step.height()), cellSize);
+}
+
+QRectF MapLayout::labelRoom(int column, int row) const
+{
+    const QSizeF overlap = cellSize - step;
+    const QSizeF room = step - overlap;
+    const QRectF whole = cell(column, row);
+    return QRectF(whole.center() - QPointF(room.width(), room.height()) / 2, room);
+}
+
+MapLayout mapLayoutOf(const PdfTiling& tiling)
+{
+    const QRectF area = tiling.content.adjusted(0, kMapTopTwips, 0, 0);
+    const QSizeF step(tiling.stepX, tiling.stepY);
+    const QSizeF covered =
+        QSizeF((tiling.columns - 1) * step.width(), (tiling.rows - 1) * step.height()) +
+        tiling.content.size();
+    MapLayout layout;
+    layout.scale = std::min(area.width() / covered.width(), area.height() / covered.height());
+    layout.origin =
+        QPointF(area.left() + (area.width() - covered.width() * layout.scale) / 2, area.top());
+    layout.cellSize = tiling.content.size() * layout.scale;
+    layout.step = step * layout.scale;
+    return layout;
+}
+
+void PdfPages::drawOnePage() const
+{
+    picture::drawAtNaturalSize(painter, image, twipsPerPixel, twipsPerPixel,
+                               tiling.pictureOrigin(0, 0), tiling.content);
+    drawFoot({}, {});
+}
+
+void PdfPages::drawMap() const
+{
+    const QRectF& content = tiling.content;
+    painter.setPen(Qt::black);
+    painter.setFont(fontOfHeight(280, true));
+    painter.drawText(QRectF(content.left(), content.top(), content.width(), 400), Qt::AlignLeft,
+                     QString("Tavrel pattern on %1 pages: %2 across, %3 down")
+                         .arg(tiling.pageCount)
+                         .arg(tiling.columns)
+                         .arg(tiling.rows));
+    painter.setFont(fontOfHeight(200));
+    painter.drawText(
+        QRectF(content.left(), content.top() + 560, content.width(), 1600),
+        Qt::AlignLeft | Qt::TextWordWrap,
+        QString("Print every page at 100 % (actual size), with no scaling and no \"fit to page\": "
+                "the bar at the foot of each page must then measure one %1. Cut each page along "
+                "the top and the left line of its frame. Then lay the pages out as in the map "
+                "below, each page over its neighbours to its left and above, with its cut edges "
+                "on their dashed lines, so that the halves of each circled cross meet. Tape them "
+                "together. The pages overlap by 1/2 inch (12.7 mm).")
+            .arg(unitOf(ruler).word));
+
+    const MapLayout map = mapLayoutOf(tiling);
+    const QSizeF picture = tiling.picture * map.scale;
+    painter.drawImage(QRectF(map.origin, picture),
+                      smallPicture(image, tiling.picture / twipsPerPixel, picture));
+
+    const QFont label = labelFont(tiling, map.labelRoom(0, 0).size(), painter.device());
+    painter.setFont(label);
+    painter.setPen(QPen(Qt::darkGray, kMarkLineTwips));
+    painter.setBrush(Qt::NoBrush);
+    for (int row = 0; row < tiling.rows; ++row)
+        for (int column = 0; column < tiling.columns; ++column) {
+            if (tiling.pageOf(column, row) == 0) continue;
+            painter.drawRect(map.cell(column, row));
+            if (label.pixelSize() >= kSmallestLabelTwips)
+                painter.drawText(map.labelRoom(column, row), Qt::AlignCenter,
+                                 tileLabel(column, row));
+        }
+    drawFoot({}, {});
+}
+
+void PdfPages::drawTile(int column, int row) const
+{
+    picture::drawAtNaturalSize(painter, image, twipsPerPixel, twipsPerPixel,
+                               tiling.pictureOrigin(column, row), tiling.content);
+    painter.setPen(QPen(Qt::black, kMarkLineTwips));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(tiling.content);
+    drawSharedEdges(column, row);
+    drawFoot(tileLabel(column, row), QString("Page %1 of %2: column %3 of %4, row %5 of %6.")
+                                         .arg(tiling.pageOf(column, row))
+                                         .arg(tiling.pageCount)
+                                         .arg(column + 1)
+                                         .arg(tiling.columns)
+                                         .arg(row + 1)
+                                         .arg(tiling.rows));
+}
+
+// Each page is cut along the top and the left line of its frame and laid over its neighbours
+// to the left and above. On an edge whose neighbour comes over this page: a dashed line where
+// the neighbour's cut edge goes, the neighbour's label, and three circled crosses centred on the
+// line. On an edge cut to lie over a neighbour: the same crosses centred on the frame line, so
+// that the cut leaves half of each, which meets the other half when the pages lie right.
+void PdfPages::drawSharedEdges(int column, int row) const
+{
+    const QRectF& c = tiling.content;
+    const double overlap = kTileOverlapTwips;
+    QPen dashed(Qt::black, kMarkLineTwips);
+    dashed.setDashPattern({12, 8});
+    painter.setFont(fontOfHeight(200, true));
+    const QPoint neighbours[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+    for (const QPoint step : neighbours) {
+        const int nColumn = column + step.x(), nRow = row + step.y();
+        if (tiling.pageOf(nColumn, nRow) == 0) continue;
+        const bool comesOver = step.x() > 0 || step.y() > 0;
+        if (step.x() != 0) {
+            const double edge = comesOver ? c.right() - overlap : c.left();
+            if (comesOver) {
+                painter.setPen(dashed);
+                painter.drawLine(QPointF(edge, c.top()), QPointF(edge, c.bottom()));
+                painter.drawText(QRectF(edge, c.top() + c.height() / 8 - 150, overlap, 300),
+                                 Qt::AlignCenter, tileLabel(nColumn, nRow));
+            }
+            for (int k = 1; k <= 3; ++k) drawMark(painter, {edge, c.top() + c.height() * k / 4});
+        } else {
+            const double edge = comesOver ? c.bottom() - overlap : c.top();
+            if (comesOver) {
+                painter.setPen(dashed);
+                painter.drawLine(QPointF(c.left(), edge), QPointF(c.right(), edge));
+                painter.drawText(
+                    QRectF(c.left() + c.width() / 8 - overlap / 2, edge, overlap, overlap),
+                    Qt::AlignCenter, tileLabel(nColumn, nRow));
+            }
+            for (int k = 1; k <= 3; ++k) drawMark(painter, {c.left() + c.width() * k / 4, edge});
+        }
+    }
+}
+
+// The foot of a page: its label, a check ruler of one unit with its sentence, and the request
+// to print at 100 %.
+void PdfPages::drawFoot(const QString& label, const QString& note) const
+{
+    const QRectF& foot = tiling.footer;
+    painter.setPen(Qt::black);
+    if (!label.isEmpty()) {
+        painter.setFont(fontOfHeight(360, true));
+        painter.drawText(QRectF(foot.left(), foot.top() + 120, 1300, 480),
+                         Qt::AlignLeft | Qt::AlignVCenter, label);
+    }
+    const QPointF rulerStart(foot.left() + kTwipsPerInch, foot.top() + 330);
+    drawCheckRuler(rulerStart);
+    const RulerUnit unit = unitOf(ruler);
+    const double textLeft = rulerStart.x() + unit.length + 240;
+    painter.setPen(Qt::black);
+    painter.setFont(fontOfHeight(180));
+    painter.drawText(QRectF(textLeft, foot.top() + 150, foot.right() - textLeft, 240),
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     QString("When printed, this bar should measure one %1").arg(unit.word));
+    painter.drawText(QRectF(rulerStart.x(), foot.top() + 420, foot.right() - rulerStart.x(), 240),
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     note.isEmpty() ? kActualSize : kActualSize + " " + note);
+}
+
+// A bar of one unit between two ticks that rise from its ends.
+void PdfPages::drawCheckRuler(QPointF leftEnd) const
+{
+    const double length = unitOf(ruler).length;
+    QPen pen(Qt::black, kRulerLineTwips);
+    pen.setCapStyle(Qt::FlatCap);
+    painter.setPen(pen);
+    const QPointF rightEnd = leftEnd + QPointF(length, 0);
+    painter.drawLine(leftEnd, rightEnd);
+    painter.drawLine(leftEnd, leftEnd - QPointF(0, 180));
+    painter.drawLine(rightEnd, rightEnd - QPointF(0, 180));
+}
+
+}  // namespace tavrel::exporting

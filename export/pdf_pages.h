@@ -1,0 +1,43 @@
+#pragma once
+// What the pages of the pattern's PDF show, drawn in twips from the page's corner: the
+// picture at natural size, the map of the tiles, the marks where tiles overlap, and the foot
+// of every page with its check ruler and the request to print at 100 %.
+
+#include "export/pdf_export.h"
+
+class QPainter;
+
+namespace tavrel::exporting {
+
+// Where the map of the tiles lies on its page, in twips: the picture shrunk by `scale`, and on
+// it a cell for each tile at the tile's place, overlapping its neighbours as the tiles do.
+struct MapLayout {
+    QPointF origin;  // of the picture's corner
+    double scale = 1;
+    QSizeF cellSize, step;
+
+    QRectF cell(int column, int row) const;
+    // The middle of the cell, which no neighbouring cell covers: the room for its label.
+    QRectF labelRoom(int column, int row) const;
+};
+
+MapLayout mapLayoutOf(const PdfTiling& tiling);
+
+struct PdfPages {
+    QPainter& painter;
+    const picture::PersistentImage& image;
+    double twipsPerPixel;
+    CheckRuler ruler;
+    const PdfTiling& tiling;
+
+    void drawOnePage() const;
+    void drawMap() const;
+    void drawTile(int column, int row) const;
+
+private:
+    void drawFoot(const QString& label, const QString& note) const;
+    void drawCheckRuler(QPointF leftEnd) const;
+    void drawSharedEdges(int column, int row) const;
+};
+
+}  // namespace tavrel::exporting

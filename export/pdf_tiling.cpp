@@ -1,0 +1,132 @@
+#include "export/pdf_tiling.h"
+
+#include "picture/natural_size.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tavrel::exporting {
+namespace {
+
+// Tiles needed to cover `length` with windows of `window` that advance by `step`.
+int tilesFor(double length, double window, double step)
+{
+    if (length <= window) return 1;
+    return 1 + int(std::ceil((length - window) / step));
+}
+
+// Whether each tile, row by row, lies between two tiles of `kept` in its row or its column.
+std::vector<bool> betweenKept(const std::vector<bool>& kept, int columns, int rows)
+{
+    std::vector<int> firstInRow(size_t(rows), columns), lastInRow(size_t(rows), -1);
+    std::vector<int> firstInColumn(size_t(columns), rows), lastInColumn(size_t(columns), -1);
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column) {
+            if (!kept[size_t(row * columns + column)]) continue;
+            firstInRow[size_t(row)] = std::min(firstInRow[size_t(row)], column);
+            lastInRow[size_t(row)] = std::max(lastInRow[size_t(row)], column);
+            firstInColumn[size_t(column)] = std::min(firstInColumn[size_t(column)], row);
+            lastInColumn[size_t(column)] = std::max(lastInColumn[size_t(column)], row);
+        }
+    std::vector<bool> between(kept.size());
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column)
+            between[size_t(row * columns + column)] =
+                (firstInRow[size_t(row)] <= column && column <= lastInRow[size_t(row)]) ||
+                (firstInColumn[size_t(column)] <= row && row <= lastInColumn[size_t(column)]);
+    return between;
+}
+
+// A tile gets a page when it shows ink, or when it lies between tiles with pages in its row or
+// its column: those hold the pattern together. The others would be blank. The map is page 1.
+void numberPages(PdfTiling& tiling, const InkTest& showsInk)
+{
+    const int columns = tiling.columns, rows = tiling.rows;
+    std::vector<bool> kept(size_t(columns * rows));
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column)
+            kept[size_t(row * columns + column)] =
+                !showsInk || showsInk(tiling.tileInPicture(column, row));
+    for (std::vector<bool> grown = betweenKept(kept, columns, rows); grown != kept;
+         grown = betweenKept(kept, columns, rows))
+        kept = grown;
+    tiling.pageNumbers.assign(kept.size(), 0);
+    tiling.pageCount = 1;
+    for (size_t tile = 0; tile < kept.size(); ++tile)
+        if (kept[tile]) tiling.pageNumbers[tile] = ++tiling.pageCount;
+}
+
+}  // namespace
+
+std::optional<Paper> paperNamed(std::string_view name)
+{
+    if (name == "letter") return Paper::Letter;
+    if (name == "a4") return Paper::A4;
+    if (name == "a3") return Paper::A3;
+    if (name == "legal") return Paper::Legal;
+    if (name == "tabloid") return Paper::Tabloid;
+    return std::nullopt;
+}
+
+QPageSize pageSizeOf(Paper paper)
+{
+    switch (paper) {
+    case Paper::A4: return QPageSize(QPageSize::A4);
+    case Paper::A3: return QPageSize(QPageSize::A3);
+    case Paper::Legal: return QPageSize(QPageSize::Legal);
+    case Paper::Tabloid: return QPageSize(QPageSize::Tabloid);
+    case Paper::Letter: break;
+    }
+    return QPageSize(QPageSize::Letter);
+}
+
+QPointF PdfTiling::pictureOrigin(int column, int row) const
+{
+    return content.topLeft() + placement - QPointF(column * stepX, row * stepY);
+}
+
+QRectF PdfTiling::tileInPicture(int column, int row) const
+{
+    return content.translated(-pictureOrigin(column, row));
+}
+
+int PdfTiling::pageOf(int column, int row) const
+{
+    if (column < 0 || row < 0 || column >= columns || row >= rows) return 0;
+    return pageNumbers[size_t(row * columns + column)];
+}
+
+PdfTiling tilePicture(QSizeF picture, Paper paper, const InkTest& showsInk)
+{
+    PdfTiling tiling;
+    tiling.page = pageSizeOf(paper).size(QPageSize::Point) * 20.0;
+    tiling.picture = picture;
+    const QRectF printable = QRectF(QPointF(0, 0), tiling.page)
+                                 .adjusted(kPdfMarginTwips, kPdfMarginTwips, -kPdfMarginTwips,
+                                           -kPdfMarginTwips);
+    tiling.content = printable.adjusted(0, 0, 0, -kPdfFooterTwips);
+    tiling.footer = QRectF(printable.left(), tiling.content.bottom(), printable.width(),
+                           kPdfFooterTwips);
+    tiling.stepX = tiling.content.width() - kTileOverlapTwips;
+    tiling.stepY = tiling.content.height() - kTileOverlapTwips;
+    tiling.columns = tilesFor(picture.width(), tiling.content.width(), tiling.stepX);
+    tiling.rows = tilesFor(picture.height(), tiling.content.height(), tiling.stepY);
+    // A picture just too large for the usual placement moves in only as far as the page allows.
+    if (tiling.onePage())
+        tiling.placement =
+            QPointF(std::min(picture::kPlacementTwips, tiling.content.width() - picture.width()),
+                    std::min(picture::kPlacementTwips, tiling.content.height() - picture.height()));
+    else
+        numberPages(tiling, showsInk);
+    return tiling;
+}
+
+QString tileLabel(int column, int row)
+{
+    QString letters;
+    for (int n = column + 1; n > 0; n = (n - 1) / 26)
+        letters.prepend(QChar('A' + (n - 1) % 26));
+    return letters + QString::number(row + 1);
+}
+
+}  // namespace tavrel::exporting

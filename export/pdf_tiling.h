@@ -1,0 +1,59 @@
+#pragma once
+// Where the picture goes on the pages of a PDF, in twips: on one page as the printout places
+// it when it fits, otherwise in overlapping tiles of the same size, nothing scaled.
+
+#include <QPageSize>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace tavrel::exporting {
+
+enum class Paper { Letter, A4, A3, Legal, Tabloid };
+
+// "letter", "a4", "a3", "legal", "tabloid"; nullopt for anything else.
+std::optional<Paper> paperNamed(std::string_view name);
+
+QPageSize pageSizeOf(Paper paper);
+
+inline constexpr double kPdfMarginTwips = 720;     // the page's "printable area": half an inch in
+inline constexpr double kPdfFooterTwips = 720;     // the words and the check ruler, at the foot
+inline constexpr double kTileOverlapTwips = 720;   // neighbouring tiles share this much picture
+
+struct PdfTiling {
+    QSizeF page;
+    QSizeF picture;  // the part of the picture the pages show, from its corner
+    QRectF content;  // where the picture is shown on every page
+    QRectF footer;
+    int columns = 1, rows = 1;
+    double stepX = 0, stepY = 0;  // picture twips from one tile to the next
+    QPointF placement;            // of the picture inside the content, on one page only
+    std::vector<int> pageNumbers;  // of the tiles, row by row: 0 for a tile left out; the map is 1
+    int pageCount = 1;
+
+    bool onePage() const { return columns == 1 && rows == 1; }
+    // 0 when the tile has no page.
+    int pageOf(int column, int row) const;
+    // Page position of the picture's top-left corner on the tile, from the page's corner.
+    QPointF pictureOrigin(int column, int row) const;
+    // The part of the picture the tile shows, in picture twips from its top-left corner.
+    QRectF tileInPicture(int column, int row) const;
+};
+
+// Whether a part of the picture (twips from its corner) holds any ink.
+using InkTest = std::function<bool(const QRectF&)>;
+
+// `picture` is the size on paper, in twips, of the part of the picture to show. A tile gets a
+// page when it shows ink, or when it lies between tiles that do in its row or its column, where
+// it holds the pattern together; without `showsInk` every tile gets one.
+PdfTiling tilePicture(QSizeF picture, Paper paper, const InkTest& showsInk = {});
+
+// "A1" for the first column and row, "B3", ... "Z1", "AA1": columns are letters, rows numbers.
+QString tileLabel(int column, int row);
+
+}  // namespace tavrel::exporting

@@ -1,0 +1,219 @@
+#include "export/png_export.h"
+
+#include <QIODevice>
+#include <QImage>
+#include <QPainter>
+
+#include <png.h>
+#include <zlib.h>
+
+#if __has_include(<sys/mman.h>)
+#include <sys/mman.h>
+#endif
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <csetjmp>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+#include <vector>
+
+namespace tavrel::exporting {
+namespace {
+
+constexpr double kMetresPerInch = 0.0254;
+
+[[noreturn]] void onPngError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void onPngWarning(png_structp, png_const_charp) {}
+
+void writeToDevice(png_structp png, png_bytep data, size_t length)
+{
+    auto* device = static_cast<QIODevice*>(png_get_io_ptr(png));
+    if (device->write(reinterpret_cast<const char*>(data), qint64(length)) != qint64(length))
+        png_error(png, "write failed");
+}
+
+void flushDevice(png_structp) {}
+
+// libpng reports errors by a long jump back to the last setjmp. Each call into it therefore
+// sits in a small member with nothing to destroy between the setjmp and libpng.
+class PngWriter {
+public:
+    explicit PngWriter(QIODevice& device)
+    {
+        png_ = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, onPngError, onPngWarning);
+        if (png_) info_ = png_create_info_struct(png_);
+        if (info_) png_set_write_fn(png_, &device, writeToDevice, flushDevice);
+    }
+    ~PngWriter() { png_destroy_write_struct(&png_, &info_); }
+    PngWriter(const PngWriter&) = delete;
+    PngWriter& operator=(const PngWriter&) = delete;
+
+    // One-bit grayscale, 1 is white.
+    bool writeHeader(int width, int height, int dotsPerInch)
+    {
+        if (!info_) return false;
+        if (setjmp(png_jmpbuf(png_))) return false;
+        png_set_IHDR(png_, info_, png_uint_32(width), png_uint_32(height), 1, PNG_COLOR_TYPE_GRAY,
+                     PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+        const auto pixelsPerMetre = png_uint_32(std::lround(dotsPerInch / kMetresPerInch));
+        png_set_pHYs(png_, info_, pixelsPerMetre, pixelsPerMetre, PNG_RESOLUTION_METER);
+        // A pattern is long runs of white: run-length matching packs it smaller and faster
+        // than the default search.
+        png_set_compression_strategy(png_, Z_RLE);
+        png_write_info(png_, info_);
+        return true;
+    }
+
+    bool writeRow(const unsigned char* row)
+    {
+        if (setjmp(png_jmpbuf(png_))) return false;
+        png_write_row(png_, row);
+        return true;
+    }
+
+    bool finish()
+    {
+        if (setjmp(png_jmpbuf(png_))) return false;
+        png_write_end(png_, info_);
+        return true;
+    }
+
+private:
+    png_structp png_ = nullptr;
+    png_infop info_ = nullptr;
+};
+
+// Qt's one-pixel line drawing cuts each segment at the edges of the device, and a cut segment
+// can light other pixels than the whole one. A strip is therefore drawn on a taller canvas that
+// reaches this many rows beyond it on either side (never beyond the picture, whose own edges cut
+// as in one render of the whole). An arc is drawn as at most 64 segments a quarter circle, and
+// the largest radius the arc primitive accepts (2M at M = 6553) makes them about 320 rows tall.
+constexpr int kStripMargin = 512;
+
+// The canvas of the largest patterns is tens of megabytes, touched once a page; in pages of
+// two megabytes, where the system offers them, that costs a few hundred faults, not thousands.
+class CanvasMemory {
+public:
+    explicit CanvasMemory(size_t bytes)
+    {
+        constexpr size_t kHugePage = size_t(2) << 20;
+        const size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+        data_ = static_cast<uchar*>(std::aligned_alloc(kHugePage, rounded));
+#ifdef MADV_HUGEPAGE
+        if (data_) madvise(data_, rounded, MADV_HUGEPAGE);
+#endif
+    }
+    ~CanvasMemory() { std::free(data_); }
+    CanvasMemory(const CanvasMemory&) = delete;
+    CanvasMemory& operator=(const CanvasMemory&) = delete;
+    uchar* data() const { return data_; }
+
+private:
+    uchar* data_ = nullptr;
+};
+
+// Picture rows top .. top + rows - 1, drawn on `canvas`, whose first row is picture row
+// `canvasTop`, exactly as one render of the whole picture would draw them.
+void renderRows(const picture::PersistentImage& image, int top, int rows, QImage& canvas,
+                int canvasTop)
+{
+    QPainter painter(&canvas);
+    painter.translate(0, -canvasTop);
+    picture::replay(image, painter, QRectF(0, top, canvas.width(), rows),
+                     picture::LineWidth::OneDevicePixel);
+}
+
+// Eight pixels a byte, leftmost in the high bit; light pixels (128 and up) become 1 (white).
+// A light pixel is one whose high bit is set: eight of those bits, gathered by one
+// multiplication, are a whole byte (each pixel's bit lands on its own place, so no carries).
+unsigned char packEight(std::uint64_t pixels)
+{
+    constexpr std::uint64_t kHighBits = 0x0101010101010101;
+    constexpr std::uint64_t kGather = (std::uint64_t(1) << 63) | (std::uint64_t(1) << 54) |
+                                      (std::uint64_t(1) << 45) | (std::uint64_t(1) << 36) |
+                                      (std::uint64_t(1) << 27) | (std::uint64_t(1) << 18) |
+                                      (std::uint64_t(1) << 9) | 1;
+    static_assert(std::endian::native == std::endian::little, "pixels are read eight at a time");
+    return static_cast<unsigned char>((((pixels >> 7) & kHighBits) * kGather) >> 56);
+}
+
+void packRow(const uchar* gray, int width, unsigned char* bits)
+{
+    const int whole = width / 8;
+    int byte = 0;
+    for (; byte + 4 <= whole; byte += 4) {
+        std::uint64_t blocks[4];
+        std::memcpy(blocks, gray + 8 * byte, sizeof blocks);
+        if ((blocks[0] & blocks[1] & blocks[2] & blocks[3]) == ~std::uint64_t(0)) {
+            std::memset(bits + byte, 0xFF, 4);  // most of a pattern is paper: the quick way
+            continue;
+        }
+        for (int k = 0; k < 4; ++k) bits[byte + k] = packEight(blocks[k]);
+    }
+    for (; byte < whole; ++byte) {
+        std::uint64_t block;
+        std::memcpy(&block, gray + 8 * byte, 8);
+        bits[byte] = packEight(block);
+    }
+    if (const int rest = width % 8) {
+        unsigned bitsOfByte = 0;
+        for (int k = 0; k < rest; ++k) bitsOfByte |= unsigned(gray[8 * whole + k] >= 128) << (7 - k);
+        bits[whole] = static_cast<unsigned char>(bitsOfByte);
+    }
+}
+
+// Packed rows of one strip, handed from the drawing thread to the compressing one.
+struct PackedStrip {
+    std::vector<unsigned char> bits;
+    int rows = 0;
+};
+
+}  // namespace
+
+bool writePng(const picture::PersistentImage& image, int dotsPerInch, QIODevice& device,
+              int stripRows)
+{
+    const int width = image.size.width();
+    const int height = image.size.height();
+    if (width <= 0 || height <= 0 || stripRows <= 0) return false;
+
+    PngWriter writer(device);
+    if (!writer.writeHeader(width, height, dotsPerInch)) return false;
+
+    const int canvasRows = std::min(height, stripRows + 2 * kStripMargin);
+    const CanvasMemory memory(size_t(width) * size_t(canvasRows));
+    if (!memory.data()) return false;
+    QImage canvas(memory.data(), width, canvasRows, width, QImage::Format_Grayscale8);
+    const size_t rowBytes = (size_t(width) + 7) / 8;
+    // Drawing and compressing take about as long as each other: libpng compresses one strip on
+    // a second thread while this one draws the next.
+    PackedStrip drawn, compressing;
+    drawn.bits.resize(rowBytes * size_t(stripRows));
+    compressing.bits.resize(drawn.bits.size());
+    bool written = true;
+    std::thread compressor;
+    for (int top = 0; top < height; top += stripRows) {
+        drawn.rows = std::min(stripRows, height - top);
+        const int canvasTop = std::clamp(top - kStripMargin, 0, height - canvasRows);
+        renderRows(image, top, drawn.rows, canvas, canvasTop);
+        for (int row = 0; row < drawn.rows; ++row)
+            packRow(canvas.constScanLine(top + row - canvasTop), width,
+                    drawn.bits.data() + rowBytes * size_t(row));
+        if (compressor.joinable()) compressor.join();
+        if (!written) return false;
+        std::swap(drawn, compressing);
+        compressor = std::thread([&] {
+            for (int row = 0; row < compressing.rows && written; ++row)
+                written = writer.writeRow(compressing.bits.data() + rowBytes * size_t(row));
+        });
+    }
+    if (compressor.joinable()) compressor.join();
+    if (!written) return false;
+    return writer.finish();
+}
+
+}  // namespace tavrel::exporting

@@ -1,0 +1,16 @@
+#pragma once
+// The viewer that shows the help file on F1.
+
+#include <QString>
+
+class QWidget;
+
+namespace tavrel::help {
+
+// Opens the help file `path` at its default topic in the help window, or brings that window to the
+// front when it already shows this file. When the file is missing, unreadable or not a help
+// file, a message naming the path appears instead (without blocking the caller). Returns
+// whether the help is shown.
+bool showHelp(QWidget* parent, const QString& path);
+
+}  // namespace tavrel::help
