@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -26,6 +27,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tavrel::app {
 namespace {
@@ -225,6 +227,21 @@ void frmMain::DrawPattern()
         drawOnce();
     } while (redrawPending_ && !txtMeasure->text().isEmpty());
     drawing_ = false;
+    for (std::function<void()>& command : std::exchange(waitingForDrawing_, {}))
+        QMetaObject::invokeMethod(
+            this, [this, command = std::move(command)] { afterDrawing(command); },
+            Qt::QueuedConnection);
+}
+
+// Commands that open a window, print or end the program wait for a drawing that processes
+// pending messages. They run once it has finished and whatever started it has returned: a
+// menu whose command started the drawing is still running that command.
+void frmMain::afterDrawing(std::function<void()> command)
+{
+    if (drawing_)
+        waitingForDrawing_.push_back(std::move(command));
+    else
+        command();
 }
 
 void frmMain::drawOnce()
@@ -291,8 +308,20 @@ void frmMain::optMeasureType_Click(int Index)
     txtMeasure->setFocus();
 }
 
-void frmMain::cmdPrint_Click() { PrintPattern(); }
-void frmMain::mnuFilePrint_Click() { PrintPattern(); }
+// A print asked for during a drawing prints the finished picture, if printing is still on.
+void frmMain::cmdPrint_Click()
+{
+    afterDrawing([this] {
+        if (cmdPrint->isEnabled()) PrintPattern();
+    });
+}
+
+void frmMain::mnuFilePrint_Click()
+{
+    afterDrawing([this] {
+        if (mnuFilePrint->isEnabled()) PrintPattern();
+    });
+}
 
 // The picture at natural size, 250 twips in from the printable area's corner. A job that did
 // not go out is said so; nothing else changes.
@@ -340,10 +369,21 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 void frmMain::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        platform::showHelp(this);
+        afterDrawing([this] { platform::showHelp(this); });
         return;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+// File > Exit and the close box end the program, once a drawing under way has finished.
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    if (drawing_) {
+        event->ignore();
+        afterDrawing([this] { close(); });
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void frmMain::mnuFileExit_Click() { close(); }
@@ -353,9 +393,11 @@ void frmMain::mnuHelpContent_Click() { platform::queueKeyPress(Qt::Key_F1, this)
 
 void frmMain::mnuHelpAbout_Click()
 {
-    auto* about = new frmAbout(this);  // deletes itself when closed
-    about->Form_Load();
-    about->exec();
+    afterDrawing([this] {
+        auto* about = new frmAbout(this);  // deletes itself when closed
+        about->Form_Load();
+        about->exec();
+    });
 }
 
 }  // namespace tavrel::app

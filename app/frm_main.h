@@ -10,7 +10,9 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QButtonGroup;
@@ -71,6 +73,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     measure::Conversion GetMeasurement() const;
@@ -80,6 +83,7 @@ private:
     void drawOnce();
     int selectedUnit() const;
     void showTooLargeNotice();
+    void afterDrawing(std::function<void()> command);
     void createControls(QWidget* client);
     void createMenus();
 
@@ -88,6 +92,7 @@ private:
     int heightTwips_ = 0;
     bool drawing_ = false;
     bool redrawPending_ = false;
+    std::vector<std::function<void()>> waitingForDrawing_;
 };
 
 }  // namespace tavrel::app

@@ -6,6 +6,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -18,6 +21,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using tavrel::app::frmMain;
 namespace platform = tavrel::platform;
@@ -36,6 +41,13 @@ bool printingEnabled(const frmMain& window)
 void chooseUnit(frmMain& window, int unit)
 {
     QTest::mouseClick(window.optMeasureType[unit], Qt::LeftButton, {}, QPoint(8, 8));
+}
+
+// Runs `queued` while the drawing of `text`, typed into the box, processes pending messages.
+void typeWhileQueued(frmMain& window, const QString& text, const std::function<void()>& queued)
+{
+    QTimer::singleShot(0, &window, queued);
+    QTest::keyClicks(window.txtMeasure, text);
 }
 
 class MainWindow : public testing::Test {
@@ -289,6 +301,67 @@ TEST_F(MainWindow, PastedTextIsReadLikeTypedText)
         }
         EXPECT_TRUE(printingEnabled(window));
     }
+}
+
+// Notes, whenever a window opens or the main window goes away, whether the picture was drawn
+// at that moment; dialogs that open are closed again at once.
+class EffectWatch : public QObject {
+public:
+    explicit EffectWatch(frmMain& window) : window_(window) { qApp->installEventFilter(this); }
+    ~EffectWatch() override { qApp->removeEventFilter(this); }
+    std::vector<bool> drawnWhenTakingEffect;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || !widget->isWindow()) return false;
+        const bool opened = event->type() == QEvent::Show && widget != &window_;
+        const bool gone = event->type() == QEvent::Hide && widget == &window_;
+        if (opened || gone)
+            drawnWhenTakingEffect.push_back(!window_.picPattern->Image().shapes.empty());
+        if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && opened)
+            QTimer::singleShot(0, dialog, &QDialog::reject);
+        return false;
+    }
+
+private:
+    frmMain& window_;
+};
+
+// Commands that open a window, print or end the program, arriving while a drawing processes
+// pending messages, wait until that drawing has finished, and then take effect.
+TEST_F(MainWindow, CommandsArrivingDuringADrawingTakeEffectOnceItHasFinished)
+{
+    window.Form_Load();
+    platform::setHelpFilePath("/nonexistent/folder/TavrelMarker.chm");
+    qputenv("PRINTER", "TavrelTestNoSuchPrinter");  // Print Pattern then says so in a window
+    struct Case {
+        const char* command;
+        std::function<void(frmMain&)> give;
+    };
+    const Case cases[] = {
+        {"File > Exit", [](frmMain& w) { w.mnuFileExit->trigger(); }},
+        {"close box", [](frmMain& w) { w.close(); }},
+        {"F1", [](frmMain& w) { QTest::keyClick(w.txtMeasure, Qt::Key_F1); }},
+        {"Help > About", [](frmMain& w) { w.mnuHelpAbout->trigger(); }},
+        {"Print Pattern", [](frmMain& w) { QTest::mouseClick(w.cmdPrint, Qt::LeftButton); }},
+        {"File > Print", [](frmMain& w) { w.mnuFilePrint->trigger(); }},
+    };
+    for (const Case& c : cases) {
+        EffectWatch watch(window);
+        window.show();
+        chooseUnit(window, Decimal);
+        QTest::keyClicks(window.txtMeasure, "1");
+        window.picPattern->Cls();
+        typeWhileQueued(window, "5", [&] { c.give(window); });
+        EXPECT_TRUE(watch.drawnWhenTakingEffect.empty())
+            << c.command << " took effect during the drawing";
+        QTest::qWait(50);
+        EXPECT_EQ(watch.drawnWhenTakingEffect, std::vector<bool>{true}) << c.command;
+        for (QMessageBox* box : window.findChildren<QMessageBox*>()) delete box;
+    }
+    qunsetenv("PRINTER");
 }
 
 TEST_F(MainWindow, ResizingByHandMovesNoControl)
