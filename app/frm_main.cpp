@@ -17,10 +17,12 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -362,7 +364,21 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         if (code > 0) txtMeasure_KeyPress(code);
         return code == 0;
     }
+    if (watched == txtMeasure && event->type() == QEvent::ContextMenu) {
+        showEditMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// The box's standard edit menu, without the Ctrl shortcuts it would list: the key filter
+// discards those keys as control codes.
+void frmMain::showEditMenu(const QPoint& globalPos)
+{
+    QMenu* menu = txtMeasure->createStandardContextMenu();
+    for (QAction* action : menu->actions()) action->setText(action->text().section('\t', 0, 0));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(globalPos);
 }
 
 // F1 reaches the window from whichever control has the focus, none of which uses it.

@@ -84,6 +84,7 @@ private:
     int selectedUnit() const;
     void showTooLargeNotice();
     void afterDrawing(std::function<void()> command);
+    void showEditMenu(const QPoint& globalPos);
     void createControls(QWidget* client);
     void createMenus();
 

@@ -303,6 +303,81 @@ TEST_F(MainWindow, PastedTextIsReadLikeTypedText)
     }
 }
 
+// The box's edit menu, opened as a right click opens it.
+QMenu* openEditMenu(frmMain& window)
+{
+    const QPoint at(10, 10);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, window.txtMeasure->mapToGlobal(at));
+    QApplication::sendEvent(window.txtMeasure, &event);
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+QAction* menuItem(QMenu* menu, const QString& caption)
+{
+    for (QAction* action : menu->actions())
+        if (action->text().remove('&').section('\t', 0, 0) == caption) return action;
+    return nullptr;
+}
+
+// Every command of the edit menu, clicked in a state where it applies: the change is drawn
+// while the menu still runs the command, and the menu outlives it. The menu lists none of the
+// Ctrl shortcuts, which the box discards as control codes.
+TEST_F(MainWindow, EditMenuCommandsDrawTheirChangeAndTheMenuOutlivesThem)
+{
+    struct Case {
+        const char* command;
+        std::function<void(QLineEdit*)> prepare;
+        const char* after;
+    };
+    const Case cases[] = {
+        {"Undo", [](QLineEdit* box) { QTest::keyClick(box, Qt::Key_Backspace); }, "1.5"},
+        {"Redo",
+         [](QLineEdit* box) {
+             QTest::keyClick(box, Qt::Key_Backspace);
+             box->undo();
+         },
+         "1."},
+        {"Cut", [](QLineEdit* box) { box->setSelection(2, 1); }, "1."},
+        {"Copy", [](QLineEdit* box) { box->selectAll(); }, "1.5"},
+        {"Paste",
+         [](QLineEdit* box) {
+             QGuiApplication::clipboard()->setText("2");
+             box->selectAll();
+         },
+         "2"},
+        {"Delete", [](QLineEdit* box) { box->setSelection(2, 1); }, "1."},
+        {"Select All", [](QLineEdit*) {}, "1.5"},
+    };
+    for (const Case& c : cases) {
+        chooseUnit(window, Decimal);
+        QTest::keyClicks(window.txtMeasure, "1.5");
+        c.prepare(window.txtMeasure);
+        QMenu* menu = openEditMenu(window);
+        ASSERT_NE(menu, nullptr) << c.command;
+        for (QAction* action : menu->actions())
+            EXPECT_FALSE(action->text().contains('\t')) << action->text().toStdString();
+        QAction* item = menuItem(menu, c.command);
+        ASSERT_NE(item, nullptr) << c.command;
+        ASSERT_TRUE(item->isEnabled()) << c.command;
+
+        QPointer<QMenu> menuAlive(menu);
+        std::vector<bool> aliveAfterChange;
+        const auto watch = QObject::connect(window.txtMeasure, &QLineEdit::textChanged, [&] {
+            aliveAfterChange.push_back(!menuAlive.isNull());
+        });
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+        QObject::disconnect(watch);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        EXPECT_EQ(window.txtMeasure->text(), c.after) << c.command;
+        for (bool alive : aliveAfterChange) EXPECT_TRUE(alive) << c.command;
+        EXPECT_FLOAT_EQ(window.BaseLength(),
+                        tavrel::measure::convertMeasurement(c.after, Decimal, 15).M)
+            << c.command;
+        EXPECT_TRUE(menuAlive.isNull()) << c.command << ": the closed menu is deleted";
+    }
+}
+
 // Notes, whenever a window opens or the main window goes away, whether the picture was drawn
 // at that moment; dialogs that open are closed again at once.
 class EffectWatch : public QObject {
