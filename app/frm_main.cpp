@@ -138,6 +138,7 @@ void frmMain::createControls(QWidget* client)
     connect(txtMeasure, &QLineEdit::textChanged, this, &frmMain::txtMeasure_Change);
     connect(cmdPrint, &QPushButton::clicked, this, &frmMain::cmdPrint_Click);
     txtMeasure->installEventFilter(this);
+    for (QRadioButton* option : optMeasureType) option->installEventFilter(this);
 }
 
 void frmMain::createMenus()
@@ -359,7 +360,9 @@ void frmMain::txtMeasure_Change()
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == txtMeasure && event->type() == QEvent::KeyPress) {
-        int code = characterCode(*static_cast<QKeyEvent*>(event));
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (moveFocusOnFromBox(key)) return true;
+        int code = characterCode(key);
         if (code < 0) return false;
         if (code > 0) txtMeasure_KeyPress(code);
         return code == 0;
@@ -368,7 +371,39 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         showEditMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;
     }
+    if (event->type() == QEvent::KeyPress) {
+        for (int i = 0; i < 3; ++i)
+            if (watched == optMeasureType[i])
+                return chooseUnitBeside(i, *static_cast<QKeyEvent*>(event));
+    }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Tab and Shift+Tab take the focus on from the box along the tab order; only when no other
+// control can take it do they reach the key handler.
+bool frmMain::moveFocusOnFromBox(const QKeyEvent& key)
+{
+    if (key.key() != Qt::Key_Tab && key.key() != Qt::Key_Backtab) return false;
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    const bool forward = key.key() == Qt::Key_Tab && !(key.modifiers() & Qt::ShiftModifier);
+    return focusNextPrevChild(forward);
+}
+
+// An arrow key on a unit chooses the unit above or below it, as a click on that unit does.
+// Before the first and after the last there is none.
+bool frmMain::chooseUnitBeside(int index, const QKeyEvent& key)
+{
+    if (key.modifiers() & ~Qt::KeypadModifier) return false;
+    int next = index;
+    switch (key.key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left: next = index - 1; break;
+    case Qt::Key_Down:
+    case Qt::Key_Right: next = index + 1; break;
+    default: return false;
+    }
+    if (next >= 0 && next < static_cast<int>(optMeasureType.size())) optMeasureType[next]->click();
+    return true;
 }
 
 // The box's standard edit menu, without the Ctrl shortcuts it would list: the key filter

@@ -84,6 +84,8 @@ private:
     int selectedUnit() const;
     void showTooLargeNotice();
     void afterDrawing(std::function<void()> command);
+    bool moveFocusOnFromBox(const QKeyEvent& key);
+    bool chooseUnitBeside(int index, const QKeyEvent& key);
     void showEditMenu(const QPoint& globalPos);
     void createControls(QWidget* client);
     void createMenus();

@@ -114,6 +114,83 @@ TEST_F(MainWindow, FocusChainRunsFromPrintThroughTheUnitsToTheBox)
     EXPECT_EQ(chain, order);
 }
 
+// A keyboard user leaves the box with Tab and Shift+Tab, along the tab order; the box's text
+// stays as it was.
+TEST_F(MainWindow, TabAndShiftTabLeaveTheBox)
+{
+    struct Case {
+        const char* text;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QWidget* focus;
+    };
+    const Case cases[] = {
+        {"2", Qt::Key_Tab, Qt::NoModifier, window.cmdPrint},
+        {"", Qt::Key_Tab, Qt::NoModifier, window.optMeasureType[Fractions]},  // print disabled
+        {"2", Qt::Key_Backtab, Qt::ShiftModifier, window.optMeasureType[Fractions]},
+        {"2", Qt::Key_Tab, Qt::ShiftModifier, window.optMeasureType[Fractions]},
+    };
+    for (const Case& c : cases) {
+        chooseUnit(window, Fractions);
+        QTest::keyClicks(window.txtMeasure, c.text);
+        ASSERT_TRUE(window.txtMeasure->hasFocus());
+        QTest::keyClick(window.txtMeasure, c.key, c.modifiers);
+        EXPECT_EQ(QApplication::focusWidget(), c.focus)
+            << c.text << " " << QKeySequence(c.key).toString().toStdString();
+        EXPECT_EQ(window.txtMeasure->text(), c.text);
+    }
+}
+
+// An arrow key on a unit chooses the next unit as a click on it does: its prompt, an empty box
+// with the focus. There is no unit before the first or after the last.
+TEST_F(MainWindow, ArrowKeysOnTheUnitsChooseTheNextUnit)
+{
+    struct Case {
+        int checked;  // -1: none yet
+        int focused;
+        Qt::Key key;
+        int chosen;  // -1: nothing happens
+    };
+    const Case cases[] = {
+        {-1, Decimal, Qt::Key_Down, Fractions},
+        {Decimal, Decimal, Qt::Key_Down, Fractions},
+        {Fractions, Fractions, Qt::Key_Right, Millimeter},
+        {Millimeter, Millimeter, Qt::Key_Up, Fractions},
+        {Fractions, Fractions, Qt::Key_Left, Decimal},
+        {Millimeter, Millimeter, Qt::Key_Down, -1},
+        {-1, Decimal, Qt::Key_Up, -1},
+    };
+    const char* prompts[] = {"Enter the measurement in inches", "Enter the measurement in inches",
+                             "Enter the measurement in millimeters"};
+    for (const Case& c : cases) {
+        frmMain fresh;
+        fresh.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&fresh));
+        if (c.checked >= 0) {
+            chooseUnit(fresh, c.checked);
+            QTest::keyClicks(fresh.txtMeasure, "2");
+        }
+        QRadioButton* option = fresh.optMeasureType[c.focused];
+        option->setFocus();
+        QTest::keyClick(option, c.key);
+        const std::string row =
+            std::to_string(c.focused) + " " + QKeySequence(c.key).toString().toStdString();
+        if (c.chosen < 0) {
+            EXPECT_EQ(QApplication::focusWidget(), option) << row;
+            for (int i = 0; i < 3; ++i)
+                EXPECT_EQ(fresh.optMeasureType[i]->isChecked(), i == c.checked) << row;
+            continue;
+        }
+        EXPECT_TRUE(fresh.optMeasureType[c.chosen]->isChecked()) << row;
+        EXPECT_EQ(fresh.lblInfo->text(), prompts[c.chosen]) << row;
+        EXPECT_TRUE(fresh.txtMeasure->isVisible()) << row;
+        EXPECT_TRUE(fresh.txtMeasure->text().isEmpty()) << row;
+        EXPECT_TRUE(fresh.txtMeasure->hasFocus()) << row;
+        EXPECT_EQ(fresh.Height(), 2250) << row;
+        EXPECT_FALSE(printingEnabled(fresh)) << row;
+    }
+}
+
 TEST_F(MainWindow, ChoosingAUnitShowsItsPromptAndTheBoxWithTheFocus)
 {
     struct Case {
