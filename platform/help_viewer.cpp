@@ -53,6 +53,7 @@ bool showHelp(QWidget* parent)
 {
     const QString path = storedPath();
     if (openWindow() && openWindow()->filePath() == path) {
+        openWindow()->showStartPage();
         bringToFront(openWindow());
         return true;
     }
