@@ -342,19 +342,18 @@ void frmMain::txtMeasure_KeyPress(int& KeyAscii)
     KeyAscii = measure::filterKey(KeyAscii, txtMeasure->text().toStdString(), selectedUnit());
 }
 
+// Printing is on while the box holds text, except while the notice says that text is too large
+// to draw: the picture then still shows an earlier text. A change that arrived while the
+// pattern was drawn may have emptied the box.
 void frmMain::txtMeasure_Change()
 {
-    if (!txtMeasure->text().isEmpty()) {
+    if (!txtMeasure->text().isEmpty())
         DrawPattern();
-        // A change that arrived while the pattern was drawn may have emptied the box.
-        const bool printable = !txtMeasure->text().isEmpty();
-        cmdPrint->setEnabled(printable);
-        mnuFilePrint->setEnabled(printable);
-    } else {
+    else
         lblTooLarge->hide();
-        cmdPrint->setEnabled(false);
-        mnuFilePrint->setEnabled(false);
-    }
+    const bool printable = !txtMeasure->text().isEmpty() && lblTooLarge->isHidden();
+    cmdPrint->setEnabled(printable);
+    mnuFilePrint->setEnabled(printable);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)

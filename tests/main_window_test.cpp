@@ -259,6 +259,67 @@ TEST_F(MainWindow, EveryChangeRedrawsAndEmptyingDisablesPrinting)
     EXPECT_FLOAT_EQ(window.BaseLength(), 0.0f);  // the lone "." that came between drew nothing
 }
 
+// Printing is on exactly while the box holds a text that is not refused as too large: a print
+// then always matches what the box says.
+TEST_F(MainWindow, PrintingFollowsTheBoxAndTheTooLargeNotice)
+{
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        bool notice;
+        bool printing;
+    };
+    QLineEdit* box = window.txtMeasure;
+    const Step steps[] = {
+        {"type 2", [&] { QTest::keyClicks(box, "2"); }, false, true},
+        {"type 00000", [&] { QTest::keyClicks(box, "00000"); }, true, false},
+        {"delete back to 2",
+         [&] {
+             for (int i = 0; i < 5; ++i) QTest::keyClick(box, Qt::Key_Backspace);
+         },
+         false, true},
+        {"paste a huge number", [&] { box->selectAll(); box->insert("99999999999"); }, true, false},
+        {"empty the box", [&] { box->clear(); }, false, false},
+        {"paste a huge number again", [&] { box->insert("99999999999"); }, true, false},
+        {"choose another unit", [&] { chooseUnit(window, Millimeter); }, false, false},
+        {"type 5", [&] { QTest::keyClicks(box, "5"); }, false, true},
+    };
+    chooseUnit(window, Decimal);
+    for (const Step& step : steps) {
+        step.act();
+        EXPECT_EQ(window.lblTooLarge->isVisible(), step.notice) << step.what;
+        EXPECT_EQ(printingEnabled(window), step.printing) << step.what;
+    }
+}
+
+// A change that arrives while a drawing processes pending messages: once all is done, printing
+// is as the box says.
+TEST_F(MainWindow, ChangeQueuedIntoADrawingLeavesPrintingAsTheBoxSays)
+{
+    struct Case {
+        const char* what;
+        std::function<void()> queued;
+        const char* text;
+        bool notice;
+        bool printing;
+    };
+    QLineEdit* box = window.txtMeasure;
+    const Case cases[] = {
+        {"unit click", [&] { chooseUnit(window, Decimal); }, "", false, false},
+        {"Backspace", [&] { QTest::keyClick(box, Qt::Key_Backspace); }, "", false, false},
+        {"too large", [&] { box->insert("99999999999"); }, "299999999999", true, false},
+        {"another digit", [&] { QTest::keyClick(box, '5'); }, "25", false, true},
+    };
+    for (const Case& c : cases) {
+        chooseUnit(window, Decimal);
+        typeWhileQueued(window, "2", c.queued);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(box->text(), c.text) << c.what;
+        EXPECT_EQ(window.lblTooLarge->isVisible(), c.notice) << c.what;
+        EXPECT_EQ(printingEnabled(window), c.printing) << c.what;
+    }
+}
+
 struct KeyRow {
     int unit;
     const char* before;
