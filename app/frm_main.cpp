@@ -19,16 +19,20 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tavrel::app {
 namespace {
@@ -137,6 +141,7 @@ void frmMain::createControls(QWidget* client)
     connect(txtMeasure, &QLineEdit::textChanged, this, &frmMain::txtMeasure_Change);
     connect(cmdPrint, &QPushButton::clicked, this, &frmMain::cmdPrint_Click);
     txtMeasure->installEventFilter(this);
+    for (QRadioButton* option : optMeasureType) option->installEventFilter(this);
 }
 
 void frmMain::createMenus()
@@ -223,6 +228,21 @@ void frmMain::DrawPattern()
         drawOnce();
     } while (redrawPending_ && !txtMeasure->text().isEmpty());
     drawing_ = false;
+    for (std::function<void()>& command : std::exchange(waitingForDrawing_, {}))
+        QMetaObject::invokeMethod(
+            this, [this, command = std::move(command)] { afterDrawing(command); },
+            Qt::QueuedConnection);
+}
+
+// Commands that open a window, print or end the program wait for a drawing that processes
+// pending messages. They run once it has finished and whatever started it has returned: a
+// menu whose command started the drawing is still running that command.
+void frmMain::afterDrawing(std::function<void()> command)
+{
+    if (drawing_)
+        waitingForDrawing_.push_back(std::move(command));
+    else
+        command();
 }
 
 void frmMain::drawOnce()
@@ -285,8 +305,20 @@ void frmMain::optMeasureType_Click(int Index)
     txtMeasure->setFocus();
 }
 
-void frmMain::cmdPrint_Click() { PrintPattern(); }
-void frmMain::mnuFilePrint_Click() { PrintPattern(); }
+// A print asked for during a drawing prints the finished picture, if printing is still on.
+void frmMain::cmdPrint_Click()
+{
+    afterDrawing([this] {
+        if (cmdPrint->isEnabled()) PrintPattern();
+    });
+}
+
+void frmMain::mnuFilePrint_Click()
+{
+    afterDrawing([this] {
+        if (mnuFilePrint->isEnabled()) PrintPattern();
+    });
+}
 
 // The picture at natural size, 250 twips in from the printable area's corner. A job that did
 // not go out is said so; nothing else changes.
@@ -303,40 +335,98 @@ void frmMain::txtMeasure_KeyPress(int& KeyAscii)
     KeyAscii = measure::filterKey(KeyAscii, txtMeasure->text().toStdString(), selectedUnit());
 }
 
+// Printing is on while the box holds text, except while the notice says that text is too large
+// to draw: the picture then still shows an earlier text. A change that arrived while the
+// pattern was drawn may have emptied the box.
 void frmMain::txtMeasure_Change()
 {
-    if (!txtMeasure->text().isEmpty()) {
+    if (!txtMeasure->text().isEmpty())
         DrawPattern();
-        // A change that arrived while the pattern was drawn may have emptied the box.
-        const bool printable = !txtMeasure->text().isEmpty();
-        cmdPrint->setEnabled(printable);
-        mnuFilePrint->setEnabled(printable);
-    } else {
+    else
         lblTooLarge->hide();
-        cmdPrint->setEnabled(false);
-        mnuFilePrint->setEnabled(false);
-    }
+    const bool printable = !txtMeasure->text().isEmpty() && lblTooLarge->isHidden();
+    cmdPrint->setEnabled(printable);
+    mnuFilePrint->setEnabled(printable);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == txtMeasure && event->type() == QEvent::KeyPress) {
-        int code = characterCode(*static_cast<QKeyEvent*>(event));
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (moveFocusOnFromBox(key)) return true;
+        int code = characterCode(key);
         if (code < 0) return false;
         if (code > 0) txtMeasure_KeyPress(code);
         return code == 0;
     }
+    if (watched == txtMeasure && event->type() == QEvent::ContextMenu) {
+        showEditMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        for (int i = 0; i < 3; ++i)
+            if (watched == optMeasureType[i])
+                return chooseUnitBeside(i, *static_cast<QKeyEvent*>(event));
+    }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Tab and Shift+Tab take the focus on from the box along the tab order; only when no other
+// control can take it do they reach the key handler.
+bool frmMain::moveFocusOnFromBox(const QKeyEvent& key)
+{
+    if (key.key() != Qt::Key_Tab && key.key() != Qt::Key_Backtab) return false;
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    const bool forward = key.key() == Qt::Key_Tab && !(key.modifiers() & Qt::ShiftModifier);
+    return focusNextPrevChild(forward);
+}
+
+// An arrow key on a unit chooses the unit above or below it, as a click on that unit does.
+// Before the first and after the last there is none.
+bool frmMain::chooseUnitBeside(int index, const QKeyEvent& key)
+{
+    if (key.modifiers() & ~Qt::KeypadModifier) return false;
+    int next = index;
+    switch (key.key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left: next = index - 1; break;
+    case Qt::Key_Down:
+    case Qt::Key_Right: next = index + 1; break;
+    default: return false;
+    }
+    if (next >= 0 && next < static_cast<int>(optMeasureType.size())) optMeasureType[next]->click();
+    return true;
+}
+
+// The box's standard edit menu, without the Ctrl shortcuts it would list: the key filter
+// discards those keys as control codes.
+void frmMain::showEditMenu(const QPoint& globalPos)
+{
+    QMenu* menu = txtMeasure->createStandardContextMenu();
+    for (QAction* action : menu->actions()) action->setText(action->text().section('\t', 0, 0));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(globalPos);
 }
 
 // F1 reaches the window from whichever control has the focus, none of which uses it.
 void frmMain::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        help::showHelp(this, platform::helpFilePath());
+        afterDrawing([this] { help::showHelp(this, platform::helpFilePath()); });
         return;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+// File > Exit and the close box end the program, once a drawing under way has finished.
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    if (drawing_) {
+        event->ignore();
+        afterDrawing([this] { close(); });
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void frmMain::mnuFileExit_Click() { close(); }
@@ -346,9 +436,11 @@ void frmMain::mnuHelpContent_Click() { platform::queueKeyPress(Qt::Key_F1, this)
 
 void frmMain::mnuHelpAbout_Click()
 {
-    auto* about = new frmAbout(this);  // deletes itself when closed
-    about->Form_Load();
-    about->exec();
+    afterDrawing([this] {
+        auto* about = new frmAbout(this);  // deletes itself when closed
+        about->Form_Load();
+        about->exec();
+    });
 }
 
 }  // namespace tavrel::app

@@ -10,7 +10,9 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QButtonGroup;
@@ -71,6 +73,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     measure::Conversion GetMeasurement() const;
@@ -80,6 +83,10 @@ private:
     void drawOnce();
     std::optional<measure::Unit> selectedUnit() const;
     void showTooLargeNotice();
+    void afterDrawing(std::function<void()> command);
+    bool moveFocusOnFromBox(const QKeyEvent& key);
+    bool chooseUnitBeside(int index, const QKeyEvent& key);
+    void showEditMenu(const QPoint& globalPos);
     void createControls(QWidget* client);
     void createMenus();
 
@@ -88,6 +95,7 @@ private:
     int heightTwips_ = 0;
     bool drawing_ = false;
     bool redrawPending_ = false;
+    std::vector<std::function<void()>> waitingForDrawing_;
 };
 
 }  // namespace tavrel::app

@@ -43,6 +43,7 @@ void bringToFront(QWidget* window)
 bool showHelp(QWidget* parent, const QString& path)
 {
     if (openWindow() && openWindow()->filePath() == path) {
+        openWindow()->showStartPage();
         bringToFront(openWindow());
         return true;
     }

@@ -59,6 +59,8 @@ HelpWindow::HelpWindow(std::unique_ptr<ChmFile> helpFile, const QString& filePat
     splitter->setSizes({kContentsWidth, width() - kContentsWidth});
 }
 
+void HelpWindow::showStartPage() { browser_->home(); }
+
 void HelpWindow::createToolBar()
 {
     QToolBar* bar = addToolBar("Navigation");

@@ -22,6 +22,9 @@ public:
 
     QString filePath() const { return filePath_; }
 
+    // The page the window opened on, at its top; Back returns to the page read before.
+    void showStartPage();
+
 private:
     void createToolBar();
     void fillContents();

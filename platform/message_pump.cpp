@@ -2,11 +2,52 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QWidget>
 
-namespace tavrel::platform {
+#include <utility>
+#include <vector>
 
-void processPendingMessages() { QCoreApplication::processEvents(); }
+namespace tavrel::platform {
+namespace {
+
+// Holds back the deletions asked for while pending messages are handled. Qt would carry out a
+// deletion that was asked for deeper in the stack than the pump runs, taking that part of the
+// stack to be finished; but the code that asked may still be running in the object further up
+// (a menu that closes before it runs its command, and the command draws).
+class DeletionHold : public QObject {
+public:
+    DeletionHold() { QCoreApplication::instance()->installEventFilter(this); }
+    ~DeletionHold() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+    // Asks again for each deletion held back, now from the pump's caller: it happens once
+    // control is back in the event loop.
+    void release()
+    {
+        for (const QPointer<QObject>& object : std::exchange(held_, {}))
+            if (object) QCoreApplication::postEvent(object, new QDeferredDeleteEvent);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::DeferredDelete) return false;
+        held_.emplace_back(watched);
+        return true;
+    }
+
+private:
+    std::vector<QPointer<QObject>> held_;
+};
+
+}  // namespace
+
+void processPendingMessages()
+{
+    DeletionHold hold;
+    QCoreApplication::processEvents();
+    hold.release();
+}
 
 void queueKeyPress(int qtKey, QWidget* fallback)
 {

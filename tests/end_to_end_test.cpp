@@ -1,5 +1,7 @@
 // The real program on a real X server, driven with real X input: a person clicks
-// "Inches (Fractions)", types 2 1/2, and sees the pattern drawn and the window sized to it.
+// "Inches (Fractions)", types 2 1/2, and sees the pattern drawn and the window sized to it; and
+// whatever a person does with the box's edit menu, the mouse and commands that arrive while a
+// drawing processes pending messages, the program lives on and ends as the box says.
 // scripts/test.sh starts the X server and names its display in TAVREL_E2E_DISPLAY.
 
 #include "pattern/drawing.h"
@@ -13,16 +15,30 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
 #include <chrono>
+#include <functional>
 
 namespace {
 
+enum Unit { Decimal = 0, Fractions = 1, Millimeter = 2 };
+
 struct Geometry {
     int width = 0, height = 0;
+    bool operator==(const Geometry&) const = default;
 };
 
+// The outer size of the window once `text` is drawn, in pixels at 15 twips per pixel.
+Geometry windowFor(const char* text, int unit)
+{
+    const auto drawing = tavrel::pattern::prepareDrawing(text, unit, {15, 15});
+    if (!drawing.plan) return {};
+    return {drawing.plan->windowWidth / 15, drawing.plan->windowHeight / 15};
+}
+
 class EndToEnd : public testing::Test {
-protected:
+public:
     void SetUp() override
     {
         display = qEnvironmentVariable("TAVREL_E2E_DISPLAY");
@@ -34,10 +50,13 @@ protected:
         program.setProcessEnvironment(environment);
         program.start(TAVREL_PROGRAM, {});
         ASSERT_TRUE(program.waitForStarted());
-        window = run("xdotool", {"search", "--sync", "--onlyvisible", "--pid",
-                                 QString::number(program.processId())})
+        window = run("xdotool", {"search", "--sync", "--onlyvisible", "--pid", pid()})
                      .section('\n', 0, 0);
         ASSERT_FALSE(window.isEmpty()) << "the program's window never appeared";
+        // No window manager runs, so the window has no frame: its height is the menu bar's
+        // plus the client area's 96 pixels.
+        menuBar = geometry().height - 96;
+        ASSERT_GT(menuBar, 10);
     }
 
     void TearDown() override
@@ -46,7 +65,10 @@ protected:
         if (!program.waitForFinished(5000)) program.kill();
     }
 
-    QString run(const QString& tool, const QStringList& arguments)
+    QString pid() const { return QString::number(program.processId()); }
+
+    // The tool's output; `exitCode` receives its exit code, else any but 0 fails the test.
+    QString run(const QString& tool, const QStringList& arguments, int* exitCode = nullptr)
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -54,50 +76,124 @@ protected:
         process.setProcessEnvironment(environment);
         process.start(tool, arguments);
         EXPECT_TRUE(process.waitForFinished(30000)) << tool.toStdString();
-        EXPECT_EQ(process.exitCode(), 0) << tool.toStdString() << ": "
-                                         << process.readAllStandardError().toStdString();
+        if (exitCode)
+            *exitCode = process.exitCode();
+        else
+            EXPECT_EQ(process.exitCode(), 0) << tool.toStdString() << ": "
+                                             << process.readAllStandardError().toStdString();
         return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
     }
 
     Geometry geometry()
     {
         Geometry g;
-        for (const QString& line : run("xdotool", {"getwindowgeometry", "--shell", window}).split('\n')) {
+        int status = 0;
+        const QString shell = run("xdotool", {"getwindowgeometry", "--shell", window}, &status);
+        for (const QString& line : shell.split('\n')) {
             if (line.startsWith("WIDTH=")) g.width = line.mid(6).toInt();
             if (line.startsWith("HEIGHT=")) g.height = line.mid(7).toInt();
         }
         return g;
     }
 
-    // Polls until the window reaches the size, for up to ten seconds.
-    bool waitForSize(Geometry wanted)
+    // Polls while the program runs and the test has not given up.
+    bool waitUntil(const std::function<bool()>& condition,
+                   std::chrono::milliseconds timeout = std::chrono::seconds(10))
     {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (std::chrono::steady_clock::now() < deadline) {
-            const Geometry now = geometry();
-            if (now.width == wanted.width && now.height == wanted.height) return true;
-            QThread::msleep(100);
+        const auto deadline = std::chrono::steady_clock::now() + timeout;
+        while (std::chrono::steady_clock::now() < deadline && !HasFatalFailure()) {
+            program.waitForFinished(0);  // notes an end
+            if (program.state() != QProcess::Running) return false;
+            if (condition()) return true;
+            QThread::msleep(50);
         }
         return false;
+    }
+
+    bool waitForSize(Geometry wanted)
+    {
+        return waitUntil([&] { return geometry() == wanted; });
+    }
+
+    // The program's windows on screen: the main window, open menus, dialogs.
+    int windowsShown()
+    {
+        int status = 0;
+        const QString found =
+            run("xdotool", {"search", "--onlyvisible", "--pid", pid()}, &status);
+        return status == 0 ? static_cast<int>(found.split('\n').size()) : 0;
+    }
+
+    // Client-area pixels of the main window, as its controls are laid out.
+    QStringList at(int x, int y) const
+    {
+        return {"mousemove", "--window", window, QString::number(x), QString::number(menuBar + y)};
+    }
+    void xdotool(const QStringList& arguments) { run("xdotool", arguments); }
+    void click(int x, int y, int button = 1)
+    {
+        xdotool(at(x, y) << "click" << QString::number(button));
+    }
+    void keys(const QStringList& names) { xdotool(QStringList{"key", "--delay", "30"} + names); }
+    void type(const QString& text) { xdotool({"type", "--delay", "30", text}); }
+
+    void chooseUnit(int unit)
+    {
+        xdotool(at(200, 40) << "windowfocus" << "--sync" << window);
+        click(60, 8 + 24 * unit + 12);
+    }
+
+    // The box's edit menu by a right click on the box, and one of its commands by its keys.
+    // A right click just after a menu has closed may still go to that menu: click again.
+    void openEditMenu()
+    {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            click(204, 61, 3);
+            if (waitUntil([&] { return windowsShown() == 2; }, std::chrono::seconds(1))) return;
+        }
+        FAIL() << "no edit menu appeared";
+    }
+    void editMenu(const QStringList& commandKeys)
+    {
+        openEditMenu();
+        keys(commandKeys);
+        ASSERT_TRUE(waitUntil([&] { return windowsShown() == 1; })) << "the edit menu stayed";
+        QThread::msleep(200);  // lets the menu fade out, so that the next right click opens one
+    }
+
+    // The input reaches the program all at once: it is sent while the program is stopped, so
+    // whatever follows a change arrives while the drawing of that change processes pending
+    // messages.
+    void allAtOnce(const std::function<void()>& input)
+    {
+        ::kill(program.processId(), SIGSTOP);
+        input();
+        ::kill(program.processId(), SIGCONT);
+    }
+
+    // File > Exit with the keyboard; the program ends normally, having crashed nowhere.
+    void expectCleanExit()
+    {
+        ASSERT_EQ(program.state(), QProcess::Running) << "the program ended early";
+        xdotool(at(200, 40) << "windowfocus" << "--sync" << window);
+        keys({"alt+f", "x"});
+        EXPECT_TRUE(program.waitForFinished(10000));
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
     }
 
     QString display;
     QProcess program;
     QString window;
+    int menuBar = 0;
 };
 
 TEST_F(EndToEnd, TypedFractionIsDrawnAndTheWindowFitsIt)
 {
-    // No window manager runs, so the window has no frame: its height is the menu bar's plus the
-    // client area's 96 pixels.
-    const int menuBar = geometry().height - 96;
-    ASSERT_GT(menuBar, 10);
-
     // "Inches (Fractions)" sits at (40, 32) in the client area, 25 pixels high.
-    run("xdotool", {"mousemove", "--window", window, "60", QString::number(menuBar + 32 + 12),
-                    "click", "1"});
+    click(60, 32 + 12);
     QThread::msleep(300);
-    run("xdotool", {"type", "--delay", "80", "2 1/2"});
+    type("2 1/2");
 
     // 9615 x 14400 twips at 15 twips per pixel.
     ASSERT_TRUE(waitForSize({641, 960})) << "window stayed " << geometry().width << " x "
@@ -134,6 +230,141 @@ TEST_F(EndToEnd, TypedFractionIsDrawnAndTheWindowFitsIt)
         }
     EXPECT_GT(inked, 1000);
     EXPECT_EQ(differing, 0) << "of " << inked << " inked pixels";
+}
+
+// The edit menu's commands by their keys: access letters where they have one, else counted
+// from the bottom of the menu.
+const QStringList kUndo{"u"}, kRedo{"r"}, kCut{"t"}, kCopy{"c"}, kPaste{"p"},
+    kSelectAll{"Up", "Return"}, kDeleteAboveSelectAll{"Up", "Up", "Return"};
+
+// What a person does after choosing the unit and typing; the window then fits the drawing of
+// `drawn` in `drawnUnit`.
+struct Scenario {
+    const char* name;
+    int unit;
+    const char* typed;
+    std::function<void(EndToEnd&)> act;
+    const char* drawn;
+    int drawnUnit;
+    friend void PrintTo(const Scenario& s, std::ostream* out) { *out << s.name; }
+};
+
+class PersonAtTheBox : public EndToEnd, public testing::WithParamInterface<Scenario> {};
+
+TEST_P(PersonAtTheBox, ProgramLivesOnAndEndsAsTheBoxSays)
+{
+    const Scenario& s = GetParam();
+    chooseUnit(s.unit);
+    type(s.typed);
+    s.act(*this);
+    ASSERT_TRUE(waitForSize(windowFor(s.drawn, s.drawnUnit)))
+        << "window " << geometry().width << " x " << geometry().height << ", the program "
+        << (program.state() == QProcess::Running ? "runs" : "has ended");
+    expectCleanExit();
+}
+
+// Waits for the About box, checks that the main window had already been fitted to `drawn`, and
+// closes the box.
+void expectAboutAfterDrawing(EndToEnd& e, Geometry drawn)
+{
+    const QString about = e.run("xdotool", {"search", "--sync", "--all", "--onlyvisible", "--pid",
+                                            e.pid(), "--name", "^About Tavrel Maker$"});
+    EXPECT_EQ(e.geometry(), drawn) << "the About box came before the drawing had finished";
+    e.xdotool({"windowfocus", "--sync", about, "key", "Escape"});
+    ASSERT_TRUE(e.waitUntil([&] { return e.windowsShown() == 1; }));
+}
+
+// The box's text starts at (184, 48) in the client area, 27 pixels high.
+const Scenario kEditMenu[] = {
+    {"Paste", Decimal, "2",
+     [](EndToEnd& e) {
+         e.editMenu(kSelectAll);
+         e.editMenu(kCopy);
+         e.type("1");
+         e.editMenu(kSelectAll);
+         e.editMenu(kPaste);
+     },
+     "2", Decimal},
+    {"UndoAndRedo", Decimal, "1.5",
+     [](EndToEnd& e) {
+         e.keys({"BackSpace"});
+         e.editMenu(kUndo);
+         e.editMenu(kRedo);
+     },
+     "1.", Decimal},
+    {"CutDeleteAndSelectAll", Decimal, "1.5",
+     [](EndToEnd& e) {
+         e.keys({"shift+Left"});
+         e.editMenu(kCut);
+         e.type("5");
+         e.keys({"shift+Left"});
+         e.editMenu(kDeleteAboveSelectAll);
+         e.editMenu(kSelectAll);
+     },
+     "1.", Decimal},
+};
+
+INSTANTIATE_TEST_SUITE_P(EditMenu, PersonAtTheBox, testing::ValuesIn(kEditMenu),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+const Scenario kMouseAndQueuedCommands[] = {
+    // A double click selects the text for the X selection; the middle button pastes it.
+    {"MiddleClickPastesTheSelection", Millimeter, "5",
+     [](EndToEnd& e) {
+         e.xdotool(e.at(188, 61) << "click" << "--repeat" << "2" << "1");
+         e.keys({"End"});
+         e.click(260, 61, 2);
+     },
+     "55", Millimeter},
+    // Another program's text dropped at the end of the box.
+    {"DroppingTextIntoTheBox", Millimeter, "5",
+     [](EndToEnd& e) {
+         QProcess source;
+         source.setProcessEnvironment(e.program.processEnvironment());
+         source.start(DRAG_SOURCE, {"2", "1000", "100"});
+         ASSERT_TRUE(source.waitForStarted());
+         e.run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^Drag source$"});
+         e.xdotool({"mousemove", "1060", "130", "mousedown", "1"});
+         for (int x = 1000; x >= 300; x -= 100) e.xdotool({"mousemove", QString::number(x), "130"});
+         e.xdotool(e.at(280, 61) << "sleep" << "0.3" << "mouseup" << "1");
+         ASSERT_TRUE(e.waitUntil([&] { return e.geometry() == windowFor("52", Millimeter); }));
+         source.kill();
+         source.waitForFinished();
+     },
+     "52", Millimeter},
+    // Commands that arrive while a drawing processes pending messages: the About box and help
+    // wait until it has finished; a unit click empties the box but that drawing finishes with
+    // its own measurement.
+    {"CommandsQueuedIntoADrawing", Millimeter, "5",
+     [](EndToEnd& e) {
+         e.allAtOnce([&] { e.keys({"0", "alt+h", "a"}); });
+         expectAboutAfterDrawing(e, windowFor("50", Millimeter));
+         e.allAtOnce([&] {
+             e.keys({"BackSpace"});
+             e.click(60, 8 + 24 * Decimal + 12);
+         });
+         ASSERT_TRUE(e.waitForSize(windowFor("5", Millimeter)));
+         e.type("1");
+         e.allAtOnce([&] { e.keys({"period", "F1"}); });
+         ASSERT_TRUE(e.waitUntil([&] { return e.windowsShown() == 2; })) << "F1 showed nothing";
+     },
+     "1.", Decimal},
+};
+
+INSTANTIATE_TEST_SUITE_P(MouseAndCommands, PersonAtTheBox,
+                         testing::ValuesIn(kMouseAndQueuedCommands),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// File > Exit arriving while a drawing processes pending messages ends the program once the
+// drawing has finished, normally.
+TEST_F(EndToEnd, ExitQueuedIntoADrawingEndsTheProgramNormally)
+{
+    chooseUnit(Millimeter);
+    type("5");
+    allAtOnce([&] { keys({"0", "alt+f", "x"}); });
+    EXPECT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "platform/application.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QMessageBox>
 #include <QPixmap>
@@ -14,8 +15,11 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTreeWidget>
+#include <QWindow>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using tavrel::app::frmMain;
 using tavrel::help::HelpBrowser;
@@ -107,17 +111,29 @@ TEST_F(HelpWindow, HelpContentOpensItTheSameWay)
     expectShowing(topic("index.html"), "Tavrel Help");
 }
 
-// One help window: F1 again brings it forward where the reader left it; once closed, F1 opens
-// a new one at the contents page.
-TEST_F(HelpWindow, F1AgainReusesTheOneWindow)
+// One help window: F1 or Help > Content again brings it forward on the contents page, as when
+// it first opened, wherever the reader had gone; once closed, F1 opens a new one.
+TEST_F(HelpWindow, F1AgainReusesTheOneWindowOnItsContentsPage)
 {
     pressF1();
     QMainWindow* first = helpWindow();
-    browser()->setSource(topic("ruler.html"));
-    QTest::keyClick(&window, Qt::Key_F1);
-    EXPECT_EQ(window.findChildren<QMainWindow*>("helpWindow").size(), 1);
-    EXPECT_EQ(helpWindow(), first);
-    expectShowing(topic("ruler.html"), "The ruler and its sentence");
+    const std::pair<const char*, std::function<void()>> again[] = {
+        {"F1", [&] { QTest::keyClick(&window, Qt::Key_F1); }},
+        {"Help > Content", [&] {
+             window.windowHandle()->requestActivate();  // as a click on the main window does
+             ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }));
+             window.mnuHelpContent->trigger();
+             QTest::qWait(50);
+         }},
+    };
+    for (const auto& [command, give] : again) {
+        SCOPED_TRACE(command);
+        browser()->setSource(topic("ruler.html"));
+        give();
+        EXPECT_EQ(window.findChildren<QMainWindow*>("helpWindow").size(), 1);
+        EXPECT_EQ(helpWindow(), first);
+        expectShowing(topic("index.html"), "Tavrel Help");
+    }
 
     first->close();
     QTRY_COMPARE_WITH_TIMEOUT(window.findChildren<QMainWindow*>("helpWindow").size(), 0, 2000);

@@ -7,6 +7,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -19,6 +22,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using tavrel::app::frmMain;
 namespace platform = tavrel::platform;
@@ -37,6 +42,13 @@ bool printingEnabled(const frmMain& window)
 void chooseUnit(frmMain& window, int unit)
 {
     QTest::mouseClick(window.optMeasureType[unit], Qt::LeftButton, {}, QPoint(8, 8));
+}
+
+// Runs `queued` while the drawing of `text`, typed into the box, processes pending messages.
+void typeWhileQueued(frmMain& window, const QString& text, const std::function<void()>& queued)
+{
+    QTimer::singleShot(0, &window, queued);
+    QTest::keyClicks(window.txtMeasure, text);
 }
 
 class MainWindow : public testing::Test {
@@ -101,6 +113,83 @@ TEST_F(MainWindow, FocusChainRunsFromPrintThroughTheUnitsToTheBox)
     for (QWidget* w = window.cmdPrint; chain.size() < order.size(); w = w->nextInFocusChain())
         if (order.contains(w)) chain << w;
     EXPECT_EQ(chain, order);
+}
+
+// A keyboard user leaves the box with Tab and Shift+Tab, along the tab order; the box's text
+// stays as it was.
+TEST_F(MainWindow, TabAndShiftTabLeaveTheBox)
+{
+    struct Case {
+        const char* text;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QWidget* focus;
+    };
+    const Case cases[] = {
+        {"2", Qt::Key_Tab, Qt::NoModifier, window.cmdPrint},
+        {"", Qt::Key_Tab, Qt::NoModifier, window.optMeasureType[Fractions]},  // print disabled
+        {"2", Qt::Key_Backtab, Qt::ShiftModifier, window.optMeasureType[Fractions]},
+        {"2", Qt::Key_Tab, Qt::ShiftModifier, window.optMeasureType[Fractions]},
+    };
+    for (const Case& c : cases) {
+        chooseUnit(window, Fractions);
+        QTest::keyClicks(window.txtMeasure, c.text);
+        ASSERT_TRUE(window.txtMeasure->hasFocus());
+        QTest::keyClick(window.txtMeasure, c.key, c.modifiers);
+        EXPECT_EQ(QApplication::focusWidget(), c.focus)
+            << c.text << " " << QKeySequence(c.key).toString().toStdString();
+        EXPECT_EQ(window.txtMeasure->text(), c.text);
+    }
+}
+
+// An arrow key on a unit chooses the next unit as a click on it does: its prompt, an empty box
+// with the focus. There is no unit before the first or after the last.
+TEST_F(MainWindow, ArrowKeysOnTheUnitsChooseTheNextUnit)
+{
+    struct Case {
+        int checked;  // -1: none yet
+        int focused;
+        Qt::Key key;
+        int chosen;  // -1: nothing happens
+    };
+    const Case cases[] = {
+        {-1, Decimal, Qt::Key_Down, Fractions},
+        {Decimal, Decimal, Qt::Key_Down, Fractions},
+        {Fractions, Fractions, Qt::Key_Right, Millimeter},
+        {Millimeter, Millimeter, Qt::Key_Up, Fractions},
+        {Fractions, Fractions, Qt::Key_Left, Decimal},
+        {Millimeter, Millimeter, Qt::Key_Down, -1},
+        {-1, Decimal, Qt::Key_Up, -1},
+    };
+    const char* prompts[] = {"Enter the measurement in inches", "Enter the measurement in inches",
+                             "Enter the measurement in millimeters"};
+    for (const Case& c : cases) {
+        frmMain fresh;
+        fresh.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&fresh));
+        if (c.checked >= 0) {
+            chooseUnit(fresh, c.checked);
+            QTest::keyClicks(fresh.txtMeasure, "2");
+        }
+        QRadioButton* option = fresh.optMeasureType[c.focused];
+        option->setFocus();
+        QTest::keyClick(option, c.key);
+        const std::string row =
+            std::to_string(c.focused) + " " + QKeySequence(c.key).toString().toStdString();
+        if (c.chosen < 0) {
+            EXPECT_EQ(QApplication::focusWidget(), option) << row;
+            for (int i = 0; i < 3; ++i)
+                EXPECT_EQ(fresh.optMeasureType[i]->isChecked(), i == c.checked) << row;
+            continue;
+        }
+        EXPECT_TRUE(fresh.optMeasureType[c.chosen]->isChecked()) << row;
+        EXPECT_EQ(fresh.lblInfo->text(), prompts[c.chosen]) << row;
+        EXPECT_TRUE(fresh.txtMeasure->isVisible()) << row;
+        EXPECT_TRUE(fresh.txtMeasure->text().isEmpty()) << row;
+        EXPECT_TRUE(fresh.txtMeasure->hasFocus()) << row;
+        EXPECT_EQ(fresh.Height(), 2250) << row;
+        EXPECT_FALSE(printingEnabled(fresh)) << row;
+    }
 }
 
 TEST_F(MainWindow, ChoosingAUnitShowsItsPromptAndTheBoxWithTheFocus)
@@ -169,6 +258,67 @@ TEST_F(MainWindow, EveryChangeRedrawsAndEmptyingDisablesPrinting)
     EXPECT_TRUE(window.txtMeasure->text().isEmpty());
     EXPECT_FALSE(printingEnabled(window));
     EXPECT_FLOAT_EQ(window.BaseLength(), 0.0f);  // the lone "." that came between drew nothing
+}
+
+// Printing is on exactly while the box holds a text that is not refused as too large: a print
+// then always matches what the box says.
+TEST_F(MainWindow, PrintingFollowsTheBoxAndTheTooLargeNotice)
+{
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        bool notice;
+        bool printing;
+    };
+    QLineEdit* box = window.txtMeasure;
+    const Step steps[] = {
+        {"type 2", [&] { QTest::keyClicks(box, "2"); }, false, true},
+        {"type 00000", [&] { QTest::keyClicks(box, "00000"); }, true, false},
+        {"delete back to 2",
+         [&] {
+             for (int i = 0; i < 5; ++i) QTest::keyClick(box, Qt::Key_Backspace);
+         },
+         false, true},
+        {"paste a huge number", [&] { box->selectAll(); box->insert("99999999999"); }, true, false},
+        {"empty the box", [&] { box->clear(); }, false, false},
+        {"paste a huge number again", [&] { box->insert("99999999999"); }, true, false},
+        {"choose another unit", [&] { chooseUnit(window, Millimeter); }, false, false},
+        {"type 5", [&] { QTest::keyClicks(box, "5"); }, false, true},
+    };
+    chooseUnit(window, Decimal);
+    for (const Step& step : steps) {
+        step.act();
+        EXPECT_EQ(window.lblTooLarge->isVisible(), step.notice) << step.what;
+        EXPECT_EQ(printingEnabled(window), step.printing) << step.what;
+    }
+}
+
+// A change that arrives while a drawing processes pending messages: once all is done, printing
+// is as the box says.
+TEST_F(MainWindow, ChangeQueuedIntoADrawingLeavesPrintingAsTheBoxSays)
+{
+    struct Case {
+        const char* what;
+        std::function<void()> queued;
+        const char* text;
+        bool notice;
+        bool printing;
+    };
+    QLineEdit* box = window.txtMeasure;
+    const Case cases[] = {
+        {"unit click", [&] { chooseUnit(window, Decimal); }, "", false, false},
+        {"Backspace", [&] { QTest::keyClick(box, Qt::Key_Backspace); }, "", false, false},
+        {"too large", [&] { box->insert("99999999999"); }, "299999999999", true, false},
+        {"another digit", [&] { QTest::keyClick(box, '5'); }, "25", false, true},
+    };
+    for (const Case& c : cases) {
+        chooseUnit(window, Decimal);
+        typeWhileQueued(window, "2", c.queued);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(box->text(), c.text) << c.what;
+        EXPECT_EQ(window.lblTooLarge->isVisible(), c.notice) << c.what;
+        EXPECT_EQ(printingEnabled(window), c.printing) << c.what;
+    }
 }
 
 struct KeyRow {
@@ -291,6 +441,142 @@ TEST_F(MainWindow, PastedTextIsReadLikeTypedText)
         }
         EXPECT_TRUE(printingEnabled(window));
     }
+}
+
+// The box's edit menu, opened as a right click opens it.
+QMenu* openEditMenu(frmMain& window)
+{
+    const QPoint at(10, 10);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, window.txtMeasure->mapToGlobal(at));
+    QApplication::sendEvent(window.txtMeasure, &event);
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+QAction* menuItem(QMenu* menu, const QString& caption)
+{
+    for (QAction* action : menu->actions())
+        if (action->text().remove('&').section('\t', 0, 0) == caption) return action;
+    return nullptr;
+}
+
+// Every command of the edit menu, clicked in a state where it applies: the change is drawn
+// while the menu still runs the command, and the menu outlives it. The menu lists none of the
+// Ctrl shortcuts, which the box discards as control codes.
+TEST_F(MainWindow, EditMenuCommandsDrawTheirChangeAndTheMenuOutlivesThem)
+{
+    struct Case {
+        const char* command;
+        std::function<void(QLineEdit*)> prepare;
+        const char* after;
+    };
+    const Case cases[] = {
+        {"Undo", [](QLineEdit* box) { QTest::keyClick(box, Qt::Key_Backspace); }, "1.5"},
+        {"Redo",
+         [](QLineEdit* box) {
+             QTest::keyClick(box, Qt::Key_Backspace);
+             box->undo();
+         },
+         "1."},
+        {"Cut", [](QLineEdit* box) { box->setSelection(2, 1); }, "1."},
+        {"Copy", [](QLineEdit* box) { box->selectAll(); }, "1.5"},
+        {"Paste",
+         [](QLineEdit* box) {
+             QGuiApplication::clipboard()->setText("2");
+             box->selectAll();
+         },
+         "2"},
+        {"Delete", [](QLineEdit* box) { box->setSelection(2, 1); }, "1."},
+        {"Select All", [](QLineEdit*) {}, "1.5"},
+    };
+    for (const Case& c : cases) {
+        chooseUnit(window, Decimal);
+        QTest::keyClicks(window.txtMeasure, "1.5");
+        c.prepare(window.txtMeasure);
+        QMenu* menu = openEditMenu(window);
+        ASSERT_NE(menu, nullptr) << c.command;
+        for (QAction* action : menu->actions())
+            EXPECT_FALSE(action->text().contains('\t')) << action->text().toStdString();
+        QAction* item = menuItem(menu, c.command);
+        ASSERT_NE(item, nullptr) << c.command;
+        ASSERT_TRUE(item->isEnabled()) << c.command;
+
+        QPointer<QMenu> menuAlive(menu);
+        std::vector<bool> aliveAfterChange;
+        const auto watch = QObject::connect(window.txtMeasure, &QLineEdit::textChanged, [&] {
+            aliveAfterChange.push_back(!menuAlive.isNull());
+        });
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+        QObject::disconnect(watch);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        EXPECT_EQ(window.txtMeasure->text(), c.after) << c.command;
+        for (bool alive : aliveAfterChange) EXPECT_TRUE(alive) << c.command;
+        EXPECT_FLOAT_EQ(window.BaseLength(),
+                        tavrel::measure::convertMeasurement(c.after, Decimal, 15).M)
+            << c.command;
+        EXPECT_TRUE(menuAlive.isNull()) << c.command << ": the closed menu is deleted";
+    }
+}
+
+// Notes, whenever a window opens or the main window goes away, whether the picture was drawn
+// at that moment; dialogs that open are closed again at once.
+class EffectWatch : public QObject {
+public:
+    explicit EffectWatch(frmMain& window) : window_(window) { qApp->installEventFilter(this); }
+    ~EffectWatch() override { qApp->removeEventFilter(this); }
+    std::vector<bool> drawnWhenTakingEffect;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || !widget->isWindow()) return false;
+        const bool opened = event->type() == QEvent::Show && widget != &window_;
+        const bool gone = event->type() == QEvent::Hide && widget == &window_;
+        if (opened || gone)
+            drawnWhenTakingEffect.push_back(!window_.picPattern->Image().shapes.empty());
+        if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && opened)
+            QTimer::singleShot(0, dialog, &QDialog::reject);
+        return false;
+    }
+
+private:
+    frmMain& window_;
+};
+
+// Commands that open a window, print or end the program, arriving while a drawing processes
+// pending messages, wait until that drawing has finished, and then take effect.
+TEST_F(MainWindow, CommandsArrivingDuringADrawingTakeEffectOnceItHasFinished)
+{
+    window.Form_Load();
+    platform::setHelpFilePath("/nonexistent/folder/TavrelMarker.chm");
+    qputenv("PRINTER", "TavrelTestNoSuchPrinter");  // Print Pattern then says so in a window
+    struct Case {
+        const char* command;
+        std::function<void(frmMain&)> give;
+    };
+    const Case cases[] = {
+        {"File > Exit", [](frmMain& w) { w.mnuFileExit->trigger(); }},
+        {"close box", [](frmMain& w) { w.close(); }},
+        {"F1", [](frmMain& w) { QTest::keyClick(w.txtMeasure, Qt::Key_F1); }},
+        {"Help > About", [](frmMain& w) { w.mnuHelpAbout->trigger(); }},
+        {"Print Pattern", [](frmMain& w) { QTest::mouseClick(w.cmdPrint, Qt::LeftButton); }},
+        {"File > Print", [](frmMain& w) { w.mnuFilePrint->trigger(); }},
+    };
+    for (const Case& c : cases) {
+        EffectWatch watch(window);
+        window.show();
+        chooseUnit(window, Decimal);
+        QTest::keyClicks(window.txtMeasure, "1");
+        window.picPattern->Cls();
+        typeWhileQueued(window, "5", [&] { c.give(window); });
+        EXPECT_TRUE(watch.drawnWhenTakingEffect.empty())
+            << c.command << " took effect during the drawing";
+        QTest::qWait(50);
+        EXPECT_EQ(watch.drawnWhenTakingEffect, std::vector<bool>{true}) << c.command;
+        for (QMessageBox* box : window.findChildren<QMessageBox*>()) delete box;
+    }
+    qunsetenv("PRINTER");
 }
 
 TEST_F(MainWindow, ResizingByHandMovesNoControl)
