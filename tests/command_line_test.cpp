@@ -45,7 +45,7 @@ Outcome run(const QStringList& arguments, std::optional<int> fileSizeLimitBlocks
                                 arguments);
     else
         process.start(TAVREL_PROGRAM, arguments);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) return {};
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) return {};
     return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
             QString::fromLocal8Bit(process.readAllStandardError())};
 }

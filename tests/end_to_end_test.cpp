@@ -32,7 +32,7 @@ struct Geometry {
 // The outer size of the window once `text` is drawn, in pixels at 15 twips per pixel.
 Geometry windowFor(const char* text, int unit)
 {
-    const auto drawing = tavrel::pattern::prepareDrawing(text, unit, {15, 15});
+    const auto drawing = tavrel::pattern::prepareDrawing(text, *tavrel::measure::unitAt(unit), {15, 15});
     if (!drawing.plan) return {};
     return {drawing.plan->windowWidth / 15, drawing.plan->windowHeight / 15};
 }

@@ -512,7 +512,7 @@ TEST_F(MainWindow, EditMenuCommandsDrawTheirChangeAndTheMenuOutlivesThem)
         EXPECT_EQ(window.txtMeasure->text(), c.after) << c.command;
         for (bool alive : aliveAfterChange) EXPECT_TRUE(alive) << c.command;
         EXPECT_FLOAT_EQ(window.BaseLength(),
-                        tavrel::measure::convertMeasurement(c.after, Decimal, 15).M)
+                        tavrel::measure::convertMeasurement(c.after, tavrel::measure::unitAt(Decimal), 15).M)
             << c.command;
         EXPECT_TRUE(menuAlive.isNull()) << c.command << ": the closed menu is deleted";
     }
