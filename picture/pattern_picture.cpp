@@ -37,7 +37,9 @@ QPixmap patternPicture(QSize size)
 QIcon patternIcon()
 {
     QIcon icon;
-    for (const int side : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(patternPicture({side, side}));
+    // The window system receives every size when the window first shows; larger icons for
+    // docks and menus come from the installed icon theme.
+    for (const int side : {16, 24, 32, 48, 64}) icon.addPixmap(patternPicture({side, side}));
     return icon;
 }
 
