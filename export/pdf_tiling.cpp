@@ -58,28 +58,6 @@ void numberPages(PdfTiling& tiling, const InkTest& showsInk)
 
 }  // namespace
 
-std::optional<Paper> paperNamed(std::string_view name)
-{
-    if (name == "letter") return Paper::Letter;
-    if (name == "a4") return Paper::A4;
-    if (name == "a3") return Paper::A3;
-    if (name == "legal") return Paper::Legal;
-    if (name == "tabloid") return Paper::Tabloid;
-    return std::nullopt;
-}
-
-QPageSize pageSizeOf(Paper paper)
-{
-    switch (paper) {
-    case Paper::A4: return QPageSize(QPageSize::A4);
-    case Paper::A3: return QPageSize(QPageSize::A3);
-    case Paper::Legal: return QPageSize(QPageSize::Legal);
-    case Paper::Tabloid: return QPageSize(QPageSize::Tabloid);
-    case Paper::Letter: break;
-    }
-    return QPageSize(QPageSize::Letter);
-}
-
 QPointF PdfTiling::pictureOrigin(int column, int row) const
 {
     return content.topLeft() + placement - QPointF(column * stepX, row * stepY);

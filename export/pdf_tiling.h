@@ -2,24 +2,16 @@
 // Where the picture goes on the pages of a PDF, in twips: on one page as the printout places
 // it when it fits, otherwise in overlapping tiles of the same size, nothing scaled.
 
-#include <QPageSize>
+#include "export/paper.h"
+
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
 
 #include <functional>
-#include <optional>
-#include <string_view>
 #include <vector>
 
 namespace tavrel::exporting {
-
-enum class Paper { Letter, A4, A3, Legal, Tabloid };
-
-// "letter", "a4", "a3", "legal", "tabloid"; nullopt for anything else.
-std::optional<Paper> paperNamed(std::string_view name);
-
-QPageSize pageSizeOf(Paper paper);
 
 inline constexpr double kPdfMarginTwips = 720;     // the page's "printable area": half an inch in
 inline constexpr double kPdfFooterTwips = 720;     // the words and the check ruler, at the foot
