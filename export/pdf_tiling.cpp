@@ -56,6 +56,19 @@ void numberPages(PdfTiling& tiling, const InkTest& showsInk)
         if (kept[tile]) tiling.pageNumbers[tile] = ++tiling.pageCount;
 }
 
+constexpr double kTwipsPerPoint = 20;
+
+PageFrame frameOf(const QPageSize& pageSize)
+{
+    const QSizeF page = pageSize.size(QPageSize::Point) * kTwipsPerPoint;
+    const QRectF printable =
+        QRectF(QPointF(0, 0), page)
+            .adjusted(kPdfMarginTwips, kPdfMarginTwips, -kPdfMarginTwips, -kPdfMarginTwips);
+    const QRectF content = printable.adjusted(0, 0, 0, -kPdfFooterTwips);
+    return {pageSize, page, content,
+            QRectF(printable.left(), content.bottom(), printable.width(), kPdfFooterTwips)};
+}
+
 }  // namespace
 
 QPointF PdfTiling::pictureOrigin(int column, int row) const
@@ -77,14 +90,10 @@ int PdfTiling::pageOf(int column, int row) const
 PdfTiling tilePicture(QSizeF picture, Paper paper, const InkTest& showsInk)
 {
     PdfTiling tiling;
-    tiling.page = pageSizeOf(paper).size(QPageSize::Point) * 20.0;
+    PageFrame& frame = tiling;  // of the one page, or of every tile
+    frame = frameOf(pageSizeOf(paper));
+    tiling.map = frame;
     tiling.picture = picture;
-    const QRectF printable = QRectF(QPointF(0, 0), tiling.page)
-                                 .adjusted(kPdfMarginTwips, kPdfMarginTwips, -kPdfMarginTwips,
-                                           -kPdfMarginTwips);
-    tiling.content = printable.adjusted(0, 0, 0, -kPdfFooterTwips);
-    tiling.footer = QRectF(printable.left(), tiling.content.bottom(), printable.width(),
-                           kPdfFooterTwips);
     tiling.stepX = tiling.content.width() - kTileOverlapTwips;
     tiling.stepY = tiling.content.height() - kTileOverlapTwips;
     tiling.columns = tilesFor(picture.width(), tiling.content.width(), tiling.stepX);

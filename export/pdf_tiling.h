@@ -4,6 +4,7 @@
 
 #include "export/paper.h"
 
+#include <QPageSize>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -17,11 +18,19 @@ inline constexpr double kPdfMarginTwips = 720;     // the page's "printable area
 inline constexpr double kPdfFooterTwips = 720;     // the words and the check ruler, at the foot
 inline constexpr double kTileOverlapTwips = 720;   // neighbouring tiles share this much picture
 
-struct PdfTiling {
+// A page and its parts, in twips from its corner: the content inside the margins, and under it
+// the foot with the words and the check ruler.
+struct PageFrame {
+    QPageSize pageSize;
     QSizeF page;
-    QSizeF picture;  // the part of the picture the pages show, from its corner
-    QRectF content;  // where the picture is shown on every page
+    QRectF content;
     QRectF footer;
+};
+
+// The frame is the one page's, or every tile's: the picture is shown in its content.
+struct PdfTiling : PageFrame {
+    PageFrame map;   // of the first page, when there are tiles
+    QSizeF picture;  // the part of the picture the pages show, from its corner
     int columns = 1, rows = 1;
     double stepX = 0, stepY = 0;  // picture twips from one tile to the next
     QPointF placement;            // of the picture inside the content, on one page only
