@@ -57,6 +57,7 @@ void numberPages(PdfTiling& tiling, const InkTest& showsInk)
 }
 
 constexpr double kTwipsPerPoint = 20;
+constexpr double kAroundContentTwips = 2 * kPdfMarginTwips + kPdfFooterTwips;
 
 PageFrame frameOf(const QPageSize& pageSize)
 {
@@ -67,6 +68,21 @@ PageFrame frameOf(const QPageSize& pageSize)
     const QRectF content = printable.adjusted(0, 0, 0, -kPdfFooterTwips);
     return {pageSize, page, content,
             QRectF(printable.left(), content.bottom(), printable.width(), kPdfFooterTwips)};
+}
+
+// A page cut from a roll holds the picture below its placement, which on tiles stays as air
+// under the picture. A picture too long for the longest page is shared by the fewest rows of
+// equal pages, so that no row is longer than it needs to be.
+QPageSize rollPageFor(double pictureHeight, Paper roll)
+{
+    const QSize longest = pageSizeOf(roll).sizePoints();
+    const double longestContent = longest.height() * kTwipsPerPoint - kAroundContentTwips;
+    const double needed = pictureHeight + picture::kPlacementTwips;
+    const int rows = tilesFor(needed, longestContent, longestContent - kTileOverlapTwips);
+    const double content = (needed + (rows - 1) * kTileOverlapTwips) / rows;
+    // Qt writes PDF pages in whole points.
+    const int length = int(std::ceil((content + kAroundContentTwips) / kTwipsPerPoint));
+    return QPageSize(QSize(longest.width(), length), {}, QPageSize::ExactMatch);
 }
 
 }  // namespace
@@ -91,8 +107,8 @@ PdfTiling tilePicture(QSizeF picture, Paper paper, const InkTest& showsInk)
 {
     PdfTiling tiling;
     PageFrame& frame = tiling;  // of the one page, or of every tile
-    frame = frameOf(pageSizeOf(paper));
-    tiling.map = frame;
+    frame = frameOf(isRoll(paper) ? rollPageFor(picture.height(), paper) : pageSizeOf(paper));
+    tiling.map = frameOf(mapPageSizeOf(paper));
     tiling.picture = picture;
     tiling.stepX = tiling.content.width() - kTileOverlapTwips;
     tiling.stepY = tiling.content.height() - kTileOverlapTwips;

@@ -1,6 +1,7 @@
 #pragma once
 // Where the picture goes on the pages of a PDF, in twips: on one page as the printout places
-// it when it fits, otherwise in overlapping tiles of the same size, nothing scaled.
+// it when it fits, otherwise in overlapping tiles of the same size, nothing scaled. A roll's
+// pages are as long as the picture needs, up to the longest page.
 
 #include "export/paper.h"
 
