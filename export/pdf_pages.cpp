@@ -18,6 +18,7 @@ constexpr double kRulerLineTwips = 15;  // one pixel of a 96 dpi screen, as the 
 constexpr double kMarkLineTwips = 10;
 constexpr double kMarkRadiusTwips = 100;
 constexpr double kMapDotsPerInch = 200;  // the map's small picture is a raster at this resolution
+constexpr double kLargestMapDots = 8e6;  // or coarser on large sheets: 32 MB of raster at most
 constexpr double kMapTopTwips = 2400;     // below the title and the words
 constexpr double kLargestLabelTwips = 280;
 constexpr double kSmallestLabelTwips = 60;  // smaller would not be read: no labels then
@@ -58,7 +59,10 @@ void drawMark(QPainter& painter, QPointF centre)
 // a raster: only a guide, so its lines stay one dot wide.
 QImage smallPicture(const picture::PersistentImage& image, QSizeF shown, QSizeF targetTwips)
 {
-    const QSize dots = (targetTwips * kMapDotsPerInch / kTwipsPerInch).toSize().expandedTo({1, 1});
+    QSizeF wanted = targetTwips * kMapDotsPerInch / kTwipsPerInch;
+    const double area = wanted.width() * wanted.height();
+    if (area > kLargestMapDots) wanted *= std::sqrt(kLargestMapDots / area);
+    const QSize dots = wanted.toSize().expandedTo({1, 1});
     QImage raster(dots, QImage::Format_RGB32);
     raster.fill(Qt::white);
     QPainter painter(&raster);
