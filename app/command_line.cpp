@@ -39,7 +39,10 @@ constexpr const char* kUsage =
     "  --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;\n"
     "                  default 96)\n"
     "  --paper PAPER   the PDF's paper: letter, a4, a3, legal or tabloid (default: letter\n"
-    "                  where the locale measures in US units, otherwise a4)\n"
+    "                  where the locale measures in US units, otherwise a4); for copy\n"
+    "                  shops a2, a1, a0, arch-d (24 x 36 in) or arch-e (36 x 48 in); or\n"
+    "                  a roll, roll-36in, roll-24in or roll-914mm: pages of the roll's\n"
+    "                  width, as long as the pattern needs up to 200 in\n"
     "  -h, --help      show this help\n"
     "  -v, --version   show the version\n"
     "\n"
@@ -166,7 +169,8 @@ int runExport(const Options& options)
     const auto paper = options.paper ? exporting::paperNamed(*options.paper) : std::nullopt;
     if (options.paper && !paper)
         return usageError("unknown paper \"" + *options.paper +
-                          "\": use letter, a4, a3, legal or tabloid");
+                          "\": use letter, a4, a3, legal or tabloid; a2, a1, a0, arch-d or "
+                          "arch-e; or roll-36in, roll-24in or roll-914mm");
     if (options.paper && !pdf) return usageError("--paper goes with an export to FILE.pdf");
 
     int argc = 3;

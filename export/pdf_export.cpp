@@ -18,11 +18,17 @@
 namespace tavrel::exporting {
 namespace {
 
+QPageLayout layoutOf(const PageFrame& frame)
+{
+    return QPageLayout(frame.pageSize, QPageLayout::Portrait, QMarginsF());
+}
+
 bool drawDocument(QPdfWriter& writer, const picture::PersistentImage& image,
                   double twipsPerPixel, CheckRuler ruler, const PdfTiling& tiling)
 {
+    const PageFrame& first = tiling.onePage() ? tiling : tiling.map;
     QPainter painter;
-    if (!painter.begin(&writer)) return false;
+    if (!writer.setPageLayout(layoutOf(first)) || !painter.begin(&writer)) return false;
     const PdfPages pages{painter, image, twipsPerPixel, ruler, tiling};
     if (tiling.onePage()) {
         pages.drawOnePage();
@@ -32,7 +38,8 @@ bool drawDocument(QPdfWriter& writer, const picture::PersistentImage& image,
     for (int row = 0; row < tiling.rows; ++row)
         for (int column = 0; column < tiling.columns; ++column) {
             if (tiling.pageOf(column, row) == 0) continue;
-            if (!writer.newPage()) return false;
+            // Each page takes its own size: the map's may differ from the tiles'.
+            if (!writer.setPageLayout(layoutOf(tiling)) || !writer.newPage()) return false;
             pages.drawTile(column, row);
         }
     return painter.end();
@@ -86,9 +93,7 @@ bool writePdf(const picture::PersistentImage& image, double twipsPerPixel, Check
     writer.setTitle("Tavrel pattern");
     writer.setCreator("Tavrel");
     writer.setResolution(int(measure::kTwipsPerInch));  // the painter's unit is the twip
-    if (!writer.setPageLayout(QPageLayout(pageSizeOf(paper), QPageLayout::Portrait, QMarginsF())) ||
-        !drawDocument(writer, image, twipsPerPixel, ruler, tiling))
-        return false;
+    if (!drawDocument(writer, image, twipsPerPixel, ruler, tiling)) return false;
     return writeWithActualSize(buffer.data(), device);
 }
 

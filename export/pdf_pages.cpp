@@ -18,6 +18,7 @@ constexpr double kRulerLineTwips = 15;  // one pixel of a 96 dpi screen, as the 
 constexpr double kMarkLineTwips = 10;
 constexpr double kMarkRadiusTwips = 100;
 constexpr double kMapDotsPerInch = 200;  // the map's small picture is a raster at this resolution
+constexpr double kLargestMapDots = 8e6;  // or coarser on large sheets: 32 MB of raster at most
 constexpr double kMapTopTwips = 2400;     // below the title and the words
 constexpr double kLargestLabelTwips = 280;
 constexpr double kSmallestLabelTwips = 60;  // smaller would not be read: no labels then
@@ -58,7 +59,10 @@ void drawMark(QPainter& painter, QPointF centre)
 // a raster: only a guide, so its lines stay one dot wide.
 QImage smallPicture(const picture::PersistentImage& image, QSizeF shown, QSizeF targetTwips)
 {
-    const QSize dots = (targetTwips * kMapDotsPerInch / kTwipsPerInch).toSize().expandedTo({1, 1});
+    QSizeF wanted = targetTwips * kMapDotsPerInch / kTwipsPerInch;
+    const double area = wanted.width() * wanted.height();
+    if (area > kLargestMapDots) wanted *= std::sqrt(kLargestMapDots / area);
+    const QSize dots = wanted.toSize().expandedTo({1, 1});
     QImage raster(dots, QImage::Format_RGB32);
     raster.fill(Qt::white);
     QPainter painter(&raster);
@@ -102,7 +106,7 @@ QRectF MapLayout::labelRoom(int column, int row) const
 
 MapLayout mapLayoutOf(const PdfTiling& tiling)
 {
-    const QRectF area = tiling.content.adjusted(0, kMapTopTwips, 0, 0);
+    const QRectF area = tiling.map.content.adjusted(0, kMapTopTwips, 0, 0);
     const QSizeF step(tiling.stepX, tiling.stepY);
     const QSizeF covered =
         QSizeF((tiling.columns - 1) * step.width(), (tiling.rows - 1) * step.height()) +
@@ -120,12 +124,12 @@ void PdfPages::drawOnePage() const
 {
     picture::drawAtNaturalSize(painter, image, twipsPerPixel, twipsPerPixel,
                                tiling.pictureOrigin(0, 0), tiling.content);
-    drawFoot({}, {});
+    drawFoot(tiling.footer, {}, {});
 }
 
 void PdfPages::drawMap() const
 {
-    const QRectF& content = tiling.content;
+    const QRectF& content = tiling.map.content;
     painter.setPen(Qt::black);
     painter.setFont(fontOfHeight(280, true));
     painter.drawText(QRectF(content.left(), content.top(), content.width(), 400), Qt::AlignLeft,
@@ -162,7 +166,7 @@ void PdfPages::drawMap() const
                 painter.drawText(map.labelRoom(column, row), Qt::AlignCenter,
                                  tileLabel(column, row));
         }
-    drawFoot({}, {});
+    drawFoot(tiling.map.footer, {}, {});
 }
 
 void PdfPages::drawTile(int column, int row) const
@@ -173,13 +177,14 @@ void PdfPages::drawTile(int column, int row) const
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(tiling.content);
     drawSharedEdges(column, row);
-    drawFoot(tileLabel(column, row), QString("Page %1 of %2: column %3 of %4, row %5 of %6.")
-                                         .arg(tiling.pageOf(column, row))
-                                         .arg(tiling.pageCount)
-                                         .arg(column + 1)
-                                         .arg(tiling.columns)
-                                         .arg(row + 1)
-                                         .arg(tiling.rows));
+    drawFoot(tiling.footer, tileLabel(column, row),
+             QString("Page %1 of %2: column %3 of %4, row %5 of %6.")
+                 .arg(tiling.pageOf(column, row))
+                 .arg(tiling.pageCount)
+                 .arg(column + 1)
+                 .arg(tiling.columns)
+                 .arg(row + 1)
+                 .arg(tiling.rows));
 }
 
 // Each page is cut along the top and the left line of its frame and laid over its neighbours
@@ -224,9 +229,8 @@ void PdfPages::drawSharedEdges(int column, int row) const
 
 // The foot of a page: its label, a check ruler of one unit with its sentence, and the request
 // to print at 100 %.
-void PdfPages::drawFoot(const QString& label, const QString& note) const
+void PdfPages::drawFoot(const QRectF& foot, const QString& label, const QString& note) const
 {
-    const QRectF& foot = tiling.footer;
     painter.setPen(Qt::black);
     if (!label.isEmpty()) {
         painter.setFont(fontOfHeight(360, true));

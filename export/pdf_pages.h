@@ -35,7 +35,7 @@ struct PdfPages {
     void drawTile(int column, int row) const;
 
 private:
-    void drawFoot(const QString& label, const QString& note) const;
+    void drawFoot(const QRectF& foot, const QString& label, const QString& note) const;
     void drawCheckRuler(QPointF leftEnd) const;
     void drawSharedEdges(int column, int row) const;
 };

@@ -56,29 +56,36 @@ void numberPages(PdfTiling& tiling, const InkTest& showsInk)
         if (kept[tile]) tiling.pageNumbers[tile] = ++tiling.pageCount;
 }
 
+constexpr double kTwipsPerPoint = 20;
+constexpr double kAroundContentTwips = 2 * kPdfMarginTwips + kPdfFooterTwips;
+
+PageFrame frameOf(const QPageSize& pageSize)
+{
+    const QSizeF page = pageSize.size(QPageSize::Point) * kTwipsPerPoint;
+    const QRectF printable =
+        QRectF(QPointF(0, 0), page)
+            .adjusted(kPdfMarginTwips, kPdfMarginTwips, -kPdfMarginTwips, -kPdfMarginTwips);
+    const QRectF content = printable.adjusted(0, 0, 0, -kPdfFooterTwips);
+    return {pageSize, page, content,
+            QRectF(printable.left(), content.bottom(), printable.width(), kPdfFooterTwips)};
+}
+
+// A page cut from a roll holds the picture below its placement, which on tiles stays as air
+// under the picture. A picture too long for the longest page is shared by the fewest rows of
+// equal pages, so that no row is longer than it needs to be.
+QPageSize rollPageFor(double pictureHeight, Paper roll)
+{
+    const QSize longest = pageSizeOf(roll).sizePoints();
+    const double longestContent = longest.height() * kTwipsPerPoint - kAroundContentTwips;
+    const double needed = pictureHeight + picture::kPlacementTwips;
+    const int rows = tilesFor(needed, longestContent, longestContent - kTileOverlapTwips);
+    const double content = (needed + (rows - 1) * kTileOverlapTwips) / rows;
+    // Qt writes PDF pages in whole points.
+    const int length = int(std::ceil((content + kAroundContentTwips) / kTwipsPerPoint));
+    return QPageSize(QSize(longest.width(), length), {}, QPageSize::ExactMatch);
+}
+
 }  // namespace
-
-std::optional<Paper> paperNamed(std::string_view name)
-{
-    if (name == "letter") return Paper::Letter;
-    if (name == "a4") return Paper::A4;
-    if (name == "a3") return Paper::A3;
-    if (name == "legal") return Paper::Legal;
-    if (name == "tabloid") return Paper::Tabloid;
-    return std::nullopt;
-}
-
-QPageSize pageSizeOf(Paper paper)
-{
-    switch (paper) {
-    case Paper::A4: return QPageSize(QPageSize::A4);
-    case Paper::A3: return QPageSize(QPageSize::A3);
-    case Paper::Legal: return QPageSize(QPageSize::Legal);
-    case Paper::Tabloid: return QPageSize(QPageSize::Tabloid);
-    case Paper::Letter: break;
-    }
-    return QPageSize(QPageSize::Letter);
-}
 
 QPointF PdfTiling::pictureOrigin(int column, int row) const
 {
@@ -99,14 +106,10 @@ int PdfTiling::pageOf(int column, int row) const
 PdfTiling tilePicture(QSizeF picture, Paper paper, const InkTest& showsInk)
 {
     PdfTiling tiling;
-    tiling.page = pageSizeOf(paper).size(QPageSize::Point) * 20.0;
+    PageFrame& frame = tiling;  // of the one page, or of every tile
+    frame = frameOf(isRoll(paper) ? rollPageFor(picture.height(), paper) : pageSizeOf(paper));
+    tiling.map = frameOf(mapPageSizeOf(paper));
     tiling.picture = picture;
-    const QRectF printable = QRectF(QPointF(0, 0), tiling.page)
-                                 .adjusted(kPdfMarginTwips, kPdfMarginTwips, -kPdfMarginTwips,
-                                           -kPdfMarginTwips);
-    tiling.content = printable.adjusted(0, 0, 0, -kPdfFooterTwips);
-    tiling.footer = QRectF(printable.left(), tiling.content.bottom(), printable.width(),
-                           kPdfFooterTwips);
     tiling.stepX = tiling.content.width() - kTileOverlapTwips;
     tiling.stepY = tiling.content.height() - kTileOverlapTwips;
     tiling.columns = tilesFor(picture.width(), tiling.content.width(), tiling.stepX);

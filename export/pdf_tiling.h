@@ -1,6 +1,9 @@
 #pragma once
 // Where the picture goes on the pages of a PDF, in twips: on one page as the printout places
-// it when it fits, otherwise in overlapping tiles of the same size, nothing scaled.
+// it when it fits, otherwise in overlapping tiles of the same size, nothing scaled. A roll's
+// pages are as long as the picture needs, up to the longest page.
+
+#include "export/paper.h"
 
 #include <QPageSize>
 #include <QRectF>
@@ -8,28 +11,27 @@
 #include <QString>
 
 #include <functional>
-#include <optional>
-#include <string_view>
 #include <vector>
 
 namespace tavrel::exporting {
-
-enum class Paper { Letter, A4, A3, Legal, Tabloid };
-
-// "letter", "a4", "a3", "legal", "tabloid"; nullopt for anything else.
-std::optional<Paper> paperNamed(std::string_view name);
-
-QPageSize pageSizeOf(Paper paper);
 
 inline constexpr double kPdfMarginTwips = 720;     // the page's "printable area": half an inch in
 inline constexpr double kPdfFooterTwips = 720;     // the words and the check ruler, at the foot
 inline constexpr double kTileOverlapTwips = 720;   // neighbouring tiles share this much picture
 
-struct PdfTiling {
+// A page and its parts, in twips from its corner: the content inside the margins, and under it
+// the foot with the words and the check ruler.
+struct PageFrame {
+    QPageSize pageSize;
     QSizeF page;
-    QSizeF picture;  // the part of the picture the pages show, from its corner
-    QRectF content;  // where the picture is shown on every page
+    QRectF content;
     QRectF footer;
+};
+
+// The frame is the one page's, or every tile's: the picture is shown in its content.
+struct PdfTiling : PageFrame {
+    PageFrame map;   // of the first page, when there are tiles
+    QSizeF picture;  // the part of the picture the pages show, from its corner
     int columns = 1, rows = 1;
     double stepX = 0, stepY = 0;  // picture twips from one tile to the next
     QPointF placement;            // of the picture inside the content, on one page only

@@ -180,6 +180,8 @@ INSTANTIATE_TEST_SUITE_P(
              "unknown paper \"b5\": use letter, a4, a3, legal or tabloid", false},
         Case{{"--unit", "decimal", "--measure", "2", "--export", "@pdf", "--paper", "A4"}, 2,
              "unknown paper \"A4\"", false},
+        Case{{"--unit", "decimal", "--measure", "2", "--export", "@pdf", "--paper", "roll"}, 2,
+             "arch-d or arch-e; or roll-36in, roll-24in or roll-914mm", false},
         Case{{"--unit", "decimal", "--measure", "2", "--export", "@png", "--paper", "a4"}, 2,
              "--paper goes with an export to FILE.pdf", false},
         Case{{"--unit", "decimal", "--measure", "2", "--export", "@pdf", "--paper"}, 2,

@@ -67,7 +67,14 @@ INSTANTIATE_TEST_SUITE_P(
                     TilingCase{"TwoFullColumns", {20880, 100}, Paper::Letter, 2, 1},
                     TilingCase{"ThreeByThree", {21075, 29484}, Paper::Letter, 3, 3},
                     TilingCase{"TheSameOnA3", {21075, 29484}, Paper::A3, 2, 2},
-                    TilingCase{"LargestPatternOnTabloid", {491505, 688095}, Paper::Tabloid, 36, 32}),
+                    TilingCase{"LargestPatternOnTabloid", {491505, 688095}, Paper::Tabloid, 36, 32},
+                    // A roll's content is an inch narrower than the roll and, with the
+                    // placement, up to 198.5 inches long.
+                    TilingCase{"AsWideAsTheRoll", {50400, 1000}, Paper::Roll36In, 1, 1},
+                    TilingCase{"OneTwipWiderThanTheRoll", {50401, 1000}, Paper::Roll36In, 2, 1},
+                    TilingCase{"AsLongAsTheLongestPage", {1000, 285590}, Paper::Roll24In, 1, 1},
+                    TilingCase{"OneTwipLonger", {1000, 285591}, Paper::Roll24In, 1, 2},
+                    TilingCase{"LargestPatternOnARoll", {491505, 688095}, Paper::Roll914Mm, 10, 3}),
     [](const testing::TestParamInfo<TilingCase>& info) { return info.param.name; });
 
 TEST(Tiling, OnePagePlacesThePictureAsThePrintoutDoesWhereItCan)
@@ -92,6 +99,24 @@ TEST(Tiling, GivesPagesToTilesWithInkAndToThoseThatJoinThem)
                                     0, 6, 0};
     EXPECT_EQ(tiling.pageNumbers, pages);
     EXPECT_EQ(tiling.pageCount, 6);
+}
+
+// A roll's page is as long as the picture with its placement, the margins and the foot need, in
+// whole points; a picture too long for 200 inches is shared by the fewest rows of equal pages.
+TEST(Tiling, CutsRollPagesToThePicture)
+{
+    struct Case {
+        double pictureHeight;  // twips
+        int rows;
+        double pagePoints;
+    };
+    for (const Case& c : {Case{10000, 1, 621}, Case{285590, 1, 14400}, Case{285591, 2, 7273},
+                          Case{688095, 3, 11605}}) {
+        const exporting::PdfTiling tiling =
+            exporting::tilePicture({1000, c.pictureHeight}, Paper::Roll24In);
+        EXPECT_EQ(tiling.rows, c.rows) << c.pictureHeight;
+        EXPECT_EQ(tiling.page, QSizeF(24 * kInch, c.pagePoints * 20)) << c.pictureHeight;
+    }
 }
 
 TEST(Tiling, LabelsColumnsWithLettersAndRowsWithNumbers)
@@ -143,7 +168,8 @@ TEST(PdfCommandLine, WritesThePaperAskedOrTheLocalesPaper)
                           Case{"de_DE.UTF-8", {}, {11900, 16840}},
                           Case{"en_GB.UTF-8", {}, {11900, 16840}},
                           Case{"en_US.UTF-8", {"--paper", "tabloid"}, {15840, 24480}},
-                          Case{"de_DE.UTF-8", {"--paper", "legal"}, {12240, 20160}}}) {
+                          Case{"de_DE.UTF-8", {"--paper", "legal"}, {12240, 20160}},
+                          Case{"en_US.UTF-8", {"--paper", "roll-914mm"}, {51800, 10540}}}) {
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("DISPLAY");
@@ -183,11 +209,11 @@ protected:
 
     // The check ruler at the foot of a page: the distance between its two ticks.
     static std::optional<double> checkRulerLength(const QString& pdf, int page,
-                                                  const exporting::PdfTiling& tiling, double unit)
+                                                  const exporting::PageFrame& frame, double unit)
     {
-        const double left = tiling.footer.left() + kInch;
+        const double left = frame.footer.left() + kInch;
         const auto ticks =
-            test::darkLinesAcrossPageRow(pdf, page, kDotsPerInch, tiling.footer.top() + 240);
+            test::darkLinesAcrossPageRow(pdf, page, kDotsPerInch, frame.footer.top() + 240);
         const auto start = test::nearest(ticks, left, 60);
         const auto end = test::nearest(ticks, left + unit, 60);
         if (!start || !end) return std::nullopt;
@@ -278,13 +304,15 @@ TEST_F(PdfExport, MapLabelsFitTheirCellsOnTheLargestMaps)
 {
     const tavrel::picture::PersistentImage image = test::pictureOf({0, "91.02", 96});
     const QString pdf = folder_.filePath("map.pdf");
-    for (const Paper paper : {Paper::Letter, Paper::A4, Paper::A3, Paper::Legal, Paper::Tabloid}) {
+    for (const Paper paper : {Paper::Letter, Paper::A4, Paper::A3, Paper::Legal, Paper::Tabloid,
+                              Paper::A2, Paper::A1, Paper::A0, Paper::ArchD, Paper::ArchE,
+                              Paper::Roll36In, Paper::Roll24In, Paper::Roll914Mm}) {
         const exporting::PdfTiling tiling = exporting::pdfTilingOf(image, 15, paper);
         {
             QPdfWriter writer(pdf);
             writer.setResolution(1440);
             writer.setPageLayout(
-                QPageLayout(exporting::pageSizeOf(paper), QPageLayout::Portrait, QMarginsF()));
+                QPageLayout(tiling.map.pageSize, QPageLayout::Portrait, QMarginsF()));
             QPainter painter(&writer);
             exporting::PdfPages{painter, image, 15, exporting::CheckRuler::Inch, tiling}.drawMap();
         }
@@ -305,6 +333,65 @@ TEST_F(PdfExport, MapLabelsFitTheirCellsOnTheLargestMaps)
                     labels["A1"].height());
     }
 }
+
+// Copy-shop sheets and rolls, by their words on the command line. A roll's pages have its width
+// and the length the pattern needs, at most 200 inches; the map of a tiled pattern goes on an
+// office sheet beside it. Sizes in points.
+struct LargePaperCase {
+    const char* paper;
+    const char* inches;
+    QSize page;
+    int columns, rows, pages;
+    QSize mapPage;  // when there are tiles
+    friend std::ostream& operator<<(std::ostream& out, const LargePaperCase& c)
+    {
+        return out << c.paper << ", " << c.inches << " in";
+    }
+};
+
+class LargePaperPdf : public PdfExport, public testing::WithParamInterface<LargePaperCase> {};
+
+TEST_P(LargePaperPdf, HasThePapersPagesAndTrueCheckRulers)
+{
+    const LargePaperCase& c = GetParam();
+    const auto paper = exporting::paperNamed(c.paper);
+    ASSERT_TRUE(paper);
+    const QString pdf = exportPdf(c.inches, 0, 15, *paper);
+    ASSERT_EQ(test::pageCount(pdf), c.pages);
+    const bool tiled = c.pages > 1;
+    for (int page = tiled ? 2 : 1; page <= c.pages; ++page)
+        EXPECT_EQ(test::pageSizeTwips(pdf, page), QSizeF(c.page) * 20) << "page " << page;
+    const exporting::PdfTiling tiling =
+        exporting::pdfTilingOf(test::pictureOf({0, c.inches, 96}), 15, *paper);
+    if (tiled) {
+        EXPECT_EQ(test::pageSizeTwips(pdf, 1), QSizeF(c.mapPage) * 20);
+        const QString title =
+            QString("%1 pages: %2 across, %3 down").arg(c.pages).arg(c.columns).arg(c.rows);
+        EXPECT_TRUE(test::pageText(pdf, 1).contains(title)) << title.toStdString();
+        const auto mapBar = checkRulerLength(pdf, 1, tiling.map, kInch);
+        ASSERT_TRUE(mapBar);
+        EXPECT_NEAR(*mapBar, kInch, 0.005 * kInch);
+    }
+    const auto bar = checkRulerLength(pdf, c.pages, tiling, kInch);
+    ASSERT_TRUE(bar);
+    EXPECT_NEAR(*bar, kInch, 0.005 * kInch);
+    std::printf("%s, %s in: %d page(s) of %d x %d points, check ruler %.1f twips\n", c.paper,
+                c.inches, c.pages, c.page.width(), c.page.height(), *bar);
+}
+
+// 15 inches draw a pattern 33.8 inches wide, which one column of a 36-inch roll holds; 91.02
+// inches one 256 inches long, which takes two rows of roll.
+INSTANTIATE_TEST_SUITE_P(
+    CopyShopsAndRolls, LargePaperPdf,
+    testing::Values(LargePaperCase{"a2", "6", {1191, 1684}, 1, 1, 1, {}},
+                    LargePaperCase{"a1", "12", {1684, 2384}, 2, 2, 4, {1684, 2384}},
+                    LargePaperCase{"a0", "12", {2384, 3370}, 1, 1, 1, {}},
+                    LargePaperCase{"arch-d", "12", {1728, 2592}, 2, 1, 3, {1728, 2592}},
+                    LargePaperCase{"arch-e", "20", {2592, 3456}, 2, 2, 4, {2592, 3456}},
+                    LargePaperCase{"roll-36in", "15", {2592, 3159}, 1, 1, 1, {}},
+                    LargePaperCase{"roll-24in", "15", {1728, 3159}, 2, 1, 3, {612, 792}},
+                    LargePaperCase{"roll-914mm", "40", {2590, 8222}, 3, 1, 4, {595, 842}},
+                    LargePaperCase{"roll-36in", "91.02", {2592, 9349}, 6, 2, 12, {612, 792}}));
 
 class PdfOverScreen : public PdfExport, public testing::WithParamInterface<test::Measurement> {};
 

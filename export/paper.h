@@ -1,0 +1,43 @@
+#pragma once
+// The papers a PDF can be printed on: the sheets of home and office printers, the larger ones
+// of copy shops, and wide-format rolls whose pages are cut to the pattern's length.
+
+#include <QPageSize>
+
+#include <optional>
+#include <string_view>
+
+namespace tavrel::exporting {
+
+enum class Paper {
+    Letter,
+    A4,
+    A3,
+    Legal,
+    Tabloid,
+    A2,
+    A1,
+    A0,
+    ArchD,
+    ArchE,
+    Roll36In,
+    Roll24In,
+    Roll914Mm,
+};
+
+// The command line's words: "letter", "a4", ... "arch-e", "roll-36in"; nullopt for anything
+// else.
+std::optional<Paper> paperNamed(std::string_view name);
+
+bool isRoll(Paper paper);
+
+// A sheet's size. For a roll: its width, and the longest page cut from it, 200 inches, the
+// largest page that common PDF readers accept.
+QPageSize pageSizeOf(Paper paper);
+
+// The page for the map of a tiled pattern: the paper itself, but beside a roll an office
+// sheet (Letter beside inch rolls, A4 beside the metric one): the map is a guide to read at
+// the table, and on the roll it would take a piece as wide as the roll.
+QPageSize mapPageSizeOf(Paper paper);
+
+}  // namespace tavrel::exporting
