@@ -61,12 +61,16 @@ int characterCode(const QKeyEvent& event)
     return unit <= 255 ? unit : 0;
 }
 
-// The label takes the room up to the print button, and its font shrinks until the longest
-// prompt shows whole in the label's stored height.
-void fitPromptFont(QLabel& prompt, int width)
+// The label takes the room up to the print button.
+void widenPrompt(QLabel& prompt, int width)
 {
     prompt.setWordWrap(true);
     prompt.resize(std::max(prompt.width(), width), prompt.height());
+}
+
+// The label's font shrinks until the longest prompt shows whole in the label's height.
+void fitPromptFont(QLabel& prompt)
+{
     QLabel probe("Enter the measurement in millimeters");
     probe.setWordWrap(true);
     shrinkFontToFit(prompt, [&](const QFont& font) {
@@ -117,7 +121,7 @@ void frmMain::createControls(QWidget* client)
         option->resize(std::clamp(option->sizeHint().width(), option->width(),
                                   lblInfo->x() - option->x() - 4),
                        option->height());
-    fitPromptFont(*lblInfo, cmdPrint->x() - lblInfo->x() - 6);
+    widenPrompt(*lblInfo, cmdPrint->x() - lblInfo->x() - 6);
     lblScale->setAutoFillBackground(true);
     lblScale->setPalette(QPalette(Qt::black, Qt::white));
     lblScale->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -299,6 +303,9 @@ void frmMain::optMeasureType_Click(int Index)
     if (Index == 0 || Index == 1) lblInfo->setText("Enter the measurement in inches");
     if (Index == 2) lblInfo->setText("Enter the measurement in millimeters");
     setHeight(kUnitChosenHeightTwips);
+    // Fitted when first shown rather than at start, where it would delay the first window.
+    if (!promptFontFitted_) fitPromptFont(*lblInfo);
+    promptFontFitted_ = true;
     lblInfo->setVisible(true);
     txtMeasure->setText(QString());
     txtMeasure->setVisible(true);

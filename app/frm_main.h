@@ -93,6 +93,7 @@ private:
     float BaseLength_ = 0.0f;
     int widthTwips_ = 0;
     int heightTwips_ = 0;
+    bool promptFontFitted_ = false;
     bool drawing_ = false;
     bool redrawPending_ = false;
     std::vector<std::function<void()>> waitingForDrawing_;
