@@ -116,15 +116,15 @@ private:
     uchar* data_ = nullptr;
 };
 
-// Picture rows top .. top + rows - 1, drawn on `canvas`, whose first row is picture row
-// `canvasTop`, exactly as one render of the whole picture would draw them.
+// Picture rows top .. top + rows - 1, drawn on `canvas` (white there already), whose first row
+// is picture row `canvasTop`, exactly as one render of the whole picture would draw them.
 void renderRows(const picture::PersistentImage& image, int top, int rows, QImage& canvas,
                 int canvasTop)
 {
     QPainter painter(&canvas);
     painter.translate(0, -canvasTop);
     picture::replay(image, painter, QRectF(0, top, canvas.width(), rows),
-                     picture::LineWidth::OneDevicePixel);
+                    picture::LineWidth::OneDevicePixel, picture::Background::AlreadyFilled);
 }
 
 // Eight pixels a byte, leftmost in the high bit; light pixels (128 and up) become 1 (white).
@@ -141,7 +141,8 @@ unsigned char packEight(std::uint64_t pixels)
     return static_cast<unsigned char>((((pixels >> 7) & kHighBits) * kGather) >> 56);
 }
 
-void packRow(const uchar* gray, int width, unsigned char* bits)
+// Packs a row and makes its pixels white again for the next strip.
+void packRow(uchar* gray, int width, unsigned char* bits)
 {
     const int whole = width / 8;
     int byte = 0;
@@ -153,7 +154,9 @@ void packRow(const uchar* gray, int width, unsigned char* bits)
             continue;
         }
         for (int k = 0; k < 4; ++k) bits[byte + k] = packEight(blocks[k]);
+        std::memset(gray + 8 * byte, 0xFF, sizeof blocks);
     }
+    const int restFrom = byte;
     for (; byte < whole; ++byte) {
         std::uint64_t block;
         std::memcpy(&block, gray + 8 * byte, 8);
@@ -164,6 +167,7 @@ void packRow(const uchar* gray, int width, unsigned char* bits)
         for (int k = 0; k < rest; ++k) bitsOfByte |= unsigned(gray[8 * whole + k] >= 128) << (7 - k);
         bits[whole] = static_cast<unsigned char>(bitsOfByte);
     }
+    std::memset(gray + 8 * restFrom, 0xFF, size_t(width - 8 * restFrom));
 }
 
 // Packed rows of one strip, handed from the drawing thread to the compressing one.
@@ -188,6 +192,9 @@ bool writePng(const picture::PersistentImage& image, int dotsPerInch, QIODevice&
     const CanvasMemory memory(size_t(width) * size_t(canvasRows));
     if (!memory.data()) return false;
     QImage canvas(memory.data(), width, canvasRows, width, QImage::Format_Grayscale8);
+    // The canvas is paper once; each strip's ink is made white again as it is packed, so no
+    // strip paints the whole paper again.
+    std::memset(memory.data(), 0xFF, size_t(width) * size_t(canvasRows));
     const size_t rowBytes = (size_t(width) + 7) / 8;
     // Drawing and compressing take about as long as each other: libpng compresses one strip on
     // a second thread while this one draws the next.
@@ -201,7 +208,7 @@ bool writePng(const picture::PersistentImage& image, int dotsPerInch, QIODevice&
         const int canvasTop = std::clamp(top - kStripMargin, 0, height - canvasRows);
         renderRows(image, top, drawn.rows, canvas, canvasTop);
         for (int row = 0; row < drawn.rows; ++row)
-            packRow(canvas.constScanLine(top + row - canvasTop), width,
+            packRow(memory.data() + size_t(width) * size_t(top + row - canvasTop), width,
                     drawn.bits.data() + rowBytes * size_t(row));
         if (compressor.joinable()) compressor.join();
         if (!written) return false;

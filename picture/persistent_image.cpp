@@ -88,10 +88,11 @@ QPainterPath scaledOutline(const Shape& shape, QSize picture)
     return path;
 }
 
-void replay(const PersistentImage& image, QPainter& painter, const QRectF& area, LineWidth width)
+void replay(const PersistentImage& image, QPainter& painter, const QRectF& area, LineWidth width,
+            Background background)
 {
     painter.save();
-    painter.fillRect(area, image.background);
+    if (background == Background::Fill) painter.fillRect(area, image.background);
     QPen pen(image.foreground);
     pen.setCapStyle(Qt::SquareCap);
     if (width == LineWidth::OneDevicePixel) {

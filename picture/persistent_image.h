@@ -46,9 +46,13 @@ struct PersistentImage {
 // painter is unscaled); on paper and in vector exports it is one picture pixel wide, scaled.
 enum class LineWidth { OneDevicePixel, OnePicturePixel };
 
+// Whether replay paints the background first, or the device already shows it there.
+enum class Background { Fill, AlreadyFilled };
+
 // Fills the background over `area` (picture pixels) and draws every shape that may touch it.
 // The painter's transform maps picture pixels to the device.
-void replay(const PersistentImage& image, QPainter& painter, const QRectF& area, LineWidth width);
+void replay(const PersistentImage& image, QPainter& painter, const QRectF& area, LineWidth width,
+            Background background = Background::Fill);
 
 // The path that replay with one-picture-pixel lines strokes for a shape, in picture pixels
 // before the half pixel's shift that puts the stroke over the screen's pixels.
