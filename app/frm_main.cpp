@@ -280,7 +280,8 @@ void frmMain::drawOnce()
     picPattern->Cls();
     picture::drawPlan(
         *plan, [&](const pattern::LineOp& l) { picPattern->Line(l.x1, l.y1, l.x2, l.y2); },
-        [&](const pattern::ArcArguments& a) {
+        [&](const pattern::ArcOp& op) {
+            const pattern::ArcArguments& a = op.arguments;
             DrawArc(picPattern->hDC(), a.X, a.Y, a.StartAngle, a.EndAngle, a.radius);
         });
     lblScale->setText(QString::fromStdString(plan->sentence));

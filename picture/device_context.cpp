@@ -24,11 +24,15 @@ void DeviceContext::add(const Shape& shape)
 bool drawArc(DeviceContext& hdc, const pattern::ArcArguments& arc)
 {
     const auto call = pattern::computeArcCall(arc);
-    if (!call) return false;
-    if (call->kind == pattern::ArcCall::Kind::Ellipse)
-        return hdc.Ellipse(call->left, call->top, call->right, call->bottom);
-    return hdc.Arc(call->left, call->top, call->right, call->bottom, call->xStart, call->yStart,
-                   call->xEnd, call->yEnd);
+    return call && drawArcCall(hdc, *call);
+}
+
+bool drawArcCall(DeviceContext& hdc, const pattern::ArcCall& call)
+{
+    if (call.kind == pattern::ArcCall::Kind::Ellipse)
+        return hdc.Ellipse(call.left, call.top, call.right, call.bottom);
+    return hdc.Arc(call.left, call.top, call.right, call.bottom, call.xStart, call.yStart,
+                   call.xEnd, call.yEnd);
 }
 
 }  // namespace tavrel::picture

@@ -37,4 +37,7 @@ private:
 // overflows.
 bool drawArc(DeviceContext& hdc, const pattern::ArcArguments& arc);
 
+// The box and rays (or the whole outline) already worked out for an arc.
+bool drawArcCall(DeviceContext& hdc, const pattern::ArcCall& call);
+
 }  // namespace tavrel::picture

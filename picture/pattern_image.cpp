@@ -15,7 +15,8 @@ PersistentImage patternImage(const pattern::PatternPlan& plan)
         [&](const pattern::LineOp& l) {
             image.shapes.push_back(LineShape{l.x1, l.y1, l.x2, l.y2});
         },
-        [&](const pattern::ArcArguments& arc) { drawArc(hdc, arc); });
+        // The plan has each arc's box and rays already: no need to work them out again.
+        [&](const pattern::ArcOp& arc) { drawArcCall(hdc, arc.call); });
     return image;
 }
 

@@ -10,6 +10,6 @@ namespace tavrel::picture {
 
 void drawPlan(const pattern::PatternPlan& plan,
               const std::function<void(const pattern::LineOp&)>& line,
-              const std::function<void(const pattern::ArcArguments&)>& arc);
+              const std::function<void(const pattern::ArcOp&)>& arc);
 
 }  // namespace tavrel::picture
