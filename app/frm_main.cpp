@@ -15,6 +15,7 @@
 #include "platform/notice.h"
 #include "platform/printer.h"
 #include "platform/screen_metrics.h"
+#include "platform/scroll_view.h"
 #include "platform/window_metrics.h"
 
 #include <QAction>
@@ -86,10 +87,13 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     setObjectName("frmMain");
     setWindowTitle("Tavrel");
     setWindowIcon(picture::patternIcon());
-    auto* client = new QWidget(this);
+    auto* client = new QWidget;
     client->setObjectName("client");
-    setCentralWidget(client);
     createControls(client);
+    clientView_ = new platform::ScrollView(client, this);
+    clientView_->setObjectName("clientView");
+    clientView_->dragToScroll(picPattern);
+    setCentralWidget(clientView_);
     createMenus();
 
     const QRect clientPixels = pixelsOf({0, 0, kClientWidthTwips, kClientHeightTwips});
@@ -184,13 +188,22 @@ void frmMain::Form_Load()
 void frmMain::setWidth(int twips)
 {
     widthTwips_ = twips;
-    platform::setOuterSizeTwips(*this, widthTwips_, heightTwips_);
+    applyOuterSize();
 }
 
 void frmMain::setHeight(int twips)
 {
     heightTwips_ = twips;
-    platform::setOuterSizeTwips(*this, widthTwips_, heightTwips_);
+    applyOuterSize();
+}
+
+// Where the screen keeps the window smaller than asked, the client keeps the size it would
+// have had, and scrolls.
+void frmMain::applyOuterSize()
+{
+    std::optional<QSize> inside = platform::setOuterSizeTwips(*this, widthTwips_, heightTwips_);
+    if (inside) *inside -= QSize(0, menuBar()->sizeHint().height());
+    clientView_->setClientSize(inside);
 }
 
 std::optional<measure::Unit> frmMain::selectedUnit() const

@@ -22,6 +22,10 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 
+namespace tavrel::platform {
+class ScrollView;
+}
+
 namespace tavrel::app {
 
 class frmMain : public QMainWindow {
@@ -89,7 +93,9 @@ private:
     void showEditMenu(const QPoint& globalPos);
     void createControls(QWidget* client);
     void createMenus();
+    void applyOuterSize();
 
+    platform::ScrollView* clientView_ = nullptr;
     float BaseLength_ = 0.0f;
     int widthTwips_ = 0;
     int heightTwips_ = 0;

@@ -10,12 +10,14 @@
 
 namespace tavrel::platform {
 
-void setOuterSizeTwips(QWidget& window, int widthTwips, int heightTwips)
+std::optional<QSize> setOuterSizeTwips(QWidget& window, int widthTwips, int heightTwips)
 {
     const int frameWidth = window.frameGeometry().width() - window.geometry().width();
     const int frameHeight = window.frameGeometry().height() - window.geometry().height();
-    int width = static_cast<int>(std::lround(widthTwips / twipsPerPixelX())) - frameWidth;
-    int height = static_cast<int>(std::lround(heightTwips / twipsPerPixelY())) - frameHeight;
+    const QSize asked(static_cast<int>(std::lround(widthTwips / twipsPerPixelX())) - frameWidth,
+                      static_cast<int>(std::lround(heightTwips / twipsPerPixelY())) - frameHeight);
+    int width = asked.width();
+    int height = asked.height();
     // A window larger than the screen would cost a backing store of gigabytes and helps no one.
     if (const QScreen* screen = window.screen()) {
         const QRect available = screen->availableGeometry();
@@ -23,6 +25,8 @@ void setOuterSizeTwips(QWidget& window, int widthTwips, int heightTwips)
         height = std::min(height, available.height() - frameHeight);
     }
     window.resize(std::max(width, 1), std::max(height, 1));
+    if (width < asked.width() || height < asked.height()) return asked;
+    return std::nullopt;
 }
 
 }  // namespace tavrel::platform

@@ -18,6 +18,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -85,6 +87,32 @@ TEST_F(MainWindow, StartsWithOnlyTheUnitsAndADisabledPrintButton)
     EXPECT_EQ(window.lblScale->geometry(), QRect(8, 56, 329, 25));
     EXPECT_EQ(window.txtMeasure->geometry(), QRect(184, 48, 113, 27));
     EXPECT_EQ(window.cmdPrint->geometry(), QRect(320, 8, 97, 33));
+}
+
+// The offscreen screen is 800 x 600 pixels: 1 inch fits, 10 inches keeps the window on the
+// screen, and the client keeps its full size under scroll bars, moved by a drag on the picture.
+TEST_F(MainWindow, APictureLargerThanTheScreenScrollsAndASmallerOneDoesNot)
+{
+    auto* view = window.findChild<QScrollArea*>("clientView");
+    ASSERT_TRUE(view);
+    chooseUnit(window, Decimal);
+    QTest::keyClicks(window.txtMeasure, "1");
+    EXPECT_EQ(window.centralWidget()->size(), view->widget()->size());
+    EXPECT_FALSE(view->verticalScrollBar()->isVisible());
+
+    QTest::keyClicks(window.txtMeasure, "0");
+    QCoreApplication::processEvents();  // lays the window out at its new size
+    const QSize frame = window.frameGeometry().size() - window.size();
+    const QSize asked =
+        QSize(window.Width() / 15, window.Height() / 15 - window.menuBar()->height()) - frame;
+    EXPECT_LT(window.height(), window.Height() / 15);
+    EXPECT_EQ(view->widget()->size(), asked);
+    ASSERT_TRUE(view->verticalScrollBar()->isVisible());
+    QTest::mousePress(window.picPattern, Qt::LeftButton, {}, QPoint(100, 400));
+    QTest::mouseMove(window.picPattern, QPoint(90, 100));
+    QTest::mouseRelease(window.picPattern, Qt::LeftButton, {}, QPoint(90, 100));
+    EXPECT_EQ(view->verticalScrollBar()->value(), 300);
+    EXPECT_EQ(view->horizontalScrollBar()->value(), 10);
 }
 
 TEST_F(MainWindow, MenusCarryTheirAccessLettersAndNoShortcuts)
