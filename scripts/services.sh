@@ -1,5 +1,6 @@
 # The services the tests and the screenshot need, for scripts to source:
-#   start_xvfb LOG_DIR    a virtual X server on a free display; sets XVFB_DISPLAY (":N")
+#   start_xvfb LOG_DIR [WxH]  a virtual X server on a free display, 1920x1200 unless given;
+#                             sets XVFB_DISPLAY (":N")
 #   start_cups LOG_DIR    the print spooler with a cups-pdf queue "PDF" as the default printer
 #   stop_services         stops what these started; already running services are left alone
 # A sourcing script should `trap stop_services EXIT`.
@@ -28,14 +29,14 @@ wait_until() {
 }
 
 start_xvfb() {
-    local log_dir=$1
-    local display_file=$log_dir/xvfb.display
+    local log_dir=$1 size=${2:-1920x1200}
+    local display_file=$log_dir/xvfb-$size.display
     rm -f "$display_file"
     # -displayfd: Xvfb takes the first free display number and writes it once it accepts clients.
-    Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp -noreset \
-        3>"$display_file" >"$log_dir/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset \
+        3>"$display_file" >"$log_dir/xvfb-$size.log" 2>&1 &
     started_pids+=($!)
-    wait_until "Xvfb (see $log_dir/xvfb.log)" test -s "$display_file"
+    wait_until "Xvfb (see $log_dir/xvfb-$size.log)" test -s "$display_file"
     XVFB_DISPLAY=:$(head -n1 "$display_file")
 }
 

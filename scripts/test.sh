@@ -42,7 +42,10 @@ trap 'exit 143' TERM
 
 start_xvfb "$log_dir"
 export TAVREL_E2E_DISPLAY=$XVFB_DISPLAY
-echo "test.sh: Xvfb on display $TAVREL_E2E_DISPLAY for the end-to-end tests"
+# A laptop's screen, where a large pattern's window is kept smaller than the pattern.
+start_xvfb "$log_dir" 1366x768
+export TAVREL_E2E_LAPTOP_DISPLAY=$XVFB_DISPLAY
+echo "test.sh: Xvfb on displays $TAVREL_E2E_DISPLAY and $TAVREL_E2E_LAPTOP_DISPLAY (1366x768) for the end-to-end tests"
 start_cups "$log_dir"
 echo "test.sh: CUPS running, $(lpstat -d)"
 

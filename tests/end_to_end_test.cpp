@@ -37,13 +37,44 @@ Geometry windowFor(const char* text, int unit)
     return {drawing.plan->windowWidth / 15, drawing.plan->windowHeight / 15};
 }
 
+// The picture of a plan as the window draws it.
+QImage pictureOf(const tavrel::pattern::PatternPlan& plan)
+{
+    const auto expected = tavrel::picture::patternImage(plan);
+    QImage picture(expected.size, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    tavrel::picture::replay(expected, painter, QRectF(QPointF(0, 0), expected.size),
+                            tavrel::picture::LineWidth::OneDevicePixel);
+    return picture;
+}
+
+struct Differences {
+    int inked = 0, differing = 0;
+};
+
+// The inked pixels of `part` of the picture against the screen's, with the part's corner at
+// `onScreen`; a part reaching beyond the screen differs wherever it is inked.
+Differences compare(const QImage& picture, const QRect& part, const QImage& screen, QPoint onScreen)
+{
+    Differences d;
+    for (int y = 0; y < part.height(); ++y)
+        for (int x = 0; x < part.width(); ++x) {
+            const QPoint there = onScreen + QPoint(x, y);
+            const bool want = qGray(picture.pixel(part.topLeft() + QPoint(x, y))) < 128;
+            const bool got = screen.valid(there) && qGray(screen.pixel(there)) < 128;
+            d.inked += want;
+            d.differing += want != got;
+        }
+    return d;
+}
+
 class EndToEnd : public testing::Test {
 public:
     void SetUp() override
     {
-        display = qEnvironmentVariable("TAVREL_E2E_DISPLAY");
+        display = qEnvironmentVariable(displayVariable);
         ASSERT_FALSE(display.isEmpty())
-            << "TAVREL_E2E_DISPLAY names no X server; run the tests through scripts/test.sh";
+            << displayVariable << " names no X server; run the tests through scripts/test.sh";
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("DISPLAY", display);
         environment.insert("QT_QPA_PLATFORM", "xcb");
@@ -182,6 +213,15 @@ public:
         EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
     }
 
+    QImage screenshot()
+    {
+        QTemporaryDir folder;
+        const QString shot = folder.filePath("window.png");
+        run("import", {"-window", window, shot});
+        return QImage(shot).convertToFormat(QImage::Format_RGB32);
+    }
+
+    const char* displayVariable = "TAVREL_E2E_DISPLAY";
     QString display;
     QProcess program;
     QString window;
@@ -200,36 +240,61 @@ TEST_F(EndToEnd, TypedFractionIsDrawnAndTheWindowFitsIt)
                                          << geometry().height;
     QThread::msleep(300);
 
-    QTemporaryDir folder;
-    const QString shot = folder.filePath("window.png");
-    run("import", {"-window", window, shot});
-    const QImage screen = QImage(shot).convertToFormat(QImage::Format_RGB32);
+    const QImage screen = screenshot();
     ASSERT_FALSE(screen.isNull());
-
     const auto drawing =
         tavrel::pattern::prepareDrawing("2 1/2", *tavrel::measure::unitAt(1), {15, 15});
     ASSERT_TRUE(drawing.plan);
-    const auto expected = tavrel::picture::patternImage(*drawing.plan);
-    QImage reference(expected.size, QImage::Format_RGB32);
-    QPainter painter(&reference);
-    tavrel::picture::replay(expected, painter, QRectF(QPointF(0, 0), expected.size),
-                             tavrel::picture::LineWidth::OneDevicePixel);
-    painter.end();
 
     // The figure above the scale label, where the picture shows as it is.
-    const QRect figure(0, 0, expected.size.width(), drawing.plan->labelTop);
+    const QRect figure(0, 0, drawing.plan->pictureWidth, drawing.plan->labelTop);
     const QPoint onScreen(drawing.plan->pictureLeft, menuBar + drawing.plan->pictureTop);
-    const QImage shown = screen.copy(figure.translated(onScreen));
-    int inked = 0, differing = 0;
-    for (int y = 0; y < figure.height(); ++y)
-        for (int x = 0; x < figure.width(); ++x) {
-            const bool want = qGray(reference.pixel(x, y)) < 128;
-            const bool got = qGray(shown.pixel(x, y)) < 128;
-            inked += want;
-            differing += want != got;
-        }
-    EXPECT_GT(inked, 1000);
-    EXPECT_EQ(differing, 0) << "of " << inked << " inked pixels";
+    const Differences found = compare(pictureOf(*drawing.plan), figure, screen, onScreen);
+    EXPECT_GT(found.inked, 1000);
+    EXPECT_EQ(found.differing, 0) << "of " << found.inked << " inked pixels";
+}
+
+// On a laptop's screen the window of a 6-inch pattern is kept to the screen, and the wheel
+// scrolls the picture down until its check ruler shows whole, as drawn.
+class OnALaptopScreen : public EndToEnd {
+public:
+    OnALaptopScreen() { displayVariable = "TAVREL_E2E_LAPTOP_DISPLAY"; }
+};
+
+TEST_F(OnALaptopScreen, TheWheelScrollsALargePatternDownToItsRuler)
+{
+    chooseUnit(Decimal);
+    type("6");
+    ASSERT_TRUE(waitForSize({1366, 768}))
+        << "window is " << geometry().width << " x " << geometry().height;
+    const auto drawing =
+        tavrel::pattern::prepareDrawing("6", *tavrel::measure::unitAt(0), {15, 15});
+    ASSERT_TRUE(drawing.plan);
+    ASSERT_GT(drawing.plan->windowHeight / 15, 768 * 2);
+    QRect ruler;
+    for (const auto& tick : drawing.plan->ruler)
+        ruler |= QRect(QPoint(int(tick.x1), int(tick.y1)), QPoint(int(tick.x2), int(tick.y2)))
+                     .normalized();
+    ruler.adjust(-2, -2, 3, 3);
+
+    xdotool(at(400, 400) << "click"
+                         << "--repeat"
+                         << "80"
+                         << "--delay"
+                         << "10"
+                         << "5");
+    QThread::msleep(500);
+    const QImage screen = screenshot();
+    ASSERT_FALSE(screen.isNull());
+    const QImage picture = pictureOf(*drawing.plan);
+    // The picture's left edge stays where it is; its ruler shows somewhere on the screen.
+    bool shown = false;
+    for (int top = 0; !shown && top + ruler.height() <= screen.height(); ++top) {
+        const QPoint at(drawing.plan->pictureLeft + ruler.left(), top);
+        const Differences d = compare(picture, ruler, screen, at);
+        shown = d.inked > 100 && d.differing == 0;
+    }
+    EXPECT_TRUE(shown) << "the ruler never came into view";
 }
 
 // The edit menu's commands by their keys: access letters where they have one, else counted
