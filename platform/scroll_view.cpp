@@ -32,27 +32,28 @@ void ScrollView::dragToScroll(QWidget* surface)
 bool ScrollView::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() != Qt::LeftButton) break;
-        dragging_ = true;
-        dragStart_ = mouse->globalPosition().toPoint();
-        scrollAtDragStart_ = {horizontalScrollBar()->value(), verticalScrollBar()->value()};
-        return true;
-    }
-    case QEvent::MouseMove: {
-        if (!dragging_) break;
-        const QPoint moved = static_cast<QMouseEvent*>(event)->globalPosition().toPoint() -
-                             dragStart_;
-        horizontalScrollBar()->setValue(scrollAtDragStart_.x() - moved.x());
-        verticalScrollBar()->setValue(scrollAtDragStart_.y() - moved.y());
-        return true;
-    }
-    case QEvent::MouseButtonRelease:
-        if (!dragging_) break;
-        dragging_ = false;
-        return true;
-    default: break;
+        case QEvent::MouseButtonPress: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() != Qt::LeftButton) break;
+            dragging_ = true;
+            dragStart_ = mouse->globalPosition().toPoint();
+            scrollAtDragStart_ = {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+            return true;
+        }
+        case QEvent::MouseMove: {
+            if (!dragging_) break;
+            const QPoint moved =
+                static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - dragStart_;
+            horizontalScrollBar()->setValue(scrollAtDragStart_.x() - moved.x());
+            verticalScrollBar()->setValue(scrollAtDragStart_.y() - moved.y());
+            return true;
+        }
+        case QEvent::MouseButtonRelease:
+            if (!dragging_) break;
+            dragging_ = false;
+            return true;
+        default:
+            break;
     }
     return QScrollArea::eventFilter(watched, event);
 }
