@@ -562,6 +562,7 @@ TEST_F(MainWindow, CommandsArrivingDuringADrawingTakeEffectOnceItHasFinished)
         {"Help > About", [](frmMain& w) { w.mnuHelpAbout->trigger(); }},
         {"Print Pattern", [](frmMain& w) { QTest::mouseClick(w.cmdPrint, Qt::LeftButton); }},
         {"File > Print", [](frmMain& w) { w.mnuFilePrint->trigger(); }},
+        {"Pattern > Save as PNG", [](frmMain& w) { w.mnuPatternSavePng->trigger(); }},
     };
     for (const Case& c : cases) {
         EffectWatch watch(window);
