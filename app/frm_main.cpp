@@ -181,7 +181,7 @@ void frmMain::createMenus()
     connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
 }
 
-// Saving waits, like printing, until a picture matching the box is shown.
+// The commands that save the pattern, off until a picture matching the box is shown.
 void frmMain::createPatternMenu()
 {
     mnuPattern = menuBar()->addMenu("&Pattern");
