@@ -1,9 +1,10 @@
 #pragma once
 // What the first window does not need, kept in a module beside the program and loaded on first
-// use: printing (with libcups), the guide (with CHMLib) and the command line's exports (with
-// qpdf). The program reaches these functions through the loader, which defines them by calling
-// into the module; tests link the real definitions directly.
+// use: printing (with libcups), the guide (with CHMLib) and the exports of the window and the
+// command line (with qpdf). The program reaches these functions through the loader, which defines
+// them by calling into the module; tests link the real definitions directly.
 
+#include "export/picture_file.h"
 #include "platform/printer.h"
 
 #include <optional>
@@ -17,6 +18,7 @@ struct Extras {
     decltype(&platform::printOnDefaultPrinter) printOnDefaultPrinter;
     bool (*showHelp)(QWidget* parent, const QString& path);
     std::optional<int> (*runCommandLine)(int argc, char** argv);
+    decltype(&exporting::savePicture) savePicture;
 };
 
 // The module's one exported function returns its table.

@@ -1,5 +1,5 @@
-// Within the program: printing, the guide and the command line load the module beside the
-// program the first time one of them is used, then call into it.
+// Within the program: printing, the guide, saving and the command line load the module beside
+// the program the first time one of them is used, then call into it.
 #include "app/command_line.h"
 #include "app/extras.h"
 #include "helpview/help_viewer.h"
@@ -53,6 +53,16 @@ PrintOutcome printOnDefaultPrinter(const picture::PersistentImage& image, double
 }
 
 }  // namespace platform
+
+namespace exporting {
+
+QString savePicture(const picture::PersistentImage& image, const PictureFile& file)
+{
+    if (!extras().table) return extras().problem;
+    return extras().table->savePicture(image, file);
+}
+
+}  // namespace exporting
 
 namespace help {
 

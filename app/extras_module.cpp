@@ -8,6 +8,7 @@
 extern "C" Q_DECL_EXPORT const tavrel::app::Extras* tavrel_extras()
 {
     static const tavrel::app::Extras extras{&tavrel::platform::printOnDefaultPrinter,
-                                            &tavrel::help::showHelp, &tavrel::app::runCommandLine};
+                                            &tavrel::help::showHelp, &tavrel::app::runCommandLine,
+                                            &tavrel::exporting::savePicture};
     return &extras;
 }

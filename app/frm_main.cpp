@@ -3,7 +3,10 @@
 #include "app/fitted_font.h"
 #include "app/frm_about.h"
 #include "app/help_path.h"
+#include "app/paper_menu.h"
+#include "app/saved_choices.h"
 #include "app/twip_layout.h"
+#include "export/picture_file.h"
 #include "helpview/help_viewer.h"
 #include "measure/key_filter.h"
 #include "pattern/drawing.h"
@@ -23,6 +26,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -164,6 +168,8 @@ void frmMain::createMenus()
     mnuFileExit = mnuFile->addAction("E&xit");
     mnuFileExit->setObjectName("mnuFileExit");
 
+    createPatternMenu();
+
     mnuHelp = menuBar()->addMenu("&Help");
     mnuHelp->setObjectName("mnuHelp");
     mnuHelpContent = mnuHelp->addAction("&Content");
@@ -177,6 +183,29 @@ void frmMain::createMenus()
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
     connect(mnuHelpContent, &QAction::triggered, this, &frmMain::mnuHelpContent_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
+}
+
+// The commands that save the pattern, off until a picture matching the box is shown.
+void frmMain::createPatternMenu()
+{
+    mnuPattern = menuBar()->addMenu("&Pattern");
+    mnuPattern->setObjectName("mnuPattern");
+    const auto addSave = [this](const char* caption, const char* name, SaveFormat format) {
+        QAction* action = mnuPattern->addAction(caption);
+        action->setObjectName(name);
+        action->setEnabled(false);
+        connect(action, &QAction::triggered, this,
+                [this, format] { mnuPatternSave_Click(format); });
+        return action;
+    };
+    mnuPatternSavePdf = addSave("Save as &PDF...", "mnuPatternSavePdf", SaveFormat::Pdf);
+    mnuPatternSaveSvg = addSave("Save as &SVG...", "mnuPatternSaveSvg", SaveFormat::Svg);
+    mnuPatternSavePng = addSave("Save as P&NG...", "mnuPatternSavePng", SaveFormat::Png);
+    mnuPatternSep1 = mnuPattern->addSeparator();
+    mnuPatternSep1->setObjectName("mnuPatternSep1");
+    mnuPatternPaper = mnuPattern->addMenu("PDF Pape&r");
+    mnuPatternPaper->setObjectName("mnuPatternPaper");
+    addPaperChoices(*mnuPatternPaper, pdfPaper(), rememberPdfPaper);
 }
 
 void frmMain::Form_Load()
@@ -351,13 +380,37 @@ void frmMain::PrintPattern()
     if (!outcome.sent) platform::showWarning(this, "Print Pattern", outcome.problem, "printMessage");
 }
 
+// The three save commands are on and off together.
+void frmMain::mnuPatternSave_Click(SaveFormat format)
+{
+    afterDrawing([this, format] {
+        if (mnuPatternSavePdf->isEnabled()) SavePattern(format);
+    });
+}
+
+// The picture as shown, at the screen's scale, into a file the user names. A failure is said in
+// a message; success needs no word.
+void frmMain::SavePattern(SaveFormat format)
+{
+    const QString path = askWhereToSave(this, format);
+    if (path.isEmpty()) return;
+    const auto ruler = optMeasureType[2]->isChecked() ? exporting::CheckRuler::Centimeter
+                                                      : exporting::CheckRuler::Inch;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString failure = exporting::savePicture(
+        picPattern->Image(), {path, platform::twipsPerPixelX(), ruler, pdfPaper()});
+    QGuiApplication::restoreOverrideCursor();
+    if (!failure.isEmpty()) platform::showWarning(this, "Save Pattern", failure, "saveMessage");
+}
+
 void frmMain::txtMeasure_KeyPress(int& KeyAscii)
 {
     KeyAscii = measure::filterKey(KeyAscii, txtMeasure->text().toStdString(), selectedUnit());
 }
 
 // Printing is on while the box holds text, except while the notice says that text is too large
-// to draw: the picture then still shows an earlier text. A change that arrived while the
+// to draw: the picture then still shows an earlier text. Saving asks more: that the picture is
+// the box's own, which it is not while the text reads as 0. A change that arrived while the
 // pattern was drawn may have emptied the box.
 void frmMain::txtMeasure_Change()
 {
@@ -368,6 +421,9 @@ void frmMain::txtMeasure_Change()
     const bool printable = !txtMeasure->text().isEmpty() && lblTooLarge->isHidden();
     cmdPrint->setEnabled(printable);
     mnuFilePrint->setEnabled(printable);
+    const bool savable = printable && BaseLength_ != 0.0f;
+    for (QAction* save : {mnuPatternSavePdf, mnuPatternSaveSvg, mnuPatternSavePng})
+        save->setEnabled(savable);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)

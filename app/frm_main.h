@@ -1,7 +1,9 @@
 #pragma once
 // The main window: the unit buttons, the measurement box, the pattern and its scale sentence,
-// the print button and the menus. It wires controls to the pure code and applies results.
+// the print button and the menus, with the commands that save the pattern into a file. It wires
+// controls to the pure code and applies results.
 
+#include "app/save_dialog.h"
 #include "measure/conversion.h"
 #include "pattern/arc_call.h"
 #include "platform/picture_box.h"
@@ -59,6 +61,12 @@ public:
     QAction* mnuFilePrint = nullptr;
     QAction* mnuFileSep1 = nullptr;
     QAction* mnuFileExit = nullptr;
+    QMenu* mnuPattern = nullptr;
+    QAction* mnuPatternSavePdf = nullptr;
+    QAction* mnuPatternSaveSvg = nullptr;
+    QAction* mnuPatternSavePng = nullptr;
+    QAction* mnuPatternSep1 = nullptr;
+    QMenu* mnuPatternPaper = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpContent = nullptr;
     QAction* mnuHelpSep1 = nullptr;
@@ -71,6 +79,7 @@ public:
     void cmdPrint_Click();
     void mnuFilePrint_Click();
     void mnuFileExit_Click();
+    void mnuPatternSave_Click(SaveFormat format);
     void mnuHelpContent_Click();
     void mnuHelpAbout_Click();
 
@@ -84,6 +93,7 @@ private:
     float ParseFraction(const QString& text) const;
     void DrawPattern();
     void PrintPattern();
+    void SavePattern(SaveFormat format);
     void drawOnce();
     std::optional<measure::Unit> selectedUnit() const;
     void showTooLargeNotice();
@@ -93,6 +103,7 @@ private:
     void showEditMenu(const QPoint& globalPos);
     void createControls(QWidget* client);
     void createMenus();
+    void createPatternMenu();
     void applyOuterSize();
 
     platform::ScrollView* clientView_ = nullptr;

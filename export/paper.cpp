@@ -1,5 +1,6 @@
 #include "export/paper.h"
 
+#include <QLocale>
 #include <QSize>
 
 #include <algorithm>
@@ -47,6 +48,17 @@ std::optional<Paper> paperNamed(std::string_view name)
     for (const PaperKind& kind : kPapers)
         if (kind.name == name) return kind.paper;
     return std::nullopt;
+}
+
+std::string_view paperName(Paper paper)
+{
+    return kindOf(paper).name;
+}
+
+Paper defaultPaper()
+{
+    // Britain measures in inches but prints on A4: only the US system goes with Letter.
+    return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? Paper::Letter : Paper::A4;
 }
 
 bool isRoll(Paper paper)

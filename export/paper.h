@@ -28,6 +28,10 @@ enum class Paper {
 // The command line's words: "letter", "a4", ... "arch-e", "roll-36in"; nullopt for anything
 // else.
 std::optional<Paper> paperNamed(std::string_view name);
+std::string_view paperName(Paper paper);
+
+// Letter where the locale measures in US inches, A4 elsewhere.
+Paper defaultPaper();
 
 bool isRoll(Paper paper);
 

@@ -5,7 +5,6 @@
 #include "picture/picture_ink.h"
 
 #include <QBuffer>
-#include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -66,12 +65,6 @@ bool writeWithActualSize(const QByteArray& pdf, QIODevice& device)
 }
 
 }  // namespace
-
-Paper defaultPaper()
-{
-    // Britain measures in inches but prints on A4: only the US system goes with Letter.
-    return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? Paper::Letter : Paper::A4;
-}
 
 PdfTiling pdfTilingOf(const picture::PersistentImage& image, double twipsPerPixel, Paper paper)
 {

@@ -13,9 +13,6 @@ namespace tavrel::exporting {
 
 enum class CheckRuler { Inch, Centimeter };
 
-// Letter where the locale measures in US inches, A4 elsewhere.
-Paper defaultPaper();
-
 // Where the picture goes on pages of `paper`: the part of it that holds ink.
 PdfTiling pdfTilingOf(const picture::PersistentImage& image, double twipsPerPixel, Paper paper);
 

@@ -1,12 +1,15 @@
 // The real program on a real X server, driven with real X input: a person clicks
 // "Inches (Fractions)", types 2 1/2, and sees the pattern drawn and the window sized to it; and
 // whatever a person does with the box's edit menu, the mouse and commands that arrive while a
-// drawing processes pending messages, the program lives on and ends as the box says.
+// drawing processes pending messages, the program lives on and ends as the box says; and the
+// pattern saved from the Pattern menu lands in the file named in Qt's own file dialog.
 // scripts/test.sh starts the X server and names its display in TAVREL_E2E_DISPLAY.
 
 #include "pattern/drawing.h"
 #include "picture/pattern_image.h"
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
@@ -78,6 +81,9 @@ public:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("DISPLAY", display);
         environment.insert("QT_QPA_PLATFORM", "xcb");
+        environment.remove("QT_QPA_PLATFORMTHEME");  // Qt's own file dialog, not a desktop's
+        environment.insert("XDG_CONFIG_HOME", settings.path());
+        rememberSaveFolder(saves.path());
         program.setProcessEnvironment(environment);
         program.start(TAVREL_PROGRAM, {});
         ASSERT_TRUE(program.waitForStarted());
@@ -94,6 +100,15 @@ public:
     {
         program.terminate();
         if (!program.waitForFinished(5000)) program.kill();
+    }
+
+    // As the program keeps it: its file dialogs then open in `folder`.
+    void rememberSaveFolder(const QString& folder)
+    {
+        QDir(settings.path()).mkpath("Tavrel");
+        QFile file(settings.filePath("Tavrel/Tavrel.conf"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[save]\nfolder=" + folder.toUtf8() + "\n");
     }
 
     QString pid() const { return QString::number(program.processId()); }
@@ -223,6 +238,8 @@ public:
 
     const char* displayVariable = "TAVREL_E2E_DISPLAY";
     QString display;
+    QTemporaryDir settings;  // the program's own, never the user's
+    QTemporaryDir saves;     // where its file dialogs open
     QProcess program;
     QString window;
     int menuBar = 0;
@@ -425,6 +442,49 @@ const Scenario kMouseAndQueuedCommands[] = {
 
 INSTANTIATE_TEST_SUITE_P(MouseAndCommands, PersonAtTheBox,
                          testing::ValuesIn(kMouseAndQueuedCommands),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Pattern > Save as ..., the file's name typed into the dialog over the name it suggests, in the
+// folder saved into last time; the dialog adds the format's extension.
+struct SaveCase {
+    const char* name;
+    const char* accessKey;
+    const char* dialogTitle;
+    const char* extension;
+    const char* header;
+};
+
+class SavingFromTheMenu : public EndToEnd, public testing::WithParamInterface<SaveCase> {};
+
+TEST_P(SavingFromTheMenu, WritesTheFileNamedInTheDialog)
+{
+    const SaveCase& c = GetParam();
+    chooseUnit(Decimal);
+    type("2");
+    ASSERT_TRUE(waitForSize(windowFor("2", Decimal)));
+    keys({"alt+p", c.accessKey});
+    const QString dialog = run("xdotool", {"search", "--sync", "--all", "--onlyvisible", "--pid",
+                                           pid(), "--name", QString("^%1$").arg(c.dialogTitle)});
+    xdotool({"windowfocus", "--sync", dialog});
+    keys({"ctrl+a"});
+    type("from the menu");
+    keys({"Return"});
+
+    QFile written(saves.filePath(QString("from the menu") + c.extension));
+    ASSERT_TRUE(waitUntil([&] { return written.exists() && windowsShown() == 1; }))
+        << written.fileName().toStdString() << " never came";
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.read(16).startsWith(c.header));
+    expectCleanExit();
+}
+
+const SaveCase kSaves[] = {
+    {"Pdf", "p", "Save as PDF", ".pdf", "%PDF-"},
+    {"Svg", "s", "Save as SVG", ".svg", "<?xml"},
+    {"Png", "n", "Save as PNG", ".png", "\x89PNG"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Formats, SavingFromTheMenu, testing::ValuesIn(kSaves),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // File > Exit arriving while a drawing processes pending messages ends the program once the

@@ -1,12 +1,16 @@
 // Entry point of the widget tests: one QApplication for the whole run, on the platform the
-// test registration chose (offscreen unless a test asks for a real display).
+// test registration chose (offscreen unless a test asks for a real display). Settings go to a
+// folder of the run's own, never the user's.
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     QApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

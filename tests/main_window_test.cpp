@@ -118,9 +118,9 @@ TEST_F(MainWindow, APictureLargerThanTheScreenScrollsAndASmallerOneDoesNot)
 TEST_F(MainWindow, MenusCarryTheirAccessLettersAndNoShortcuts)
 {
     const QList<QAction*> bar = window.menuBar()->actions();
-    ASSERT_EQ(bar.size(), 2);
+    ASSERT_EQ(bar.size(), 3);  // the Pattern menu sits between them
     EXPECT_EQ(bar[0]->text(), "&File");
-    EXPECT_EQ(bar[1]->text(), "&Help");
+    EXPECT_EQ(bar[2]->text(), "&Help");
     QStringList file, help;
     for (QAction* a : window.mnuFile->actions()) file << (a->isSeparator() ? "-" : a->text());
     for (QAction* a : window.mnuHelp->actions()) help << (a->isSeparator() ? "-" : a->text());
@@ -590,6 +590,7 @@ TEST_F(MainWindow, CommandsArrivingDuringADrawingTakeEffectOnceItHasFinished)
         {"Help > About", [](frmMain& w) { w.mnuHelpAbout->trigger(); }},
         {"Print Pattern", [](frmMain& w) { QTest::mouseClick(w.cmdPrint, Qt::LeftButton); }},
         {"File > Print", [](frmMain& w) { w.mnuFilePrint->trigger(); }},
+        {"Pattern > Save as PNG", [](frmMain& w) { w.mnuPatternSavePng->trigger(); }},
     };
     for (const Case& c : cases) {
         EffectWatch watch(window);

@@ -1,0 +1,218 @@
+// The Pattern menu: when saving is offered, what the file dialog's choices make of the file, the
+// messages of a save that fails, and the folder and paper kept for the next time.
+#include "app/frm_main.h"
+#include "export/pattern_export.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using tavrel::app::frmMain;
+namespace exporting = tavrel::exporting;
+
+namespace {
+
+enum Unit { Decimal = 0, Fractions = 1, Millimeter = 2 };
+
+void enter(frmMain& window, int unit, const QString& text)
+{
+    QTest::mouseClick(window.optMeasureType[unit], Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::keyClicks(window.txtMeasure, text);
+}
+
+bool savingEnabled(const frmMain& window)
+{
+    const bool pdf = window.mnuPatternSavePdf->isEnabled();
+    EXPECT_EQ(window.mnuPatternSaveSvg->isEnabled(), pdf);
+    EXPECT_EQ(window.mnuPatternSavePng->isEnabled(), pdf);
+    return pdf;
+}
+
+// Triggers `save` and answers its file dialog as a user does: `filterSteps` presses of Down on
+// the file type, then `typed` as the name in `folder`, then Enter. Returns whether a dialog came.
+bool saveThroughDialog(QAction* save, const QString& folder, int filterSteps, const QString& typed,
+                       const std::function<void(QFileDialog&)>& look = {})
+{
+    bool answered = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        answered = true;
+        if (look) look(*dialog);
+        dialog->setDirectory(folder);
+        auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+        for (int i = 0; i < filterSteps; ++i) QTest::keyClick(types, Qt::Key_Down);
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        name->clear();
+        QTest::keyClicks(name, typed);
+        QTest::keyClick(name, Qt::Key_Return);
+        if (dialog->isVisible()) dialog->reject();
+    });
+    save->trigger();
+    return answered;
+}
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class SaveMenu : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ASSERT_TRUE(folder.isValid());
+    }
+    QAction* saveCommand(const char* name) { return window.findChild<QAction*>(name); }
+
+    frmMain window;
+    QTemporaryDir folder;
+};
+
+TEST_F(SaveMenu, SitsBetweenFileAndHelpWithoutShortcuts)
+{
+    QStringList bar, pattern, papers;
+    for (QAction* a : window.menuBar()->actions()) bar << a->text();
+    EXPECT_EQ(bar, QStringList({"&File", "&Pattern", "&Help"}));
+    for (QAction* a : window.mnuPattern->actions()) {
+        pattern << (a->isSeparator() ? "-" : a->text());
+        EXPECT_TRUE(a->shortcut().isEmpty()) << a->text().toStdString();
+    }
+    EXPECT_EQ(pattern, QStringList({"Save as &PDF...", "Save as &SVG...", "Save as P&NG...", "-",
+                                    "PDF Pape&r"}));
+    for (QAction* a : window.mnuPatternPaper->actions())
+        if (!a->isSeparator()) papers << a->objectName().section('(', 1).chopped(1);
+    EXPECT_EQ(papers, QStringList({"letter", "a4", "a3", "legal", "tabloid", "a2", "a1", "a0",
+                                   "arch-d", "arch-e", "roll-36in", "roll-24in", "roll-914mm"}));
+    const auto name = QString("mnuPatternPaper(%1)")
+                          .arg(QString::fromUtf8(exporting::paperName(exporting::defaultPaper())));
+    EXPECT_TRUE(window.findChild<QAction*>(name)->isChecked());
+    EXPECT_FALSE(savingEnabled(window));
+}
+
+// Saving is offered only while the picture shown is the box's own drawing.
+TEST_F(SaveMenu, IsOfferedOnlyWhileThePictureMatchesTheBox)
+{
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        bool saving;
+    };
+    QLineEdit* box = window.txtMeasure;
+    const auto choose = [&](int unit) {
+        QTest::mouseClick(window.optMeasureType[unit], Qt::LeftButton, {}, QPoint(8, 8));
+    };
+    const Step steps[] = {
+        {"unit chosen, nothing drawn yet", [&] { choose(Millimeter); }, false},
+        {"a lone . reads as 0", [&] { QTest::keyClicks(box, "."); }, false},
+        {"drawn", [&] { box->setText("50"); }, true},
+        {"0 keeps the last drawing", [&] { box->setText("0"); }, false},
+        {"drawn again", [&] { box->setText("50"); }, true},
+        {"too large", [&] { box->setText("99999999999"); }, false},
+        {"emptied", [&] { box->clear(); }, false},
+        {"letters read as 0", [&] { box->setText("abc"); }, false},
+        {"another unit empties the box",
+         [&] {
+             box->setText("2");
+             choose(Decimal);
+         },
+         false},
+        {"drawn in inches", [&] { QTest::keyClicks(box, "2"); }, true},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        EXPECT_EQ(savingEnabled(window), step.saving) << step.what;
+    }
+}
+
+// The file dialog's type gives the format; an extension typed into the name wins. The file
+// holds what the command line writes for the same measurement.
+TEST_F(SaveMenu, WritesTheFormatOfTheChosenTypeOrTheTypedExtension)
+{
+    struct Case {
+        const char* command;
+        int filterSteps;
+        const char* typed;
+        const char* written;
+    };
+    const Case cases[] = {
+        {"mnuPatternSavePdf", 0, "plain", "plain.pdf"},
+        {"mnuPatternSavePdf", 1, "switched", "switched.svg"},
+        {"mnuPatternSavePng", 0, "typed.svg", "typed.svg"},
+        {"mnuPatternSaveSvg", 0, "shouted.PNG", "shouted.PNG"},
+        {"mnuPatternSaveSvg", 1, "image", "image.png"},
+    };
+    enter(window, Fractions, "2 1/2");
+    for (const Case& c : cases) {
+        ASSERT_TRUE(
+            saveThroughDialog(saveCommand(c.command), folder.path(), c.filterSteps, c.typed));
+        const QString written = folder.filePath(c.written);
+        const QString byCommandLine = folder.filePath(QString("cli-") + c.written);
+        ASSERT_EQ(exporting::exportPattern(
+                      {"2 1/2", tavrel::measure::Unit::InchesFractions, 96, byCommandLine}),
+                  "");
+        const QByteArray saved = contentOf(written), expected = contentOf(byCommandLine);
+        ASSERT_FALSE(saved.isEmpty()) << c.written;
+        if (QString(c.written).endsWith(".pdf"))  // its header dates it
+            EXPECT_EQ(saved.left(8), expected.left(8)) << c.written;
+        else
+            EXPECT_EQ(saved, expected) << c.written;
+    }
+}
+
+// A save that fails says why in the command line's words, and leaves no file.
+TEST_F(SaveMenu, FailureIsShownInTheCommandLinesWords)
+{
+    const QString cases[] = {"missing/pattern.png", "notes.txt"};
+    enter(window, Decimal, "2");
+    for (const QString& typed : cases) {
+        ASSERT_TRUE(saveThroughDialog(window.mnuPatternSavePng, folder.path(), 0, typed));
+        const QString path = folder.filePath(typed);
+        auto* message = window.findChild<QMessageBox*>("saveMessage");
+        ASSERT_TRUE(message) << path.toStdString();
+        EXPECT_EQ(message->text(),
+                  exporting::exportPattern({"2", tavrel::measure::Unit::InchesDecimal, 96, path}));
+        EXPECT_FALSE(QFile::exists(path));
+        delete message;
+    }
+}
+
+// The folder and the paper outlive the window; the paper reaches the PDF.
+TEST_F(SaveMenu, FolderAndPaperAreKeptForTheNextWindow)
+{
+    enter(window, Millimeter, "50");
+    saveCommand("mnuPatternPaper(a3)")->trigger();
+    ASSERT_TRUE(saveThroughDialog(window.mnuPatternSavePdf, folder.path(), 0, "a3.pdf"));
+    QProcess info;
+    info.start("pdfinfo", {folder.filePath("a3.pdf")});
+    ASSERT_TRUE(info.waitForFinished());
+    EXPECT_TRUE(info.readAllStandardOutput().contains("(A3)"));
+
+    frmMain next;
+    EXPECT_TRUE(next.findChild<QAction*>("mnuPatternPaper(a3)")->isChecked());
+    enter(next, Millimeter, "50");
+    QString openedIn;
+    saveThroughDialog(next.mnuPatternSavePdf, folder.path(), 0, "",
+                      [&](QFileDialog& dialog) { openedIn = dialog.directory().absolutePath(); });
+    EXPECT_EQ(openedIn, QDir(folder.path()).absolutePath());
+}
+
+}  // namespace
