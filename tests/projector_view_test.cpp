@@ -3,10 +3,8 @@
 // calibration, line width and colour choice; panning by keys and by drag; Esc.
 #include "app/projector_view.h"
 #include "app/check_overlay.h"
+#include "projector_checks.h"
 
-#include <QGuiApplication>
-#include <QImage>
-#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -18,27 +16,10 @@ namespace {
 
 using namespace tavrel;
 using app::ProjectorView;
+using test::InkRun;
+using test::inkRuns;
 
 constexpr double kTwipsPerPixel = 15;  // 96 picture pixels to the inch
-
-struct InkRun {
-    int start = 0, width = 0;
-    double centre() const { return start + (width - 1) / 2.0; }
-};
-
-// The stretches of `ink` along one row of the view.
-std::vector<InkRun> inkRuns(const QImage& view, int row, QColor ink)
-{
-    std::vector<InkRun> runs;
-    for (int x = 0; x < view.width(); ++x) {
-        if (view.pixelColor(x, row) != ink) continue;
-        if (!runs.empty() && runs.back().start + runs.back().width == x)
-            ++runs.back().width;
-        else
-            runs.push_back({x, 1});
-    }
-    return runs;
-}
 
 // Vertical lines across a picture of `size`, at the given picture x.
 picture::PersistentImage verticalLines(QSize size, std::vector<float> xs)
@@ -50,18 +31,11 @@ picture::PersistentImage verticalLines(QSize size, std::vector<float> xs)
     return image;
 }
 
-QScreen* projector()
-{
-    for (QScreen* screen : QGuiApplication::screens())
-        if (screen->name() == "HDMI/Projector") return screen;
-    return nullptr;
-}
-
 void showOnProjector(ProjectorView& view)
 {
-    ASSERT_TRUE(projector());
-    view.setScreen(projector());
-    view.setGeometry(projector()->geometry());
+    ASSERT_TRUE(test::projectorScreen());
+    view.setScreen(test::projectorScreen());
+    view.setGeometry(test::projectorScreen()->geometry());
     view.showFullScreen();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
 }
