@@ -14,16 +14,32 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace tavrel::app {
 namespace {
 
+// A window of its own, owned by the projector window so that it goes with the main window.
 void showFullScreenOn(QWidget* window, QScreen* screen)
 {
+    window->setWindowFlag(Qt::Window);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setScreen(screen);
     window->setGeometry(screen->geometry());
     window->showFullScreen();
     window->activateWindow();
+}
+
+// The screen chosen last time; else the first screen beside the main window's, as a projector
+// usually is.
+QString firstChoice(const ProjectorPreferences& chosen, const QWidget* mainWindow)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    for (QScreen* screen : screens)
+        if (screen->name() == chosen.screenName) return screen->name();
+    for (QScreen* screen : screens)
+        if (!mainWindow || screen != mainWindow->screen()) return screen->name();
+    return QString();
 }
 
 }  // namespace
@@ -47,8 +63,7 @@ ProjectorDialog::ProjectorDialog(picture::PersistentImage image, double twipsPer
                                .arg(screen->size().width())
                                .arg(screen->size().height()),
                            screen->name());
-    const int remembered = cboScreen->findData(chosen.screenName);
-    if (remembered >= 0) cboScreen->setCurrentIndex(remembered);
+    cboScreen->setCurrentIndex(std::max(0, cboScreen->findData(firstChoice(chosen, parent))));
 
     cboColours = new QComboBox(this);
     cboColours->setObjectName("cboColours");
@@ -57,7 +72,8 @@ ProjectorDialog::ProjectorDialog(picture::PersistentImage image, double twipsPer
 
     cboLineWidth = new QComboBox(this);
     cboLineWidth->setObjectName("cboLineWidth");
-    for (int width : kLineWidths) cboLineWidth->addItem(tr("%n pixel(s)", "", width), width);
+    for (int width : kLineWidths)
+        cboLineWidth->addItem(width == 1 ? tr("1 pixel") : tr("%1 pixels").arg(width), width);
     cboLineWidth->setCurrentIndex(cboLineWidth->findData(chosen.lineWidth));
 
     cboOverlay = new QComboBox(this);
@@ -119,7 +135,7 @@ void ProjectorDialog::calibrate()
 void ProjectorDialog::calibrateThen(bool showPatternAfter)
 {
     QScreen* screen = chosenScreen();
-    auto* view = new CalibrationView(screenKey(*screen), centimetres_);
+    auto* view = new CalibrationView(screenKey(*screen), centimetres_, this);
     connect(view, &CalibrationView::calibrated, this, [this, showPatternAfter] {
         showCalibration();
         if (showPatternAfter) showPattern();
@@ -144,7 +160,7 @@ void ProjectorDialog::showPattern()
         return;
     }
     auto* view = new ProjectorView(image_, twipsPerPixel_, *pixelsPerInch,
-                                   loadProjectorPreferences(), centimetres_);
+                                   loadProjectorPreferences(), centimetres_, this);
     view->setObjectName("ProjectorView");
     showFullScreenOn(view, screen);
 }

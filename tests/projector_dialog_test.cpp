@@ -103,16 +103,33 @@ TEST_F(Projector, TypedLengthCalibratesOrIsRefused)
     }
 }
 
-// From the projector window to the pattern: the screen is calibrated first, the choices are
-// kept, and the ruler shows at the calibrated length on the chosen screen.
+TEST_F(Projector, OffersTheScreenBesideTheMainWindow)
+{
+    QWidget mainWindow;
+    mainWindow.setScreen(test::projectorScreen());
+    mainWindow.setGeometry(test::projectorScreen()->geometry().adjusted(10, 10, -10, -10));
+    mainWindow.show();
+    ASSERT_EQ(mainWindow.screen(), test::projectorScreen());
+    app::ProjectorDialog dialog({}, 15, false, &mainWindow);
+    EXPECT_EQ(dialog.cboScreen->currentData().toString(), "Laptop");
+}
+
+// From the projector window to the pattern: the screen beside the main window is offered, it is
+// calibrated first, the choices are kept, and the ruler shows at the calibrated length there.
 TEST_F(Projector, ShowsThePatternOnTheChosenScreenAtItsCalibration)
 {
+    QScreen* laptop = test::projectorScreen() == QGuiApplication::screens()[0]
+                          ? QGuiApplication::screens()[1]
+                          : QGuiApplication::screens()[0];
     picture::PersistentImage pattern;
     pattern.size = {200, 100};
-    app::openProjector(nullptr, pattern, 15, false);
+    QWidget mainWindow;
+    mainWindow.setScreen(laptop);
+    mainWindow.show();
+    app::openProjector(&mainWindow, pattern, 15, false);
     auto* dialog = shownWindow<app::ProjectorDialog>("ProjectorDialog");
     ASSERT_TRUE(dialog);
-    dialog->cboScreen->setCurrentIndex(dialog->cboScreen->findData("HDMI/Projector"));
+    ASSERT_EQ(dialog->cboScreen->currentData().toString(), "HDMI/Projector");
     dialog->cboOverlay->setCurrentIndex(static_cast<int>(app::Overlay::Ruler));
     dialog->cboLineWidth->setCurrentIndex(1);
     EXPECT_EQ(dialog->lblCalibration->text(), "Not calibrated yet");
