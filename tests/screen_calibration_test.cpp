@@ -100,15 +100,4 @@ TEST_F(StoredSettings, DamagedValuesAreIgnored)
     EXPECT_EQ(loaded.overlay, Overlay::None);
 }
 
-TEST_F(StoredSettings, PreferencesRoundTrip)
-{
-    const ProjectorPreferences chosen{"HDMI-1", false, 5, Overlay::Ruler};
-    saveProjectorPreferences(chosen);
-    const ProjectorPreferences loaded = loadProjectorPreferences();
-    EXPECT_EQ(loaded.screenName, chosen.screenName);
-    EXPECT_EQ(loaded.whiteOnBlack, chosen.whiteOnBlack);
-    EXPECT_EQ(loaded.lineWidth, chosen.lineWidth);
-    EXPECT_EQ(loaded.overlay, chosen.overlay);
-}
-
 }  // namespace
