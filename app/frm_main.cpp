@@ -4,6 +4,7 @@
 #include "app/frm_about.h"
 #include "app/help_path.h"
 #include "app/paper_menu.h"
+#include "app/projector.h"
 #include "app/saved_choices.h"
 #include "app/twip_layout.h"
 #include "export/picture_file.h"
@@ -206,6 +207,12 @@ void frmMain::createPatternMenu()
     mnuPatternPaper = mnuPattern->addMenu("PDF Pape&r");
     mnuPatternPaper->setObjectName("mnuPatternPaper");
     addPaperChoices(*mnuPatternPaper, pdfPaper(), rememberPdfPaper);
+    mnuPatternSep2 = mnuPattern->addSeparator();
+    mnuPatternSep2->setObjectName("mnuPatternSep2");
+    mnuPatternProjector = mnuPattern->addAction("Pro&jector View...");
+    mnuPatternProjector->setObjectName("mnuPatternProjector");
+    mnuPatternProjector->setEnabled(false);
+    connect(mnuPatternProjector, &QAction::triggered, this, &frmMain::mnuPatternProjector_Click);
 }
 
 void frmMain::Form_Load()
@@ -403,6 +410,16 @@ void frmMain::SavePattern(SaveFormat format)
     if (!failure.isEmpty()) platform::showWarning(this, "Save Pattern", failure, "saveMessage");
 }
 
+// The picture as shown, projected at true scale on a screen the user chooses.
+void frmMain::mnuPatternProjector_Click()
+{
+    afterDrawing([this] {
+        if (mnuPatternProjector->isEnabled())
+            openProjector(this, picPattern->Image(), platform::twipsPerPixelX(),
+                          optMeasureType[2]->isChecked());
+    });
+}
+
 void frmMain::txtMeasure_KeyPress(int& KeyAscii)
 {
     KeyAscii = measure::filterKey(KeyAscii, txtMeasure->text().toStdString(), selectedUnit());
@@ -422,7 +439,8 @@ void frmMain::txtMeasure_Change()
     cmdPrint->setEnabled(printable);
     mnuFilePrint->setEnabled(printable);
     const bool savable = printable && BaseLength_ != 0.0f;
-    for (QAction* save : {mnuPatternSavePdf, mnuPatternSaveSvg, mnuPatternSavePng})
+    for (QAction* save :
+         {mnuPatternSavePdf, mnuPatternSaveSvg, mnuPatternSavePng, mnuPatternProjector})
         save->setEnabled(savable);
 }
 

@@ -67,6 +67,8 @@ public:
     QAction* mnuPatternSavePng = nullptr;
     QAction* mnuPatternSep1 = nullptr;
     QMenu* mnuPatternPaper = nullptr;
+    QAction* mnuPatternSep2 = nullptr;
+    QAction* mnuPatternProjector = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpContent = nullptr;
     QAction* mnuHelpSep1 = nullptr;
@@ -80,6 +82,7 @@ public:
     void mnuFilePrint_Click();
     void mnuFileExit_Click();
     void mnuPatternSave_Click(SaveFormat format);
+    void mnuPatternProjector_Click();
     void mnuHelpContent_Click();
     void mnuHelpAbout_Click();
 

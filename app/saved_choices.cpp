@@ -1,7 +1,8 @@
 #include "app/saved_choices.h"
 
+#include "app/user_settings.h"
+
 #include <QDir>
-#include <QSettings>
 #include <QStandardPaths>
 
 #include <string>
@@ -12,16 +13,11 @@ namespace {
 constexpr const char* kFolderKey = "save/folder";
 constexpr const char* kPaperKey = "save/pdfPaper";
 
-QSettings settings()
-{
-    return QSettings("Tavrel", "Tavrel");
-}
-
 }  // namespace
 
 QString lastSaveFolder()
 {
-    const QString saved = settings().value(kFolderKey).toString();
+    const QString saved = userSettings().value(kFolderKey).toString();
     if (!saved.isEmpty() && QDir(saved).exists()) return saved;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QDir(documents).exists() ? documents : QDir::homePath();
@@ -29,19 +25,19 @@ QString lastSaveFolder()
 
 void rememberSaveFolder(const QString& folder)
 {
-    settings().setValue(kFolderKey, folder);
+    userSettings().setValue(kFolderKey, folder);
 }
 
 // Kept by the command line's word for it, which stays the same as papers are added.
 exporting::Paper pdfPaper()
 {
-    const std::string name = settings().value(kPaperKey).toString().toStdString();
+    const std::string name = userSettings().value(kPaperKey).toString().toStdString();
     return exporting::paperNamed(name).value_or(exporting::defaultPaper());
 }
 
 void rememberPdfPaper(exporting::Paper paper)
 {
-    settings().setValue(kPaperKey, QString::fromUtf8(exporting::paperName(paper)));
+    userSettings().setValue(kPaperKey, QString::fromUtf8(exporting::paperName(paper)));
 }
 
 }  // namespace tavrel::app

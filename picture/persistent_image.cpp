@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tavrel::picture {
@@ -63,10 +64,18 @@ QPainterPath arcPath(const ArcShape& arc, LineWidth width)
     return path;
 }
 
-bool mayTouch(const QRectF& bounds, const QRectF& area)
+bool mayTouch(const QRectF& bounds, const QRectF& area, double slack)
 {
-    // One pixel of slack for the pen on every side.
-    return bounds.normalized().adjusted(-1, -1, 1, 1).intersects(area);
+    // Slack for the pen on every side.
+    return bounds.normalized().adjusted(-slack, -slack, slack, slack).intersects(area);
+}
+
+// Picture pixels beside a shape that its pen may ink: one, or half a wide device-pixel pen.
+double penSlack(const QPainter& painter, LineWidth width, int devicePixels)
+{
+    const double scale = painter.transform().m11();
+    if (width == LineWidth::OnePicturePixel || scale <= 0) return 1;
+    return std::max(1.0, devicePixels / scale);
 }
 
 }  // namespace
@@ -89,7 +98,7 @@ QPainterPath scaledOutline(const Shape& shape, QSize picture)
 }
 
 void replay(const PersistentImage& image, QPainter& painter, const QRectF& area, LineWidth width,
-            Background background)
+            Background background, int devicePixels)
 {
     painter.save();
     if (background == Background::Fill) painter.fillRect(area, image.background);
@@ -97,13 +106,14 @@ void replay(const PersistentImage& image, QPainter& painter, const QRectF& area,
     pen.setCapStyle(Qt::SquareCap);
     if (width == LineWidth::OneDevicePixel) {
         pen.setCosmetic(true);
-        pen.setWidth(1);
+        pen.setWidth(devicePixels);
         painter.setRenderHint(QPainter::Antialiasing, false);
     } else {
         pen.setCosmetic(false);
         pen.setWidthF(1.0);
     }
     painter.setPen(pen);
+    const double slack = penSlack(painter, width, devicePixels);
     painter.setClipRect(area, Qt::IntersectClip);
     // Picture pixel (x, y) is the square from (x, y) to (x + 1, y + 1), and the screen lights the
     // pixels right of and below a line's points. A scaled one-pixel stroke is centred on its
@@ -113,13 +123,13 @@ void replay(const PersistentImage& image, QPainter& painter, const QRectF& area,
     for (const Shape& shape : image.shapes) {
         if (const auto* line = std::get_if<LineShape>(&shape)) {
             const QLineF l = lineOf(*line, width, image.size);
-            if (mayTouch(QRectF(l.p1(), l.p2()), area)) painter.drawLine(l);
+            if (mayTouch(QRectF(l.p1(), l.p2()), area, slack)) painter.drawLine(l);
         } else if (const auto* arc = std::get_if<ArcShape>(&shape)) {
-            if (mayTouch(boxOf(arc->left, arc->top, arc->right, arc->bottom), area))
+            if (mayTouch(boxOf(arc->left, arc->top, arc->right, arc->bottom), area, slack))
                 painter.drawPath(arcPath(*arc, width));
         } else if (const auto* ellipse = std::get_if<EllipseShape>(&shape)) {
             const QRectF box = boxOf(ellipse->left, ellipse->top, ellipse->right, ellipse->bottom);
-            if (!mayTouch(box, area)) continue;
+            if (!mayTouch(box, area, slack)) continue;
             painter.setBrush(ellipse->filled ? QBrush(image.foreground) : QBrush());
             painter.drawEllipse(outlineBox(ellipse->left, ellipse->top, ellipse->right,
                                            ellipse->bottom, width));

@@ -50,9 +50,10 @@ enum class LineWidth { OneDevicePixel, OnePicturePixel };
 enum class Background { Fill, AlreadyFilled };
 
 // Fills the background over `area` (picture pixels) and draws every shape that may touch it.
-// The painter's transform maps picture pixels to the device.
+// The painter's transform maps picture pixels to the device. With device-pixel lines,
+// `devicePixels` widens them, centred on the one-pixel line (a projector's thicker lines).
 void replay(const PersistentImage& image, QPainter& painter, const QRectF& area, LineWidth width,
-            Background background = Background::Fill);
+            Background background = Background::Fill, int devicePixels = 1);
 
 // The path that replay with one-picture-pixel lines strokes for a shape, in picture pixels
 // before the half pixel's shift that puts the stroke over the screen's pixels.

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -40,6 +41,7 @@ bool savingEnabled(const frmMain& window)
     const bool pdf = window.mnuPatternSavePdf->isEnabled();
     EXPECT_EQ(window.mnuPatternSaveSvg->isEnabled(), pdf);
     EXPECT_EQ(window.mnuPatternSavePng->isEnabled(), pdf);
+    EXPECT_EQ(window.mnuPatternProjector->isEnabled(), pdf);  // it shows the same picture
     return pdf;
 }
 
@@ -97,7 +99,7 @@ TEST_F(SaveMenu, SitsBetweenFileAndHelpWithoutShortcuts)
         EXPECT_TRUE(a->shortcut().isEmpty()) << a->text().toStdString();
     }
     EXPECT_EQ(pattern, QStringList({"Save as &PDF...", "Save as &SVG...", "Save as P&NG...", "-",
-                                    "PDF Pape&r"}));
+                                    "PDF Pape&r", "-", "Pro&jector View..."}));
     for (QAction* a : window.mnuPatternPaper->actions())
         if (!a->isSeparator()) papers << a->objectName().section('(', 1).chopped(1);
     EXPECT_EQ(papers, QStringList({"letter", "a4", "a3", "legal", "tabloid", "a2", "a1", "a0",
@@ -106,6 +108,16 @@ TEST_F(SaveMenu, SitsBetweenFileAndHelpWithoutShortcuts)
                           .arg(QString::fromUtf8(exporting::paperName(exporting::defaultPaper())));
     EXPECT_TRUE(window.findChild<QAction*>(name)->isChecked());
     EXPECT_FALSE(savingEnabled(window));
+}
+
+TEST_F(SaveMenu, ProjectorViewOpensItsWindowOverTheShownPicture)
+{
+    QTest::mouseClick(window.optMeasureType[Millimeter], Qt::LeftButton, {}, QPoint(8, 8));
+    window.txtMeasure->setText("50");
+    window.mnuPatternProjector->trigger();
+    const auto* projector = window.findChild<QDialog*>("ProjectorDialog");
+    ASSERT_TRUE(projector);
+    EXPECT_TRUE(projector->isVisible());
 }
 
 // Saving is offered only while the picture shown is the box's own drawing.

@@ -1,0 +1,18 @@
+#pragma once
+// Projecting the pattern at true scale onto the fabric: the one way in from the main window.
+
+namespace tavrel::picture {
+struct PersistentImage;
+}
+
+class QWidget;
+
+namespace tavrel::app {
+
+// Opens the projector window over `parent`: it chooses the screen, colours, line width and
+// overlay, calibrates the screen and shows `image` (drawn at `twipsPerPixel`) full screen.
+// The image is copied: later drawing in the main window does not change the projection.
+void openProjector(QWidget* parent, const picture::PersistentImage& image, double twipsPerPixel,
+                   bool centimetreRuler);
+
+}  // namespace tavrel::app

@@ -1,0 +1,176 @@
+#include "app/projector_dialog.h"
+
+#include "app/calibration_view.h"
+#include "app/projector.h"
+#include "app/projector_preferences.h"
+#include "app/projector_view.h"
+#include "app/screen_calibration.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace tavrel::app {
+namespace {
+
+// A window of its own, owned by the projector window so that it goes with the main window.
+void showFullScreenOn(QWidget* window, QScreen* screen)
+{
+    window->setWindowFlag(Qt::Window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setScreen(screen);
+    window->setGeometry(screen->geometry());
+    window->showFullScreen();
+    window->activateWindow();
+}
+
+// The screen chosen last time; else the first screen beside the main window's, as a projector
+// usually is.
+QString firstChoice(const ProjectorPreferences& chosen, const QWidget* mainWindow)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    for (QScreen* screen : screens)
+        if (screen->name() == chosen.screenName) return screen->name();
+    for (QScreen* screen : screens)
+        if (!mainWindow || screen != mainWindow->screen()) return screen->name();
+    return QString();
+}
+
+}  // namespace
+
+ProjectorDialog::ProjectorDialog(picture::PersistentImage image, double twipsPerPixel,
+                                 bool centimetres, QWidget* parent)
+    : QDialog(parent),
+      image_(std::move(image)),
+      twipsPerPixel_(twipsPerPixel),
+      centimetres_(centimetres)
+{
+    setObjectName("ProjectorDialog");
+    setWindowTitle(tr("Projector"));
+    const ProjectorPreferences chosen = loadProjectorPreferences();
+
+    cboScreen = new QComboBox(this);
+    cboScreen->setObjectName("cboScreen");
+    for (QScreen* screen : QGuiApplication::screens())
+        cboScreen->addItem(QStringLiteral("%1 (%2 x %3)")
+                               .arg(screen->name())
+                               .arg(screen->size().width())
+                               .arg(screen->size().height()),
+                           screen->name());
+    cboScreen->setCurrentIndex(std::max(0, cboScreen->findData(firstChoice(chosen, parent))));
+
+    cboColours = new QComboBox(this);
+    cboColours->setObjectName("cboColours");
+    cboColours->addItems({tr("White lines on black"), tr("Black lines on white")});
+    cboColours->setCurrentIndex(chosen.whiteOnBlack ? 0 : 1);
+
+    cboLineWidth = new QComboBox(this);
+    cboLineWidth->setObjectName("cboLineWidth");
+    for (int width : kLineWidths)
+        cboLineWidth->addItem(width == 1 ? tr("1 pixel") : tr("%1 pixels").arg(width), width);
+    cboLineWidth->setCurrentIndex(cboLineWidth->findData(chosen.lineWidth));
+
+    cboOverlay = new QComboBox(this);
+    cboOverlay->setObjectName("cboOverlay");
+    cboOverlay->addItems({tr("Nothing"), tr("A grid"), tr("A ruler")});
+    cboOverlay->setCurrentIndex(static_cast<int>(chosen.overlay));
+
+    lblCalibration = new QLabel(this);
+    lblCalibration->setObjectName("lblCalibration");
+    connect(cboScreen, &QComboBox::currentIndexChanged, this, &ProjectorDialog::showCalibration);
+    showCalibration();
+
+    auto* buttons = new QDialogButtonBox(this);
+    auto* show = buttons->addButton(tr("&Show Pattern"), QDialogButtonBox::AcceptRole);
+    auto* calibrateButton = buttons->addButton(tr("&Calibrate..."), QDialogButtonBox::ActionRole);
+    auto* reset = buttons->addButton(tr("&Reset Calibration"), QDialogButtonBox::ResetRole);
+    buttons->addButton(QDialogButtonBox::Close);
+    connect(show, &QPushButton::clicked, this, &ProjectorDialog::showPattern);
+    connect(calibrateButton, &QPushButton::clicked, this, &ProjectorDialog::calibrate);
+    connect(reset, &QPushButton::clicked, this, &ProjectorDialog::resetCalibration);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* form = new QFormLayout(this);
+    form->addRow(tr("S&creen:"), cboScreen);
+    form->addRow(tr("&Lines:"), cboColours);
+    form->addRow(tr("Line &width:"), cboLineWidth);
+    form->addRow(tr("Check the scale &by:"), cboOverlay);
+    form->addRow(tr("Calibration:"), lblCalibration);
+    form->addRow(buttons);
+}
+
+// Looked up by name at each use: a screen may have gone since the list was made.
+QScreen* ProjectorDialog::chosenScreen() const
+{
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen->name() == cboScreen->currentData().toString()) return screen;
+    return screen();
+}
+
+void ProjectorDialog::showCalibration()
+{
+    const auto pixelsPerInch = storedPixelsPerInch(screenKey(*chosenScreen()));
+    lblCalibration->setText(pixelsPerInch ? tr("%1 pixels per inch").arg(*pixelsPerInch, 0, 'f', 1)
+                                          : tr("Not calibrated yet"));
+}
+
+void ProjectorDialog::saveChoices() const
+{
+    saveProjectorPreferences({cboScreen->currentData().toString(), cboColours->currentIndex() == 0,
+                              cboLineWidth->currentData().toInt(),
+                              static_cast<Overlay>(cboOverlay->currentIndex())});
+}
+
+void ProjectorDialog::calibrate()
+{
+    calibrateThen(false);
+}
+
+void ProjectorDialog::calibrateThen(bool showPatternAfter)
+{
+    QScreen* screen = chosenScreen();
+    auto* view = new CalibrationView(screenKey(*screen), centimetres_, this);
+    connect(view, &CalibrationView::calibrated, this, [this, showPatternAfter] {
+        showCalibration();
+        if (showPatternAfter) showPattern();
+    });
+    showFullScreenOn(view, screen);
+}
+
+void ProjectorDialog::resetCalibration()
+{
+    forgetPixelsPerInch(screenKey(*chosenScreen()));
+    showCalibration();
+}
+
+// A screen not yet calibrated is calibrated first: its own idea of its size is not trusted.
+void ProjectorDialog::showPattern()
+{
+    saveChoices();
+    QScreen* screen = chosenScreen();
+    const auto pixelsPerInch = storedPixelsPerInch(screenKey(*screen));
+    if (!pixelsPerInch) {
+        calibrateThen(true);
+        return;
+    }
+    auto* view = new ProjectorView(image_, twipsPerPixel_, *pixelsPerInch,
+                                   loadProjectorPreferences(), centimetres_, this);
+    view->setObjectName("ProjectorView");
+    showFullScreenOn(view, screen);
+}
+
+void openProjector(QWidget* parent, const picture::PersistentImage& image, double twipsPerPixel,
+                   bool centimetreRuler)
+{
+    auto* dialog = new ProjectorDialog(image, twipsPerPixel, centimetreRuler, parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
+}  // namespace tavrel::app

@@ -1,0 +1,42 @@
+#pragma once
+// The projector's choices: which screen, white on black or black on white, the line width, a
+// grid or a ruler to check by eye, and the screen's calibration (made, kept or reset).
+
+#include "picture/persistent_image.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QScreen;
+
+namespace tavrel::app {
+
+class ProjectorDialog : public QDialog {
+    Q_OBJECT
+public:
+    ProjectorDialog(picture::PersistentImage image, double twipsPerPixel, bool centimetres,
+                    QWidget* parent = nullptr);
+
+    QComboBox* cboScreen = nullptr;
+    QComboBox* cboColours = nullptr;
+    QComboBox* cboLineWidth = nullptr;
+    QComboBox* cboOverlay = nullptr;
+    QLabel* lblCalibration = nullptr;
+
+    void calibrate();
+    void resetCalibration();
+    void showPattern();
+
+private:
+    QScreen* chosenScreen() const;
+    void showCalibration();
+    void saveChoices() const;
+    void calibrateThen(bool showPatternAfter);
+
+    picture::PersistentImage image_;
+    double twipsPerPixel_;
+    bool centimetres_;
+};
+
+}  // namespace tavrel::app

@@ -1,0 +1,36 @@
+#pragma once
+// What a screen really shows per inch, as the user measured it with a ruler, kept per screen
+// between runs. The size a screen reports about itself is often wrong, so it is never used.
+
+#include <QString>
+
+#include <optional>
+
+class QScreen;
+
+namespace tavrel::app {
+
+// The range real screens and projections fall in: a projection metres wide at the low end, a
+// phone's panel at the high end.
+inline constexpr double kMinPixelsPerInch = 5;
+inline constexpr double kMaxPixelsPerInch = 2000;
+
+// Pixels per inch of a bar `barPixels` long that measures `measuredInches` on the ruler;
+// nullopt when no real screen could show that.
+std::optional<double> pixelsPerInchFromBar(int barPixels, double measuredInches);
+
+// A typed length in inches: millimetres as a decimal number, inches as a decimal number or a
+// whole number and a fraction ("7 7/8", "7/8"). nullopt for anything else.
+std::optional<double> readTypedInches(const QString& text, bool millimetres);
+
+// "name WxH": a screen is known by its name and resolution, so that a changed resolution asks
+// for a new calibration.
+QString screenKey(const QScreen& screen);
+
+// The stored calibration of a screen; nullopt when none is stored or the stored value is not
+// one a calibration could have given.
+std::optional<double> storedPixelsPerInch(const QString& key);
+void storePixelsPerInch(const QString& key, double pixelsPerInch);
+void forgetPixelsPerInch(const QString& key);
+
+}  // namespace tavrel::app

@@ -1,0 +1,160 @@
+// Calibrating the offscreen projector with the bar (keys, drag, typed lengths, refusals) and the
+// way from the projector window to the pattern on the projector: an uncalibrated screen is
+// calibrated first, and the check ruler then shows at the calibrated length. Settings live in a
+// temporary folder.
+#include "app/projector_dialog.h"
+#include "app/calibration_view.h"
+#include "app/projector.h"
+#include "app/projector_view.h"
+#include "app/screen_calibration.h"
+#include "projector_checks.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace tavrel;
+
+const QString kProjectorKey = "HDMI/Projector 800x600";
+
+template <typename Window>
+Window* shownWindow(const char* name)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == name && widget->isVisible())
+            return qobject_cast<Window*>(widget);
+    return nullptr;
+}
+
+class Projector : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder_.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
+    }
+
+    void TearDown() override
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets()) widget->close();
+        QTest::qWait(1);
+    }
+
+    // Types the bar's length and presses Enter.
+    static void typeLength(app::CalibrationView& view, const char* text)
+    {
+        auto* box = view.findChild<QLineEdit*>("txtBarLength");
+        box->setText(text);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+
+    QTemporaryDir folder_;
+};
+
+TEST_F(Projector, BarFollowsKeysAndDrag)
+{
+    app::CalibrationView view(kProjectorKey, false);
+    view.setGeometry(test::projectorScreen()->geometry());
+    view.show();
+    EXPECT_EQ(view.barPixels(), 640);  // four fifths of the screen
+    auto* box = view.findChild<QLineEdit*>("txtBarLength");
+    QTest::keyClick(box, Qt::Key_Right);
+    QTest::keyClick(box, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(box, Qt::Key_Left);
+    EXPECT_EQ(view.barPixels(), 650);
+    QTest::mousePress(&view, Qt::LeftButton, {}, {view.width() / 20 + 499, 100});
+    EXPECT_EQ(view.barPixels(), 500);
+    QTest::mouseRelease(&view, Qt::LeftButton);
+}
+
+TEST_F(Projector, TypedLengthCalibratesOrIsRefused)
+{
+    const struct {
+        const char* text;
+        bool millimetres;
+        std::optional<double> pixelsPerInch;
+    } cases[] = {{"6.4", false, 100},          {"6 2/5", false, 100},
+                 {"162.56", true, 100},        {"0.1", false, std::nullopt},
+                 {"abc", false, std::nullopt}, {"6 2/5", true, std::nullopt}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        app::forgetPixelsPerInch(kProjectorKey);
+        auto* view = new app::CalibrationView(kProjectorKey, c.millimetres);
+        view->setAttribute(Qt::WA_DeleteOnClose);
+        view->setGeometry(test::projectorScreen()->geometry());
+        view->show();
+        QPointer<app::CalibrationView> alive(view);
+        typeLength(*view, c.text);
+        ASSERT_NEAR(app::storedPixelsPerInch(kProjectorKey).value_or(0),
+                    c.pixelsPerInch.value_or(0), 1e-9);
+        EXPECT_EQ(view->isVisible(), !c.pixelsPerInch) << "closes once calibrated";
+        EXPECT_EQ(view->findChild<QMessageBox*>("calibrationRefused") != nullptr, !c.pixelsPerInch);
+        view->close();
+    }
+}
+
+TEST_F(Projector, OffersTheScreenBesideTheMainWindow)
+{
+    QWidget mainWindow;
+    mainWindow.setScreen(test::projectorScreen());
+    mainWindow.setGeometry(test::projectorScreen()->geometry().adjusted(10, 10, -10, -10));
+    mainWindow.show();
+    ASSERT_EQ(mainWindow.screen(), test::projectorScreen());
+    app::ProjectorDialog dialog({}, 15, false, &mainWindow);
+    EXPECT_EQ(dialog.cboScreen->currentData().toString(), "Laptop");
+}
+
+// From the projector window to the pattern: the screen beside the main window is offered, it is
+// calibrated first, the choices are kept, and the ruler shows at the calibrated length there.
+TEST_F(Projector, ShowsThePatternOnTheChosenScreenAtItsCalibration)
+{
+    QScreen* laptop = test::projectorScreen() == QGuiApplication::screens()[0]
+                          ? QGuiApplication::screens()[1]
+                          : QGuiApplication::screens()[0];
+    picture::PersistentImage pattern;
+    pattern.size = {200, 100};
+    QWidget mainWindow;
+    mainWindow.setScreen(laptop);
+    mainWindow.show();
+    app::openProjector(&mainWindow, pattern, 15, false);
+    auto* dialog = shownWindow<app::ProjectorDialog>("ProjectorDialog");
+    ASSERT_TRUE(dialog);
+    ASSERT_EQ(dialog->cboScreen->currentData().toString(), "HDMI/Projector");
+    dialog->cboOverlay->setCurrentIndex(static_cast<int>(app::Overlay::Ruler));
+    dialog->cboLineWidth->setCurrentIndex(1);
+    EXPECT_EQ(dialog->lblCalibration->text(), "Not calibrated yet");
+
+    dialog->showPattern();
+    auto* calibration = shownWindow<app::CalibrationView>("CalibrationView");
+    ASSERT_TRUE(calibration);
+    EXPECT_EQ(calibration->screen(), test::projectorScreen());
+    typeLength(*calibration, "6.4");  // the bar of 640 pixels
+    EXPECT_EQ(dialog->lblCalibration->text(), "100.0 pixels per inch");
+
+    auto* view = shownWindow<app::ProjectorView>("ProjectorView");
+    ASSERT_TRUE(view);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+    EXPECT_EQ(view->geometry(), test::projectorScreen()->geometry());
+    const auto ticks = test::inkRuns(view->grab().toImage(), 50, Qt::white);
+    ASSERT_EQ(ticks.size(), 8u);  // seven inches fit
+    EXPECT_EQ(ticks.back().centre() - ticks.front().centre(), 700);
+    EXPECT_EQ(ticks.front().width, 3);
+    EXPECT_EQ(app::loadProjectorPreferences().screenName, "HDMI/Projector");
+
+    view->close();
+    dialog->resetCalibration();
+    EXPECT_EQ(dialog->lblCalibration->text(), "Not calibrated yet");
+    EXPECT_EQ(app::storedPixelsPerInch(kProjectorKey), std::nullopt);
+}
+
+}  // namespace
