@@ -3,6 +3,7 @@
 #include "app/fitted_font.h"
 #include "app/frm_about.h"
 #include "app/help_path.h"
+#include "app/print_question.h"
 #include "app/twip_layout.h"
 #include "helpview/help_viewer.h"
 #include "measure/key_filter.h"
@@ -328,14 +329,19 @@ void frmMain::mnuFilePrint_Click()
     });
 }
 
-// The picture at natural size, 250 twips in from the printable area's corner. A job that did
-// not go out is said so; nothing else changes.
+// The picture at natural size, 250 twips in from the printable area's corner, or in tiles when
+// it is larger than the page and the user agrees. A job that did not go out is said so, unless
+// the user cancelled it; nothing else changes.
 void frmMain::PrintPattern()
 {
-    const platform::PrintOutcome outcome =
-        platform::printOnDefaultPrinter(picPattern->Image(), platform::twipsPerPixelX(),
-                                        platform::twipsPerPixelY(), picture::kPlacementTwips);
-    if (!outcome.sent) platform::showWarning(this, "Print Pattern", outcome.problem, "printMessage");
+    const auto ruler = optMeasureType[2]->isChecked() ? exporting::CheckRuler::Centimeter
+                                                      : exporting::CheckRuler::Inch;
+    const platform::PrintOutcome outcome = platform::printOnDefaultPrinter(
+        picPattern->Image(), platform::twipsPerPixelX(), platform::twipsPerPixelY(),
+        picture::kPlacementTwips, ruler,
+        [this](const platform::TiledPrint& print) { return confirmTiledPrint(this, print); });
+    if (!outcome.sent && !outcome.problem.isEmpty())
+        platform::showWarning(this, "Print Pattern", outcome.problem, "printMessage");
 }
 
 void frmMain::txtMeasure_KeyPress(int& KeyAscii)

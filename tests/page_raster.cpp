@@ -182,6 +182,18 @@ std::vector<double> darkLinesAcrossPageRow(const QString& pdfPath, int page, int
     return strip ? darkLinesAcrossRow(*strip, yTwips) : std::vector<double>();
 }
 
+std::optional<double> checkRulerLength(const QString& pdfPath, int page, const QRectF& foot,
+                                       double unit)
+{
+    constexpr int kDotsPerInch = 1200;  // a dot is 1.2 twips, 0.2 % of a centimetre
+    const double left = foot.left() + 1440;
+    const auto ticks = darkLinesAcrossPageRow(pdfPath, page, kDotsPerInch, foot.top() + 240);
+    const auto start = nearest(ticks, left, 60);
+    const auto end = nearest(ticks, left + unit, 60);
+    if (!start || !end) return std::nullopt;
+    return *end - *start;
+}
+
 std::optional<double> nearest(const std::vector<double>& centres, double expected, double reach)
 {
     std::optional<double> best;

@@ -52,6 +52,12 @@ std::vector<double> darkLinesAcrossColumn(const PageRaster& raster, double xTwip
 std::vector<double> darkLinesAcrossPageRow(const QString& pdfPath, int page, int dotsPerInch,
                                            double yTwips);
 
+// The length of the check ruler in a page's foot (twips from the page's corner): the distance
+// between its two ticks, which stand one unit apart an inch in from the foot's left; nullopt
+// when either is missing.
+std::optional<double> checkRulerLength(const QString& pdfPath, int page, const QRectF& foot,
+                                       double unit);
+
 // The centre nearest to `expected`, or nullopt when there is none within `reach` twips.
 std::optional<double> nearest(const std::vector<double>& centres, double expected, double reach);
 

@@ -229,17 +229,11 @@ protected:
         return path;
     }
 
-    // The check ruler at the foot of a page: the distance between its two ticks.
+    // The check ruler at the foot of a page.
     static std::optional<double> checkRulerLength(const QString& pdf, int page,
                                                   const exporting::PageFrame& frame, double unit)
     {
-        const double left = frame.footer.left() + kInch;
-        const auto ticks =
-            test::darkLinesAcrossPageRow(pdf, page, kDotsPerInch, frame.footer.top() + 240);
-        const auto start = test::nearest(ticks, left, 60);
-        const auto end = test::nearest(ticks, left + unit, 60);
-        if (!start || !end) return std::nullopt;
-        return *end - *start;
+        return test::checkRulerLength(pdf, page, frame.footer, unit);
     }
 
     QTemporaryDir folder_;
