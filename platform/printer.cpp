@@ -183,7 +183,7 @@ PrintOutcome printOnDefaultPrinter(const PersistentImage& image, double twipsPer
     if (inkFits(image, twipsPerPixelX, twipsPerPixelY, offsetTwips, printableSize(layout))) {
         pdf = renderPage(image, twipsPerPixelX, twipsPerPixelY, offsetTwips, layout);
     } else {
-        // The tiles are square-pixelled, as the screen's are.
+        // The tiles take one scale across and down, as the screen's pixels are square.
         const exporting::PdfTiling tiling =
             exporting::pdfTilingOf(image, twipsPerPixelX, tileFrameOf(layout));
         if (!confirm({tiling.pageCount, layout.pageSize().name(), info.printerName()})) return {};
