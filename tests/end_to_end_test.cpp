@@ -5,7 +5,6 @@
 // larger than the page goes to the real spooler whole, in tiles, once the person agrees.
 // scripts/test.sh starts the X server and names its display in TAVREL_E2E_DISPLAY.
 
-#include "export/pdf_tiling.h"
 #include "page_raster.h"
 #include "pattern/drawing.h"
 #include "picture/pattern_image.h"
@@ -437,8 +436,9 @@ public:
     std::unique_ptr<tavrel::test::TemporaryQueue> queue;
 };
 
-// The PDF's foot lies half an inch in from the page's sides and bottom, and an inch high; the
-// check ruler's ticks show on every page of both.
+// The job holds the PDF's pages in its order. The PDF's foot lies half an inch in from the page's
+// sides and its bottom, and is half an inch high: the check ruler in it measures true on every
+// page of the job.
 TEST_P(PrintingEndToEnd, ALargePatternPrintsAsThePdfsPagesOnceAgreed)
 {
     const char* inches = "6.5";
@@ -457,7 +457,12 @@ TEST_P(PrintingEndToEnd, ALargePatternPrintsAsThePdfsPagesOnceAgreed)
     const int pages = tavrel::test::pageCount(exported);
     ASSERT_GT(pages, 2);
     ASSERT_EQ(tavrel::test::pageCount(printed), pages);
+    const auto printedPages = tavrel::test::rasterizePages(printed, 40);
+    const auto exportedPages = tavrel::test::rasterizePages(exported, 40);
+    ASSERT_EQ(printedPages.size(), size_t(pages));
     for (int page = 1; page <= pages; ++page) {
+        EXPECT_EQ(tavrel::test::likestPage(printedPages[page - 1], exportedPages), page)
+            << "the map first, then the tiles in the PDF's order";
         const QSizeF size = tavrel::test::pageSizeTwips(exported, page);
         const QRectF foot(720, size.height() - 1440, size.width() - 1440, 720);
         const auto bar = tavrel::test::checkRulerLength(printed, page, foot, 1440);

@@ -194,6 +194,22 @@ std::optional<double> checkRulerLength(const QString& pdfPath, int page, const Q
     return *end - *start;
 }
 
+int likestPage(const PageRaster& page, const std::vector<PageRaster>& pages)
+{
+    const auto differing = [&page](const PageRaster& other) {
+        if (other.image.size() != page.image.size()) return 1.0;
+        qint64 count = 0;
+        for (int y = 0; y < page.image.height(); ++y)
+            for (int x = 0; x < page.image.width(); ++x)
+                count +=
+                    std::abs(qGray(page.image.pixel(x, y)) - qGray(other.image.pixel(x, y))) > 64;
+        return double(count) / (page.image.width() * page.image.height());
+    };
+    std::vector<double> shares;
+    for (const PageRaster& other : pages) shares.push_back(differing(other));
+    return int(std::min_element(shares.begin(), shares.end()) - shares.begin()) + 1;
+}
+
 std::optional<double> nearest(const std::vector<double>& centres, double expected, double reach)
 {
     std::optional<double> best;

@@ -1,7 +1,7 @@
 // Print Pattern through the real spooler: the window prints, a cups-pdf queue writes the page,
 // and the page is rasterized and measured.
 #include "app/frm_main.h"
-#include "export/pdf_export.h"
+#include "export/pdf_tiling.h"
 #include "page_raster.h"
 #include "platform/screen_metrics.h"
 #include "screen_ink.h"
@@ -19,7 +19,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -242,88 +241,6 @@ struct PaperQueue {
     test::TemporaryQueue queue;
 };
 
-// The share of two rasters' dots, a page each, whose darkness differs by more than a quarter.
-double differingShare(const test::PageRaster& a, const test::PageRaster& b)
-{
-    if (a.image.size() != b.image.size()) return 1;
-    qint64 differing = 0;
-    for (int y = 0; y < a.image.height(); ++y)
-        for (int x = 0; x < a.image.width(); ++x)
-            differing += std::abs(qGray(a.image.pixel(x, y)) - qGray(b.image.pixel(x, y))) > 64;
-    return double(differing) / (a.image.width() * a.image.height());
-}
-
-// The page (from 1) of `pages` that differs least from `raster`.
-int likestPage(const test::PageRaster& raster, const std::vector<test::PageRaster>& pages)
-{
-    std::vector<double> shares;
-    for (const test::PageRaster& page : pages) shares.push_back(differingShare(raster, page));
-    return int(std::min_element(shares.begin(), shares.end()) - shares.begin()) + 1;
-}
-
-struct TiledCase {
-    const char* paper;  // as the spooler and the question name it
-    const char* shownPaper;
-    exporting::Paper exportPaper;
-    QSizeF size;  // twips
-    int pages;
-    friend std::ostream& operator<<(std::ostream& out, const TiledCase& c)
-    {
-        return out << c.paper;
-    }
-};
-
-class TiledPrint : public PrintPatternTest, public testing::WithParamInterface<TiledCase> {};
-
-// 4.25 inches gives a picture of 919 x 1285 pixels, 13785 x 19275 twips: larger than the page.
-// A printer's quarter-inch margins lie inside the PDF's, so the job holds the PDF's pages: the
-// map, then the tiles.
-TEST_P(TiledPrint, APatternLargerThanThePagePrintsWholeAsThePdfsTiles)
-{
-    const TiledCase& c = GetParam();
-    const PaperQueue paper(printer_, scratch_, c.paper, {18, 18, 18, 18});
-    ASSERT_TRUE(paper.queue.ready());
-    frmMain window;
-    window.show();
-    enter(window, 0, "4.25");
-    const picture::PersistentImage image = window.picPattern->Image();
-    const exporting::PdfTiling tiling = exporting::pdfTilingOf(image, 15, c.exportPaper);
-    QFile exported(scratch_.filePath("export.pdf"));
-    ASSERT_TRUE(exported.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(
-        exporting::writePdf(image, 15, exporting::CheckRuler::Inch, c.exportPaper, exported));
-    exported.close();
-
-    const auto question = answerTilesQuestion(window, true);
-    const QString pdf = printOnce([&] { clickPrint(window); });
-    ASSERT_FALSE(pdf.isEmpty());
-    EXPECT_TRUE(question->contains(QString("%1 pages of %2").arg(c.pages).arg(c.shownPaper)))
-        << question->toStdString();
-    ASSERT_EQ(test::pageCount(pdf), c.pages);
-    ASSERT_EQ(test::pageCount(exported.fileName()), c.pages);
-    const auto printed = test::rasterizePages(pdf, 40);
-    const auto expected = test::rasterizePages(exported.fileName(), 40);
-    ASSERT_EQ(printed.size(), size_t(c.pages));
-    ASSERT_EQ(expected.size(), size_t(c.pages));
-    for (int page = 1; page <= c.pages; ++page) {
-        const QSizeF size = test::pageSizeTwips(pdf, page);
-        EXPECT_NEAR(size.width(), c.size.width(), 20) << "page " << page;
-        EXPECT_NEAR(size.height(), c.size.height(), 20) << "page " << page;
-        EXPECT_EQ(likestPage(printed[page - 1], expected), page);
-        const auto bar = test::checkRulerLength(pdf, page, tiling.footer, kInch);
-        ASSERT_TRUE(bar) << "page " << page;
-        EXPECT_NEAR(*bar, kInch, 0.005 * kInch) << "page " << page;
-        std::printf("%s page %d of %d: check ruler %.1f twips\n", c.paper, page, c.pages, *bar);
-    }
-    EXPECT_EQ(window.findChild<QMessageBox*>("printMessage"), nullptr);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    OfficePapers, TiledPrint,
-    testing::Values(TiledCase{"Letter", "US Letter", exporting::Paper::Letter, {12240, 15840}, 5},
-                    TiledCase{"A4", "A4", exporting::Paper::A4, {11906, 16838}, 4}),
-    [](const testing::TestParamInfo<TiledCase>& info) { return info.param.paper; });
-
 // 3.65 inches on Letter without margins: the figure and its ruler fit at the placement, the band
 // below them that holds the screen's sentence does not. Only what prints counts.
 TEST_F(PrintPatternTest, APatternWhoseInkFitsPrintsAsAlwaysThoughTheSentenceBandDoesNot)
@@ -346,21 +263,6 @@ TEST_F(PrintPatternTest, APatternWhoseInkFitsPrintsAsAlwaysThoughTheSentenceBand
     ASSERT_EQ(printout.divisions.size(), 2u);
     ASSERT_TRUE(printout.left && printout.top);
     EXPECT_NEAR(*printout.top, kPlacementTwips, 5);
-}
-
-TEST_F(PrintPatternTest, CancellingTheTiledPrintSendsNothing)
-{
-    frmMain window;
-    window.show();
-    enter(window, 2, "108");
-    const int before = test::newestJobId();
-    const auto question = answerTilesQuestion(window, false);
-    clickPrint(window);
-    EXPECT_FALSE(question->isEmpty());
-    QTest::qWait(500);
-    EXPECT_TRUE(test::jobsAfter(before).empty());
-    EXPECT_EQ(window.findChild<QMessageBox*>("printMessage"), nullptr);
-    EXPECT_TRUE(window.cmdPrint->isEnabled());
 }
 
 // Where the printer cannot print as far out as the PDF's margins, the tiles keep to its
