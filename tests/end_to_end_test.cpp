@@ -381,13 +381,18 @@ TEST_F(EndToEnd, ExitQueuedIntoADrawingEndsTheProgramNormally)
     EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
 }
 
-// The program prints on a queue of the test's own whose default paper is `paper`.
-class PrintingEndToEnd : public EndToEnd,
-                         public testing::WithParamInterface<std::pair<const char*, const char*>> {
+struct Paper {
+    const char* name;  // the spooler's
+    const char* word;  // the command line's
+    friend void PrintTo(const Paper& p, std::ostream* out) { *out << p.name; }
+};
+
+// The program prints on a queue of the test's own whose default paper is the parameter.
+class PrintingEndToEnd : public EndToEnd, public testing::WithParamInterface<Paper> {
 public:
     void SetUp() override
     {
-        const auto [paper, exportPaper] = GetParam();
+        const char* paper = GetParam().name;
         QString why;
         const auto printer = tavrel::test::defaultPrinter(why);
         ASSERT_TRUE(printer) << "no default printer: " << why.toStdString();
@@ -426,7 +431,7 @@ public:
         const QString path = scratch.filePath("export.pdf");
         QProcess exporter;
         exporter.start(TAVREL_PROGRAM, {"--unit", "decimal", "--measure", inches, "--export", path,
-                                        "--paper", GetParam().second});
+                                        "--paper", GetParam().word});
         EXPECT_TRUE(exporter.waitForFinished(60000));
         EXPECT_EQ(exporter.exitCode(), 0);
         return path;
@@ -451,7 +456,7 @@ TEST_P(PrintingEndToEnd, ALargePatternPrintsAsThePdfsPagesOnceAgreed)
     const auto jobs = tavrel::test::waitForJobsAfter(before, 1);
     ASSERT_EQ(jobs.size(), 1u);
     ASSERT_TRUE(jobs[0].completed);
-    std::printf("%s: question answered to job printed in %.2f s\n", GetParam().first,
+    std::printf("%s: question answered to job printed in %.2f s\n", GetParam().name,
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - clicked).count());
     const QString printed = tavrel::test::printedFile(jobs[0].id);
     const int pages = tavrel::test::pageCount(exported);
@@ -468,7 +473,7 @@ TEST_P(PrintingEndToEnd, ALargePatternPrintsAsThePdfsPagesOnceAgreed)
         const auto bar = tavrel::test::checkRulerLength(printed, page, foot, 1440);
         ASSERT_TRUE(bar) << "page " << page;
         EXPECT_NEAR(*bar, 1440, 0.005 * 1440) << "page " << page;
-        std::printf("%s page %d of %d: check ruler %.1f twips\n", GetParam().first, page, pages,
+        std::printf("%s page %d of %d: check ruler %.1f twips\n", GetParam().name, page, pages,
                     *bar);
     }
     expectCleanExit();
@@ -487,7 +492,7 @@ TEST_P(PrintingEndToEnd, CancellingTheQuestionSendsNoJob)
 }
 
 INSTANTIATE_TEST_SUITE_P(OfficePapers, PrintingEndToEnd,
-                         testing::Values(std::pair{"Letter", "letter"}, std::pair{"A4", "a4"}),
-                         [](const auto& info) { return std::string(info.param.first); });
+                         testing::Values(Paper{"Letter", "letter"}, Paper{"A4", "a4"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
