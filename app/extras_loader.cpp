@@ -45,11 +45,12 @@ const LoadedExtras& extras()
 namespace platform {
 
 PrintOutcome printOnDefaultPrinter(const picture::PersistentImage& image, double twipsPerPixelX,
-                                   double twipsPerPixelY, double offsetTwips)
+                                   double twipsPerPixelY, double offsetTwips,
+                                   exporting::CheckRuler ruler, const ConfirmTiledPrint& confirm)
 {
     if (!extras().table) return {false, extras().problem};
-    return extras().table->printOnDefaultPrinter(image, twipsPerPixelX, twipsPerPixelY,
-                                                 offsetTwips);
+    return extras().table->printOnDefaultPrinter(image, twipsPerPixelX, twipsPerPixelY, offsetTwips,
+                                                 ruler, confirm);
 }
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 #include "app/frm_about.h"
 #include "app/help_path.h"
 #include "app/paper_menu.h"
+#include "app/print_question.h"
 #include "app/projector.h"
 #include "app/saved_choices.h"
 #include "app/twip_layout.h"
@@ -377,14 +378,24 @@ void frmMain::mnuFilePrint_Click()
     });
 }
 
-// The picture at natural size, 250 twips in from the printable area's corner. A job that did
-// not go out is said so; nothing else changes.
+// Centimetres beside a pattern measured in millimetres, inches beside the inch units.
+exporting::CheckRuler frmMain::checkRuler() const
+{
+    return optMeasureType[2]->isChecked() ? exporting::CheckRuler::Centimeter
+                                          : exporting::CheckRuler::Inch;
+}
+
+// The picture at natural size, 250 twips in from the printable area's corner, or in tiles when
+// it is larger than the page and the user agrees. A job that did not go out is said so, unless
+// the user cancelled it; nothing else changes.
 void frmMain::PrintPattern()
 {
-    const platform::PrintOutcome outcome =
-        platform::printOnDefaultPrinter(picPattern->Image(), platform::twipsPerPixelX(),
-                                        platform::twipsPerPixelY(), picture::kPlacementTwips);
-    if (!outcome.sent) platform::showWarning(this, "Print Pattern", outcome.problem, "printMessage");
+    const platform::PrintOutcome outcome = platform::printOnDefaultPrinter(
+        picPattern->Image(), platform::twipsPerPixelX(), platform::twipsPerPixelY(),
+        picture::kPlacementTwips, checkRuler(),
+        [this](const platform::TiledPrint& print) { return confirmTiledPrint(this, print); });
+    if (!outcome.sent && !outcome.problem.isEmpty())
+        platform::showWarning(this, "Print Pattern", outcome.problem, "printMessage");
 }
 
 // The three save commands are on and off together.
@@ -401,11 +412,9 @@ void frmMain::SavePattern(SaveFormat format)
 {
     const QString path = askWhereToSave(this, format);
     if (path.isEmpty()) return;
-    const auto ruler = optMeasureType[2]->isChecked() ? exporting::CheckRuler::Centimeter
-                                                      : exporting::CheckRuler::Inch;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const QString failure = exporting::savePicture(
-        picPattern->Image(), {path, platform::twipsPerPixelX(), ruler, pdfPaper()});
+        picPattern->Image(), {path, platform::twipsPerPixelX(), checkRuler(), pdfPaper()});
     QGuiApplication::restoreOverrideCursor();
     if (!failure.isEmpty()) platform::showWarning(this, "Save Pattern", failure, "saveMessage");
 }
@@ -416,7 +425,7 @@ void frmMain::mnuPatternProjector_Click()
     afterDrawing([this] {
         if (mnuPatternProjector->isEnabled())
             openProjector(this, picPattern->Image(), platform::twipsPerPixelX(),
-                          optMeasureType[2]->isChecked());
+                          checkRuler() == exporting::CheckRuler::Centimeter);
     });
 }
 

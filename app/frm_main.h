@@ -24,6 +24,9 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 
+namespace tavrel::exporting {
+enum class CheckRuler;
+}
 namespace tavrel::platform {
 class ScrollView;
 }
@@ -108,6 +111,7 @@ private:
     void createMenus();
     void createPatternMenu();
     void applyOuterSize();
+    exporting::CheckRuler checkRuler() const;
 
     platform::ScrollView* clientView_ = nullptr;
     float BaseLength_ = 0.0f;

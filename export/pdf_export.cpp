@@ -29,19 +29,10 @@ bool drawDocument(QPdfWriter& writer, const picture::PersistentImage& image,
     QPainter painter;
     if (!writer.setPageLayout(layoutOf(first)) || !painter.begin(&writer)) return false;
     const PdfPages pages{painter, image, twipsPerPixel, ruler, tiling};
-    if (tiling.onePage()) {
-        pages.drawOnePage();
-        return painter.end();
-    }
-    pages.drawMap();
-    for (int row = 0; row < tiling.rows; ++row)
-        for (int column = 0; column < tiling.columns; ++column) {
-            if (tiling.pageOf(column, row) == 0) continue;
-            // Each page takes its own size: the map's may differ from the tiles'.
-            if (!writer.setPageLayout(layoutOf(tiling)) || !writer.newPage()) return false;
-            pages.drawTile(column, row);
-        }
-    return painter.end();
+    // Each page takes its own size: the map's may differ from the tiles'.
+    const bool drawn =
+        pages.drawAll([&] { return writer.setPageLayout(layoutOf(tiling)) && writer.newPage(); });
+    return painter.end() && drawn;
 }
 
 // Qt's PDF writer cannot ask viewers to print at actual size; qpdf adds the viewer
@@ -64,30 +55,53 @@ bool writeWithActualSize(const QByteArray& pdf, QIODevice& device)
     }
 }
 
-}  // namespace
-
-PdfTiling pdfTilingOf(const picture::PersistentImage& image, double twipsPerPixel, Paper paper)
+// Only the inked part is tiled: the band below the ruler holds the screen's sentence, which is
+// not part of the picture, and tiles with nothing to show are left out.
+template <typename Tile>
+PdfTiling tileInk(const picture::PersistentImage& image, double twipsPerPixel, const Tile& tile)
 {
-    // Only the inked part is tiled: the band below the ruler holds the screen's sentence, which
-    // is not part of the picture, and tiles with nothing to show are left out.
     const picture::PictureInk ink(image);
-    return tilePicture(ink.extent() * twipsPerPixel, paper, [&](const QRectF& twips) {
+    return tile(ink.extent() * twipsPerPixel, [&](const QRectF& twips) {
         return ink.within(QRectF(twips.topLeft() / twipsPerPixel, twips.size() / twipsPerPixel));
     });
 }
 
-bool writePdf(const picture::PersistentImage& image, double twipsPerPixel, CheckRuler ruler,
-              Paper paper, QIODevice& device)
+}  // namespace
+
+PdfTiling pdfTilingOf(const picture::PersistentImage& image, double twipsPerPixel, Paper paper)
 {
-    const PdfTiling tiling = pdfTilingOf(image, twipsPerPixel, paper);
+    return tileInk(image, twipsPerPixel, [paper](QSizeF picture, const InkTest& showsInk) {
+        return tilePicture(picture, paper, showsInk);
+    });
+}
+
+PdfTiling pdfTilingOf(const picture::PersistentImage& image, double twipsPerPixel,
+                      const PageFrame& page)
+{
+    return tileInk(image, twipsPerPixel, [&page](QSizeF picture, const InkTest& showsInk) {
+        return tilePicture(picture, page, showsInk);
+    });
+}
+
+QByteArray renderPdfPages(const picture::PersistentImage& image, double twipsPerPixel,
+                          CheckRuler ruler, const PdfTiling& tiling)
+{
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
     writer.setTitle("Tavrel pattern");
     writer.setCreator("Tavrel");
     writer.setResolution(int(measure::kTwipsPerInch));  // the painter's unit is the twip
-    if (!drawDocument(writer, image, twipsPerPixel, ruler, tiling)) return false;
-    return writeWithActualSize(buffer.data(), device);
+    if (!drawDocument(writer, image, twipsPerPixel, ruler, tiling)) return {};
+    return buffer.data();
+}
+
+bool writePdf(const picture::PersistentImage& image, double twipsPerPixel, CheckRuler ruler,
+              Paper paper, QIODevice& device)
+{
+    const QByteArray pdf =
+        renderPdfPages(image, twipsPerPixel, ruler, pdfTilingOf(image, twipsPerPixel, paper));
+    return !pdf.isEmpty() && writeWithActualSize(pdf, device);
 }
 
 }  // namespace tavrel::exporting

@@ -13,8 +13,16 @@ namespace tavrel::exporting {
 
 enum class CheckRuler { Inch, Centimeter };
 
-// Where the picture goes on pages of `paper`: the part of it that holds ink.
+// Where the picture goes on pages of `paper`, or on pages of one frame: the part of it that
+// holds ink.
 PdfTiling pdfTilingOf(const picture::PersistentImage& image, double twipsPerPixel, Paper paper);
+PdfTiling pdfTilingOf(const picture::PersistentImage& image, double twipsPerPixel,
+                      const PageFrame& page);
+
+// The tiling's pages as a PDF: the one page, or the map and then the tiles, each page the size
+// of its frame. Empty when the document cannot be made.
+QByteArray renderPdfPages(const picture::PersistentImage& image, double twipsPerPixel,
+                          CheckRuler ruler, const PdfTiling& tiling);
 
 // False when the document cannot be made or the device refuses it. The words on the pages
 // need the fonts of a QGuiApplication.

@@ -187,6 +187,22 @@ void PdfPages::drawTile(int column, int row) const
                  .arg(tiling.rows));
 }
 
+bool PdfPages::drawAll(const std::function<bool()>& nextPage) const
+{
+    if (tiling.onePage()) {
+        drawOnePage();
+        return true;
+    }
+    drawMap();
+    for (int row = 0; row < tiling.rows; ++row)
+        for (int column = 0; column < tiling.columns; ++column) {
+            if (tiling.pageOf(column, row) == 0) continue;
+            if (!nextPage()) return false;
+            drawTile(column, row);
+        }
+    return true;
+}
+
 // Each page is cut along the top and the left line of its frame and laid over its neighbours
 // to the left and above. On an edge whose neighbour comes over this page: a dashed line where
 // the neighbour's cut edge goes, the neighbour's label, and three circled crosses centred on the

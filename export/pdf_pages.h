@@ -5,6 +5,8 @@
 
 #include "export/pdf_export.h"
 
+#include <functional>
+
 class QPainter;
 
 namespace tavrel::exporting {
@@ -33,6 +35,9 @@ struct PdfPages {
     void drawOnePage() const;
     void drawMap() const;
     void drawTile(int column, int row) const;
+    // The one page, or the map and then the tiles; `nextPage` starts each page after the first
+    // and says whether it could.
+    bool drawAll(const std::function<bool()>& nextPage) const;
 
 private:
     void drawFoot(const QRectF& foot, const QString& label, const QString& note) const;

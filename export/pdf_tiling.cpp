@@ -61,13 +61,8 @@ constexpr double kAroundContentTwips = 2 * kPdfMarginTwips + kPdfFooterTwips;
 
 PageFrame frameOf(const QPageSize& pageSize)
 {
-    const QSizeF page = pageSize.size(QPageSize::Point) * kTwipsPerPoint;
-    const QRectF printable =
-        QRectF(QPointF(0, 0), page)
-            .adjusted(kPdfMarginTwips, kPdfMarginTwips, -kPdfMarginTwips, -kPdfMarginTwips);
-    const QRectF content = printable.adjusted(0, 0, 0, -kPdfFooterTwips);
-    return {pageSize, page, content,
-            QRectF(printable.left(), content.bottom(), printable.width(), kPdfFooterTwips)};
+    return pageFrameOf(
+        pageSize, QMarginsF(kPdfMarginTwips, kPdfMarginTwips, kPdfMarginTwips, kPdfMarginTwips));
 }
 
 // A page cut from a roll holds the picture below its placement, which on tiles stays as air
@@ -85,7 +80,33 @@ QPageSize rollPageFor(double pictureHeight, Paper roll)
     return QPageSize(QSize(longest.width(), length), {}, QPageSize::ExactMatch);
 }
 
+// Places the picture on pages of the tiling's frame, already set.
+void tileOnFrame(PdfTiling& tiling, QSizeF picture, const InkTest& showsInk)
+{
+    tiling.picture = picture;
+    tiling.stepX = tiling.content.width() - kTileOverlapTwips;
+    tiling.stepY = tiling.content.height() - kTileOverlapTwips;
+    tiling.columns = tilesFor(picture.width(), tiling.content.width(), tiling.stepX);
+    tiling.rows = tilesFor(picture.height(), tiling.content.height(), tiling.stepY);
+    // A picture just too large for the usual placement moves in only as far as the page allows.
+    if (tiling.onePage())
+        tiling.placement =
+            QPointF(std::min(picture::kPlacementTwips, tiling.content.width() - picture.width()),
+                    std::min(picture::kPlacementTwips, tiling.content.height() - picture.height()));
+    else
+        numberPages(tiling, showsInk);
+}
+
 }  // namespace
+
+PageFrame pageFrameOf(const QPageSize& pageSize, const QMarginsF& marginsTwips)
+{
+    const QSizeF page = pageSize.size(QPageSize::Point) * kTwipsPerPoint;
+    const QRectF printable = QRectF(QPointF(0, 0), page).marginsRemoved(marginsTwips);
+    const QRectF content = printable.adjusted(0, 0, 0, -kPdfFooterTwips);
+    return {pageSize, page, content,
+            QRectF(printable.left(), content.bottom(), printable.width(), kPdfFooterTwips)};
+}
 
 QPointF PdfTiling::pictureOrigin(int column, int row) const
 {
@@ -109,18 +130,16 @@ PdfTiling tilePicture(QSizeF picture, Paper paper, const InkTest& showsInk)
     PageFrame& frame = tiling;  // of the one page, or of every tile
     frame = frameOf(isRoll(paper) ? rollPageFor(picture.height(), paper) : pageSizeOf(paper));
     tiling.map = frameOf(mapPageSizeOf(paper));
-    tiling.picture = picture;
-    tiling.stepX = tiling.content.width() - kTileOverlapTwips;
-    tiling.stepY = tiling.content.height() - kTileOverlapTwips;
-    tiling.columns = tilesFor(picture.width(), tiling.content.width(), tiling.stepX);
-    tiling.rows = tilesFor(picture.height(), tiling.content.height(), tiling.stepY);
-    // A picture just too large for the usual placement moves in only as far as the page allows.
-    if (tiling.onePage())
-        tiling.placement =
-            QPointF(std::min(picture::kPlacementTwips, tiling.content.width() - picture.width()),
-                    std::min(picture::kPlacementTwips, tiling.content.height() - picture.height()));
-    else
-        numberPages(tiling, showsInk);
+    tileOnFrame(tiling, picture, showsInk);
+    return tiling;
+}
+
+PdfTiling tilePicture(QSizeF picture, const PageFrame& page, const InkTest& showsInk)
+{
+    PdfTiling tiling;
+    static_cast<PageFrame&>(tiling) = page;
+    tiling.map = page;
+    tileOnFrame(tiling, picture, showsInk);
     return tiling;
 }
 

@@ -1,10 +1,11 @@
 #pragma once
-// Where the picture goes on the pages of a PDF, in twips: on one page as the printout places
-// it when it fits, otherwise in overlapping tiles of the same size, nothing scaled. A roll's
-// pages are as long as the picture needs, up to the longest page.
+// Where the picture goes on the pages of a PDF or of a printout too large for one page, in twips:
+// on one page as the printout places it when it fits, otherwise in overlapping tiles of the same
+// size, nothing scaled. A roll's pages are as long as the picture needs, up to the longest page.
 
 #include "export/paper.h"
 
+#include <QMarginsF>
 #include <QPageSize>
 #include <QRectF>
 #include <QSizeF>
@@ -50,10 +51,15 @@ struct PdfTiling : PageFrame {
 // Whether a part of the picture (twips from its corner) holds any ink.
 using InkTest = std::function<bool(const QRectF&)>;
 
+// A page of `pageSize` whose printable area lies `marginsTwips` in from its edges.
+PageFrame pageFrameOf(const QPageSize& pageSize, const QMarginsF& marginsTwips);
+
 // `picture` is the size on paper, in twips, of the part of the picture to show. A tile gets a
 // page when it shows ink, or when it lies between tiles that do in its row or its column, where
 // it holds the pattern together; without `showsInk` every tile gets one.
 PdfTiling tilePicture(QSizeF picture, Paper paper, const InkTest& showsInk = {});
+// The same on pages of one frame, the map's included.
+PdfTiling tilePicture(QSizeF picture, const PageFrame& page, const InkTest& showsInk = {});
 
 // "A1" for the first column and row, "B3", ... "Z1", "AA1": columns are letters, rows numbers.
 QString tileLabel(int column, int row);

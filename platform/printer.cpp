@@ -1,7 +1,10 @@
 #include "platform/printer.h"
 
+#include "export/pdf_export.h"
+#include "export/pdf_pages.h"
 #include "measure/physical_units.h"
 #include "picture/natural_size.h"
+#include "picture/picture_ink.h"
 #include "platform/reason_text.h"
 
 #include <QBuffer>
@@ -15,7 +18,9 @@
 #include <cups/cups.h>
 #endif
 
+#include <algorithm>
 #include <memory>
+#include <optional>
 
 namespace tavrel::platform {
 namespace {
@@ -33,6 +38,32 @@ QPageLayout printableLayout(const QPrinterInfo& info)
     QPageLayout layout = printer.pageLayout();
     layout.setMargins(layout.minimumMargins());
     return layout;
+}
+
+QSizeF printableSize(const QPageLayout& layout)
+{
+    return layout.paintRectPixels(int(kTwipsPerInch)).size();
+}
+
+bool inkFits(const PersistentImage& image, double twipsPerPixelX, double twipsPerPixelY,
+             double offsetTwips, QSizeF printable)
+{
+    const QSizeF ink = picture::PictureInk(image).extent();
+    return offsetTwips + ink.width() * twipsPerPixelX <= printable.width() &&
+           offsetTwips + ink.height() * twipsPerPixelY <= printable.height();
+}
+
+// Tiles keep the PDF's margins, so that they are its pages on the same paper, or the printer's
+// where it cannot print that far out.
+exporting::PageFrame tileFrameOf(const QPageLayout& layout)
+{
+    constexpr double kTwipsPerPoint = 20;
+    const QMarginsF printer = layout.margins(QPageLayout::Point) * kTwipsPerPoint;
+    const double least = exporting::kPdfMarginTwips;
+    return exporting::pageFrameOf(
+        layout.pageSize(),
+        QMarginsF(std::max(printer.left(), least), std::max(printer.top(), least),
+                  std::max(printer.right(), least), std::max(printer.bottom(), least)));
 }
 
 #ifdef TAVREL_WITH_CUPS
@@ -61,9 +92,9 @@ QByteArray renderPage(const PersistentImage& image, double twipsPerPixelX, doubl
     if (!writer.setPageLayout(layout)) return {};
     QPainter painter;
     if (!painter.begin(&writer)) return {};
-    const QRectF printable(QPointF(0, 0), layout.paintRectPixels(int(kTwipsPerInch)).size());
     picture::drawAtNaturalSize(painter, image, twipsPerPixelX, twipsPerPixelY,
-                               QPointF(offsetTwips, offsetTwips), printable);
+                               QPointF(offsetTwips, offsetTwips),
+                               QRectF(QPointF(0, 0), printableSize(layout)));
     if (!painter.end()) return {};
     return buffer.data();
 }
@@ -90,7 +121,8 @@ QString submit(const cups_dest_t& dest, const QByteArray& pdf)
 #else
 // Without CUPS, Qt's own print engine takes the job; it cannot tell whether the spooler took it.
 PrintOutcome printThroughQt(const PersistentImage& image, double twipsPerPixelX,
-                            double twipsPerPixelY, double offsetTwips)
+                            double twipsPerPixelY, double offsetTwips, exporting::CheckRuler ruler,
+                            const ConfirmTiledPrint& confirm)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
@@ -99,15 +131,31 @@ PrintOutcome printThroughQt(const PersistentImage& image, double twipsPerPixelX,
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(kJobTitle);
     const QPageLayout layout = printableLayout(info);
+    const bool fits =
+        inkFits(image, twipsPerPixelX, twipsPerPixelY, offsetTwips, printableSize(layout));
+    std::optional<exporting::PdfTiling> tiling;
+    if (!fits) {
+        tiling = exporting::pdfTilingOf(image, twipsPerPixelX, tileFrameOf(layout));
+        if (!confirm({tiling->pageCount, layout.pageSize().name(), info.printerName()})) return {};
+    }
+    const QString notStarted =
+        QString("The printer \"%1\" could not be started. Nothing was printed.")
+            .arg(info.printerName());
+    if (!printer.setPageLayout(layout)) return {false, notStarted};
+    // The tiles' frames count from the page's corner, the one page from the printable area's.
+    printer.setFullPage(tiling.has_value());
     QPainter painter;
-    if (!printer.setPageLayout(layout) || !painter.begin(&printer))
-        return {false, QString("The printer \"%1\" could not be started. Nothing was printed.")
-                           .arg(info.printerName())};
+    if (!painter.begin(&printer)) return {false, notStarted};
     painter.scale(printer.resolution() / kTwipsPerInch, printer.resolution() / kTwipsPerInch);
-    const QRectF printable(QPointF(0, 0), layout.paintRectPixels(int(kTwipsPerInch)).size());
-    picture::drawAtNaturalSize(painter, image, twipsPerPixelX, twipsPerPixelY,
-                               QPointF(offsetTwips, offsetTwips), printable);
-    if (!painter.end())
+    bool drawn = true;
+    if (tiling)
+        drawn = exporting::PdfPages{painter, image, twipsPerPixelX, ruler, *tiling}.drawAll(
+            [&] { return printer.newPage(); });
+    else
+        picture::drawAtNaturalSize(painter, image, twipsPerPixelX, twipsPerPixelY,
+                                   QPointF(offsetTwips, offsetTwips),
+                                   QRectF(QPointF(0, 0), printableSize(layout)));
+    if (!painter.end() || !drawn)
         return {false, QString("The printer \"%1\" did not take the job. Nothing was printed.")
                            .arg(info.printerName())};
     return {true, {}};
@@ -117,10 +165,11 @@ PrintOutcome printThroughQt(const PersistentImage& image, double twipsPerPixelX,
 }  // namespace
 
 PrintOutcome printOnDefaultPrinter(const PersistentImage& image, double twipsPerPixelX,
-                                   double twipsPerPixelY, double offsetTwips)
+                                   double twipsPerPixelY, double offsetTwips,
+                                   exporting::CheckRuler ruler, const ConfirmTiledPrint& confirm)
 {
 #ifndef TAVREL_WITH_CUPS
-    return printThroughQt(image, twipsPerPixelX, twipsPerPixelY, offsetTwips);
+    return printThroughQt(image, twipsPerPixelX, twipsPerPixelY, offsetTwips, ruler, confirm);
 #else
     const Destination dest(cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr));
     const QPrinterInfo info = dest ? QPrinterInfo::printerInfo(printerIdOf(*dest)) : QPrinterInfo();
@@ -129,8 +178,17 @@ PrintOutcome printOnDefaultPrinter(const PersistentImage& image, double twipsPer
                                "printer settings, then print again.")
                            .arg(withoutFullStop(QString::fromUtf8(cupsLastErrorString())))};
 
-    const QByteArray pdf =
-        renderPage(image, twipsPerPixelX, twipsPerPixelY, offsetTwips, printableLayout(info));
+    const QPageLayout layout = printableLayout(info);
+    QByteArray pdf;
+    if (inkFits(image, twipsPerPixelX, twipsPerPixelY, offsetTwips, printableSize(layout))) {
+        pdf = renderPage(image, twipsPerPixelX, twipsPerPixelY, offsetTwips, layout);
+    } else {
+        // The tiles take one scale across and down, as the screen's pixels are square.
+        const exporting::PdfTiling tiling =
+            exporting::pdfTilingOf(image, twipsPerPixelX, tileFrameOf(layout));
+        if (!confirm({tiling.pageCount, layout.pageSize().name(), info.printerName()})) return {};
+        pdf = exporting::renderPdfPages(image, twipsPerPixelX, ruler, tiling);
+    }
     if (pdf.isEmpty())
         return {false, QString("The page for the printer \"%1\" could not be prepared. Nothing "
                                "was printed.")

@@ -1,12 +1,15 @@
 // The real program on a real X server, driven with real X input: a person clicks
 // "Inches (Fractions)", types 2 1/2, and sees the pattern drawn and the window sized to it; and
 // whatever a person does with the box's edit menu, the mouse and commands that arrive while a
-// drawing processes pending messages, the program lives on and ends as the box says; and the
-// pattern saved from the Pattern menu lands in the file named in Qt's own file dialog.
+// drawing processes pending messages, the program lives on and ends as the box says; the
+// pattern saved from the Pattern menu lands in the file named in Qt's own file dialog; and a
+// pattern larger than the page goes to the real spooler whole, in tiles, once the person agrees.
 // scripts/test.sh starts the X server and names its display in TAVREL_E2E_DISPLAY.
 
+#include "page_raster.h"
 #include "pattern/drawing.h"
 #include "picture/pattern_image.h"
+#include "spooler.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,7 +24,9 @@
 #include <signal.h>
 
 #include <chrono>
+#include <cstdio>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -73,7 +78,9 @@ Differences compare(const QImage& picture, const QRect& part, const QImage& scre
 
 class EndToEnd : public testing::Test {
 public:
-    void SetUp() override
+    void SetUp() override { startProgram(); }
+
+    void startProgram()
     {
         display = qEnvironmentVariable(displayVariable);
         ASSERT_FALSE(display.isEmpty())
@@ -498,5 +505,119 @@ TEST_F(EndToEnd, ExitQueuedIntoADrawingEndsTheProgramNormally)
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
 }
+
+struct Paper {
+    const char* name;  // the spooler's
+    const char* word;  // the command line's
+    friend void PrintTo(const Paper& p, std::ostream* out) { *out << p.name; }
+};
+
+// The program prints on a queue of the test's own whose default paper is the parameter.
+class PrintingEndToEnd : public EndToEnd, public testing::WithParamInterface<Paper> {
+public:
+    void SetUp() override
+    {
+        const char* paper = GetParam().name;
+        QString why;
+        const auto printer = tavrel::test::defaultPrinter(why);
+        ASSERT_TRUE(printer) << "no default printer: " << why.toStdString();
+        ASSERT_TRUE(scratch.isValid());
+        queue = std::make_unique<tavrel::test::TemporaryQueue>(
+            QString("TavrelTestE2E") + paper,
+            tavrel::test::ppdWithPaper(*printer, scratch.filePath("paper.ppd"), paper,
+                                       {18, 18, 18, 18}));
+        ASSERT_TRUE(queue->ready());
+        qputenv("PRINTER", queue->name().toLocal8Bit());
+        startProgram();
+    }
+
+    void TearDown() override
+    {
+        EndToEnd::TearDown();
+        qunsetenv("PRINTER");
+    }
+
+    // Types a measurement too large for the page and clicks Print Pattern; returns the question's
+    // window.
+    QString askToPrint(const char* inches)
+    {
+        chooseUnit(Decimal);
+        type(inches);
+        // The drawing is larger than the screen, to which the window grows.
+        EXPECT_TRUE(waitUntil([&] { return geometry().height > 1000; }));
+        click(368, 24);  // "Print Pattern"
+        return run("xdotool", {"search", "--sync", "--all", "--onlyvisible", "--pid", pid(),
+                               "--name", "^Print Pattern$"});
+    }
+
+    // The pattern's PDF on the same paper, from the program's command line.
+    QString exportPdf(const char* inches)
+    {
+        const QString path = scratch.filePath("export.pdf");
+        QProcess exporter;
+        exporter.start(TAVREL_PROGRAM, {"--unit", "decimal", "--measure", inches, "--export", path,
+                                        "--paper", GetParam().word});
+        EXPECT_TRUE(exporter.waitForFinished(60000));
+        EXPECT_EQ(exporter.exitCode(), 0);
+        return path;
+    }
+
+    QTemporaryDir scratch;
+    std::unique_ptr<tavrel::test::TemporaryQueue> queue;
+};
+
+// The job holds the PDF's pages in its order. The PDF's foot lies half an inch in from the page's
+// sides and its bottom, and is half an inch high: the check ruler in it measures true on every
+// page of the job.
+TEST_P(PrintingEndToEnd, ALargePatternPrintsAsThePdfsPagesOnceAgreed)
+{
+    const char* inches = "6.5";
+    const QString exported = exportPdf(inches);
+    const int before = tavrel::test::newestJobId();
+    const QString question = askToPrint(inches);
+    ASSERT_FALSE(question.isEmpty()) << "no question before the tiled print";
+    const auto clicked = std::chrono::steady_clock::now();
+    xdotool({"windowfocus", "--sync", question, "key", "Return"});
+    const auto jobs = tavrel::test::waitForJobsAfter(before, 1);
+    ASSERT_EQ(jobs.size(), 1u);
+    ASSERT_TRUE(jobs[0].completed);
+    std::printf("%s: question answered to job printed in %.2f s\n", GetParam().name,
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - clicked).count());
+    const QString printed = tavrel::test::printedFile(jobs[0].id);
+    const int pages = tavrel::test::pageCount(exported);
+    ASSERT_GT(pages, 2);
+    ASSERT_EQ(tavrel::test::pageCount(printed), pages);
+    const auto printedPages = tavrel::test::rasterizePages(printed, 40);
+    const auto exportedPages = tavrel::test::rasterizePages(exported, 40);
+    ASSERT_EQ(printedPages.size(), size_t(pages));
+    for (int page = 1; page <= pages; ++page) {
+        EXPECT_EQ(tavrel::test::likestPage(printedPages[page - 1], exportedPages), page)
+            << "the map first, then the tiles in the PDF's order";
+        const QSizeF size = tavrel::test::pageSizeTwips(exported, page);
+        const QRectF foot(720, size.height() - 1440, size.width() - 1440, 720);
+        const auto bar = tavrel::test::checkRulerLength(printed, page, foot, 1440);
+        ASSERT_TRUE(bar) << "page " << page;
+        EXPECT_NEAR(*bar, 1440, 0.005 * 1440) << "page " << page;
+        std::printf("%s page %d of %d: check ruler %.1f twips\n", GetParam().name, page, pages,
+                    *bar);
+    }
+    expectCleanExit();
+}
+
+TEST_P(PrintingEndToEnd, CancellingTheQuestionSendsNoJob)
+{
+    const int before = tavrel::test::newestJobId();
+    const QString question = askToPrint("6.5");
+    ASSERT_FALSE(question.isEmpty());
+    xdotool({"windowfocus", "--sync", question, "key", "Escape"});
+    ASSERT_TRUE(waitUntil([&] { return windowsShown() == 1; })) << "the question stayed";
+    QThread::msleep(500);
+    EXPECT_TRUE(tavrel::test::jobsAfter(before).empty());
+    expectCleanExit();
+}
+
+INSTANTIATE_TEST_SUITE_P(OfficePapers, PrintingEndToEnd,
+                         testing::Values(Paper{"Letter", "letter"}, Paper{"A4", "a4"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -182,6 +182,34 @@ std::vector<double> darkLinesAcrossPageRow(const QString& pdfPath, int page, int
     return strip ? darkLinesAcrossRow(*strip, yTwips) : std::vector<double>();
 }
 
+std::optional<double> checkRulerLength(const QString& pdfPath, int page, const QRectF& foot,
+                                       double unit)
+{
+    constexpr int kDotsPerInch = 1200;  // a dot is 1.2 twips, 0.2 % of a centimetre
+    const double left = foot.left() + 1440;
+    const auto ticks = darkLinesAcrossPageRow(pdfPath, page, kDotsPerInch, foot.top() + 240);
+    const auto start = nearest(ticks, left, 60);
+    const auto end = nearest(ticks, left + unit, 60);
+    if (!start || !end) return std::nullopt;
+    return *end - *start;
+}
+
+int likestPage(const PageRaster& page, const std::vector<PageRaster>& pages)
+{
+    const auto differing = [&page](const PageRaster& other) {
+        if (other.image.size() != page.image.size()) return 1.0;
+        qint64 count = 0;
+        for (int y = 0; y < page.image.height(); ++y)
+            for (int x = 0; x < page.image.width(); ++x)
+                count +=
+                    std::abs(qGray(page.image.pixel(x, y)) - qGray(other.image.pixel(x, y))) > 64;
+        return double(count) / (page.image.width() * page.image.height());
+    };
+    std::vector<double> shares;
+    for (const PageRaster& other : pages) shares.push_back(differing(other));
+    return int(std::min_element(shares.begin(), shares.end()) - shares.begin()) + 1;
+}
+
 std::optional<double> nearest(const std::vector<double>& centres, double expected, double reach)
 {
     std::optional<double> best;

@@ -52,6 +52,16 @@ std::vector<double> darkLinesAcrossColumn(const PageRaster& raster, double xTwip
 std::vector<double> darkLinesAcrossPageRow(const QString& pdfPath, int page, int dotsPerInch,
                                            double yTwips);
 
+// The length of the check ruler in a page's foot (twips from the page's corner): the distance
+// between its two ticks, which stand one unit apart an inch in from the foot's left; nullopt
+// when either is missing.
+std::optional<double> checkRulerLength(const QString& pdfPath, int page, const QRectF& foot,
+                                       double unit);
+
+// The page (from 1) of `pages` that differs least from `page`: the share of dots whose darkness
+// differs by more than a quarter, on rasters of one resolution.
+int likestPage(const PageRaster& page, const std::vector<PageRaster>& pages);
+
 // The centre nearest to `expected`, or nullopt when there is none within `reach` twips.
 std::optional<double> nearest(const std::vector<double>& centres, double expected, double reach);
 

@@ -101,6 +101,28 @@ TEST(Tiling, GivesPagesToTilesWithInkAndToThoseThatJoinThem)
     EXPECT_EQ(tiling.pageCount, 6);
 }
 
+// A printer's frame: its own margins where they are wider than the PDF's, the foot above the
+// bottom one, and the map on the same paper. With the PDF's margins its tiles are the PDF's.
+TEST(Tiling, OnAPrintersFrameTilesItsPrintableArea)
+{
+    const QPageSize letter(QPageSize::Letter);
+    const exporting::PageFrame frame = exporting::pageFrameOf(letter, {900, 720, 1000, 1100});
+    EXPECT_EQ(frame.content, QRectF(900, 720, 12240 - 1900, 15840 - 1820 - 720));
+    EXPECT_EQ(frame.footer, QRectF(900, 15840 - 1100 - 720, 12240 - 1900, 720));
+    const QSizeF picture(21075, 29484);
+    const exporting::PdfTiling tiling = exporting::tilePicture(picture, frame);
+    EXPECT_EQ(tiling.map.content, frame.content);
+    EXPECT_EQ(tiling.columns, 3);
+    EXPECT_EQ(tiling.rows, 3);
+
+    const exporting::PdfTiling asPdf =
+        exporting::tilePicture(picture, exporting::pageFrameOf(letter, {720, 720, 720, 720}));
+    const exporting::PdfTiling pdf = exporting::tilePicture(picture, Paper::Letter);
+    EXPECT_EQ(asPdf.content, pdf.content);
+    EXPECT_EQ(asPdf.pageNumbers, pdf.pageNumbers);
+    EXPECT_EQ(asPdf.map.content, pdf.map.content);
+}
+
 // A roll's page is as long as the picture with its placement, the margins and the foot need, in
 // whole points; a picture too long for 200 inches is shared by the fewest rows of equal pages.
 TEST(Tiling, CutsRollPagesToThePicture)
@@ -207,17 +229,11 @@ protected:
         return path;
     }
 
-    // The check ruler at the foot of a page: the distance between its two ticks.
+    // The check ruler at the foot of a page.
     static std::optional<double> checkRulerLength(const QString& pdf, int page,
                                                   const exporting::PageFrame& frame, double unit)
     {
-        const double left = frame.footer.left() + kInch;
-        const auto ticks =
-            test::darkLinesAcrossPageRow(pdf, page, kDotsPerInch, frame.footer.top() + 240);
-        const auto start = test::nearest(ticks, left, 60);
-        const auto end = test::nearest(ticks, left + unit, 60);
-        if (!start || !end) return std::nullopt;
-        return *end - *start;
+        return test::checkRulerLength(pdf, page, frame.footer, unit);
     }
 
     QTemporaryDir folder_;

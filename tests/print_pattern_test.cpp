@@ -1,6 +1,7 @@
 // Print Pattern through the real spooler: the window prints, a cups-pdf queue writes the page,
 // and the page is rasterized and measured.
 #include "app/frm_main.h"
+#include "export/pdf_tiling.h"
 #include "page_raster.h"
 #include "platform/screen_metrics.h"
 #include "screen_ink.h"
@@ -14,13 +15,16 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <functional>
+#include <memory>
 
 using tavrel::app::frmMain;
+namespace exporting = tavrel::exporting;
 namespace picture = tavrel::picture;
 namespace platform = tavrel::platform;
 namespace test = tavrel::test;
@@ -170,11 +174,29 @@ INSTANTIATE_TEST_SUITE_P(
                     DivisionCase{"CentimetresAt120Dpi", 2, "50.8", 12, 5, kCentimetre}),
     [](const testing::TestParamInfo<DivisionCase>& info) { return info.param.name; });
 
+// The question before a tiled print, answered once it shows: Print by its default button, or
+// Cancel. Holds the question's text.
+std::shared_ptr<QString> answerTilesQuestion(frmMain& window, bool print)
+{
+    auto text = std::make_shared<QString>();
+    auto* timer = new QTimer(&window);
+    QObject::connect(timer, &QTimer::timeout, [&window, timer, text, print] {
+        auto* box = window.findChild<QMessageBox*>("printTilesQuestion");
+        if (!box || !box->isVisible()) return;
+        timer->stop();
+        *text = box->text();
+        (print ? box->defaultButton() : box->button(QMessageBox::Cancel))->click();
+    });
+    timer->start(20);
+    return text;
+}
+
 TEST_F(PrintPatternTest, ButtonAndMenuEachGiveOneJobOfOnePageWithTheSameContent)
 {
     frmMain window;
     window.show();
     enter(window, 0, "2");
+    const auto question = answerTilesQuestion(window, false);
 
     const QString first = printOnce([&] { clickPrint(window); });
     const QString second = printOnce([&] { window.mnuFilePrint->trigger(); });
@@ -186,6 +208,7 @@ TEST_F(PrintPatternTest, ButtonAndMenuEachGiveOneJobOfOnePageWithTheSameContent)
     const auto secondPage = test::rasterizePage(second, 1, 150);
     ASSERT_TRUE(firstPage && secondPage);
     EXPECT_EQ(firstPage->image, secondPage->image);
+    EXPECT_TRUE(question->isEmpty()) << "a pattern that fits is printed without a question";
     EXPECT_TRUE(window.cmdPrint->isEnabled());
     EXPECT_EQ(window.findChild<QMessageBox*>("printMessage"), nullptr);
 }
@@ -205,46 +228,76 @@ TEST_F(PrintPatternTest, AFirstTextWithNothingToDrawPrintsTheBlankSurface)
     EXPECT_FALSE(test::anyDarkIn(*page, QRectF(0, 0, 1e5, 1e5)));
 }
 
-// 4.25 inches gives a picture of 919 x 1285 pixels: 13785 x 19275 twips, larger than A4 or
-// Letter. Its ruler starts 16315 twips down, below the figure.
-TEST_F(PrintPatternTest, APatternLargerThanThePageIsCutOffNotShrunk)
+// A queue of the tests' own whose default paper is `paper`, with its printable area
+// `marginsPoints` in from the edges, as the default printer.
+struct PaperQueue {
+    PaperQueue(const QString& printer, const QTemporaryDir& scratch, const QString& paper,
+               const QMarginsF& marginsPoints)
+        : queue("TavrelTest" + paper,
+                test::ppdWithPaper(printer, scratch.filePath(paper + ".ppd"), paper, marginsPoints))
+    {
+        qputenv("PRINTER", queue.name().toLocal8Bit());
+    }
+    test::TemporaryQueue queue;
+};
+
+// 3.65 inches on Letter without margins: the figure and its ruler fit at the placement, the band
+// below them that holds the screen's sentence does not. Only what prints counts.
+TEST_F(PrintPatternTest, APatternWhoseInkFitsPrintsAsAlwaysThoughTheSentenceBandDoesNot)
 {
-    const auto area = test::printableAreaOf(printer_);
-    ASSERT_TRUE(area);
-    ASSERT_LT(area->paper.height() - area->margins.bottom(), 16315 + 2 * kInch)
-        << "the paper is tall enough for the whole ruler";
+    const PaperQueue paper(printer_, scratch_, "Letter", {0, 0, 0, 0});
+    ASSERT_TRUE(paper.queue.ready());
     frmMain window;
     window.show();
-    enter(window, 0, "4.25");
-    const float M = window.BaseLength();
+    enter(window, 0, "3.65");
+    ASSERT_GT(window.picPattern->height() * 15 + kPlacementTwips, 15840);
 
+    const auto question = answerTilesQuestion(window, false);
     const QString pdf = printOnce([&] { clickPrint(window); });
     ASSERT_FALSE(pdf.isEmpty());
+    EXPECT_TRUE(question->isEmpty());
     EXPECT_EQ(test::pageCount(pdf), 1);
-    const QSizeF paper = test::pageSizeTwips(pdf, 1);
-    EXPECT_NEAR(paper.width(), area->paper.width(), 20);
-    EXPECT_NEAR(paper.height(), area->paper.height(), 20);
-
     const auto page = test::rasterizePage(pdf, 1, kDotsPerInch);
     ASSERT_TRUE(page);
-    const Printout printout = measure(*page, area->margins, M, 15, 96);
-    ASSERT_TRUE(printout.left);
-    EXPECT_NEAR(*printout.left, kPlacementTwips, 5) << "the picture is not moved or scaled";
-    // The middle tick runs off the bottom of the printable area.
-    const double tickX = area->margins.left() + kPlacementTwips + 1.5 * M * 15;
-    const double bottom = area->paper.height() - area->margins.bottom();
-    EXPECT_TRUE(test::anyDarkIn(*page, QRectF(tickX - 20, bottom - 30, 40, 20)));
+    const Printout printout = measure(*page, QMarginsF(), window.BaseLength(), 15, 96);
+    ASSERT_EQ(printout.divisions.size(), 2u);
+    ASSERT_TRUE(printout.left && printout.top);
+    EXPECT_NEAR(*printout.top, kPlacementTwips, 5);
+}
+
+// Where the printer cannot print as far out as the PDF's margins, the tiles keep to its
+// printable area: the frame's top line and the foot's check ruler move in with it. The ruler is
+// a centimetre, as the pattern's.
+TEST_F(PrintPatternTest, TilesKeepToAPrintersWiderMargins)
+{
+    const PaperQueue paper(printer_, scratch_, "Letter", {36, 45, 27, 54});  // l, t, r, b
+    ASSERT_TRUE(paper.queue.ready());
+    frmMain window;
+    window.show();
+    enter(window, 2, "108");
+    const exporting::PageFrame frame =
+        exporting::pageFrameOf(QPageSize(QPageSize::Letter), QMarginsF(720, 900, 720, 1080));
+
+    answerTilesQuestion(window, true);
+    const QString pdf = printOnce([&] { clickPrint(window); });
+    ASSERT_FALSE(pdf.isEmpty());
+    ASSERT_GT(test::pageCount(pdf), 2);
+    const auto bar = test::checkRulerLength(pdf, 2, frame.footer, kCentimetre);
+    ASSERT_TRUE(bar);
+    EXPECT_NEAR(*bar, kCentimetre, 0.005 * kCentimetre);
+    const auto tile = test::rasterizePage(pdf, 2, 300);
+    ASSERT_TRUE(tile);
+    const auto top = test::nearest(test::darkLinesAcrossColumn(*tile, frame.content.left() + 100),
+                                   frame.content.top(), 40);
+    ASSERT_TRUE(top) << "no frame line at the printable area's top";
+    EXPECT_NEAR(*top, 900, 10);
 }
 
 TEST_F(PrintPatternTest, PlacementCountsFromThePrintableAreaOfAnyPaper)
 {
     const QMarginsF marginsPoints(36, 45, 27, 54);  // left, top, right, bottom
-    const QString ppd = test::ppdWithPaper(printer_, scratch_.filePath("margins.ppd"), "Letter",
-                                           marginsPoints);
-    ASSERT_FALSE(ppd.isEmpty());
-    test::TemporaryQueue queue("TavrelTestMargins", ppd);
-    ASSERT_TRUE(queue.ready());
-    qputenv("PRINTER", queue.name().toLocal8Bit());
+    const PaperQueue paper(printer_, scratch_, "Letter", marginsPoints);
+    ASSERT_TRUE(paper.queue.ready());
     const QMarginsF margins = marginsPoints * 20;
     const QSizeF letter(12240, 15840);
 
@@ -253,11 +306,7 @@ TEST_F(PrintPatternTest, PlacementCountsFromThePrintableAreaOfAnyPaper)
     enter(window, 0, "2");
     const float smallM = window.BaseLength();
     const QString small = printOnce([&] { clickPrint(window); });
-    enter(window, 0, "4.25");
-    const float largeM = window.BaseLength();
-    const QString large = printOnce([&] { clickPrint(window); });
     ASSERT_FALSE(small.isEmpty());
-    ASSERT_FALSE(large.isEmpty());
 
     const auto smallPage = test::rasterizePage(small, 1, kDotsPerInch);
     ASSERT_TRUE(smallPage);
@@ -267,20 +316,6 @@ TEST_F(PrintPatternTest, PlacementCountsFromThePrintableAreaOfAnyPaper)
     EXPECT_NEAR(*printout.left, kPlacementTwips, 5);
     EXPECT_NEAR(*printout.top, kPlacementTwips, 5);
     for (double division : printout.divisions) EXPECT_NEAR(division, kInch, 0.005 * kInch);
-
-    // The large picture is cut at the printable area's edges: ink right up to them, none beyond.
-    const auto largePage = test::rasterizePage(large, 1, kDotsPerInch);
-    ASSERT_TRUE(largePage);
-    const QRectF printable(QPointF(margins.left(), margins.top()),
-                           QPointF(letter.width() - margins.right(),
-                                   letter.height() - margins.bottom()));
-    EXPECT_FALSE(test::anyDarkIn(*largePage, QRectF(printable.right() + 10, 0, 1e5, 1e5)));
-    EXPECT_FALSE(test::anyDarkIn(*largePage, QRectF(0, printable.bottom() + 10, 1e5, 1e5)));
-    EXPECT_TRUE(test::anyDarkIn(
-        *largePage, QRectF(printable.right() - 40, printable.top(), 30, printable.height())));
-    const double centreX = margins.left() + kPlacementTwips + 1.5 * largeM * 15;
-    EXPECT_TRUE(test::anyDarkIn(*largePage, QRectF(centreX - 20, printable.bottom() - 40, 40, 30)))
-        << "the centre line reaches the bottom edge of the printable area";
 }
 
 // 2.57 inches lights the picture's last column at the widest point of the upper right arc;
