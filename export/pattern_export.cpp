@@ -1,5 +1,6 @@
 #include "export/pattern_export.h"
 
+#include "export/dxf_export.h"
 #include "export/export_file.h"
 #include "export/pdf_export.h"
 #include "export/png_export.h"
@@ -13,13 +14,14 @@
 namespace tavrel::exporting {
 namespace {
 
-enum class Format { Png, Svg, Pdf, Unknown };
+enum class Format { Png, Svg, Pdf, Dxf, Unknown };
 
 Format formatOf(const QString& path)
 {
     if (path.endsWith(".png", Qt::CaseInsensitive)) return Format::Png;
     if (path.endsWith(".svg", Qt::CaseInsensitive)) return Format::Svg;
     if (path.endsWith(".pdf", Qt::CaseInsensitive)) return Format::Pdf;
+    if (path.endsWith(".dxf", Qt::CaseInsensitive)) return Format::Dxf;
     return Format::Unknown;
 }
 
@@ -29,7 +31,8 @@ QString exportPattern(const ExportRequest& request)
 {
     const Format format = formatOf(request.path);
     if (format == Format::Unknown)
-        return QString("Cannot export to \"%1\": the file name must end in .png, .svg or .pdf.")
+        return QString(
+                   "Cannot export to \"%1\": the file name must end in .png, .svg, .pdf or .dxf.")
             .arg(request.path);
 
     const float twipsPerPixel = measure::twipsPerPixelForDpi(request.dotsPerInch);
@@ -52,6 +55,10 @@ QString exportPattern(const ExportRequest& request)
         case Format::Svg: return writeSvg(image, dpi, device);
         case Format::Pdf:
             return writePdf(image, twipsPerPixel, ruler, request.paper.value_or(defaultPaper()),
+                            device);
+        case Format::Dxf:
+            return writeDxf(patternLayers(*drawing.plan), dpi,
+                            ruler == CheckRuler::Centimeter ? DxfUnit::Millimetre : DxfUnit::Inch,
                             device);
         case Format::Unknown: break;
         }

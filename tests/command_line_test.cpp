@@ -239,8 +239,9 @@ TEST(CommandLineExport, ReportsPathsThatCannotBeWritten)
     for (const Case& c :
          {Case{folder.filePath("no/such/folder/pattern.png"), "Cannot write"},
           Case{folder.filePath("taken.png"), "Cannot write"},
-          Case{folder.filePath("pattern.jpg"), "the file name must end in .png, .svg or .pdf"},
-          Case{folder.filePath("pattern"), "the file name must end in .png, .svg or .pdf"}}) {
+          Case{folder.filePath("pattern.jpg"),
+               "the file name must end in .png, .svg, .pdf or .dxf"},
+          Case{folder.filePath("pattern"), "the file name must end in .png, .svg, .pdf or .dxf"}}) {
         const Outcome outcome = run({"--unit", "decimal", "--measure", "1", "--export", c.path});
         EXPECT_EQ(outcome.exitCode, 1) << c.path.toStdString();
         EXPECT_TRUE(outcome.err.contains(c.message)) << outcome.err.toStdString();
