@@ -52,7 +52,8 @@ QString exportPattern(const ExportRequest& request)
     return saveFileAtomically(request.path, [&](QIODevice& device) {
         switch (format) {
         case Format::Png: return writePng(image, dpi, device);
-        case Format::Svg: return writeSvg(image, dpi, device);
+        case Format::Svg:
+            return writeSvg(patternLayers(*drawing.plan), dpi, device);
         case Format::Pdf:
             return writePdf(image, twipsPerPixel, ruler, request.paper.value_or(defaultPaper()),
                             device);
