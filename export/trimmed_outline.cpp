@@ -9,6 +9,7 @@ namespace {
 
 // Replay strokes its paths half a pixel right of and below their points.
 constexpr QPointF kHalfPixel(0.5, 0.5);
+constexpr double kShortestDegrees = 1e-9;
 
 double degrees(double radians)
 {
@@ -75,11 +76,14 @@ std::vector<OutlinePiece> trimmedArc(const OutlineArc& arc, const QRectF& bounds
     bool extendsLast = false;
     for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
         const double from = cuts[i], to = cuts[i + 1];
+        // Two crossings at one point (a corner, a tangent edge) leave nothing between them; an arc
+        // that short would read as a whole circle in a DXF file.
+        if (to - from < kShortestDegrees) continue;
         const QPointF middle = pointAt(arc, arc.startDegrees + (from + to) / 2);
         const bool in = middle.x() >= bounds.left() && middle.x() <= bounds.right() &&
                         middle.y() >= bounds.top() && middle.y() <= bounds.bottom();
         if (in && extendsLast)
-            inside.back().sweepDegrees += to - from;
+            inside.back().sweepDegrees = arc.startDegrees + to - inside.back().startDegrees;
         else if (in)
             inside.push_back({arc.centre, arc.radius, arc.startDegrees + from, to - from});
         extendsLast = in;
