@@ -57,10 +57,10 @@ PrintOutcome printOnDefaultPrinter(const picture::PersistentImage& image, double
 
 namespace exporting {
 
-QString savePicture(const picture::PersistentImage& image, const PictureFile& file)
+QString savePicture(const pattern::PatternPlan& plan, const PictureFile& file)
 {
     if (!extras().table) return extras().problem;
-    return extras().table->savePicture(image, file);
+    return extras().table->savePicture(plan, file);
 }
 
 }  // namespace exporting

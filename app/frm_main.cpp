@@ -203,6 +203,7 @@ void frmMain::createPatternMenu()
     mnuPatternSavePdf = addSave("Save as &PDF...", "mnuPatternSavePdf", SaveFormat::Pdf);
     mnuPatternSaveSvg = addSave("Save as &SVG...", "mnuPatternSaveSvg", SaveFormat::Svg);
     mnuPatternSavePng = addSave("Save as P&NG...", "mnuPatternSavePng", SaveFormat::Png);
+    mnuPatternSaveDxf = addSave("Save as &DXF...", "mnuPatternSaveDxf", SaveFormat::Dxf);
     mnuPatternSep1 = mnuPattern->addSeparator();
     mnuPatternSep1->setObjectName("mnuPatternSep1");
     mnuPatternPaper = mnuPattern->addMenu("PDF Pape&r");
@@ -335,6 +336,7 @@ void frmMain::drawOnce()
             DrawArc(picPattern->hDC(), a.X, a.Y, a.StartAngle, a.EndAngle, a.radius);
         });
     lblScale->setText(QString::fromStdString(plan->sentence));
+    shownPlan_ = plan;
 }
 
 void frmMain::showTooLargeNotice()
@@ -406,7 +408,8 @@ void frmMain::mnuPatternSave_Click(SaveFormat format)
     });
 }
 
-// The picture as shown, at the screen's scale, into a file the user names. A failure is said in
+// The picture as shown, drawn again from its plan at the screen's scale, into a file the user
+// names. A failure is said in
 // a message; success needs no word.
 void frmMain::SavePattern(SaveFormat format)
 {
@@ -414,7 +417,7 @@ void frmMain::SavePattern(SaveFormat format)
     if (path.isEmpty()) return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const QString failure = exporting::savePicture(
-        picPattern->Image(), {path, platform::twipsPerPixelX(), checkRuler(), pdfPaper()});
+        *shownPlan_, {path, platform::twipsPerPixelX(), checkRuler(), pdfPaper()});
     QGuiApplication::restoreOverrideCursor();
     if (!failure.isEmpty()) platform::showWarning(this, "Save Pattern", failure, "saveMessage");
 }
@@ -448,8 +451,8 @@ void frmMain::txtMeasure_Change()
     cmdPrint->setEnabled(printable);
     mnuFilePrint->setEnabled(printable);
     const bool savable = printable && BaseLength_ != 0.0f;
-    for (QAction* save :
-         {mnuPatternSavePdf, mnuPatternSaveSvg, mnuPatternSavePng, mnuPatternProjector})
+    for (QAction* save : {mnuPatternSavePdf, mnuPatternSaveSvg, mnuPatternSavePng,
+                          mnuPatternSaveDxf, mnuPatternProjector})
         save->setEnabled(savable);
 }
 

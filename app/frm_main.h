@@ -6,6 +6,7 @@
 #include "app/save_dialog.h"
 #include "measure/conversion.h"
 #include "pattern/arc_call.h"
+#include "pattern/pattern_plan.h"
 #include "platform/picture_box.h"
 
 #include <QMainWindow>
@@ -68,6 +69,7 @@ public:
     QAction* mnuPatternSavePdf = nullptr;
     QAction* mnuPatternSaveSvg = nullptr;
     QAction* mnuPatternSavePng = nullptr;
+    QAction* mnuPatternSaveDxf = nullptr;
     QAction* mnuPatternSep1 = nullptr;
     QMenu* mnuPatternPaper = nullptr;
     QAction* mnuPatternSep2 = nullptr;
@@ -114,6 +116,7 @@ private:
     exporting::CheckRuler checkRuler() const;
 
     platform::ScrollView* clientView_ = nullptr;
+    std::optional<pattern::PatternPlan> shownPlan_;  // of the picture on screen
     float BaseLength_ = 0.0f;
     int widthTwips_ = 0;
     int heightTwips_ = 0;

@@ -23,6 +23,7 @@ constexpr FormatChoice kFormats[] = {
     {SaveFormat::Pdf, "Save as PDF", "PDF document (*.pdf)", "pdf"},
     {SaveFormat::Svg, "Save as SVG", "SVG drawing (*.svg)", "svg"},
     {SaveFormat::Png, "Save as PNG", "PNG image (*.png)", "png"},
+    {SaveFormat::Dxf, "Save as DXF", "DXF drawing for cutters (*.dxf)", "dxf"},
 };
 
 const FormatChoice& choiceOf(SaveFormat format)

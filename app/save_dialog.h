@@ -7,7 +7,7 @@ class QWidget;
 
 namespace tavrel::app {
 
-enum class SaveFormat { Pdf, Svg, Png };
+enum class SaveFormat { Pdf, Svg, Png, Dxf };
 
 // The file the user chose, or empty when cancelled. The dialog starts in the last folder used,
 // offers every format with `format`'s chosen, and gives a name without an extension the chosen

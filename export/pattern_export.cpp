@@ -3,7 +3,6 @@
 #include "export/picture_file.h"
 #include "measure/physical_units.h"
 #include "pattern/drawing.h"
-#include "picture/pattern_image.h"
 
 namespace tavrel::exporting {
 
@@ -24,9 +23,8 @@ QString exportPattern(const ExportRequest& request)
 
     const CheckRuler ruler =
         request.unit == measure::Unit::Millimeter ? CheckRuler::Centimeter : CheckRuler::Inch;
-    return savePicture(
-        picture::patternImage(*drawing.plan),
-        {request.path, twipsPerPixel, ruler, request.paper.value_or(defaultPaper())});
+    return savePicture(*drawing.plan, {request.path, twipsPerPixel, ruler,
+                                       request.paper.value_or(defaultPaper())});
 }
 
 }  // namespace tavrel::exporting

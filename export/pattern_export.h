@@ -15,7 +15,7 @@ struct ExportRequest {
     std::string measurement;  // the text, read as the entry box reads it
     measure::Unit unit = measure::Unit::InchesDecimal;
     int dotsPerInch = 96;     // the screen resolution the pattern is drawn for
-    QString path;             // ends in .png, .svg or .pdf
+    QString path;             // ends in .png, .svg, .pdf or .dxf
     std::optional<Paper> paper = std::nullopt;  // of a PDF; the locale's paper when not given
 };
 

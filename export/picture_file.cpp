@@ -1,9 +1,11 @@
 #include "export/picture_file.h"
 
+#include "export/dxf_export.h"
 #include "export/export_file.h"
 #include "export/png_export.h"
 #include "export/svg_export.h"
 #include "measure/physical_units.h"
+#include "picture/pattern_image.h"
 
 #include <QIODevice>
 
@@ -12,13 +14,14 @@
 namespace tavrel::exporting {
 namespace {
 
-enum class Format { Png, Svg, Pdf, Unknown };
+enum class Format { Png, Svg, Pdf, Dxf, Unknown };
 
 Format formatOf(const QString& path)
 {
     if (path.endsWith(".png", Qt::CaseInsensitive)) return Format::Png;
     if (path.endsWith(".svg", Qt::CaseInsensitive)) return Format::Svg;
     if (path.endsWith(".pdf", Qt::CaseInsensitive)) return Format::Pdf;
+    if (path.endsWith(".dxf", Qt::CaseInsensitive)) return Format::Dxf;
     return Format::Unknown;
 }
 
@@ -27,24 +30,29 @@ Format formatOf(const QString& path)
 QString unsupportedFormatProblem(const QString& path)
 {
     if (formatOf(path) != Format::Unknown) return {};
-    return QString("Cannot export to \"%1\": the file name must end in .png, .svg or .pdf.")
+    return QString("Cannot export to \"%1\": the file name must end in .png, .svg, .pdf or .dxf.")
         .arg(path);
 }
 
-QString savePicture(const picture::PersistentImage& image, const PictureFile& file)
+QString savePicture(const pattern::PatternPlan& plan, const PictureFile& file)
 {
     if (QString problem = unsupportedFormatProblem(file.path); !problem.isEmpty()) return problem;
     const Format format = formatOf(file.path);
-    // PNG and SVG record whole dots per inch; a screen's twips per pixel come from them.
+    // PNG, SVG and DXF record whole dots per inch; a screen's twips per pixel come from them.
     const int dpi = int(std::lround(measure::kTwipsPerInch / file.twipsPerPixel));
+    const DxfUnit dxfUnit =
+        file.ruler == CheckRuler::Centimeter ? DxfUnit::Millimetre : DxfUnit::Inch;
     return saveFileAtomically(file.path, [&](QIODevice& device) {
         switch (format) {
             case Format::Png:
-                return writePng(image, dpi, device);
+                return writePng(picture::patternImage(plan), dpi, device);
             case Format::Svg:
-                return writeSvg(image, dpi, device);
+                return writeSvg(patternLayers(plan), dpi, device);
             case Format::Pdf:
-                return writePdf(image, file.twipsPerPixel, file.ruler, file.paper, device);
+                return writePdf(picture::patternImage(plan), file.twipsPerPixel, file.ruler,
+                                file.paper, device);
+            case Format::Dxf:
+                return writeDxf(patternLayers(plan), dpi, dxfUnit, device);
             case Format::Unknown:
                 break;
         }

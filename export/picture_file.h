@@ -1,27 +1,29 @@
 #pragma once
-// A persistent picture into a PNG, SVG or PDF file, the format following the file's extension,
+// A drawn pattern into a PNG, SVG, PDF or DXF file, the format following the file's extension,
 // written so that the file is either complete or not there. The window saves what it shows
 // this way, and the command line what it draws.
 
 #include "export/paper.h"
 #include "export/pdf_export.h"
-#include "picture/persistent_image.h"
+#include "pattern/pattern_plan.h"
 
 #include <QString>
 
 namespace tavrel::exporting {
 
 struct PictureFile {
-    QString path;              // ends in .png, .svg or .pdf, in any case
+    QString path;              // ends in .png, .svg, .pdf or .dxf, in any case
     float twipsPerPixel = 15;  // of the screen the picture is drawn for
     CheckRuler ruler = CheckRuler::Inch;
     Paper paper = Paper::Letter;  // of a PDF
 };
 
-// Empty when `path` ends in .png, .svg or .pdf; otherwise the reason it cannot be written.
+// Empty when `path` ends in .png, .svg, .pdf or .dxf; otherwise the reason it cannot be
+// written.
 QString unsupportedFormatProblem(const QString& path);
 
-// Empty when the file is written; otherwise a one-line reason, and no file has been touched.
-QString savePicture(const picture::PersistentImage& image, const PictureFile& file);
+// The picture the window draws for `plan`, saved. Empty when the file is written; otherwise a
+// one-line reason, and no file has been touched.
+QString savePicture(const pattern::PatternPlan& plan, const PictureFile& file);
 
 }  // namespace tavrel::exporting

@@ -1,30 +1,126 @@
 #include "export/svg_export.h"
 
-#include <QFont>
-#include <QPainter>
-#include <QSvgGenerator>
+#include "export/trimmed_outline.h"
+
+#include <QPainterPath>
+#include <QXmlStreamWriter>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tavrel::exporting {
+namespace {
 
-bool writeSvg(const picture::PersistentImage& image, int dotsPerInch, QIODevice& device)
+QString number(double value)
 {
-    QSvgGenerator generator;
-    generator.setOutputDevice(&device);
-    generator.setTitle("Tavrel pattern");
-    generator.setDescription("A flat cutting pattern at true size.");
-    generator.setSize(image.size);
-    generator.setViewBox(QRect(QPoint(0, 0), image.size));
-    // Width and height in millimetres: pixels x 25.4 / dots per inch.
-    generator.setResolution(dotsPerInch);
+    return QString::number(value, 'f', 4);
+}
 
-    QPainter painter;
-    if (!painter.begin(&generator)) return false;
-    // The generator writes the painter's font on every group. Without an application the
-    // default font has no size and would come out as an invalid negative font-size.
-    painter.setFont(QFont("sans-serif", 12));
-    picture::replay(image, painter, QRectF(QPointF(0, 0), QSizeF(image.size)),
-                     picture::LineWidth::OnePicturePixel);
-    return painter.end();
+QString point(const QPointF& p)
+{
+    return number(p.x()) + ' ' + number(p.y());
+}
+
+// The path's moves, lines and cubic curves as SVG path data.
+QString pathData(const QPainterPath& path)
+{
+    QString data;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isMoveTo()) {
+            data += " M " + point(e);
+        } else if (e.isLineTo()) {
+            data += " L " + point(e);
+        } else if (e.isCurveTo()) {
+            data += " C " + point(e) + ' ' + point(path.elementAt(i + 1)) + ' ' +
+                    point(path.elementAt(i + 2));
+            i += 2;
+        }
+    }
+    return data.trimmed();
+}
+
+// An arc as cubic curves of at most a quarter circle each, which stay within 0.03 % of the
+// radius from the circle; their ends lie exactly on it, so that a trimmed end stays on the edge.
+void addArc(QPainterPath& path, const OutlineArc& arc, double scale)
+{
+    const QPointF centre = arc.centre * scale;
+    const double radius = arc.radius * scale;
+    const int curves = std::max(1, int(std::ceil(arc.sweepDegrees / 90.0 - 1e-9)));
+    const double step = arc.sweepDegrees / curves * M_PI / 180.0;
+    const double handle = 4.0 / 3.0 * std::tan(step / 4) * radius;
+    // y grows downwards: the angle turns counter-clockwise as seen on screen.
+    const auto pointAt = [&](double a) {
+        return centre + radius * QPointF(std::cos(a), -std::sin(a));
+    };
+    const auto forwardAt = [](double a) { return QPointF(-std::sin(a), -std::cos(a)); };
+    double from = arc.startDegrees * M_PI / 180.0;
+    path.moveTo(pointAt(from));
+    for (int i = 0; i < curves; ++i, from += step) {
+        const double to = from + step;
+        path.cubicTo(pointAt(from) + handle * forwardAt(from), pointAt(to) - handle * forwardAt(to),
+                     pointAt(to));
+    }
+}
+
+// The outline of the shapes inside the picture, in millimetres.
+QPainterPath outlineOf(const std::vector<picture::Shape>& shapes, QSize picture, double scale)
+{
+    QPainterPath path;
+    for (const picture::Shape& shape : shapes)
+        for (const OutlinePiece& piece : trimmedOutline(shape, picture)) {
+            if (const auto* line = std::get_if<QLineF>(&piece)) {
+                path.moveTo(line->p1() * scale);
+                path.lineTo(line->p2() * scale);
+                continue;
+            }
+            addArc(path, std::get<OutlineArc>(piece), scale);
+        }
+    return path;
+}
+
+void writeGroup(QXmlStreamWriter& xml, const char* id, const char* colour,
+                const QPainterPath& outline, double strokeWidth)
+{
+    xml.writeStartElement("g");
+    xml.writeAttribute("id", id);
+    xml.writeAttribute("fill", "none");
+    xml.writeAttribute("stroke", colour);
+    xml.writeAttribute("stroke-width", number(strokeWidth));
+    xml.writeAttribute("stroke-linecap", "square");
+    if (!outline.isEmpty()) {
+        xml.writeEmptyElement("path");
+        xml.writeAttribute("d", pathData(outline));
+    }
+    xml.writeEndElement();
+}
+
+}  // namespace
+
+bool writeSvg(const PatternLayers& layers, int dotsPerInch, QIODevice& device)
+{
+    const double millimetresPerPixel = 25.4 / dotsPerInch;
+    const QString width = number(layers.size.width() * millimetresPerPixel);
+    const QString height = number(layers.size.height() * millimetresPerPixel);
+
+    QXmlStreamWriter xml(&device);
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeStartElement("svg");
+    xml.writeDefaultNamespace("http://www.w3.org/2000/svg");
+    xml.writeAttribute("version", "1.1");
+    xml.writeAttribute("width", width + "mm");
+    xml.writeAttribute("height", height + "mm");
+    xml.writeAttribute("viewBox", "0 0 " + width + ' ' + height);
+    xml.writeTextElement("title", "Tavrel pattern");
+    xml.writeTextElement("desc", "A flat cutting pattern at true size, in millimetres.");
+    // Strokes one picture pixel wide, centred on the lines that a cutter follows.
+    writeGroup(xml, "figure", "#000000", outlineOf(layers.figure, layers.size, millimetresPerPixel),
+               millimetresPerPixel);
+    writeGroup(xml, "ruler", "#0000FF", outlineOf(layers.ruler, layers.size, millimetresPerPixel),
+               millimetresPerPixel);
+    xml.writeEndDocument();
+    return !xml.hasError();
 }
 
 }  // namespace tavrel::exporting

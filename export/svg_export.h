@@ -1,14 +1,16 @@
 #pragma once
-// The persistent picture as an SVG drawing at true physical size: the view box counts picture
-// pixels, width and height give the printed size, and lines are one picture pixel wide.
+// The pattern as an SVG drawing that cutting machines and drawing programs read at true size:
+// width, height and view box in millimetres, no background, the figure (the cut) in black in the
+// group "figure" and the check ruler in blue in the group "ruler", as stroked paths without fill.
+// Arcs are a few cubic curves, and the picture's edge trims the paths themselves.
 
-#include "picture/persistent_image.h"
+#include "export/pattern_layers.h"
 
 class QIODevice;
 
 namespace tavrel::exporting {
 
-// False when the generator cannot start on the device.
-bool writeSvg(const picture::PersistentImage& image, int dotsPerInch, QIODevice& device);
+// False when a write to the device failed.
+bool writeSvg(const PatternLayers& layers, int dotsPerInch, QIODevice& device);
 
 }  // namespace tavrel::exporting

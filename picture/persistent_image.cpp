@@ -52,15 +52,20 @@ double rayAngle(const QRectF& box, int x, int y)
     return std::atan2(centre.y() - y, x - centre.x()) * 180.0 / M_PI;
 }
 
-QPainterPath arcPath(const ArcShape& arc, LineWidth width)
+ScaledArc arcOn(const QRectF& box, const ArcShape& arc)
 {
-    const QRectF box = outlineBox(arc.left, arc.top, arc.right, arc.bottom, width);
     const double start = rayAngle(box, arc.xStart, arc.yStart);
     double sweep = rayAngle(box, arc.xEnd, arc.yEnd) - start;
     while (sweep <= 0) sweep += 360.0;  // coinciding rays give the whole outline
+    return {box, start, sweep};
+}
+
+QPainterPath arcPath(const ArcShape& arc, LineWidth width)
+{
+    const ScaledArc a = arcOn(outlineBox(arc.left, arc.top, arc.right, arc.bottom, width), arc);
     QPainterPath path;
-    path.arcMoveTo(box, start);
-    path.arcTo(box, start, sweep);
+    path.arcMoveTo(a.box, a.startDegrees);
+    path.arcTo(a.box, a.startDegrees, a.sweepDegrees);
     return path;
 }
 
@@ -85,16 +90,32 @@ QPainterPath scaledOutline(const Shape& shape, QSize picture)
     constexpr LineWidth scaled = LineWidth::OnePicturePixel;
     QPainterPath path;
     if (const auto* line = std::get_if<LineShape>(&shape)) {
-        const QLineF l = lineOf(*line, scaled, picture);
+        const QLineF l = scaledLine(*line, picture);
         path.moveTo(l.p1());
         path.lineTo(l.p2());
     } else if (const auto* arc = std::get_if<ArcShape>(&shape)) {
         path = arcPath(*arc, scaled);
     } else if (const auto* ellipse = std::get_if<EllipseShape>(&shape)) {
-        path.addEllipse(
-            outlineBox(ellipse->left, ellipse->top, ellipse->right, ellipse->bottom, scaled));
+        path.addEllipse(scaledArc(*ellipse).box);
     }
     return path;
+}
+
+QLineF scaledLine(const LineShape& line, QSize picture)
+{
+    return lineOf(line, LineWidth::OnePicturePixel, picture);
+}
+
+ScaledArc scaledArc(const ArcShape& arc)
+{
+    return arcOn(outlineBox(arc.left, arc.top, arc.right, arc.bottom, LineWidth::OnePicturePixel),
+                 arc);
+}
+
+ScaledArc scaledArc(const EllipseShape& ellipse)
+{
+    return {outlineBox(ellipse.left, ellipse.top, ellipse.right, ellipse.bottom,
+                       LineWidth::OnePicturePixel)};
 }
 
 void replay(const PersistentImage& image, QPainter& painter, const QRectF& area, LineWidth width,

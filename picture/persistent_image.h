@@ -4,6 +4,7 @@
 // screen, printing and every export replay the same list through a QPainter.
 
 #include <QColor>
+#include <QLineF>
 #include <QRectF>
 #include <QSize>
 
@@ -58,5 +59,17 @@ void replay(const PersistentImage& image, QPainter& painter, const QRectF& area,
 // The path that replay with one-picture-pixel lines strokes for a shape, in picture pixels
 // before the half pixel's shift that puts the stroke over the screen's pixels.
 QPainterPath scaledOutline(const Shape& shape, QSize picture);
+
+// The same strokes as geometry, for writers that keep lines and arcs as such: a line's end
+// points, or the circle inscribed in `box` from `startDegrees` through `sweepDegrees`,
+// counter-clockwise as seen on screen (a sweep of 360 for a whole outline).
+struct ScaledArc {
+    QRectF box;
+    double startDegrees = 0;
+    double sweepDegrees = 360;
+};
+QLineF scaledLine(const LineShape& line, QSize picture);
+ScaledArc scaledArc(const ArcShape& arc);
+ScaledArc scaledArc(const EllipseShape& ellipse);
 
 }  // namespace tavrel::picture

@@ -15,6 +15,8 @@ packages=(
     cups printer-driver-cups-pdf
     # Print jobs go to the spooler through its own library; qpdf marks PDFs for actual size
     libcups2-dev libqpdf-dev
+    # The DXF export, and independent readers of the DXF and SVG files in the tests
+    libdxflib-dev python3-ezdxf librsvg2-bin
     # Peak memory of a whole run
     time
     # The help file: its compiler, and the library the help window reads it with

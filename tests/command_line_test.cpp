@@ -239,8 +239,9 @@ TEST(CommandLineExport, ReportsPathsThatCannotBeWritten)
     for (const Case& c :
          {Case{folder.filePath("no/such/folder/pattern.png"), "Cannot write"},
           Case{folder.filePath("taken.png"), "Cannot write"},
-          Case{folder.filePath("pattern.jpg"), "the file name must end in .png, .svg or .pdf"},
-          Case{folder.filePath("pattern"), "the file name must end in .png, .svg or .pdf"}}) {
+          Case{folder.filePath("pattern.jpg"),
+               "the file name must end in .png, .svg, .pdf or .dxf"},
+          Case{folder.filePath("pattern"), "the file name must end in .png, .svg, .pdf or .dxf"}}) {
         const Outcome outcome = run({"--unit", "decimal", "--measure", "1", "--export", c.path});
         EXPECT_EQ(outcome.exitCode, 1) << c.path.toStdString();
         EXPECT_TRUE(outcome.err.contains(c.message)) << outcome.err.toStdString();
@@ -400,13 +401,24 @@ TEST(CommandLineExport, SvgHasThePrintedSize)
     const QString path = folder.filePath("pattern.svg");
     ASSERT_EQ(run({"--unit", "decimal", "--measure", "1.3888889", "--export", path}).exitCode, 0);
     const QString svg = QString::fromUtf8(contentOf(path));
-    // 301 x 420 pixels at 96 dots per inch: 3.1354 x 4.375 inches.
-    const auto match = QRegularExpression("<svg width=\"([0-9.]+)mm\" height=\"([0-9.]+)mm\"")
-                           .match(svg);
+    // 301 x 420 pixels at 96 dots per inch: 3.1354 x 4.375 inches, and a view box in millimetres.
+    const auto match =
+        QRegularExpression("<svg [^>]*width=\"([0-9.]+)mm\" height=\"([0-9.]+)mm\"").match(svg);
     ASSERT_TRUE(match.hasMatch()) << svg.left(300).toStdString();
     EXPECT_NEAR(match.captured(1).toDouble(), 301 * 25.4 / 96, 0.001);
     EXPECT_NEAR(match.captured(2).toDouble(), 420 * 25.4 / 96, 0.001);
-    EXPECT_TRUE(svg.contains("viewBox=\"0 0 301 420\""));
+    EXPECT_TRUE(svg.contains("viewBox=\"0 0 " + match.captured(1) + ' ' + match.captured(2) + '"'));
+}
+
+TEST(CommandLineExport, DxfRecordsItsUnit)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("pattern.DXF");
+    ASSERT_EQ(run({"--unit", "millimeter", "--measure", "35", "--export", path}).exitCode, 0);
+    const QString dxf = QString::fromUtf8(contentOf(path));
+    EXPECT_TRUE(dxf.contains("$ACADVER\n  1\nAC1015\n")) << dxf.left(300).toStdString();
+    EXPECT_TRUE(dxf.contains("$INSUNITS\n 70\n4\n")) << dxf.left(300).toStdString();
+    EXPECT_TRUE(dxf.trimmed().endsWith("EOF"));
 }
 
 TEST(CommandLineExport, VersionIsTheProgramsOwn)

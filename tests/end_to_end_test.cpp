@@ -489,6 +489,7 @@ const SaveCase kSaves[] = {
     {"Pdf", "p", "Save as PDF", ".pdf", "%PDF-"},
     {"Svg", "s", "Save as SVG", ".svg", "<?xml"},
     {"Png", "n", "Save as PNG", ".png", "\x89PNG"},
+    {"Dxf", "d", "Save as DXF", ".dxf", "999\ndxflib"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Formats, SavingFromTheMenu, testing::ValuesIn(kSaves),

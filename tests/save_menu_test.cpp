@@ -41,6 +41,7 @@ bool savingEnabled(const frmMain& window)
     const bool pdf = window.mnuPatternSavePdf->isEnabled();
     EXPECT_EQ(window.mnuPatternSaveSvg->isEnabled(), pdf);
     EXPECT_EQ(window.mnuPatternSavePng->isEnabled(), pdf);
+    EXPECT_EQ(window.mnuPatternSaveDxf->isEnabled(), pdf);
     EXPECT_EQ(window.mnuPatternProjector->isEnabled(), pdf);  // it shows the same picture
     return pdf;
 }
@@ -98,8 +99,9 @@ TEST_F(SaveMenu, SitsBetweenFileAndHelpWithoutShortcuts)
         pattern << (a->isSeparator() ? "-" : a->text());
         EXPECT_TRUE(a->shortcut().isEmpty()) << a->text().toStdString();
     }
-    EXPECT_EQ(pattern, QStringList({"Save as &PDF...", "Save as &SVG...", "Save as P&NG...", "-",
-                                    "PDF Pape&r", "-", "Pro&jector View..."}));
+    EXPECT_EQ(pattern,
+              QStringList({"Save as &PDF...", "Save as &SVG...", "Save as P&NG...",
+                           "Save as &DXF...", "-", "PDF Pape&r", "-", "Pro&jector View..."}));
     for (QAction* a : window.mnuPatternPaper->actions())
         if (!a->isSeparator()) papers << a->objectName().section('(', 1).chopped(1);
     EXPECT_EQ(papers, QStringList({"letter", "a4", "a3", "legal", "tabloid", "a2", "a1", "a0",
@@ -171,6 +173,8 @@ TEST_F(SaveMenu, WritesTheFormatOfTheChosenTypeOrTheTypedExtension)
         {"mnuPatternSavePng", 0, "typed.svg", "typed.svg"},
         {"mnuPatternSaveSvg", 0, "shouted.PNG", "shouted.PNG"},
         {"mnuPatternSaveSvg", 1, "image", "image.png"},
+        {"mnuPatternSavePng", 1, "plotter", "plotter.dxf"},
+        {"mnuPatternSaveDxf", 0, "cutter.DXF", "cutter.DXF"},
     };
     enter(window, Fractions, "2 1/2");
     for (const Case& c : cases) {
