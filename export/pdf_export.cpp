@@ -22,12 +22,13 @@ QPageLayout layoutOf(const PageFrame& frame)
     return QPageLayout(frame.pageSize, QPageLayout::Portrait, QMarginsF());
 }
 
-bool drawDocument(QPdfWriter& writer, const picture::PersistentImage& image,
-                  double twipsPerPixel, CheckRuler ruler, const PdfTiling& tiling)
+bool drawDocument(QPdfWriter& writer, const picture::PersistentImage& image, double twipsPerPixel,
+                  CheckRuler ruler, const PdfTiling& tiling, PrintCorrection correction)
 {
     const PageFrame& first = tiling.onePage() ? tiling : tiling.map;
     QPainter painter;
     if (!writer.setPageLayout(layoutOf(first)) || !painter.begin(&writer)) return false;
+    if (!correction.none()) painter.scale(correction.across, correction.down);
     const PdfPages pages{painter, image, twipsPerPixel, ruler, tiling};
     // Each page takes its own size: the map's may differ from the tiles'.
     const bool drawn =
@@ -68,10 +69,11 @@ PdfTiling tileInk(const picture::PersistentImage& image, double twipsPerPixel, c
 
 }  // namespace
 
-PdfTiling pdfTilingOf(const picture::PersistentImage& image, double twipsPerPixel, Paper paper)
+PdfTiling pdfTilingOf(const picture::PersistentImage& image, double twipsPerPixel, Paper paper,
+                      PrintCorrection correction)
 {
-    return tileInk(image, twipsPerPixel, [paper](QSizeF picture, const InkTest& showsInk) {
-        return tilePicture(picture, paper, showsInk);
+    return tileInk(image, twipsPerPixel, [&](QSizeF picture, const InkTest& showsInk) {
+        return tilePicture(picture, paper, showsInk, correction);
     });
 }
 
@@ -84,7 +86,7 @@ PdfTiling pdfTilingOf(const picture::PersistentImage& image, double twipsPerPixe
 }
 
 QByteArray renderPdfPages(const picture::PersistentImage& image, double twipsPerPixel,
-                          CheckRuler ruler, const PdfTiling& tiling)
+                          CheckRuler ruler, const PdfTiling& tiling, PrintCorrection correction)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -92,15 +94,16 @@ QByteArray renderPdfPages(const picture::PersistentImage& image, double twipsPer
     writer.setTitle("Tavrel pattern");
     writer.setCreator("Tavrel");
     writer.setResolution(int(measure::kTwipsPerInch));  // the painter's unit is the twip
-    if (!drawDocument(writer, image, twipsPerPixel, ruler, tiling)) return {};
+    if (!drawDocument(writer, image, twipsPerPixel, ruler, tiling, correction)) return {};
     return buffer.data();
 }
 
 bool writePdf(const picture::PersistentImage& image, double twipsPerPixel, CheckRuler ruler,
-              Paper paper, QIODevice& device)
+              Paper paper, QIODevice& device, PrintCorrection correction)
 {
     const QByteArray pdf =
-        renderPdfPages(image, twipsPerPixel, ruler, pdfTilingOf(image, twipsPerPixel, paper));
+        renderPdfPages(image, twipsPerPixel, ruler,
+                       pdfTilingOf(image, twipsPerPixel, paper, correction), correction);
     return !pdf.isEmpty() && writeWithActualSize(pdf, device);
 }
 
