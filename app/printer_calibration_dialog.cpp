@@ -48,6 +48,9 @@ PrinterCalibrationDialog::PrinterCalibrationDialog(bool millimetres, QWidget* pa
     auto* store = buttons->addButton(tr("&Store Correction"), QDialogButtonBox::ApplyRole);
     auto* reset = buttons->addButton(tr("&Reset Correction"), QDialogButtonBox::ResetRole);
     buttons->addButton(QDialogButtonBox::Close);
+    // Return after the second length stores them, never resets.
+    for (QPushButton* button : buttons->findChildren<QPushButton*>()) button->setAutoDefault(false);
+    store->setDefault(true);
     connect(print, &QPushButton::clicked, this, &PrinterCalibrationDialog::printSheet);
     connect(store, &QPushButton::clicked, this, &PrinterCalibrationDialog::storeCorrection);
     connect(reset, &QPushButton::clicked, this, &PrinterCalibrationDialog::resetCorrection);
