@@ -14,11 +14,11 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTextStream>
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTextStream>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -713,7 +713,8 @@ public:
 TEST_F(CalibrationEndToEnd, APrinterTwoPercentSmallPrintsTrueAfterOneCalibration)
 {
     chooseUnit(Decimal);  // the dialog then measures in inches
-    xdotool(at(200, 40) << "windowfocus" << "--sync" << window);
+    xdotool(at(200, 40) << "windowfocus"
+                        << "--sync" << window);
     keys({"alt+p", "c"});
     const QString dialog = run("xdotool", {"search", "--sync", "--all", "--onlyvisible", "--pid",
                                            pid(), "--name", "^Calibrate Printer$"});
@@ -743,7 +744,8 @@ TEST_F(CalibrationEndToEnd, APrinterTwoPercentSmallPrintsTrueAfterOneCalibration
     // 3 inches give M = 0.75 x 288 pixels, which print 15 twips each.
     const double M = 0.75 * 288 * 15;
     const double placement = 360 + 250;  // the printable area's corner, then the pattern's
-    xdotool(at(200, 40) << "windowfocus" << "--sync" << window);
+    xdotool(at(200, 40) << "windowfocus"
+                        << "--sync" << window);
     click(204, 61);
     type("3");
     before = tavrel::test::newestJobId();
@@ -760,10 +762,11 @@ TEST_F(CalibrationEndToEnd, APrinterTwoPercentSmallPrintsTrueAfterOneCalibration
     const QSizeF wanted = inkSpan(*truePage);
     ASSERT_GT(wanted.width(), 2.5 * M);
     ASSERT_GT(wanted.height(), 3 * M);
-    std::printf("figure after calibration: %.1f x %.1f twips, true %.1f x %.1f (%.3f %%, %.3f %%)\n",
-                printed.width(), printed.height(), wanted.width(), wanted.height(),
-                100 * (printed.width() / wanted.width() - 1),
-                100 * (printed.height() / wanted.height() - 1));
+    std::printf(
+        "figure after calibration: %.1f x %.1f twips, true %.1f x %.1f (%.3f %%, %.3f %%)\n",
+        printed.width(), printed.height(), wanted.width(), wanted.height(),
+        100 * (printed.width() / wanted.width() - 1),
+        100 * (printed.height() / wanted.height() - 1));
     EXPECT_NEAR(printed.width(), wanted.width(), 0.002 * wanted.width());
     EXPECT_NEAR(printed.height(), wanted.height(), 0.002 * wanted.height());
     expectCleanExit();
