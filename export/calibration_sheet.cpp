@@ -1,7 +1,10 @@
 #include "export/calibration_sheet.h"
 
+#include "export/export_file.h"
+#include "export/pdf_export.h"
 #include "measure/physical_units.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -70,20 +73,24 @@ void drawCalibrationSheet(QPainter& painter, const QRectF& printableTwips, Check
     drawBar(painter, downStart, QPointF(0, 1), bars.down);
 }
 
-bool writeCalibrationSheet(Paper paper, CheckRuler unit, QIODevice& device)
+QString saveCalibrationSheet(const QString& path, Paper paper, CheckRuler unit)
 {
-    QPdfWriter writer(&device);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setTitle("Tavrel printer calibration");
     writer.setCreator("Tavrel");
     writer.setResolution(int(kTwipsPerInch));
     const QPageLayout layout(pageSizeOf(paper), QPageLayout::Portrait, QMarginsF());
     QPainter painter;
-    if (!writer.setPageLayout(layout) || !painter.begin(&writer)) return false;
-    const QSizeF page = layout.fullRectPoints().size() * 20;
+    if (!writer.setPageLayout(layout) || !painter.begin(&writer))
+        return "The calibration sheet could not be made.";
     const double margin = kTwipsPerInch / 2;
-    drawCalibrationSheet(
-        painter, QRectF(QPointF(0, 0), page).adjusted(margin, margin, -margin, -margin), unit);
-    return painter.end();
+    const QRectF page(QPointF(0, 0), layout.fullRectPoints().size() * 20);
+    drawCalibrationSheet(painter, page.adjusted(margin, margin, -margin, -margin), unit);
+    if (!painter.end()) return "The calibration sheet could not be made.";
+    return saveFileAtomically(
+        path, [&](QIODevice& device) { return writeWithActualSize(buffer.data(), device); });
 }
 
 }  // namespace tavrel::exporting

@@ -7,8 +7,8 @@
 #include "export/paper.h"
 
 #include <QRectF>
+#include <QString>
 
-class QIODevice;
 class QPainter;
 
 namespace tavrel::exporting {
@@ -16,8 +16,8 @@ namespace tavrel::exporting {
 // Draws the sheet in `printableTwips`, on a painter whose unit is the twip.
 void drawCalibrationSheet(QPainter& painter, const QRectF& printableTwips, CheckRuler unit);
 
-// The sheet as a one-page PDF on `paper`, half an inch in from its edges. False when the
-// document cannot be made or the device refuses it.
-bool writeCalibrationSheet(Paper paper, CheckRuler unit, QIODevice& device);
+// The sheet as a one-page PDF on `paper`, half an inch in from its edges, to print at actual
+// size. Empty when the file is written; otherwise a one-line reason, and no file was touched.
+QString saveCalibrationSheet(const QString& path, Paper paper, CheckRuler unit);
 
 }  // namespace tavrel::exporting

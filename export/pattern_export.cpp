@@ -24,9 +24,9 @@ QString exportPattern(const ExportRequest& request)
 
     const CheckRuler ruler =
         request.unit == measure::Unit::Millimeter ? CheckRuler::Centimeter : CheckRuler::Inch;
-    return savePicture(
-        picture::patternImage(*drawing.plan),
-        {request.path, twipsPerPixel, ruler, request.paper.value_or(defaultPaper())});
+    return savePicture(picture::patternImage(*drawing.plan),
+                       {request.path, twipsPerPixel, ruler, request.paper.value_or(defaultPaper()),
+                        request.correction});
 }
 
 }  // namespace tavrel::exporting

@@ -36,6 +36,8 @@ bool drawDocument(QPdfWriter& writer, const picture::PersistentImage& image, dou
     return painter.end() && drawn;
 }
 
+}  // namespace
+
 // Qt's PDF writer cannot ask viewers to print at actual size; qpdf adds the viewer
 // preference /PrintScaling /None to the document's catalog.
 bool writeWithActualSize(const QByteArray& pdf, QIODevice& device)
@@ -55,6 +57,8 @@ bool writeWithActualSize(const QByteArray& pdf, QIODevice& device)
         return false;
     }
 }
+
+namespace {
 
 // Only the inked part is tiled: the band below the ruler holds the screen's sentence, which is
 // not part of the picture, and tiles with nothing to show are left out.

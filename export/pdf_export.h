@@ -27,6 +27,10 @@ QByteArray renderPdfPages(const picture::PersistentImage& image, double twipsPer
                           CheckRuler ruler, const PdfTiling& tiling,
                           PrintCorrection correction = {});
 
+// The PDF onto the device, asking viewers to print it at actual size. False when it cannot be
+// read or the device refuses it.
+bool writeWithActualSize(const QByteArray& pdf, QIODevice& device);
+
 // False when the document cannot be made or the device refuses it. The words on the pages
 // need the fonts of a QGuiApplication.
 bool writePdf(const picture::PersistentImage& image, double twipsPerPixel, CheckRuler ruler,

@@ -44,7 +44,8 @@ QString savePicture(const picture::PersistentImage& image, const PictureFile& fi
             case Format::Svg:
                 return writeSvg(image, dpi, device);
             case Format::Pdf:
-                return writePdf(image, file.twipsPerPixel, file.ruler, file.paper, device);
+                return writePdf(image, file.twipsPerPixel, file.ruler, file.paper, device,
+                                file.correction);
             case Format::Unknown:
                 break;
         }

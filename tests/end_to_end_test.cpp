@@ -622,42 +622,6 @@ INSTANTIATE_TEST_SUITE_P(OfficePapers, PrintingEndToEnd,
                          testing::Values(Paper{"Letter", "letter"}, Paper{"A4", "a4"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// The lengths of the calibration sheet's two bars, between their end marks, in twips. The bar
-// across is the lowest ink in a column right of every word; its end marks cross it, and the
-// bar down hangs from its left end, the lowest two lines across that column.
-struct SheetBars {
-    double across = 0, down = 0;
-};
-
-std::optional<SheetBars> sheetBars(const tavrel::test::PageRaster& page)
-{
-    const auto column = tavrel::test::darkLinesAcrossColumn(page, 5000);
-    if (column.empty()) return std::nullopt;
-    const auto acrossEnds = tavrel::test::darkLinesAcrossRow(page, column.back() - 80);
-    if (acrossEnds.size() != 2) return std::nullopt;
-    const auto downColumn = tavrel::test::darkLinesAcrossColumn(page, acrossEnds.front() + 80);
-    if (downColumn.size() < 3) return std::nullopt;
-    return SheetBars{acrossEnds[1] - acrossEnds[0],
-                     downColumn.back() - downColumn[downColumn.size() - 2]};
-}
-
-// The size of the box around the figure's ink, in twips: the wings' outer curves and tops,
-// whose extremes small shifts of the page leave in place, and the ruler's bottom line.
-QSizeF inkSpan(const tavrel::test::PageRaster& page)
-{
-    const QImage& image = page.image;
-    int left = image.width(), right = -1, top = image.height(), bottom = -1;
-    for (int y = 0; y < image.height(); ++y) {
-        const uchar* row = image.constScanLine(y);
-        for (int x = 0; x < image.width(); ++x)
-            if (row[x] < 128) {
-                left = std::min(left, x), right = std::max(right, x);
-                top = std::min(top, y), bottom = std::max(bottom, y);
-            }
-    }
-    return QSizeF(page.twips(right - left + 1), page.twips(bottom - top + 1));
-}
-
 // The part of a page that holds the picture starting near `origin` twips, drawn for M, with room
 // for a printer that moves the page a little.
 QRectF figureRegion(double origin, double M)
@@ -721,7 +685,7 @@ TEST_F(CalibrationEndToEnd, APrinterTwoPercentSmallPrintsTrueAfterOneCalibration
     ASSERT_FALSE(dialog.isEmpty());
     int before = tavrel::test::newestJobId();
     xdotool({"windowfocus", "--sync", dialog, "key", "alt+p"});
-    const auto sheet = sheetBars(printedPage(before, 300));
+    const auto sheet = tavrel::test::calibrationBars(printedPage(before, 300));
     ASSERT_TRUE(sheet) << "the sheet's bars were not found";
     // Letter less its margins takes 7 inches each way.
     std::printf("sheet printed 2 %% small: across %.4f in, down %.4f in (printed as 7 in)\n",
@@ -750,7 +714,8 @@ TEST_F(CalibrationEndToEnd, APrinterTwoPercentSmallPrintsTrueAfterOneCalibration
     type("3");
     before = tavrel::test::newestJobId();
     click(368, 24);  // "Print Pattern"
-    const QSizeF printed = inkSpan(printedPage(before, 600, figureRegion(placement, M)));
+    const QSizeF printed =
+        tavrel::test::inkExtent(printedPage(before, 600, figureRegion(placement, M)));
 
     const QString exported = scratch.filePath("true.pdf");
     QProcess exporter;
@@ -759,7 +724,7 @@ TEST_F(CalibrationEndToEnd, APrinterTwoPercentSmallPrintsTrueAfterOneCalibration
     ASSERT_TRUE(exporter.waitForFinished(60000));
     const auto truePage = tavrel::test::rasterizePage(exported, 1, 600, figureRegion(720 + 250, M));
     ASSERT_TRUE(truePage);
-    const QSizeF wanted = inkSpan(*truePage);
+    const QSizeF wanted = tavrel::test::inkExtent(*truePage);
     ASSERT_GT(wanted.width(), 2.5 * M);
     ASSERT_GT(wanted.height(), 3 * M);
     std::printf(

@@ -98,8 +98,9 @@ TEST_F(SaveMenu, SitsBetweenFileAndHelpWithoutShortcuts)
         pattern << (a->isSeparator() ? "-" : a->text());
         EXPECT_TRUE(a->shortcut().isEmpty()) << a->text().toStdString();
     }
-    EXPECT_EQ(pattern, QStringList({"Save as &PDF...", "Save as &SVG...", "Save as P&NG...", "-",
-                                    "PDF Pape&r", "-", "Pro&jector View..."}));
+    EXPECT_EQ(pattern,
+              QStringList({"Save as &PDF...", "Save as &SVG...", "Save as P&NG...", "-",
+                           "PDF Pape&r", "-", "Pro&jector View...", "&Calibrate Printer..."}));
     for (QAction* a : window.mnuPatternPaper->actions())
         if (!a->isSeparator()) papers << a->objectName().section('(', 1).chopped(1);
     EXPECT_EQ(papers, QStringList({"letter", "a4", "a3", "legal", "tabloid", "a2", "a1", "a0",
