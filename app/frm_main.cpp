@@ -417,11 +417,12 @@ void frmMain::mnuPatternSave_Click(SaveFormat format)
 // a message; success needs no word.
 void frmMain::SavePattern(SaveFormat format)
 {
-    const QString path = askWhereToSave(this, format);
-    if (path.isEmpty()) return;
+    const SaveTarget target = askWhereToSave(this, format);
+    if (target.path.isEmpty()) return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const QString failure = exporting::savePicture(
-        picPattern->Image(), {path, platform::twipsPerPixelX(), checkRuler(), pdfPaper()});
+        picPattern->Image(),
+        {target.path, platform::twipsPerPixelX(), checkRuler(), pdfPaper(), target.correction});
     QGuiApplication::restoreOverrideCursor();
     if (!failure.isEmpty()) platform::showWarning(this, "Save Pattern", failure, "saveMessage");
 }

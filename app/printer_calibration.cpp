@@ -9,11 +9,12 @@ namespace {
 
 using exporting::PrintCorrection;
 
+const QString kGroup = QStringLiteral("PrinterCorrection");
+
 // Printer names may hold the slashes that QSettings takes for groups.
 QString settingsGroup(const QString& printerName)
 {
-    return QStringLiteral("PrinterCorrection/") +
-           QString::fromLatin1(QUrl::toPercentEncoding(printerName));
+    return kGroup + '/' + QString::fromLatin1(QUrl::toPercentEncoding(printerName));
 }
 
 std::optional<double> storedFactor(const QString& key)
@@ -44,6 +45,18 @@ void storePrintCorrection(const QString& printerName, PrintCorrection correction
 void forgetPrintCorrection(const QString& printerName)
 {
     userSettings().remove(settingsGroup(printerName));
+}
+
+QStringList calibratedPrinters()
+{
+    QSettings settings = userSettings();
+    settings.beginGroup(kGroup);
+    QStringList printers;
+    for (const QString& encoded : settings.childGroups()) {
+        const QString name = QUrl::fromPercentEncoding(encoded.toLatin1());
+        if (!storedPrintCorrection(name).none()) printers << name;
+    }
+    return printers;
 }
 
 MeasuredCorrection correctionFromBars(double nominalAcross, double measuredAcross,

@@ -5,6 +5,7 @@
 #include "export/print_correction.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -14,6 +15,8 @@ namespace tavrel::app {
 exporting::PrintCorrection storedPrintCorrection(const QString& printerName);
 void storePrintCorrection(const QString& printerName, exporting::PrintCorrection correction);
 void forgetPrintCorrection(const QString& printerName);
+// The printers with a correction kept, by name.
+QStringList calibratedPrinters();
 
 // The correction for bars printed `nominal` long and measured `measured` (in one unit), or the
 // reason it is refused.
