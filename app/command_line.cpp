@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "app/build_info.h"
+#include "export/calibration_sheet.h"
 #include "export/pattern_export.h"
 
 #include <QGuiApplication>
@@ -24,10 +25,14 @@ constexpr int kMinimumDpi = 24;
 constexpr int kMaximumDpi = 1440;
 
 constexpr const char* kUsage =
-    "Usage: tavrel [--unit UNIT --measure TEXT --export FILE [--dpi N] [--paper PAPER]]\n"
+    "Usage: tavrel [--unit UNIT --measure TEXT --export FILE [--dpi N] [--paper PAPER]\n"
+    "              [--correction X,Y]]\n"
+    "       tavrel --calibration-sheet FILE.pdf [--paper PAPER] [--unit UNIT]\n"
     "\n"
     "Without options, opens the window. With --export, draws the pattern for one measurement\n"
-    "into FILE and opens no window.\n"
+    "into FILE and opens no window. With --calibration-sheet, writes the sheet that measures\n"
+    "a printer's scaling error: a bar across and a bar down, 8 in (20 cm with --unit\n"
+    "millimeter; the locale's unit without --unit) or as long as the paper allows.\n"
     "\n"
     "  --unit UNIT     decimal (inches, as 2.5), fractions (inches, as \"2 1/2\")\n"
     "                  or millimeter (as 63.5)\n"
@@ -44,6 +49,10 @@ constexpr const char* kUsage =
     "                  shops a2, a1, a0, arch-d (24 x 36 in) or arch-e (36 x 48 in); or\n"
     "                  a roll, roll-36in, roll-24in or roll-914mm: pages of the roll's\n"
     "                  width, as long as the pattern needs up to 200 in\n"
+    "  --correction X,Y\n"
+    "                  undo a printer's scaling error: the PDF's pages are enlarged by X\n"
+    "                  across and Y down (0.8 to 1.25, as 1.02,0.99), each the length of\n"
+    "                  a bar of its calibration sheet divided by the length measured\n"
     "  -h, --help      show this help\n"
     "  -v, --version   show the version\n"
     "\n"
@@ -57,7 +66,7 @@ constexpr std::pair<std::string_view, measure::Unit> kUnitNames[] = {
     {"millimeter", measure::Unit::Millimeter}};
 
 struct Options {
-    std::optional<std::string> unit, measure, exportPath, dpi, paper;
+    std::optional<std::string> unit, measure, exportPath, dpi, paper, correction, sheetPath;
     bool help = false;
     bool version = false;
 };
@@ -69,6 +78,8 @@ std::optional<std::string>* valueSlot(Options& options, std::string_view name)
     if (name == "--export") return &options.exportPath;
     if (name == "--dpi") return &options.dpi;
     if (name == "--paper") return &options.paper;
+    if (name == "--correction") return &options.correction;
+    if (name == "--calibration-sheet") return &options.sheetPath;
     return nullptr;
 }
 
@@ -135,6 +146,27 @@ std::optional<int> dotsPerInchOf(std::string_view text)
     return value;
 }
 
+std::optional<double> decimalOf(std::string_view text)
+{
+    double value = 0;
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+// "X,Y", each factor within the bounds of a printer at 100 %.
+std::optional<exporting::PrintCorrection> correctionOf(std::string_view text)
+{
+    const size_t comma = text.find(',');
+    if (comma == std::string_view::npos) return std::nullopt;
+    const auto across = decimalOf(text.substr(0, comma));
+    const auto down = decimalOf(text.substr(comma + 1));
+    if (!across || !down || !exporting::withinBounds(*across) || !exporting::withinBounds(*down))
+        return std::nullopt;
+    return exporting::PrintCorrection{*across, *down};
+}
+
 int usageError(const std::string& message)
 {
     std::fprintf(stderr, "tavrel: %s (see tavrel --help)\n", message.c_str());
@@ -143,9 +175,13 @@ int usageError(const std::string& message)
 
 // The words on a PDF's pages need fonts, which come with a GUI application. It needs no
 // display, and its start-up notes about the desktop session (such as a missing
-// XDG_RUNTIME_DIR) mean nothing to an export, so they are not shown.
-std::unique_ptr<QGuiApplication> applicationForFonts(int& argc, char** argv)
+// XDG_RUNTIME_DIR) mean nothing to an export, so they are not shown. The application keeps
+// its arguments for its whole life.
+std::unique_ptr<QGuiApplication> applicationForFonts()
 {
+    static int argc = 3;
+    static char program[] = "tavrel", platformOption[] = "-platform", offscreen[] = "offscreen";
+    static char* argv[] = {program, platformOption, offscreen, nullptr};
     QLoggingCategory::setFilterRules("default.warning=false");
     auto application = std::make_unique<QGuiApplication>(argc, argv);
     QLoggingCategory::setFilterRules({});
@@ -173,14 +209,47 @@ int runExport(const Options& options)
                           "\": use letter, a4, a3, legal or tabloid; a2, a1, a0, arch-d or "
                           "arch-e; or roll-36in, roll-24in or roll-914mm");
     if (options.paper && !pdf) return usageError("--paper goes with an export to FILE.pdf");
+    const auto correction =
+        options.correction ? correctionOf(*options.correction) : exporting::PrintCorrection{};
+    if (!correction)
+        return usageError(
+            "--correction takes two factors from 0.8 to 1.25, across and down, "
+            "as 1.02,0.99");
+    if (options.correction && !pdf)
+        return usageError("--correction goes with an export to FILE.pdf");
 
-    int argc = 3;
-    char program[] = "tavrel", platformOption[] = "-platform", offscreen[] = "offscreen";
-    char* argv[] = {program, platformOption, offscreen, nullptr};
-    const auto fonts = pdf ? applicationForFonts(argc, argv) : nullptr;
+    const auto fonts = pdf ? applicationForFonts() : nullptr;
 
     const QString failure =
-        exporting::exportPattern({*options.measure, *unit, *dotsPerInch, path, paper});
+        exporting::exportPattern({*options.measure, *unit, *dotsPerInch, path, paper, *correction});
+    if (failure.isEmpty()) return kExitOk;
+    std::fprintf(stderr, "tavrel: %s\n", failure.toLocal8Bit().constData());
+    return kExitFailed;
+}
+
+int runCalibrationSheet(const Options& options)
+{
+    if (options.measure || options.exportPath || options.dpi || options.correction)
+        return usageError("--calibration-sheet goes only with --paper and --unit");
+    const QString path = QString::fromLocal8Bit(*options.sheetPath);
+    if (!path.endsWith(".pdf", Qt::CaseInsensitive))
+        return usageError("--calibration-sheet writes a FILE.pdf");
+    const auto unit = options.unit ? unitNamed(*options.unit) : std::nullopt;
+    if (options.unit && !unit)
+        return usageError("unknown unit \"" + *options.unit +
+                          "\": use decimal, fractions or millimeter");
+    const auto paper = options.paper ? exporting::paperNamed(*options.paper) : std::nullopt;
+    if (options.paper && !paper)
+        return usageError("unknown paper \"" + *options.paper +
+                          "\": use letter, a4, a3, legal or tabloid; a2, a1, a0, arch-d or "
+                          "arch-e; or roll-36in, roll-24in or roll-914mm");
+    const bool millimetres = unit ? *unit == measure::Unit::Millimeter
+                                  : exporting::defaultPaper() != exporting::Paper::Letter;
+
+    const auto fonts = applicationForFonts();
+    const QString failure = exporting::saveCalibrationSheet(
+        path, paper.value_or(exporting::defaultPaper()),
+        millimetres ? exporting::CheckRuler::Centimeter : exporting::CheckRuler::Inch);
     if (failure.isEmpty()) return kExitOk;
     std::fprintf(stderr, "tavrel: %s\n", failure.toLocal8Bit().constData());
     return kExitFailed;
@@ -205,8 +274,11 @@ std::optional<int> runCommandLine(int argc, char** argv)
         std::printf("tavrel %s\n", build::kVersion);
         return kExitOk;
     }
+    if (options.sheetPath) return runCalibrationSheet(options);
     if (!options.exportPath)
-        return usageError("--unit, --measure, --dpi and --paper go with --export FILE");
+        return usageError(
+            "--unit, --measure, --dpi, --paper and --correction go with --export "
+            "FILE");
     return runExport(options);
 }
 

@@ -16,6 +16,8 @@ namespace tavrel::app {
 
 struct Extras {
     decltype(&platform::printOnDefaultPrinter) printOnDefaultPrinter;
+    decltype(&platform::defaultPrinter) defaultPrinter;
+    decltype(&platform::printCalibrationSheet) printCalibrationSheet;
     bool (*showHelp)(QWidget* parent, const QString& path);
     std::optional<int> (*runCommandLine)(int argc, char** argv);
     decltype(&exporting::savePicture) savePicture;

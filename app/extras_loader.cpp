@@ -46,11 +46,24 @@ namespace platform {
 
 PrintOutcome printOnDefaultPrinter(const picture::PersistentImage& image, double twipsPerPixelX,
                                    double twipsPerPixelY, double offsetTwips,
-                                   exporting::CheckRuler ruler, const ConfirmTiledPrint& confirm)
+                                   exporting::CheckRuler ruler, const CorrectionFor& correctionFor,
+                                   const ConfirmTiledPrint& confirm)
 {
     if (!extras().table) return {false, extras().problem};
     return extras().table->printOnDefaultPrinter(image, twipsPerPixelX, twipsPerPixelY, offsetTwips,
-                                                 ruler, confirm);
+                                                 ruler, correctionFor, confirm);
+}
+
+DefaultPrinter defaultPrinter()
+{
+    if (!extras().table) return {{}, {}, extras().problem};
+    return extras().table->defaultPrinter();
+}
+
+PrintOutcome printCalibrationSheet(exporting::CheckRuler unit)
+{
+    if (!extras().table) return {false, extras().problem};
+    return extras().table->printCalibrationSheet(unit);
 }
 
 }  // namespace platform

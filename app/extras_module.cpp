@@ -8,7 +8,10 @@
 extern "C" Q_DECL_EXPORT const tavrel::app::Extras* tavrel_extras()
 {
     static const tavrel::app::Extras extras{&tavrel::platform::printOnDefaultPrinter,
-                                            &tavrel::help::showHelp, &tavrel::app::runCommandLine,
+                                            &tavrel::platform::defaultPrinter,
+                                            &tavrel::platform::printCalibrationSheet,
+                                            &tavrel::help::showHelp,
+                                            &tavrel::app::runCommandLine,
                                             &tavrel::exporting::savePicture};
     return &extras;
 }

@@ -5,6 +5,8 @@
 #include "app/help_path.h"
 #include "app/paper_menu.h"
 #include "app/print_question.h"
+#include "app/printer_calibration.h"
+#include "app/printer_calibration_dialog.h"
 #include "app/projector.h"
 #include "app/saved_choices.h"
 #include "app/twip_layout.h"
@@ -32,6 +34,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -215,6 +218,10 @@ void frmMain::createPatternMenu()
     mnuPatternProjector->setObjectName("mnuPatternProjector");
     mnuPatternProjector->setEnabled(false);
     connect(mnuPatternProjector, &QAction::triggered, this, &frmMain::mnuPatternProjector_Click);
+    mnuPatternCalibratePrinter = mnuPattern->addAction("&Calibrate Printer...");
+    mnuPatternCalibratePrinter->setObjectName("mnuPatternCalibratePrinter");
+    connect(mnuPatternCalibratePrinter, &QAction::triggered, this,
+            &frmMain::mnuPatternCalibratePrinter_Click);
 }
 
 void frmMain::Form_Load()
@@ -394,7 +401,7 @@ void frmMain::PrintPattern()
 {
     const platform::PrintOutcome outcome = platform::printOnDefaultPrinter(
         picPattern->Image(), platform::twipsPerPixelX(), platform::twipsPerPixelY(),
-        picture::kPlacementTwips, checkRuler(),
+        picture::kPlacementTwips, checkRuler(), storedPrintCorrection,
         [this](const platform::TiledPrint& print) { return confirmTiledPrint(this, print); });
     if (!outcome.sent && !outcome.problem.isEmpty())
         platform::showWarning(this, "Print Pattern", outcome.problem, "printMessage");
@@ -413,11 +420,12 @@ void frmMain::mnuPatternSave_Click(SaveFormat format)
 // a message; success needs no word.
 void frmMain::SavePattern(SaveFormat format)
 {
-    const QString path = askWhereToSave(this, format);
-    if (path.isEmpty()) return;
+    const SaveTarget target = askWhereToSave(this, format);
+    if (target.path.isEmpty()) return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const QString failure = exporting::savePicture(
-        *shownPlan_, {path, platform::twipsPerPixelX(), checkRuler(), pdfPaper()});
+        *shownPlan_,
+        {target.path, platform::twipsPerPixelX(), checkRuler(), pdfPaper(), target.correction});
     QGuiApplication::restoreOverrideCursor();
     if (!failure.isEmpty()) platform::showWarning(this, "Save Pattern", failure, "saveMessage");
 }
@@ -430,6 +438,14 @@ void frmMain::mnuPatternProjector_Click()
             openProjector(this, picPattern->Image(), platform::twipsPerPixelX(),
                           checkRuler() == exporting::CheckRuler::Centimeter);
     });
+}
+
+// The dialog measures in the window's unit, or in the locale's until one is chosen.
+void frmMain::mnuPatternCalibratePrinter_Click()
+{
+    const std::optional<measure::Unit> unit = selectedUnit();
+    calibratePrinter(this, unit ? *unit == measure::Unit::Millimeter
+                                : QLocale().measurementSystem() != QLocale::ImperialUSSystem);
 }
 
 void frmMain::txtMeasure_KeyPress(int& KeyAscii)

@@ -74,6 +74,7 @@ public:
     QMenu* mnuPatternPaper = nullptr;
     QAction* mnuPatternSep2 = nullptr;
     QAction* mnuPatternProjector = nullptr;
+    QAction* mnuPatternCalibratePrinter = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpContent = nullptr;
     QAction* mnuHelpSep1 = nullptr;
@@ -88,6 +89,7 @@ public:
     void mnuFileExit_Click();
     void mnuPatternSave_Click(SaveFormat format);
     void mnuPatternProjector_Click();
+    void mnuPatternCalibratePrinter_Click();
     void mnuHelpContent_Click();
     void mnuHelpAbout_Click();
 

@@ -1,10 +1,14 @@
 #include "app/save_dialog.h"
 
+#include "app/printer_calibration.h"
 #include "app/saved_choices.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
 
 #include <algorithm>
 #include <iterator>
@@ -32,9 +36,33 @@ const FormatChoice& choiceOf(SaveFormat format)
                          [format](const FormatChoice& choice) { return choice.format == format; });
 }
 
+// A row under the file type: no correction, or a calibrated printer's. Only Qt's own dialog
+// takes a row of ours, so it is used once there is a printer to offer.
+QComboBox* addPrinterChoice(QFileDialog& dialog)
+{
+    const QStringList printers = calibratedPrinters();
+    if (printers.isEmpty()) return nullptr;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+    if (!grid) return nullptr;
+    auto* choice = new QComboBox(&dialog);
+    choice->setObjectName("printerCorrectionCombo");
+    choice->addItem(QFileDialog::tr("None: the PDF measures true"));
+    for (const QString& printer : printers)
+        choice->addItem(QFileDialog::tr("%1 (%2)").arg(
+                            printer, exporting::correctionText(storedPrintCorrection(printer))),
+                        printer);
+    auto* label = new QLabel(QFileDialog::tr("Correct &for printer:"), &dialog);
+    label->setBuddy(choice);
+    const int row = grid->rowCount();
+    grid->addWidget(label, row, 0);
+    grid->addWidget(choice, row, 1);
+    return choice;
+}
+
 }  // namespace
 
-QString askWhereToSave(QWidget* parent, SaveFormat format)
+SaveTarget askWhereToSave(QWidget* parent, SaveFormat format)
 {
     const FormatChoice& chosen = choiceOf(format);
     QFileDialog dialog(parent, chosen.title);
@@ -45,10 +73,14 @@ QString askWhereToSave(QWidget* parent, SaveFormat format)
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(chosen.filter);
     dialog.setDefaultSuffix(chosen.suffix);
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+    QComboBox* printer = addPrinterChoice(dialog);
+    const auto formatChosen = [&](const QString& filter) {
         for (const FormatChoice& choice : kFormats)
             if (filter == choice.filter) dialog.setDefaultSuffix(choice.suffix);
-    });
+        if (printer) printer->setEnabled(filter == choiceOf(SaveFormat::Pdf).filter);
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, formatChosen);
+    formatChosen(chosen.filter);
     // A name to start from, so that saving needs no typing.
     dialog.setDirectory(lastSaveFolder());
     dialog.selectFile(QString("pattern.%1").arg(chosen.suffix));
@@ -56,7 +88,8 @@ QString askWhereToSave(QWidget* parent, SaveFormat format)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     const QString path = dialog.selectedFiles().constFirst();
     rememberSaveFolder(QFileInfo(path).absolutePath());
-    return path;
+    if (!printer || printer->currentIndex() == 0) return {path, {}};
+    return {path, storedPrintCorrection(printer->currentData().toString())};
 }
 
 }  // namespace tavrel::app

@@ -24,7 +24,7 @@ QString exportPattern(const ExportRequest& request)
     const CheckRuler ruler =
         request.unit == measure::Unit::Millimeter ? CheckRuler::Centimeter : CheckRuler::Inch;
     return savePicture(*drawing.plan, {request.path, twipsPerPixel, ruler,
-                                       request.paper.value_or(defaultPaper())});
+                                       request.paper.value_or(defaultPaper()), request.correction});
 }
 
 }  // namespace tavrel::exporting

@@ -2,6 +2,7 @@
 // One measurement drawn into a file, as the window would draw it, without a window.
 
 #include "export/pdf_tiling.h"
+#include "export/print_correction.h"
 #include "measure/unit.h"
 
 #include <QString>
@@ -17,6 +18,7 @@ struct ExportRequest {
     int dotsPerInch = 96;     // the screen resolution the pattern is drawn for
     QString path;             // ends in .png, .svg, .pdf or .dxf
     std::optional<Paper> paper = std::nullopt;  // of a PDF; the locale's paper when not given
+    PrintCorrection correction = {};            // of a PDF
 };
 
 // Empty when the file is written; otherwise a one-line reason, and no file has been touched.

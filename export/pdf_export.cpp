@@ -22,18 +22,21 @@ QPageLayout layoutOf(const PageFrame& frame)
     return QPageLayout(frame.pageSize, QPageLayout::Portrait, QMarginsF());
 }
 
-bool drawDocument(QPdfWriter& writer, const picture::PersistentImage& image,
-                  double twipsPerPixel, CheckRuler ruler, const PdfTiling& tiling)
+bool drawDocument(QPdfWriter& writer, const picture::PersistentImage& image, double twipsPerPixel,
+                  CheckRuler ruler, const PdfTiling& tiling, PrintCorrection correction)
 {
     const PageFrame& first = tiling.onePage() ? tiling : tiling.map;
     QPainter painter;
     if (!writer.setPageLayout(layoutOf(first)) || !painter.begin(&writer)) return false;
+    if (!correction.none()) painter.scale(correction.across, correction.down);
     const PdfPages pages{painter, image, twipsPerPixel, ruler, tiling};
     // Each page takes its own size: the map's may differ from the tiles'.
     const bool drawn =
         pages.drawAll([&] { return writer.setPageLayout(layoutOf(tiling)) && writer.newPage(); });
     return painter.end() && drawn;
 }
+
+}  // namespace
 
 // Qt's PDF writer cannot ask viewers to print at actual size; qpdf adds the viewer
 // preference /PrintScaling /None to the document's catalog.
@@ -55,6 +58,8 @@ bool writeWithActualSize(const QByteArray& pdf, QIODevice& device)
     }
 }
 
+namespace {
+
 // Only the inked part is tiled: the band below the ruler holds the screen's sentence, which is
 // not part of the picture, and tiles with nothing to show are left out.
 template <typename Tile>
@@ -68,10 +73,11 @@ PdfTiling tileInk(const picture::PersistentImage& image, double twipsPerPixel, c
 
 }  // namespace
 
-PdfTiling pdfTilingOf(const picture::PersistentImage& image, double twipsPerPixel, Paper paper)
+PdfTiling pdfTilingOf(const picture::PersistentImage& image, double twipsPerPixel, Paper paper,
+                      PrintCorrection correction)
 {
-    return tileInk(image, twipsPerPixel, [paper](QSizeF picture, const InkTest& showsInk) {
-        return tilePicture(picture, paper, showsInk);
+    return tileInk(image, twipsPerPixel, [&](QSizeF picture, const InkTest& showsInk) {
+        return tilePicture(picture, paper, showsInk, correction);
     });
 }
 
@@ -84,7 +90,7 @@ PdfTiling pdfTilingOf(const picture::PersistentImage& image, double twipsPerPixe
 }
 
 QByteArray renderPdfPages(const picture::PersistentImage& image, double twipsPerPixel,
-                          CheckRuler ruler, const PdfTiling& tiling)
+                          CheckRuler ruler, const PdfTiling& tiling, PrintCorrection correction)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -92,15 +98,16 @@ QByteArray renderPdfPages(const picture::PersistentImage& image, double twipsPer
     writer.setTitle("Tavrel pattern");
     writer.setCreator("Tavrel");
     writer.setResolution(int(measure::kTwipsPerInch));  // the painter's unit is the twip
-    if (!drawDocument(writer, image, twipsPerPixel, ruler, tiling)) return {};
+    if (!drawDocument(writer, image, twipsPerPixel, ruler, tiling, correction)) return {};
     return buffer.data();
 }
 
 bool writePdf(const picture::PersistentImage& image, double twipsPerPixel, CheckRuler ruler,
-              Paper paper, QIODevice& device)
+              Paper paper, QIODevice& device, PrintCorrection correction)
 {
     const QByteArray pdf =
-        renderPdfPages(image, twipsPerPixel, ruler, pdfTilingOf(image, twipsPerPixel, paper));
+        renderPdfPages(image, twipsPerPixel, ruler,
+                       pdfTilingOf(image, twipsPerPixel, paper, correction), correction);
     return !pdf.isEmpty() && writeWithActualSize(pdf, device);
 }
 

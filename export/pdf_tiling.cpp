@@ -68,11 +68,11 @@ PageFrame frameOf(const QPageSize& pageSize)
 // A page cut from a roll holds the picture below its placement, which on tiles stays as air
 // under the picture. A picture too long for the longest page is shared by the fewest rows of
 // equal pages, so that no row is longer than it needs to be.
-QPageSize rollPageFor(double pictureHeight, Paper roll)
+QPageSize rollPageFor(double pictureHeight, Paper roll, double correctionDown)
 {
     const QSize longest = pageSizeOf(roll).sizePoints();
     const double longestContent = longest.height() * kTwipsPerPoint - kAroundContentTwips;
-    const double needed = pictureHeight + picture::kPlacementTwips;
+    const double needed = (pictureHeight + picture::kPlacementTwips) * correctionDown;
     const int rows = tilesFor(needed, longestContent, longestContent - kTileOverlapTwips);
     const double content = (needed + (rows - 1) * kTileOverlapTwips) / rows;
     // Qt writes PDF pages in whole points.
@@ -108,6 +108,17 @@ PageFrame pageFrameOf(const QPageSize& pageSize, const QMarginsF& marginsTwips)
             QRectF(printable.left(), content.bottom(), printable.width(), kPdfFooterTwips)};
 }
 
+PageFrame correctedFrame(const PageFrame& frame, PrintCorrection correction)
+{
+    const auto divided = [&](const QRectF& r) {
+        return QRectF(r.x() / correction.across, r.y() / correction.down,
+                      r.width() / correction.across, r.height() / correction.down);
+    };
+    return {frame.pageSize,
+            QSizeF(frame.page.width() / correction.across, frame.page.height() / correction.down),
+            divided(frame.content), divided(frame.footer)};
+}
+
 QPointF PdfTiling::pictureOrigin(int column, int row) const
 {
     return content.topLeft() + placement - QPointF(column * stepX, row * stepY);
@@ -124,12 +135,16 @@ int PdfTiling::pageOf(int column, int row) const
     return pageNumbers[size_t(row * columns + column)];
 }
 
-PdfTiling tilePicture(QSizeF picture, Paper paper, const InkTest& showsInk)
+PdfTiling tilePicture(QSizeF picture, Paper paper, const InkTest& showsInk,
+                      PrintCorrection correction)
 {
     PdfTiling tiling;
     PageFrame& frame = tiling;  // of the one page, or of every tile
-    frame = frameOf(isRoll(paper) ? rollPageFor(picture.height(), paper) : pageSizeOf(paper));
-    tiling.map = frameOf(mapPageSizeOf(paper));
+    frame =
+        correctedFrame(frameOf(isRoll(paper) ? rollPageFor(picture.height(), paper, correction.down)
+                                             : pageSizeOf(paper)),
+                       correction);
+    tiling.map = correctedFrame(frameOf(mapPageSizeOf(paper)), correction);
     tileOnFrame(tiling, picture, showsInk);
     return tiling;
 }

@@ -4,6 +4,7 @@
 // size, nothing scaled. A roll's pages are as long as the picture needs, up to the longest page.
 
 #include "export/paper.h"
+#include "export/print_correction.h"
 
 #include <QMarginsF>
 #include <QPageSize>
@@ -54,10 +55,15 @@ using InkTest = std::function<bool(const QRectF&)>;
 // A page of `pageSize` whose printable area lies `marginsTwips` in from its edges.
 PageFrame pageFrameOf(const QPageSize& pageSize, const QMarginsF& marginsTwips);
 
+// The frame as a painter that enlarges by `correction` sees it: each part divided by it.
+PageFrame correctedFrame(const PageFrame& frame, PrintCorrection correction);
+
 // `picture` is the size on paper, in twips, of the part of the picture to show. A tile gets a
 // page when it shows ink, or when it lies between tiles that do in its row or its column, where
 // it holds the pattern together; without `showsInk` every tile gets one.
-PdfTiling tilePicture(QSizeF picture, Paper paper, const InkTest& showsInk = {});
+// With a correction, the frames are the corrected ones of the paper.
+PdfTiling tilePicture(QSizeF picture, Paper paper, const InkTest& showsInk = {},
+                      PrintCorrection correction = {});
 // The same on pages of one frame, the map's included.
 PdfTiling tilePicture(QSizeF picture, const PageFrame& page, const InkTest& showsInk = {});
 

@@ -50,7 +50,7 @@ QString savePicture(const pattern::PatternPlan& plan, const PictureFile& file)
                 return writeSvg(patternLayers(plan), dpi, device);
             case Format::Pdf:
                 return writePdf(picture::patternImage(plan), file.twipsPerPixel, file.ruler,
-                                file.paper, device);
+                                file.paper, device, file.correction);
             case Format::Dxf:
                 return writeDxf(patternLayers(plan), dpi, dxfUnit, device);
             case Format::Unknown:

@@ -16,6 +16,7 @@ struct PictureFile {
     float twipsPerPixel = 15;  // of the screen the picture is drawn for
     CheckRuler ruler = CheckRuler::Inch;
     Paper paper = Paper::Letter;  // of a PDF
+    PrintCorrection correction = {};  // of a PDF, for the printer it goes to
 };
 
 // Empty when `path` ends in .png, .svg, .pdf or .dxf; otherwise the reason it cannot be

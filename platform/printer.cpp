@@ -1,5 +1,6 @@
 #include "platform/printer.h"
 
+#include "export/calibration_sheet.h"
 #include "export/pdf_export.h"
 #include "export/pdf_pages.h"
 #include "measure/physical_units.h"
@@ -25,9 +26,14 @@
 namespace tavrel::platform {
 namespace {
 
+using exporting::PrintCorrection;
 using measure::kTwipsPerInch;
 using picture::PersistentImage;
 constexpr const char* kJobTitle = "Tavrel pattern";
+constexpr const char* kSheetTitle = "Tavrel printer calibration";
+
+// Draws one page, on a painter in twips from the printable area's corner.
+using DrawPage = std::function<void(QPainter&, QSizeF printable)>;
 
 // The printer's default paper, with margins that are exactly its printable area. QPrinter
 // starts from margins of its own (10 points), which would move the picture off that corner.
@@ -46,11 +52,32 @@ QSizeF printableSize(const QPageLayout& layout)
 }
 
 bool inkFits(const PersistentImage& image, double twipsPerPixelX, double twipsPerPixelY,
-             double offsetTwips, QSizeF printable)
+             double offsetTwips, QSizeF printable, PrintCorrection correction)
 {
     const QSizeF ink = picture::PictureInk(image).extent();
-    return offsetTwips + ink.width() * twipsPerPixelX <= printable.width() &&
-           offsetTwips + ink.height() * twipsPerPixelY <= printable.height();
+    return (offsetTwips + ink.width() * twipsPerPixelX) * correction.across <= printable.width() &&
+           (offsetTwips + ink.height() * twipsPerPixelY) * correction.down <= printable.height();
+}
+
+// The one page of a picture that fits, enlarged by the correction about the area's corner.
+DrawPage pictureOnPage(const PersistentImage& image, double twipsPerPixelX, double twipsPerPixelY,
+                       double offsetTwips, PrintCorrection correction)
+{
+    return [&image, twipsPerPixelX, twipsPerPixelY, offsetTwips, correction](QPainter& painter,
+                                                                             QSizeF printable) {
+        if (!correction.none()) painter.scale(correction.across, correction.down);
+        const QSizeF seen(printable.width() / correction.across,
+                          printable.height() / correction.down);
+        picture::drawAtNaturalSize(painter, image, twipsPerPixelX, twipsPerPixelY,
+                                   QPointF(offsetTwips, offsetTwips), QRectF(QPointF(0, 0), seen));
+    };
+}
+
+DrawPage calibrationSheet(exporting::CheckRuler unit)
+{
+    return [unit](QPainter& painter, QSizeF printable) {
+        exporting::drawCalibrationSheet(painter, QRectF(QPointF(0, 0), printable), unit);
+    };
 }
 
 // Tiles keep the PDF's margins, so that they are its pages on the same paper, or the printer's
@@ -80,81 +107,101 @@ QString printerIdOf(const cups_dest_t& dest)
 }
 
 // One page of PDF whose painter works in twips from the printable area's corner.
-QByteArray renderPage(const PersistentImage& image, double twipsPerPixelX, double twipsPerPixelY,
-                      double offsetTwips, const QPageLayout& layout)
+QByteArray renderPage(const char* title, const DrawPage& draw, const QPageLayout& layout)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setTitle(kJobTitle);
+    writer.setTitle(title);
     writer.setCreator("Tavrel");
     writer.setResolution(int(kTwipsPerInch));
     if (!writer.setPageLayout(layout)) return {};
     QPainter painter;
     if (!painter.begin(&writer)) return {};
-    picture::drawAtNaturalSize(painter, image, twipsPerPixelX, twipsPerPixelY,
-                               QPointF(offsetTwips, offsetTwips),
-                               QRectF(QPointF(0, 0), printableSize(layout)));
+    draw(painter, printableSize(layout));
     if (!painter.end()) return {};
     return buffer.data();
 }
 
 // Hands the document to the spooler as one job, with the printer's own options as `lp` would.
 // Empty when the spooler has taken it; otherwise the spooler's reason, and no job is left.
-QString submit(const cups_dest_t& dest, const QByteArray& pdf)
+QString submit(const cups_dest_t& dest, const char* title, const QByteArray& pdf)
 {
     const int job =
-        cupsCreateJob(CUPS_HTTP_DEFAULT, dest.name, kJobTitle, dest.num_options, dest.options);
+        cupsCreateJob(CUPS_HTTP_DEFAULT, dest.name, title, dest.num_options, dest.options);
     if (job == 0) return QString::fromUtf8(cupsLastErrorString());
-    const bool taken =
-        cupsStartDocument(CUPS_HTTP_DEFAULT, dest.name, job, kJobTitle, CUPS_FORMAT_PDF, 1) ==
-            HTTP_STATUS_CONTINUE &&
-        cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.constData(), size_t(pdf.size())) ==
-            HTTP_STATUS_CONTINUE &&
-        cupsFinishDocument(CUPS_HTTP_DEFAULT, dest.name) == IPP_STATUS_OK;
+    const bool taken = cupsStartDocument(CUPS_HTTP_DEFAULT, dest.name, job, title, CUPS_FORMAT_PDF,
+                                         1) == HTTP_STATUS_CONTINUE &&
+                       cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.constData(),
+                                            size_t(pdf.size())) == HTTP_STATUS_CONTINUE &&
+                       cupsFinishDocument(CUPS_HTTP_DEFAULT, dest.name) == IPP_STATUS_OK;
     if (taken) return {};
     const QString reason = QString::fromUtf8(cupsLastErrorString());
     cupsCancelJob2(CUPS_HTTP_DEFAULT, dest.name, job, 0);
     return reason;
 }
 
-#else
-// Without CUPS, Qt's own print engine takes the job; it cannot tell whether the spooler took it.
-PrintOutcome printThroughQt(const PersistentImage& image, double twipsPerPixelX,
-                            double twipsPerPixelY, double offsetTwips, exporting::CheckRuler ruler,
-                            const ConfirmTiledPrint& confirm)
+struct DefaultDestination {
+    Destination dest;
+    QPrinterInfo info;
+    QString problem;
+};
+
+DefaultDestination defaultDestination()
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    Destination dest(cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr));
+    const QPrinterInfo info = dest ? QPrinterInfo::printerInfo(printerIdOf(*dest)) : QPrinterInfo();
     if (info.isNull())
-        return {false, QString("There is no default printer. Choose one in the system's printer "
-                               "settings, then print again.")};
+        return {nullptr,
+                {},
+                QString("There is no default printer (%1). Choose one in the system's printer "
+                        "settings, then print again.")
+                    .arg(withoutFullStop(QString::fromUtf8(cupsLastErrorString())))};
+    return {std::move(dest), info, {}};
+}
+
+PrintOutcome send(const DefaultDestination& target, const char* title, const QByteArray& pdf)
+{
+    const QString name = target.info.printerName();
+    if (pdf.isEmpty())
+        return {false, QString("The page for the printer \"%1\" could not be prepared. Nothing "
+                               "was printed.")
+                           .arg(name)};
+    if (const QString reason = submit(*target.dest, title, pdf); !reason.isEmpty())
+        return {false, QString("The printer \"%1\" did not take the job: %2. Nothing was printed.")
+                           .arg(name, withoutFullStop(reason))};
+    return {true, {}};
+}
+
+#else
+const QString kNoDefaultPrinter(
+    "There is no default printer. Choose one in the system's printer "
+    "settings, then print again.");
+
+// Without CUPS, Qt's own print engine takes the job; it cannot tell whether the spooler took it.
+// `drawTiles`, when given, draws every page in twips from the page's corner instead, each after
+// the first begun by the function it is given.
+using DrawTiles = std::function<bool(QPainter&, const std::function<bool()>& nextPage)>;
+PrintOutcome printThroughQt(const QPrinterInfo& info, const char* title, const DrawPage& draw,
+                            const DrawTiles& drawTiles)
+{
     QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(kJobTitle);
-    const QPageLayout layout = printableLayout(info);
-    const bool fits =
-        inkFits(image, twipsPerPixelX, twipsPerPixelY, offsetTwips, printableSize(layout));
-    std::optional<exporting::PdfTiling> tiling;
-    if (!fits) {
-        tiling = exporting::pdfTilingOf(image, twipsPerPixelX, tileFrameOf(layout));
-        if (!confirm({tiling->pageCount, layout.pageSize().name(), info.printerName()})) return {};
-    }
+    printer.setDocName(title);
     const QString notStarted =
         QString("The printer \"%1\" could not be started. Nothing was printed.")
             .arg(info.printerName());
+    const QPageLayout layout = printableLayout(info);
     if (!printer.setPageLayout(layout)) return {false, notStarted};
     // The tiles' frames count from the page's corner, the one page from the printable area's.
-    printer.setFullPage(tiling.has_value());
+    printer.setFullPage(bool(drawTiles));
     QPainter painter;
     if (!painter.begin(&printer)) return {false, notStarted};
     painter.scale(printer.resolution() / kTwipsPerInch, printer.resolution() / kTwipsPerInch);
     bool drawn = true;
-    if (tiling)
-        drawn = exporting::PdfPages{painter, image, twipsPerPixelX, ruler, *tiling}.drawAll(
-            [&] { return printer.newPage(); });
+    if (drawTiles)
+        drawn = drawTiles(painter, [&] { return printer.newPage(); });
     else
-        picture::drawAtNaturalSize(painter, image, twipsPerPixelX, twipsPerPixelY,
-                                   QPointF(offsetTwips, offsetTwips),
-                                   QRectF(QPointF(0, 0), printableSize(layout)));
+        draw(painter, printableSize(layout));
     if (!painter.end() || !drawn)
         return {false, QString("The printer \"%1\" did not take the job. Nothing was printed.")
                            .arg(info.printerName())};
@@ -166,38 +213,70 @@ PrintOutcome printThroughQt(const PersistentImage& image, double twipsPerPixelX,
 
 PrintOutcome printOnDefaultPrinter(const PersistentImage& image, double twipsPerPixelX,
                                    double twipsPerPixelY, double offsetTwips,
-                                   exporting::CheckRuler ruler, const ConfirmTiledPrint& confirm)
+                                   exporting::CheckRuler ruler, const CorrectionFor& correctionFor,
+                                   const ConfirmTiledPrint& confirm)
 {
 #ifndef TAVREL_WITH_CUPS
-    return printThroughQt(image, twipsPerPixelX, twipsPerPixelY, offsetTwips, ruler, confirm);
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) return {false, kNoDefaultPrinter};
 #else
-    const Destination dest(cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr));
-    const QPrinterInfo info = dest ? QPrinterInfo::printerInfo(printerIdOf(*dest)) : QPrinterInfo();
-    if (info.isNull())
-        return {false, QString("There is no default printer (%1). Choose one in the system's "
-                               "printer settings, then print again.")
-                           .arg(withoutFullStop(QString::fromUtf8(cupsLastErrorString())))};
-
+    const DefaultDestination target = defaultDestination();
+    if (!target.problem.isEmpty()) return {false, target.problem};
+    const QPrinterInfo& info = target.info;
+#endif
     const QPageLayout layout = printableLayout(info);
-    QByteArray pdf;
-    if (inkFits(image, twipsPerPixelX, twipsPerPixelY, offsetTwips, printableSize(layout))) {
-        pdf = renderPage(image, twipsPerPixelX, twipsPerPixelY, offsetTwips, layout);
-    } else {
+    const PrintCorrection correction = correctionFor(info.printerName());
+    const DrawPage onePage =
+        pictureOnPage(image, twipsPerPixelX, twipsPerPixelY, offsetTwips, correction);
+    const bool fits = inkFits(image, twipsPerPixelX, twipsPerPixelY, offsetTwips,
+                              printableSize(layout), correction);
+    std::optional<exporting::PdfTiling> tiling;
+    if (!fits) {
         // The tiles take one scale across and down, as the screen's pixels are square.
-        const exporting::PdfTiling tiling =
-            exporting::pdfTilingOf(image, twipsPerPixelX, tileFrameOf(layout));
-        if (!confirm({tiling.pageCount, layout.pageSize().name(), info.printerName()})) return {};
-        pdf = exporting::renderPdfPages(image, twipsPerPixelX, ruler, tiling);
+        tiling = exporting::pdfTilingOf(image, twipsPerPixelX,
+                                        exporting::correctedFrame(tileFrameOf(layout), correction));
+        if (!confirm({tiling->pageCount, layout.pageSize().name(), info.printerName()})) return {};
     }
-    if (pdf.isEmpty())
-        return {false, QString("The page for the printer \"%1\" could not be prepared. Nothing "
-                               "was printed.")
-                           .arg(info.printerName())};
+#ifndef TAVREL_WITH_CUPS
+    if (!tiling) return printThroughQt(info, kJobTitle, onePage, {});
+    return printThroughQt(
+        info, kJobTitle, onePage, [&](QPainter& painter, const std::function<bool()>& nextPage) {
+            if (!correction.none()) painter.scale(correction.across, correction.down);
+            return exporting::PdfPages{painter, image, twipsPerPixelX, ruler, *tiling}.drawAll(
+                nextPage);
+        });
+#else
+    return send(target, kJobTitle,
+                tiling
+                    ? exporting::renderPdfPages(image, twipsPerPixelX, ruler, *tiling, correction)
+                    : renderPage(kJobTitle, onePage, layout));
+#endif
+}
 
-    if (const QString reason = submit(*dest, pdf); !reason.isEmpty())
-        return {false, QString("The printer \"%1\" did not take the job: %2. Nothing was printed.")
-                           .arg(info.printerName(), withoutFullStop(reason))};
-    return {true, {}};
+DefaultPrinter defaultPrinter()
+{
+#ifndef TAVREL_WITH_CUPS
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) return {{}, {}, kNoDefaultPrinter};
+#else
+    const DefaultDestination target = defaultDestination();
+    if (!target.problem.isEmpty()) return {{}, {}, target.problem};
+    const QPrinterInfo& info = target.info;
+#endif
+    return {info.printerName(), printableSize(printableLayout(info)), {}};
+}
+
+PrintOutcome printCalibrationSheet(exporting::CheckRuler unit)
+{
+#ifndef TAVREL_WITH_CUPS
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) return {false, kNoDefaultPrinter};
+    return printThroughQt(info, kSheetTitle, calibrationSheet(unit), {});
+#else
+    const DefaultDestination target = defaultDestination();
+    if (!target.problem.isEmpty()) return {false, target.problem};
+    return send(target, kSheetTitle,
+                renderPage(kSheetTitle, calibrationSheet(unit), printableLayout(target.info)));
 #endif
 }
 

@@ -13,6 +13,8 @@ packages=(
     xvfb xauth xdotool imagemagick poppler-utils
     # Printing tests go through a real spooler with a PDF printer
     cups printer-driver-cups-pdf
+    # The calibration test's queue shrinks its pages by 2 % with Ghostscript
+    ghostscript
     # Print jobs go to the spooler through its own library; qpdf marks PDFs for actual size
     libcups2-dev libqpdf-dev
     # The DXF export, and independent readers of the DXF and SVG files in the tests

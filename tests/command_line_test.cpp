@@ -193,6 +193,54 @@ INSTANTIATE_TEST_SUITE_P(
         Case{{"--unit", "decimal", "--measure", "91.03", "--export", "@pdf", "--paper", "a4"}, 1,
              "Too large to draw. The largest measurement is 91.02 inches.", false}));
 
+// A correction is for a printer, so only for a PDF, and only within what a printer at 100 % can
+// be off by. The calibration sheet is a PDF of its own, beside no pattern.
+INSTANTIATE_TEST_SUITE_P(
+    Calibration, CommandLine,
+    testing::Values(
+        Case{{"--unit", "decimal", "--measure", "2", "--export", "@pdf", "--correction",
+              "1.02,0.99"},
+             0,
+             "",
+             true},
+        Case{{"--unit", "decimal", "--measure", "2", "--export", "@pdf", "--correction=0.8,1.25"},
+             0,
+             "",
+             true},
+        Case{{"--unit", "decimal", "--measure", "2", "--export", "@pdf", "--correction", "1.26,1"},
+             2,
+             "--correction takes two factors from 0.8 to 1.25",
+             false},
+        Case{{"--unit", "decimal", "--measure", "2", "--export", "@pdf", "--correction", "1,0.79"},
+             2,
+             "--correction takes",
+             false},
+        Case{{"--unit", "decimal", "--measure", "2", "--export", "@pdf", "--correction", "1.02"},
+             2,
+             "--correction takes",
+             false},
+        Case{{"--unit", "decimal", "--measure", "2", "--export", "@pdf", "--correction", "1,1,1"},
+             2,
+             "--correction takes",
+             false},
+        Case{{"--unit", "decimal", "--measure", "2", "--export", "@pdf", "--correction", "1e0,1"},
+             2,
+             "--correction takes",
+             false},
+        Case{{"--unit", "decimal", "--measure", "2", "--export", "@png", "--correction",
+              "1.02,0.99"},
+             2,
+             "--correction goes with an export to FILE.pdf",
+             false},
+        Case{{"--calibration-sheet", "@pdf", "--paper", "a4"}, 0, "", true},
+        Case{{"--calibration-sheet=@pdf", "--unit=millimeter"}, 0, "", true},
+        Case{{"--calibration-sheet", "@png"}, 2, "--calibration-sheet writes a FILE.pdf", false},
+        Case{{"--calibration-sheet", "@pdf", "--measure", "2"},
+             2,
+             "--calibration-sheet goes only with --paper and --unit",
+             false},
+        Case{{"--calibration-sheet", "@pdf", "--paper", "b5"}, 2, "unknown paper \"b5\"", false}));
+
 INSTANTIATE_TEST_SUITE_P(
     BadInput, CommandLine,
     testing::Values(

@@ -3,7 +3,8 @@
 // whatever a person does with the box's edit menu, the mouse and commands that arrive while a
 // drawing processes pending messages, the program lives on and ends as the box says; the
 // pattern saved from the Pattern menu lands in the file named in Qt's own file dialog; and a
-// pattern larger than the page goes to the real spooler whole, in tiles, once the person agrees.
+// pattern larger than the page goes to the real spooler whole, in tiles, once the person agrees;
+// and a printer that prints 2 % small prints true once calibrated with its own sheet.
 // scripts/test.sh starts the X server and names its display in TAVREL_E2E_DISPLAY.
 
 #include "page_raster.h"
@@ -17,6 +18,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTextStream>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -620,5 +622,120 @@ TEST_P(PrintingEndToEnd, CancellingTheQuestionSendsNoJob)
 INSTANTIATE_TEST_SUITE_P(OfficePapers, PrintingEndToEnd,
                          testing::Values(Paper{"Letter", "letter"}, Paper{"A4", "a4"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The part of a page that holds the picture starting near `origin` twips, drawn for M, with room
+// for a printer that moves the page a little.
+QRectF figureRegion(double origin, double M)
+{
+    return QRectF(origin - 400, origin - 400, 3 * M + 1200, 3.75 * M + 1200);
+}
+
+// The program prints on a queue of the test's own, Letter paper, whose filter shrinks every page
+// by 2 % as a home printer may.
+class CalibrationEndToEnd : public EndToEnd {
+public:
+    void SetUp() override
+    {
+        QString why;
+        const auto printer = tavrel::test::defaultPrinter(why);
+        ASSERT_TRUE(printer) << "no default printer: " << why.toStdString();
+        ASSERT_TRUE(scratch.isValid());
+        const QString ppd = tavrel::test::ppdWithPaper(*printer, scratch.filePath("small.ppd"),
+                                                       "Letter", {18, 18, 18, 18});
+        QFile file(ppd);
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        QTextStream(&file) << "*cupsFilter2: \"application/vnd.cups-pdf "
+                              "application/vnd.cups-postscript 0 " SHRINKING_FILTER "\"\n";
+        file.close();
+        queue = std::make_unique<tavrel::test::TemporaryQueue>("TavrelTestTwoPercentSmall", ppd);
+        ASSERT_TRUE(queue->ready());
+        qputenv("PRINTER", queue->name().toLocal8Bit());
+        startProgram();
+    }
+
+    void TearDown() override
+    {
+        EndToEnd::TearDown();
+        qunsetenv("PRINTER");
+    }
+
+    // The one page the next job prints, or its `region`, rasterized.
+    tavrel::test::PageRaster printedPage(int before, int dotsPerInch, const QRectF& region = {})
+    {
+        const auto jobs = tavrel::test::waitForJobsAfter(before, 1);
+        EXPECT_EQ(jobs.size(), 1u);
+        if (jobs.size() != 1 || !jobs[0].completed) return {};
+        const QString file = tavrel::test::printedFile(jobs[0].id);
+        EXPECT_EQ(tavrel::test::pageCount(file), 1);
+        return tavrel::test::rasterizePage(file, 1, dotsPerInch, region)
+            .value_or(tavrel::test::PageRaster{});
+    }
+
+    QTemporaryDir scratch;
+    std::unique_ptr<tavrel::test::TemporaryQueue> queue;
+};
+
+TEST_F(CalibrationEndToEnd, APrinterTwoPercentSmallPrintsTrueAfterOneCalibration)
+{
+    chooseUnit(Decimal);  // the dialog then measures in inches
+    xdotool(at(200, 40) << "windowfocus"
+                        << "--sync" << window);
+    keys({"alt+p", "c"});
+    const QString dialog = run("xdotool", {"search", "--sync", "--all", "--onlyvisible", "--pid",
+                                           pid(), "--name", "^Calibrate Printer$"});
+    ASSERT_FALSE(dialog.isEmpty());
+    int before = tavrel::test::newestJobId();
+    xdotool({"windowfocus", "--sync", dialog, "key", "alt+p"});
+    const auto sheet = tavrel::test::calibrationBars(printedPage(before, 300));
+    ASSERT_TRUE(sheet) << "the sheet's bars were not found";
+    // Letter less its margins takes 7 inches each way.
+    std::printf("sheet printed 2 %% small: across %.4f in, down %.4f in (printed as 7 in)\n",
+                sheet->across / 1440, sheet->down / 1440);
+    EXPECT_NEAR(sheet->across, 0.98 * 7 * 1440, 0.002 * 7 * 1440);
+    EXPECT_NEAR(sheet->down, 0.98 * 7 * 1440, 0.002 * 7 * 1440);
+
+    xdotool({"windowfocus", "--sync", dialog, "key", "alt+a"});
+    type(QString::number(sheet->across / 1440, 'f', 3));
+    keys({"alt+d"});
+    type(QString::number(sheet->down / 1440, 'f', 3));
+    keys({"Return"});  // stores the correction
+    ASSERT_TRUE(waitUntil([&] {
+        QFile stored(settings.filePath("Tavrel/Tavrel.conf"));
+        return stored.open(QIODevice::ReadOnly) && stored.readAll().contains("PrinterCorrection");
+    })) << "no correction was stored";
+    keys({"Escape"});
+    ASSERT_TRUE(waitUntil([&] { return windowsShown() == 1; })) << "the dialog stayed";
+
+    // 3 inches give M = 0.75 x 288 pixels, which print 15 twips each.
+    const double M = 0.75 * 288 * 15;
+    const double placement = 360 + 250;  // the printable area's corner, then the pattern's
+    xdotool(at(200, 40) << "windowfocus"
+                        << "--sync" << window);
+    click(204, 61);
+    type("3");
+    before = tavrel::test::newestJobId();
+    click(368, 24);  // "Print Pattern"
+    const QSizeF printed =
+        tavrel::test::inkExtent(printedPage(before, 600, figureRegion(placement, M)));
+
+    const QString exported = scratch.filePath("true.pdf");
+    QProcess exporter;
+    exporter.start(TAVREL_PROGRAM, {"--unit", "decimal", "--measure", "3", "--export", exported,
+                                    "--paper", "letter"});
+    ASSERT_TRUE(exporter.waitForFinished(60000));
+    const auto truePage = tavrel::test::rasterizePage(exported, 1, 600, figureRegion(720 + 250, M));
+    ASSERT_TRUE(truePage);
+    const QSizeF wanted = tavrel::test::inkExtent(*truePage);
+    ASSERT_GT(wanted.width(), 2.5 * M);
+    ASSERT_GT(wanted.height(), 3 * M);
+    std::printf(
+        "figure after calibration: %.1f x %.1f twips, true %.1f x %.1f (%.3f %%, %.3f %%)\n",
+        printed.width(), printed.height(), wanted.width(), wanted.height(),
+        100 * (printed.width() / wanted.width() - 1),
+        100 * (printed.height() / wanted.height() - 1));
+    EXPECT_NEAR(printed.width(), wanted.width(), 0.002 * wanted.width());
+    EXPECT_NEAR(printed.height(), wanted.height(), 0.002 * wanted.height());
+    expectCleanExit();
+}
 
 }  // namespace

@@ -234,4 +234,34 @@ bool anyDarkIn(const PageRaster& raster, const QRectF& twips)
     return false;
 }
 
+// The bar across is the lowest ink in a column right of every word; its end marks cross it, and
+// the bar down hangs from its left end: the lowest two lines across a column just beside it.
+std::optional<SheetBars> calibrationBars(const PageRaster& page)
+{
+    const auto column = darkLinesAcrossColumn(page, 5000);
+    if (column.empty()) return std::nullopt;
+    const auto acrossEnds = darkLinesAcrossRow(page, column.back() - 80);
+    if (acrossEnds.size() != 2) return std::nullopt;
+    const auto downColumn = darkLinesAcrossColumn(page, acrossEnds.front() + 80);
+    if (downColumn.size() < 3) return std::nullopt;
+    return SheetBars{acrossEnds[1] - acrossEnds[0],
+                     downColumn.back() - downColumn[downColumn.size() - 2]};
+}
+
+QSizeF inkExtent(const PageRaster& raster)
+{
+    const QImage& image = raster.image;
+    int left = image.width(), right = -1, top = image.height(), bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar* row = image.constScanLine(y);
+        for (int x = 0; x < image.width(); ++x)
+            if (row[x] < 128) {
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+    }
+    if (right < 0) return {};
+    return QSizeF(raster.twips(right - left + 1), raster.twips(bottom - top + 1));
+}
+
 }  // namespace tavrel::test

@@ -65,6 +65,16 @@ int likestPage(const PageRaster& page, const std::vector<PageRaster>& pages);
 // The centre nearest to `expected`, or nullopt when there is none within `reach` twips.
 std::optional<double> nearest(const std::vector<double>& centres, double expected, double reach);
 
+// The size of the box around every dark dot of the raster, in twips; empty when none is dark.
+QSizeF inkExtent(const PageRaster& raster);
+
+// The lengths of a calibration sheet's bar across and bar down between their end marks, in
+// twips; nullopt when the page shows no such bars.
+struct SheetBars {
+    double across = 0, down = 0;
+};
+std::optional<SheetBars> calibrationBars(const PageRaster& page);
+
 // Whether any dot of the rectangle (twips from the page's corner) is dark.
 bool anyDarkIn(const PageRaster& raster, const QRectF& twips);
 

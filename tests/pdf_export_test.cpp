@@ -141,6 +141,35 @@ TEST(Tiling, CutsRollPagesToThePicture)
     }
 }
 
+// For a printer that prints small, the frames are laid out so that, enlarged by its correction,
+// they are the paper's own: nothing drawn leaves the page. A roll's page grows with the picture.
+TEST(Tiling, CorrectedFramesAreThePapersOnceEnlarged)
+{
+    const auto enlarged = [](const QRectF& r, exporting::PrintCorrection c) {
+        return QRectF(r.x() * c.across, r.y() * c.down, r.width() * c.across, r.height() * c.down);
+    };
+    for (const exporting::PrintCorrection c :
+         {exporting::PrintCorrection{1.25, 0.8}, exporting::PrintCorrection{0.8, 1.25},
+          exporting::PrintCorrection{1.0204, 0.99}})
+        for (const Paper paper : {Paper::Letter, Paper::A4, Paper::Roll24In}) {
+            const QSizeF picture(20000, 12000);
+            const exporting::PdfTiling plain = exporting::tilePicture(picture, paper);
+            const exporting::PdfTiling tiling = exporting::tilePicture(picture, paper, {}, c);
+            const QSizeF page = tiling.pageSize.size(QPageSize::Point) * 20;
+            const QRectF paperArea = QRectF(QPointF(0, 0), page).adjusted(-0.01, -0.01, 0.01, 0.01);
+            EXPECT_TRUE(paperArea.contains(enlarged(tiling.content, c))) << c.across;
+            EXPECT_TRUE(paperArea.contains(enlarged(tiling.footer, c))) << c.across;
+            EXPECT_NEAR(enlarged(tiling.content, c).left(), plain.content.left(), 0.01);
+            // The picture with its placement fits down the rows, however short the pages are.
+            EXPECT_GE((tiling.rows - 1) * tiling.stepY + tiling.content.height(),
+                      picture.height() + (tiling.onePage() ? tiling.placement.y() : 0));
+            if (exporting::isRoll(paper))
+                EXPECT_GE(page.height(), (picture.height() + 250) * c.down + 2160) << c.down;
+            else
+                EXPECT_EQ(enlarged(tiling.content, c), plain.content);
+        }
+}
+
 TEST(Tiling, LabelsColumnsWithLettersAndRowsWithNumbers)
 {
     EXPECT_EQ(exporting::tileLabel(0, 0), "A1");
@@ -214,7 +243,8 @@ protected:
     void SetUp() override { ASSERT_TRUE(folder_.isValid()); }
 
     // The pattern for a measurement, drawn for a screen of `twipsPerPixel`, as a PDF file.
-    QString exportPdf(const char* text, int unit, float twipsPerPixel, Paper paper)
+    QString exportPdf(const char* text, int unit, float twipsPerPixel, Paper paper,
+                      exporting::PrintCorrection correction = {})
     {
         const auto drawing = tavrel::pattern::prepareDrawing(text, *tavrel::measure::unitAt(unit),
                                                              {twipsPerPixel, twipsPerPixel});
@@ -225,7 +255,8 @@ protected:
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         const auto ruler = unit == 2 ? exporting::CheckRuler::Centimeter : exporting::CheckRuler::Inch;
-        EXPECT_TRUE(exporting::writePdf(picture::patternImage(*drawing.plan), twipsPerPixel, ruler, paper, file));
+        EXPECT_TRUE(exporting::writePdf(picture::patternImage(*drawing.plan), twipsPerPixel, ruler,
+                                        paper, file, correction));
         return path;
     }
 
@@ -530,6 +561,65 @@ TEST_F(PdfExport, CentimetreCheckRulerOnTiles)
     ASSERT_TRUE(bar);
     EXPECT_NEAR(*bar, kCentimetre, 0.005 * kCentimetre);
     EXPECT_TRUE(test::pageText(pdf, 2).contains("should measure one centimeter"));
+}
+
+// A PDF for a printer that prints small is the plain one enlarged about the page's corner: the
+// picture by each factor, and on every page of tiles the check ruler across.
+TEST_F(PdfExport, CorrectionEnlargesThePagesAcrossAndDown)
+{
+    const exporting::PrintCorrection correction{1.05, 0.95};
+    const QRectF aroundPicture(400, 400, 9000, 12500);  // above the foot
+    const auto plain =
+        test::rasterizePage(exportPdf("2", 0, 15, Paper::Letter), 1, 600, aroundPicture);
+    const auto corrected = test::rasterizePage(exportPdf("2", 0, 15, Paper::Letter, correction), 1,
+                                               600, aroundPicture);
+    ASSERT_TRUE(plain && corrected);
+    const QSizeF plainInk = test::inkExtent(*plain), correctedInk = test::inkExtent(*corrected);
+    ASSERT_GT(plainInk.width(), 3 * kInch);
+    EXPECT_NEAR(correctedInk.width() / plainInk.width(), correction.across, 0.002);
+    EXPECT_NEAR(correctedInk.height() / plainInk.height(), correction.down, 0.002);
+
+    const QString tiled = exportPdf("6.5", 0, 15, Paper::Letter, correction);
+    const exporting::PdfTiling tiling =
+        exporting::tilePicture({100000, 100000}, Paper::Letter, {}, correction);
+    ASSERT_GT(test::pageCount(tiled), 2);
+    const double unit = kInch * correction.across;
+    // The ruler's first tick stands an inch, enlarged, in from the foot's left.
+    const QRectF foot(tiling.footer.left() * correction.across + unit - kInch,
+                      tiling.footer.top() * correction.down, 0, 0);
+    for (int page = 1; page <= test::pageCount(tiled); ++page) {
+        const auto bar = test::checkRulerLength(tiled, page, foot, unit);
+        ASSERT_TRUE(bar) << "page " << page;
+        EXPECT_NEAR(*bar, unit, 0.002 * unit) << "page " << page;
+    }
+}
+
+// The sheet's bars are 8 inches or 20 centimetres, or the most whole units the paper's printable
+// area, half an inch in from its edges, holds.
+TEST(CalibrationSheet, BarsAreAsLongAsThePaperAllows)
+{
+    struct Case {
+        QStringList options;
+        double across, down;  // twips
+    };
+    QTemporaryDir folder;
+    const QString path = folder.filePath("sheet.pdf");
+    for (const Case& c :
+         {Case{{"--paper", "letter", "--unit", "decimal"}, 7 * kInch, 7 * kInch},
+          Case{{"--paper", "tabloid", "--unit", "fractions"}, 8 * kInch, 8 * kInch},
+          Case{{"--paper", "a4", "--unit", "millimeter"}, 17 * kCentimetre, 20 * kCentimetre},
+          Case{{"--paper", "a3", "--unit", "millimeter"}, 20 * kCentimetre, 20 * kCentimetre}}) {
+        QProcess program;
+        program.start(TAVREL_PROGRAM, QStringList{"--calibration-sheet", path} + c.options);
+        ASSERT_TRUE(program.waitForFinished(30000));
+        ASSERT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+        const auto page = test::rasterizePage(path, 1, 300);
+        ASSERT_TRUE(page);
+        const auto bars = test::calibrationBars(*page);
+        ASSERT_TRUE(bars) << c.options.join(' ').toStdString();
+        EXPECT_NEAR(bars->across, c.across, 5) << c.options.join(' ').toStdString();
+        EXPECT_NEAR(bars->down, c.down, 5) << c.options.join(' ').toStdString();
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Print Pattern through the real spooler: the window prints, a cups-pdf queue writes the page,
 // and the page is rasterized and measured.
 #include "app/frm_main.h"
+#include "app/printer_calibration.h"
 #include "export/pdf_tiling.h"
 #include "page_raster.h"
 #include "platform/screen_metrics.h"
@@ -291,6 +292,33 @@ TEST_F(PrintPatternTest, TilesKeepToAPrintersWiderMargins)
                                    frame.content.top(), 40);
     ASSERT_TRUE(top) << "no frame line at the printable area's top";
     EXPECT_NEAR(*top, 900, 10);
+}
+
+// A printer's stored correction enlarges what it prints: a pattern that fits the page at 100 %
+// needs tiles once enlarged by 10 %, and every tile's check ruler is enlarged with it, so that
+// the printer's own shrinking leaves it true.
+TEST_F(PrintPatternTest, AStoredCorrectionEnlargesThePrintAndJudgesTheFitEnlarged)
+{
+    const PaperQueue paper(printer_, scratch_, "Letter", {18, 18, 18, 18});
+    ASSERT_TRUE(paper.queue.ready());
+    tavrel::app::storePrintCorrection(paper.queue.name(), {1.1, 1.1});
+    frmMain window;
+    window.show();
+    enter(window, 0, "3.3");
+    ASSERT_LT(window.picPattern->width() * 15 + kPlacementTwips, 11520) << "fits at 100 %";
+
+    const auto question = answerTilesQuestion(window, true);
+    const QString pdf = printOnce([&] { clickPrint(window); });
+    tavrel::app::forgetPrintCorrection(paper.queue.name());
+    ASSERT_FALSE(pdf.isEmpty());
+    EXPECT_FALSE(question->isEmpty());
+    ASSERT_GT(test::pageCount(pdf), 2);
+    const QRectF foot =
+        exporting::pageFrameOf(QPageSize(QPageSize::Letter), QMarginsF(720, 720, 720, 720)).footer;
+    // The ruler's first tick stands an inch, enlarged, in from the foot's left.
+    const auto bar = test::checkRulerLength(pdf, 2, foot.translated(0.1 * kInch, 0), 1.1 * kInch);
+    ASSERT_TRUE(bar);
+    EXPECT_NEAR(*bar, 1.1 * kInch, 0.002 * kInch);
 }
 
 TEST_F(PrintPatternTest, PlacementCountsFromThePrintableAreaOfAnyPaper)

@@ -1,7 +1,10 @@
 // The Pattern menu: when saving is offered, what the file dialog's choices make of the file, the
-// messages of a save that fails, and the folder and paper kept for the next time.
+// messages of a save that fails, the folder and paper kept for the next time, and a calibrated
+// printer's correction for a PDF.
 #include "app/frm_main.h"
+#include "app/printer_calibration.h"
 #include "export/pattern_export.h"
+#include "page_raster.h"
 
 #include <QAction>
 #include <QApplication>
@@ -99,9 +102,9 @@ TEST_F(SaveMenu, SitsBetweenFileAndHelpWithoutShortcuts)
         pattern << (a->isSeparator() ? "-" : a->text());
         EXPECT_TRUE(a->shortcut().isEmpty()) << a->text().toStdString();
     }
-    EXPECT_EQ(pattern,
-              QStringList({"Save as &PDF...", "Save as &SVG...", "Save as P&NG...",
-                           "Save as &DXF...", "-", "PDF Pape&r", "-", "Pro&jector View..."}));
+    EXPECT_EQ(pattern, QStringList({"Save as &PDF...", "Save as &SVG...", "Save as P&NG...",
+                                    "Save as &DXF...", "-", "PDF Pape&r", "-", "Pro&jector View...",
+                                    "&Calibrate Printer..."}));
     for (QAction* a : window.mnuPatternPaper->actions())
         if (!a->isSeparator()) papers << a->objectName().section('(', 1).chopped(1);
     EXPECT_EQ(papers, QStringList({"letter", "a4", "a3", "legal", "tabloid", "a2", "a1", "a0",
@@ -229,6 +232,42 @@ TEST_F(SaveMenu, FolderAndPaperAreKeptForTheNextWindow)
     saveThroughDialog(next.mnuPatternSavePdf, folder.path(), 0, "",
                       [&](QFileDialog& dialog) { openedIn = dialog.directory().absolutePath(); });
     EXPECT_EQ(openedIn, QDir(folder.path()).absolutePath());
+}
+
+// Once a printer is calibrated, the dialog offers its correction for a PDF, and the PDF's pages
+// are enlarged by it: the check ruler with them. Until then the dialog has no such choice.
+TEST_F(SaveMenu, APdfTakesTheCorrectionOfTheChosenPrinter)
+{
+    enter(window, Decimal, "2");
+    saveCommand("mnuPatternPaper(letter)")->trigger();
+    // The choice goes with its dialog: what it offered is read while it is there.
+    QStringList offered;
+    const auto choose = [&](QFileDialog& dialog) {
+        offered.clear();
+        if (auto* choice = dialog.findChild<QComboBox*>("printerCorrectionCombo")) {
+            for (int i = 0; i < choice->count(); ++i) offered << choice->itemText(i);
+            choice->setCurrentIndex(choice->count() - 1);
+        }
+    };
+    ASSERT_TRUE(saveThroughDialog(window.mnuPatternSavePdf, folder.path(), 0, "plain", choose));
+    EXPECT_TRUE(offered.isEmpty());
+
+    const exporting::PrintCorrection correction{1.05, 0.97};
+    tavrel::app::storePrintCorrection("Office/Laser", correction);
+    ASSERT_TRUE(saveThroughDialog(window.mnuPatternSavePdf, folder.path(), 0, "corrected", choose));
+    tavrel::app::forgetPrintCorrection("Office/Laser");
+    ASSERT_EQ(offered.size(), 2);
+    EXPECT_EQ(offered[1], "Office/Laser (1.0500 across, 0.9700 down)");
+    const QRectF footer =
+        exporting::tilePicture({1, 1}, exporting::Paper::Letter, {}, correction).footer;
+    const double unit = 1440 * correction.across;
+    // The ruler's first tick stands an inch, enlarged, in from the foot's left.
+    const QRectF foot(footer.left() * correction.across + unit - 1440,
+                      footer.top() * correction.down, 0, 0);
+    const auto bar =
+        tavrel::test::checkRulerLength(folder.filePath("corrected.pdf"), 1, foot, unit);
+    ASSERT_TRUE(bar);
+    EXPECT_NEAR(*bar, unit, 0.002 * unit);
 }
 
 }  // namespace

@@ -1,0 +1,145 @@
+#include "app/printer_calibration_dialog.h"
+
+#include "app/printer_calibration.h"
+#include "app/screen_calibration.h"
+#include "measure/physical_units.h"
+#include "platform/notice.h"
+#include "platform/printer.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace tavrel::app {
+namespace {
+
+using measure::kTwipsPerInch;
+
+}  // namespace
+
+PrinterCalibrationDialog::PrinterCalibrationDialog(bool millimetres, QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName("PrinterCalibrationDialog");
+    setWindowTitle(tr("Calibrate Printer"));
+    lblPrinter = new QLabel(this);
+    lblPrinter->setObjectName("lblPrinter");
+    lblPrinter->setWordWrap(true);
+    lblCorrection = new QLabel(this);
+    lblCorrection->setObjectName("lblCorrection");
+    cboUnit = new QComboBox(this);
+    cboUnit->setObjectName("cboUnit");
+    cboUnit->addItems({tr("Inches"), tr("Millimetres")});
+    cboUnit->setCurrentIndex(millimetres ? 1 : 0);
+    lblAcross = new QLabel(this);
+    txtAcross = new QLineEdit(this);
+    txtAcross->setObjectName("txtAcross");
+    lblAcross->setBuddy(txtAcross);
+    lblDown = new QLabel(this);
+    txtDown = new QLineEdit(this);
+    txtDown->setObjectName("txtDown");
+    lblDown->setBuddy(txtDown);
+
+    auto* buttons = new QDialogButtonBox(this);
+    auto* print = buttons->addButton(tr("&Print Sheet"), QDialogButtonBox::ActionRole);
+    auto* store = buttons->addButton(tr("&Store Correction"), QDialogButtonBox::ApplyRole);
+    auto* reset = buttons->addButton(tr("&Reset Correction"), QDialogButtonBox::ResetRole);
+    buttons->addButton(QDialogButtonBox::Close);
+    // Return after the second length stores them, never resets.
+    for (QPushButton* button : buttons->findChildren<QPushButton*>()) button->setAutoDefault(false);
+    store->setDefault(true);
+    connect(print, &QPushButton::clicked, this, &PrinterCalibrationDialog::printSheet);
+    connect(store, &QPushButton::clicked, this, &PrinterCalibrationDialog::storeCorrection);
+    connect(reset, &QPushButton::clicked, this, &PrinterCalibrationDialog::resetCorrection);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(cboUnit, &QComboBox::currentIndexChanged, this, &PrinterCalibrationDialog::showPrinter);
+
+    auto* form = new QFormLayout(this);
+    form->addRow(tr("Printer:"), lblPrinter);
+    form->addRow(tr("Correction:"), lblCorrection);
+    form->addRow(tr("&Unit:"), cboUnit);
+    form->addRow(lblAcross, txtAcross);
+    form->addRow(lblDown, txtDown);
+    form->addRow(buttons);
+
+    const platform::DefaultPrinter printer = platform::defaultPrinter();
+    printerName_ = printer.name;
+    printable_ = printer.printableTwips;
+    lblPrinter->setText(printer.problem.isEmpty() ? printerName_ : printer.problem);
+    for (QPushButton* needsPrinter : {print, store, reset})
+        needsPrinter->setEnabled(!printerName_.isEmpty());
+    showPrinter();
+}
+
+exporting::CheckRuler PrinterCalibrationDialog::unit() const
+{
+    return cboUnit->currentIndex() == 1 ? exporting::CheckRuler::Centimeter
+                                        : exporting::CheckRuler::Inch;
+}
+
+exporting::CalibrationBars PrinterCalibrationDialog::bars() const
+{
+    return exporting::calibrationBarsFor(printable_, unit());
+}
+
+// The labels name the bars' lengths as the sheet in the chosen unit prints them.
+void PrinterCalibrationDialog::showPrinter()
+{
+    const exporting::PrintCorrection correction = storedPrintCorrection(printerName_);
+    lblCorrection->setText(correction.none() ? tr("None: prints go out as the printer makes them")
+                                             : exporting::correctionText(correction));
+    const exporting::CalibrationBars printed = bars();
+    lblAcross->setText(
+        tr("&Across bar (%1) measures:").arg(exporting::barLengthText(printed.across, unit())));
+    lblDown->setText(
+        tr("&Down bar (%1) measures:").arg(exporting::barLengthText(printed.down, unit())));
+}
+
+void PrinterCalibrationDialog::printSheet()
+{
+    const platform::PrintOutcome outcome = platform::printCalibrationSheet(unit());
+    if (!outcome.sent)
+        platform::showWarning(this, tr("Calibrate Printer"), outcome.problem, "printMessage");
+}
+
+bool PrinterCalibrationDialog::storeCorrection()
+{
+    const bool millimetres = unit() == exporting::CheckRuler::Centimeter;
+    const auto across = readTypedInches(txtAcross->text(), millimetres);
+    const auto down = readTypedInches(txtDown->text(), millimetres);
+    const exporting::CalibrationBars printed = bars();
+    const MeasuredCorrection measured =
+        across && down && *across > 0 && *down > 0
+            ? correctionFromBars(printed.across / kTwipsPerInch, *across,
+                                 printed.down / kTwipsPerInch, *down)
+            : MeasuredCorrection{std::nullopt,
+                                 millimetres ? tr("Type each length in millimetres, as 198.5.")
+                                             : tr("Type each length in inches, as 7.85 or 7 7/8.")};
+    if (!measured.correction) {
+        platform::showWarning(this, tr("Calibrate Printer"), measured.problem,
+                              "calibrationMessage");
+        return false;
+    }
+    storePrintCorrection(printerName_, *measured.correction);
+    txtAcross->clear();
+    txtDown->clear();
+    showPrinter();
+    return true;
+}
+
+void PrinterCalibrationDialog::resetCorrection()
+{
+    forgetPrintCorrection(printerName_);
+    showPrinter();
+}
+
+void calibratePrinter(QWidget* parent, bool millimetres)
+{
+    PrinterCalibrationDialog dialog(millimetres, parent);
+    dialog.exec();
+}
+
+}  // namespace tavrel::app

@@ -1,0 +1,46 @@
+#include "export/calibration_bars.h"
+
+#include "measure/physical_units.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tavrel::exporting {
+namespace {
+
+using measure::kTwipsPerInch;
+
+struct BarUnit {
+    double twips;
+    int longest;  // in whole units
+};
+
+BarUnit barUnitOf(CheckRuler unit)
+{
+    if (unit == CheckRuler::Centimeter) return {kTwipsPerInch / measure::kCentimetresPerInch, 20};
+    return {kTwipsPerInch, 8};
+}
+
+double barLength(double room, CheckRuler unit)
+{
+    const BarUnit bar = barUnitOf(unit);
+    return std::clamp(std::floor(room / bar.twips), 0.0, double(bar.longest)) * bar.twips;
+}
+
+}  // namespace
+
+CalibrationBars calibrationBarsFor(QSizeF printableTwips, CheckRuler unit)
+{
+    return {barLength(printableTwips.width() - 2 * kSheetInsetTwips, unit),
+            barLength(printableTwips.height() - kDownBarTopTwips - kSheetInsetTwips, unit)};
+}
+
+QString barLengthText(double twips, CheckRuler unit)
+{
+    if (unit == CheckRuler::Centimeter)
+        return QString("%1 mm").arg(
+            std::lround(twips / kTwipsPerInch * measure::kMillimetresPerInch));
+    return QString("%1 in").arg(std::lround(twips / kTwipsPerInch));
+}
+
+}  // namespace tavrel::exporting

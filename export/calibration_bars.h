@@ -1,0 +1,27 @@
+#pragma once
+// Where the calibration sheet's bars lie and how long they are, on their own: the window's
+// calibration needs their lengths without loading the exporters.
+
+#include "export/pdf_export.h"
+
+#include <QSizeF>
+#include <QString>
+
+namespace tavrel::exporting {
+
+inline constexpr double kSheetInsetTwips = 360;     // from the printable area's edges
+inline constexpr double kAcrossBarTopTwips = 2600;  // below the title and the instructions
+inline constexpr double kDownBarTopTwips = 3400;
+
+// The bars' lengths in twips: 8 inches or 20 centimetres, or the most whole units that fit.
+struct CalibrationBars {
+    double across = 0;
+    double down = 0;
+};
+
+CalibrationBars calibrationBarsFor(QSizeF printableTwips, CheckRuler unit);
+
+// "8 in", "200 mm": how the sheet names a bar's length, in the unit the user measures in.
+QString barLengthText(double twips, CheckRuler unit);
+
+}  // namespace tavrel::exporting

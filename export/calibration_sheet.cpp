@@ -1,0 +1,96 @@
+#include "export/calibration_sheet.h"
+
+#include "export/export_file.h"
+#include "export/pdf_export.h"
+#include "measure/physical_units.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace tavrel::exporting {
+namespace {
+
+using measure::kTwipsPerInch;
+constexpr double kBarLineTwips = 20;
+constexpr double kTickHalfTwips = 160;  // the end marks stand out this far on either side
+
+QFont fontOfHeight(int twips, bool bold = false)
+{
+    QFont font("DejaVu Sans");
+    font.setPixelSize(twips);
+    font.setBold(bold);
+    return font;
+}
+
+// A bar between two end marks that cross it, from `start` along `direction` (a unit vector).
+void drawBar(QPainter& painter, QPointF start, QPointF direction, double length)
+{
+    QPen pen(Qt::black, kBarLineTwips);
+    pen.setCapStyle(Qt::FlatCap);
+    painter.setPen(pen);
+    const QPointF end = start + direction * length;
+    const QPointF across(direction.y() * kTickHalfTwips, direction.x() * kTickHalfTwips);
+    painter.drawLine(start, end);
+    painter.drawLine(start - across, start + across);
+    painter.drawLine(end - across, end + across);
+}
+
+}  // namespace
+
+void drawCalibrationSheet(QPainter& painter, const QRectF& printableTwips, CheckRuler unit)
+{
+    const CalibrationBars bars = calibrationBarsFor(printableTwips.size(), unit);
+    const QRectF area =
+        printableTwips.adjusted(kSheetInsetTwips, kSheetInsetTwips, -kSheetInsetTwips, 0);
+    const char* ruler = unit == CheckRuler::Centimeter ? "millimetres" : "inches";
+    painter.setPen(Qt::black);
+    painter.setFont(fontOfHeight(280, true));
+    painter.drawText(QRectF(area.left(), area.top(), area.width(), 400), Qt::AlignLeft,
+                     "Tavrel printer calibration");
+    painter.setFont(fontOfHeight(180));
+    painter.drawText(
+        QRectF(area.left(), area.top() + 500, area.width(), 1500), Qt::AlignLeft | Qt::TextWordWrap,
+        QString("Print this sheet at 100 % (actual size), with no scaling and no \"fit to page\". "
+                "Measure each bar with a good ruler in %1, from the middle of one end mark to the "
+                "middle of the other. In Tavrel, choose Pattern > Calibrate Printer... and type "
+                "the two lengths you measured: later prints on this printer are then corrected "
+                "so that they measure true.")
+            .arg(ruler));
+
+    const QPointF acrossStart(area.left(), area.top() + kAcrossBarTopTwips);
+    painter.setFont(fontOfHeight(200, true));
+    painter.drawText(QRectF(acrossStart - QPointF(0, 520), QSizeF(area.width(), 300)),
+                     Qt::AlignLeft | Qt::AlignBottom,
+                     "Across: " + barLengthText(bars.across, unit));
+    drawBar(painter, acrossStart, QPointF(1, 0), bars.across);
+
+    const QPointF downStart(area.left(), area.top() + kDownBarTopTwips);
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(downStart + QPointF(500, bars.down / 2 - 150), QSizeF(3000, 300)),
+                     Qt::AlignLeft | Qt::AlignVCenter, "Down: " + barLengthText(bars.down, unit));
+    drawBar(painter, downStart, QPointF(0, 1), bars.down);
+}
+
+QString saveCalibrationSheet(const QString& path, Paper paper, CheckRuler unit)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setTitle("Tavrel printer calibration");
+    writer.setCreator("Tavrel");
+    writer.setResolution(int(kTwipsPerInch));
+    const QPageLayout layout(pageSizeOf(paper), QPageLayout::Portrait, QMarginsF());
+    QPainter painter;
+    if (!writer.setPageLayout(layout) || !painter.begin(&writer))
+        return "The calibration sheet could not be made.";
+    const double margin = kTwipsPerInch / 2;
+    const QRectF page(QPointF(0, 0), layout.fullRectPoints().size() * 20);
+    drawCalibrationSheet(painter, page.adjusted(margin, margin, -margin, -margin), unit);
+    if (!painter.end()) return "The calibration sheet could not be made.";
+    return saveFileAtomically(
+        path, [&](QIODevice& device) { return writeWithActualSize(buffer.data(), device); });
+}
+
+}  // namespace tavrel::exporting

@@ -1,0 +1,18 @@
+#include "export/print_correction.h"
+
+#include <cmath>
+
+namespace tavrel::exporting {
+bool withinBounds(double factor)
+{
+    return std::isfinite(factor) && factor >= kLeastCorrection && factor <= kGreatestCorrection;
+}
+
+QString correctionText(PrintCorrection correction)
+{
+    return QString("%1 across, %2 down")
+        .arg(correction.across, 0, 'f', 4)
+        .arg(correction.down, 0, 'f', 4);
+}
+
+}  // namespace tavrel::exporting

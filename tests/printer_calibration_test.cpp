@@ -1,0 +1,160 @@
+// Calibrating the default printer in its dialog: the typed lengths of the sheet's bars, read as
+// the dialog's unit says, give the correction kept for the printer, or are refused with a
+// message and keep what was there; a reset forgets it. The printer is a queue of the test's own
+// with Letter paper, as the default printer.
+#include "app/printer_calibration.h"
+#include "app/printer_calibration_dialog.h"
+#include "app/user_settings.h"
+#include "platform/printer.h"
+#include "spooler.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace app = tavrel::app;
+namespace exporting = tavrel::exporting;
+
+namespace {
+
+constexpr double kInch = 1440;
+
+struct Typed {
+    const char* name;
+    bool millimetres;
+    const char* across;
+    const char* down;
+    double acrossShare, downShare;  // of the printed lengths, as typed; 0 when refused
+    const char* refusal;
+    friend std::ostream& operator<<(std::ostream& out, const Typed& t) { return out << t.name; }
+};
+
+// Letter with quarter-inch margins takes bars of 7 inches, or 17 and 22 centimetres.
+class LetterPrinter : public testing::Environment {
+public:
+    void SetUp() override
+    {
+        QString why;
+        const auto printer = tavrel::test::defaultPrinter(why);
+        ASSERT_TRUE(printer) << "no print spooler: " << why.toStdString();
+        queue_ = std::make_unique<tavrel::test::TemporaryQueue>(
+            "TavrelTestCalibration",
+            tavrel::test::ppdWithPaper(*printer, scratch_.filePath("p.ppd"), "Letter",
+                                       {18, 18, 18, 18}));
+        ASSERT_TRUE(queue_->ready());
+        qputenv("PRINTER", queue_->name().toLocal8Bit());
+    }
+    void TearDown() override
+    {
+        qunsetenv("PRINTER");
+        queue_.reset();
+    }
+
+private:
+    QTemporaryDir scratch_;
+    std::unique_ptr<tavrel::test::TemporaryQueue> queue_;
+};
+const auto* const letterPrinter = testing::AddGlobalTestEnvironment(new LetterPrinter);
+
+class CalibrationDialog : public testing::TestWithParam<Typed> {
+protected:
+    void SetUp() override
+    {
+        const tavrel::platform::DefaultPrinter printer = tavrel::platform::defaultPrinter();
+        ASSERT_TRUE(printer.problem.isEmpty()) << printer.problem.toStdString();
+        printer_ = printer.name;
+        app::forgetPrintCorrection(printer_);
+        bars_ = exporting::calibrationBarsFor(
+            printer.printableTwips, GetParam().millimetres ? exporting::CheckRuler::Centimeter
+                                                           : exporting::CheckRuler::Inch);
+        ASSERT_EQ(printer_, "TavrelTestCalibration");
+    }
+    void TearDown() override { app::forgetPrintCorrection(printer_); }
+
+    QString printer_;
+    exporting::CalibrationBars bars_;
+};
+
+// "@" in a typed text stands for the printed length in the dialog's unit, times the share.
+QString typed(const char* text, double printedTwips, double share, bool millimetres)
+{
+    const double length = printedTwips / kInch * share * (millimetres ? 25.4 : 1);
+    return QString(text).replace("@", QString::number(length, 'f', 4));
+}
+
+TEST_P(CalibrationDialog, KeepsTheCorrectionOrRefusesTheLengths)
+{
+    const Typed& t = GetParam();
+    app::storePrintCorrection(printer_, {1.01, 1.01});  // an earlier calibration
+    app::PrinterCalibrationDialog dialog(t.millimetres);
+    EXPECT_EQ(dialog.cboUnit->currentIndex(), t.millimetres ? 1 : 0);
+    EXPECT_EQ(dialog.lblPrinter->text(), printer_);
+    dialog.txtAcross->setText(typed(t.across, bars_.across, t.acrossShare, t.millimetres));
+    dialog.txtDown->setText(typed(t.down, bars_.down, t.downShare, t.millimetres));
+
+    const bool stored = dialog.storeCorrection();
+    const exporting::PrintCorrection kept = app::storedPrintCorrection(printer_);
+    auto* message = dialog.findChild<QMessageBox*>("calibrationMessage");
+    if (t.refusal[0] == '\0') {
+        ASSERT_TRUE(stored);
+        EXPECT_NEAR(kept.across, 1 / t.acrossShare, 1e-3);
+        EXPECT_NEAR(kept.down, 1 / t.downShare, 1e-3);
+        EXPECT_EQ(dialog.lblCorrection->text(), exporting::correctionText(kept));
+        EXPECT_EQ(message, nullptr);
+    } else {
+        EXPECT_FALSE(stored);
+        EXPECT_EQ(kept.across, 1.01) << "a refusal keeps the earlier correction";
+        ASSERT_NE(message, nullptr);
+        EXPECT_TRUE(message->text().contains(t.refusal)) << message->text().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, CalibrationDialog,
+    testing::Values(Typed{"InchesTwoPercentSmall", false, "@", "@", 0.98, 0.98, ""},
+                    Typed{"InchesLargeAndSmall", false, "@", "@", 1.015, 0.97, ""},
+                    Typed{"MillimetresTwoPercentSmall", true, " @ ", "@", 0.98, 0.99, ""},
+                    Typed{"FractionOfAnInch", false, "6 7/8", "@", 6.875 / 7, 1,
+                          ""},  // of 7 inches
+                    Typed{"AtTheBounds", false, "@", "@", 1 / 1.25, 1 / 0.8, ""},
+                    Typed{"BeyondTheBounds", false, "@", "@", 1 / 1.26, 1, "0.8 to 1.25"},
+                    Typed{"NotALength", false, "seven", "@", 1, 1, "Type each length in inches"},
+                    Typed{"Zero", true, "0", "@", 1, 1, "Type each length in millimetres"},
+                    Typed{"Negative", false, "-@", "@", 1, 1, "Type each length in inches"},
+                    Typed{"Empty", false, "@", "", 1, 1, "Type each length in inches"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PrinterCorrection, IsKeptPerPrinterAndOnlyWhenPlausible)
+{
+    app::storePrintCorrection("office/upstairs", {1.02, 0.99});
+    EXPECT_EQ(app::storedPrintCorrection("office/upstairs").across, 1.02);
+    EXPECT_TRUE(app::storedPrintCorrection("office").none()) << "names are not settings groups";
+    app::forgetPrintCorrection("office/upstairs");
+    EXPECT_TRUE(app::storedPrintCorrection("office/upstairs").none());
+
+    // A settings file edited by hand, or from another program, prints as sent.
+    for (const char* value : {"1.5", "nan", "-1", "word"}) {
+        app::userSettings().setValue("PrinterCorrection/edited/across", value);
+        app::userSettings().setValue("PrinterCorrection/edited/down", 1.0);
+        EXPECT_TRUE(app::storedPrintCorrection("edited").none()) << value;
+    }
+}
+
+TEST(PrinterCorrection, ResetForgetsItAndTheDialogSaysSo)
+{
+    const QString printer = tavrel::platform::defaultPrinter().name;
+    app::storePrintCorrection(printer, {1.02, 0.99});
+    app::PrinterCalibrationDialog dialog(false);
+    EXPECT_EQ(dialog.lblCorrection->text(), "1.0200 across, 0.9900 down");
+    dialog.resetCorrection();
+    EXPECT_TRUE(app::storedPrintCorrection(printer).none());
+    EXPECT_TRUE(dialog.lblCorrection->text().startsWith("None"));
+}
+
+}  // namespace
