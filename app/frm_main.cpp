@@ -190,7 +190,8 @@ void frmMain::createMenus()
     connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
 }
 
-// The commands that save the pattern, off until a picture matching the box is shown.
+// The commands beyond printing: saving, the paper of PDFs, the projector and the printer's
+// calibration. Those that take the picture are off until a picture matching the box is shown.
 void frmMain::createPatternMenu()
 {
     mnuPattern = menuBar()->addMenu("&Pattern");
