@@ -515,29 +515,47 @@ struct Paper {
     friend void PrintTo(const Paper& p, std::ostream* out) { *out << p.name; }
 };
 
-// The program prints on a queue of the test's own whose default paper is the parameter.
-class PrintingEndToEnd : public EndToEnd, public testing::WithParamInterface<Paper> {
+// The program prints on a queue of the test's own, made from the default printer's with another
+// default paper and, where given, a filter every page passes through.
+class OnAQueueOfItsOwn : public EndToEnd {
 public:
-    void SetUp() override
+    void TearDown() override
     {
-        const char* paper = GetParam().name;
+        EndToEnd::TearDown();
+        qunsetenv("PRINTER");
+    }
+
+    void startPrintingOn(const QString& name, const char* paper, const char* filter = nullptr)
+    {
         QString why;
         const auto printer = tavrel::test::defaultPrinter(why);
         ASSERT_TRUE(printer) << "no default printer: " << why.toStdString();
         ASSERT_TRUE(scratch.isValid());
-        queue = std::make_unique<tavrel::test::TemporaryQueue>(
-            QString("TavrelTestE2E") + paper,
-            tavrel::test::ppdWithPaper(*printer, scratch.filePath("paper.ppd"), paper,
-                                       {18, 18, 18, 18}));
+        const QString ppd = tavrel::test::ppdWithPaper(*printer, scratch.filePath("queue.ppd"),
+                                                       paper, {18, 18, 18, 18});
+        if (filter) {
+            QFile file(ppd);
+            ASSERT_TRUE(file.open(QIODevice::Append));
+            QTextStream(&file) << "*cupsFilter2: \"application/vnd.cups-pdf "
+                                  "application/vnd.cups-postscript 0 "
+                               << filter << "\"\n";
+        }
+        queue = std::make_unique<tavrel::test::TemporaryQueue>(name, ppd);
         ASSERT_TRUE(queue->ready());
         qputenv("PRINTER", queue->name().toLocal8Bit());
         startProgram();
     }
 
-    void TearDown() override
+    QTemporaryDir scratch;
+    std::unique_ptr<tavrel::test::TemporaryQueue> queue;
+};
+
+// Each office paper is the queue's default in turn.
+class PrintingEndToEnd : public OnAQueueOfItsOwn, public testing::WithParamInterface<Paper> {
+public:
+    void SetUp() override
     {
-        EndToEnd::TearDown();
-        qunsetenv("PRINTER");
+        startPrintingOn(QString("TavrelTestE2E") + GetParam().name, GetParam().name);
     }
 
     // Types a measurement too large for the page and clicks Print Pattern; returns the question's
@@ -564,9 +582,6 @@ public:
         EXPECT_EQ(exporter.exitCode(), 0);
         return path;
     }
-
-    QTemporaryDir scratch;
-    std::unique_ptr<tavrel::test::TemporaryQueue> queue;
 };
 
 // The job holds the PDF's pages in its order. The PDF's foot lies half an inch in from the page's
@@ -632,31 +647,11 @@ QRectF figureRegion(double origin, double M)
 
 // The program prints on a queue of the test's own, Letter paper, whose filter shrinks every page
 // by 2 % as a home printer may.
-class CalibrationEndToEnd : public EndToEnd {
+class CalibrationEndToEnd : public OnAQueueOfItsOwn {
 public:
     void SetUp() override
     {
-        QString why;
-        const auto printer = tavrel::test::defaultPrinter(why);
-        ASSERT_TRUE(printer) << "no default printer: " << why.toStdString();
-        ASSERT_TRUE(scratch.isValid());
-        const QString ppd = tavrel::test::ppdWithPaper(*printer, scratch.filePath("small.ppd"),
-                                                       "Letter", {18, 18, 18, 18});
-        QFile file(ppd);
-        ASSERT_TRUE(file.open(QIODevice::Append));
-        QTextStream(&file) << "*cupsFilter2: \"application/vnd.cups-pdf "
-                              "application/vnd.cups-postscript 0 " SHRINKING_FILTER "\"\n";
-        file.close();
-        queue = std::make_unique<tavrel::test::TemporaryQueue>("TavrelTestTwoPercentSmall", ppd);
-        ASSERT_TRUE(queue->ready());
-        qputenv("PRINTER", queue->name().toLocal8Bit());
-        startProgram();
-    }
-
-    void TearDown() override
-    {
-        EndToEnd::TearDown();
-        qunsetenv("PRINTER");
+        startPrintingOn("TavrelTestTwoPercentSmall", "Letter", SHRINKING_FILTER);
     }
 
     // The one page the next job prints, or its `region`, rasterized.
@@ -670,9 +665,6 @@ public:
         return tavrel::test::rasterizePage(file, 1, dotsPerInch, region)
             .value_or(tavrel::test::PageRaster{});
     }
-
-    QTemporaryDir scratch;
-    std::unique_ptr<tavrel::test::TemporaryQueue> queue;
 };
 
 TEST_F(CalibrationEndToEnd, APrinterTwoPercentSmallPrintsTrueAfterOneCalibration)
