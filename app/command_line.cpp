@@ -1,9 +1,11 @@
 #include "app/command_line.h"
 
 #include "app/build_info.h"
+#include "app/translations.h"
 #include "export/calibration_sheet.h"
 #include "export/pattern_export.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLoggingCategory>
 
@@ -24,41 +26,54 @@ constexpr int kExitUsage = 2;
 constexpr int kMinimumDpi = 24;
 constexpr int kMaximumDpi = 1440;
 
-constexpr const char* kUsage =
-    "Usage: tavrel [--unit UNIT --measure TEXT --export FILE [--dpi N] [--paper PAPER]\n"
-    "              [--correction X,Y]]\n"
-    "       tavrel --calibration-sheet FILE.pdf [--paper PAPER] [--unit UNIT]\n"
-    "\n"
-    "Without options, opens the window. With --export, draws the pattern for one measurement\n"
-    "into FILE and opens no window. With --calibration-sheet, writes the sheet that measures\n"
-    "a printer's scaling error: a bar across and a bar down, 8 in (20 cm with --unit\n"
-    "millimeter; the locale's unit without --unit) or as long as the paper allows.\n"
-    "\n"
-    "  --unit UNIT     decimal (inches, as 2.5), fractions (inches, as \"2 1/2\")\n"
-    "                  or millimeter (as 63.5)\n"
-    "  --measure TEXT  the measurement, read as the window's entry box reads it\n"
-    "  --export FILE   FILE.png: the picture at one image pixel per screen pixel, with its\n"
-    "                  resolution recorded; FILE.svg: vector drawing at true size;\n"
-    "                  FILE.pdf: pages to print at 100 %, tiled when the pattern is larger\n"
-    "                  than the paper; FILE.dxf: lines and arcs at true size for cutting\n"
-    "                  machines and CAD, in inches or millimetres as the unit\n"
-    "  --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;\n"
-    "                  default 96)\n"
-    "  --paper PAPER   the PDF's paper: letter, a4, a3, legal or tabloid (default: letter\n"
-    "                  where the locale measures in US units, otherwise a4); for copy\n"
-    "                  shops a2, a1, a0, arch-d (24 x 36 in) or arch-e (36 x 48 in); or\n"
-    "                  a roll, roll-36in, roll-24in or roll-914mm: pages of the roll's\n"
-    "                  width, as long as the pattern needs up to 200 in\n"
-    "  --correction X,Y\n"
-    "                  undo a printer's scaling error: the PDF's pages are enlarged by X\n"
-    "                  across and Y down (0.8 to 1.25, as 1.02,0.99), each the length of\n"
-    "                  a bar of its calibration sheet divided by the length measured\n"
-    "  -h, --help      show this help\n"
-    "  -v, --version   show the version\n"
-    "\n"
-    "An option's value may follow as the next argument or after '=' (--dpi=120).\n"
-    "Exit status: 0 written, 1 nothing written (no measurement, too large, cannot write),\n"
-    "2 wrong options. An existing FILE is only ever replaced by a complete drawing.\n";
+// The texts of the command line, for translation.
+class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+public:
+    static QString usage();
+};
+
+QString CommandLine::usage()
+{
+    //: Option names, unit names and paper names stay as they are: they must be typed so.
+    return tr(
+        "Usage: tavrel [--unit UNIT --measure TEXT --export FILE [--dpi N] [--paper PAPER]\n"
+        "              [--correction X,Y]]\n"
+        "       tavrel --calibration-sheet FILE.pdf [--paper PAPER] [--unit UNIT]\n"
+        "\n"
+        "Without options, opens the window. With --export, draws the pattern for one measurement\n"
+        "into FILE and opens no window. With --calibration-sheet, writes the sheet that measures\n"
+        "a printer's scaling error: a bar across and a bar down, 8 in (20 cm with --unit\n"
+        "millimeter; the locale's unit without --unit) or as long as the paper allows.\n"
+        "\n"
+        "  --unit UNIT     decimal (inches, as 2.5), fractions (inches, as \"2 1/2\")\n"
+        "                  or millimeter (as 63.5)\n"
+        "  --measure TEXT  the measurement, read as the window's entry box reads it\n"
+        "  --export FILE   FILE.png: the picture at one image pixel per screen pixel, with its\n"
+        "                  resolution recorded; FILE.svg: vector drawing at true size;\n"
+        "                  FILE.pdf: pages to print at 100 %, tiled when the pattern is larger\n"
+        "                  than the paper; FILE.dxf: lines and arcs at true size for cutting\n"
+        "                  machines and CAD, in inches or millimetres as the unit\n"
+        "  --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;\n"
+        "                  default 96)\n"
+        "  --paper PAPER   the PDF's paper: letter, a4, a3, legal or tabloid (default: letter\n"
+        "                  where the locale measures in US units, otherwise a4); for copy\n"
+        "                  shops a2, a1, a0, arch-d (24 x 36 in) or arch-e (36 x 48 in); or\n"
+        "                  a roll, roll-36in, roll-24in or roll-914mm: pages of the roll's\n"
+        "                  width, as long as the pattern needs up to 200 in\n"
+        "  --correction X,Y\n"
+        "                  undo a printer's scaling error: the PDF's pages are enlarged by X\n"
+        "                  across and Y down (0.8 to 1.25, as 1.02,0.99), each the length of\n"
+        "                  a bar of its calibration sheet divided by the length measured\n"
+        "  --lang CODE     the language of the window and of these messages, as de or pt_BR\n"
+        "                  (default: the system's)\n"
+        "  -h, --help      show this help\n"
+        "  -v, --version   show the version\n"
+        "\n"
+        "An option's value may follow as the next argument or after '=' (--dpi=120).\n"
+        "Exit status: 0 written, 1 nothing written (no measurement, too large, cannot write),\n"
+        "2 wrong options. An existing FILE is only ever replaced by a complete drawing.\n");
+}
 
 constexpr std::pair<std::string_view, measure::Unit> kUnitNames[] = {
     {"decimal", measure::Unit::InchesDecimal},
@@ -66,7 +81,8 @@ constexpr std::pair<std::string_view, measure::Unit> kUnitNames[] = {
     {"millimeter", measure::Unit::Millimeter}};
 
 struct Options {
-    std::optional<std::string> unit, measure, exportPath, dpi, paper, correction, sheetPath;
+    std::optional<std::string> unit, measure, exportPath, dpi, paper, correction, sheetPath,
+        language;
     bool help = false;
     bool version = false;
 };
@@ -80,6 +96,7 @@ std::optional<std::string>* valueSlot(Options& options, std::string_view name)
     if (name == "--paper") return &options.paper;
     if (name == "--correction") return &options.correction;
     if (name == "--calibration-sheet") return &options.sheetPath;
+    if (name == "--lang") return &options.language;
     return nullptr;
 }
 
@@ -102,7 +119,7 @@ bool isOurs(std::string_view argument)
 }
 
 // Empty when all arguments are understood; otherwise what is wrong with them.
-std::string parse(int argc, char** argv, Options& options)
+QString parse(int argc, char** argv, Options& options)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
@@ -116,16 +133,19 @@ std::string parse(int argc, char** argv, Options& options)
         }
         const std::string_view name = nameOf(argument);
         std::optional<std::string>* slot = valueSlot(options, name);
+        const QString shown = QString::fromLocal8Bit(argument.data(), argument.size());
+        const QString option = QString::fromLocal8Bit(name.data(), name.size());
         if (!slot)
-            return (argument.starts_with("-") ? "unknown option " : "unexpected argument ") +
-                   std::string(argument);
-        if (*slot) return std::string(name) + " is given twice";
+            return (argument.starts_with("-") ? CommandLine::tr("unknown option %1")
+                                              : CommandLine::tr("unexpected argument %1"))
+                .arg(shown);
+        if (*slot) return CommandLine::tr("%1 is given twice").arg(option);
         if (name.size() < argument.size())
             *slot = std::string(argument.substr(name.size() + 1));
         else if (i + 1 < argc && !isOurs(argv[i + 1]))
             *slot = argv[++i];
         else
-            return std::string(name) + " needs a value";
+            return CommandLine::tr("%1 needs a value").arg(option);
     }
     return {};
 }
@@ -167,16 +187,31 @@ std::optional<exporting::PrintCorrection> correctionOf(std::string_view text)
     return exporting::PrintCorrection{*across, *down};
 }
 
-int usageError(const std::string& message)
+int usageError(const QString& message)
 {
-    std::fprintf(stderr, "tavrel: %s (see tavrel --help)\n", message.c_str());
+    const QString line = CommandLine::tr("%1 (see tavrel --help)").arg(message);
+    std::fprintf(stderr, "tavrel: %s\n", line.toLocal8Bit().constData());
     return kExitUsage;
 }
 
-// The words on a PDF's pages need fonts, which come with a GUI application. It needs no
-// display, and its start-up notes about the desktop session (such as a missing
-// XDG_RUNTIME_DIR) mean nothing to an export, so they are not shown. The application keeps
-// its arguments for its whole life.
+QString unknownUnit(const std::string& name)
+{
+    return CommandLine::tr("unknown unit \"%1\": use decimal, fractions or millimeter")
+        .arg(QString::fromLocal8Bit(name));
+}
+
+QString unknownPaper(const std::string& name)
+{
+    return CommandLine::tr(
+               "unknown paper \"%1\": use letter, a4, a3, legal or tabloid; a2, a1, "
+               "a0, arch-d or arch-e; or roll-36in, roll-24in or roll-914mm")
+        .arg(QString::fromLocal8Bit(name));
+}
+
+// The messages speak the user's language and the words on a PDF's pages need fonts: both come
+// with a GUI application. It needs no display, and its start-up notes about the desktop session
+// (such as a missing XDG_RUNTIME_DIR) mean nothing to an export, so they are not shown. The
+// application keeps its arguments for its whole life.
 std::unique_ptr<QGuiApplication> applicationForFonts()
 {
     static int argc = 3;
@@ -190,35 +225,32 @@ std::unique_ptr<QGuiApplication> applicationForFonts()
 
 int runExport(const Options& options)
 {
-    if (!options.unit) return usageError("--export needs --unit decimal, fractions or millimeter");
-    if (!options.measure) return usageError("--export needs --measure TEXT");
+    if (!options.unit)
+        return usageError(
+            CommandLine::tr("--export needs --unit decimal, fractions or millimeter"));
+    if (!options.measure) return usageError(CommandLine::tr("--export needs --measure TEXT"));
     const auto unit = unitNamed(*options.unit);
-    if (!unit)
-        return usageError("unknown unit \"" + *options.unit +
-                          "\": use decimal, fractions or millimeter");
+    if (!unit) return usageError(unknownUnit(*options.unit));
     const auto dotsPerInch = options.dpi ? dotsPerInchOf(*options.dpi) : 96;
     if (!dotsPerInch)
-        return usageError("--dpi takes a whole number of dots per inch from " +
-                          std::to_string(kMinimumDpi) + " to " + std::to_string(kMaximumDpi));
+        return usageError(
+            CommandLine::tr("--dpi takes a whole number of dots per inch from %1 to %2")
+                .arg(kMinimumDpi)
+                .arg(kMaximumDpi));
 
     const QString path = QString::fromLocal8Bit(*options.exportPath);
     const bool pdf = path.endsWith(".pdf", Qt::CaseInsensitive);
     const auto paper = options.paper ? exporting::paperNamed(*options.paper) : std::nullopt;
-    if (options.paper && !paper)
-        return usageError("unknown paper \"" + *options.paper +
-                          "\": use letter, a4, a3, legal or tabloid; a2, a1, a0, arch-d or "
-                          "arch-e; or roll-36in, roll-24in or roll-914mm");
-    if (options.paper && !pdf) return usageError("--paper goes with an export to FILE.pdf");
+    if (options.paper && !paper) return usageError(unknownPaper(*options.paper));
+    if (options.paper && !pdf)
+        return usageError(CommandLine::tr("--paper goes with an export to FILE.pdf"));
     const auto correction =
         options.correction ? correctionOf(*options.correction) : exporting::PrintCorrection{};
     if (!correction)
-        return usageError(
-            "--correction takes two factors from 0.8 to 1.25, across and down, "
-            "as 1.02,0.99");
+        return usageError(CommandLine::tr(
+            "--correction takes two factors from 0.8 to 1.25, across and down, as 1.02,0.99"));
     if (options.correction && !pdf)
-        return usageError("--correction goes with an export to FILE.pdf");
-
-    const auto fonts = pdf ? applicationForFonts() : nullptr;
+        return usageError(CommandLine::tr("--correction goes with an export to FILE.pdf"));
 
     const QString failure =
         exporting::exportPattern({*options.measure, *unit, *dotsPerInch, path, paper, *correction});
@@ -230,23 +262,17 @@ int runExport(const Options& options)
 int runCalibrationSheet(const Options& options)
 {
     if (options.measure || options.exportPath || options.dpi || options.correction)
-        return usageError("--calibration-sheet goes only with --paper and --unit");
+        return usageError(CommandLine::tr("--calibration-sheet goes only with --paper and --unit"));
     const QString path = QString::fromLocal8Bit(*options.sheetPath);
     if (!path.endsWith(".pdf", Qt::CaseInsensitive))
-        return usageError("--calibration-sheet writes a FILE.pdf");
+        return usageError(CommandLine::tr("--calibration-sheet writes a FILE.pdf"));
     const auto unit = options.unit ? unitNamed(*options.unit) : std::nullopt;
-    if (options.unit && !unit)
-        return usageError("unknown unit \"" + *options.unit +
-                          "\": use decimal, fractions or millimeter");
+    if (options.unit && !unit) return usageError(unknownUnit(*options.unit));
     const auto paper = options.paper ? exporting::paperNamed(*options.paper) : std::nullopt;
-    if (options.paper && !paper)
-        return usageError("unknown paper \"" + *options.paper +
-                          "\": use letter, a4, a3, legal or tabloid; a2, a1, a0, arch-d or "
-                          "arch-e; or roll-36in, roll-24in or roll-914mm");
+    if (options.paper && !paper) return usageError(unknownPaper(*options.paper));
     const bool millimetres = unit ? *unit == measure::Unit::Millimeter
                                   : exporting::defaultPaper() != exporting::Paper::Letter;
 
-    const auto fonts = applicationForFonts();
     const QString failure = exporting::saveCalibrationSheet(
         path, paper.value_or(exporting::defaultPaper()),
         millimetres ? exporting::CheckRuler::Centimeter : exporting::CheckRuler::Inch);
@@ -260,14 +286,16 @@ int runCalibrationSheet(const Options& options)
 std::optional<int> runCommandLine(int argc, char** argv)
 {
     bool any = false;
-    for (int i = 1; i < argc; ++i) any = any || isOurs(argv[i]);
+    for (int i = 1; i < argc; ++i) any = any || (isOurs(argv[i]) && nameOf(argv[i]) != "--lang");
     if (!any) return std::nullopt;
 
+    const auto application = applicationForFonts();
+    installTranslations(languageOption(argc, argv));
     Options options;
-    if (const std::string problem = parse(argc, argv, options); !problem.empty())
+    if (const QString problem = parse(argc, argv, options); !problem.isEmpty())
         return usageError(problem);
     if (options.help) {
-        std::fputs(kUsage, stdout);
+        std::fputs(CommandLine::usage().toLocal8Bit().constData(), stdout);
         return kExitOk;
     }
     if (options.version) {
@@ -276,9 +304,8 @@ std::optional<int> runCommandLine(int argc, char** argv)
     }
     if (options.sheetPath) return runCalibrationSheet(options);
     if (!options.exportPath)
-        return usageError(
-            "--unit, --measure, --dpi, --paper and --correction go with --export "
-            "FILE");
+        return usageError(CommandLine::tr(
+            "--unit, --measure, --dpi, --paper and --correction go with --export FILE"));
     return runExport(options);
 }
 

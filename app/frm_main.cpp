@@ -9,6 +9,7 @@
 #include "app/printer_calibration_dialog.h"
 #include "app/projector.h"
 #include "app/saved_choices.h"
+#include "app/translations.h"
 #include "app/twip_layout.h"
 #include "export/picture_file.h"
 #include "helpview/help_viewer.h"
@@ -78,14 +79,17 @@ void widenPrompt(QLabel& prompt, int width)
     prompt.resize(std::max(prompt.width(), width), prompt.height());
 }
 
-// The label's font shrinks until the longest prompt shows whole in the label's height.
-void fitPromptFont(QLabel& prompt)
+// The label's font shrinks until each prompt shows whole in the label's height.
+void fitPromptFont(QLabel& prompt, const QStringList& prompts)
 {
-    QLabel probe("Enter the measurement in millimeters");
+    QLabel probe;
     probe.setWordWrap(true);
     shrinkFontToFit(prompt, [&](const QFont& font) {
         probe.setFont(font);
-        return probe.heightForWidth(prompt.width()) <= prompt.height();
+        return std::all_of(prompts.begin(), prompts.end(), [&](const QString& text) {
+            probe.setText(text);
+            return probe.heightForWidth(prompt.width()) <= prompt.height();
+        });
     });
 }
 
@@ -114,7 +118,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
 void frmMain::createControls(QWidget* client)
 {
     txtMeasure = place(new QLineEdit(client), "txtMeasure", {2760, 720, 1695, 405});
-    const char* captions[] = {"Inches (Decimal)", "Inches (Fractions)", "Millimeter"};
+    const QString captions[] = {tr("Inches (Decimal)"), tr("Inches (Fractions)"), tr("Millimeter")};
     const char* names[] = {"optMeasureType(0)", "optMeasureType(1)", "optMeasureType(2)"};
     auto* group = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
@@ -122,10 +126,11 @@ void frmMain::createControls(QWidget* client)
             place(new QRadioButton(captions[i], client), names[i], {600, 120 + 360 * i, 1695, 375});
         group->addButton(optMeasureType[i], i);
     }
-    cmdPrint = place(new QPushButton("Print Pattern", client), "cmdPrint", {4800, 120, 1455, 495});
+    cmdPrint =
+        place(new QPushButton(tr("Print Pattern"), client), "cmdPrint", {4800, 120, 1455, 495});
     picPattern = place(new platform::PictureBox(client), "picPattern", {600, 1500, 5295, 1215});
     lblScale = place(new QLabel(picPattern), "lblScale", {120, 840, 4935, 375});
-    lblInfo = place(new QLabel("Label1", client), "lblInfo", {2760, 120, 1695, 495});
+    lblInfo = place(new QLabel(tr("Label1"), client), "lblInfo", {2760, 120, 1695, 495});
     lblTooLarge = new QLabel(client);
     lblTooLarge->setObjectName("lblTooLarge");
 
@@ -163,25 +168,25 @@ void frmMain::createControls(QWidget* client)
 
 void frmMain::createMenus()
 {
-    mnuFile = menuBar()->addMenu("&File");
+    mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName("mnuFile");
-    mnuFilePrint = mnuFile->addAction("&Print");
+    mnuFilePrint = mnuFile->addAction(tr("&Print"));
     mnuFilePrint->setObjectName("mnuFilePrint");
     mnuFilePrint->setEnabled(false);
     mnuFileSep1 = mnuFile->addSeparator();
     mnuFileSep1->setObjectName("mnuFileSep1");
-    mnuFileExit = mnuFile->addAction("E&xit");
+    mnuFileExit = mnuFile->addAction(tr("E&xit"));
     mnuFileExit->setObjectName("mnuFileExit");
 
     createPatternMenu();
 
-    mnuHelp = menuBar()->addMenu("&Help");
+    mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName("mnuHelp");
-    mnuHelpContent = mnuHelp->addAction("&Content");
+    mnuHelpContent = mnuHelp->addAction(tr("&Content"));
     mnuHelpContent->setObjectName("mnuHelpContent");
     mnuHelpSep1 = mnuHelp->addSeparator();
     mnuHelpSep1->setObjectName("mnuHelpSep1");
-    mnuHelpAbout = mnuHelp->addAction("&About");
+    mnuHelpAbout = mnuHelp->addAction(tr("&About"));
     mnuHelpAbout->setObjectName("mnuHelpAbout");
 
     connect(mnuFilePrint, &QAction::triggered, this, &frmMain::mnuFilePrint_Click);
@@ -194,9 +199,9 @@ void frmMain::createMenus()
 // calibration. Those that take the picture are off until a picture matching the box is shown.
 void frmMain::createPatternMenu()
 {
-    mnuPattern = menuBar()->addMenu("&Pattern");
+    mnuPattern = menuBar()->addMenu(tr("&Pattern"));
     mnuPattern->setObjectName("mnuPattern");
-    const auto addSave = [this](const char* caption, const char* name, SaveFormat format) {
+    const auto addSave = [this](const QString& caption, const char* name, SaveFormat format) {
         QAction* action = mnuPattern->addAction(caption);
         action->setObjectName(name);
         action->setEnabled(false);
@@ -204,22 +209,22 @@ void frmMain::createPatternMenu()
                 [this, format] { mnuPatternSave_Click(format); });
         return action;
     };
-    mnuPatternSavePdf = addSave("Save as &PDF...", "mnuPatternSavePdf", SaveFormat::Pdf);
-    mnuPatternSaveSvg = addSave("Save as &SVG...", "mnuPatternSaveSvg", SaveFormat::Svg);
-    mnuPatternSavePng = addSave("Save as P&NG...", "mnuPatternSavePng", SaveFormat::Png);
-    mnuPatternSaveDxf = addSave("Save as &DXF...", "mnuPatternSaveDxf", SaveFormat::Dxf);
+    mnuPatternSavePdf = addSave(tr("Save as &PDF..."), "mnuPatternSavePdf", SaveFormat::Pdf);
+    mnuPatternSaveSvg = addSave(tr("Save as &SVG..."), "mnuPatternSaveSvg", SaveFormat::Svg);
+    mnuPatternSavePng = addSave(tr("Save as P&NG..."), "mnuPatternSavePng", SaveFormat::Png);
+    mnuPatternSaveDxf = addSave(tr("Save as &DXF..."), "mnuPatternSaveDxf", SaveFormat::Dxf);
     mnuPatternSep1 = mnuPattern->addSeparator();
     mnuPatternSep1->setObjectName("mnuPatternSep1");
-    mnuPatternPaper = mnuPattern->addMenu("PDF Pape&r");
+    mnuPatternPaper = mnuPattern->addMenu(tr("PDF Pape&r"));
     mnuPatternPaper->setObjectName("mnuPatternPaper");
     addPaperChoices(*mnuPatternPaper, pdfPaper(), rememberPdfPaper);
     mnuPatternSep2 = mnuPattern->addSeparator();
     mnuPatternSep2->setObjectName("mnuPatternSep2");
-    mnuPatternProjector = mnuPattern->addAction("Pro&jector View...");
+    mnuPatternProjector = mnuPattern->addAction(tr("Pro&jector View..."));
     mnuPatternProjector->setObjectName("mnuPatternProjector");
     mnuPatternProjector->setEnabled(false);
     connect(mnuPatternProjector, &QAction::triggered, this, &frmMain::mnuPatternProjector_Click);
-    mnuPatternCalibratePrinter = mnuPattern->addAction("&Calibrate Printer...");
+    mnuPatternCalibratePrinter = mnuPattern->addAction(tr("&Calibrate Printer..."));
     mnuPatternCalibratePrinter->setObjectName("mnuPatternCalibratePrinter");
     connect(mnuPatternCalibratePrinter, &QAction::triggered, this,
             &frmMain::mnuPatternCalibratePrinter_Click);
@@ -343,16 +348,26 @@ void frmMain::drawOnce()
             const pattern::ArcArguments& a = op.arguments;
             DrawArc(picPattern->hDC(), a.X, a.Y, a.StartAngle, a.EndAngle, a.radius);
         });
-    lblScale->setText(QString::fromStdString(plan->sentence));
+    lblScale->setText(scaleSentence(millimeterRuler));
     shownPlan_ = plan;
+}
+
+// One whole sentence per unit, so that a translation can agree with its unit.
+QString frmMain::scaleSentence(bool millimeterRuler)
+{
+    return millimeterRuler ? tr("When printed, each division above should measure one centimeter")
+                           : tr("When printed, each division above should measure one inch");
 }
 
 void frmMain::showTooLargeNotice()
 {
     const pattern::Screen screen{platform::twipsPerPixelX(), platform::twipsPerPixelY()};
-    const std::string largest = pattern::largestMeasurementWithUnit(*selectedUnit(), screen);
-    lblTooLarge->setText(QString("Too large to draw. The largest measurement is %1.")
-                             .arg(QString::fromStdString(largest)));
+    const measure::Unit unit = *selectedUnit();
+    const QString largest = QString::fromStdString(pattern::largestMeasurementText(unit, screen));
+    lblTooLarge->setText((unit == measure::Unit::Millimeter
+                              ? tr("Too large to draw. The largest measurement is %1 millimeters.")
+                              : tr("Too large to draw. The largest measurement is %1 inches."))
+                             .arg(largest));
     const QRect box = txtMeasure->geometry();
     lblTooLarge->setGeometry(box.left(), box.bottom() + 2, 240, lblTooLarge->heightForWidth(240));
     lblTooLarge->show();
@@ -361,11 +376,13 @@ void frmMain::showTooLargeNotice()
 
 void frmMain::optMeasureType_Click(int Index)
 {
-    if (Index == 0 || Index == 1) lblInfo->setText("Enter the measurement in inches");
-    if (Index == 2) lblInfo->setText("Enter the measurement in millimeters");
+    const QString inches = tr("Enter the measurement in inches");
+    const QString millimeters = tr("Enter the measurement in millimeters");
+    if (Index == 0 || Index == 1) lblInfo->setText(inches);
+    if (Index == 2) lblInfo->setText(millimeters);
     setHeight(kUnitChosenHeightTwips);
     // Fitted when first shown rather than at start, where it would delay the first window.
-    if (!promptFontFitted_) fitPromptFont(*lblInfo);
+    if (!promptFontFitted_) fitPromptFont(*lblInfo, {inches, millimeters});
     promptFontFitted_ = true;
     lblInfo->setVisible(true);
     txtMeasure->setText(QString());
@@ -405,7 +422,7 @@ void frmMain::PrintPattern()
         picture::kPlacementTwips, checkRuler(), storedPrintCorrection,
         [this](const platform::TiledPrint& print) { return confirmTiledPrint(this, print); });
     if (!outcome.sent && !outcome.problem.isEmpty())
-        platform::showWarning(this, "Print Pattern", outcome.problem, "printMessage");
+        platform::showWarning(this, tr("Print Pattern"), outcome.problem, "printMessage");
 }
 
 // The three save commands are on and off together.
@@ -428,7 +445,7 @@ void frmMain::SavePattern(SaveFormat format)
         *shownPlan_,
         {target.path, platform::twipsPerPixelX(), checkRuler(), pdfPaper(), target.correction});
     QGuiApplication::restoreOverrideCursor();
-    if (!failure.isEmpty()) platform::showWarning(this, "Save Pattern", failure, "saveMessage");
+    if (!failure.isEmpty()) platform::showWarning(this, tr("Save Pattern"), failure, "saveMessage");
 }
 
 // The picture as shown, projected at true scale on a screen the user chooses.
@@ -478,6 +495,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     if (watched == txtMeasure && event->type() == QEvent::KeyPress) {
         const auto& key = *static_cast<QKeyEvent*>(event);
         if (moveFocusOnFromBox(key)) return true;
+        if (typesDecimalMark(key)) return true;
         int code = characterCode(key);
         if (code < 0) return false;
         if (code > 0) txtMeasure_KeyPress(code);
@@ -493,6 +511,20 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
                 return chooseUnitBeside(i, *static_cast<QKeyEvent*>(event));
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Where the language writes decimals with a comma, its key types the point the box reads, as
+// "2,5" would otherwise lose its comma and read as 25. Elsewhere the comma is filtered as any
+// other key.
+bool frmMain::typesDecimalMark(const QKeyEvent& key)
+{
+    if (key.text() != "," || (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    if (interfaceLocale().decimalPoint() != ",") return false;
+    int code = '.';
+    txtMeasure_KeyPress(code);
+    if (code != 0) txtMeasure->insert(QString(QChar(code)));
+    return true;
 }
 
 // Tab and Shift+Tab take the focus on from the box along the tab order; only when no other

@@ -1,10 +1,12 @@
 #include "app/command_line.h"
 #include "app/frm_main.h"
+#include "app/translations.h"
 #include "platform/deferred_icons.h"
 
 #include <QApplication>
 
 #include <csignal>
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
@@ -15,6 +17,10 @@ int main(int argc, char** argv)
 
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tavrel");
+    const auto language = tavrel::app::languageOption(argc, argv);
+    if (!tavrel::app::installTranslations(language) && language)
+        std::fprintf(stderr, "tavrel: no translation for \"%s\"; speaking English\n",
+                     qPrintable(*language));
     tavrel::platform::deferOverflowIcons(application);
     tavrel::app::frmMain window;
     window.Form_Load();

@@ -8,6 +8,8 @@ set -euo pipefail
 packages=(
     # Building the program and its benchmarks
     cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev libpng-dev
+    # Translations: lupdate and lrelease with their CMake functions, and Qt's own translations
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     libgtest-dev libbenchmark-dev
     # End-to-end tests: a virtual screen, real X input, screenshots, reading PDF pages
     xvfb xauth xdotool imagemagick poppler-utils

@@ -1,0 +1,88 @@
+#include "app/translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace tavrel::app {
+namespace {
+
+QLocale& localeInEffect()
+{
+    static QLocale locale(QLocale::English, QLocale::UnitedStates);
+    return locale;
+}
+
+std::vector<std::unique_ptr<QTranslator>>& installed()
+{
+    static std::vector<std::unique_ptr<QTranslator>> translators;
+    return translators;
+}
+
+// Whether the first language the locale names for texts is English or none at all. For the
+// system's locale that language comes from LANGUAGE or LC_MESSAGES.
+bool speaksEnglish(const QLocale& locale)
+{
+    const QStringList languages = locale.uiLanguages();
+    return languages.isEmpty() || languages.first() == "C" || languages.first().startsWith("en");
+}
+
+bool install(const QLocale& locale, const QString& name, const QString& folder)
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(locale, name, "_", folder) ||
+        !QCoreApplication::installTranslator(translator.get()))
+        return false;
+    installed().push_back(std::move(translator));
+    return true;
+}
+
+void removeInstalled()
+{
+    for (const auto& translator : installed()) QCoreApplication::removeTranslator(translator.get());
+    installed().clear();
+}
+
+}  // namespace
+
+std::optional<QString> languageOption(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument.starts_with("--lang="))
+            return QString::fromLocal8Bit(argument.substr(7).data());
+        if (argument == "--lang")
+            return i + 1 < argc ? QString::fromLocal8Bit(argv[i + 1]) : QString();
+    }
+    return std::nullopt;
+}
+
+bool installTranslations(const std::optional<QString>& language, const QString& folder)
+{
+    removeInstalled();
+    localeInEffect() = QLocale(QLocale::English, QLocale::UnitedStates);
+    const QLocale locale = language ? QLocale(*language) : QLocale::system();
+    if (speaksEnglish(locale)) {
+        localeInEffect() = locale;
+        return true;
+    }
+    const QString ours =
+        folder.isEmpty() ? QCoreApplication::applicationDirPath() + "/translations" : folder;
+    if (!install(locale, "tavrel", ours)) return false;
+    // Qt's own texts: the file dialog, the box's edit menu, the standard buttons.
+    install(locale, "qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    localeInEffect() = locale;
+    return true;
+}
+
+QLocale interfaceLocale()
+{
+    return localeInEffect();
+}
+
+}  // namespace tavrel::app

@@ -1,0 +1,28 @@
+#pragma once
+// The language the program speaks: the system locale's, or the one --lang CODE names for a run.
+// English is the language the texts are written in; other languages come from the translation
+// files beside the program ("translations/tavrel_de.qm") and from Qt's own for its dialogs.
+
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+namespace tavrel::app {
+
+// The value of "--lang CODE" or "--lang=CODE" among the arguments; an empty string when the
+// option is given without a value.
+std::optional<QString> languageOption(int argc, char** argv);
+
+// Loads the translations for `language` (a locale name such as "de", "de_DE" or "pt_BR"; the
+// system locale's when absent) into the running application and makes it the language in effect.
+// English and the C locale load nothing. Returns false when the program has no translation for
+// the language: it then speaks English. Translations installed before are removed. `folder` is
+// where the program's own files are; "translations" beside the program when empty.
+bool installTranslations(const std::optional<QString>& language, const QString& folder = {});
+
+// The locale of the language in effect: decides the decimal mark a comma key types and which
+// translated guide F1 opens. English until translations are installed.
+QLocale interfaceLocale();
+
+}  // namespace tavrel::app

@@ -1,0 +1,159 @@
+// Each language: complete, with the placeholders and access keys of its English texts, loaded by
+// the window, which then shows the translations whole and at a readable size; and the comma key.
+
+#include "app/translations.h"
+#include "app/frm_main.h"
+#include "ts_entries.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using tavrel::app::frmMain;
+using tavrel::app::installTranslations;
+
+namespace {
+
+const char* const kLanguages[] = {"de", "fr", "es", "nl", "it", "pt"};
+const QString kWindow = "tavrel::app::frmMain";
+
+std::vector<TsEntry> entriesOf(const QString& language)
+{
+    return tsEntries(QString(TAVREL_TS_FOLDER "/tavrel_%1.ts").arg(language));
+}
+
+std::multiset<QString> placeholdersOf(const QString& text)
+{
+    std::multiset<QString> found;
+    for (const auto& match : QRegularExpression("%[1-9]").globalMatch(text))
+        found.insert(match.captured());
+    return found;
+}
+
+bool hasAccessKey(const QString& text)
+{
+    return QRegularExpression("&[^& ]").match(text).hasMatch();
+}
+
+// Room for the caption inside the button's frame and beside its check mark, if any.
+int captionRoom(const QAbstractButton& button)
+{
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    const bool radio = qobject_cast<const QRadioButton*>(&button) != nullptr;
+    return button.style()
+        ->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents,
+                         &option, &button)
+        .width();
+}
+
+void expectWhole(const QAbstractButton& button)
+{
+    const QString caption = QString(button.text()).remove('&');
+    EXPECT_LE(button.fontMetrics().horizontalAdvance(caption), captionRoom(button))
+        << caption.toStdString();
+    EXPECT_GE(button.font().pointSizeF(), 8.0) << caption.toStdString();
+}
+
+void expectWhole(const QLabel& label)
+{
+    EXPECT_LE(label.heightForWidth(label.width()), label.height()) << label.text().toStdString();
+    EXPECT_GE(label.font().pointSizeF(), 8.0) << label.text().toStdString();
+}
+
+class EveryLanguage : public testing::TestWithParam<const char*> {
+protected:
+    void TearDown() override { installTranslations(QString("en")); }
+};
+
+TEST_P(EveryLanguage, TranslatesEveryTextKeepingItsPlaceholdersAndAccessKeys)
+{
+    const std::vector<TsEntry> entries = entriesOf(GetParam());
+    ASSERT_GT(entries.size(), 100u);
+    for (const TsEntry& entry : entries) {
+        const std::string source = entry.source.toStdString();
+        EXPECT_FALSE(entry.unfinished) << source;
+        EXPECT_FALSE(entry.translation.isEmpty()) << source;
+        // A text the same in both languages says so, as a word like "PDF" may be.
+        if (entry.translation == entry.source) EXPECT_EQ(entry.translatorComment, "same") << source;
+        EXPECT_EQ(placeholdersOf(entry.translation), placeholdersOf(entry.source)) << source;
+        EXPECT_EQ(hasAccessKey(entry.translation), hasAccessKey(entry.source)) << source;
+    }
+}
+
+TEST_P(EveryLanguage, TheWindowShowsItsTranslationsWholeAndReadable)
+{
+    ASSERT_TRUE(installTranslations(QString(GetParam()), TAVREL_QM_FOLDER));
+    const std::vector<TsEntry> entries = entriesOf(GetParam());
+    frmMain window;
+    window.show();
+    EXPECT_EQ(window.cmdPrint->text(), translationOf(entries, kWindow, "Print Pattern"));
+    EXPECT_EQ(window.mnuFile->title(), translationOf(entries, kWindow, "&File"));
+    EXPECT_EQ(window.mnuPatternProjector->text(),
+              translationOf(entries, kWindow, "Pro&jector View..."));
+    expectWhole(*window.cmdPrint);
+    for (QRadioButton* option : window.optMeasureType) expectWhole(*option);
+
+    const struct {
+        int unit;
+        const char* typed;
+        const char* prompt;
+        const char* sentence;
+    } choices[] = {
+        {0, "2.5", "Enter the measurement in inches",
+         "When printed, each division above should measure one inch"},
+        {2, "60", "Enter the measurement in millimeters",
+         "When printed, each division above should measure one centimeter"},
+    };
+    for (const auto& choice : choices) {
+        window.optMeasureType[choice.unit]->click();
+        QTest::keyClicks(window.txtMeasure, choice.typed);
+        EXPECT_EQ(window.lblInfo->text(), translationOf(entries, kWindow, choice.prompt));
+        EXPECT_EQ(window.lblScale->text(), translationOf(entries, kWindow, choice.sentence));
+        expectWhole(*window.lblInfo);
+        expectWhole(*window.lblScale);
+    }
+    window.txtMeasure->setText("99999");
+    EXPECT_TRUE(window.lblTooLarge->text().startsWith(
+        translationOf(entries, kWindow,
+                      "Too large to draw. The largest measurement is %1 millimeters.")
+            .section("%1", 0, 0)))
+        << window.lblTooLarge->text().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, EveryLanguage, testing::ValuesIn(kLanguages));
+
+// "2,5" in a language that writes decimals with a comma reads as 2.5, not as 25.
+TEST(CommaKey, TypesThePointWhereTheLanguageWritesDecimalsWithAComma)
+{
+    const struct {
+        const char* language;
+        const char* typed;
+        const char* boxReads;
+    } cases[] = {{"de", "2,5", "2.5"},
+                 {"fr", "2,5", "2.5"},
+                 {"de", "2,5,", "2.5"},
+                 {"en", "2,5", "25"},
+                 {"en_GB", "2,5", "25"}};
+    for (const auto& c : cases) {
+        installTranslations(QString(c.language), TAVREL_QM_FOLDER);
+        frmMain window;
+        window.optMeasureType[0]->click();
+        QTest::keyClicks(window.txtMeasure, c.typed);
+        EXPECT_EQ(window.txtMeasure->text(), c.boxReads) << c.language << " " << c.typed;
+    }
+    installTranslations(QString("en"));
+}
+
+}  // namespace
