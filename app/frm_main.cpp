@@ -233,7 +233,8 @@ void frmMain::createPatternMenu()
 void frmMain::Form_Load()
 {
     const std::string folder = QCoreApplication::applicationDirPath().toStdString();
-    platform::setHelpFilePath(QString::fromStdString(helpFilePath(folder)));
+    const std::string guide = helpFilePath(folder, QLocale().name().toStdString());
+    platform::setHelpFilePath(QString::fromStdString(guide));
 }
 
 void frmMain::setWidth(int twips)

@@ -3,6 +3,7 @@
 #include "helpview/chm_file.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -29,6 +30,17 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 
 QString pageOf(const QString& local) { return local.left(local.indexOf('#')); }
 
+// The guide built for `language` beside the English one; the English guide for "".
+QString guidePath(const std::string& language)
+{
+    if (language.empty()) return TAVREL_HELP_FILE;
+    const QString folder = QFileInfo(TAVREL_HELP_FILE).path();
+    return folder + "/TavrelMarker_" + QString::fromStdString(language) + ".chm";
+}
+
+// Every guide built: the English one and each translation.
+class EveryGuide : public testing::TestWithParam<std::string> {};
+
 TEST(ChmFile, OpensTheGuideAtItsContentsPage)
 {
     const auto guide = ChmFile::open(TAVREL_HELP_FILE);
@@ -40,9 +52,9 @@ TEST(ChmFile, OpensTheGuideAtItsContentsPage)
 }
 
 // chmcmd's own sitemap, read back: nesting survives, and so do headings without a page.
-TEST(ChmFile, ContentsKeepTheirNestingAndEveryPageReads)
+TEST_P(EveryGuide, ContentsKeepTheirNestingAndEveryPageReads)
 {
-    const auto guide = ChmFile::open(TAVREL_HELP_FILE);
+    const auto guide = ChmFile::open(guidePath(GetParam()));
     ASSERT_NE(guide, nullptr);
     int nested = 0, headings = 0, pages = 0;
     for (const auto& topic : guide->contents()) {
@@ -66,9 +78,9 @@ TEST(ChmFile, ContentsKeepTheirNestingAndEveryPageReads)
 
 // Every link and picture of every page leads to a file in the help file, and every #anchor to
 // a name on that page: a broken link would show the reader a "Page not found".
-TEST(ChmFile, EveryLinkOfTheGuideLeadsSomewhere)
+TEST_P(EveryGuide, EveryLinkOfTheGuideLeadsSomewhere)
 {
-    const auto guide = ChmFile::open(TAVREL_HELP_FILE);
+    const auto guide = ChmFile::open(guidePath(GetParam()));
     ASSERT_NE(guide, nullptr);
     const QRegularExpression reference(R"re((?:href|src)="([^"]*)")re");
     int links = 0;
@@ -89,6 +101,48 @@ TEST(ChmFile, EveryLinkOfTheGuideLeadsSomewhere)
     }
     EXPECT_GE(links, 30);
 }
+
+INSTANTIATE_TEST_SUITE_P(EnglishAndTranslated, EveryGuide,
+                         testing::Values("", "de", "fr", "es", "nl", "it", "pt"));
+
+// A translated guide opens at its own first page, has the printing page in its language too,
+// and lists the same pages as the English guide in the same order. The word is one the
+// English guide never uses.
+struct Translation {
+    const char* language;
+    const char* title;
+    const char* word;
+};
+
+class TranslatedGuide : public testing::TestWithParam<Translation> {};
+
+TEST_P(TranslatedGuide, OpensAtItsOwnFirstPage)
+{
+    const auto english = ChmFile::open(TAVREL_HELP_FILE);
+    const auto guide = ChmFile::open(guidePath(GetParam().language));
+    ASSERT_NE(english, nullptr);
+    ASSERT_NE(guide, nullptr) << GetParam().language;
+    EXPECT_EQ(guide->title(), GetParam().title);
+    EXPECT_EQ(guide->defaultTopic(), "/index.html");
+    const QByteArray word = QByteArray(GetParam().word);
+    for (const char* page : {"/index.html", "/printing.html"}) {
+        EXPECT_TRUE(guide->read(page).value_or("").contains(word)) << page;
+        EXPECT_FALSE(english->read(page).value_or("").contains(word)) << page;
+    }
+    std::vector<QString> englishPages, translatedPages;
+    for (const auto& topic : english->contents()) englishPages.push_back(topic.local);
+    for (const auto& topic : guide->contents()) translatedPages.push_back(topic.local);
+    EXPECT_EQ(translatedPages, englishPages);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, TranslatedGuide,
+    testing::Values(Translation{"de", "Tavrel-Hilfe", "Schnittmuster"},
+                    Translation{"fr", "Aide de Tavrel", "patron"},
+                    Translation{"es", "Ayuda de Tavrel", "patrón"},
+                    Translation{"nl", "Help bij Tavrel", "patroon"},
+                    Translation{"it", "Guida di Tavrel", "cartamodello"},
+                    Translation{"pt", "Ajuda do Tavrel", "molde"}));
 
 // The LZX-compressed content comes back byte for byte, with or without the leading slash.
 TEST(ChmFile, StoredFilesReadBackExactly)

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
+
 namespace {
 
 struct Folder {
@@ -25,5 +30,52 @@ INSTANTIATE_TEST_SUITE_P(
                     Folder{"/opt/tavrel/bin", "/opt/tavrel/bin/TavrelMarker.chm"},
                     Folder{"/", "/TavrelMarker.chm"},
                     Folder{"/home/ann/My Patterns", "/home/ann/My Patterns/TavrelMarker.chm"}));
+
+// A program folder that holds the English guide, a German and a Portuguese one: the translated
+// guide is chosen by the language part of the code when its file is there.
+struct Language {
+    const char* code;
+    const char* helpFile;
+};
+
+class TranslatedHelpPath : public testing::TestWithParam<Language> {
+protected:
+    static void SetUpTestSuite()
+    {
+        std::filesystem::create_directories(folder());
+        for (const char* name : {"TavrelMarker.chm", "TavrelMarker_de.chm", "TavrelMarker_pt.chm"})
+            std::ofstream(folder() / name) << "guide";
+        std::filesystem::create_directories(folder() / "TavrelMarker_nl.chm");
+    }
+    static void TearDownTestSuite() { std::filesystem::remove_all(folder()); }
+    static std::filesystem::path folder()
+    {
+        // One folder per process: CTest may run the cases side by side.
+        return std::filesystem::path(testing::TempDir()) /
+               ("tavrel_translated_help_" + std::to_string(getpid()));
+    }
+};
+
+TEST_P(TranslatedHelpPath, ChoosesThePresentGuideOfTheLanguage)
+{
+    const std::string programFolder = folder().string();
+    EXPECT_EQ(tavrel::app::helpFilePath(programFolder, GetParam().code),
+              programFolder + "/" + GetParam().helpFile)
+        << GetParam().code;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, TranslatedHelpPath,
+    testing::Values(Language{"de", "TavrelMarker_de.chm"}, Language{"de_DE", "TavrelMarker_de.chm"},
+                    Language{"de_AT", "TavrelMarker_de.chm"}, Language{"DE", "TavrelMarker_de.chm"},
+                    Language{"de_DE.UTF-8", "TavrelMarker_de.chm"},
+                    Language{"pt_BR", "TavrelMarker_pt.chm"}, Language{"pt-PT", "TavrelMarker_pt.chm"},
+                    // No such guide, or a folder where it should be: English.
+                    Language{"fr_FR", "TavrelMarker.chm"}, Language{"nl", "TavrelMarker.chm"},
+                    Language{"en_US", "TavrelMarker.chm"}, Language{"C", "TavrelMarker.chm"},
+                    Language{"", "TavrelMarker.chm"}, Language{"_DE", "TavrelMarker.chm"},
+                    // Codes that would lead out of the program's folder.
+                    Language{"../de", "TavrelMarker.chm"},
+                    Language{"de/../../de", "TavrelMarker.chm"}));
 
 }  // namespace

@@ -16,6 +16,10 @@ usr=$stage/usr
 [[ $(readlink -f "$usr/bin/tavrel") == "$usr/libexec/tavrel/tavrel" ]] ||
     fail "bin/tavrel does not lead to the program"
 [[ -s $usr/libexec/tavrel/TavrelMarker.chm ]] || fail "the help file is not beside the program"
+for language in de fr es nl it pt; do
+    [[ -s $usr/libexec/tavrel/TavrelMarker_$language.chm ]] ||
+        fail "the $language help file is not beside the program"
+done
 for size in 16 22 24 32 48 64 128 256; do
     [[ -s $usr/share/icons/hicolor/${size}x$size/apps/tavrel.png ]] || fail "no ${size}x$size icon"
 done
