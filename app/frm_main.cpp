@@ -233,7 +233,7 @@ void frmMain::createPatternMenu()
 void frmMain::Form_Load()
 {
     const std::string folder = QCoreApplication::applicationDirPath().toStdString();
-    const std::string guide = helpFilePath(folder, QLocale().name().toStdString());
+    const std::string guide = helpFilePath(folder, interfaceLanguage().toStdString());
     platform::setHelpFilePath(QString::fromStdString(guide));
 }
 

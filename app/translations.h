@@ -25,4 +25,7 @@ bool installTranslations(const std::optional<QString>& language, const QString& 
 // translated guide F1 opens. English until translations are installed.
 QLocale interfaceLocale();
 
+// The language of the texts in effect, as "de_DE"; "en_US" until translations are installed.
+QString interfaceLanguage();
+
 }  // namespace tavrel::app
