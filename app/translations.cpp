@@ -85,4 +85,10 @@ QLocale interfaceLocale()
     return localeInEffect();
 }
 
+QString interfaceLanguage()
+{
+    const QStringList languages = localeInEffect().uiLanguages();
+    return languages.isEmpty() ? QString("en_US") : QLocale(languages.first()).name();
+}
+
 }  // namespace tavrel::app
