@@ -34,10 +34,14 @@ CalibrationView::CalibrationView(QString screenKey, bool millimetres, QWidget* p
     setPalette(colours);
 
     auto* instructions = new QLabel(
-        tr("Drag the bar's right end, or use the arrow keys (with Shift for larger steps), until "
-           "it matches a length on your ruler; or simply measure the bar. Then type that length "
-           "in %1 and press Enter. Esc leaves without calibrating.")
-            .arg(millimetres ? tr("millimetres") : tr("inches, such as 7 7/8")),
+        millimetres
+            ? tr("Drag the bar's right end, or use the arrow keys (with Shift for larger steps), "
+                 "until it matches a length on your ruler; or simply measure the bar. Then type "
+                 "that length in millimetres and press Enter. Esc leaves without calibrating.")
+            : tr("Drag the bar's right end, or use the arrow keys (with Shift for larger steps), "
+                 "until it matches a length on your ruler; or simply measure the bar. Then type "
+                 "that length in inches, such as 7 7/8 and press Enter. Esc leaves without "
+                 "calibrating."),
         this);
     instructions->setWordWrap(true);
     txtBarLength_ = new QLineEdit(this);
@@ -141,6 +145,7 @@ void CalibrationView::accept()
     if (!pixelsPerInch) {
         platform::showWarning(
             this, tr("Calibration"),
+            //: %1 is the bar's length on the screen, %2 the length the user typed.
             tr("A bar of %1 pixels cannot measure %2: screens show between %3 and %4 pixels per "
                "inch. Check the length and its unit.")
                 .arg(barPixels_)

@@ -23,7 +23,16 @@ QString programFolder()
 
 struct LoadedExtras {
     const app::Extras* table = nullptr;
-    QString problem;  // why there is no table, for the user
+    QString loaderError;  // why there is no table
+
+    // Worded at each use, in the language of that moment.
+    QString problem() const
+    {
+        return QCoreApplication::translate("Extras",
+                                           "A part of Tavrel is missing or damaged (%1). "
+                                           "Install the program again.")
+            .arg(loaderError);
+    }
 };
 
 const LoadedExtras& extras()
@@ -33,9 +42,7 @@ const LoadedExtras& extras()
         const auto entry =
             reinterpret_cast<app::ExtrasEntryPoint>(module.resolve(app::kExtrasEntryPoint));
         if (entry) return LoadedExtras{entry(), {}};
-        return LoadedExtras{nullptr, QString("A part of Tavrel is missing or damaged (%1). "
-                                             "Install the program again.")
-                                         .arg(module.errorString())};
+        return LoadedExtras{nullptr, module.errorString()};
     }();
     return loaded;
 }
@@ -49,20 +56,20 @@ PrintOutcome printOnDefaultPrinter(const picture::PersistentImage& image, double
                                    exporting::CheckRuler ruler, const CorrectionFor& correctionFor,
                                    const ConfirmTiledPrint& confirm)
 {
-    if (!extras().table) return {false, extras().problem};
+    if (!extras().table) return {false, extras().problem()};
     return extras().table->printOnDefaultPrinter(image, twipsPerPixelX, twipsPerPixelY, offsetTwips,
                                                  ruler, correctionFor, confirm);
 }
 
 DefaultPrinter defaultPrinter()
 {
-    if (!extras().table) return {{}, {}, extras().problem};
+    if (!extras().table) return {{}, {}, extras().problem()};
     return extras().table->defaultPrinter();
 }
 
 PrintOutcome printCalibrationSheet(exporting::CheckRuler unit)
 {
-    if (!extras().table) return {false, extras().problem};
+    if (!extras().table) return {false, extras().problem()};
     return extras().table->printCalibrationSheet(unit);
 }
 
@@ -72,7 +79,7 @@ namespace exporting {
 
 QString savePicture(const pattern::PatternPlan& plan, const PictureFile& file)
 {
-    if (!extras().table) return extras().problem;
+    if (!extras().table) return extras().problem();
     return extras().table->savePicture(plan, file);
 }
 
@@ -83,7 +90,9 @@ namespace help {
 bool showHelp(QWidget* parent, const QString& path)
 {
     if (!extras().table) {
-        platform::showWarning(parent, "Help Not Available", extras().problem, "helpMessage");
+        platform::showWarning(parent,
+                              QCoreApplication::translate("HelpViewer", "Help Not Available"),
+                              extras().problem(), "helpMessage");
         return false;
     }
     return extras().table->showHelp(parent, path);
@@ -97,7 +106,7 @@ std::optional<int> runCommandLine(int argc, char** argv)
 {
     if (argc < 2) return std::nullopt;  // no arguments: the window, without loading anything
     if (!extras().table) {
-        std::fprintf(stderr, "tavrel: %s\n", qPrintable(extras().problem));
+        std::fprintf(stderr, "tavrel: %s\n", qPrintable(extras().problem()));
         return 1;
     }
     return extras().table->runCommandLine(argc, argv);

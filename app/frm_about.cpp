@@ -94,7 +94,8 @@ frmAbout::frmAbout(QWidget* owner)
     txtLink->setMouseTracking(true);
     txtLink->installEventFilter(this);
 
-    cmdOK = place(new QPushButton("OK", this), "cmdOK", {3720, 3000, 1260, 585});
+    //: A small button: keep the caption short.
+    cmdOK = place(new QPushButton(tr("OK"), this), "cmdOK", {3720, 3000, 1260, 585});
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
@@ -107,15 +108,19 @@ frmAbout::frmAbout(QWidget* owner)
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle("About Tavrel Maker");
-    lblVersion->setText(QString("Version %1.%2.%3")
+    //: "Tavrel Maker" is the program's name.
+    setWindowTitle(tr("About Tavrel Maker"));
+    //: %1.%2.%3 is the version number, such as 1.0.0.
+    lblVersion->setText(tr("Version %1.%2.%3")
                             .arg(build::kVersionMajor)
                             .arg(build::kVersionMinor)
                             .arg(build::kVersionPatch));
     lblDescription->setText(QString("\r\n  %1\r\n  %2")
                                 .arg(QString(build::kCreditLine1), QString(build::kCreditLine2)));
-    Label1->setText(QString("Written by: ") + build::kAuthorName + "\r\n\r\n" +
-                    "Please send comments and suggestions " + "\r\n" + "to ");
+    Label1->setText(tr("Written by: %1").arg(QString(build::kAuthorName)) + "\r\n\r\n" +
+                    //: Two lines. The author's mail address follows right after the second
+                    //: line and ends the sentence, so keep the line break and the final space.
+                    tr("Please send comments and suggestions \r\nto "));
     fitLinesToWidth(*lblDescription);
     fitLinesToWidth(*Label1);
 }

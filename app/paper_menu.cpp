@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace tavrel::app {
@@ -16,19 +17,19 @@ struct PaperItem {
 };
 
 constexpr PaperItem kItems[] = {
-    {Paper::Letter, "&Letter (8.5 x 11 in)", false},
-    {Paper::A4, "A&4", false},
-    {Paper::A3, "A&3", false},
-    {Paper::Legal, "Le&gal (8.5 x 14 in)", false},
-    {Paper::Tabloid, "&Tabloid (11 x 17 in)", true},
-    {Paper::A2, "A&2", false},
-    {Paper::A1, "A&1", false},
-    {Paper::A0, "A&0", false},
-    {Paper::ArchD, "Arch &D (24 x 36 in)", false},
-    {Paper::ArchE, "Arch &E (36 x 48 in)", true},
-    {Paper::Roll36In, "&Roll, 36 in wide", false},
-    {Paper::Roll24In, "R&oll, 24 in wide", false},
-    {Paper::Roll914Mm, "Roll, 914 &mm wide", false},
+    {Paper::Letter, QT_TRANSLATE_NOOP("PaperMenu", "&Letter (8.5 x 11 in)"), false},
+    {Paper::A4, QT_TRANSLATE_NOOP("PaperMenu", "A&4"), false},
+    {Paper::A3, QT_TRANSLATE_NOOP("PaperMenu", "A&3"), false},
+    {Paper::Legal, QT_TRANSLATE_NOOP("PaperMenu", "Le&gal (8.5 x 14 in)"), false},
+    {Paper::Tabloid, QT_TRANSLATE_NOOP("PaperMenu", "&Tabloid (11 x 17 in)"), true},
+    {Paper::A2, QT_TRANSLATE_NOOP("PaperMenu", "A&2"), false},
+    {Paper::A1, QT_TRANSLATE_NOOP("PaperMenu", "A&1"), false},
+    {Paper::A0, QT_TRANSLATE_NOOP("PaperMenu", "A&0"), false},
+    {Paper::ArchD, QT_TRANSLATE_NOOP("PaperMenu", "Arch &D (24 x 36 in)"), false},
+    {Paper::ArchE, QT_TRANSLATE_NOOP("PaperMenu", "Arch &E (36 x 48 in)"), true},
+    {Paper::Roll36In, QT_TRANSLATE_NOOP("PaperMenu", "&Roll, 36 in wide"), false},
+    {Paper::Roll24In, QT_TRANSLATE_NOOP("PaperMenu", "R&oll, 24 in wide"), false},
+    {Paper::Roll914Mm, QT_TRANSLATE_NOOP("PaperMenu", "Roll, 914 &mm wide"), false},
 };
 
 }  // namespace
@@ -37,7 +38,7 @@ void addPaperChoices(QMenu& menu, Paper checked, std::function<void(Paper)> chos
 {
     auto* group = new QActionGroup(&menu);
     for (const PaperItem& item : kItems) {
-        QAction* action = menu.addAction(item.caption);
+        QAction* action = menu.addAction(QCoreApplication::translate("PaperMenu", item.caption));
         action->setObjectName(QString("mnuPatternPaper(%1)")
                                   .arg(QString::fromUtf8(exporting::paperName(item.paper))));
         action->setCheckable(true);

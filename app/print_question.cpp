@@ -1,5 +1,6 @@
 #include "app/print_question.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -10,15 +11,19 @@ QString questionText(const platform::TiledPrint& print)
 {
     // One page: the picture fits the paper only when moved in from its usual place.
     if (print.pageCount == 1)
-        return QString(
+        //: %1 is the paper, such as A4; %2 the printer.
+        return QCoreApplication::translate(
+                   "PrintQuestion",
                    "The pattern does not fit the page at its usual place. It will print on "
                    "one page of %1 on \"%2\", moved in from the corner.")
             .arg(print.paperName, print.printerName);
-    return QString(
-               "The pattern is larger than the page. It will print whole on %1 pages of %2 "
-               "on \"%3\": a map of the pages first, then the pages to tape together as the "
-               "map shows.")
-        .arg(print.pageCount)
+    //: %n pages in all, the map included; %1 the paper, such as A4; %2 the printer.
+    return QCoreApplication::translate(
+               "PrintQuestion",
+               "The pattern is larger than the page. It will print whole on %n pages of %1 "
+               "on \"%2\": a map of the pages first, then the pages to tape together as the "
+               "map shows.",
+               nullptr, print.pageCount)
         .arg(print.paperName, print.printerName);
 }
 
@@ -26,10 +31,12 @@ QString questionText(const platform::TiledPrint& print)
 
 bool confirmTiledPrint(QWidget* parent, const platform::TiledPrint& print)
 {
-    QMessageBox box(QMessageBox::Question, "Print Pattern", questionText(print),
-                    QMessageBox::Cancel, parent);
+    QMessageBox box(QMessageBox::Question,
+                    QCoreApplication::translate("PrintQuestion", "Print Pattern"),
+                    questionText(print), QMessageBox::Cancel, parent);
     box.setObjectName("printTilesQuestion");
-    QPushButton* printButton = box.addButton("&Print", QMessageBox::AcceptRole);
+    QPushButton* printButton = box.addButton(QCoreApplication::translate("PrintQuestion", "&Print"),
+                                             QMessageBox::AcceptRole);
     box.setDefaultButton(printButton);
     box.setEscapeButton(QMessageBox::Cancel);
     box.exec();

@@ -2,6 +2,7 @@
 
 #include "app/user_settings.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace tavrel::app {
@@ -65,9 +66,13 @@ MeasuredCorrection correctionFromBars(double nominalAcross, double measuredAcros
     const PrintCorrection correction{nominalAcross / measuredAcross, nominalDown / measuredDown};
     if (!exporting::withinBounds(correction.across) || !exporting::withinBounds(correction.down))
         return {std::nullopt,
-                QString("These lengths would need a correction of %1, beyond what a printer at "
-                        "100 % needs (%2 to %3). Check that the sheet was printed at 100 %, "
-                        "measure the bars again, and type the lengths in the unit chosen here.")
+                //: %1 is the correction, such as "1.0204 across, 0.9950 down"; %2 and %3 are
+                //: the least and the greatest factors, such as 0.8 and 1.25.
+                QCoreApplication::translate(
+                    "PrinterCalibration",
+                    "These lengths would need a correction of %1, beyond what a printer at 100 % "
+                    "needs (%2 to %3). Check that the sheet was printed at 100 %, measure the bars "
+                    "again, and type the lengths in the unit chosen here.")
                     .arg(exporting::correctionText(correction))
                     .arg(exporting::kLeastCorrection)
                     .arg(exporting::kGreatestCorrection)};

@@ -58,7 +58,8 @@ ProjectorDialog::ProjectorDialog(picture::PersistentImage image, double twipsPer
     cboScreen = new QComboBox(this);
     cboScreen->setObjectName("cboScreen");
     for (QScreen* screen : QGuiApplication::screens())
-        cboScreen->addItem(QStringLiteral("%1 (%2 x %3)")
+        //: A screen: its name (width x height in pixels).
+        cboScreen->addItem(tr("%1 (%2 x %3)")
                                .arg(screen->name())
                                .arg(screen->size().width())
                                .arg(screen->size().height()),

@@ -4,6 +4,7 @@
 #include "app/saved_choices.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -23,12 +24,22 @@ struct FormatChoice {
     const char* suffix;
 };
 
+// The file types' patterns in brackets are what the dialog filters by: translations keep them.
 constexpr FormatChoice kFormats[] = {
-    {SaveFormat::Pdf, "Save as PDF", "PDF document (*.pdf)", "pdf"},
-    {SaveFormat::Svg, "Save as SVG", "SVG drawing (*.svg)", "svg"},
-    {SaveFormat::Png, "Save as PNG", "PNG image (*.png)", "png"},
-    {SaveFormat::Dxf, "Save as DXF", "DXF drawing for cutters (*.dxf)", "dxf"},
+    {SaveFormat::Pdf, QT_TRANSLATE_NOOP("SaveDialog", "Save as PDF"),
+     QT_TRANSLATE_NOOP("SaveDialog", "PDF document (*.pdf)"), "pdf"},
+    {SaveFormat::Svg, QT_TRANSLATE_NOOP("SaveDialog", "Save as SVG"),
+     QT_TRANSLATE_NOOP("SaveDialog", "SVG drawing (*.svg)"), "svg"},
+    {SaveFormat::Png, QT_TRANSLATE_NOOP("SaveDialog", "Save as PNG"),
+     QT_TRANSLATE_NOOP("SaveDialog", "PNG image (*.png)"), "png"},
+    {SaveFormat::Dxf, QT_TRANSLATE_NOOP("SaveDialog", "Save as DXF"),
+     QT_TRANSLATE_NOOP("SaveDialog", "DXF drawing for cutters (*.dxf)"), "dxf"},
 };
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("SaveDialog", text);
+}
 
 const FormatChoice& choiceOf(SaveFormat format)
 {
@@ -47,12 +58,15 @@ QComboBox* addPrinterChoice(QFileDialog& dialog)
     if (!grid) return nullptr;
     auto* choice = new QComboBox(&dialog);
     choice->setObjectName("printerCorrectionCombo");
-    choice->addItem(QFileDialog::tr("None: the PDF measures true"));
+    choice->addItem(QCoreApplication::translate("SaveDialog", "None: the PDF measures true"));
     for (const QString& printer : printers)
-        choice->addItem(QFileDialog::tr("%1 (%2)").arg(
-                            printer, exporting::correctionText(storedPrintCorrection(printer))),
-                        printer);
-    auto* label = new QLabel(QFileDialog::tr("Correct &for printer:"), &dialog);
+        //: %1 is a printer, %2 its correction, such as "1.0204 across, 0.9950 down".
+        choice->addItem(
+            QCoreApplication::translate("SaveDialog", "%1 (%2)")
+                .arg(printer, exporting::correctionText(storedPrintCorrection(printer))),
+            printer);
+    auto* label =
+        new QLabel(QCoreApplication::translate("SaveDialog", "Correct &for printer:"), &dialog);
     label->setBuddy(choice);
     const int row = grid->rowCount();
     grid->addWidget(label, row, 0);
@@ -65,25 +79,26 @@ QComboBox* addPrinterChoice(QFileDialog& dialog)
 SaveTarget askWhereToSave(QWidget* parent, SaveFormat format)
 {
     const FormatChoice& chosen = choiceOf(format);
-    QFileDialog dialog(parent, chosen.title);
+    QFileDialog dialog(parent, translated(chosen.title));
     dialog.setObjectName("saveDialog");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     QStringList filters;
-    for (const FormatChoice& choice : kFormats) filters << choice.filter;
+    for (const FormatChoice& choice : kFormats) filters << translated(choice.filter);
     dialog.setNameFilters(filters);
-    dialog.selectNameFilter(chosen.filter);
+    dialog.selectNameFilter(translated(chosen.filter));
     dialog.setDefaultSuffix(chosen.suffix);
     QComboBox* printer = addPrinterChoice(dialog);
     const auto formatChosen = [&](const QString& filter) {
         for (const FormatChoice& choice : kFormats)
-            if (filter == choice.filter) dialog.setDefaultSuffix(choice.suffix);
-        if (printer) printer->setEnabled(filter == choiceOf(SaveFormat::Pdf).filter);
+            if (filter == translated(choice.filter)) dialog.setDefaultSuffix(choice.suffix);
+        if (printer) printer->setEnabled(filter == translated(choiceOf(SaveFormat::Pdf).filter));
     };
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, formatChosen);
-    formatChosen(chosen.filter);
+    formatChosen(translated(chosen.filter));
     // A name to start from, so that saving needs no typing.
     dialog.setDirectory(lastSaveFolder());
-    dialog.selectFile(QString("pattern.%1").arg(chosen.suffix));
+    //: The name offered for a new file, without its suffix.
+    dialog.selectFile(QCoreApplication::translate("SaveDialog", "pattern") + '.' + chosen.suffix);
 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     const QString path = dialog.selectedFiles().constFirst();

@@ -2,6 +2,8 @@
 
 #include "measure/physical_units.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -38,9 +40,12 @@ CalibrationBars calibrationBarsFor(QSizeF printableTwips, CheckRuler unit)
 QString barLengthText(double twips, CheckRuler unit)
 {
     if (unit == CheckRuler::Centimeter)
-        return QString("%1 mm").arg(
-            std::lround(twips / kTwipsPerInch * measure::kMillimetresPerInch));
-    return QString("%1 in").arg(std::lround(twips / kTwipsPerInch));
+        //: A bar's length on the calibration sheet, such as "200 mm".
+        return QCoreApplication::translate("CalibrationBars", "%1 mm")
+            .arg(std::lround(twips / kTwipsPerInch * measure::kMillimetresPerInch));
+    //: A bar's length on the calibration sheet, such as "8 in".
+    return QCoreApplication::translate("CalibrationBars", "%1 in")
+        .arg(std::lround(twips / kTwipsPerInch));
 }
 
 }  // namespace tavrel::exporting

@@ -5,6 +5,7 @@
 #include "measure/physical_units.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -37,6 +38,34 @@ void drawBar(QPainter& painter, QPointF start, QPointF direction, double length)
     painter.drawLine(end - across, end + across);
 }
 
+// What to do with the sheet, in the unit its bars are measured in.
+QString instructions(CheckRuler unit)
+{
+    if (unit == CheckRuler::Centimeter)
+        //: "Pattern > Calibrate Printer..." is a menu command: word it as the menu does.
+        return QCoreApplication::translate(
+            "CalibrationSheet",
+            "Print this sheet at 100 % (actual size), with no scaling and no \"fit to page\". "
+            "Measure each bar with a good ruler in millimetres, from the middle of one end mark "
+            "to the middle of the other. In Tavrel, choose Pattern > Calibrate Printer... and "
+            "type the two lengths you measured: later prints on this printer are then corrected "
+            "so that they measure true.");
+    //: "Pattern > Calibrate Printer..." is a menu command: word it as the menu does.
+    return QCoreApplication::translate(
+        "CalibrationSheet",
+        "Print this sheet at 100 % (actual size), with no scaling and no \"fit to page\". "
+        "Measure each bar with a good ruler in inches, from the middle of one end mark to the "
+        "middle of the other. In Tavrel, choose Pattern > Calibrate Printer... and type the two "
+        "lengths you measured: later prints on this printer are then corrected so that they "
+        "measure true.");
+}
+
+QString notMade()
+{
+    return QCoreApplication::translate("CalibrationSheet",
+                                       "The calibration sheet could not be made.");
+}
+
 }  // namespace
 
 void drawCalibrationSheet(QPainter& painter, const QRectF& printableTwips, CheckRuler unit)
@@ -44,32 +73,30 @@ void drawCalibrationSheet(QPainter& painter, const QRectF& printableTwips, Check
     const CalibrationBars bars = calibrationBarsFor(printableTwips.size(), unit);
     const QRectF area =
         printableTwips.adjusted(kSheetInsetTwips, kSheetInsetTwips, -kSheetInsetTwips, 0);
-    const char* ruler = unit == CheckRuler::Centimeter ? "millimetres" : "inches";
     painter.setPen(Qt::black);
     painter.setFont(fontOfHeight(280, true));
     painter.drawText(QRectF(area.left(), area.top(), area.width(), 400), Qt::AlignLeft,
-                     "Tavrel printer calibration");
+                     QCoreApplication::translate("CalibrationSheet", "Tavrel printer calibration"));
     painter.setFont(fontOfHeight(180));
-    painter.drawText(
-        QRectF(area.left(), area.top() + 500, area.width(), 1500), Qt::AlignLeft | Qt::TextWordWrap,
-        QString("Print this sheet at 100 % (actual size), with no scaling and no \"fit to page\". "
-                "Measure each bar with a good ruler in %1, from the middle of one end mark to the "
-                "middle of the other. In Tavrel, choose Pattern > Calibrate Printer... and type "
-                "the two lengths you measured: later prints on this printer are then corrected "
-                "so that they measure true.")
-            .arg(ruler));
+    painter.drawText(QRectF(area.left(), area.top() + 500, area.width(), 1500),
+                     Qt::AlignLeft | Qt::TextWordWrap, instructions(unit));
 
     const QPointF acrossStart(area.left(), area.top() + kAcrossBarTopTwips);
     painter.setFont(fontOfHeight(200, true));
     painter.drawText(QRectF(acrossStart - QPointF(0, 520), QSizeF(area.width(), 300)),
                      Qt::AlignLeft | Qt::AlignBottom,
-                     "Across: " + barLengthText(bars.across, unit));
+                     //: %1 is the bar's length, such as "8 in".
+                     QCoreApplication::translate("CalibrationSheet", "Across: %1")
+                         .arg(barLengthText(bars.across, unit)));
     drawBar(painter, acrossStart, QPointF(1, 0), bars.across);
 
     const QPointF downStart(area.left(), area.top() + kDownBarTopTwips);
     painter.setPen(Qt::black);
     painter.drawText(QRectF(downStart + QPointF(500, bars.down / 2 - 150), QSizeF(3000, 300)),
-                     Qt::AlignLeft | Qt::AlignVCenter, "Down: " + barLengthText(bars.down, unit));
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     //: %1 is the bar's length, such as "10 in".
+                     QCoreApplication::translate("CalibrationSheet", "Down: %1")
+                         .arg(barLengthText(bars.down, unit)));
     drawBar(painter, downStart, QPointF(0, 1), bars.down);
 }
 
@@ -83,12 +110,11 @@ QString saveCalibrationSheet(const QString& path, Paper paper, CheckRuler unit)
     writer.setResolution(int(kTwipsPerInch));
     const QPageLayout layout(pageSizeOf(paper), QPageLayout::Portrait, QMarginsF());
     QPainter painter;
-    if (!writer.setPageLayout(layout) || !painter.begin(&writer))
-        return "The calibration sheet could not be made.";
+    if (!writer.setPageLayout(layout) || !painter.begin(&writer)) return notMade();
     const double margin = kTwipsPerInch / 2;
     const QRectF page(QPointF(0, 0), layout.fullRectPoints().size() * 20);
     drawCalibrationSheet(painter, page.adjusted(margin, margin, -margin, -margin), unit);
-    if (!painter.end()) return "The calibration sheet could not be made.";
+    if (!painter.end()) return notMade();
     return saveFileAtomically(
         path, [&](QIODevice& device) { return writeWithActualSize(buffer.data(), device); });
 }

@@ -3,6 +3,7 @@
 #include "export/file_descriptor_device.h"
 #include "platform/reason_text.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,9 +24,13 @@ constexpr int kNotEncoded = -1;
 
 QString failure(const QString& path, int error)
 {
-    const QString reason = error == kNotEncoded ? QString("the picture could not be encoded")
-                                                : QString::fromLocal8Bit(std::strerror(error));
-    return QString("Cannot write \"%1\": %2.").arg(path, platform::withoutFullStop(reason));
+    if (error == kNotEncoded)
+        return QCoreApplication::translate("ExportFile",
+                                           "Cannot write \"%1\": the picture could not be encoded.")
+            .arg(path);
+    //: %2 is the system's reason, such as "No space left on device".
+    return QCoreApplication::translate("ExportFile", "Cannot write \"%1\": %2.")
+        .arg(path, platform::withoutFullStop(QString::fromLocal8Bit(std::strerror(error))));
 }
 
 // A symbolic link stays a link: the file it leads to is the one replaced.

@@ -4,7 +4,25 @@
 #include "measure/physical_units.h"
 #include "pattern/drawing.h"
 
+#include <QCoreApplication>
+
 namespace tavrel::exporting {
+namespace {
+
+QString tooLarge(measure::Unit unit, const QString& largest)
+{
+    if (unit == measure::Unit::Millimeter)
+        //: %1 is a number, such as 2312.
+        return QCoreApplication::translate(
+                   "PatternExport", "Too large to draw. The largest measurement is %1 millimeters.")
+            .arg(largest);
+    //: %1 is a number, such as 91.02 or 91.
+    return QCoreApplication::translate("PatternExport",
+                                       "Too large to draw. The largest measurement is %1 inches.")
+        .arg(largest);
+}
+
+}  // namespace
 
 QString exportPattern(const ExportRequest& request)
 {
@@ -15,10 +33,11 @@ QString exportPattern(const ExportRequest& request)
     const pattern::Screen screen{twipsPerPixel, twipsPerPixel};
     const auto drawing = pattern::prepareDrawing(request.measurement, request.unit, screen);
     if (drawing.tooLarge())
-        return QString("Too large to draw. The largest measurement is %1.")
-            .arg(QString::fromStdString(pattern::largestMeasurementWithUnit(request.unit, screen)));
+        return tooLarge(request.unit, QString::fromStdString(
+                                          pattern::largestMeasurementText(request.unit, screen)));
     if (!drawing.plan)
-        return QString("Nothing to draw: \"%1\" is not a measurement above 0.")
+        return QCoreApplication::translate("PatternExport",
+                                           "Nothing to draw: \"%1\" is not a measurement above 0.")
             .arg(QString::fromStdString(request.measurement));
 
     const CheckRuler ruler =

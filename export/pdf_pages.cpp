@@ -3,6 +3,7 @@
 #include "measure/physical_units.h"
 #include "picture/natural_size.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -22,7 +23,6 @@ constexpr double kLargestMapDots = 8e6;  // or coarser on large sheets: 32 MB of
 constexpr double kMapTopTwips = 2400;     // below the title and the words
 constexpr double kLargestLabelTwips = 280;
 constexpr double kSmallestLabelTwips = 60;  // smaller would not be read: no labels then
-const QString kActualSize = "Print at 100 % (actual size), no scaling.";
 
 QFont fontOfHeight(double twips, bool bold = false)
 {
@@ -32,16 +32,41 @@ QFont fontOfHeight(double twips, bool bold = false)
     return font;
 }
 
-struct RulerUnit {
-    double length;
-    const char* word;
-};
+double unitLength(CheckRuler ruler)
+{
+    return ruler == CheckRuler::Centimeter ? kTwipsPerInch / measure::kCentimetresPerInch
+                                           : kTwipsPerInch;
+}
 
-RulerUnit unitOf(CheckRuler ruler)
+// What the foot of every page says beside its check ruler.
+QString rulerSentence(CheckRuler ruler)
 {
     if (ruler == CheckRuler::Centimeter)
-        return {kTwipsPerInch / measure::kCentimetresPerInch, "centimeter"};
-    return {kTwipsPerInch, "inch"};
+        return QCoreApplication::translate("PdfPages",
+                                           "When printed, this bar should measure one centimeter");
+    return QCoreApplication::translate("PdfPages",
+                                       "When printed, this bar should measure one inch");
+}
+
+QString mapInstructions(CheckRuler ruler)
+{
+    if (ruler == CheckRuler::Centimeter)
+        return QCoreApplication::translate(
+            "PdfPages",
+            "Print every page at 100 % (actual size), with no scaling and no \"fit to page\": the "
+            "bar at the foot of each page must then measure one centimeter. Cut each page along "
+            "the top and the left line of its frame. Then lay the pages out as in the map below, "
+            "each page over its neighbours to its left and above, with its cut edges on their "
+            "dashed lines, so that the halves of each circled cross meet. Tape them together. "
+            "The pages overlap by 1/2 inch (12.7 mm).");
+    return QCoreApplication::translate(
+        "PdfPages",
+        "Print every page at 100 % (actual size), with no scaling and no \"fit to page\": the bar "
+        "at the foot of each page must then measure one inch. Cut each page along the top and the "
+        "left line of its frame. Then lay the pages out as in the map below, each page over its "
+        "neighbours to its left and above, with its cut edges on their dashed lines, so that the "
+        "halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch "
+        "(12.7 mm).");
 }
 
 // A circle with a cross through it: the same picture point on both pages of a shared edge.
@@ -132,22 +157,17 @@ void PdfPages::drawMap() const
     const QRectF& content = tiling.map.content;
     painter.setPen(Qt::black);
     painter.setFont(fontOfHeight(280, true));
-    painter.drawText(QRectF(content.left(), content.top(), content.width(), 400), Qt::AlignLeft,
-                     QString("Tavrel pattern on %1 pages: %2 across, %3 down")
-                         .arg(tiling.pageCount)
-                         .arg(tiling.columns)
-                         .arg(tiling.rows));
-    painter.setFont(fontOfHeight(200));
     painter.drawText(
-        QRectF(content.left(), content.top() + 560, content.width(), 1600),
-        Qt::AlignLeft | Qt::TextWordWrap,
-        QString("Print every page at 100 % (actual size), with no scaling and no \"fit to page\": "
-                "the bar at the foot of each page must then measure one %1. Cut each page along "
-                "the top and the left line of its frame. Then lay the pages out as in the map "
-                "below, each page over its neighbours to its left and above, with its cut edges "
-                "on their dashed lines, so that the halves of each circled cross meet. Tape them "
-                "together. The pages overlap by 1/2 inch (12.7 mm).")
-            .arg(unitOf(ruler).word));
+        QRectF(content.left(), content.top(), content.width(), 400), Qt::AlignLeft,
+        //: The map's title: %n pages in all, the map included; %1 columns of pages across
+        //: and %2 rows down.
+        QCoreApplication::translate("PdfPages", "Tavrel pattern on %n pages: %1 across, %2 down",
+                                    nullptr, tiling.pageCount)
+            .arg(tiling.columns)
+            .arg(tiling.rows));
+    painter.setFont(fontOfHeight(200));
+    painter.drawText(QRectF(content.left(), content.top() + 560, content.width(), 1600),
+                     Qt::AlignLeft | Qt::TextWordWrap, mapInstructions(ruler));
 
     const MapLayout map = mapLayoutOf(tiling);
     const QSizeF picture = tiling.picture * map.scale;
@@ -177,14 +197,15 @@ void PdfPages::drawTile(int column, int row) const
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(tiling.content);
     drawSharedEdges(column, row);
-    drawFoot(tiling.footer, tileLabel(column, row),
-             QString("Page %1 of %2: column %3 of %4, row %5 of %6.")
-                 .arg(tiling.pageOf(column, row))
-                 .arg(tiling.pageCount)
-                 .arg(column + 1)
-                 .arg(tiling.columns)
-                 .arg(row + 1)
-                 .arg(tiling.rows));
+    drawFoot(
+        tiling.footer, tileLabel(column, row),
+        QCoreApplication::translate("PdfPages", "Page %1 of %2: column %3 of %4, row %5 of %6.")
+            .arg(tiling.pageOf(column, row))
+            .arg(tiling.pageCount)
+            .arg(column + 1)
+            .arg(tiling.columns)
+            .arg(row + 1)
+            .arg(tiling.rows));
 }
 
 bool PdfPages::drawAll(const std::function<bool()>& nextPage) const
@@ -255,22 +276,22 @@ void PdfPages::drawFoot(const QRectF& foot, const QString& label, const QString&
     }
     const QPointF rulerStart(foot.left() + kTwipsPerInch, foot.top() + 330);
     drawCheckRuler(rulerStart);
-    const RulerUnit unit = unitOf(ruler);
-    const double textLeft = rulerStart.x() + unit.length + 240;
+    const double textLeft = rulerStart.x() + unitLength(ruler) + 240;
     painter.setPen(Qt::black);
     painter.setFont(fontOfHeight(180));
     painter.drawText(QRectF(textLeft, foot.top() + 150, foot.right() - textLeft, 240),
-                     Qt::AlignLeft | Qt::AlignVCenter,
-                     QString("When printed, this bar should measure one %1").arg(unit.word));
+                     Qt::AlignLeft | Qt::AlignVCenter, rulerSentence(ruler));
+    const QString actualSize =
+        QCoreApplication::translate("PdfPages", "Print at 100 % (actual size), no scaling.");
     painter.drawText(QRectF(rulerStart.x(), foot.top() + 420, foot.right() - rulerStart.x(), 240),
                      Qt::AlignLeft | Qt::AlignVCenter,
-                     note.isEmpty() ? kActualSize : kActualSize + " " + note);
+                     note.isEmpty() ? actualSize : actualSize + " " + note);
 }
 
 // A bar of one unit between two ticks that rise from its ends.
 void PdfPages::drawCheckRuler(QPointF leftEnd) const
 {
-    const double length = unitOf(ruler).length;
+    const double length = unitLength(ruler);
     QPen pen(Qt::black, kRulerLineTwips);
     pen.setCapStyle(Qt::FlatCap);
     painter.setPen(pen);

@@ -7,6 +7,7 @@
 #include "measure/physical_units.h"
 #include "picture/pattern_image.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 #include <cmath>
@@ -30,7 +31,9 @@ Format formatOf(const QString& path)
 QString unsupportedFormatProblem(const QString& path)
 {
     if (formatOf(path) != Format::Unknown) return {};
-    return QString("Cannot export to \"%1\": the file name must end in .png, .svg, .pdf or .dxf.")
+    return QCoreApplication::translate(
+               "PictureFile",
+               "Cannot export to \"%1\": the file name must end in .png, .svg, .pdf or .dxf.")
         .arg(path);
 }
 

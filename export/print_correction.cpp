@@ -1,5 +1,7 @@
 #include "export/print_correction.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace tavrel::exporting {
@@ -10,7 +12,8 @@ bool withinBounds(double factor)
 
 QString correctionText(PrintCorrection correction)
 {
-    return QString("%1 across, %2 down")
+    //: A printer's correction: the factors across and down the page.
+    return QCoreApplication::translate("PrintCorrection", "%1 across, %2 down")
         .arg(correction.across, 0, 'f', 4)
         .arg(correction.down, 0, 'f', 4);
 }

@@ -26,9 +26,11 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name)
     const QString path = name.path(QUrl::FullyDecoded);
     if (std::optional<QByteArray> bytes = helpFile_->read(path)) return *bytes;
     if (type != QTextDocument::HtmlResource) return {};
-    return QString("<html><head><title>Page not found</title></head><body><h1>Page not found</h1>"
-                   "<p>The help file has no page %1.</p></body></html>")
-        .arg(path.toHtmlEscaped());
+    const QString title = tr("Page not found").toHtmlEscaped();
+    //: %1 is the page's address within the help file, such as "printing.html".
+    const QString text = tr("The help file has no page %1.").arg(path).toHtmlEscaped();
+    return QString("<html><head><title>%1</title></head><body><h1>%1</h1><p>%2</p></body></html>")
+        .arg(title, text);
 }
 
 }  // namespace tavrel::help

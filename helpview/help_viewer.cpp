@@ -4,6 +4,7 @@
 #include "helpview/help_window.h"
 #include "platform/notice.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPointer>
 
@@ -19,7 +20,8 @@ QPointer<HelpWindow>& openWindow()
 
 void showProblem(QWidget* parent, const QString& text)
 {
-    platform::showWarning(parent, "Help Not Available", text, "helpMessage");
+    platform::showWarning(parent, QCoreApplication::translate("HelpViewer", "Help Not Available"),
+                          text, "helpMessage");
 }
 
 // A help file worth a window: it opens, and the page to show first reads whole.
@@ -49,13 +51,16 @@ bool showHelp(QWidget* parent, const QString& path)
     }
     const QFileInfo file(path);
     if (!file.isFile() || !file.isReadable()) {
-        showProblem(parent, QString("The help file could not be found or read:\n%1").arg(path));
+        showProblem(parent, QCoreApplication::translate(
+                                "HelpViewer", "The help file could not be found or read:\n%1")
+                                .arg(path));
         return false;
     }
     std::unique_ptr<ChmFile> helpFile = ChmFile::open(path);
     if (!hasReadableStartPage(helpFile.get())) {
-        showProblem(parent,
-                    QString("The help file is damaged or is not a help file:\n%1").arg(path));
+        showProblem(parent, QCoreApplication::translate(
+                                "HelpViewer", "The help file is damaged or is not a help file:\n%1")
+                                .arg(path));
         return false;
     }
     delete openWindow();

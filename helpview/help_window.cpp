@@ -25,7 +25,10 @@ QString windowTitleFor(const QString& pageTitle, const QString& helpTitle)
     QStringList parts;
     if (!pageTitle.isEmpty()) parts << pageTitle;
     if (!helpTitle.isEmpty() && helpTitle != pageTitle) parts << helpTitle;
-    return parts.isEmpty() ? QString("Help") : parts.join(" - ");
+    if (parts.isEmpty()) return HelpWindow::tr("Help");
+    if (parts.size() == 1) return parts.front();
+    //: The window's title: the page's title, then the help file's.
+    return HelpWindow::tr("%1 - %2").arg(parts[0], parts[1]);
 }
 
 }  // namespace
@@ -63,26 +66,26 @@ void HelpWindow::showStartPage() { browser_->home(); }
 
 void HelpWindow::createToolBar()
 {
-    QToolBar* bar = addToolBar("Navigation");
+    QToolBar* bar = addToolBar(tr("Navigation"));
     bar->setObjectName("helpToolBar");
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 
-    QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), "&Back", browser_,
-                                   &QTextBrowser::backward);
+    QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("&Back"),
+                                   browser_, &QTextBrowser::backward);
     back->setObjectName("helpBack");
     back->setShortcut(QKeySequence::Back);
     back->setEnabled(false);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
 
-    QAction* forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), "&Forward",
-                                      browser_, &QTextBrowser::forward);
+    QAction* forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
+                                      tr("&Forward"), browser_, &QTextBrowser::forward);
     forward->setObjectName("helpForward");
     forward->setShortcut(QKeySequence::Forward);
     forward->setEnabled(false);
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
 
-    QAction* home = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), "&Home",
+    QAction* home = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("&Home"),
                                    browser_, &QTextBrowser::home);
     home->setObjectName("helpHome");
     home->setShortcut(Qt::ALT | Qt::Key_Home);

@@ -9,6 +9,7 @@
 #include "platform/reason_text.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -154,8 +155,10 @@ DefaultDestination defaultDestination()
     if (info.isNull())
         return {nullptr,
                 {},
-                QString("There is no default printer (%1). Choose one in the system's printer "
-                        "settings, then print again.")
+                //: %1 is the print system's reason.
+                QCoreApplication::translate("Printer",
+                                            "There is no default printer (%1). Choose one in the "
+                                            "system's printer settings, then print again.")
                     .arg(withoutFullStop(QString::fromUtf8(cupsLastErrorString())))};
     return {std::move(dest), info, {}};
 }
@@ -164,19 +167,27 @@ PrintOutcome send(const DefaultDestination& target, const char* title, const QBy
 {
     const QString name = target.info.printerName();
     if (pdf.isEmpty())
-        return {false, QString("The page for the printer \"%1\" could not be prepared. Nothing "
-                               "was printed.")
+        return {false, QCoreApplication::translate("Printer",
+                                                   "The page for the printer \"%1\" could not be "
+                                                   "prepared. Nothing was printed.")
                            .arg(name)};
     if (const QString reason = submit(*target.dest, title, pdf); !reason.isEmpty())
-        return {false, QString("The printer \"%1\" did not take the job: %2. Nothing was printed.")
-                           .arg(name, withoutFullStop(reason))};
+        //: %1 is the printer, %2 the print system's reason.
+        return {false,
+                QCoreApplication::translate(
+                    "Printer", "The printer \"%1\" did not take the job: %2. Nothing was printed.")
+                    .arg(name, withoutFullStop(reason))};
     return {true, {}};
 }
 
 #else
-const QString kNoDefaultPrinter(
-    "There is no default printer. Choose one in the system's printer "
-    "settings, then print again.");
+QString noDefaultPrinter()
+{
+    return QCoreApplication::translate(
+        "Printer",
+        "There is no default printer. Choose one in the system's printer settings, then "
+        "print again.");
+}
 
 // Without CUPS, Qt's own print engine takes the job; it cannot tell whether the spooler took it.
 // `drawTiles`, when given, draws every page in twips from the page's corner instead, each after
@@ -188,7 +199,8 @@ PrintOutcome printThroughQt(const QPrinterInfo& info, const char* title, const D
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(title);
     const QString notStarted =
-        QString("The printer \"%1\" could not be started. Nothing was printed.")
+        QCoreApplication::translate("Printer",
+                                    "The printer \"%1\" could not be started. Nothing was printed.")
             .arg(info.printerName());
     const QPageLayout layout = printableLayout(info);
     if (!printer.setPageLayout(layout)) return {false, notStarted};
@@ -203,8 +215,10 @@ PrintOutcome printThroughQt(const QPrinterInfo& info, const char* title, const D
     else
         draw(painter, printableSize(layout));
     if (!painter.end() || !drawn)
-        return {false, QString("The printer \"%1\" did not take the job. Nothing was printed.")
-                           .arg(info.printerName())};
+        return {false,
+                QCoreApplication::translate(
+                    "Printer", "The printer \"%1\" did not take the job. Nothing was printed.")
+                    .arg(info.printerName())};
     return {true, {}};
 }
 #endif
@@ -218,7 +232,7 @@ PrintOutcome printOnDefaultPrinter(const PersistentImage& image, double twipsPer
 {
 #ifndef TAVREL_WITH_CUPS
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) return {false, kNoDefaultPrinter};
+    if (info.isNull()) return {false, noDefaultPrinter()};
 #else
     const DefaultDestination target = defaultDestination();
     if (!target.problem.isEmpty()) return {false, target.problem};
@@ -257,7 +271,7 @@ DefaultPrinter defaultPrinter()
 {
 #ifndef TAVREL_WITH_CUPS
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) return {{}, {}, kNoDefaultPrinter};
+    if (info.isNull()) return {{}, {}, noDefaultPrinter()};
 #else
     const DefaultDestination target = defaultDestination();
     if (!target.problem.isEmpty()) return {{}, {}, target.problem};
@@ -270,7 +284,7 @@ PrintOutcome printCalibrationSheet(exporting::CheckRuler unit)
 {
 #ifndef TAVREL_WITH_CUPS
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) return {false, kNoDefaultPrinter};
+    if (info.isNull()) return {false, noDefaultPrinter()};
     return printThroughQt(info, kSheetTitle, calibrationSheet(unit), {});
 #else
     const DefaultDestination target = defaultDestination();
