@@ -4,12 +4,14 @@
 
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <QXmlStreamReader>
 
 #include <vector>
 
 struct TsEntry {
     QString context, source, translation, translatorComment;
+    QStringList forms;  // the translation, or its plural forms for a text counting with %n
     bool unfinished = false;
 };
 
@@ -29,8 +31,14 @@ inline std::vector<TsEntry> tsEntries(const QString& path)
         if (xml.name() == u"translatorcomment")
             entries.back().translatorComment = xml.readElementText();
         if (xml.name() == u"translation") {
-            entries.back().unfinished = xml.attributes().value("type") == u"unfinished";
-            entries.back().translation = xml.readElementText();
+            TsEntry& entry = entries.back();
+            entry.unfinished = xml.attributes().value("type") == u"unfinished";
+            while (xml.readNext() != QXmlStreamReader::EndElement || xml.name() != u"translation") {
+                if (xml.isCharacters()) entry.translation += xml.text();
+                if (xml.isStartElement()) entry.forms << xml.readElementText();
+                if (xml.atEnd()) break;
+            }
+            if (entry.forms.isEmpty()) entry.forms << entry.translation;
         }
     }
     return entries;
