@@ -1,5 +1,7 @@
 #include "app/calibration_view.h"
 
+#include "app/decimal_comma.h"
+
 #include "app/screen_calibration.h"
 #include "platform/notice.h"
 
@@ -48,6 +50,7 @@ CalibrationView::CalibrationView(QString screenKey, bool millimetres, QWidget* p
     txtBarLength_->setObjectName("txtBarLength");
     txtBarLength_->setMaximumWidth(200);
     txtBarLength_->installEventFilter(this);
+    typePointForComma(*txtBarLength_);
     connect(txtBarLength_, &QLineEdit::returnPressed, this, &CalibrationView::accept);
 
     auto* layout = new QVBoxLayout(this);

@@ -1,5 +1,6 @@
 #include "app/frm_main.h"
 
+#include "app/decimal_comma.h"
 #include "app/fitted_font.h"
 #include "app/frm_about.h"
 #include "app/help_path.h"
@@ -515,13 +516,11 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 }
 
 // Where the language writes decimals with a comma, its key types the point the box reads, as
-// "2,5" would otherwise lose its comma and read as 25. Elsewhere the comma is filtered as any
-// other key.
+// "2,5" would otherwise lose its comma and read as 25; the point then passes the key filter as
+// a typed one would. Elsewhere the comma is filtered as any other key.
 bool frmMain::typesDecimalMark(const QKeyEvent& key)
 {
-    if (key.text() != "," || (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
-        return false;
-    if (interfaceLocale().decimalPoint() != ",") return false;
+    if (!commaTypesPoint(key)) return false;
     int code = '.';
     txtMeasure_KeyPress(code);
     if (code != 0) txtMeasure->insert(QString(QChar(code)));

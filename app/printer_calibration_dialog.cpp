@@ -1,5 +1,7 @@
 #include "app/printer_calibration_dialog.h"
 
+#include "app/decimal_comma.h"
+
 #include "app/printer_calibration.h"
 #include "app/screen_calibration.h"
 #include "measure/physical_units.h"
@@ -41,6 +43,8 @@ PrinterCalibrationDialog::PrinterCalibrationDialog(bool millimetres, QWidget* pa
     lblDown = new QLabel(this);
     txtDown = new QLineEdit(this);
     txtDown->setObjectName("txtDown");
+    typePointForComma(*txtAcross);
+    typePointForComma(*txtDown);
     lblDown->setBuddy(txtDown);
 
     auto* buttons = new QDialogButtonBox(this);

@@ -65,18 +65,15 @@ std::optional<QString> languageOption(int argc, char** argv)
 bool installTranslations(const std::optional<QString>& language, const QString& folder)
 {
     removeInstalled();
-    localeInEffect() = QLocale(QLocale::English, QLocale::UnitedStates);
     const QLocale locale = language ? QLocale(*language) : QLocale::system();
-    if (speaksEnglish(locale)) {
-        localeInEffect() = locale;
-        return true;
-    }
+    // Its decimal mark counts even where the texts stay English.
+    localeInEffect() = locale;
+    if (speaksEnglish(locale)) return true;
     const QString ours =
         folder.isEmpty() ? QCoreApplication::applicationDirPath() + "/translations" : folder;
     if (!install(locale, "tavrel", ours)) return false;
     // Qt's own texts: the file dialog, the box's edit menu, the standard buttons.
     install(locale, "qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    localeInEffect() = locale;
     return true;
 }
 

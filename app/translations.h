@@ -21,11 +21,11 @@ std::optional<QString> languageOption(int argc, char** argv);
 // where the program's own files are; "translations" beside the program when empty.
 bool installTranslations(const std::optional<QString>& language, const QString& folder = {});
 
-// The locale of the language in effect: decides the decimal mark a comma key types and which
-// translated guide F1 opens. English until translations are installed.
+// The locale asked for at the last installation, translated or not: decides whether the comma
+// key types a decimal point and which translated guide F1 opens. English before any.
 QLocale interfaceLocale();
 
-// The language of the texts in effect, as "de_DE"; "en_US" until translations are installed.
+// The language asked for at the last installation, as "de_DE"; "en_US" before any.
 QString interfaceLanguage();
 
 }  // namespace tavrel::app

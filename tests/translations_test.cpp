@@ -3,6 +3,7 @@
 
 #include "app/translations.h"
 #include "app/frm_main.h"
+#include "app/printer_calibration_dialog.h"
 #include "ts_entries.h"
 
 #include <QAction>
@@ -136,24 +137,29 @@ TEST_P(EveryLanguage, TheWindowShowsItsTranslationsWholeAndReadable)
 
 INSTANTIATE_TEST_SUITE_P(Languages, EveryLanguage, testing::ValuesIn(kLanguages));
 
-// "2,5" in a language that writes decimals with a comma reads as 2.5, not as 25.
+// "2,5" in a language that writes decimals with a comma reads as 2.5, not as 25; the printer's
+// measured lengths, typed without a filter, get the point too.
 TEST(CommaKey, TypesThePointWhereTheLanguageWritesDecimalsWithAComma)
 {
     const struct {
         const char* language;
         const char* typed;
         const char* boxReads;
-    } cases[] = {{"de", "2,5", "2.5"},
-                 {"fr", "2,5", "2.5"},
-                 {"de", "2,5,", "2.5"},
-                 {"en", "2,5", "25"},
-                 {"en_GB", "2,5", "25"}};
+        const char* lengthReads;
+    } cases[] = {{"de", "2,5", "2.5", "2.5"},
+                 {"fr", "2,5,", "2.5", "2.5."},
+                 {"pl", "2,5", "2.5", "2.5"},
+                 {"en", "2,5", "25", "2,5"},
+                 {"en_GB", "2,5", "25", "2,5"}};
     for (const auto& c : cases) {
         installTranslations(QString(c.language), TAVREL_QM_FOLDER);
         frmMain window;
         window.optMeasureType[0]->click();
         QTest::keyClicks(window.txtMeasure, c.typed);
         EXPECT_EQ(window.txtMeasure->text(), c.boxReads) << c.language << " " << c.typed;
+        tavrel::app::PrinterCalibrationDialog dialog(false);
+        QTest::keyClicks(dialog.txtAcross, c.typed);
+        EXPECT_EQ(dialog.txtAcross->text(), c.lengthReads) << c.language << " " << c.typed;
     }
     installTranslations(QString("en"));
 }
