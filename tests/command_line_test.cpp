@@ -2,6 +2,7 @@
 // messages, and what happens to the file named by --export.
 
 #include "pattern/drawing.h"
+#include "ts_entries.h"
 
 #include <QDir>
 #include <QFile>
@@ -274,6 +275,28 @@ TEST(CommandLineExport, TooLargeNamesTheLargestMeasurementForTheGivenResolution)
     EXPECT_EQ(outcome.err.toStdString(),
               "tavrel: Too large to draw. The largest measurement is " + largest + ".\n");
     EXPECT_FALSE(QFile::exists(folder.filePath("big.png")));
+}
+
+// --lang speaks a language for the run, whatever the system's; --lang alone is not an export.
+TEST(CommandLineLanguage, LangSpeaksTheLanguageOfItsCode)
+{
+    const std::vector<TsEntry> german = tsEntries(TAVREL_TS_FOLDER "/tavrel_de.ts");
+    const auto inGerman = [&](const char* source) {
+        return translationOf(german, "CommandLine", source);
+    };
+    const Outcome outcome = run({"--lang", "de", "--export", "x.png"});
+    EXPECT_EQ(outcome.exitCode, 2);
+    const QString expected =
+        inGerman("%1 (see tavrel --help)")
+            .arg(inGerman("--export needs --unit decimal, fractions or millimeter"));
+    EXPECT_EQ(outcome.err, "tavrel: " + expected + "\n");
+    const Outcome help = run({"--lang=de", "--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out, run({"--help"}).out);
+    EXPECT_TRUE(help.out.contains("--lang")) << help.out.toStdString();
+    EXPECT_EQ(run({"--lang", "en", "--export", "x.png"}).err,
+              "tavrel: --export needs --unit decimal, fractions or millimeter (see tavrel "
+              "--help)\n");
 }
 
 TEST(CommandLineExport, ReportsPathsThatCannotBeWritten)
