@@ -19,6 +19,10 @@ usr=$stage/usr
 for language in de fr es nl it pt; do
     [[ -s $usr/libexec/tavrel/TavrelMarker_$language.chm ]] ||
         fail "the $language help file is not beside the program"
+    [[ -s $usr/libexec/tavrel/translations/tavrel_$language.qm ]] ||
+        fail "the $language translation is not beside the program"
+    [[ $("$usr/bin/tavrel" --lang "$language" --help) != $("$usr/bin/tavrel" --help) ]] ||
+        fail "the installed program does not speak $language"
 done
 for size in 16 22 24 32 48 64 128 256; do
     [[ -s $usr/share/icons/hicolor/${size}x$size/apps/tavrel.png ]] || fail "no ${size}x$size icon"
