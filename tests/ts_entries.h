@@ -15,6 +15,21 @@ struct TsEntry {
     bool unfinished = false;
 };
 
+// The text up to the element's end; a <byte value="xd"/> inside is the character it stands for.
+inline QString textOf(QXmlStreamReader& xml, QStringList* forms = nullptr)
+{
+    const QString element = xml.name().toString();
+    QString text;
+    while (!xml.atEnd() &&
+           !(xml.readNext() == QXmlStreamReader::EndElement && xml.name() == element)) {
+        if (xml.isCharacters()) text += xml.text();
+        if (xml.isStartElement() && xml.name() == u"byte")
+            text += QChar(xml.attributes().value("value").mid(1).toInt(nullptr, 16));
+        if (xml.isStartElement() && xml.name() == u"numerusform" && forms) *forms << textOf(xml);
+    }
+    return text;
+}
+
 inline std::vector<TsEntry> tsEntries(const QString& path)
 {
     std::vector<TsEntry> entries;
@@ -27,17 +42,12 @@ inline std::vector<TsEntry> tsEntries(const QString& path)
         if (xml.name() == u"name") context = xml.readElementText();
         if (xml.name() == u"message") entries.push_back({context});
         if (entries.empty()) continue;
-        if (xml.name() == u"source") entries.back().source = xml.readElementText();
-        if (xml.name() == u"translatorcomment")
-            entries.back().translatorComment = xml.readElementText();
+        TsEntry& entry = entries.back();
+        if (xml.name() == u"source") entry.source = textOf(xml);
+        if (xml.name() == u"translatorcomment") entry.translatorComment = xml.readElementText();
         if (xml.name() == u"translation") {
-            TsEntry& entry = entries.back();
             entry.unfinished = xml.attributes().value("type") == u"unfinished";
-            while (xml.readNext() != QXmlStreamReader::EndElement || xml.name() != u"translation") {
-                if (xml.isCharacters()) entry.translation += xml.text();
-                if (xml.isStartElement()) entry.forms << xml.readElementText();
-                if (xml.atEnd()) break;
-            }
+            entry.translation = textOf(xml, &entry.forms);
             if (entry.forms.isEmpty()) entry.forms << entry.translation;
         }
     }
