@@ -6,12 +6,13 @@
     <message>
         <source>%1 mm</source>
         <extracomment>A bar&apos;s length on the calibration sheet, such as &quot;200 mm&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 mm</translation>
     </message>
     <message>
         <source>%1 in</source>
         <extracomment>A bar&apos;s length on the calibration sheet, such as &quot;8 in&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zoll</translation>
     </message>
 </context>
 <context>
@@ -19,30 +20,30 @@
     <message>
         <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in millimetres, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they measure true.</source>
         <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Drucken Sie dieses Blatt mit 100 % (tatsächliche Größe), ohne Skalierung und ohne „An Seite anpassen“. Messen Sie jeden Balken mit einem guten Lineal in Millimetern, von der Mitte der einen Endmarkierung bis zur Mitte der anderen. Wählen Sie in Tavrel Schnittmuster &gt; Drucker kalibrieren... und geben Sie die beiden gemessenen Längen ein: Spätere Ausdrucke auf diesem Drucker werden dann so korrigiert, dass sie maßgenau sind.</translation>
     </message>
     <message>
         <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in inches, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they measure true.</source>
         <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Drucken Sie dieses Blatt mit 100 % (tatsächliche Größe), ohne Skalierung und ohne „An Seite anpassen“. Messen Sie jeden Balken mit einem guten Lineal in Zoll, von der Mitte der einen Endmarkierung bis zur Mitte der anderen. Wählen Sie in Tavrel Schnittmuster &gt; Drucker kalibrieren... und geben Sie die beiden gemessenen Längen ein: Spätere Ausdrucke auf diesem Drucker werden dann so korrigiert, dass sie maßgenau sind.</translation>
     </message>
     <message>
         <source>The calibration sheet could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Testblatt konnte nicht erstellt werden.</translation>
     </message>
     <message>
         <source>Tavrel printer calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrel-Druckerkalibrierung</translation>
     </message>
     <message>
         <source>Across: %1</source>
         <extracomment>%1 is the bar&apos;s length, such as &quot;8 in&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Waagerecht: %1</translation>
     </message>
     <message>
         <source>Down: %1</source>
         <extracomment>%1 is the bar&apos;s length, such as &quot;10 in&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Senkrecht: %1</translation>
     </message>
 </context>
 <context>
@@ -86,162 +87,214 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
 2 wrong options. An existing FILE is only ever replaced by a complete drawing.
 </source>
         <extracomment>Option names, unit names and paper names stay as they are: they must be typed so.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: tavrel [--unit EINHEIT --measure TEXT --export DATEI [--dpi N]
+               [--paper PAPIER] [--correction X,Y]]
+        tavrel --calibration-sheet DATEI.pdf [--paper PAPIER] [--unit EINHEIT]
+
+Ohne Optionen öffnet sich das Fenster. Mit --export wird das Schnittmuster
+für ein Maß in DATEI gezeichnet, ohne ein Fenster zu öffnen. Mit
+--calibration-sheet wird das Testblatt geschrieben, mit dem sich der
+Skalierungsfehler eines Druckers messen lässt: ein waagerechter und ein
+senkrechter Balken, je 8 Zoll lang (20 cm mit --unit millimeter; ohne --unit
+in der Einheit der Regionseinstellungen) oder so lang, wie das Papier es
+erlaubt.
+
+  --unit EINHEIT  decimal (Zoll, z. B. 2.5), fractions (Zoll, z. B. &quot;2 1/2&quot;)
+                  oder millimeter (z. B. 63.5)
+  --measure TEXT  das Maß, gelesen wie im Eingabefeld des Fensters
+  --export DATEI  DATEI.png: das Bild mit einem Bildpixel je Bildschirmpixel,
+                  mit eingetragener Auflösung; DATEI.svg: Vektorzeichnung in
+                  Originalgröße; DATEI.pdf: Seiten zum Drucken mit 100 %, auf
+                  mehrere Seiten verteilt, wenn das Schnittmuster größer als
+                  das Papier ist; DATEI.dxf: Linien und Bögen in Originalgröße
+                  für Schneideplotter und CAD, in Zoll oder Millimetern je nach
+                  Einheit
+  --dpi N         die Bildschirmauflösung, für die gezeichnet wird, in Punkten
+                  pro Zoll (24 bis 1440; Standard: 96)
+  --paper PAPIER  das Papier des PDFs: letter, a4, a3, legal oder tabloid
+                  (Standard: letter, wo die Regionseinstellungen US-Einheiten
+                  verwenden, sonst a4); für Copyshops a2, a1, a0, arch-d
+                  (24 x 36 Zoll) oder arch-e (36 x 48 Zoll); oder eine Rolle,
+                  roll-36in, roll-24in oder roll-914mm: Seiten in der Breite
+                  der Rolle, so lang wie das Schnittmuster, bis zu 200 Zoll
+  --correction X,Y
+                  gleicht den Skalierungsfehler eines Druckers aus: Die Seiten
+                  des PDFs werden waagerecht um X und senkrecht um Y
+                  vergrößert (0.8 bis 1.25, z. B. 1.02,0.99), jeweils die
+                  Länge eines Balkens seines Testblatts geteilt durch die
+                  gemessene Länge
+  --lang CODE     die Sprache des Fensters und dieser Meldungen, z. B. de oder
+                  pt_BR (Standard: die des Systems)
+  -h, --help      diese Hilfe anzeigen
+  -v, --version   die Version anzeigen
+
+Der Wert einer Option kann als nächstes Argument oder nach &apos;=&apos; folgen
+(--dpi=120). Exit-Status: 0 geschrieben, 1 nichts geschrieben (kein Maß, zu
+groß, Schreiben nicht möglich), 2 falsche Optionen. Eine vorhandene DATEI wird
+nur durch eine vollständige Zeichnung ersetzt.
+</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option %1</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument %1</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist doppelt angegeben</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht einen Wert</translation>
     </message>
     <message>
         <source>%1 (see tavrel --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (siehe tavrel --help)</translation>
     </message>
     <message>
         <source>unknown unit &quot;%1&quot;: use decimal, fractions or millimeter</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Einheit &quot;%1&quot;: möglich sind decimal, fractions oder millimeter</translation>
     </message>
     <message>
         <source>unknown paper &quot;%1&quot;: use letter, a4, a3, legal or tabloid; a2, a1, a0, arch-d or arch-e; or roll-36in, roll-24in or roll-914mm</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekanntes Papier &quot;%1&quot;: möglich sind letter, a4, a3, legal oder tabloid; a2, a1, a0, arch-d oder arch-e; oder roll-36in, roll-24in oder roll-914mm</translation>
     </message>
     <message>
         <source>--export needs --unit decimal, fractions or millimeter</source>
-        <translation type="unfinished"></translation>
+        <translation>--export braucht --unit decimal, fractions oder millimeter</translation>
     </message>
     <message>
         <source>--export needs --measure TEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>--export braucht --measure TEXT</translation>
     </message>
     <message>
         <source>--dpi takes a whole number of dots per inch from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--dpi erwartet eine ganze Zahl von Punkten pro Zoll von %1 bis %2</translation>
     </message>
     <message>
         <source>--paper goes with an export to FILE.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>--paper gilt nur für einen Export in eine DATEI.pdf</translation>
     </message>
     <message>
         <source>--correction takes two factors from 0.8 to 1.25, across and down, as 1.02,0.99</source>
-        <translation type="unfinished"></translation>
+        <translation>--correction erwartet zwei Faktoren von 0.8 bis 1.25, waagerecht und senkrecht, z. B. 1.02,0.99</translation>
     </message>
     <message>
         <source>--correction goes with an export to FILE.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>--correction gilt nur für einen Export in eine DATEI.pdf</translation>
     </message>
     <message>
         <source>--calibration-sheet goes only with --paper and --unit</source>
-        <translation type="unfinished"></translation>
+        <translation>--calibration-sheet lässt sich nur mit --paper und --unit kombinieren</translation>
     </message>
     <message>
         <source>--calibration-sheet writes a FILE.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>--calibration-sheet schreibt eine DATEI.pdf</translation>
     </message>
     <message>
         <source>--unit, --measure, --dpi, --paper and --correction go with --export FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>--unit, --measure, --dpi, --paper und --correction gelten nur zusammen mit --export DATEI</translation>
     </message>
 </context>
 <context>
     <name>ExportFile</name>
     <message>
         <source>Cannot write &quot;%1&quot;: the picture could not be encoded.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geschrieben werden: Das Bild konnte nicht kodiert werden.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
         <extracomment>%2 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
     <name>Extras</name>
     <message>
         <source>A part of Tavrel is missing or damaged (%1). Install the program again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Teil von Tavrel fehlt oder ist beschädigt (%1). Bitte installieren Sie das Programm neu.</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>Help Not Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe nicht verfügbar</translation>
     </message>
     <message>
         <source>The help file could not be found or read:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfedatei wurde nicht gefunden oder konnte nicht gelesen werden:
+%1</translation>
     </message>
     <message>
         <source>The help file is damaged or is not a help file:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfedatei ist beschädigt oder keine Hilfedatei:
+%1</translation>
     </message>
 </context>
 <context>
     <name>PaperMenu</name>
     <message>
         <source>&amp;Letter (8.5 x 11 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Letter (8,5 x 11 Zoll)</translation>
     </message>
     <message>
         <source>A&amp;4</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;4</translation>
     </message>
     <message>
         <source>A&amp;3</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;3</translation>
     </message>
     <message>
         <source>Le&amp;gal (8.5 x 14 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le&amp;gal (8,5 x 14 Zoll)</translation>
     </message>
     <message>
         <source>&amp;Tabloid (11 x 17 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tabloid (11 x 17 Zoll)</translation>
     </message>
     <message>
         <source>A&amp;2</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;2</translation>
     </message>
     <message>
         <source>A&amp;1</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;1</translation>
     </message>
     <message>
         <source>A&amp;0</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;0</translation>
     </message>
     <message>
         <source>Arch &amp;D (24 x 36 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arch &amp;D (24 x 36 Zoll)</translation>
     </message>
     <message>
         <source>Arch &amp;E (36 x 48 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arch &amp;E (36 x 48 Zoll)</translation>
     </message>
     <message>
         <source>&amp;Roll, 36 in wide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rolle, 36 Zoll breit</translation>
     </message>
     <message>
         <source>R&amp;oll, 24 in wide</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;olle, 24 Zoll breit</translation>
     </message>
     <message>
         <source>Roll, 914 &amp;mm wide</source>
-        <translation type="unfinished"></translation>
+        <translation>Rolle, 914 &amp;mm breit</translation>
     </message>
 </context>
 <context>
@@ -249,58 +302,58 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>Too large to draw. The largest measurement is %1 millimeters.</source>
         <extracomment>%1 is a number, such as 2312.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zu groß zum Zeichnen. Das größte mögliche Maß beträgt %1 Millimeter.</translation>
     </message>
     <message>
         <source>Too large to draw. The largest measurement is %1 inches.</source>
         <extracomment>%1 is a number, such as 91.02 or 91.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zu groß zum Zeichnen. Das größte mögliche Maß beträgt %1 Zoll.</translation>
     </message>
     <message>
         <source>Nothing to draw: &quot;%1&quot; is not a measurement above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu zeichnen: „%1“ ist kein Maß größer als 0.</translation>
     </message>
 </context>
 <context>
     <name>PdfPages</name>
     <message>
         <source>When printed, this bar should measure one centimeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Ausdruck sollte dieser Balken einen Zentimeter messen</translation>
     </message>
     <message>
         <source>When printed, this bar should measure one inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Ausdruck sollte dieser Balken einen Zoll messen</translation>
     </message>
     <message>
         <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one centimeter. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken Sie jede Seite mit 100 % (tatsächliche Größe), ohne Skalierung und ohne „An Seite anpassen“: Der Balken unten auf jeder Seite muss dann genau einen Zentimeter messen. Schneiden Sie jede Seite entlang der oberen und der linken Linie ihres Rahmens zu. Legen Sie die Seiten dann wie im Seitenplan unten aus, jede Seite über ihre Nachbarseiten links und oben, mit den Schnittkanten auf deren gestrichelten Linien, sodass die beiden Hälften jedes eingekreisten Kreuzes zusammentreffen. Kleben Sie die Seiten zusammen. Die Seiten überlappen sich um 1/2 Zoll (12,7 mm).</translation>
     </message>
     <message>
         <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one inch. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken Sie jede Seite mit 100 % (tatsächliche Größe), ohne Skalierung und ohne „An Seite anpassen“: Der Balken unten auf jeder Seite muss dann genau einen Zoll messen. Schneiden Sie jede Seite entlang der oberen und der linken Linie ihres Rahmens zu. Legen Sie die Seiten dann wie im Seitenplan unten aus, jede Seite über ihre Nachbarseiten links und oben, mit den Schnittkanten auf deren gestrichelten Linien, sodass die beiden Hälften jedes eingekreisten Kreuzes zusammentreffen. Kleben Sie die Seiten zusammen. Die Seiten überlappen sich um 1/2 Zoll (12,7 mm).</translation>
     </message>
     <message numerus="yes">
         <source>Tavrel pattern on %n pages: %1 across, %2 down</source>
         <extracomment>The map&apos;s title: %n pages in all, the map included; %1 columns of pages across and %2 rows down.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tavrel-Schnittmuster auf %n Seite: %1 nebeneinander, %2 untereinander</numerusform>
+            <numerusform>Tavrel-Schnittmuster auf %n Seiten: %1 nebeneinander, %2 untereinander</numerusform>
         </translation>
     </message>
     <message>
         <source>Page %1 of %2: column %3 of %4, row %5 of %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2: Spalte %3 von %4, Reihe %5 von %6.</translation>
     </message>
     <message>
         <source>Print at 100 % (actual size), no scaling.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit 100 % drucken (tatsächliche Größe), ohne Skalierung.</translation>
     </message>
 </context>
 <context>
     <name>PictureFile</name>
     <message>
         <source>Cannot export to &quot;%1&quot;: the file name must end in .png, .svg, .pdf or .dxf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Export nach „%1“ nicht möglich: Der Dateiname muss auf .png, .svg, .pdf oder .dxf enden.</translation>
     </message>
 </context>
 <context>
@@ -308,7 +361,7 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>%1 across, %2 down</source>
         <extracomment>A printer&apos;s correction: the factors across and down the page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 waagerecht, %2 senkrecht</translation>
     </message>
 </context>
 <context>
@@ -316,23 +369,23 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>The pattern does not fit the page at its usual place. It will print on one page of %1 on &quot;%2&quot;, moved in from the corner.</source>
         <extracomment>%1 is the paper, such as A4; %2 the printer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Schnittmuster passt an seiner üblichen Stelle nicht auf die Seite. Es wird auf einer Seite im Format %1 auf „%2“ gedruckt, von der Ecke etwas nach innen versetzt.</translation>
     </message>
     <message numerus="yes">
         <source>The pattern is larger than the page. It will print whole on %n pages of %1 on &quot;%2&quot;: a map of the pages first, then the pages to tape together as the map shows.</source>
         <extracomment>%n pages in all, the map included; %1 the paper, such as A4; %2 the printer.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Das Schnittmuster ist größer als die Seite. Es wird vollständig auf %n Seite im Format %1 auf „%2“ gedruckt: zuerst ein Seitenplan, dann die Seiten, die Sie wie im Plan gezeigt zusammenkleben.</numerusform>
+            <numerusform>Das Schnittmuster ist größer als die Seite. Es wird vollständig auf %n Seiten im Format %1 auf „%2“ gedruckt: zuerst ein Seitenplan, dann die Seiten, die Sie wie im Plan gezeigt zusammenkleben.</numerusform>
         </translation>
     </message>
     <message>
         <source>Print Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittmuster drucken</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken</translation>
     </message>
 </context>
 <context>
@@ -340,28 +393,28 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>There is no default printer (%1). Choose one in the system&apos;s printer settings, then print again.</source>
         <extracomment>%1 is the print system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Standarddrucker eingerichtet (%1). Wählen Sie in den Druckereinstellungen des Systems einen aus und drucken Sie dann erneut.</translation>
     </message>
     <message>
         <source>The page for the printer &quot;%1&quot; could not be prepared. Nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite für den Drucker „%1“ konnte nicht vorbereitet werden. Es wurde nichts gedruckt.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not take the job: %2. Nothing was printed.</source>
         <extracomment>%1 is the printer, %2 the print system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker „%1“ hat den Auftrag nicht angenommen: %2. Es wurde nichts gedruckt.</translation>
     </message>
     <message>
         <source>There is no default printer. Choose one in the system&apos;s printer settings, then print again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Standarddrucker eingerichtet. Wählen Sie in den Druckereinstellungen des Systems einen aus und drucken Sie dann erneut.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not be started. Nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker „%1“ konnte nicht gestartet werden. Es wurde nichts gedruckt.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not take the job. Nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker „%1“ hat den Auftrag nicht angenommen. Es wurde nichts gedruckt.</translation>
     </message>
 </context>
 <context>
@@ -369,227 +422,229 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>These lengths would need a correction of %1, beyond what a printer at 100 % needs (%2 to %3). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.</source>
         <extracomment>%1 is the correction, such as &quot;1.0204 across, 0.9950 down&quot;; %2 and %3 are the least and the greatest factors, such as 0.8 and 1.25.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diese Längen würden eine Korrektur von %1 erfordern, mehr als ein Drucker bei 100 % braucht (%2 bis %3). Prüfen Sie, ob das Testblatt mit 100 % gedruckt wurde, messen Sie die Balken erneut und geben Sie die Längen in der hier gewählten Einheit ein.</translation>
     </message>
 </context>
 <context>
     <name>SaveDialog</name>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF speichern</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokument (*.pdf)</translation>
     </message>
     <message>
         <source>Save as SVG</source>
-        <translation type="unfinished"></translation>
+        <translation>Als SVG speichern</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-Zeichnung (*.svg)</translation>
     </message>
     <message>
         <source>Save as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PNG speichern</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bild (*.png)</translation>
     </message>
     <message>
         <source>Save as DXF</source>
-        <translation type="unfinished"></translation>
+        <translation>Als DXF speichern</translation>
     </message>
     <message>
         <source>DXF drawing for cutters (*.dxf)</source>
-        <translation type="unfinished"></translation>
+        <translation>DXF-Zeichnung für Schneideplotter (*.dxf)</translation>
     </message>
     <message>
         <source>None: the PDF measures true</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine: Das PDF ist maßgenau</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is a printer, %2 its correction, such as &quot;1.0204 across, 0.9950 down&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Correct &amp;for printer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrektur für &amp;Drucker:</translation>
     </message>
     <message>
         <source>pattern</source>
         <extracomment>The name offered for a new file, without its suffix.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schnittmuster</translation>
     </message>
 </context>
 <context>
     <name>tavrel::app::CalibrationView</name>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierung</translation>
     </message>
     <message>
         <source>Type the bar&apos;s length in millimetres, such as 250.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Länge des Balkens in Millimetern ein, z. B. 250.</translation>
     </message>
     <message>
         <source>Type the bar&apos;s length in inches, such as 7 7/8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Länge des Balkens in Zoll ein, z. B. 7 7/8.</translation>
     </message>
     <message>
         <source>A bar of %1 pixels cannot measure %2: screens show between %3 and %4 pixels per inch. Check the length and its unit.</source>
         <extracomment>%1 is the bar&apos;s length on the screen, %2 the length the user typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ein Balken von %1 Pixeln kann nicht %2 lang sein: Bildschirme zeigen zwischen %3 und %4 Pixel pro Zoll. Prüfen Sie die Länge und ihre Einheit.</translation>
     </message>
     <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimetres and press Enter. Esc leaves without calibrating.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen Sie das rechte Ende des Balkens oder verwenden Sie die Pfeiltasten (mit der Umschalttaste für größere Schritte), bis er mit einer Länge auf Ihrem Lineal übereinstimmt, oder messen Sie den Balken einfach nach. Geben Sie dann diese Länge in Millimetern ein und drücken Sie die Eingabetaste. Mit Esc verlassen Sie die Ansicht, ohne zu kalibrieren.</translation>
     </message>
     <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8 and press Enter. Esc leaves without calibrating.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen Sie das rechte Ende des Balkens oder verwenden Sie die Pfeiltasten (mit der Umschalttaste für größere Schritte), bis er mit einer Länge auf Ihrem Lineal übereinstimmt, oder messen Sie den Balken einfach nach. Geben Sie dann diese Länge in Zoll ein, z. B. 7 7/8, und drücken Sie die Eingabetaste. Mit Esc verlassen Sie die Ansicht, ohne zu kalibrieren.</translation>
     </message>
 </context>
 <context>
     <name>tavrel::app::PrinterCalibrationDialog</name>
     <message>
         <source>Calibrate Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker kalibrieren</translation>
     </message>
     <message>
         <source>Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoll</translation>
     </message>
     <message>
         <source>Millimetres</source>
-        <translation type="unfinished"></translation>
+        <translation>Millimeter</translation>
     </message>
     <message>
         <source>&amp;Print Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Testblatt &amp;drucken</translation>
     </message>
     <message>
         <source>&amp;Store Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrektur &amp;speichern</translation>
     </message>
     <message>
         <source>&amp;Reset Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrektur &amp;zurücksetzen</translation>
     </message>
     <message>
         <source>Printer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker:</translation>
     </message>
     <message>
         <source>Correction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrektur:</translation>
     </message>
     <message>
         <source>&amp;Unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einheit:</translation>
     </message>
     <message>
         <source>None: prints go out as the printer makes them</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine: Der Drucker druckt ohne Korrektur</translation>
     </message>
     <message>
         <source>&amp;Across bar (%1) measures:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Waagerechter Balken (%1) misst:</translation>
     </message>
     <message>
         <source>&amp;Down bar (%1) measures:</source>
-        <translation type="unfinished"></translation>
+        <translation>Senk&amp;rechter Balken (%1) misst:</translation>
     </message>
     <message>
         <source>Type each length in millimetres, as 198.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie jede Länge in Millimetern ein, z. B. 198.5.</translation>
     </message>
     <message>
         <source>Type each length in inches, as 7.85 or 7 7/8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie jede Länge in Zoll ein, z. B. 7.85 oder 7 7/8.</translation>
     </message>
 </context>
 <context>
     <name>tavrel::app::ProjectorDialog</name>
     <message>
         <source>Projector</source>
-        <translation type="unfinished"></translation>
+        <translation>Beamer</translation>
     </message>
     <message>
         <source>White lines on black</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiße Linien auf Schwarz</translation>
     </message>
     <message>
         <source>Black lines on white</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarze Linien auf Weiß</translation>
     </message>
     <message>
         <source>1 pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Pixel</translation>
     </message>
     <message>
         <source>%1 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Pixel</translation>
     </message>
     <message>
         <source>Nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>A grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Raster</translation>
     </message>
     <message>
         <source>A ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>Lineal</translation>
     </message>
     <message>
         <source>&amp;Show Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittmuster &amp;anzeigen</translation>
     </message>
     <message>
         <source>&amp;Calibrate...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kalibrieren...</translation>
     </message>
     <message>
         <source>&amp;Reset Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierung &amp;zurücksetzen</translation>
     </message>
     <message>
         <source>S&amp;creen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild&amp;schirm:</translation>
     </message>
     <message>
         <source>&amp;Lines:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Linien:</translation>
     </message>
     <message>
         <source>Line &amp;width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Linien&amp;breite:</translation>
     </message>
     <message>
         <source>Check the scale &amp;by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Maßstabskontrolle:</translation>
     </message>
     <message>
         <source>Calibration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierung:</translation>
     </message>
     <message>
         <source>%1 pixels per inch</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Pixel pro Zoll</translation>
     </message>
     <message>
         <source>Not calibrated yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nicht kalibriert</translation>
     </message>
     <message>
         <source>%1 (%2 x %3)</source>
         <extracomment>A screen: its name (width x height in pixels).</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 (%2 x %3)</translation>
     </message>
 </context>
 <context>
@@ -597,173 +652,180 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>OK</source>
         <extracomment>A small button: keep the caption short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>About Tavrel Maker</source>
         <extracomment>&quot;Tavrel Maker&quot; is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Über Tavrel Maker</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
         <extracomment>%1.%2.%3 is the version number, such as 1.0.0.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>Version %1.%2.%3</translation>
     </message>
     <message>
         <source>Written by: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschrieben von: %1</translation>
     </message>
     <message>
         <source>Please send comments and suggestions <byte value="xd"/>
 to </source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte senden Sie Kommentare und Vorschläge <byte value="xd"/>
+an </translation>
     </message>
 </context>
 <context>
     <name>tavrel::app::frmMain</name>
     <message>
         <source>Inches (Decimal)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoll (dezimal)</translation>
     </message>
     <message>
         <source>Inches (Fractions)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoll (Brüche)</translation>
     </message>
     <message>
         <source>Millimeter</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>Millimeter</translation>
     </message>
     <message>
         <source>Print Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Muster drucken</translation>
     </message>
     <message>
         <source>Label1</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>Label1</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Content</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Tavrel</translation>
     </message>
     <message>
         <source>&amp;Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schnittmuster</translation>
     </message>
     <message>
         <source>Save as &amp;PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;PDF speichern...</translation>
     </message>
     <message>
         <source>Save as &amp;SVG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;SVG speichern...</translation>
     </message>
     <message>
         <source>Save as P&amp;NG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als P&amp;NG speichern...</translation>
     </message>
     <message>
         <source>Save as &amp;DXF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;DXF speichern...</translation>
     </message>
     <message>
         <source>PDF Pape&amp;r</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Papier&amp;format</translation>
     </message>
     <message>
         <source>Pro&amp;jector View...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beamer-Ansicht...</translation>
     </message>
     <message>
         <source>&amp;Calibrate Printer...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker &amp;kalibrieren...</translation>
     </message>
     <message>
         <source>When printed, each division above should measure one centimeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Ausdruck sollte jeder Abschnitt oben einen Zentimeter messen</translation>
     </message>
     <message>
         <source>When printed, each division above should measure one inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Ausdruck sollte jeder Abschnitt oben einen Zoll messen</translation>
     </message>
     <message>
         <source>Too large to draw. The largest measurement is %1 millimeters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu groß zum Zeichnen. Das größte mögliche Maß beträgt %1 Millimeter.</translation>
     </message>
     <message>
         <source>Too large to draw. The largest measurement is %1 inches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu groß zum Zeichnen. Das größte mögliche Maß beträgt %1 Zoll.</translation>
     </message>
     <message>
         <source>Enter the measurement in inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Maß in Zoll eingeben</translation>
     </message>
     <message>
         <source>Enter the measurement in millimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>Maß in Millimetern eingeben</translation>
     </message>
     <message>
         <source>Save Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittmuster speichern</translation>
     </message>
 </context>
 <context>
     <name>tavrel::help::HelpBrowser</name>
     <message>
         <source>Page not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite nicht gefunden</translation>
     </message>
     <message>
         <source>The help file has no page %1.</source>
         <extracomment>%1 is the page&apos;s address within the help file, such as &quot;printing.html&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfedatei enthält keine Seite %1.</translation>
     </message>
 </context>
 <context>
     <name>tavrel::help::HelpWindow</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>%1 - %2</source>
         <extracomment>The window&apos;s title: the page&apos;s title, then the help file&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>Navigation</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorwärts</translation>
     </message>
     <message>
         <source>&amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Startseite</translation>
     </message>
 </context>
 </TS>

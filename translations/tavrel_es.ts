@@ -6,12 +6,13 @@
     <message>
         <source>%1 mm</source>
         <extracomment>A bar&apos;s length on the calibration sheet, such as &quot;200 mm&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 mm</translation>
     </message>
     <message>
         <source>%1 in</source>
         <extracomment>A bar&apos;s length on the calibration sheet, such as &quot;8 in&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 pulg.</translation>
     </message>
 </context>
 <context>
@@ -19,30 +20,30 @@
     <message>
         <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in millimetres, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they measure true.</source>
         <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imprime esta hoja al 100 % (tamaño real), sin escalar y sin «ajustar a la página». Mide cada barra con una buena regla en milímetros, desde el centro de una marca del extremo hasta el centro de la otra. En Tavrel, elige Patrón &gt; Calibrar impresora... y escribe las dos longitudes que hayas medido: a partir de entonces, lo que imprimas en esta impresora se corregirá para que tenga el tamaño exacto.</translation>
     </message>
     <message>
         <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in inches, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they measure true.</source>
         <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imprime esta hoja al 100 % (tamaño real), sin escalar y sin «ajustar a la página». Mide cada barra con una buena regla en pulgadas, desde el centro de una marca del extremo hasta el centro de la otra. En Tavrel, elige Patrón &gt; Calibrar impresora... y escribe las dos longitudes que hayas medido: a partir de entonces, lo que imprimas en esta impresora se corregirá para que tenga el tamaño exacto.</translation>
     </message>
     <message>
         <source>The calibration sheet could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear la hoja de calibración.</translation>
     </message>
     <message>
         <source>Tavrel printer calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrel: calibración de la impresora</translation>
     </message>
     <message>
         <source>Across: %1</source>
         <extracomment>%1 is the bar&apos;s length, such as &quot;8 in&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal: %1</translation>
     </message>
     <message>
         <source>Down: %1</source>
         <extracomment>%1 is the bar&apos;s length, such as &quot;10 in&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vertical: %1</translation>
     </message>
 </context>
 <context>
@@ -86,162 +87,212 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
 2 wrong options. An existing FILE is only ever replaced by a complete drawing.
 </source>
         <extracomment>Option names, unit names and paper names stay as they are: they must be typed so.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: tavrel [--unit UNIDAD --measure TEXTO --export ARCHIVO [--dpi N]
+             [--paper PAPEL] [--correction X,Y]]
+     tavrel --calibration-sheet ARCHIVO.pdf [--paper PAPEL] [--unit UNIDAD]
+
+Sin opciones, abre la ventana. Con --export, dibuja el patrón de una medida en
+ARCHIVO y no abre ninguna ventana. Con --calibration-sheet, escribe la hoja que
+mide el error de escala de una impresora: una barra horizontal y otra vertical,
+de 8 pulg. (20 cm con --unit millimeter; sin --unit, en la unidad de la
+configuración regional) o tan largas como permita el papel.
+
+  --unit UNIDAD     decimal (pulgadas, como 2.5), fractions (pulgadas, como
+                    &quot;2 1/2&quot;) o millimeter (como 63.5)
+  --measure TEXTO   la medida, leída igual que la lee la casilla de la ventana
+  --export ARCHIVO  ARCHIVO.png: la imagen a un píxel de imagen por píxel de
+                    pantalla, con su resolución registrada; ARCHIVO.svg:
+                    dibujo vectorial a tamaño real; ARCHIVO.pdf: páginas para
+                    imprimir al 100 %, en mosaico si el patrón es más grande
+                    que el papel; ARCHIVO.dxf: líneas y arcos a tamaño real
+                    para máquinas de corte y CAD, en pulgadas o milímetros
+                    según la unidad
+  --dpi N           la resolución de pantalla para la que se dibuja, en puntos
+                    por pulgada (de 24 a 1440; por omisión, 96)
+  --paper PAPEL     el papel del PDF: letter, a4, a3, legal o tabloid (por
+                    omisión: letter si la configuración regional mide en
+                    unidades de EE. UU.; si no, a4); para copisterías a2, a1,
+                    a0, arch-d (24 x 36 pulg.) o arch-e (36 x 48 pulg.); o un
+                    rollo, roll-36in, roll-24in o roll-914mm: páginas del
+                    ancho del rollo, tan largas como necesite el patrón, hasta
+                    200 pulg.
+  --correction X,Y  corrige el error de escala de una impresora: las páginas
+                    del PDF se multiplican por X en horizontal y por Y en
+                    vertical (de 0.8 a 1.25, como 1.02,0.99); cada factor es la
+                    longitud de una barra de la hoja de calibración dividida
+                    por la longitud medida
+  --lang CÓDIGO     el idioma de la ventana y de estos mensajes, como de o
+                    pt_BR (por omisión: el del sistema)
+  -h, --help        muestra esta ayuda
+  -v, --version     muestra la versión
+
+El valor de una opción va como argumento siguiente o tras &apos;=&apos; (--dpi=120).
+Estado de salida: 0 escrito, 1 nada escrito (sin medida, demasiado grande, no
+se puede escribir), 2 opciones incorrectas. Un ARCHIVO existente solo se
+reemplaza por un dibujo completo.
+</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida %1</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado %1</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aparece dos veces</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un valor</translation>
     </message>
     <message>
         <source>%1 (see tavrel --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (consulta tavrel --help)</translation>
     </message>
     <message>
         <source>unknown unit &quot;%1&quot;: use decimal, fractions or millimeter</source>
-        <translation type="unfinished"></translation>
+        <translation>unidad desconocida «%1»: usa decimal, fractions o millimeter</translation>
     </message>
     <message>
         <source>unknown paper &quot;%1&quot;: use letter, a4, a3, legal or tabloid; a2, a1, a0, arch-d or arch-e; or roll-36in, roll-24in or roll-914mm</source>
-        <translation type="unfinished"></translation>
+        <translation>papel desconocido «%1»: usa letter, a4, a3, legal o tabloid; a2, a1, a0, arch-d o arch-e; o roll-36in, roll-24in o roll-914mm</translation>
     </message>
     <message>
         <source>--export needs --unit decimal, fractions or millimeter</source>
-        <translation type="unfinished"></translation>
+        <translation>--export necesita --unit decimal, fractions o millimeter</translation>
     </message>
     <message>
         <source>--export needs --measure TEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>--export necesita --measure TEXTO</translation>
     </message>
     <message>
         <source>--dpi takes a whole number of dots per inch from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--dpi admite un número entero de puntos por pulgada, de %1 a %2</translation>
     </message>
     <message>
         <source>--paper goes with an export to FILE.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>--paper solo va con una exportación a ARCHIVO.pdf</translation>
     </message>
     <message>
         <source>--correction takes two factors from 0.8 to 1.25, across and down, as 1.02,0.99</source>
-        <translation type="unfinished"></translation>
+        <translation>--correction admite dos factores de 0.8 a 1.25, horizontal y vertical, como 1.02,0.99</translation>
     </message>
     <message>
         <source>--correction goes with an export to FILE.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>--correction solo va con una exportación a ARCHIVO.pdf</translation>
     </message>
     <message>
         <source>--calibration-sheet goes only with --paper and --unit</source>
-        <translation type="unfinished"></translation>
+        <translation>--calibration-sheet solo va con --paper y --unit</translation>
     </message>
     <message>
         <source>--calibration-sheet writes a FILE.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>--calibration-sheet escribe un ARCHIVO.pdf</translation>
     </message>
     <message>
         <source>--unit, --measure, --dpi, --paper and --correction go with --export FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>--unit, --measure, --dpi, --paper y --correction van con --export ARCHIVO</translation>
     </message>
 </context>
 <context>
     <name>ExportFile</name>
     <message>
         <source>Cannot write &quot;%1&quot;: the picture could not be encoded.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir «%1»: no se pudo codificar la imagen.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
         <extracomment>%2 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir «%1»: %2.</translation>
     </message>
 </context>
 <context>
     <name>Extras</name>
     <message>
         <source>A part of Tavrel is missing or damaged (%1). Install the program again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta una parte de Tavrel o está dañada (%1). Vuelve a instalar el programa.</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>Help Not Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda no disponible</translation>
     </message>
     <message>
         <source>The help file could not be found or read:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo encontrar o leer el archivo de ayuda:
+%1</translation>
     </message>
     <message>
         <source>The help file is damaged or is not a help file:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de ayuda está dañado o no es un archivo de ayuda:
+%1</translation>
     </message>
 </context>
 <context>
     <name>PaperMenu</name>
     <message>
         <source>&amp;Letter (8.5 x 11 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carta (8,5 x 11 pulg.)</translation>
     </message>
     <message>
         <source>A&amp;4</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;4</translation>
     </message>
     <message>
         <source>A&amp;3</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;3</translation>
     </message>
     <message>
         <source>Le&amp;gal (8.5 x 14 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le&amp;gal (8,5 x 14 pulg.)</translation>
     </message>
     <message>
         <source>&amp;Tabloid (11 x 17 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tabloide (11 x 17 pulg.)</translation>
     </message>
     <message>
         <source>A&amp;2</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;2</translation>
     </message>
     <message>
         <source>A&amp;1</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;1</translation>
     </message>
     <message>
         <source>A&amp;0</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;0</translation>
     </message>
     <message>
         <source>Arch &amp;D (24 x 36 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arch &amp;D (24 x 36 pulg.)</translation>
     </message>
     <message>
         <source>Arch &amp;E (36 x 48 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arch &amp;E (36 x 48 pulg.)</translation>
     </message>
     <message>
         <source>&amp;Roll, 36 in wide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rollo de 36 pulg. de ancho</translation>
     </message>
     <message>
         <source>R&amp;oll, 24 in wide</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;ollo de 24 pulg. de ancho</translation>
     </message>
     <message>
         <source>Roll, 914 &amp;mm wide</source>
-        <translation type="unfinished"></translation>
+        <translation>Rollo de 914 &amp;mm de ancho</translation>
     </message>
 </context>
 <context>
@@ -249,58 +300,58 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>Too large to draw. The largest measurement is %1 millimeters.</source>
         <extracomment>%1 is a number, such as 2312.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Demasiado grande para dibujarlo. La medida máxima es de %1 milímetros.</translation>
     </message>
     <message>
         <source>Too large to draw. The largest measurement is %1 inches.</source>
         <extracomment>%1 is a number, such as 91.02 or 91.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Demasiado grande para dibujarlo. La medida máxima es de %1 pulgadas.</translation>
     </message>
     <message>
         <source>Nothing to draw: &quot;%1&quot; is not a measurement above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada que dibujar: «%1» no es una medida mayor que 0.</translation>
     </message>
 </context>
 <context>
     <name>PdfPages</name>
     <message>
         <source>When printed, this bar should measure one centimeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Una vez impresa, esta barra debe medir un centímetro</translation>
     </message>
     <message>
         <source>When printed, this bar should measure one inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Una vez impresa, esta barra debe medir una pulgada</translation>
     </message>
     <message>
         <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one centimeter. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime todas las páginas al 100 % (tamaño real), sin escalar y sin «ajustar a la página»: la barra al pie de cada página debe medir entonces un centímetro. Recorta cada página por la línea superior y la línea izquierda de su marco. Después coloca las páginas como indica el esquema de montaje de abajo, cada página encima de sus vecinas de la izquierda y de arriba, con los bordes recortados sobre las líneas discontinuas de estas, de modo que coincidan las dos mitades de cada cruz con círculo. Únelas con cinta adhesiva. Las páginas se solapan 1/2 pulgada (12,7 mm).</translation>
     </message>
     <message>
         <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one inch. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime todas las páginas al 100 % (tamaño real), sin escalar y sin «ajustar a la página»: la barra al pie de cada página debe medir entonces una pulgada. Recorta cada página por la línea superior y la línea izquierda de su marco. Después coloca las páginas como indica el esquema de montaje de abajo, cada página encima de sus vecinas de la izquierda y de arriba, con los bordes recortados sobre las líneas discontinuas de estas, de modo que coincidan las dos mitades de cada cruz con círculo. Únelas con cinta adhesiva. Las páginas se solapan 1/2 pulgada (12,7 mm).</translation>
     </message>
     <message numerus="yes">
         <source>Tavrel pattern on %n pages: %1 across, %2 down</source>
         <extracomment>The map&apos;s title: %n pages in all, the map included; %1 columns of pages across and %2 rows down.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Patrón de Tavrel en %n página: %1 a lo ancho, %2 a lo alto</numerusform>
+            <numerusform>Patrón de Tavrel en %n páginas: %1 a lo ancho, %2 a lo alto</numerusform>
         </translation>
     </message>
     <message>
         <source>Page %1 of %2: column %3 of %4, row %5 of %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2: columna %3 de %4, fila %5 de %6.</translation>
     </message>
     <message>
         <source>Print at 100 % (actual size), no scaling.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime al 100 % (tamaño real), sin escalar.</translation>
     </message>
 </context>
 <context>
     <name>PictureFile</name>
     <message>
         <source>Cannot export to &quot;%1&quot;: the file name must end in .png, .svg, .pdf or .dxf.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede exportar a «%1»: el nombre del archivo debe terminar en .png, .svg, .pdf o .dxf.</translation>
     </message>
 </context>
 <context>
@@ -308,7 +359,7 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>%1 across, %2 down</source>
         <extracomment>A printer&apos;s correction: the factors across and down the page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 en horizontal, %2 en vertical</translation>
     </message>
 </context>
 <context>
@@ -316,23 +367,23 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>The pattern does not fit the page at its usual place. It will print on one page of %1 on &quot;%2&quot;, moved in from the corner.</source>
         <extracomment>%1 is the paper, such as A4; %2 the printer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El patrón no cabe en la página en su posición habitual. Se imprimirá en una página %1 en «%2», apartado de la esquina.</translation>
     </message>
     <message numerus="yes">
         <source>The pattern is larger than the page. It will print whole on %n pages of %1 on &quot;%2&quot;: a map of the pages first, then the pages to tape together as the map shows.</source>
         <extracomment>%n pages in all, the map included; %1 the paper, such as A4; %2 the printer.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El patrón es más grande que la página. Se imprimirá completo en %n página %1 en «%2»: primero un esquema de montaje de las páginas y después las páginas que hay que unir con cinta adhesiva como indica el esquema.</numerusform>
+            <numerusform>El patrón es más grande que la página. Se imprimirá completo en %n páginas %1 en «%2»: primero un esquema de montaje de las páginas y después las páginas que hay que unir con cinta adhesiva como indica el esquema.</numerusform>
         </translation>
     </message>
     <message>
         <source>Print Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir patrón</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir</translation>
     </message>
 </context>
 <context>
@@ -340,28 +391,28 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>There is no default printer (%1). Choose one in the system&apos;s printer settings, then print again.</source>
         <extracomment>%1 is the print system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresora predeterminada (%1). Elige una en la configuración de impresoras del sistema y vuelve a imprimir.</translation>
     </message>
     <message>
         <source>The page for the printer &quot;%1&quot; could not be prepared. Nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo preparar la página para la impresora «%1». No se ha impreso nada.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not take the job: %2. Nothing was printed.</source>
         <extracomment>%1 is the printer, %2 the print system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La impresora «%1» no aceptó el trabajo: %2. No se ha impreso nada.</translation>
     </message>
     <message>
         <source>There is no default printer. Choose one in the system&apos;s printer settings, then print again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresora predeterminada. Elige una en la configuración de impresoras del sistema y vuelve a imprimir.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not be started. Nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar la impresora «%1». No se ha impreso nada.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not take the job. Nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora «%1» no aceptó el trabajo. No se ha impreso nada.</translation>
     </message>
 </context>
 <context>
@@ -369,227 +420,229 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>These lengths would need a correction of %1, beyond what a printer at 100 % needs (%2 to %3). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.</source>
         <extracomment>%1 is the correction, such as &quot;1.0204 across, 0.9950 down&quot;; %2 and %3 are the least and the greatest factors, such as 0.8 and 1.25.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Estas longitudes necesitarían una corrección de %1, más de lo que necesita una impresora al 100 % (de %2 a %3). Comprueba que la hoja se imprimió al 100 %, vuelve a medir las barras y escribe las longitudes en la unidad elegida aquí.</translation>
     </message>
 </context>
 <context>
     <name>SaveDialog</name>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como PDF</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Save as SVG</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como SVG</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujo SVG (*.svg)</translation>
     </message>
     <message>
         <source>Save as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como PNG</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen PNG (*.png)</translation>
     </message>
     <message>
         <source>Save as DXF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como DXF</translation>
     </message>
     <message>
         <source>DXF drawing for cutters (*.dxf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujo DXF para máquinas de corte (*.dxf)</translation>
     </message>
     <message>
         <source>None: the PDF measures true</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna: el PDF tiene el tamaño exacto</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is a printer, %2 its correction, such as &quot;1.0204 across, 0.9950 down&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Correct &amp;for printer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Corregir para la impresora:</translation>
     </message>
     <message>
         <source>pattern</source>
         <extracomment>The name offered for a new file, without its suffix.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>patrón</translation>
     </message>
 </context>
 <context>
     <name>tavrel::app::CalibrationView</name>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibración</translation>
     </message>
     <message>
         <source>Type the bar&apos;s length in millimetres, such as 250.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe la longitud de la barra en milímetros, por ejemplo 250.</translation>
     </message>
     <message>
         <source>Type the bar&apos;s length in inches, such as 7 7/8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe la longitud de la barra en pulgadas, por ejemplo 7 7/8.</translation>
     </message>
     <message>
         <source>A bar of %1 pixels cannot measure %2: screens show between %3 and %4 pixels per inch. Check the length and its unit.</source>
         <extracomment>%1 is the bar&apos;s length on the screen, %2 the length the user typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Una barra de %1 píxeles no puede medir %2: las pantallas muestran entre %3 y %4 píxeles por pulgada. Comprueba la longitud y su unidad.</translation>
     </message>
     <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimetres and press Enter. Esc leaves without calibrating.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastra el extremo derecho de la barra, o usa las teclas de flecha (con Mayús para avanzar más deprisa), hasta que coincida con una longitud de tu regla; o simplemente mide la barra. Después escribe esa longitud en milímetros y pulsa Intro. Esc sale sin calibrar.</translation>
     </message>
     <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8 and press Enter. Esc leaves without calibrating.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastra el extremo derecho de la barra, o usa las teclas de flecha (con Mayús para avanzar más deprisa), hasta que coincida con una longitud de tu regla; o simplemente mide la barra. Después escribe esa longitud en pulgadas, por ejemplo 7 7/8, y pulsa Intro. Esc sale sin calibrar.</translation>
     </message>
 </context>
 <context>
     <name>tavrel::app::PrinterCalibrationDialog</name>
     <message>
         <source>Calibrate Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrar impresora</translation>
     </message>
     <message>
         <source>Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulgadas</translation>
     </message>
     <message>
         <source>Millimetres</source>
-        <translation type="unfinished"></translation>
+        <translation>Milímetros</translation>
     </message>
     <message>
         <source>&amp;Print Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir hoja</translation>
     </message>
     <message>
         <source>&amp;Store Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar corrección</translation>
     </message>
     <message>
         <source>&amp;Reset Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar corrección</translation>
     </message>
     <message>
         <source>Printer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresora:</translation>
     </message>
     <message>
         <source>Correction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrección:</translation>
     </message>
     <message>
         <source>&amp;Unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unidad:</translation>
     </message>
     <message>
         <source>None: prints go out as the printer makes them</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna: se imprime tal como imprime la impresora</translation>
     </message>
     <message>
         <source>&amp;Across bar (%1) measures:</source>
-        <translation type="unfinished"></translation>
+        <translation>La barra &amp;horizontal (%1) mide:</translation>
     </message>
     <message>
         <source>&amp;Down bar (%1) measures:</source>
-        <translation type="unfinished"></translation>
+        <translation>La barra &amp;vertical (%1) mide:</translation>
     </message>
     <message>
         <source>Type each length in millimetres, as 198.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe cada longitud en milímetros, como 198.5.</translation>
     </message>
     <message>
         <source>Type each length in inches, as 7.85 or 7 7/8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe cada longitud en pulgadas, como 7.85 o 7 7/8.</translation>
     </message>
 </context>
 <context>
     <name>tavrel::app::ProjectorDialog</name>
     <message>
         <source>Projector</source>
-        <translation type="unfinished"></translation>
+        <translation>Proyector</translation>
     </message>
     <message>
         <source>White lines on black</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas blancas sobre negro</translation>
     </message>
     <message>
         <source>Black lines on white</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas negras sobre blanco</translation>
     </message>
     <message>
         <source>1 pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>1 píxel</translation>
     </message>
     <message>
         <source>%1 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 píxeles</translation>
     </message>
     <message>
         <source>Nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada</translation>
     </message>
     <message>
         <source>A grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Una cuadrícula</translation>
     </message>
     <message>
         <source>A ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>Una regla</translation>
     </message>
     <message>
         <source>&amp;Show Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar patrón</translation>
     </message>
     <message>
         <source>&amp;Calibrate...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calibrar...</translation>
     </message>
     <message>
         <source>&amp;Reset Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar calibración</translation>
     </message>
     <message>
         <source>S&amp;creen:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pantalla:</translation>
     </message>
     <message>
         <source>&amp;Lines:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Líneas:</translation>
     </message>
     <message>
         <source>Line &amp;width:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grosor de línea:</translation>
     </message>
     <message>
         <source>Check the scale &amp;by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar la &amp;escala con:</translation>
     </message>
     <message>
         <source>Calibration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibración:</translation>
     </message>
     <message>
         <source>%1 pixels per inch</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 píxeles por pulgada</translation>
     </message>
     <message>
         <source>Not calibrated yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún sin calibrar</translation>
     </message>
     <message>
         <source>%1 (%2 x %3)</source>
         <extracomment>A screen: its name (width x height in pixels).</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 (%2 x %3)</translation>
     </message>
 </context>
 <context>
@@ -597,173 +650,176 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>OK</source>
         <extracomment>A small button: keep the caption short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>About Tavrel Maker</source>
         <extracomment>&quot;Tavrel Maker&quot; is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Tavrel Maker</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
         <extracomment>%1.%2.%3 is the version number, such as 1.0.0.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1.%2.%3</translation>
     </message>
     <message>
         <source>Written by: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor: %1</translation>
     </message>
     <message>
         <source>Please send comments and suggestions <byte value="xd"/>
 to </source>
-        <translation type="unfinished"></translation>
+        <translation>Envía tus comentarios y sugerencias <byte value="xd"/>
+a </translation>
     </message>
 </context>
 <context>
     <name>tavrel::app::frmMain</name>
     <message>
         <source>Inches (Decimal)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulgadas (decimal)</translation>
     </message>
     <message>
         <source>Inches (Fractions)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulgadas (fracción)</translation>
     </message>
     <message>
         <source>Millimeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Milímetros</translation>
     </message>
     <message>
         <source>Print Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir patrón</translation>
     </message>
     <message>
         <source>Label1</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>Label1</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Content</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Tavrel</translation>
     </message>
     <message>
         <source>&amp;Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Patrón</translation>
     </message>
     <message>
         <source>Save as &amp;PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como &amp;PDF...</translation>
     </message>
     <message>
         <source>Save as &amp;SVG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como &amp;SVG...</translation>
     </message>
     <message>
         <source>Save as P&amp;NG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como P&amp;NG...</translation>
     </message>
     <message>
         <source>Save as &amp;DXF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como &amp;DXF...</translation>
     </message>
     <message>
         <source>PDF Pape&amp;r</source>
-        <translation type="unfinished"></translation>
+        <translation>Papel pa&amp;ra PDF</translation>
     </message>
     <message>
         <source>Pro&amp;jector View...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista de pro&amp;yector...</translation>
     </message>
     <message>
         <source>&amp;Calibrate Printer...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calibrar impresora...</translation>
     </message>
     <message>
         <source>When printed, each division above should measure one centimeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Al imprimir, cada división de arriba debe medir un centímetro</translation>
     </message>
     <message>
         <source>When printed, each division above should measure one inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Al imprimir, cada división de arriba debe medir una pulgada</translation>
     </message>
     <message>
         <source>Too large to draw. The largest measurement is %1 millimeters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiado grande para dibujarlo. La medida máxima es de %1 milímetros.</translation>
     </message>
     <message>
         <source>Too large to draw. The largest measurement is %1 inches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiado grande para dibujarlo. La medida máxima es de %1 pulgadas.</translation>
     </message>
     <message>
         <source>Enter the measurement in inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe la medida en pulgadas</translation>
     </message>
     <message>
         <source>Enter the measurement in millimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe la medida en milímetros</translation>
     </message>
     <message>
         <source>Save Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar patrón</translation>
     </message>
 </context>
 <context>
     <name>tavrel::help::HelpBrowser</name>
     <message>
         <source>Page not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Página no encontrada</translation>
     </message>
     <message>
         <source>The help file has no page %1.</source>
         <extracomment>%1 is the page&apos;s address within the help file, such as &quot;printing.html&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de ayuda no tiene la página %1.</translation>
     </message>
 </context>
 <context>
     <name>tavrel::help::HelpWindow</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>%1 - %2</source>
         <extracomment>The window&apos;s title: the page&apos;s title, then the help file&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navegación</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atrás</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;delante</translation>
     </message>
     <message>
         <source>&amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inicio</translation>
     </message>
 </context>
 </TS>

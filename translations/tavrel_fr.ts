@@ -6,12 +6,13 @@
     <message>
         <source>%1 mm</source>
         <extracomment>A bar&apos;s length on the calibration sheet, such as &quot;200 mm&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 mm</translation>
     </message>
     <message>
         <source>%1 in</source>
         <extracomment>A bar&apos;s length on the calibration sheet, such as &quot;8 in&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 po</translation>
     </message>
 </context>
 <context>
@@ -19,30 +20,30 @@
     <message>
         <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in millimetres, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they measure true.</source>
         <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imprimez cette feuille à 100&#xa0;% (taille réelle), sans mise à l’échelle ni «&#xa0;ajuster à la page&#xa0;». Mesurez chaque barre avec une bonne règle graduée en millimètres, du milieu d’un repère d’extrémité au milieu de l’autre. Dans Tavrel, choisissez Patron &gt; Étalonner l’imprimante... et tapez les deux longueurs mesurées&#xa0;: les impressions suivantes sur cette imprimante seront alors corrigées pour tomber juste.</translation>
     </message>
     <message>
         <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in inches, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they measure true.</source>
         <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imprimez cette feuille à 100&#xa0;% (taille réelle), sans mise à l’échelle ni «&#xa0;ajuster à la page&#xa0;». Mesurez chaque barre avec une bonne règle graduée en pouces, du milieu d’un repère d’extrémité au milieu de l’autre. Dans Tavrel, choisissez Patron &gt; Étalonner l’imprimante... et tapez les deux longueurs mesurées&#xa0;: les impressions suivantes sur cette imprimante seront alors corrigées pour tomber juste.</translation>
     </message>
     <message>
         <source>The calibration sheet could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>La feuille d’étalonnage n’a pas pu être créée.</translation>
     </message>
     <message>
         <source>Tavrel printer calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrel – étalonnage de l’imprimante</translation>
     </message>
     <message>
         <source>Across: %1</source>
         <extracomment>%1 is the bar&apos;s length, such as &quot;8 in&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Barre horizontale&#xa0;: %1</translation>
     </message>
     <message>
         <source>Down: %1</source>
         <extracomment>%1 is the bar&apos;s length, such as &quot;10 in&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Barre verticale&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -86,162 +87,214 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
 2 wrong options. An existing FILE is only ever replaced by a complete drawing.
 </source>
         <extracomment>Option names, unit names and paper names stay as they are: they must be typed so.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : tavrel [--unit UNITÉ --measure TEXTE --export FICHIER [--dpi N]
+                     [--paper PAPIER] [--correction X,Y]]
+              tavrel --calibration-sheet FICHIER.pdf [--paper PAPIER]
+                     [--unit UNITÉ]
+
+Sans option, ouvre la fenêtre. Avec --export, trace le patron d’une mesure dans
+FICHIER, sans ouvrir de fenêtre. Avec --calibration-sheet, écrit la feuille qui
+mesure l’erreur d’échelle d’une imprimante : une barre horizontale et une barre
+verticale de 8 po (20 cm avec --unit millimeter ; sans --unit, dans l’unité
+des réglages régionaux) ou aussi longues que le papier le permet.
+
+  --unit UNITÉ      decimal (pouces, comme 2.5), fractions (pouces, comme
+                    &quot;2 1/2&quot;) ou millimeter (comme 63.5)
+  --measure TEXTE   la mesure, lue comme la lit la zone de saisie de la fenêtre
+  --export FICHIER  FICHIER.png : l’image, à un pixel d’image par pixel
+                    d’écran, avec sa résolution enregistrée ; FICHIER.svg :
+                    dessin vectoriel en taille réelle ; FICHIER.pdf : pages à
+                    imprimer à 100 %, en mosaïque si le patron dépasse le
+                    papier ; FICHIER.dxf : lignes et arcs en taille réelle pour
+                    machines de découpe et CAO, en pouces ou en millimètres
+                    selon l’unité
+  --dpi N           la résolution d’écran à viser, en points par pouce (24 à
+                    1440 ; 96 par défaut)
+  --paper PAPIER    le papier du PDF : letter, a4, a3, legal ou tabloid (par
+                    défaut letter là où les réglages régionaux mesurent en
+                    unités américaines, sinon a4) ; pour les reprographies a2,
+                    a1, a0, arch-d (24 x 36 po) ou arch-e (36 x 48 po) ; ou un
+                    rouleau, roll-36in, roll-24in ou roll-914mm : pages de la
+                    largeur du rouleau, aussi longues que le patron l’exige,
+                    jusqu’à 200 po
+  --correction X,Y  compense l’erreur d’échelle d’une imprimante : les pages du
+                    PDF sont agrandies d’un facteur X en largeur et Y en
+                    hauteur (0.8 à 1.25, comme 1.02,0.99), chacun étant la
+                    longueur d’une barre de la feuille d’étalonnage divisée
+                    par la longueur mesurée
+  --lang CODE       la langue de la fenêtre et de ces messages, comme de ou
+                    pt_BR (par défaut, celle du système)
+  -h, --help        affiche cette aide
+  -v, --version     affiche la version
+
+La valeur d’une option peut suivre comme argument suivant ou après « = »
+(--dpi=120).
+Code de sortie : 0 fichier écrit, 1 rien d’écrit (pas de mesure, trop grand,
+écriture impossible), 2 options incorrectes. Un FICHIER existant n’est jamais
+remplacé que par un dessin complet.
+</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue %1</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu %1</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est indiqué deux fois</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 demande une valeur</translation>
     </message>
     <message>
         <source>%1 (see tavrel --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (voir tavrel --help)</translation>
     </message>
     <message>
         <source>unknown unit &quot;%1&quot;: use decimal, fractions or millimeter</source>
-        <translation type="unfinished"></translation>
+        <translation>unité inconnue « %1 » : utilisez decimal, fractions ou millimeter</translation>
     </message>
     <message>
         <source>unknown paper &quot;%1&quot;: use letter, a4, a3, legal or tabloid; a2, a1, a0, arch-d or arch-e; or roll-36in, roll-24in or roll-914mm</source>
-        <translation type="unfinished"></translation>
+        <translation>papier inconnu « %1 » : utilisez letter, a4, a3, legal ou tabloid ; a2, a1, a0, arch-d ou arch-e ; ou roll-36in, roll-24in ou roll-914mm</translation>
     </message>
     <message>
         <source>--export needs --unit decimal, fractions or millimeter</source>
-        <translation type="unfinished"></translation>
+        <translation>--export demande --unit decimal, fractions ou millimeter</translation>
     </message>
     <message>
         <source>--export needs --measure TEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>--export demande --measure TEXTE</translation>
     </message>
     <message>
         <source>--dpi takes a whole number of dots per inch from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--dpi attend un nombre entier de points par pouce, de %1 à %2</translation>
     </message>
     <message>
         <source>--paper goes with an export to FILE.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>--paper ne s’emploie qu’avec un export vers FICHIER.pdf</translation>
     </message>
     <message>
         <source>--correction takes two factors from 0.8 to 1.25, across and down, as 1.02,0.99</source>
-        <translation type="unfinished"></translation>
+        <translation>--correction attend deux facteurs de 0.8 à 1.25, en largeur et en hauteur, comme 1.02,0.99</translation>
     </message>
     <message>
         <source>--correction goes with an export to FILE.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>--correction ne s’emploie qu’avec un export vers FICHIER.pdf</translation>
     </message>
     <message>
         <source>--calibration-sheet goes only with --paper and --unit</source>
-        <translation type="unfinished"></translation>
+        <translation>--calibration-sheet ne s’emploie qu’avec --paper et --unit</translation>
     </message>
     <message>
         <source>--calibration-sheet writes a FILE.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>--calibration-sheet écrit un FICHIER.pdf</translation>
     </message>
     <message>
         <source>--unit, --measure, --dpi, --paper and --correction go with --export FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>--unit, --measure, --dpi, --paper et --correction ne s’emploient qu’avec --export FICHIER</translation>
     </message>
 </context>
 <context>
     <name>ExportFile</name>
     <message>
         <source>Cannot write &quot;%1&quot;: the picture could not be encoded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: l’image n’a pas pu être encodée.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
         <extracomment>%2 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
     <name>Extras</name>
     <message>
         <source>A part of Tavrel is missing or damaged (%1). Install the program again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un élément de Tavrel est manquant ou endommagé (%1). Réinstallez le programme.</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>Help Not Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide non disponible</translation>
     </message>
     <message>
         <source>The help file could not be found or read:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d’aide est introuvable ou illisible&#xa0;:
+%1</translation>
     </message>
     <message>
         <source>The help file is damaged or is not a help file:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d’aide est endommagé ou n’est pas un fichier d’aide&#xa0;:
+%1</translation>
     </message>
 </context>
 <context>
     <name>PaperMenu</name>
     <message>
         <source>&amp;Letter (8.5 x 11 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Letter (8,5 x 11 po)</translation>
     </message>
     <message>
         <source>A&amp;4</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;4</translation>
     </message>
     <message>
         <source>A&amp;3</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;3</translation>
     </message>
     <message>
         <source>Le&amp;gal (8.5 x 14 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le&amp;gal (8,5 x 14 po)</translation>
     </message>
     <message>
         <source>&amp;Tabloid (11 x 17 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tabloïd (11 x 17 po)</translation>
     </message>
     <message>
         <source>A&amp;2</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;2</translation>
     </message>
     <message>
         <source>A&amp;1</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;1</translation>
     </message>
     <message>
         <source>A&amp;0</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;0</translation>
     </message>
     <message>
         <source>Arch &amp;D (24 x 36 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arch &amp;D (24 x 36 po)</translation>
     </message>
     <message>
         <source>Arch &amp;E (36 x 48 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arch &amp;E (36 x 48 po)</translation>
     </message>
     <message>
         <source>&amp;Roll, 36 in wide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rouleau de 36 po de large</translation>
     </message>
     <message>
         <source>R&amp;oll, 24 in wide</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;ouleau de 24 po de large</translation>
     </message>
     <message>
         <source>Roll, 914 &amp;mm wide</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouleau de 914 &amp;mm de large</translation>
     </message>
 </context>
 <context>
@@ -249,58 +302,58 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>Too large to draw. The largest measurement is %1 millimeters.</source>
         <extracomment>%1 is a number, such as 2312.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trop grand pour être tracé. La mesure maximale est de %1 millimètres.</translation>
     </message>
     <message>
         <source>Too large to draw. The largest measurement is %1 inches.</source>
         <extracomment>%1 is a number, such as 91.02 or 91.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trop grand pour être tracé. La mesure maximale est de %1 pouces.</translation>
     </message>
     <message>
         <source>Nothing to draw: &quot;%1&quot; is not a measurement above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à tracer&#xa0;: «&#xa0;%1&#xa0;» n’est pas une mesure supérieure à 0.</translation>
     </message>
 </context>
 <context>
     <name>PdfPages</name>
     <message>
         <source>When printed, this bar should measure one centimeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fois imprimée, cette barre doit mesurer un centimètre</translation>
     </message>
     <message>
         <source>When printed, this bar should measure one inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fois imprimée, cette barre doit mesurer un pouce</translation>
     </message>
     <message>
         <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one centimeter. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimez chaque page à 100&#xa0;% (taille réelle), sans mise à l’échelle ni «&#xa0;ajuster à la page&#xa0;»&#xa0;: la barre au bas de chaque page doit alors mesurer un centimètre. Coupez chaque page le long des traits supérieur et gauche de son cadre. Disposez ensuite les pages comme sur le plan ci-dessous, chaque page par-dessus ses voisines de gauche et du haut, ses bords coupés posés sur leurs traits pointillés, de sorte que les deux moitiés de chaque croix cerclée se rejoignent. Assemblez-les avec du ruban adhésif. Les pages se chevauchent d’un demi-pouce (12,7&#xa0;mm).</translation>
     </message>
     <message>
         <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one inch. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimez chaque page à 100&#xa0;% (taille réelle), sans mise à l’échelle ni «&#xa0;ajuster à la page&#xa0;»&#xa0;: la barre au bas de chaque page doit alors mesurer un pouce. Coupez chaque page le long des traits supérieur et gauche de son cadre. Disposez ensuite les pages comme sur le plan ci-dessous, chaque page par-dessus ses voisines de gauche et du haut, ses bords coupés posés sur leurs traits pointillés, de sorte que les deux moitiés de chaque croix cerclée se rejoignent. Assemblez-les avec du ruban adhésif. Les pages se chevauchent d’un demi-pouce (12,7&#xa0;mm).</translation>
     </message>
     <message numerus="yes">
         <source>Tavrel pattern on %n pages: %1 across, %2 down</source>
         <extracomment>The map&apos;s title: %n pages in all, the map included; %1 columns of pages across and %2 rows down.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Patron Tavrel sur %n page&#xa0;: %1 en largeur, %2 en hauteur</numerusform>
+            <numerusform>Patron Tavrel sur %n pages&#xa0;: %1 en largeur, %2 en hauteur</numerusform>
         </translation>
     </message>
     <message>
         <source>Page %1 of %2: column %3 of %4, row %5 of %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 sur %2&#xa0;: colonne %3 sur %4, rangée %5 sur %6.</translation>
     </message>
     <message>
         <source>Print at 100 % (actual size), no scaling.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimez à 100&#xa0;% (taille réelle), sans mise à l’échelle.</translation>
     </message>
 </context>
 <context>
     <name>PictureFile</name>
     <message>
         <source>Cannot export to &quot;%1&quot;: the file name must end in .png, .svg, .pdf or .dxf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’exporter vers «&#xa0;%1&#xa0;»&#xa0;: le nom du fichier doit se terminer par .png, .svg, .pdf ou .dxf.</translation>
     </message>
 </context>
 <context>
@@ -308,7 +361,7 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>%1 across, %2 down</source>
         <extracomment>A printer&apos;s correction: the factors across and down the page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 en largeur, %2 en hauteur</translation>
     </message>
 </context>
 <context>
@@ -316,23 +369,23 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>The pattern does not fit the page at its usual place. It will print on one page of %1 on &quot;%2&quot;, moved in from the corner.</source>
         <extracomment>%1 is the paper, such as A4; %2 the printer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le patron ne tient pas sur la page à son emplacement habituel. Il sera imprimé sur une seule page %1 par l’imprimante «&#xa0;%2&#xa0;», décalé vers l’intérieur depuis le coin.</translation>
     </message>
     <message numerus="yes">
         <source>The pattern is larger than the page. It will print whole on %n pages of %1 on &quot;%2&quot;: a map of the pages first, then the pages to tape together as the map shows.</source>
         <extracomment>%n pages in all, the map included; %1 the paper, such as A4; %2 the printer.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le patron est plus grand que la page. Il sera imprimé en entier sur %n page %1 par l’imprimante «&#xa0;%2&#xa0;»&#xa0;: d’abord un plan des pages, puis les pages à assembler avec du ruban adhésif comme le montre le plan.</numerusform>
+            <numerusform>Le patron est plus grand que la page. Il sera imprimé en entier sur %n pages %1 par l’imprimante «&#xa0;%2&#xa0;»&#xa0;: d’abord un plan des pages, puis les pages à assembler avec du ruban adhésif comme le montre le plan.</numerusform>
         </translation>
     </message>
     <message>
         <source>Print Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le patron</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
 </context>
 <context>
@@ -340,28 +393,28 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>There is no default printer (%1). Choose one in the system&apos;s printer settings, then print again.</source>
         <extracomment>%1 is the print system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante par défaut n’est définie (%1). Choisissez-en une dans les paramètres d’impression du système, puis relancez l’impression.</translation>
     </message>
     <message>
         <source>The page for the printer &quot;%1&quot; could not be prepared. Nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La page n’a pas pu être préparée pour l’imprimante «&#xa0;%1&#xa0;». Rien n’a été imprimé.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not take the job: %2. Nothing was printed.</source>
         <extracomment>%1 is the printer, %2 the print system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’a pas accepté la tâche&#xa0;: %2. Rien n’a été imprimé.</translation>
     </message>
     <message>
         <source>There is no default printer. Choose one in the system&apos;s printer settings, then print again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante par défaut n’est définie. Choisissez-en une dans les paramètres d’impression du système, puis relancez l’impression.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not be started. Nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lancer l’impression sur l’imprimante «&#xa0;%1&#xa0;». Rien n’a été imprimé.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not take the job. Nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’a pas accepté la tâche. Rien n’a été imprimé.</translation>
     </message>
 </context>
 <context>
@@ -369,227 +422,231 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>These lengths would need a correction of %1, beyond what a printer at 100 % needs (%2 to %3). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.</source>
         <extracomment>%1 is the correction, such as &quot;1.0204 across, 0.9950 down&quot;; %2 and %3 are the least and the greatest factors, such as 0.8 and 1.25.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ces longueurs demanderaient une correction de %1, au-delà de ce qu’il faut à une imprimante réglée à 100&#xa0;% (de %2 à %3). Vérifiez que la feuille a été imprimée à 100&#xa0;%, mesurez de nouveau les barres et tapez les longueurs dans l’unité choisie ici.</translation>
     </message>
 </context>
 <context>
     <name>SaveDialog</name>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Document PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Save as SVG</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en SVG</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessin SVG (*.svg)</translation>
     </message>
     <message>
         <source>Save as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PNG</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Image PNG (*.png)</translation>
     </message>
     <message>
         <source>Save as DXF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en DXF</translation>
     </message>
     <message>
         <source>DXF drawing for cutters (*.dxf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessin DXF pour machines de découpe (*.dxf)</translation>
     </message>
     <message>
         <source>None: the PDF measures true</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune&#xa0;: le PDF garde ses dimensions exactes</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is a printer, %2 its correction, such as &quot;1.0204 across, 0.9950 down&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Correct &amp;for printer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Corriger pour l’imprimante&#xa0;:</translation>
     </message>
     <message>
         <source>pattern</source>
         <extracomment>The name offered for a new file, without its suffix.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>patron</translation>
     </message>
 </context>
 <context>
     <name>tavrel::app::CalibrationView</name>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Étalonnage</translation>
     </message>
     <message>
         <source>Type the bar&apos;s length in millimetres, such as 250.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez la longueur de la barre en millimètres, par exemple 250.</translation>
     </message>
     <message>
         <source>Type the bar&apos;s length in inches, such as 7 7/8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez la longueur de la barre en pouces, par exemple 7 7/8.</translation>
     </message>
     <message>
         <source>A bar of %1 pixels cannot measure %2: screens show between %3 and %4 pixels per inch. Check the length and its unit.</source>
         <extracomment>%1 is the bar&apos;s length on the screen, %2 the length the user typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Une barre de %1 pixels ne peut pas mesurer %2&#xa0;: les écrans affichent entre %3 et %4 pixels par pouce. Vérifiez la longueur et son unité.</translation>
     </message>
     <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimetres and press Enter. Esc leaves without calibrating.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser l’extrémité droite de la barre, ou utilisez les touches fléchées (avec Maj pour avancer par plus grands pas), jusqu’à ce qu’elle corresponde à une longueur de votre règle&#xa0;; ou mesurez simplement la barre. Tapez ensuite cette longueur en millimètres et appuyez sur Entrée. Échap permet de quitter sans étalonner.</translation>
     </message>
     <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8 and press Enter. Esc leaves without calibrating.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser l’extrémité droite de la barre, ou utilisez les touches fléchées (avec Maj pour avancer par plus grands pas), jusqu’à ce qu’elle corresponde à une longueur de votre règle&#xa0;; ou mesurez simplement la barre. Tapez ensuite cette longueur en pouces, par exemple 7 7/8, et appuyez sur Entrée. Échap permet de quitter sans étalonner.</translation>
     </message>
 </context>
 <context>
     <name>tavrel::app::PrinterCalibrationDialog</name>
     <message>
         <source>Calibrate Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Étalonner l’imprimante</translation>
     </message>
     <message>
         <source>Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Pouces</translation>
     </message>
     <message>
         <source>Millimetres</source>
-        <translation type="unfinished"></translation>
+        <translation>Millimètres</translation>
     </message>
     <message>
         <source>&amp;Print Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer la feuille</translation>
     </message>
     <message>
         <source>&amp;Store Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer la correction</translation>
     </message>
     <message>
         <source>&amp;Reset Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réinitialiser la correction</translation>
     </message>
     <message>
         <source>Printer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimante&#xa0;:</translation>
     </message>
     <message>
         <source>Correction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Correction&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unité&#xa0;:</translation>
     </message>
     <message>
         <source>None: prints go out as the printer makes them</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune&#xa0;: les impressions sortent telles que l’imprimante les produit</translation>
     </message>
     <message>
         <source>&amp;Across bar (%1) measures:</source>
-        <translation type="unfinished"></translation>
+        <translation>La barre &amp;horizontale (%1) mesure&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Down bar (%1) measures:</source>
-        <translation type="unfinished"></translation>
+        <translation>La barre &amp;verticale (%1) mesure&#xa0;:</translation>
     </message>
     <message>
         <source>Type each length in millimetres, as 198.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez chaque longueur en millimètres, par exemple 198.5.</translation>
     </message>
     <message>
         <source>Type each length in inches, as 7.85 or 7 7/8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez chaque longueur en pouces, par exemple 7.85 ou 7 7/8.</translation>
     </message>
 </context>
 <context>
     <name>tavrel::app::ProjectorDialog</name>
     <message>
         <source>Projector</source>
-        <translation type="unfinished"></translation>
+        <translation>Projecteur</translation>
     </message>
     <message>
         <source>White lines on black</source>
-        <translation type="unfinished"></translation>
+        <translation>Traits blancs sur fond noir</translation>
     </message>
     <message>
         <source>Black lines on white</source>
-        <translation type="unfinished"></translation>
+        <translation>Traits noirs sur fond blanc</translation>
     </message>
     <message>
         <source>1 pixel</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>1 pixel</translation>
     </message>
     <message>
         <source>%1 pixels</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 pixels</translation>
     </message>
     <message>
         <source>Nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien</translation>
     </message>
     <message>
         <source>A grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Une grille</translation>
     </message>
     <message>
         <source>A ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>Une règle</translation>
     </message>
     <message>
         <source>&amp;Show Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher le patron</translation>
     </message>
     <message>
         <source>&amp;Calibrate...</source>
-        <translation type="unfinished"></translation>
+        <translation>Éta&amp;lonner...</translation>
     </message>
     <message>
         <source>&amp;Reset Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réinitialiser l’étalonnage</translation>
     </message>
     <message>
         <source>S&amp;creen:</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;cran&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Lines:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Traits&#xa0;:</translation>
     </message>
     <message>
         <source>Line &amp;width:</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;paisseur des traits&#xa0;:</translation>
     </message>
     <message>
         <source>Check the scale &amp;by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vérifier l’échelle avec&#xa0;:</translation>
     </message>
     <message>
         <source>Calibration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Étalonnage&#xa0;:</translation>
     </message>
     <message>
         <source>%1 pixels per inch</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pixels par pouce</translation>
     </message>
     <message>
         <source>Not calibrated yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore étalonné</translation>
     </message>
     <message>
         <source>%1 (%2 x %3)</source>
         <extracomment>A screen: its name (width x height in pixels).</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 (%2 x %3)</translation>
     </message>
 </context>
 <context>
@@ -597,173 +654,179 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>OK</source>
         <extracomment>A small button: keep the caption short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>About Tavrel Maker</source>
         <extracomment>&quot;Tavrel Maker&quot; is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Tavrel Maker</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
         <extracomment>%1.%2.%3 is the version number, such as 1.0.0.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>Version %1.%2.%3</translation>
     </message>
     <message>
         <source>Written by: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit par&#xa0;: %1</translation>
     </message>
     <message>
         <source>Please send comments and suggestions <byte value="xd"/>
 to </source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyez vos remarques et suggestions <byte value="xd"/>
+à </translation>
     </message>
 </context>
 <context>
     <name>tavrel::app::frmMain</name>
     <message>
         <source>Inches (Decimal)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pouces (décimaux)</translation>
     </message>
     <message>
         <source>Inches (Fractions)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pouces (fractions)</translation>
     </message>
     <message>
         <source>Millimeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Millimètres</translation>
     </message>
     <message>
         <source>Print Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Impr. patron</translation>
     </message>
     <message>
         <source>Label1</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>Label1</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;Content</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Tavrel</translation>
     </message>
     <message>
         <source>&amp;Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Patron</translation>
     </message>
     <message>
         <source>Save as &amp;PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en &amp;PDF...</translation>
     </message>
     <message>
         <source>Save as &amp;SVG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en &amp;SVG...</translation>
     </message>
     <message>
         <source>Save as P&amp;NG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en P&amp;NG...</translation>
     </message>
     <message>
         <source>Save as &amp;DXF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en &amp;DXF...</translation>
     </message>
     <message>
         <source>PDF Pape&amp;r</source>
-        <translation type="unfinished"></translation>
+        <translation>Papie&amp;r PDF</translation>
     </message>
     <message>
         <source>Pro&amp;jector View...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode pro&amp;jecteur...</translation>
     </message>
     <message>
         <source>&amp;Calibrate Printer...</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;talonner l’imprimante...</translation>
     </message>
     <message>
         <source>When printed, each division above should measure one centimeter</source>
-        <translation type="unfinished"></translation>
+        <translation>À l’impression, chaque graduation doit mesurer un centimètre</translation>
     </message>
     <message>
         <source>When printed, each division above should measure one inch</source>
-        <translation type="unfinished"></translation>
+        <translation>À l’impression, chaque graduation doit mesurer un pouce</translation>
     </message>
     <message>
         <source>Too large to draw. The largest measurement is %1 millimeters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop grand pour être tracé. La mesure maximale est de %1 millimètres.</translation>
     </message>
     <message>
         <source>Too large to draw. The largest measurement is %1 inches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop grand pour être tracé. La mesure maximale est de %1 pouces.</translation>
     </message>
     <message>
         <source>Enter the measurement in inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la mesure en pouces</translation>
     </message>
     <message>
         <source>Enter the measurement in millimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la mesure en millimètres</translation>
     </message>
     <message>
         <source>Save Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le patron</translation>
     </message>
 </context>
 <context>
     <name>tavrel::help::HelpBrowser</name>
     <message>
         <source>Page not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Page introuvable</translation>
     </message>
     <message>
         <source>The help file has no page %1.</source>
         <extracomment>%1 is the page&apos;s address within the help file, such as &quot;printing.html&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d’aide ne contient pas de page %1.</translation>
     </message>
 </context>
 <context>
     <name>tavrel::help::HelpWindow</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>%1 - %2</source>
         <extracomment>The window&apos;s title: the page&apos;s title, then the help file&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>Navigation</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Précédent</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivant</translation>
     </message>
     <message>
         <source>&amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Accueil</translation>
     </message>
 </context>
 </TS>

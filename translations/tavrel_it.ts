@@ -6,12 +6,13 @@
     <message>
         <source>%1 mm</source>
         <extracomment>A bar&apos;s length on the calibration sheet, such as &quot;200 mm&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 mm</translation>
     </message>
     <message>
         <source>%1 in</source>
         <extracomment>A bar&apos;s length on the calibration sheet, such as &quot;8 in&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 pollici</translation>
     </message>
 </context>
 <context>
@@ -19,30 +20,30 @@
     <message>
         <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in millimetres, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they measure true.</source>
         <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stampare questo foglio al 100 % (dimensioni effettive), senza ridimensionamento e senza &quot;Adatta alla pagina&quot;. Misurare ogni barra con un buon righello in millimetri, dal centro di una tacca d&apos;estremità al centro dell&apos;altra. In Tavrel scegliere Cartamodello &gt; Calibra stampante... e digitare le due lunghezze misurate: le stampe successive con questa stampante verranno corrette in modo da risultare in scala esatta.</translation>
     </message>
     <message>
         <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in inches, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they measure true.</source>
         <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stampare questo foglio al 100 % (dimensioni effettive), senza ridimensionamento e senza &quot;Adatta alla pagina&quot;. Misurare ogni barra con un buon righello in pollici, dal centro di una tacca d&apos;estremità al centro dell&apos;altra. In Tavrel scegliere Cartamodello &gt; Calibra stampante... e digitare le due lunghezze misurate: le stampe successive con questa stampante verranno corrette in modo da risultare in scala esatta.</translation>
     </message>
     <message>
         <source>The calibration sheet could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il foglio di calibrazione.</translation>
     </message>
     <message>
         <source>Tavrel printer calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrel: calibrazione della stampante</translation>
     </message>
     <message>
         <source>Across: %1</source>
         <extracomment>%1 is the bar&apos;s length, such as &quot;8 in&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Orizzontale: %1</translation>
     </message>
     <message>
         <source>Down: %1</source>
         <extracomment>%1 is the bar&apos;s length, such as &quot;10 in&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verticale: %1</translation>
     </message>
 </context>
 <context>
@@ -86,162 +87,212 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
 2 wrong options. An existing FILE is only ever replaced by a complete drawing.
 </source>
         <extracomment>Option names, unit names and paper names stay as they are: they must be typed so.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: tavrel [--unit UNITÀ --measure TESTO --export FILE [--dpi N]
+            [--paper CARTA] [--correction X,Y]]
+     tavrel --calibration-sheet FILE.pdf [--paper CARTA] [--unit UNITÀ]
+
+Senza opzioni apre la finestra. Con --export disegna il cartamodello per una
+misura nel FILE e non apre nessuna finestra. Con --calibration-sheet scrive il
+foglio che misura l&apos;errore di scala di una stampante: una barra orizzontale e
+una verticale di 8 pollici (20 cm con --unit millimeter; senza --unit, l&apos;unità
+delle impostazioni locali) o lunghe quanto la carta consente.
+
+  --unit UNITÀ     decimal (pollici, come 2.5), fractions (pollici, come
+                   &quot;2 1/2&quot;) o millimeter (come 63.5)
+  --measure TESTO  la misura, letta come la legge la casella della finestra
+  --export FILE    FILE.png: l&apos;immagine, un pixel dell&apos;immagine per ogni pixel
+                   dello schermo, con la risoluzione registrata; FILE.svg:
+                   disegno vettoriale a grandezza naturale; FILE.pdf: pagine da
+                   stampare al 100 %, suddivise su più fogli se il cartamodello
+                   è più grande della carta; FILE.dxf: linee e archi a
+                   grandezza naturale per macchine da taglio e CAD, in pollici
+                   o millimetri secondo l&apos;unità
+  --dpi N          la risoluzione dello schermo per cui disegnare, in punti per
+                   pollice (da 24 a 1440; predefinita: 96)
+  --paper CARTA    la carta del PDF: letter, a4, a3, legal o tabloid
+                   (predefinita: letter dove si misura in unità USA, altrimenti
+                   a4); per le copisterie a2, a1, a0, arch-d (24 x 36 pollici)
+                   o arch-e (36 x 48 pollici); oppure un rotolo, roll-36in,
+                   roll-24in o roll-914mm: pagine larghe quanto il rotolo e
+                   lunghe quanto serve al cartamodello, fino a 200 pollici
+  --correction X,Y
+                   annulla l&apos;errore di scala di una stampante: le pagine del
+                   PDF vengono ingrandite di X in orizzontale e di Y in
+                   verticale (da 0.8 a 1.25, come 1.02,0.99); ciascun fattore è
+                   la lunghezza di una barra del foglio di calibrazione divisa
+                   per quella misurata
+  --lang CODICE    la lingua della finestra e di questi messaggi, come de o
+                   pt_BR (predefinita: quella del sistema)
+  -h, --help       mostra questo aiuto
+  -v, --version    mostra la versione
+
+Il valore di un&apos;opzione può seguire come argomento successivo o dopo &apos;=&apos;
+(--dpi=120). Codice di uscita: 0 file scritto, 1 nessun file scritto (nessuna
+misura, troppo grande, scrittura impossibile), 2 opzioni errate. Un FILE
+esistente viene sostituito solo da un disegno completo.
+</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>opzione sconosciuta %1</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>argomento inatteso %1</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è indicata due volte</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 richiede un valore</translation>
     </message>
     <message>
         <source>%1 (see tavrel --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (vedere tavrel --help)</translation>
     </message>
     <message>
         <source>unknown unit &quot;%1&quot;: use decimal, fractions or millimeter</source>
-        <translation type="unfinished"></translation>
+        <translation>unità sconosciuta &quot;%1&quot;: usare decimal, fractions o millimeter</translation>
     </message>
     <message>
         <source>unknown paper &quot;%1&quot;: use letter, a4, a3, legal or tabloid; a2, a1, a0, arch-d or arch-e; or roll-36in, roll-24in or roll-914mm</source>
-        <translation type="unfinished"></translation>
+        <translation>carta sconosciuta &quot;%1&quot;: usare letter, a4, a3, legal o tabloid; a2, a1, a0, arch-d o arch-e; oppure roll-36in, roll-24in o roll-914mm</translation>
     </message>
     <message>
         <source>--export needs --unit decimal, fractions or millimeter</source>
-        <translation type="unfinished"></translation>
+        <translation>--export richiede --unit decimal, fractions o millimeter</translation>
     </message>
     <message>
         <source>--export needs --measure TEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>--export richiede --measure TESTO</translation>
     </message>
     <message>
         <source>--dpi takes a whole number of dots per inch from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--dpi richiede un numero intero di punti per pollice da %1 a %2</translation>
     </message>
     <message>
         <source>--paper goes with an export to FILE.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>--paper si usa solo con un&apos;esportazione in FILE.pdf</translation>
     </message>
     <message>
         <source>--correction takes two factors from 0.8 to 1.25, across and down, as 1.02,0.99</source>
-        <translation type="unfinished"></translation>
+        <translation>--correction richiede due fattori da 0.8 a 1.25, orizzontale e verticale, come 1.02,0.99</translation>
     </message>
     <message>
         <source>--correction goes with an export to FILE.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>--correction si usa solo con un&apos;esportazione in FILE.pdf</translation>
     </message>
     <message>
         <source>--calibration-sheet goes only with --paper and --unit</source>
-        <translation type="unfinished"></translation>
+        <translation>--calibration-sheet si usa solo con --paper e --unit</translation>
     </message>
     <message>
         <source>--calibration-sheet writes a FILE.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>--calibration-sheet scrive un FILE.pdf</translation>
     </message>
     <message>
         <source>--unit, --measure, --dpi, --paper and --correction go with --export FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>--unit, --measure, --dpi, --paper e --correction si usano solo con --export FILE</translation>
     </message>
 </context>
 <context>
     <name>ExportFile</name>
     <message>
         <source>Cannot write &quot;%1&quot;: the picture could not be encoded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere &quot;%1&quot;: non è stato possibile codificare l&apos;immagine.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
         <extracomment>%2 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere &quot;%1&quot;: %2.</translation>
     </message>
 </context>
 <context>
     <name>Extras</name>
     <message>
         <source>A part of Tavrel is missing or damaged (%1). Install the program again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una parte di Tavrel manca o è danneggiata (%1). Reinstallare il programma.</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>Help Not Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida non disponibile</translation>
     </message>
     <message>
         <source>The help file could not be found or read:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile trovare o leggere il file della guida:
+%1</translation>
     </message>
     <message>
         <source>The help file is damaged or is not a help file:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file della guida è danneggiato o non è un file di guida:
+%1</translation>
     </message>
 </context>
 <context>
     <name>PaperMenu</name>
     <message>
         <source>&amp;Letter (8.5 x 11 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Letter (8,5 x 11 pollici)</translation>
     </message>
     <message>
         <source>A&amp;4</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;4</translation>
     </message>
     <message>
         <source>A&amp;3</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;3</translation>
     </message>
     <message>
         <source>Le&amp;gal (8.5 x 14 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le&amp;gal (8,5 x 14 pollici)</translation>
     </message>
     <message>
         <source>&amp;Tabloid (11 x 17 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tabloid (11 x 17 pollici)</translation>
     </message>
     <message>
         <source>A&amp;2</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;2</translation>
     </message>
     <message>
         <source>A&amp;1</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;1</translation>
     </message>
     <message>
         <source>A&amp;0</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;0</translation>
     </message>
     <message>
         <source>Arch &amp;D (24 x 36 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arch &amp;D (24 x 36 pollici)</translation>
     </message>
     <message>
         <source>Arch &amp;E (36 x 48 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arch &amp;E (36 x 48 pollici)</translation>
     </message>
     <message>
         <source>&amp;Roll, 36 in wide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rotolo, largo 36 pollici</translation>
     </message>
     <message>
         <source>R&amp;oll, 24 in wide</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;otolo, largo 24 pollici</translation>
     </message>
     <message>
         <source>Roll, 914 &amp;mm wide</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotolo, largo 914 &amp;mm</translation>
     </message>
 </context>
 <context>
@@ -249,58 +300,58 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>Too large to draw. The largest measurement is %1 millimeters.</source>
         <extracomment>%1 is a number, such as 2312.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Troppo grande da disegnare. La misura massima è %1 millimetri.</translation>
     </message>
     <message>
         <source>Too large to draw. The largest measurement is %1 inches.</source>
         <extracomment>%1 is a number, such as 91.02 or 91.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Troppo grande da disegnare. La misura massima è %1 pollici.</translation>
     </message>
     <message>
         <source>Nothing to draw: &quot;%1&quot; is not a measurement above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niente da disegnare: &quot;%1&quot; non è una misura maggiore di 0.</translation>
     </message>
 </context>
 <context>
     <name>PdfPages</name>
     <message>
         <source>When printed, this bar should measure one centimeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Una volta stampata, questa barra deve misurare un centimetro</translation>
     </message>
     <message>
         <source>When printed, this bar should measure one inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Una volta stampata, questa barra deve misurare un pollice</translation>
     </message>
     <message>
         <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one centimeter. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampare ogni pagina al 100 % (dimensioni effettive), senza ridimensionamento e senza &quot;Adatta alla pagina&quot;: la barra in fondo a ogni pagina deve allora misurare un centimetro. Tagliare ogni pagina lungo la linea superiore e la linea sinistra della sua cornice. Poi disporre le pagine come nello schema qui sotto, ciascuna sopra le pagine vicine alla sua sinistra e sopra di essa, con i bordi tagliati sulle loro linee tratteggiate, in modo che le due metà di ogni croce cerchiata combacino. Unire le pagine con nastro adesivo. Le pagine si sovrappongono di 1/2 pollice (12,7 mm).</translation>
     </message>
     <message>
         <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one inch. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampare ogni pagina al 100 % (dimensioni effettive), senza ridimensionamento e senza &quot;Adatta alla pagina&quot;: la barra in fondo a ogni pagina deve allora misurare un pollice. Tagliare ogni pagina lungo la linea superiore e la linea sinistra della sua cornice. Poi disporre le pagine come nello schema qui sotto, ciascuna sopra le pagine vicine alla sua sinistra e sopra di essa, con i bordi tagliati sulle loro linee tratteggiate, in modo che le due metà di ogni croce cerchiata combacino. Unire le pagine con nastro adesivo. Le pagine si sovrappongono di 1/2 pollice (12,7 mm).</translation>
     </message>
     <message numerus="yes">
         <source>Tavrel pattern on %n pages: %1 across, %2 down</source>
         <extracomment>The map&apos;s title: %n pages in all, the map included; %1 columns of pages across and %2 rows down.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Cartamodello Tavrel su %n pagina: %1 in larghezza, %2 in altezza</numerusform>
+            <numerusform>Cartamodello Tavrel su %n pagine: %1 in larghezza, %2 in altezza</numerusform>
         </translation>
     </message>
     <message>
         <source>Page %1 of %2: column %3 of %4, row %5 of %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina %1 di %2: colonna %3 di %4, riga %5 di %6.</translation>
     </message>
     <message>
         <source>Print at 100 % (actual size), no scaling.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampare al 100 % (dimensioni effettive), senza ridimensionamento.</translation>
     </message>
 </context>
 <context>
     <name>PictureFile</name>
     <message>
         <source>Cannot export to &quot;%1&quot;: the file name must end in .png, .svg, .pdf or .dxf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile esportare in &quot;%1&quot;: il nome del file deve terminare con .png, .svg, .pdf o .dxf.</translation>
     </message>
 </context>
 <context>
@@ -308,7 +359,7 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>%1 across, %2 down</source>
         <extracomment>A printer&apos;s correction: the factors across and down the page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 in orizzontale, %2 in verticale</translation>
     </message>
 </context>
 <context>
@@ -316,23 +367,23 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>The pattern does not fit the page at its usual place. It will print on one page of %1 on &quot;%2&quot;, moved in from the corner.</source>
         <extracomment>%1 is the paper, such as A4; %2 the printer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il cartamodello non entra nella pagina nella sua posizione abituale. Verrà stampato su una pagina %1 con la stampante &quot;%2&quot;, spostato verso l&apos;interno rispetto all&apos;angolo.</translation>
     </message>
     <message numerus="yes">
         <source>The pattern is larger than the page. It will print whole on %n pages of %1 on &quot;%2&quot;: a map of the pages first, then the pages to tape together as the map shows.</source>
         <extracomment>%n pages in all, the map included; %1 the paper, such as A4; %2 the printer.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Il cartamodello è più grande della pagina. Verrà stampato per intero su %n pagina %1 con la stampante &quot;%2&quot;: prima uno schema delle pagine, poi le pagine da unire con nastro adesivo come indicato nello schema.</numerusform>
+            <numerusform>Il cartamodello è più grande della pagina. Verrà stampato per intero su %n pagine %1 con la stampante &quot;%2&quot;: prima uno schema delle pagine, poi le pagine da unire con nastro adesivo come indicato nello schema.</numerusform>
         </translation>
     </message>
     <message>
         <source>Print Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa cartamodello</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stampa</translation>
     </message>
 </context>
 <context>
@@ -340,28 +391,28 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>There is no default printer (%1). Choose one in the system&apos;s printer settings, then print again.</source>
         <extracomment>%1 is the print system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non c&apos;è una stampante predefinita (%1). Sceglierne una nelle impostazioni delle stampanti del sistema, poi stampare di nuovo.</translation>
     </message>
     <message>
         <source>The page for the printer &quot;%1&quot; could not be prepared. Nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile preparare la pagina per la stampante &quot;%1&quot;. Non è stato stampato nulla.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not take the job: %2. Nothing was printed.</source>
         <extracomment>%1 is the printer, %2 the print system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La stampante &quot;%1&quot; non ha accettato il lavoro: %2. Non è stato stampato nulla.</translation>
     </message>
     <message>
         <source>There is no default printer. Choose one in the system&apos;s printer settings, then print again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non c&apos;è una stampante predefinita. Sceglierne una nelle impostazioni delle stampanti del sistema, poi stampare di nuovo.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not be started. Nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare la stampante &quot;%1&quot;. Non è stato stampato nulla.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not take the job. Nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La stampante &quot;%1&quot; non ha accettato il lavoro. Non è stato stampato nulla.</translation>
     </message>
 </context>
 <context>
@@ -369,227 +420,230 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>These lengths would need a correction of %1, beyond what a printer at 100 % needs (%2 to %3). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.</source>
         <extracomment>%1 is the correction, such as &quot;1.0204 across, 0.9950 down&quot;; %2 and %3 are the least and the greatest factors, such as 0.8 and 1.25.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Queste lunghezze richiederebbero una correzione di %1, oltre quanto serve a una stampante al 100 % (da %2 a %3). Verificare che il foglio sia stato stampato al 100 %, misurare di nuovo le barre e digitare le lunghezze nell&apos;unità scelta qui.</translation>
     </message>
 </context>
 <context>
     <name>SaveDialog</name>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come PDF</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Save as SVG</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come SVG</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegno SVG (*.svg)</translation>
     </message>
     <message>
         <source>Save as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come PNG</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine PNG (*.png)</translation>
     </message>
     <message>
         <source>Save as DXF</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come DXF</translation>
     </message>
     <message>
         <source>DXF drawing for cutters (*.dxf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegno DXF per macchine da taglio (*.dxf)</translation>
     </message>
     <message>
         <source>None: the PDF measures true</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna: il PDF è in scala esatta</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is a printer, %2 its correction, such as &quot;1.0204 across, 0.9950 down&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Correct &amp;for printer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Correzione per la stampante:</translation>
     </message>
     <message>
         <source>pattern</source>
         <extracomment>The name offered for a new file, without its suffix.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cartamodello</translation>
     </message>
 </context>
 <context>
     <name>tavrel::app::CalibrationView</name>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrazione</translation>
     </message>
     <message>
         <source>Type the bar&apos;s length in millimetres, such as 250.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitare la lunghezza della barra in millimetri, per esempio 250.</translation>
     </message>
     <message>
         <source>Type the bar&apos;s length in inches, such as 7 7/8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitare la lunghezza della barra in pollici, per esempio 7 7/8.</translation>
     </message>
     <message>
         <source>A bar of %1 pixels cannot measure %2: screens show between %3 and %4 pixels per inch. Check the length and its unit.</source>
         <extracomment>%1 is the bar&apos;s length on the screen, %2 the length the user typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Una barra di %1 pixel non può misurare %2: gli schermi mostrano tra %3 e %4 pixel per pollice. Controllare la lunghezza e la sua unità.</translation>
     </message>
     <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimetres and press Enter. Esc leaves without calibrating.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trascinare l&apos;estremità destra della barra, o usare i tasti freccia (con Maiusc per passi più lunghi), finché non corrisponde a una lunghezza del righello; oppure misurare semplicemente la barra. Poi digitare quella lunghezza in millimetri e premere Invio. Esc esce senza calibrare.</translation>
     </message>
     <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8 and press Enter. Esc leaves without calibrating.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trascinare l&apos;estremità destra della barra, o usare i tasti freccia (con Maiusc per passi più lunghi), finché non corrisponde a una lunghezza del righello; oppure misurare semplicemente la barra. Poi digitare quella lunghezza in pollici, per esempio 7 7/8, e premere Invio. Esc esce senza calibrare.</translation>
     </message>
 </context>
 <context>
     <name>tavrel::app::PrinterCalibrationDialog</name>
     <message>
         <source>Calibrate Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibra stampante</translation>
     </message>
     <message>
         <source>Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Pollici</translation>
     </message>
     <message>
         <source>Millimetres</source>
-        <translation type="unfinished"></translation>
+        <translation>Millimetri</translation>
     </message>
     <message>
         <source>&amp;Print Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stampa foglio</translation>
     </message>
     <message>
         <source>&amp;Store Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Memorizza correzione</translation>
     </message>
     <message>
         <source>&amp;Reset Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;zzera correzione</translation>
     </message>
     <message>
         <source>Printer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampante:</translation>
     </message>
     <message>
         <source>Correction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Correzione:</translation>
     </message>
     <message>
         <source>&amp;Unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unità:</translation>
     </message>
     <message>
         <source>None: prints go out as the printer makes them</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna: le stampe escono come le produce la stampante</translation>
     </message>
     <message>
         <source>&amp;Across bar (%1) measures:</source>
-        <translation type="unfinished"></translation>
+        <translation>La barra &amp;orizzontale (%1) misura:</translation>
     </message>
     <message>
         <source>&amp;Down bar (%1) measures:</source>
-        <translation type="unfinished"></translation>
+        <translation>La barra &amp;verticale (%1) misura:</translation>
     </message>
     <message>
         <source>Type each length in millimetres, as 198.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitare ogni lunghezza in millimetri, per esempio 198.5.</translation>
     </message>
     <message>
         <source>Type each length in inches, as 7.85 or 7 7/8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitare ogni lunghezza in pollici, per esempio 7.85 o 7 7/8.</translation>
     </message>
 </context>
 <context>
     <name>tavrel::app::ProjectorDialog</name>
     <message>
         <source>Projector</source>
-        <translation type="unfinished"></translation>
+        <translation>Proiettore</translation>
     </message>
     <message>
         <source>White lines on black</source>
-        <translation type="unfinished"></translation>
+        <translation>Linee bianche su nero</translation>
     </message>
     <message>
         <source>Black lines on white</source>
-        <translation type="unfinished"></translation>
+        <translation>Linee nere su bianco</translation>
     </message>
     <message>
         <source>1 pixel</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>1 pixel</translation>
     </message>
     <message>
         <source>%1 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pixel</translation>
     </message>
     <message>
         <source>Nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna</translation>
     </message>
     <message>
         <source>A grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Una griglia</translation>
     </message>
     <message>
         <source>A ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>Un righello</translation>
     </message>
     <message>
         <source>&amp;Show Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostra cartamodello</translation>
     </message>
     <message>
         <source>&amp;Calibrate...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calibra...</translation>
     </message>
     <message>
         <source>&amp;Reset Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;zzera calibrazione</translation>
     </message>
     <message>
         <source>S&amp;creen:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schermo:</translation>
     </message>
     <message>
         <source>&amp;Lines:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Linee:</translation>
     </message>
     <message>
         <source>Line &amp;width:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;pessore linee:</translation>
     </message>
     <message>
         <source>Check the scale &amp;by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verifica della scala:</translation>
     </message>
     <message>
         <source>Calibration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrazione:</translation>
     </message>
     <message>
         <source>%1 pixels per inch</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pixel per pollice</translation>
     </message>
     <message>
         <source>Not calibrated yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ancora eseguita</translation>
     </message>
     <message>
         <source>%1 (%2 x %3)</source>
         <extracomment>A screen: its name (width x height in pixels).</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 (%2 x %3)</translation>
     </message>
 </context>
 <context>
@@ -597,173 +651,178 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>OK</source>
         <extracomment>A small button: keep the caption short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>About Tavrel Maker</source>
         <extracomment>&quot;Tavrel Maker&quot; is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Tavrel Maker</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
         <extracomment>%1.%2.%3 is the version number, such as 1.0.0.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1.%2.%3</translation>
     </message>
     <message>
         <source>Written by: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Autore: %1</translation>
     </message>
     <message>
         <source>Please send comments and suggestions <byte value="xd"/>
 to </source>
-        <translation type="unfinished"></translation>
+        <translation>Inviare commenti e suggerimenti <byte value="xd"/>
+a </translation>
     </message>
 </context>
 <context>
     <name>tavrel::app::frmMain</name>
     <message>
         <source>Inches (Decimal)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pollici (decimali)</translation>
     </message>
     <message>
         <source>Inches (Fractions)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pollici (frazioni)</translation>
     </message>
     <message>
         <source>Millimeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Millimetri</translation>
     </message>
     <message>
         <source>Print Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa 1:1</translation>
     </message>
     <message>
         <source>Label1</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>Label1</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stampa</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida</translation>
     </message>
     <message>
         <source>&amp;Content</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommario</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni su Tavrel</translation>
     </message>
     <message>
         <source>&amp;Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cartamodello</translation>
     </message>
     <message>
         <source>Save as &amp;PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come &amp;PDF...</translation>
     </message>
     <message>
         <source>Save as &amp;SVG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come &amp;SVG...</translation>
     </message>
     <message>
         <source>Save as P&amp;NG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come P&amp;NG...</translation>
     </message>
     <message>
         <source>Save as &amp;DXF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come &amp;DXF...</translation>
     </message>
     <message>
         <source>PDF Pape&amp;r</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formato carta PDF</translation>
     </message>
     <message>
         <source>Pro&amp;jector View...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità pro&amp;iettore...</translation>
     </message>
     <message>
         <source>&amp;Calibrate Printer...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calibra stampante...</translation>
     </message>
     <message>
         <source>When printed, each division above should measure one centimeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulla stampa ogni divisione qui sopra deve misurare un centimetro</translation>
     </message>
     <message>
         <source>When printed, each division above should measure one inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulla stampa ogni divisione qui sopra deve misurare un pollice</translation>
     </message>
     <message>
         <source>Too large to draw. The largest measurement is %1 millimeters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Troppo grande da disegnare. La misura massima è %1 millimetri.</translation>
     </message>
     <message>
         <source>Too large to draw. The largest measurement is %1 inches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Troppo grande da disegnare. La misura massima è %1 pollici.</translation>
     </message>
     <message>
         <source>Enter the measurement in inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire la misura in pollici</translation>
     </message>
     <message>
         <source>Enter the measurement in millimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire la misura in millimetri</translation>
     </message>
     <message>
         <source>Save Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva cartamodello</translation>
     </message>
 </context>
 <context>
     <name>tavrel::help::HelpBrowser</name>
     <message>
         <source>Page not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina non trovata</translation>
     </message>
     <message>
         <source>The help file has no page %1.</source>
         <extracomment>%1 is the page&apos;s address within the help file, such as &quot;printing.html&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il file della guida non contiene la pagina %1.</translation>
     </message>
 </context>
 <context>
     <name>tavrel::help::HelpWindow</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <source>%1 - %2</source>
         <extracomment>The window&apos;s title: the page&apos;s title, then the help file&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigazione</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indietro</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avanti</translation>
     </message>
     <message>
         <source>&amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pagina iniziale</translation>
     </message>
 </context>
 </TS>

@@ -6,12 +6,13 @@
     <message>
         <source>%1 mm</source>
         <extracomment>A bar&apos;s length on the calibration sheet, such as &quot;200 mm&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 mm</translation>
     </message>
     <message>
         <source>%1 in</source>
         <extracomment>A bar&apos;s length on the calibration sheet, such as &quot;8 in&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 inch</translation>
     </message>
 </context>
 <context>
@@ -19,30 +20,30 @@
     <message>
         <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in millimetres, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they measure true.</source>
         <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Druk dit vel af op 100 % (ware grootte), zonder schalen en zonder &quot;Aanpassen aan pagina&quot;. Meet elke balk met een goede liniaal in millimeters, van het midden van het ene eindstreepje tot het midden van het andere. Kies in Tavrel Patroon &gt; Printer kalibreren... en typ de twee gemeten lengtes in: wat daarna op deze printer wordt afgedrukt, wordt zo gecorrigeerd dat het precies op maat is.</translation>
     </message>
     <message>
         <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in inches, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they measure true.</source>
         <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Druk dit vel af op 100 % (ware grootte), zonder schalen en zonder &quot;Aanpassen aan pagina&quot;. Meet elke balk met een goede liniaal in inches, van het midden van het ene eindstreepje tot het midden van het andere. Kies in Tavrel Patroon &gt; Printer kalibreren... en typ de twee gemeten lengtes in: wat daarna op deze printer wordt afgedrukt, wordt zo gecorrigeerd dat het precies op maat is.</translation>
     </message>
     <message>
         <source>The calibration sheet could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het testvel kon niet worden gemaakt.</translation>
     </message>
     <message>
         <source>Tavrel printer calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavrel-printerkalibratie</translation>
     </message>
     <message>
         <source>Across: %1</source>
         <extracomment>%1 is the bar&apos;s length, such as &quot;8 in&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Horizontaal: %1</translation>
     </message>
     <message>
         <source>Down: %1</source>
         <extracomment>%1 is the bar&apos;s length, such as &quot;10 in&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verticaal: %1</translation>
     </message>
 </context>
 <context>
@@ -86,162 +87,216 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
 2 wrong options. An existing FILE is only ever replaced by a complete drawing.
 </source>
         <extracomment>Option names, unit names and paper names stay as they are: they must be typed so.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gebruik: tavrel [--unit EENHEID --measure TEKST --export BESTAND [--dpi N]
+                [--paper PAPIER] [--correction X,Y]]
+         tavrel --calibration-sheet BESTAND.pdf [--paper PAPIER]
+                [--unit EENHEID]
+
+Zonder opties opent Tavrel het venster. Met --export tekent Tavrel het patroon
+voor één maat in BESTAND, zonder een venster te openen. Met --calibration-sheet
+schrijft Tavrel het testvel dat de schaalfout van een printer meet: een
+horizontale en een verticale balk van 8 inch (20 cm met --unit millimeter;
+zonder --unit de eenheid van de landinstellingen) of zo lang als het papier
+toelaat.
+
+  --unit EENHEID    decimal (inches, zoals 2.5), fractions (inches, zoals
+                    &quot;2 1/2&quot;) of millimeter (zoals 63.5)
+  --measure TEKST   de maat, gelezen zoals in het invoervak van het venster
+  --export BESTAND  BESTAND.png: de afbeelding met één beeldpixel per
+                    schermpixel, met de resolutie erin vastgelegd;
+                    BESTAND.svg: vectortekening op ware grootte;
+                    BESTAND.pdf: af te drukken op 100 %, verdeeld over
+                    meerdere pagina&apos;s als het patroon groter is dan het
+                    papier; BESTAND.dxf: lijnen en bogen op ware grootte voor
+                    snijmachines en CAD, in inches of millimeters volgens de
+                    eenheid
+  --dpi N           de schermresolutie waarvoor getekend wordt, in punten per
+                    inch (24 tot 1440; standaard 96)
+  --paper PAPIER    het papier van de PDF: letter, a4, a3, legal of tabloid
+                    (standaard: letter waar de landinstellingen in
+                    Amerikaanse eenheden meten, anders a4); voor copyshops
+                    a2, a1, a0, arch-d (24 x 36 inch) of arch-e (36 x 48
+                    inch); of een rol, roll-36in, roll-24in of roll-914mm:
+                    pagina&apos;s zo breed als de rol en zo lang als het patroon
+                    nodig heeft, tot 200 inch
+  --correction X,Y  maakt de schaalfout van een printer ongedaan: de pagina&apos;s
+                    van de PDF worden horizontaal met X en verticaal met Y
+                    vergroot (0.8 tot 1.25, zoals 1.02,0.99), elk de lengte
+                    van een balk van het testvel gedeeld door de gemeten
+                    lengte
+  --lang CODE       de taal van het venster en van deze meldingen, zoals de
+                    of pt_BR (standaard: die van het systeem)
+  -h, --help        deze hulp tonen
+  -v, --version     de versie tonen
+
+De waarde van een optie mag het volgende argument zijn of na &apos;=&apos; staan
+(--dpi=120).
+Afsluitwaarde: 0 geschreven, 1 niets geschreven (geen maat, te groot, kan niet
+schrijven), 2 verkeerde opties. Een bestaand BESTAND wordt alleen door een
+volledige tekening vervangen.
+</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende optie %1</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>onverwacht argument %1</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is twee keer opgegeven</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vereist een waarde</translation>
     </message>
     <message>
         <source>%1 (see tavrel --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (zie tavrel --help)</translation>
     </message>
     <message>
         <source>unknown unit &quot;%1&quot;: use decimal, fractions or millimeter</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende eenheid &quot;%1&quot;: gebruik decimal, fractions of millimeter</translation>
     </message>
     <message>
         <source>unknown paper &quot;%1&quot;: use letter, a4, a3, legal or tabloid; a2, a1, a0, arch-d or arch-e; or roll-36in, roll-24in or roll-914mm</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekend papier &quot;%1&quot;: gebruik letter, a4, a3, legal of tabloid; a2, a1, a0, arch-d of arch-e; of roll-36in, roll-24in of roll-914mm</translation>
     </message>
     <message>
         <source>--export needs --unit decimal, fractions or millimeter</source>
-        <translation type="unfinished"></translation>
+        <translation>--export vereist --unit decimal, fractions of millimeter</translation>
     </message>
     <message>
         <source>--export needs --measure TEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>--export vereist --measure TEKST</translation>
     </message>
     <message>
         <source>--dpi takes a whole number of dots per inch from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--dpi verwacht een geheel aantal punten per inch van %1 tot %2</translation>
     </message>
     <message>
         <source>--paper goes with an export to FILE.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>--paper hoort bij een export naar BESTAND.pdf</translation>
     </message>
     <message>
         <source>--correction takes two factors from 0.8 to 1.25, across and down, as 1.02,0.99</source>
-        <translation type="unfinished"></translation>
+        <translation>--correction verwacht twee factoren van 0.8 tot 1.25, horizontaal en verticaal, zoals 1.02,0.99</translation>
     </message>
     <message>
         <source>--correction goes with an export to FILE.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>--correction hoort bij een export naar BESTAND.pdf</translation>
     </message>
     <message>
         <source>--calibration-sheet goes only with --paper and --unit</source>
-        <translation type="unfinished"></translation>
+        <translation>--calibration-sheet gaat alleen samen met --paper en --unit</translation>
     </message>
     <message>
         <source>--calibration-sheet writes a FILE.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>--calibration-sheet schrijft een BESTAND.pdf</translation>
     </message>
     <message>
         <source>--unit, --measure, --dpi, --paper and --correction go with --export FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>--unit, --measure, --dpi, --paper en --correction horen bij --export BESTAND</translation>
     </message>
 </context>
 <context>
     <name>ExportFile</name>
     <message>
         <source>Cannot write &quot;%1&quot;: the picture could not be encoded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan &quot;%1&quot; niet schrijven: de afbeelding kon niet worden gecodeerd.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
         <extracomment>%2 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kan &quot;%1&quot; niet schrijven: %2.</translation>
     </message>
 </context>
 <context>
     <name>Extras</name>
     <message>
         <source>A part of Tavrel is missing or damaged (%1). Install the program again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een onderdeel van Tavrel ontbreekt of is beschadigd (%1). Installeer het programma opnieuw.</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>Help Not Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Help niet beschikbaar</translation>
     </message>
     <message>
         <source>The help file could not be found or read:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het helpbestand kan niet worden gevonden of gelezen:
+%1</translation>
     </message>
     <message>
         <source>The help file is damaged or is not a help file:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het helpbestand is beschadigd of is geen helpbestand:
+%1</translation>
     </message>
 </context>
 <context>
     <name>PaperMenu</name>
     <message>
         <source>&amp;Letter (8.5 x 11 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Letter (8,5 x 11 inch)</translation>
     </message>
     <message>
         <source>A&amp;4</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;4</translation>
     </message>
     <message>
         <source>A&amp;3</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;3</translation>
     </message>
     <message>
         <source>Le&amp;gal (8.5 x 14 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le&amp;gal (8,5 x 14 inch)</translation>
     </message>
     <message>
         <source>&amp;Tabloid (11 x 17 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tabloid (11 x 17 inch)</translation>
     </message>
     <message>
         <source>A&amp;2</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;2</translation>
     </message>
     <message>
         <source>A&amp;1</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;1</translation>
     </message>
     <message>
         <source>A&amp;0</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;0</translation>
     </message>
     <message>
         <source>Arch &amp;D (24 x 36 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arch &amp;D (24 x 36 inch)</translation>
     </message>
     <message>
         <source>Arch &amp;E (36 x 48 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arch &amp;E (36 x 48 inch)</translation>
     </message>
     <message>
         <source>&amp;Roll, 36 in wide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rol, 36 inch breed</translation>
     </message>
     <message>
         <source>R&amp;oll, 24 in wide</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;ol, 24 inch breed</translation>
     </message>
     <message>
         <source>Roll, 914 &amp;mm wide</source>
-        <translation type="unfinished"></translation>
+        <translation>Rol, 914 &amp;mm breed</translation>
     </message>
 </context>
 <context>
@@ -249,58 +304,58 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>Too large to draw. The largest measurement is %1 millimeters.</source>
         <extracomment>%1 is a number, such as 2312.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Te groot om te tekenen. De grootste maat is %1 millimeter.</translation>
     </message>
     <message>
         <source>Too large to draw. The largest measurement is %1 inches.</source>
         <extracomment>%1 is a number, such as 91.02 or 91.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Te groot om te tekenen. De grootste maat is %1 inch.</translation>
     </message>
     <message>
         <source>Nothing to draw: &quot;%1&quot; is not a measurement above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niets te tekenen: &quot;%1&quot; is geen maat groter dan 0.</translation>
     </message>
 </context>
 <context>
     <name>PdfPages</name>
     <message>
         <source>When printed, this bar should measure one centimeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgedrukt moet deze balk één centimeter lang zijn</translation>
     </message>
     <message>
         <source>When printed, this bar should measure one inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgedrukt moet deze balk één inch lang zijn</translation>
     </message>
     <message>
         <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one centimeter. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
-        <translation type="unfinished"></translation>
+        <translation>Druk elke pagina af op 100 % (ware grootte), zonder schalen en zonder &quot;Aanpassen aan pagina&quot;: de balk onderaan elke pagina moet dan één centimeter lang zijn. Knip elke pagina langs de bovenste en de linker lijn van het kader. Leg de pagina&apos;s daarna neer zoals op het overzicht hieronder, elke pagina over de pagina&apos;s links ervan en erboven, met de geknipte randen op hun stippellijnen, zodat de helften van elk omcirkeld kruis precies op elkaar aansluiten. Plak ze met plakband aan elkaar. De pagina&apos;s overlappen elkaar 1/2 inch (12,7 mm).</translation>
     </message>
     <message>
         <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one inch. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
-        <translation type="unfinished"></translation>
+        <translation>Druk elke pagina af op 100 % (ware grootte), zonder schalen en zonder &quot;Aanpassen aan pagina&quot;: de balk onderaan elke pagina moet dan één inch lang zijn. Knip elke pagina langs de bovenste en de linker lijn van het kader. Leg de pagina&apos;s daarna neer zoals op het overzicht hieronder, elke pagina over de pagina&apos;s links ervan en erboven, met de geknipte randen op hun stippellijnen, zodat de helften van elk omcirkeld kruis precies op elkaar aansluiten. Plak ze met plakband aan elkaar. De pagina&apos;s overlappen elkaar 1/2 inch (12,7 mm).</translation>
     </message>
     <message numerus="yes">
         <source>Tavrel pattern on %n pages: %1 across, %2 down</source>
         <extracomment>The map&apos;s title: %n pages in all, the map included; %1 columns of pages across and %2 rows down.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tavrel-patroon op %n pagina: %1 naast elkaar, %2 onder elkaar</numerusform>
+            <numerusform>Tavrel-patroon op %n pagina&apos;s: %1 naast elkaar, %2 onder elkaar</numerusform>
         </translation>
     </message>
     <message>
         <source>Page %1 of %2: column %3 of %4, row %5 of %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina %1 van %2: kolom %3 van %4, rij %5 van %6.</translation>
     </message>
     <message>
         <source>Print at 100 % (actual size), no scaling.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken op 100 % (ware grootte), niet schalen.</translation>
     </message>
 </context>
 <context>
     <name>PictureFile</name>
     <message>
         <source>Cannot export to &quot;%1&quot;: the file name must end in .png, .svg, .pdf or .dxf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan niet exporteren naar &quot;%1&quot;: de bestandsnaam moet eindigen op .png, .svg, .pdf of .dxf.</translation>
     </message>
 </context>
 <context>
@@ -308,7 +363,7 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>%1 across, %2 down</source>
         <extracomment>A printer&apos;s correction: the factors across and down the page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 horizontaal, %2 verticaal</translation>
     </message>
 </context>
 <context>
@@ -316,23 +371,23 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>The pattern does not fit the page at its usual place. It will print on one page of %1 on &quot;%2&quot;, moved in from the corner.</source>
         <extracomment>%1 is the paper, such as A4; %2 the printer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Het patroon past niet op de gebruikelijke plaats op de pagina. Het wordt op &quot;%2&quot; afgedrukt op één pagina %1, iets verder van de hoek af.</translation>
     </message>
     <message numerus="yes">
         <source>The pattern is larger than the page. It will print whole on %n pages of %1 on &quot;%2&quot;: a map of the pages first, then the pages to tape together as the map shows.</source>
         <extracomment>%n pages in all, the map included; %1 the paper, such as A4; %2 the printer.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Het patroon is groter dan de pagina. Het wordt in zijn geheel op &quot;%2&quot; afgedrukt, op %n pagina %1: eerst een overzicht van de pagina&apos;s, daarna de pagina&apos;s om aan elkaar te plakken zoals het overzicht laat zien.</numerusform>
+            <numerusform>Het patroon is groter dan de pagina. Het wordt in zijn geheel op &quot;%2&quot; afgedrukt, op %n pagina&apos;s %1: eerst een overzicht van de pagina&apos;s, daarna de pagina&apos;s om aan elkaar te plakken zoals het overzicht laat zien.</numerusform>
         </translation>
     </message>
     <message>
         <source>Print Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Patroon afdrukken</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afdrukken</translation>
     </message>
 </context>
 <context>
@@ -340,28 +395,28 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>There is no default printer (%1). Choose one in the system&apos;s printer settings, then print again.</source>
         <extracomment>%1 is the print system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen standaardprinter (%1). Kies er een in de printerinstellingen van het systeem en druk daarna opnieuw af.</translation>
     </message>
     <message>
         <source>The page for the printer &quot;%1&quot; could not be prepared. Nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>De pagina voor printer &quot;%1&quot; kon niet worden voorbereid. Er is niets afgedrukt.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not take the job: %2. Nothing was printed.</source>
         <extracomment>%1 is the printer, %2 the print system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Printer &quot;%1&quot; heeft de afdruktaak niet aangenomen: %2. Er is niets afgedrukt.</translation>
     </message>
     <message>
         <source>There is no default printer. Choose one in the system&apos;s printer settings, then print again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen standaardprinter. Kies er een in de printerinstellingen van het systeem en druk daarna opnieuw af.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not be started. Nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Printer &quot;%1&quot; kon niet worden gestart. Er is niets afgedrukt.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not take the job. Nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Printer &quot;%1&quot; heeft de afdruktaak niet aangenomen. Er is niets afgedrukt.</translation>
     </message>
 </context>
 <context>
@@ -369,227 +424,235 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>These lengths would need a correction of %1, beyond what a printer at 100 % needs (%2 to %3). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.</source>
         <extracomment>%1 is the correction, such as &quot;1.0204 across, 0.9950 down&quot;; %2 and %3 are the least and the greatest factors, such as 0.8 and 1.25.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deze lengtes zouden een correctie van %1 vereisen, meer dan een printer op 100 % nodig heeft (%2 tot %3). Controleer of het testvel op 100 % is afgedrukt, meet de balken opnieuw en typ de lengtes in de eenheid die hier is gekozen.</translation>
     </message>
 </context>
 <context>
     <name>SaveDialog</name>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als PDF</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-document (*.pdf)</translation>
     </message>
     <message>
         <source>Save as SVG</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als SVG</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-tekening (*.svg)</translation>
     </message>
     <message>
         <source>Save as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als PNG</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-afbeelding (*.png)</translation>
     </message>
     <message>
         <source>Save as DXF</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als DXF</translation>
     </message>
     <message>
         <source>DXF drawing for cutters (*.dxf)</source>
-        <translation type="unfinished"></translation>
+        <translation>DXF-tekening voor snijmachines (*.dxf)</translation>
     </message>
     <message>
         <source>None: the PDF measures true</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen: de PDF is precies op maat</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is a printer, %2 its correction, such as &quot;1.0204 across, 0.9950 down&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Correct &amp;for printer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrigeren &amp;voor printer:</translation>
     </message>
     <message>
         <source>pattern</source>
         <extracomment>The name offered for a new file, without its suffix.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>patroon</translation>
     </message>
 </context>
 <context>
     <name>tavrel::app::CalibrationView</name>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibratie</translation>
     </message>
     <message>
         <source>Type the bar&apos;s length in millimetres, such as 250.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de lengte van de balk in millimeters, bijvoorbeeld 250.</translation>
     </message>
     <message>
         <source>Type the bar&apos;s length in inches, such as 7 7/8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de lengte van de balk in inches, bijvoorbeeld 7 7/8.</translation>
     </message>
     <message>
         <source>A bar of %1 pixels cannot measure %2: screens show between %3 and %4 pixels per inch. Check the length and its unit.</source>
         <extracomment>%1 is the bar&apos;s length on the screen, %2 the length the user typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Een balk van %1 pixels kan geen %2 lang zijn: schermen tonen tussen %3 en %4 pixels per inch. Controleer de lengte en de eenheid.</translation>
     </message>
     <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimetres and press Enter. Esc leaves without calibrating.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sleep het rechteruiteinde van de balk, of gebruik de pijltoetsen (met Shift voor grotere stappen), tot de balk overeenkomt met een lengte op de liniaal; of meet de balk gewoon op. Typ die lengte daarna in millimeters en druk op Enter. Esc sluit af zonder te kalibreren.</translation>
     </message>
     <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8 and press Enter. Esc leaves without calibrating.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sleep het rechteruiteinde van de balk, of gebruik de pijltoetsen (met Shift voor grotere stappen), tot de balk overeenkomt met een lengte op de liniaal; of meet de balk gewoon op. Typ die lengte daarna in inches, bijvoorbeeld 7 7/8, en druk op Enter. Esc sluit af zonder te kalibreren.</translation>
     </message>
 </context>
 <context>
     <name>tavrel::app::PrinterCalibrationDialog</name>
     <message>
         <source>Calibrate Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Printer kalibreren</translation>
     </message>
     <message>
         <source>Inches</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>Inches</translation>
     </message>
     <message>
         <source>Millimetres</source>
-        <translation type="unfinished"></translation>
+        <translation>Millimeters</translation>
     </message>
     <message>
         <source>&amp;Print Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Testvel afdrukken</translation>
     </message>
     <message>
         <source>&amp;Store Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>Correctie op&amp;slaan</translation>
     </message>
     <message>
         <source>&amp;Reset Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>Correctie &amp;wissen</translation>
     </message>
     <message>
         <source>Printer:</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>Printer:</translation>
     </message>
     <message>
         <source>Correction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Correctie:</translation>
     </message>
     <message>
         <source>&amp;Unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eenheid:</translation>
     </message>
     <message>
         <source>None: prints go out as the printer makes them</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen: de printer drukt af zonder correctie</translation>
     </message>
     <message>
         <source>&amp;Across bar (%1) measures:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Horizontale balk (%1) meet:</translation>
     </message>
     <message>
         <source>&amp;Down bar (%1) measures:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verticale balk (%1) meet:</translation>
     </message>
     <message>
         <source>Type each length in millimetres, as 198.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ elke lengte in millimeters, zoals 198.5.</translation>
     </message>
     <message>
         <source>Type each length in inches, as 7.85 or 7 7/8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ elke lengte in inches, zoals 7.85 of 7 7/8.</translation>
     </message>
 </context>
 <context>
     <name>tavrel::app::ProjectorDialog</name>
     <message>
         <source>Projector</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>Projector</translation>
     </message>
     <message>
         <source>White lines on black</source>
-        <translation type="unfinished"></translation>
+        <translation>Witte lijnen op zwart</translation>
     </message>
     <message>
         <source>Black lines on white</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwarte lijnen op wit</translation>
     </message>
     <message>
         <source>1 pixel</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>1 pixel</translation>
     </message>
     <message>
         <source>%1 pixels</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 pixels</translation>
     </message>
     <message>
         <source>Nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Niets</translation>
     </message>
     <message>
         <source>A grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Een raster</translation>
     </message>
     <message>
         <source>A ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>Een liniaal</translation>
     </message>
     <message>
         <source>&amp;Show Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Patroon &amp;tonen</translation>
     </message>
     <message>
         <source>&amp;Calibrate...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kalibreren...</translation>
     </message>
     <message>
         <source>&amp;Reset Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibratie &amp;wissen</translation>
     </message>
     <message>
         <source>S&amp;creen:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Scherm:</translation>
     </message>
     <message>
         <source>&amp;Lines:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lijnen:</translation>
     </message>
     <message>
         <source>Line &amp;width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijn&amp;dikte:</translation>
     </message>
     <message>
         <source>Check the scale &amp;by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaal contr&amp;oleren met:</translation>
     </message>
     <message>
         <source>Calibration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibratie:</translation>
     </message>
     <message>
         <source>%1 pixels per inch</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 pixels per inch</translation>
     </message>
     <message>
         <source>Not calibrated yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Nog niet gekalibreerd</translation>
     </message>
     <message>
         <source>%1 (%2 x %3)</source>
         <extracomment>A screen: its name (width x height in pixels).</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 (%2 x %3)</translation>
     </message>
 </context>
 <context>
@@ -597,173 +660,180 @@ Exit status: 0 written, 1 nothing written (no measurement, too large, cannot wri
     <message>
         <source>OK</source>
         <extracomment>A small button: keep the caption short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>About Tavrel Maker</source>
         <extracomment>&quot;Tavrel Maker&quot; is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Over Tavrel Maker</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
         <extracomment>%1.%2.%3 is the version number, such as 1.0.0.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Versie %1.%2.%3</translation>
     </message>
     <message>
         <source>Written by: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschreven door: %1</translation>
     </message>
     <message>
         <source>Please send comments and suggestions <byte value="xd"/>
 to </source>
-        <translation type="unfinished"></translation>
+        <translation>Stuur opmerkingen en suggesties <byte value="xd"/>
+naar </translation>
     </message>
 </context>
 <context>
     <name>tavrel::app::frmMain</name>
     <message>
         <source>Inches (Decimal)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inches (decimaal)</translation>
     </message>
     <message>
         <source>Inches (Fractions)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inches (breuken)</translation>
     </message>
     <message>
         <source>Millimeter</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>Millimeter</translation>
     </message>
     <message>
         <source>Print Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Patroon printen</translation>
     </message>
     <message>
         <source>Label1</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>Label1</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afdrukken</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Af&amp;sluiten</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>&amp;Content</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhoud</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Over Tavrel</translation>
     </message>
     <message>
         <source>&amp;Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Patroon</translation>
     </message>
     <message>
         <source>Save as &amp;PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als &amp;PDF...</translation>
     </message>
     <message>
         <source>Save as &amp;SVG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als &amp;SVG...</translation>
     </message>
     <message>
         <source>Save as P&amp;NG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als P&amp;NG...</translation>
     </message>
     <message>
         <source>Save as &amp;DXF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als &amp;DXF...</translation>
     </message>
     <message>
         <source>PDF Pape&amp;r</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-papie&amp;r</translation>
     </message>
     <message>
         <source>Pro&amp;jector View...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro&amp;jectorweergave...</translation>
     </message>
     <message>
         <source>&amp;Calibrate Printer...</source>
-        <translation type="unfinished"></translation>
+        <translation>Printer &amp;kalibreren...</translation>
     </message>
     <message>
         <source>When printed, each division above should measure one centimeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgedrukt moet elk vak hierboven één centimeter lang zijn</translation>
     </message>
     <message>
         <source>When printed, each division above should measure one inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgedrukt moet elk vak hierboven één inch lang zijn</translation>
     </message>
     <message>
         <source>Too large to draw. The largest measurement is %1 millimeters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Te groot om te tekenen. De grootste maat is %1 millimeter.</translation>
     </message>
     <message>
         <source>Too large to draw. The largest measurement is %1 inches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Te groot om te tekenen. De grootste maat is %1 inch.</translation>
     </message>
     <message>
         <source>Enter the measurement in inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer de maat in inches in</translation>
     </message>
     <message>
         <source>Enter the measurement in millimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer de maat in millimeters in</translation>
     </message>
     <message>
         <source>Save Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Patroon opslaan</translation>
     </message>
 </context>
 <context>
     <name>tavrel::help::HelpBrowser</name>
     <message>
         <source>Page not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina niet gevonden</translation>
     </message>
     <message>
         <source>The help file has no page %1.</source>
         <extracomment>%1 is the page&apos;s address within the help file, such as &quot;printing.html&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Het helpbestand heeft geen pagina %1.</translation>
     </message>
 </context>
 <context>
     <name>tavrel::help::HelpWindow</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>Help</translation>
     </message>
     <message>
         <source>%1 - %2</source>
         <extracomment>The window&apos;s title: the page&apos;s title, then the help file&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigatie</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorige</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;olgende</translation>
     </message>
     <message>
         <source>&amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Startpagina</translation>
     </message>
 </context>
 </TS>
