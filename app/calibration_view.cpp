@@ -42,7 +42,7 @@ CalibrationView::CalibrationView(QString screenKey, bool millimetres, QWidget* p
                  "that length in millimetres and press Enter. Esc leaves without calibrating.")
             : tr("Drag the bar's right end, or use the arrow keys (with Shift for larger steps), "
                  "until it matches a length on your ruler; or simply measure the bar. Then type "
-                 "that length in inches, such as 7 7/8 and press Enter. Esc leaves without "
+                 "that length in inches, such as 7 7/8, and press Enter. Esc leaves without "
                  "calibrating."),
         this);
     instructions->setWordWrap(true);

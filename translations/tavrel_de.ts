@@ -503,7 +503,7 @@ nur durch eine vollständige Zeichnung ersetzt.
         <translation>Ziehen Sie das rechte Ende des Balkens oder verwenden Sie die Pfeiltasten (mit der Umschalttaste für größere Schritte), bis er mit einer Länge auf Ihrem Lineal übereinstimmt, oder messen Sie den Balken einfach nach. Geben Sie dann diese Länge in Millimetern ein und drücken Sie die Eingabetaste. Mit Esc verlassen Sie die Ansicht, ohne zu kalibrieren.</translation>
     </message>
     <message>
-        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8 and press Enter. Esc leaves without calibrating.</source>
+        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
         <translation>Ziehen Sie das rechte Ende des Balkens oder verwenden Sie die Pfeiltasten (mit der Umschalttaste für größere Schritte), bis er mit einer Länge auf Ihrem Lineal übereinstimmt, oder messen Sie den Balken einfach nach. Geben Sie dann diese Länge in Zoll ein, z. B. 7 7/8, und drücken Sie die Eingabetaste. Mit Esc verlassen Sie die Ansicht, ohne zu kalibrieren.</translation>
     </message>
 </context>

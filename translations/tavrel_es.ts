@@ -501,7 +501,7 @@ reemplaza por un dibujo completo.
         <translation>Arrastra el extremo derecho de la barra, o usa las teclas de flecha (con Mayús para avanzar más deprisa), hasta que coincida con una longitud de tu regla; o simplemente mide la barra. Después escribe esa longitud en milímetros y pulsa Intro. Esc sale sin calibrar.</translation>
     </message>
     <message>
-        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8 and press Enter. Esc leaves without calibrating.</source>
+        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
         <translation>Arrastra el extremo derecho de la barra, o usa las teclas de flecha (con Mayús para avanzar más deprisa), hasta que coincida con una longitud de tu regla; o simplemente mide la barra. Después escribe esa longitud en pulgadas, por ejemplo 7 7/8, y pulsa Intro. Esc sale sin calibrar.</translation>
     </message>
 </context>

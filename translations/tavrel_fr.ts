@@ -503,7 +503,7 @@ remplacé que par un dessin complet.
         <translation>Faites glisser l’extrémité droite de la barre, ou utilisez les touches fléchées (avec Maj pour avancer par plus grands pas), jusqu’à ce qu’elle corresponde à une longueur de votre règle&#xa0;; ou mesurez simplement la barre. Tapez ensuite cette longueur en millimètres et appuyez sur Entrée. Échap permet de quitter sans étalonner.</translation>
     </message>
     <message>
-        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8 and press Enter. Esc leaves without calibrating.</source>
+        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
         <translation>Faites glisser l’extrémité droite de la barre, ou utilisez les touches fléchées (avec Maj pour avancer par plus grands pas), jusqu’à ce qu’elle corresponde à une longueur de votre règle&#xa0;; ou mesurez simplement la barre. Tapez ensuite cette longueur en pouces, par exemple 7 7/8, et appuyez sur Entrée. Échap permet de quitter sans étalonner.</translation>
     </message>
 </context>

@@ -501,7 +501,7 @@ esistente viene sostituito solo da un disegno completo.
         <translation>Trascinare l&apos;estremità destra della barra, o usare i tasti freccia (con Maiusc per passi più lunghi), finché non corrisponde a una lunghezza del righello; oppure misurare semplicemente la barra. Poi digitare quella lunghezza in millimetri e premere Invio. Esc esce senza calibrare.</translation>
     </message>
     <message>
-        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8 and press Enter. Esc leaves without calibrating.</source>
+        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
         <translation>Trascinare l&apos;estremità destra della barra, o usare i tasti freccia (con Maiusc per passi più lunghi), finché non corrisponde a una lunghezza del righello; oppure misurare semplicemente la barra. Poi digitare quella lunghezza in pollici, per esempio 7 7/8, e premere Invio. Esc esce senza calibrare.</translation>
     </message>
 </context>

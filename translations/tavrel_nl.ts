@@ -505,7 +505,7 @@ volledige tekening vervangen.
         <translation>Sleep het rechteruiteinde van de balk, of gebruik de pijltoetsen (met Shift voor grotere stappen), tot de balk overeenkomt met een lengte op de liniaal; of meet de balk gewoon op. Typ die lengte daarna in millimeters en druk op Enter. Esc sluit af zonder te kalibreren.</translation>
     </message>
     <message>
-        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8 and press Enter. Esc leaves without calibrating.</source>
+        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
         <translation>Sleep het rechteruiteinde van de balk, of gebruik de pijltoetsen (met Shift voor grotere stappen), tot de balk overeenkomt met een lengte op de liniaal; of meet de balk gewoon op. Typ die lengte daarna in inches, bijvoorbeeld 7 7/8, en druk op Enter. Esc sluit af zonder te kalibreren.</translation>
     </message>
 </context>

@@ -504,7 +504,7 @@ por um desenho completo.
         <translation>Arraste a ponta direita da barra, ou use as teclas de seta (com Shift para passos maiores), até coincidir com um comprimento da sua régua; ou simplesmente meça a barra. Depois escreva esse comprimento em milímetros e prima Enter. Esc sai sem calibrar.</translation>
     </message>
     <message>
-        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8 and press Enter. Esc leaves without calibrating.</source>
+        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
         <translation>Arraste a ponta direita da barra, ou use as teclas de seta (com Shift para passos maiores), até coincidir com um comprimento da sua régua; ou simplesmente meça a barra. Depois escreva esse comprimento em polegadas, por exemplo 7 7/8, e prima Enter. Esc sai sem calibrar.</translation>
     </message>
 </context>
