@@ -32,6 +32,19 @@ QFont fontOfHeight(double twips, bool bold = false)
     return font;
 }
 
+// One line of text in its box. Its font gets smaller where a language needs more room than the
+// box has, so that no word is cut off at the box's edge.
+void drawLine(QPainter& painter, const QRectF& box, int flags, const QString& text, QFont font)
+{
+    painter.setFont(font);
+    const double wide = painter.fontMetrics().horizontalAdvance(text);
+    if (wide > box.width()) {
+        font.setPixelSize(std::max(1, int(font.pixelSize() * box.width() / wide)));
+        painter.setFont(font);
+    }
+    painter.drawText(box, flags, text);
+}
+
 double unitLength(CheckRuler ruler)
 {
     return ruler == CheckRuler::Centimeter ? kTwipsPerInch / measure::kCentimetresPerInch
@@ -156,15 +169,15 @@ void PdfPages::drawMap() const
 {
     const QRectF& content = tiling.map.content;
     painter.setPen(Qt::black);
-    painter.setFont(fontOfHeight(280, true));
-    painter.drawText(
-        QRectF(content.left(), content.top(), content.width(), 400), Qt::AlignLeft,
+    drawLine(
+        painter, QRectF(content.left(), content.top(), content.width(), 400), Qt::AlignLeft,
         //: The map's title: %n pages in all, the map included; %1 columns of pages across
         //: and %2 rows down.
         QCoreApplication::translate("PdfPages", "Tavrel pattern on %n pages: %1 across, %2 down",
                                     nullptr, tiling.pageCount)
             .arg(tiling.columns)
-            .arg(tiling.rows));
+            .arg(tiling.rows),
+        fontOfHeight(280, true));
     painter.setFont(fontOfHeight(200));
     painter.drawText(QRectF(content.left(), content.top() + 560, content.width(), 1600),
                      Qt::AlignLeft | Qt::TextWordWrap, mapInstructions(ruler));
@@ -278,14 +291,13 @@ void PdfPages::drawFoot(const QRectF& foot, const QString& label, const QString&
     drawCheckRuler(rulerStart);
     const double textLeft = rulerStart.x() + unitLength(ruler) + 240;
     painter.setPen(Qt::black);
-    painter.setFont(fontOfHeight(180));
-    painter.drawText(QRectF(textLeft, foot.top() + 150, foot.right() - textLeft, 240),
-                     Qt::AlignLeft | Qt::AlignVCenter, rulerSentence(ruler));
+    drawLine(painter, QRectF(textLeft, foot.top() + 150, foot.right() - textLeft, 240),
+             Qt::AlignLeft | Qt::AlignVCenter, rulerSentence(ruler), fontOfHeight(180));
     const QString actualSize =
         QCoreApplication::translate("PdfPages", "Print at 100 % (actual size), no scaling.");
-    painter.drawText(QRectF(rulerStart.x(), foot.top() + 420, foot.right() - rulerStart.x(), 240),
-                     Qt::AlignLeft | Qt::AlignVCenter,
-                     note.isEmpty() ? actualSize : actualSize + " " + note);
+    drawLine(painter, QRectF(rulerStart.x(), foot.top() + 420, foot.right() - rulerStart.x(), 240),
+             Qt::AlignLeft | Qt::AlignVCenter,
+             note.isEmpty() ? actualSize : actualSize + " " + note, fontOfHeight(180));
 }
 
 // A bar of one unit between two ticks that rise from its ends.

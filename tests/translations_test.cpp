@@ -4,6 +4,9 @@
 #include "app/translations.h"
 #include "app/frm_main.h"
 #include "app/printer_calibration_dialog.h"
+#include "export/pdf_export.h"
+#include "page_raster.h"
+#include "screen_ink.h"
 #include "ts_entries.h"
 
 #include <QAction>
@@ -15,6 +18,7 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -23,6 +27,7 @@
 
 using tavrel::app::frmMain;
 using tavrel::app::installTranslations;
+namespace exporting = tavrel::exporting;
 
 namespace {
 
@@ -133,6 +138,30 @@ TEST_P(EveryLanguage, TheWindowShowsItsTranslationsWholeAndReadable)
                       "Too large to draw. The largest measurement is %1 millimeters.")
             .section("%1", 0, 0)))
         << window.lblTooLarge->text().toStdString();
+}
+
+// A tiled PDF on the narrowest office paper: no word of the map's title and instructions, or of
+// a page's foot, runs past the box it is written in, where it would be cut off.
+TEST_P(EveryLanguage, TiledPdfWordsStayInsideTheirPages)
+{
+    ASSERT_TRUE(installTranslations(QString(GetParam()), TAVREL_QM_FOLDER));
+    const tavrel::picture::PersistentImage image = tavrel::test::pictureOf({0, "6", 96});
+    const auto tiling = exporting::pdfTilingOf(image, 15, exporting::Paper::A4);
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath("tiles.pdf");
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(
+        exporting::writePdf(image, 15, exporting::CheckRuler::Inch, exporting::Paper::A4, file));
+    file.close();
+    const struct {
+        int page;
+        double right;
+    } pages[] = {{1, tiling.map.content.right()}, {2, tiling.footer.right()}};
+    for (const auto& page : pages)
+        for (const tavrel::test::WordBox& word : tavrel::test::wordBoxes(pdf, page.page))
+            EXPECT_LE(word.box.right(), page.right + 2)
+                << word.word.toStdString() << " on page " << page.page;
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, EveryLanguage, testing::ValuesIn(kLanguages));
