@@ -27,6 +27,7 @@ command=$(sed -n 's/^Exec=//p' "$desktop")
 [[ $(command -v "$command") == /usr/bin/tavrel ]] || fail "the desktop entry's command is not on PATH"
 [[ -s /usr/share/icons/hicolor/48x48/apps/tavrel.png ]] || fail "no icon installed"
 man -w tavrel >/dev/null || fail "man tavrel finds no page"
+[[ $(tavrel --lang de --help) != $(tavrel --help) ]] || fail "the installed package does not speak German"
 
 start_program "$(command -v "$command")"
 press_keys F1
