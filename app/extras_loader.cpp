@@ -2,6 +2,7 @@
 // the program the first time one of them is used, then call into it.
 #include "app/command_line.h"
 #include "app/extras.h"
+#include "app/translations.h"
 #include "helpview/help_viewer.h"
 #include "platform/notice.h"
 
@@ -104,7 +105,8 @@ namespace app {
 
 std::optional<int> runCommandLine(int argc, char** argv)
 {
-    if (argc < 2) return std::nullopt;  // no arguments: the window, without loading anything
+    // No arguments, or only the language: the window, without loading anything.
+    if (argc < 2 || onlyLanguageChosen(argc, argv)) return std::nullopt;
     if (!extras().table) {
         std::fprintf(stderr, "tavrel: %s\n", qPrintable(extras().problem()));
         return 1;

@@ -62,6 +62,13 @@ std::optional<QString> languageOption(int argc, char** argv)
     return std::nullopt;
 }
 
+bool onlyLanguageChosen(int argc, char** argv)
+{
+    const bool apart = argc == 3 && std::string_view(argv[1]) == "--lang";
+    const bool joined = argc == 2 && std::string_view(argv[1]).starts_with("--lang=");
+    return apart || joined;
+}
+
 bool installTranslations(const std::optional<QString>& language, const QString& folder)
 {
     removeInstalled();
