@@ -53,11 +53,4 @@ std::string largestMeasurementText(measure::Unit unit, Screen screen)
     return formatMeasurement(low, unit);
 }
 
-std::string largestMeasurementWithUnit(measure::Unit unit, Screen screen)
-{
-    const std::string text = largestMeasurementText(unit, screen);
-    if (text.empty()) return {};
-    return text + (unit == measure::Unit::Millimeter ? " millimeters" : " inches");
-}
-
 }  // namespace tavrel::pattern

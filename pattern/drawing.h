@@ -32,7 +32,4 @@ Drawing prepareDrawing(std::string_view text, measure::Unit unit, Screen screen)
 // that the text itself is accepted.
 std::string largestMeasurementText(measure::Unit unit, Screen screen);
 
-// "91.02 inches", "2312 millimeters": the largest measurement with its unit.
-std::string largestMeasurementWithUnit(measure::Unit unit, Screen screen);
-
 }  // namespace tavrel::pattern

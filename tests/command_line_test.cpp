@@ -271,9 +271,9 @@ TEST(CommandLineExport, TooLargeNamesTheLargestMeasurementForTheGivenResolution)
                                  "--export", folder.filePath("big.png")});
     EXPECT_EQ(outcome.exitCode, 1);
     const std::string largest =
-        tavrel::pattern::largestMeasurementWithUnit(*tavrel::measure::unitAt(2), {12, 12});
-    EXPECT_EQ(outcome.err.toStdString(),
-              "tavrel: Too large to draw. The largest measurement is " + largest + ".\n");
+        tavrel::pattern::largestMeasurementText(*tavrel::measure::unitAt(2), {12, 12});
+    EXPECT_EQ(outcome.err.toStdString(), "tavrel: Too large to draw. The largest measurement is " +
+                                             largest + " millimeters.\n");
     EXPECT_FALSE(QFile::exists(folder.filePath("big.png")));
 }
 
