@@ -10,6 +10,12 @@ set(language_dir ${SOURCE_DIR}/${LANGUAGE})
 file(REMOVE_RECURSE ${STAGE_DIR})
 file(GLOB english_pages ${SOURCE_DIR}/*.html ${SOURCE_DIR}/*.css)
 file(GLOB translated_pages ${language_dir}/*.html)
+# A translated page is never laid over its English one: file(COPY) skips a file whose copy has
+# the same time, as every file of a fresh checkout may have.
+foreach(page ${translated_pages})
+  get_filename_component(name ${page} NAME)
+  list(REMOVE_ITEM english_pages ${SOURCE_DIR}/${name})
+endforeach()
 file(COPY ${english_pages} ${SOURCE_DIR}/images DESTINATION ${STAGE_DIR})
 file(COPY ${translated_pages} ${language_dir}/contents.hhc DESTINATION ${STAGE_DIR})
 
