@@ -208,12 +208,13 @@ QString unknownPaper(const std::string& name)
         .arg(QString::fromLocal8Bit(name));
 }
 
-// The messages speak the user's language and the words on a PDF's pages need fonts: both come
-// with a GUI application. It needs no display, and its start-up notes about the desktop session
-// (such as a missing XDG_RUNTIME_DIR) mean nothing to an export, so they are not shown. The
-// application keeps its arguments for its whole life.
+// Translated messages and the words on a PDF's pages need a GUI application, for its translators
+// and its fonts; none when one runs already. It needs no display, and its start-up notes about
+// the desktop session (such as a missing XDG_RUNTIME_DIR) mean nothing to an export, so they are
+// not shown. The application keeps its arguments for its whole life.
 std::unique_ptr<QGuiApplication> applicationForFonts()
 {
+    if (QCoreApplication::instance()) return nullptr;
     static int argc = 3;
     static char program[] = "tavrel", platformOption[] = "-platform", offscreen[] = "offscreen";
     static char* argv[] = {program, platformOption, offscreen, nullptr};
@@ -252,6 +253,8 @@ int runExport(const Options& options)
     if (options.correction && !pdf)
         return usageError(CommandLine::tr("--correction goes with an export to FILE.pdf"));
 
+    const auto fonts = pdf ? applicationForFonts() : nullptr;
+
     const QString failure =
         exporting::exportPattern({*options.measure, *unit, *dotsPerInch, path, paper, *correction});
     if (failure.isEmpty()) return kExitOk;
@@ -273,6 +276,7 @@ int runCalibrationSheet(const Options& options)
     const bool millimetres = unit ? *unit == measure::Unit::Millimeter
                                   : exporting::defaultPaper() != exporting::Paper::Letter;
 
+    const auto fonts = applicationForFonts();
     const QString failure = exporting::saveCalibrationSheet(
         path, paper.value_or(exporting::defaultPaper()),
         millimetres ? exporting::CheckRuler::Centimeter : exporting::CheckRuler::Inch);
@@ -289,8 +293,10 @@ std::optional<int> runCommandLine(int argc, char** argv)
     for (int i = 1; i < argc; ++i) any = any || (isOurs(argv[i]) && nameOf(argv[i]) != "--lang");
     if (!any) return std::nullopt;
 
-    const auto application = applicationForFonts();
-    installTranslations(languageOption(argc, argv));
+    // English, the language the texts are written in, needs no application.
+    const auto language = languageOption(argc, argv);
+    const auto application = speaksEnglish(language) ? nullptr : applicationForFonts();
+    if (application) installTranslations(language);
     Options options;
     if (const QString problem = parse(argc, argv, options); !problem.isEmpty())
         return usageError(problem);

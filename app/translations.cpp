@@ -26,7 +26,7 @@ std::vector<std::unique_ptr<QTranslator>>& installed()
 
 // Whether the first language the locale names for texts is English or none at all. For the
 // system's locale that language comes from LANGUAGE or LC_MESSAGES.
-bool speaksEnglish(const QLocale& locale)
+bool namesEnglishFirst(const QLocale& locale)
 {
     const QStringList languages = locale.uiLanguages();
     return languages.isEmpty() || languages.first() == "C" || languages.first().startsWith("en");
@@ -62,6 +62,11 @@ std::optional<QString> languageOption(int argc, char** argv)
     return std::nullopt;
 }
 
+bool speaksEnglish(const std::optional<QString>& language)
+{
+    return namesEnglishFirst(language ? QLocale(*language) : QLocale::system());
+}
+
 bool onlyLanguageChosen(int argc, char** argv)
 {
     const bool apart = argc == 3 && std::string_view(argv[1]) == "--lang";
@@ -75,7 +80,7 @@ bool installTranslations(const std::optional<QString>& language, const QString& 
     const QLocale locale = language ? QLocale(*language) : QLocale::system();
     // Its decimal mark counts even where the texts stay English.
     localeInEffect() = locale;
-    if (speaksEnglish(locale)) return true;
+    if (namesEnglishFirst(locale)) return true;
     const QString ours =
         folder.isEmpty() ? QCoreApplication::applicationDirPath() + "/translations" : folder;
     if (!install(locale, "tavrel", ours)) return false;

@@ -17,6 +17,10 @@ std::optional<QString> languageOption(int argc, char** argv);
 // Whether the arguments name nothing but the language ("--lang CODE" or "--lang=CODE").
 bool onlyLanguageChosen(int argc, char** argv);
 
+// Whether the language (the system locale's when absent) is English, or the C locale, whose
+// texts are those the program is written in.
+bool speaksEnglish(const std::optional<QString>& language);
+
 // Loads the translations for `language` (a locale name such as "de", "de_DE" or "pt_BR"; the
 // system locale's when absent) into the running application and makes it the language in effect.
 // English and the C locale load nothing. Returns false when the program has no translation for
