@@ -2,11 +2,19 @@
 
 #include "app/translations.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
 namespace tavrel::app {
 namespace {
+
+// A plain comma, in a language that writes decimals with a comma.
+bool commaTypesPoint(const QKeyEvent& key)
+{
+    return key.text() == "," && !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+           interfaceLocale().decimalPoint() == ",";
+}
 
 class CommaAsPoint : public QObject {
 public:
@@ -14,21 +22,17 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() != QEvent::KeyPress ||
-            !commaTypesPoint(static_cast<const QKeyEvent&>(*event)))
-            return false;
-        static_cast<QLineEdit*>(watched)->insert(".");
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto& comma = static_cast<const QKeyEvent&>(*event);
+        if (!commaTypesPoint(comma)) return false;
+        // The point goes through the box's other filters as a typed point would.
+        QKeyEvent point(QEvent::KeyPress, Qt::Key_Period, comma.modifiers(), ".");
+        QCoreApplication::sendEvent(watched, &point);
         return true;
     }
 };
 
 }  // namespace
-
-bool commaTypesPoint(const QKeyEvent& key)
-{
-    return key.text() == "," && !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
-           interfaceLocale().decimalPoint() == ",";
-}
 
 void typePointForComma(QLineEdit& box)
 {

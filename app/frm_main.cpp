@@ -164,6 +164,8 @@ void frmMain::createControls(QWidget* client)
     connect(txtMeasure, &QLineEdit::textChanged, this, &frmMain::txtMeasure_Change);
     connect(cmdPrint, &QPushButton::clicked, this, &frmMain::cmdPrint_Click);
     txtMeasure->installEventFilter(this);
+    // Installed last, so it sees keys first: its point then meets the key filter as typed.
+    typePointForComma(*txtMeasure);
     for (QRadioButton* option : optMeasureType) option->installEventFilter(this);
 }
 
@@ -497,7 +499,6 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     if (watched == txtMeasure && event->type() == QEvent::KeyPress) {
         const auto& key = *static_cast<QKeyEvent*>(event);
         if (moveFocusOnFromBox(key)) return true;
-        if (typesDecimalMark(key)) return true;
         int code = characterCode(key);
         if (code < 0) return false;
         if (code > 0) txtMeasure_KeyPress(code);
@@ -513,18 +514,6 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
                 return chooseUnitBeside(i, *static_cast<QKeyEvent*>(event));
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-// Where the language writes decimals with a comma, its key types the point the box reads, as
-// "2,5" would otherwise lose its comma and read as 25; the point then passes the key filter as
-// a typed one would. Elsewhere the comma is filtered as any other key.
-bool frmMain::typesDecimalMark(const QKeyEvent& key)
-{
-    if (!commaTypesPoint(key)) return false;
-    int code = '.';
-    txtMeasure_KeyPress(code);
-    if (code != 0) txtMeasure->insert(QString(QChar(code)));
-    return true;
 }
 
 // Tab and Shift+Tab take the focus on from the box along the tab order; only when no other

@@ -117,7 +117,6 @@ private:
     void applyOuterSize();
     exporting::CheckRuler checkRuler() const;
     static QString scaleSentence(bool millimeterRuler);
-    bool typesDecimalMark(const QKeyEvent& key);
 
     platform::ScrollView* clientView_ = nullptr;
     std::optional<pattern::PatternPlan> shownPlan_;  // of the picture on screen
