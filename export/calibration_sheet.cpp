@@ -1,6 +1,7 @@
 #include "export/calibration_sheet.h"
 
 #include "export/export_file.h"
+#include "export/page_text.h"
 #include "export/pdf_export.h"
 #include "measure/physical_units.h"
 
@@ -16,14 +17,6 @@ namespace {
 using measure::kTwipsPerInch;
 constexpr double kBarLineTwips = 20;
 constexpr double kTickHalfTwips = 160;  // the end marks stand out this far on either side
-
-QFont fontOfHeight(int twips, bool bold = false)
-{
-    QFont font("DejaVu Sans");
-    font.setPixelSize(twips);
-    font.setBold(bold);
-    return font;
-}
 
 // A bar between two end marks that cross it, from `start` along `direction` (a unit vector).
 void drawBar(QPainter& painter, QPointF start, QPointF direction, double length)
@@ -74,15 +67,15 @@ void drawCalibrationSheet(QPainter& painter, const QRectF& printableTwips, Check
     const QRectF area =
         printableTwips.adjusted(kSheetInsetTwips, kSheetInsetTwips, -kSheetInsetTwips, 0);
     painter.setPen(Qt::black);
-    painter.setFont(fontOfHeight(280, true));
-    painter.drawText(QRectF(area.left(), area.top(), area.width(), 400), Qt::AlignLeft,
-                     QCoreApplication::translate("CalibrationSheet", "Tavrel printer calibration"));
-    painter.setFont(fontOfHeight(180));
+    drawTextLine(painter, QRectF(area.left(), area.top(), area.width(), 400), Qt::AlignLeft,
+                 QCoreApplication::translate("CalibrationSheet", "Tavrel printer calibration"),
+                 pageFont(280, true));
+    painter.setFont(pageFont(180));
     painter.drawText(QRectF(area.left(), area.top() + 500, area.width(), 1500),
                      Qt::AlignLeft | Qt::TextWordWrap, instructions(unit));
 
     const QPointF acrossStart(area.left(), area.top() + kAcrossBarTopTwips);
-    painter.setFont(fontOfHeight(200, true));
+    painter.setFont(pageFont(200, true));
     painter.drawText(QRectF(acrossStart - QPointF(0, 520), QSizeF(area.width(), 300)),
                      Qt::AlignLeft | Qt::AlignBottom,
                      //: %1 is the bar's length, such as "8 in".

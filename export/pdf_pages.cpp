@@ -1,5 +1,6 @@
 #include "export/pdf_pages.h"
 
+#include "export/page_text.h"
 #include "measure/physical_units.h"
 #include "picture/natural_size.h"
 
@@ -23,27 +24,6 @@ constexpr double kLargestMapDots = 8e6;  // or coarser on large sheets: 32 MB of
 constexpr double kMapTopTwips = 2400;     // below the title and the words
 constexpr double kLargestLabelTwips = 280;
 constexpr double kSmallestLabelTwips = 60;  // smaller would not be read: no labels then
-
-QFont fontOfHeight(double twips, bool bold = false)
-{
-    QFont font("DejaVu Sans");
-    font.setPixelSize(std::max(1, int(std::lround(twips))));
-    font.setBold(bold);
-    return font;
-}
-
-// One line of text in its box. Its font gets smaller where a language needs more room than the
-// box has, so that no word is cut off at the box's edge.
-void drawLine(QPainter& painter, const QRectF& box, int flags, const QString& text, QFont font)
-{
-    painter.setFont(font);
-    const double wide = painter.fontMetrics().horizontalAdvance(text);
-    if (wide > box.width()) {
-        font.setPixelSize(std::max(1, int(font.pixelSize() * box.width() / wide)));
-        painter.setFont(font);
-    }
-    painter.drawText(box, flags, text);
-}
 
 double unitLength(CheckRuler ruler)
 {
@@ -114,7 +94,7 @@ QImage smallPicture(const picture::PersistentImage& image, QSizeF shown, QSizeF 
 // `room`.
 QFont labelFont(const PdfTiling& tiling, QSizeF room, QPaintDevice* device)
 {
-    const QFont largest = fontOfHeight(kLargestLabelTwips, true);
+    const QFont largest = pageFont(kLargestLabelTwips, true);
     const QFontMetricsF metrics(largest, device);
     double widest = 0;
     for (int row = 0; row < tiling.rows; ++row)
@@ -124,7 +104,7 @@ QFont labelFont(const PdfTiling& tiling, QSizeF room, QPaintDevice* device)
     // A little air between a label and the lines around it.
     const double fit =
         std::min({1.0, 0.9 * room.width() / widest, 0.9 * room.height() / metrics.height()});
-    return fontOfHeight(std::floor(kLargestLabelTwips * fit), true);
+    return pageFont(std::floor(kLargestLabelTwips * fit), true);
 }
 
 }  // namespace
@@ -169,7 +149,7 @@ void PdfPages::drawMap() const
 {
     const QRectF& content = tiling.map.content;
     painter.setPen(Qt::black);
-    drawLine(
+    drawTextLine(
         painter, QRectF(content.left(), content.top(), content.width(), 400), Qt::AlignLeft,
         //: The map's title: %n pages in all, the map included; %1 columns of pages across
         //: and %2 rows down.
@@ -177,8 +157,8 @@ void PdfPages::drawMap() const
                                     nullptr, tiling.pageCount)
             .arg(tiling.columns)
             .arg(tiling.rows),
-        fontOfHeight(280, true));
-    painter.setFont(fontOfHeight(200));
+        pageFont(280, true));
+    painter.setFont(pageFont(200));
     painter.drawText(QRectF(content.left(), content.top() + 560, content.width(), 1600),
                      Qt::AlignLeft | Qt::TextWordWrap, mapInstructions(ruler));
 
@@ -248,7 +228,7 @@ void PdfPages::drawSharedEdges(int column, int row) const
     const double overlap = kTileOverlapTwips;
     QPen dashed(Qt::black, kMarkLineTwips);
     dashed.setDashPattern({12, 8});
-    painter.setFont(fontOfHeight(200, true));
+    painter.setFont(pageFont(200, true));
     const QPoint neighbours[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
     for (const QPoint step : neighbours) {
         const int nColumn = column + step.x(), nRow = row + step.y();
@@ -283,7 +263,7 @@ void PdfPages::drawFoot(const QRectF& foot, const QString& label, const QString&
 {
     painter.setPen(Qt::black);
     if (!label.isEmpty()) {
-        painter.setFont(fontOfHeight(360, true));
+        painter.setFont(pageFont(360, true));
         painter.drawText(QRectF(foot.left(), foot.top() + 120, 1300, 480),
                          Qt::AlignLeft | Qt::AlignVCenter, label);
     }
@@ -291,13 +271,14 @@ void PdfPages::drawFoot(const QRectF& foot, const QString& label, const QString&
     drawCheckRuler(rulerStart);
     const double textLeft = rulerStart.x() + unitLength(ruler) + 240;
     painter.setPen(Qt::black);
-    drawLine(painter, QRectF(textLeft, foot.top() + 150, foot.right() - textLeft, 240),
-             Qt::AlignLeft | Qt::AlignVCenter, rulerSentence(ruler), fontOfHeight(180));
+    drawTextLine(painter, QRectF(textLeft, foot.top() + 150, foot.right() - textLeft, 240),
+                 Qt::AlignLeft | Qt::AlignVCenter, rulerSentence(ruler), pageFont(180));
     const QString actualSize =
         QCoreApplication::translate("PdfPages", "Print at 100 % (actual size), no scaling.");
-    drawLine(painter, QRectF(rulerStart.x(), foot.top() + 420, foot.right() - rulerStart.x(), 240),
-             Qt::AlignLeft | Qt::AlignVCenter,
-             note.isEmpty() ? actualSize : actualSize + " " + note, fontOfHeight(180));
+    drawTextLine(painter,
+                 QRectF(rulerStart.x(), foot.top() + 420, foot.right() - rulerStart.x(), 240),
+                 Qt::AlignLeft | Qt::AlignVCenter,
+                 note.isEmpty() ? actualSize : actualSize + " " + note, pageFont(180));
 }
 
 // A bar of one unit between two ticks that rise from its ends.
