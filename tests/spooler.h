@@ -27,6 +27,7 @@ struct Job {
     int id = 0;
     QString printer;
     bool completed = false;
+    bool finished = false;  // completed, cancelled or aborted: the spooler is done with it
 };
 
 int newestJobId();  // 0 when the spooler has none
