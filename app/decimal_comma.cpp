@@ -9,11 +9,13 @@
 namespace tavrel::app {
 namespace {
 
+bool commaIsDecimalPoint() { return interfaceLocale().decimalPoint() == ","; }
+
 // A plain comma, in a language that writes decimals with a comma.
 bool commaTypesPoint(const QKeyEvent& key)
 {
     return key.text() == "," && !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
-           interfaceLocale().decimalPoint() == ",";
+           commaIsDecimalPoint();
 }
 
 class CommaAsPoint : public QObject {
@@ -37,6 +39,11 @@ public:
 void typePointForComma(QLineEdit& box)
 {
     box.installEventFilter(new CommaAsPoint(&box));
+}
+
+QChar typedCharacter(QChar character)
+{
+    return character == ',' && commaIsDecimalPoint() ? QChar('.') : character;
 }
 
 }  // namespace tavrel::app

@@ -2,6 +2,8 @@
 // Measurements are typed with a decimal point. Where the language in effect writes decimals with
 // a comma, its comma key types that point, as "2,5" would otherwise not read as 2.5.
 
+#include <QChar>
+
 class QLineEdit;
 
 namespace tavrel::app {
@@ -9,5 +11,9 @@ namespace tavrel::app {
 // Makes the comma key type a point into `box`, where the language writes decimal commas. Filters
 // the box had before see the point as a typed one.
 void typePointForComma(QLineEdit& box);
+
+// The character that typing `character` gives: a point for a comma where the language writes
+// decimal commas, else the character itself.
+QChar typedCharacter(QChar character);
 
 }  // namespace tavrel::app

@@ -10,6 +10,7 @@
 #include "app/printer_calibration_dialog.h"
 #include "app/projector.h"
 #include "app/saved_choices.h"
+#include "app/text_as_typed.h"
 #include "app/translations.h"
 #include "app/twip_layout.h"
 #include "export/picture_file.h"
@@ -44,6 +45,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace tavrel::app {
@@ -54,13 +56,14 @@ constexpr int kClientWidthTwips = 6495;
 constexpr int kClientHeightTwips = 1440;
 constexpr int kUnitChosenHeightTwips = 2250;
 
-// The character code the key filter sees for a key: Backspace 8, Enter 13, Ctrl+letter the
-// control codes 1 to 26, Latin-1 characters their own code. -1: the key has no character
-// (arrows, Delete, F1 ...) and is not filtered; 0: a character outside Latin-1, discarded.
+// The character code the key filter sees for a key: Backspace 8, Ctrl+Backspace 127, Enter 13,
+// Ctrl+letter the control codes 1 to 26, Latin-1 characters their own code. -1: the key has no
+// character (arrows, Delete, F1 ...) and is not filtered, or several, which the box takes as a
+// text; 0: a character outside Latin-1, discarded.
 int characterCode(const QKeyEvent& event)
 {
     const int key = event.key();
-    if (key == Qt::Key_Backspace) return 8;
+    if (key == Qt::Key_Backspace) return event.modifiers() & Qt::ControlModifier ? 127 : 8;
     if (key == Qt::Key_Delete) return -1;  // the X server gives it the character 127
     if (key == Qt::Key_Return || key == Qt::Key_Enter) return 13;
     if (event.modifiers() & Qt::ControlModifier) {
@@ -68,7 +71,7 @@ int characterCode(const QKeyEvent& event)
     }
     const QString text = event.text();
     if (text.isEmpty()) return -1;
-    if (text.size() != 1) return 0;
+    if (text.size() != 1) return -1;
     const char16_t unit = text.at(0).unicode();
     return unit <= 255 ? unit : 0;
 }
@@ -119,6 +122,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
 void frmMain::createControls(QWidget* client)
 {
     txtMeasure = place(new QLineEdit(client), "txtMeasure", {2760, 720, 1695, 405});
+    txtMeasure->setMaxLength(std::numeric_limits<int>::max());  // the box has no length limit
+    enterTextAsTyped(*txtMeasure, [this] { return selectedUnit(); });
     const QString captions[] = {tr("Inches (Decimal)"), tr("Inches (Fractions)"), tr("Millimeter")};
     const char* names[] = {"optMeasureType(0)", "optMeasureType(1)", "optMeasureType(2)"};
     auto* group = new QButtonGroup(this);

@@ -13,8 +13,8 @@ void KeystrokeRedraw(benchmark::State& state, std::string text)
     tavrel::app::frmMain window;
     window.show();
     window.optMeasureType[0]->click();
-    // A trailing blank changes the text but not M, so every iteration draws the same picture.
-    const QString texts[2] = {QString::fromStdString(text), QString::fromStdString(text + " ")};
+    // A leading zero changes the text but not M, so every iteration draws the same picture.
+    const QString texts[2] = {QString::fromStdString(text), QString::fromStdString("0" + text)};
     window.txtMeasure->setText(texts[1]);
     window.repaint();
     state.SetLabel(tavrel::bench::labelForM(window.BaseLength()));

@@ -4,12 +4,16 @@
 
 namespace tavrel::measure {
 
+namespace {
+constexpr int kBackspace = 8;
+}
+
 int filterKey(int keyCode, std::string_view currentText, std::optional<Unit> unit)
 {
     constexpr int kDiscard = 0;
     const bool fractions = unit == Unit::InchesFractions;
     switch (keyCode) {
-    case 8:  // Backspace
+    case kBackspace:
         return keyCode;
     case ' ':
         if (currentText.empty()) return kDiscard;
@@ -25,6 +29,22 @@ int filterKey(int keyCode, std::string_view currentText, std::optional<Unit> uni
     default:
         return keyCode >= '0' && keyCode <= '9' ? keyCode : kDiscard;
     }
+}
+
+std::string filterTypedCharacters(const std::vector<int>& codes, std::string_view text,
+                                  std::string_view before, std::string_view after,
+                                  std::optional<Unit> unit)
+{
+    std::string current(text);
+    std::string entered;
+    for (const int code : codes) {
+        if (code == kBackspace || filterKey(code, current, unit) == 0) continue;
+        if (entered.empty()) current = std::string(before).append(after);
+        // The filter lets only ASCII characters through.
+        current.insert(before.size() + entered.size(), 1, static_cast<char>(code));
+        entered += static_cast<char>(code);
+    }
+    return entered;
 }
 
 }  // namespace tavrel::measure

@@ -5,12 +5,22 @@
 #include "measure/unit.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavrel::measure {
 
 // Returns the character code to let through: keyCode itself, or 0 to discard the key.
 // `unit` is the chosen unit, if any.
 int filterKey(int keyCode, std::string_view currentText, std::optional<Unit> unit);
+
+// The characters that enter a box holding `text` when `codes` are typed one after another
+// between `before` and `after`: each passes filterKey against the text as it is by then. The
+// first one let through replaces what `text` holds between `before` and `after` (a selection).
+// A Backspace code is a key, not a character of a text: it enters nothing.
+std::string filterTypedCharacters(const std::vector<int>& codes, std::string_view text,
+                                  std::string_view before, std::string_view after,
+                                  std::optional<Unit> unit);
 
 }  // namespace tavrel::measure

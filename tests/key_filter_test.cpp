@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 using tavrel::measure::filterKey;
+using tavrel::measure::filterTypedCharacters;
 
 namespace {
 
@@ -37,5 +38,32 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{127, "", 0, false}, KeyCase{0xE9, "", 0, false}, KeyCase{255, "", 1, false},
         // No unit chosen yet: digits still pass, the fraction characters do not.
         KeyCase{'5', "", -1, true}, KeyCase{'/', "", -1, false}));
+
+// Typed one after another: each character against the text as it is by then, the first one
+// let through against the whole text, selection included, which it then replaces.
+TEST(TypedCharacters, EachPassesTheFilterAgainstTheTextAsItIsByThen)
+{
+    const struct {
+        const char* typed;
+        const char* before;
+        const char* selected;
+        const char* after;
+        int unit;
+        const char* entered;
+    } cases[] = {
+        {"2.5", "", "1.5", "", 0, "2.5"},   {".5", "", "1.5", "", 0, "5"},
+        {"1.2.3", "", "", "", 0, "1.23"},   {" 1 /2/", "", "", "", 1, "1 /2"},
+        {"\b1", "2", "", "", 0, "1"},        {" ", "", "", "1/2", 1, " "},
+        {".", "1", "", "5", 2, "."},          {" ", "", "1", "", 1, " "},
+    };
+    for (const auto& c : cases) {
+        const std::string text = std::string(c.before) + c.selected + c.after;
+        const std::string typed = c.typed;
+        EXPECT_EQ(filterTypedCharacters(std::vector<int>(typed.begin(), typed.end()), text,
+                                        c.before, c.after, tavrel::measure::unitAt(c.unit)),
+                  c.entered)
+            << "'" << c.typed << "' into '" << text << "'";
+    }
+}
 
 }  // namespace

@@ -9,12 +9,15 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDialog>
+#include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -418,7 +421,8 @@ TEST_F(MainWindow, KeysWithoutACharacterAreNotFilteredButControlCodesAre)
     const Case cases[] = {
         {Qt::Key_Return, Qt::NoModifier, "123"}, {Qt::Key_Enter, Qt::KeypadModifier, "123"},
         {Qt::Key_V, Qt::ControlModifier, "123"}, {Qt::Key_X, Qt::ControlModifier, "123"},
-        {Qt::Key_A, Qt::ControlModifier, "123"}, {Qt::Key_Tab, Qt::NoModifier, "123"},
+        {Qt::Key_A, Qt::ControlModifier, "123"}, {Qt::Key_Backspace, Qt::ControlModifier, "123"},
+        {Qt::Key_Tab, Qt::NoModifier, "123"},
         {Qt::Key_Home, Qt::NoModifier, "123"},   {Qt::Key_Delete, Qt::NoModifier, "23"},
         {Qt::Key_End, Qt::NoModifier, "23"},     {Qt::Key_Left, Qt::NoModifier, "23"},
         {Qt::Key_Backspace, Qt::NoModifier, "3"},
@@ -447,30 +451,6 @@ TEST_F(MainWindow, TypingOverASelectionStillSeesTheWholeText)
     EXPECT_EQ(window.txtMeasure->text(), "1.5");
 }
 
-// Pasted text skips the key filter but is read by the same rules as typed text.
-TEST_F(MainWindow, PastedTextIsReadLikeTypedText)
-{
-    chooseUnit(window, Fractions);
-    struct Case {
-        const char* pasted;
-        float M;
-    };
-    for (const Case c : {Case{"2 1/2", 180}, Case{"3abc", 216}, Case{"-5", 0}, Case{"1e3", 72},
-                         Case{" 1/4", 18}, Case{"  1/4", 0}}) {
-        window.txtMeasure->clear();
-        QGuiApplication::clipboard()->setText(c.pasted);
-        window.txtMeasure->paste();
-        EXPECT_EQ(window.txtMeasure->text(), c.pasted);
-        const auto expected =
-            tavrel::measure::convertMeasurement(c.pasted, tavrel::measure::unitAt(Fractions), 15);
-        EXPECT_FLOAT_EQ(expected.M, c.M) << c.pasted;
-        if (c.M > 0) {
-            EXPECT_FLOAT_EQ(window.BaseLength(), c.M) << c.pasted;
-        }
-        EXPECT_TRUE(printingEnabled(window));
-    }
-}
-
 // The box's edit menu, opened as a right click opens it.
 QMenu* openEditMenu(frmMain& window)
 {
@@ -485,6 +465,113 @@ QAction* menuItem(QMenu* menu, const QString& caption)
     for (QAction* action : menu->actions())
         if (action->text().remove('&').section('\t', 0, 0) == caption) return action;
     return nullptr;
+}
+
+// The routes by which text reaches the box besides typed keys.
+enum class Route { InputMethod, Paste, ShiftInsert, EditMenu, Drop, MiddleClick, KeyWithText };
+
+const char* nameOf(Route route)
+{
+    const char* names[] = {"input method", "paste",    "Shift+Insert", "edit menu",
+                           "drop",         "middle click", "key with text"};
+    return names[static_cast<int>(route)];
+}
+
+// Sends `text` into the box by `route`, at the caret; false where the platform has no such route.
+bool enterBy(Route route, frmMain& window, const QString& text)
+{
+    QLineEdit* box = window.txtMeasure;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const QPoint caret = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+    switch (route) {
+    case Route::InputMethod: {
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(box, &commit);
+        return true;
+    }
+    case Route::Paste:
+        clipboard->setText(text);
+        box->paste();
+        return true;
+    case Route::ShiftInsert:
+        clipboard->setText(text);
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+        return true;
+    case Route::EditMenu: {
+        clipboard->setText(text);
+        QMenu* menu = openEditMenu(window);
+        menuItem(menu, "Paste")->trigger();
+        menu->close();
+        return true;
+    }
+    case Route::Drop: {
+        QMimeData data;
+        data.setText(text);
+        QDragEnterEvent enter(caret, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(box, &enter);
+        QDropEvent drop(caret, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(box, &drop);
+        return true;
+    }
+    case Route::MiddleClick:
+        if (!clipboard->supportsSelection()) return false;
+        clipboard->setText(text, QClipboard::Selection);
+        QTest::mouseClick(box, Qt::MiddleButton, {}, caret);
+        return true;
+    case Route::KeyWithText: {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+        QApplication::sendEvent(box, &press);
+        return true;
+    }
+    }
+    return false;
+}
+
+// Text that reaches the box by any route enters it as typed: character by character through the
+// key filter, each judged against the text as it is by then, at the caret. The picture is drawn
+// for what the box says.
+TEST_F(MainWindow, TextByEveryRouteEntersAsTyped)
+{
+    struct Case {
+        int unit;
+        QString before;
+        int caret;  // -1: at the end
+        QString text;
+        QString after;
+    };
+    const QString longText = QString(40000, '0') + "1";
+    const Case cases[] = {
+        {Decimal, "2", -1, "½", "2"},        // compose: 1 2
+        {Decimal, "", -1, "é", ""},          // dead key: acute, e
+        {Millimeter, "63", -1, "·5", "635"},  // an input method's middle dot
+        {Decimal, "", -1, "2,5", "25"},      // the comma key types nothing in English
+        {Millimeter, "", -1, "2 1/2", "212"},
+        {Fractions, "", -1, "2 1/2", "2 1/2"},
+        {Fractions, "", -1, " 1 /2/", "1 /2"},  // a blank never first, one slash
+        {Decimal, "", -1, "1.2.3", "1.23"},
+        {Decimal, "15", 1, ".", "1.5"},  // at the caret
+        {Millimeter, "5", 0, "-2\n", "25"},
+        {Decimal, "", -1, longText, longText},  // beyond QLineEdit's usual 32767
+    };
+    for (const Route route : {Route::InputMethod, Route::Paste, Route::ShiftInsert,
+                              Route::EditMenu, Route::Drop, Route::MiddleClick,
+                              Route::KeyWithText}) {
+        for (const Case& c : cases) {
+            chooseUnit(window, c.unit);
+            QTest::keyClicks(window.txtMeasure, c.before);
+            window.txtMeasure->setCursorPosition(c.caret < 0 ? c.before.size() : c.caret);
+            if (!enterBy(route, window, c.text)) break;
+            const std::string row = std::string(nameOf(route)) + ": " + c.text.left(20).toStdString();
+            EXPECT_EQ(window.txtMeasure->text(), c.after) << row;
+            const float M = tavrel::measure::convertMeasurement(c.after.toStdString(),
+                                                                tavrel::measure::unitAt(c.unit), 15)
+                                .M;
+            if (M > 0) {
+                EXPECT_FLOAT_EQ(window.BaseLength(), M) << row;
+            }
+        }
+    }
 }
 
 // Every command of the edit menu, clicked in a state where it applies: the change is drawn

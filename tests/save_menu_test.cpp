@@ -145,7 +145,7 @@ TEST_F(SaveMenu, IsOfferedOnlyWhileThePictureMatchesTheBox)
         {"drawn again", [&] { box->setText("50"); }, true},
         {"too large", [&] { box->setText("99999999999"); }, false},
         {"emptied", [&] { box->clear(); }, false},
-        {"letters read as 0", [&] { box->setText("abc"); }, false},
+        {"letters enter nothing", [&] { box->setText("abc"); }, false},
         {"another unit empties the box",
          [&] {
              box->setText("2");
