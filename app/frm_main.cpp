@@ -480,23 +480,22 @@ void frmMain::txtMeasure_KeyPress(int& KeyAscii)
     KeyAscii = measure::filterKey(KeyAscii, txtMeasure->text().toStdString(), selectedUnit());
 }
 
-// Printing is on while the box holds text, except while the notice says that text is too large
-// to draw: the picture then still shows an earlier text. Saving asks more: that the picture is
-// the box's own, which it is not while the text reads as 0. A change that arrived while the
-// pattern was drawn may have emptied the box.
+// Printing and saving are on while the picture is the box's own: not while the box is empty,
+// nor while the notice says its text is too large to draw, nor while the text reads as 0 (the
+// picture then still shows an earlier text, or nothing). A change that arrived while the pattern
+// was drawn may have emptied the box.
 void frmMain::txtMeasure_Change()
 {
     if (!txtMeasure->text().isEmpty())
         DrawPattern();
     else
         lblTooLarge->hide();
-    const bool printable = !txtMeasure->text().isEmpty() && lblTooLarge->isHidden();
-    cmdPrint->setEnabled(printable);
-    mnuFilePrint->setEnabled(printable);
-    const bool savable = printable && BaseLength_ != 0.0f;
-    for (QAction* save : {mnuPatternSavePdf, mnuPatternSaveSvg, mnuPatternSavePng,
-                          mnuPatternSaveDxf, mnuPatternProjector})
-        save->setEnabled(savable);
+    const bool pictureIsTheBoxs =
+        !txtMeasure->text().isEmpty() && lblTooLarge->isHidden() && BaseLength_ != 0.0f;
+    cmdPrint->setEnabled(pictureIsTheBoxs);
+    for (QAction* command : {mnuFilePrint, mnuPatternSavePdf, mnuPatternSaveSvg,
+                             mnuPatternSavePng, mnuPatternSaveDxf, mnuPatternProjector})
+        command->setEnabled(pictureIsTheBoxs);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)

@@ -37,9 +37,11 @@ namespace {
 
 enum Unit { Decimal = 0, Fractions = 1, Millimeter = 2 };
 
+// Print Pattern and File > Print are on and off together, and exactly when saving is.
 bool printingEnabled(const frmMain& window)
 {
     EXPECT_EQ(window.cmdPrint->isEnabled(), window.mnuFilePrint->isEnabled());
+    EXPECT_EQ(window.cmdPrint->isEnabled(), window.mnuPatternSavePdf->isEnabled());
     return window.cmdPrint->isEnabled();
 }
 
@@ -280,7 +282,7 @@ TEST_F(MainWindow, EveryChangeRedrawsAndEmptyingDisablesPrinting)
 {
     chooseUnit(window, Decimal);
     QTest::keyClick(window.txtMeasure, '.');
-    EXPECT_TRUE(printingEnabled(window));  // nothing to draw, yet printing is on
+    EXPECT_FALSE(printingEnabled(window));  // nothing drawn: no blank page to print
     EXPECT_EQ(window.BaseLength(), 0.0f);
     QTest::keyClick(window.txtMeasure, '5');
     EXPECT_FLOAT_EQ(window.BaseLength(), 36.0f);
@@ -291,8 +293,9 @@ TEST_F(MainWindow, EveryChangeRedrawsAndEmptyingDisablesPrinting)
     EXPECT_FLOAT_EQ(window.BaseLength(), 0.0f);  // the lone "." that came between drew nothing
 }
 
-// Printing is on exactly while the box holds a text that is not refused as too large: a print
-// then always matches what the box says.
+// Printing is on exactly while the box holds a text that is drawn: not while it is refused as
+// too large, nor while it reads as 0 under the picture of an earlier text. A print then always
+// matches what the box says.
 TEST_F(MainWindow, PrintingFollowsTheBoxAndTheTooLargeNotice)
 {
     struct Step {
@@ -315,6 +318,15 @@ TEST_F(MainWindow, PrintingFollowsTheBoxAndTheTooLargeNotice)
         {"paste a huge number again", [&] { box->insert("99999999999"); }, true, false},
         {"choose another unit", [&] { chooseUnit(window, Millimeter); }, false, false},
         {"type 5", [&] { QTest::keyClicks(box, "5"); }, false, true},
+        {"choose fractions", [&] { chooseUnit(window, Fractions); }, false, false},
+        {"type / under the 5 mm picture", [&] { QTest::keyClicks(box, "/"); }, false, false},
+        {"type 2 after it", [&] { QTest::keyClicks(box, "2"); }, false, false},
+        {"type 1 before it",
+         [&] {
+             QTest::keyClick(box, Qt::Key_Home);
+             QTest::keyClicks(box, "1");
+         },
+         false, true},
     };
     chooseUnit(window, Decimal);
     for (const Step& step : steps) {
@@ -570,6 +582,7 @@ TEST_F(MainWindow, TextByEveryRouteEntersAsTyped)
             if (M > 0) {
                 EXPECT_FLOAT_EQ(window.BaseLength(), M) << row;
             }
+            EXPECT_EQ(printingEnabled(window), M > 0) << row;
         }
     }
 }
