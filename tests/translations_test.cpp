@@ -10,6 +10,8 @@
 #include "ts_entries.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -166,8 +168,8 @@ TEST_P(EveryLanguage, TiledPdfWordsStayInsideTheirPages)
 
 INSTANTIATE_TEST_SUITE_P(Languages, EveryLanguage, testing::ValuesIn(kLanguages));
 
-// "2,5" in a language that writes decimals with a comma reads as 2.5, not as 25; the printer's
-// measured lengths, typed without a filter, get the point too.
+// "2,5" in a language that writes decimals with a comma reads as 2.5, not as 25, typed or
+// pasted; the printer's measured lengths, typed without a filter, get the point too.
 TEST(CommaKey, TypesThePointWhereTheLanguageWritesDecimalsWithAComma)
 {
     const struct {
@@ -186,6 +188,10 @@ TEST(CommaKey, TypesThePointWhereTheLanguageWritesDecimalsWithAComma)
         window.optMeasureType[0]->click();
         QTest::keyClicks(window.txtMeasure, c.typed);
         EXPECT_EQ(window.txtMeasure->text(), c.boxReads) << c.language << " " << c.typed;
+        window.txtMeasure->clear();
+        QGuiApplication::clipboard()->setText(c.typed);
+        window.txtMeasure->paste();
+        EXPECT_EQ(window.txtMeasure->text(), c.boxReads) << c.language << " pasted " << c.typed;
         tavrel::app::PrinterCalibrationDialog dialog(false);
         QTest::keyClicks(dialog.txtAcross, c.typed);
         EXPECT_EQ(dialog.txtAcross->text(), c.lengthReads) << c.language << " " << c.typed;
