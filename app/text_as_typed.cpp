@@ -3,6 +3,7 @@
 #include "app/decimal_comma.h"
 #include "measure/key_filter.h"
 
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QValidator>
 
@@ -50,9 +51,22 @@ int characterCode(QChar character)
 class AsTyped : public QValidator {
 public:
     AsTyped(QLineEdit& box, std::function<std::optional<measure::Unit>()> unit)
-        : QValidator(&box), unit_(std::move(unit)), shown_(box.text())
+        : QValidator(&box), box_(box), unit_(std::move(unit)), shown_(box.text())
     {
         connect(&box, &QLineEdit::textChanged, this, [this](const QString& text) { shown_ = text; });
+        box.installEventFilter(this);
+    }
+
+    // Dropped text that does not enter whole is copied, never moved: the program it came from
+    // keeps it.
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != &box_ || event->type() != QEvent::Drop) return false;
+        auto& drop = static_cast<QDropEvent&>(*event);
+        cutShort_ = false;
+        static_cast<QObject&>(box_).event(&drop);  // the box's own drop, which validate() sees
+        if (cutShort_) drop.setDropAction(Qt::CopyAction);
+        return true;
     }
 
     State validate(QString& text, int& caret) const override
@@ -67,6 +81,7 @@ public:
         const QString after = shown_.mid(change.to);
         const QString entered = QString::fromLatin1(measure::filterTypedCharacters(
             codes, shown_.toStdString(), before.toStdString(), after.toStdString(), unit_()));
+        if (entered.size() < change.inserted.size()) cutShort_ = true;
         // Nothing let through leaves the text as it was, as a discarded key does.
         text = entered.isEmpty() ? shown_ : before + entered + after;
         caret = static_cast<int>(entered.isEmpty() ? change.to : change.from + entered.size());
@@ -74,8 +89,10 @@ public:
     }
 
 private:
+    QLineEdit& box_;
     std::function<std::optional<measure::Unit>()> unit_;
-    QString shown_;  // the text as the box last showed it
+    QString shown_;                 // the text as the box last showed it
+    mutable bool cutShort_ = false;  // whether the filter refused some text since the drop began
 };
 
 }  // namespace

@@ -489,6 +489,21 @@ const char* nameOf(Route route)
     return names[static_cast<int>(route)];
 }
 
+// Drops `text` on the box at `at` as another program would, Shift asking for a move; returns
+// the action the drop took.
+Qt::DropAction dropText(QLineEdit* box, const QString& text, QPoint at,
+                        Qt::KeyboardModifiers modifiers = {})
+{
+    QMimeData data;
+    data.setText(text);
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, modifiers);
+    QApplication::sendEvent(box, &enter);
+    QDropEvent drop(at, actions, &data, Qt::LeftButton, modifiers);
+    QApplication::sendEvent(box, &drop);
+    return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
+}
+
 // Sends `text` into the box by `route`, at the caret; false where the platform has no such route.
 bool enterBy(Route route, frmMain& window, const QString& text)
 {
@@ -517,15 +532,9 @@ bool enterBy(Route route, frmMain& window, const QString& text)
         menu->close();
         return true;
     }
-    case Route::Drop: {
-        QMimeData data;
-        data.setText(text);
-        QDragEnterEvent enter(caret, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(box, &enter);
-        QDropEvent drop(caret, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(box, &drop);
+    case Route::Drop:
+        dropText(box, text, caret);
         return true;
-    }
     case Route::MiddleClick:
         if (!clipboard->supportsSelection()) return false;
         clipboard->setText(text, QClipboard::Selection);
@@ -584,6 +593,25 @@ TEST_F(MainWindow, TextByEveryRouteEntersAsTyped)
             }
             EXPECT_EQ(printingEnabled(window), M > 0) << row;
         }
+    }
+}
+
+// Dropped text that does not enter whole is copied even where the drag asks for a move, so that
+// the program it came from keeps it.
+TEST_F(MainWindow, DroppedTextCutShortIsCopiedNotMoved)
+{
+    struct Case {
+        const char* dropped;
+        const char* after;
+        Qt::DropAction action;
+    };
+    for (const Case c : {Case{"25", "25", Qt::MoveAction}, Case{"2,5", "25", Qt::CopyAction},
+                         Case{"x", "", Qt::CopyAction}}) {
+        chooseUnit(window, Decimal);
+        EXPECT_EQ(dropText(window.txtMeasure, c.dropped, QPoint(10, 10), Qt::ShiftModifier),
+                  c.action)
+            << c.dropped;
+        EXPECT_EQ(window.txtMeasure->text(), c.after) << c.dropped;
     }
 }
 
