@@ -2,6 +2,7 @@
 
 #include "export/dxf_export.h"
 #include "export/export_file.h"
+#include "export/file_name.h"
 #include "export/png_export.h"
 #include "export/svg_export.h"
 #include "measure/physical_units.h"
@@ -17,8 +18,9 @@ namespace {
 
 enum class Format { Png, Svg, Pdf, Dxf, Unknown };
 
-Format formatOf(const QString& path)
+Format formatOf(const std::filesystem::path& file)
 {
+    const QString path = shownName(file);
     if (path.endsWith(".png", Qt::CaseInsensitive)) return Format::Png;
     if (path.endsWith(".svg", Qt::CaseInsensitive)) return Format::Svg;
     if (path.endsWith(".pdf", Qt::CaseInsensitive)) return Format::Pdf;
@@ -28,13 +30,13 @@ Format formatOf(const QString& path)
 
 }  // namespace
 
-QString unsupportedFormatProblem(const QString& path)
+QString unsupportedFormatProblem(const std::filesystem::path& path)
 {
     if (formatOf(path) != Format::Unknown) return {};
     return QCoreApplication::translate(
                "PictureFile",
                "Cannot export to \"%1\": the file name must end in .png, .svg, .pdf or .dxf.")
-        .arg(path);
+        .arg(shownName(path));
 }
 
 QString savePicture(const pattern::PatternPlan& plan, const PictureFile& file)

@@ -185,8 +185,8 @@ TEST_F(SaveMenu, WritesTheFormatOfTheChosenTypeOrTheTypedExtension)
             saveThroughDialog(saveCommand(c.command), folder.path(), c.filterSteps, c.typed));
         const QString written = folder.filePath(c.written);
         const QString byCommandLine = folder.filePath(QString("cli-") + c.written);
-        ASSERT_EQ(exporting::exportPattern(
-                      {"2 1/2", tavrel::measure::Unit::InchesFractions, 96, byCommandLine}),
+        ASSERT_EQ(exporting::exportPattern({"2 1/2", tavrel::measure::Unit::InchesFractions, 96,
+                                            byCommandLine.toStdString()}),
                   "");
         const QByteArray saved = contentOf(written), expected = contentOf(byCommandLine);
         ASSERT_FALSE(saved.isEmpty()) << c.written;
@@ -208,7 +208,8 @@ TEST_F(SaveMenu, FailureIsShownInTheCommandLinesWords)
         auto* message = window.findChild<QMessageBox*>("saveMessage");
         ASSERT_TRUE(message) << path.toStdString();
         EXPECT_EQ(message->text(),
-                  exporting::exportPattern({"2", tavrel::measure::Unit::InchesDecimal, 96, path}));
+                  exporting::exportPattern(
+                      {"2", tavrel::measure::Unit::InchesDecimal, 96, path.toStdString()}));
         EXPECT_FALSE(QFile::exists(path));
         delete message;
     }
