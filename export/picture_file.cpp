@@ -7,6 +7,7 @@
 #include "export/svg_export.h"
 #include "measure/physical_units.h"
 #include "picture/pattern_image.h"
+#include "picture/picture_ink.h"
 
 #include <QCoreApplication>
 #include <QIODevice>
@@ -28,6 +29,13 @@ Format formatOf(const std::filesystem::path& file)
     return Format::Unknown;
 }
 
+// Less than a pixel high, the picture has nothing a file could show.
+bool showsNothing(const pattern::PatternPlan& plan)
+{
+    const picture::PersistentImage image = picture::patternImage(plan);
+    return !picture::PictureInk(image).within(QRectF(QPointF(0, 0), QSizeF(image.size)));
+}
+
 }  // namespace
 
 QString unsupportedFormatProblem(const std::filesystem::path& path)
@@ -42,6 +50,10 @@ QString unsupportedFormatProblem(const std::filesystem::path& path)
 QString savePicture(const pattern::PatternPlan& plan, const PictureFile& file)
 {
     if (QString problem = unsupportedFormatProblem(file.path); !problem.isEmpty()) return problem;
+    if (showsNothing(plan))
+        return QCoreApplication::translate(
+            "PictureFile",
+            "Too small to draw. At this measurement the pattern is less than one pixel high.");
     const Format format = formatOf(file.path);
     // PNG, SVG and DXF record whole dots per inch; a screen's twips per pixel come from them.
     const int dpi = int(std::lround(measure::kTwipsPerInch / file.twipsPerPixel));

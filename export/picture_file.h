@@ -26,7 +26,8 @@ struct PictureFile {
 QString unsupportedFormatProblem(const std::filesystem::path& path);
 
 // The picture the window draws for `plan`, saved. Empty when the file is written; otherwise a
-// one-line reason, and no file has been touched.
+// one-line reason, and no file has been touched. A measurement so small that its picture has no
+// height or no ink is refused, in every format alike.
 QString savePicture(const pattern::PatternPlan& plan, const PictureFile& file);
 
 }  // namespace tavrel::exporting

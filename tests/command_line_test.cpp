@@ -294,7 +294,20 @@ INSTANTIATE_TEST_SUITE_P(
         Case{{"--unit", "fractions", "--measure", "99999999999", "--export", "@svg"}, 1,
              "Too large to draw. The largest measurement is 91 inches.", false},
         Case{{"--unit", "millimeter", "--measure", "1e9", "--export", "@png"}, 1,
-             "Nothing to draw", false}));
+             "Nothing to draw", false},
+        // Less than a pixel high: the existing file is kept in every format and unit.
+        Case{{"--unit", "decimal", "--measure", ".001", "--export", "@png"}, 1,
+             "Too small to draw. At this measurement the pattern is less than one pixel high.",
+             false},
+        Case{{"--unit", "decimal", "--measure", ".0016", "--export", "@svg"}, 1,
+             "Too small to draw", false},
+        Case{{"--unit", "fractions", "--measure", "1/1000", "--export", "@pdf"}, 1,
+             "Too small to draw", false},
+        Case{{"--unit", "millimeter", "--measure", ".001", "--export", "@dxf"}, 1,
+             "Too small to draw", false},
+        Case{{"--unit", "millimeter", "--measure", ".04", "--export", "@svg", "--dpi", "24"}, 1,
+             "Too small to draw", false},
+        Case{{"--unit", "decimal", "--measure", ".0017", "--export", "@svg"}, 0, "", true}));
 
 TEST(CommandLineExport, TooLargeNamesTheLargestMeasurementForTheGivenResolution)
 {
