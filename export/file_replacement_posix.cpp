@@ -114,7 +114,8 @@ struct SignalCleanup {
 };
 SignalCleanup cleanup;
 
-constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+// Those of a terminal, a session and a request to end: the ones a user sends.
+constexpr int kEndingSignals[] = {SIGINT, SIGQUIT, SIGTERM, SIGHUP};
 struct sigaction previousActions[std::size(kEndingSignals)];
 
 extern "C" void removeTemporaryAndEnd(int signal)
@@ -126,7 +127,7 @@ extern "C" void removeTemporaryAndEnd(int signal)
     ::raise(signal);
 }
 
-// While it lives, SIGINT, SIGTERM and SIGHUP remove the temporary file first. A signal that is
+// While it lives, the ending signals remove the temporary file first. A signal that is
 // ignored (as SIGHUP under nohup) stays ignored.
 class RemovedOnSignal {
 public:
