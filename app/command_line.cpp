@@ -3,6 +3,7 @@
 #include "app/build_info.h"
 #include "app/translations.h"
 #include "export/calibration_sheet.h"
+#include "export/file_name.h"
 #include "export/pattern_export.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,7 @@
 #include <array>
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -239,8 +241,9 @@ int runExport(const Options& options)
                 .arg(kMinimumDpi)
                 .arg(kMaximumDpi));
 
-    const QString path = QString::fromLocal8Bit(*options.exportPath);
-    const bool pdf = path.endsWith(".pdf", Qt::CaseInsensitive);
+    // The name's bytes as given: they need not be UTF-8.
+    const std::filesystem::path path = *options.exportPath;
+    const bool pdf = exporting::shownName(path).endsWith(".pdf", Qt::CaseInsensitive);
     const auto paper = options.paper ? exporting::paperNamed(*options.paper) : std::nullopt;
     if (options.paper && !paper) return usageError(unknownPaper(*options.paper));
     if (options.paper && !pdf)
@@ -266,8 +269,8 @@ int runCalibrationSheet(const Options& options)
 {
     if (options.measure || options.exportPath || options.dpi || options.correction)
         return usageError(CommandLine::tr("--calibration-sheet goes only with --paper and --unit"));
-    const QString path = QString::fromLocal8Bit(*options.sheetPath);
-    if (!path.endsWith(".pdf", Qt::CaseInsensitive))
+    const std::filesystem::path path = *options.sheetPath;
+    if (!exporting::shownName(path).endsWith(".pdf", Qt::CaseInsensitive))
         return usageError(CommandLine::tr("--calibration-sheet writes a FILE.pdf"));
     const auto unit = options.unit ? unitNamed(*options.unit) : std::nullopt;
     if (options.unit && !unit) return usageError(unknownUnit(*options.unit));

@@ -13,6 +13,7 @@
 #include "app/text_as_typed.h"
 #include "app/translations.h"
 #include "app/twip_layout.h"
+#include "export/file_name.h"
 #include "export/picture_file.h"
 #include "helpview/help_viewer.h"
 #include "measure/key_filter.h"
@@ -451,8 +452,8 @@ void frmMain::SavePattern(SaveFormat format)
     if (target.path.isEmpty()) return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const QString failure = exporting::savePicture(
-        *shownPlan_,
-        {target.path, platform::twipsPerPixelX(), checkRuler(), pdfPaper(), target.correction});
+        *shownPlan_, {exporting::fileNamed(target.path), platform::twipsPerPixelX(), checkRuler(),
+                      pdfPaper(), target.correction});
     QGuiApplication::restoreOverrideCursor();
     if (!failure.isEmpty()) platform::showWarning(this, tr("Save Pattern"), failure, "saveMessage");
 }

@@ -13,7 +13,7 @@ void Export(benchmark::State& state, const std::string& text, const std::string&
 {
     QTemporaryDir folder;
     const tavrel::exporting::ExportRequest request{text, tavrel::measure::Unit::InchesDecimal, 96,
-                                                   folder.filePath(QString::fromStdString(fileName))};
+                                                   folder.filePath(QString::fromStdString(fileName)).toStdString()};
     tavrel::bench::timeEachIteration(state, [&] {
         if (!tavrel::exporting::exportPattern(request).isEmpty()) state.SkipWithError("export failed");
     });

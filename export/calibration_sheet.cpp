@@ -93,7 +93,7 @@ void drawCalibrationSheet(QPainter& painter, const QRectF& printableTwips, Check
     drawBar(painter, downStart, QPointF(0, 1), bars.down);
 }
 
-QString saveCalibrationSheet(const QString& path, Paper paper, CheckRuler unit)
+QString saveCalibrationSheet(const std::filesystem::path& path, Paper paper, CheckRuler unit)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

@@ -9,6 +9,8 @@
 #include <QRectF>
 #include <QString>
 
+#include <filesystem>
+
 class QPainter;
 
 namespace tavrel::exporting {
@@ -18,6 +20,6 @@ void drawCalibrationSheet(QPainter& painter, const QRectF& printableTwips, Check
 
 // The sheet as a one-page PDF on `paper`, half an inch in from its edges, to print at actual
 // size. Empty when the file is written; otherwise a one-line reason, and no file was touched.
-QString saveCalibrationSheet(const QString& path, Paper paper, CheckRuler unit);
+QString saveCalibrationSheet(const std::filesystem::path& path, Paper paper, CheckRuler unit);
 
 }  // namespace tavrel::exporting

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -16,7 +17,7 @@ struct ExportRequest {
     std::string measurement;  // the text, read as the entry box reads it
     measure::Unit unit = measure::Unit::InchesDecimal;
     int dotsPerInch = 96;     // the screen resolution the pattern is drawn for
-    QString path;             // ends in .png, .svg, .pdf or .dxf
+    std::filesystem::path path;  // ends in .png, .svg, .pdf or .dxf
     std::optional<Paper> paper = std::nullopt;  // of a PDF; the locale's paper when not given
     PrintCorrection correction = {};            // of a PDF
 };

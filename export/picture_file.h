@@ -9,10 +9,12 @@
 
 #include <QString>
 
+#include <filesystem>
+
 namespace tavrel::exporting {
 
 struct PictureFile {
-    QString path;              // ends in .png, .svg, .pdf or .dxf, in any case
+    std::filesystem::path path;  // ends in .png, .svg, .pdf or .dxf, in any case
     float twipsPerPixel = 15;  // of the screen the picture is drawn for
     CheckRuler ruler = CheckRuler::Inch;
     Paper paper = Paper::Letter;  // of a PDF
@@ -21,10 +23,11 @@ struct PictureFile {
 
 // Empty when `path` ends in .png, .svg, .pdf or .dxf; otherwise the reason it cannot be
 // written.
-QString unsupportedFormatProblem(const QString& path);
+QString unsupportedFormatProblem(const std::filesystem::path& path);
 
 // The picture the window draws for `plan`, saved. Empty when the file is written; otherwise a
-// one-line reason, and no file has been touched.
+// one-line reason, and no file has been touched. A measurement so small that its picture has no
+// height or no ink is refused, in every format alike.
 QString savePicture(const pattern::PatternPlan& plan, const PictureFile& file);
 
 }  // namespace tavrel::exporting

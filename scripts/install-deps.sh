@@ -15,6 +15,8 @@ packages=(
     xvfb xauth xdotool imagemagick poppler-utils
     # Another program holding text in the X selections, for the paste tests
     xclip
+    # A replaced export keeps its access list: the test sets and reads one
+    acl
     # Printing tests go through a real spooler with a PDF printer
     cups printer-driver-cups-pdf
     # The calibration test's queue shrinks its pages by 2 % with Ghostscript

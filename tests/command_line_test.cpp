@@ -10,14 +10,23 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <poll.h>
+#include <sys/inotify.h>
 #include <sys/mount.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -30,26 +39,49 @@ struct Outcome {
     QString out, err;
 };
 
-// With a file size limit, the program runs under `ulimit -f`, in 512-byte blocks.
-Outcome run(const QStringList& arguments, std::optional<int> fileSizeLimitBlocks = std::nullopt)
+// Starts the program with `arguments`; a shell `script` that ends in exec "$0" "$@" prepares its
+// run first. `rawName` is given to the script as TAVREL_RAW_NAME.
+void start(QProcess& process, const QStringList& arguments, const QString& script = {},
+           const QString& rawName = {})
 {
-    QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(name);
+    environment.insert("TAVREL_RAW_NAME", rawName);
     process.setProcessEnvironment(environment);
-    if (fileSizeLimitBlocks)
-        process.start("sh", QStringList{"-c",
-                                        QString("ulimit -f %1 && exec \"$0\" \"$@\"")
-                                            .arg(*fileSizeLimitBlocks),
-                                        TAVREL_PROGRAM} +
-                                arguments);
-    else
+    if (script.isEmpty())
         process.start(TAVREL_PROGRAM, arguments);
+    else
+        process.start("sh", QStringList{"-c", script, TAVREL_PROGRAM} + arguments);
+}
+
+Outcome finish(QProcess& process)
+{
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) return {};
     return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
             QString::fromLocal8Bit(process.readAllStandardError())};
 }
+
+// With a file size limit, the program runs under `ulimit -f`, in 512-byte blocks.
+Outcome run(const QStringList& arguments, std::optional<int> fileSizeLimitBlocks = std::nullopt)
+{
+    QProcess process;
+    start(process, arguments,
+          fileSizeLimitBlocks
+              ? QString("ulimit -f %1 && exec \"$0\" \"$@\"").arg(*fileSizeLimitBlocks)
+              : QString());
+    return finish(process);
+}
+
+// The last argument is a file name in printf's escapes, for bytes that are no UTF-8.
+Outcome runEndingInRawName(const QStringList& arguments, const QString& escapedName)
+{
+    QProcess process;
+    start(process, arguments, R"sh(exec "$0" "$@" "$(printf "$TAVREL_RAW_NAME")")sh", escapedName);
+    return finish(process);
+}
+
+QByteArray bytesOf(const QString& path) { return QFile::encodeName(path); }
 
 QByteArray contentOf(const QString& path)
 {
@@ -93,7 +125,7 @@ TEST_P(CommandLine, ExitsAndWritesAsAUserExpects)
     QTemporaryDir folder;
     QString target = folder.filePath("pattern.png");
     for (const char* argument : c.arguments)
-        for (const char* format : {"svg", "pdf"})
+        for (const char* format : {"svg", "pdf", "dxf"})
             if (QString(argument).endsWith(QString("@") + format))
                 target = folder.filePath(QString("pattern.") + format);
     // An earlier file in the target's place must survive every failure whole.
@@ -101,7 +133,7 @@ TEST_P(CommandLine, ExitsAndWritesAsAUserExpects)
 
     QStringList arguments;
     for (const char* argument : c.arguments)
-        arguments << QString(argument).replace(QRegularExpression("@(png|svg|pdf)$"), target);
+        arguments << QString(argument).replace(QRegularExpression("@(png|svg|pdf|dxf)$"), target);
     const Outcome outcome = run(arguments);
 
     EXPECT_EQ(outcome.exitCode, c.exitCode) << outcome.err.toStdString();
@@ -262,7 +294,20 @@ INSTANTIATE_TEST_SUITE_P(
         Case{{"--unit", "fractions", "--measure", "99999999999", "--export", "@svg"}, 1,
              "Too large to draw. The largest measurement is 91 inches.", false},
         Case{{"--unit", "millimeter", "--measure", "1e9", "--export", "@png"}, 1,
-             "Nothing to draw", false}));
+             "Nothing to draw", false},
+        // Less than a pixel high: the existing file is kept in every format and unit.
+        Case{{"--unit", "decimal", "--measure", ".001", "--export", "@png"}, 1,
+             "Too small to draw. At this measurement the pattern is less than one pixel high.",
+             false},
+        Case{{"--unit", "decimal", "--measure", ".0016", "--export", "@svg"}, 1,
+             "Too small to draw", false},
+        Case{{"--unit", "fractions", "--measure", "1/1000", "--export", "@pdf"}, 1,
+             "Too small to draw", false},
+        Case{{"--unit", "millimeter", "--measure", ".001", "--export", "@dxf"}, 1,
+             "Too small to draw", false},
+        Case{{"--unit", "millimeter", "--measure", ".04", "--export", "@svg", "--dpi", "24"}, 1,
+             "Too small to draw", false},
+        Case{{"--unit", "decimal", "--measure", ".0017", "--export", "@svg"}, 0, "", true}));
 
 TEST(CommandLineExport, TooLargeNamesTheLargestMeasurementForTheGivenResolution)
 {
@@ -428,7 +473,24 @@ INSTANTIATE_TEST_SUITE_P(
                     WriteFailure{Limit::FileSize, 64, "png", "40"},
                     WriteFailure{Limit::FileSize, 64, "pdf", "40"}));
 
-TEST(CommandLineExport, ReplacingKeepsTheLinkAndThePermissions)
+std::string shellOutput(const QString& command, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(command, arguments);
+    process.waitForFinished();
+    return process.readAllStandardOutput().toStdString();
+}
+
+std::string attributeOf(const QString& path, const char* name)
+{
+    char value[256];
+    const ssize_t size = ::getxattr(bytesOf(path).constData(), name, value, sizeof value);
+    return size < 0 ? std::string() : std::string(value, size_t(size));
+}
+
+// A replaced file stays the user's, as root replaces it too, with its permissions, access
+// list and extended attributes; a link to it stays a link.
+TEST(CommandLineExport, ReplacingKeepsTheLinkOwnerPermissionsAndAttributes)
 {
     QTemporaryDir folder;
     const QString file = folder.filePath("kept.svg");
@@ -437,11 +499,25 @@ TEST(CommandLineExport, ReplacingKeepsTheLinkAndThePermissions)
     const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
     ASSERT_TRUE(QFile::setPermissions(file, permissions));
     ASSERT_TRUE(QFile::link(file, link));
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(bytesOf(file).constData(), 4242, 4343), 0);
+    }
+    ASSERT_EQ(QProcess::execute("setfacl", {"-m", "u:4444:r", file}), 0);
+    const std::string acl = shellOutput("getfacl", {"-c", file});
+    ASSERT_EQ(::setxattr(bytesOf(file).constData(), "user.tavrel.note", "kept", 4, 0), 0)
+        << std::strerror(errno);
 
     ASSERT_EQ(run({"--unit", "decimal", "--measure", "1", "--export", link}).exitCode, 0);
     EXPECT_EQ(QFileInfo(link).symLinkTarget(), file);
     EXPECT_TRUE(contentOf(file).contains("<svg"));
     EXPECT_EQ(QFile::permissions(file), permissions | QFile::ReadUser | QFile::WriteUser);
+    EXPECT_EQ(shellOutput("getfacl", {"-c", file}), acl);
+    EXPECT_EQ(attributeOf(file, "user.tavrel.note"), "kept");
+    if (root) {
+        EXPECT_EQ(QFileInfo(file).ownerId(), 4242u);
+        EXPECT_EQ(QFileInfo(file).groupId(), 4343u);
+    }
 }
 
 TEST(CommandLineExport, PngHasThePictureSizeAndResolution)
@@ -496,5 +572,232 @@ TEST(CommandLineExport, VersionIsTheProgramsOwn)
 {
     EXPECT_EQ(run({"--version"}).out, "tavrel 1.0.0\n");
 }
+
+// A name may take the whole limit of 255 bytes, and a path the whole limit of 4095, whether the
+// file is new or replaces one: the temporary file beside it must fit as well.
+TEST(CommandLineExport, NamesAndPathsUpToTheSystemsLimitsAreWritten)
+{
+    QTemporaryDir folder;
+    QStringList paths;
+    for (int bytes = 250; bytes <= 255; ++bytes)
+        paths << folder.filePath(QString(bytes - 4, 'a') + ".png");
+    // Two bytes a character: a shortened temporary name must not end inside one.
+    paths << folder.filePath(QString(125, QChar(0xE9)) + ".svg");
+    QString deep = folder.path();
+    while (bytesOf(deep).size() + 1 + 255 < 4095) deep += '/' + QString(200, 'd');
+    ASSERT_TRUE(QDir().mkpath(deep));
+    paths << deep + '/' + QString(4095 - int(bytesOf(deep).size()) - 1 - 4, 'p') + ".dxf";
+    for (const QString& path : paths)
+        for (const bool replacing : {false, true}) {
+            if (replacing) writeFile(path, kEarlier);
+            const Outcome outcome =
+                run({"--unit", "decimal", "--measure", "1", "--export", path});
+            EXPECT_EQ(outcome.exitCode, 0) << bytesOf(path).size() << " bytes: "
+                                           << outcome.err.toStdString();
+            EXPECT_NE(contentOf(path), kEarlier);
+            EXPECT_EQ(filesIn(QFileInfo(path).path()), QStringList{QFileInfo(path).fileName()});
+            QFile::remove(path);
+        }
+}
+
+// The name's bytes reach the system as they were given, whatever the locale makes of them.
+TEST(CommandLineExport, ANameThatIsNoUtf8IsWrittenUnderItsOwnBytes)
+{
+    struct Case {
+        QStringList arguments;
+        const char* name;  // printf's escapes
+        QByteArray bytes;
+    };
+    for (const Case& c :
+         {Case{{"--unit", "decimal", "--measure", "1", "--export"}, "lat\\363n.png",
+               "lat\xf3n.png"},
+          Case{{"--calibration-sheet"}, "hoja\\361\\377.pdf", "hoja\xf1\xff.pdf"}}) {
+        QTemporaryDir folder;
+        const Outcome outcome =
+            runEndingInRawName(c.arguments, folder.path() + '/' + c.name);
+        EXPECT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
+        // Qt cannot name the file: it is removed by its bytes, and nothing else may remain.
+        EXPECT_EQ(::unlink((bytesOf(folder.path()) + '/' + c.bytes).constData()), 0) << c.name;
+        EXPECT_EQ(filesIn(folder.path()), QStringList());
+    }
+}
+
+// A link to a file not yet there stays a link: the file is made where it points.
+TEST(CommandLineExport, ALinkToAMissingFileStaysALink)
+{
+    QTemporaryDir folder;
+    const QString link = folder.filePath("link.dxf");
+    ASSERT_TRUE(QFile::link("made.dxf", link));
+    ASSERT_EQ(run({"--unit", "decimal", "--measure", "1", "--export", link}).exitCode, 0);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(contentOf(folder.filePath("made.dxf")).trimmed().endsWith("EOF"));
+}
+
+enum class Kind { CharacterDevice, Fifo, BlockDevice, Socket, Link };
+
+struct SpecialTarget {
+    const char* what;
+    Kind kind;
+    dev_t device;  // of a device node
+    bool reader;   // of a pipe: a program reads from it
+    int exitCode;
+    const char* message;
+};
+
+void PrintTo(const SpecialTarget& c, std::ostream* out) { *out << c.what; }
+
+class SpecialTargets : public testing::TestWithParam<SpecialTarget> {};
+
+// Makes the node; an empty string when made, otherwise why the case cannot run here.
+std::string makeNode(const SpecialTarget& c, const QByteArray& path)
+{
+    const bool device = c.kind == Kind::CharacterDevice || c.kind == Kind::BlockDevice ||
+                        c.kind == Kind::Link;
+    if (device && ::geteuid() != 0) return "making a device node needs root";
+    const mode_t type = c.kind == Kind::BlockDevice ? S_IFBLK : c.kind == Kind::Fifo ? S_IFIFO
+                                                                                    : S_IFCHR;
+    if (c.kind == Kind::Socket) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, path.constData(), sizeof address.sun_path - 1);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+        ::close(fd);
+        return bound ? "" : std::string("cannot bind a socket: ") + std::strerror(errno);
+    }
+    const QByteArray node = c.kind == Kind::Link ? path + ".node" : path;
+    if (::mknod(node.constData(), type | 0666, c.device) != 0)
+        return std::string("cannot make the node: ") + std::strerror(errno);
+    if (c.kind == Kind::Link && ::symlink(node.constData(), path.constData()) != 0)
+        return std::string("cannot link: ") + std::strerror(errno);
+    return "";
+}
+
+// A pipe, a device such as /dev/null or a socket is never renamed over: what can take a stream
+// of bytes is written in place, anything else is refused, and the node stays what it was.
+TEST_P(SpecialTargets, AreWrittenInPlaceOrRefusedButNeverReplaced)
+{
+    const SpecialTarget& c = GetParam();
+    QTemporaryDir folder;
+    const QString target = folder.filePath("pattern.png");
+    const QByteArray path = bytesOf(target);
+    if (const std::string problem = makeNode(c, path); !problem.empty()) GTEST_SKIP() << problem;
+    struct stat before {};
+    ASSERT_EQ(::stat(path.constData(), &before), 0);
+
+    QProcess reader;
+    if (c.reader) reader.start("cat", {target});
+    const Outcome outcome = run({"--unit", "decimal", "--measure", "1", "--export", target});
+    EXPECT_EQ(outcome.exitCode, c.exitCode) << outcome.err.toStdString();
+    EXPECT_TRUE(outcome.err.contains(c.message)) << outcome.err.toStdString();
+    if (c.reader) {
+        EXPECT_TRUE(reader.waitForFinished(5000));
+        EXPECT_TRUE(reader.readAllStandardOutput().startsWith("\x89PNG"));
+        reader.kill();
+        reader.waitForFinished();
+    }
+    struct stat after {};
+    ASSERT_EQ(::stat(path.constData(), &after), 0);
+    EXPECT_EQ(after.st_mode, before.st_mode);
+    EXPECT_EQ(after.st_rdev, before.st_rdev);
+    EXPECT_EQ(QFileInfo(target).isSymLink(), c.kind == Kind::Link);
+    EXPECT_EQ(filesIn(folder.path()).filter(QRegularExpression("^\\.")), QStringList());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Nodes, SpecialTargets,
+    testing::Values(
+        SpecialTarget{"a null device", Kind::CharacterDevice, makedev(1, 3), false, 0, ""},
+        SpecialTarget{"a link to a null device", Kind::Link, makedev(1, 3), false, 0, ""},
+        SpecialTarget{"a full device", Kind::CharacterDevice, makedev(1, 7), false, 1,
+                      "No space left on device."},
+        SpecialTarget{"a pipe with a reader", Kind::Fifo, 0, true, 0, ""},
+        SpecialTarget{"a pipe without one", Kind::Fifo, 0, false, 1,
+                      "no program is reading from this pipe."},
+        SpecialTarget{"a disk", Kind::BlockDevice, makedev(7, 0), false, 1,
+                      "it is a disk or a socket, not a file."},
+        SpecialTarget{"a socket", Kind::Socket, 0, false, 1,
+                      "it is a disk or a socket, not a file."}));
+
+constexpr int kWhenTheTemporaryAppears = -1;
+
+struct Interruption {
+    int signal;
+    int afterMs;  // or kWhenTheTemporaryAppears
+    bool ignored;  // as SIGHUP under nohup
+};
+
+void PrintTo(const Interruption& c, std::ostream* out)
+{
+    *out << strsignal(c.signal) << (c.ignored ? " (ignored)" : "") << " after ";
+    if (c.afterMs == kWhenTheTemporaryAppears)
+        *out << "the temporary file appears";
+    else
+        *out << c.afterMs << " ms";
+}
+
+class Interrupted : public testing::TestWithParam<Interruption> {};
+
+// Waits until a hidden file appears in the watched folder, for at most `timeoutMs`.
+void awaitHiddenFile(int watch, int timeoutMs)
+{
+    alignas(inotify_event) char events[4096];
+    pollfd ready{watch, POLLIN, 0};
+    while (::poll(&ready, 1, timeoutMs) > 0) {
+        const ssize_t size = ::read(watch, events, sizeof events);
+        for (ssize_t at = 0; at < size;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+            if (event->len > 0 && event->name[0] == '.') return;
+            at += ssize_t(sizeof(inotify_event) + event->len);
+        }
+    }
+}
+
+// Whenever a signal ends an export of the largest pattern, the earlier file is whole or the new
+// one is, and nothing else is left behind.
+TEST_P(Interrupted, LeavesNoTemporaryFile)
+{
+    const Interruption& c = GetParam();
+    QTemporaryDir folder;
+    const QString target = folder.filePath("pattern.pdf");
+    writeFile(target, kEarlier);
+    const int watch = ::inotify_init1(IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, bytesOf(folder.path()).constData(), IN_CREATE), 0);
+
+    QString script = "ulimit -c 0; ";  // no core file when SIGQUIT ends it
+    if (c.ignored) script += QString("trap '' %1; ").arg(c.signal);
+    QProcess process;
+    start(process, {"--unit", "decimal", "--measure", "91.02", "--export", target},
+          script + R"(exec "$0" "$@")");
+    ASSERT_TRUE(process.waitForStarted());
+    if (c.afterMs == kWhenTheTemporaryAppears)
+        awaitHiddenFile(watch, 10000);
+    else
+        QThread::msleep(c.afterMs);
+    ::kill(pid_t(process.processId()), c.signal);
+    ASSERT_TRUE(process.waitForFinished(60000));
+    ::close(watch);
+
+    if (c.ignored) {
+        EXPECT_EQ(process.exitCode(), 0);
+    }
+    const QByteArray content = contentOf(target);
+    EXPECT_TRUE(content == kEarlier || content.endsWith("%%EOF\n"))
+        << content.right(20).toStdString();
+    EXPECT_EQ(filesIn(folder.path()), QStringList{"pattern.pdf"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Signals, Interrupted,
+    testing::Values(Interruption{SIGINT, 100, false}, Interruption{SIGINT, 500, false},
+                    Interruption{SIGINT, kWhenTheTemporaryAppears, false},
+                    Interruption{SIGQUIT, kWhenTheTemporaryAppears, false},
+                    Interruption{SIGTERM, 300, false},
+                    Interruption{SIGTERM, kWhenTheTemporaryAppears, false},
+                    Interruption{SIGHUP, 200, false},
+                    Interruption{SIGHUP, kWhenTheTemporaryAppears, false},
+                    Interruption{SIGHUP, 300, true},
+                    Interruption{SIGHUP, kWhenTheTemporaryAppears, true}));
 
 }  // namespace

@@ -38,7 +38,7 @@ Drawing exportedDrawing(const Measurement& m)
     const QString path = folder.filePath("pattern.dxf");
     Drawing drawing;
     drawing.error = tavrel::exporting::exportPattern(
-        {m.text, *tavrel::measure::unitAt(m.unit), m.dotsPerInch, path});
+        {m.text, *tavrel::measure::unitAt(m.unit), m.dotsPerInch, path.toStdString()});
     if (!drawing.error.isEmpty()) return drawing;
     QProcess reader;
     reader.start("/usr/bin/python3", {DXF_READER, path});

@@ -111,7 +111,7 @@ TEST_P(PicturePixels, InkLiesOnTheFigureAndNowhereElse)
 
     QTemporaryDir folder;
     const QString path = folder.filePath("pattern.png");
-    ASSERT_EQ(exporting::exportPattern({c.text, unit, c.dotsPerInch, path}), "");
+    ASSERT_EQ(exporting::exportPattern({c.text, unit, c.dotsPerInch, path.toStdString()}), "");
     const QImage png(path);
     ASSERT_EQ(png.size(), QSize(drawing.plan->pictureWidth, drawing.plan->pictureHeight));
 

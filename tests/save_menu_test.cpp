@@ -66,6 +66,11 @@ bool saveThroughDialog(QAction* save, const QString& folder, int filterSteps, co
         auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
         name->clear();
         QTest::keyClicks(name, typed);
+        // The question whether to replace a file is answered yes, as a user replacing it does.
+        QTimer::singleShot(0, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->button(QMessageBox::Yes)->click();
+        });
         QTest::keyClick(name, Qt::Key_Return);
         if (dialog->isVisible()) dialog->reject();
     });
@@ -185,8 +190,8 @@ TEST_F(SaveMenu, WritesTheFormatOfTheChosenTypeOrTheTypedExtension)
             saveThroughDialog(saveCommand(c.command), folder.path(), c.filterSteps, c.typed));
         const QString written = folder.filePath(c.written);
         const QString byCommandLine = folder.filePath(QString("cli-") + c.written);
-        ASSERT_EQ(exporting::exportPattern(
-                      {"2 1/2", tavrel::measure::Unit::InchesFractions, 96, byCommandLine}),
+        ASSERT_EQ(exporting::exportPattern({"2 1/2", tavrel::measure::Unit::InchesFractions, 96,
+                                            byCommandLine.toStdString()}),
                   "");
         const QByteArray saved = contentOf(written), expected = contentOf(byCommandLine);
         ASSERT_FALSE(saved.isEmpty()) << c.written;
@@ -197,19 +202,31 @@ TEST_F(SaveMenu, WritesTheFormatOfTheChosenTypeOrTheTypedExtension)
     }
 }
 
-// A save that fails says why in the command line's words, and leaves no file.
+// A save that fails says why in the command line's words, and leaves the file as it was: none,
+// or the earlier one when the pattern is too small to draw.
 TEST_F(SaveMenu, FailureIsShownInTheCommandLinesWords)
 {
-    const QString cases[] = {"missing/pattern.png", "notes.txt"};
-    enter(window, Decimal, "2");
-    for (const QString& typed : cases) {
-        ASSERT_TRUE(saveThroughDialog(window.mnuPatternSavePng, folder.path(), 0, typed));
-        const QString path = folder.filePath(typed);
+    struct Case {
+        const char* text;
+        const char* typed;
+    };
+    const Case cases[] = {{"2", "missing/pattern.png"}, {"2", "notes.txt"}, {".001", "tiny.svg"}};
+    QFile earlier(folder.filePath("tiny.svg"));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+    earlier.close();
+    for (const Case& c : cases) {
+        window.txtMeasure->clear();
+        enter(window, Decimal, c.text);
+        const QString path = folder.filePath(c.typed);
+        const QByteArray before = contentOf(path);
+        ASSERT_TRUE(saveThroughDialog(window.mnuPatternSavePng, folder.path(), 0, c.typed));
         auto* message = window.findChild<QMessageBox*>("saveMessage");
-        ASSERT_TRUE(message) << path.toStdString();
+        ASSERT_TRUE(message) << c.typed;
         EXPECT_EQ(message->text(),
-                  exporting::exportPattern({"2", tavrel::measure::Unit::InchesDecimal, 96, path}));
-        EXPECT_FALSE(QFile::exists(path));
+                  exporting::exportPattern(
+                      {c.text, tavrel::measure::Unit::InchesDecimal, 96, path.toStdString()}));
+        EXPECT_EQ(contentOf(path), before);
+        EXPECT_EQ(QFile::exists(path), !before.isEmpty());
         delete message;
     }
 }

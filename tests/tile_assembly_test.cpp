@@ -291,7 +291,7 @@ TEST_P(TileAssembly, FollowingTheWordsGivesThePatternWithinHalfAMillimetre)
     const QString pdf = folder.filePath("pattern.pdf");
     ASSERT_EQ(
         tavrel::exporting::exportPattern({m.text, *tavrel::measure::unitAt(m.unit), m.dotsPerInch,
-                                          pdf, tavrel::exporting::paperNamed(c.paper)}),
+                                          pdf.toStdString(), tavrel::exporting::paperNamed(c.paper)}),
         "");
     const QStringList words = test::pageTexts(pdf);
     ASSERT_GT(words.size(), 2);

@@ -210,6 +210,14 @@ nur durch eine vollständige Zeichnung ersetzt.
         <extracomment>%2 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
         <translation>„%1“ kann nicht geschrieben werden: %2.</translation>
     </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it is a disk or a socket, not a file.</source>
+        <translation>„%1“ kann nicht geschrieben werden: Es ist ein Datenträger oder ein Socket, keine Datei.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: no program is reading from this pipe.</source>
+        <translation>„%1“ kann nicht geschrieben werden: Kein Programm liest aus dieser Pipe.</translation>
+    </message>
 </context>
 <context>
     <name>Extras</name>
@@ -354,6 +362,10 @@ nur durch eine vollständige Zeichnung ersetzt.
     <message>
         <source>Cannot export to &quot;%1&quot;: the file name must end in .png, .svg, .pdf or .dxf.</source>
         <translation>Export nach „%1“ nicht möglich: Der Dateiname muss auf .png, .svg, .pdf oder .dxf enden.</translation>
+    </message>
+    <message>
+        <source>Too small to draw. At this measurement the pattern is less than one pixel high.</source>
+        <translation>Zu klein zum Zeichnen. Bei diesem Maß ist das Schnittmuster weniger als ein Pixel hoch.</translation>
     </message>
 </context>
 <context>

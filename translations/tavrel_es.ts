@@ -208,6 +208,14 @@ reemplaza por un dibujo completo.
         <extracomment>%2 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
         <translation>No se puede escribir «%1»: %2.</translation>
     </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it is a disk or a socket, not a file.</source>
+        <translation>No se puede escribir «%1»: es un disco o un socket, no un archivo.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: no program is reading from this pipe.</source>
+        <translation>No se puede escribir «%1»: ningún programa está leyendo de esta tubería.</translation>
+    </message>
 </context>
 <context>
     <name>Extras</name>
@@ -352,6 +360,10 @@ reemplaza por un dibujo completo.
     <message>
         <source>Cannot export to &quot;%1&quot;: the file name must end in .png, .svg, .pdf or .dxf.</source>
         <translation>No se puede exportar a «%1»: el nombre del archivo debe terminar en .png, .svg, .pdf o .dxf.</translation>
+    </message>
+    <message>
+        <source>Too small to draw. At this measurement the pattern is less than one pixel high.</source>
+        <translation>Demasiado pequeño para dibujarlo. Con esta medida, el patrón mide menos de un píxel de alto.</translation>
     </message>
 </context>
 <context>

@@ -210,6 +210,14 @@ remplacé que par un dessin complet.
         <extracomment>%2 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
         <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it is a disk or a socket, not a file.</source>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: c’est un disque ou un socket, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: no program is reading from this pipe.</source>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: aucun programme ne lit ce tube.</translation>
+    </message>
 </context>
 <context>
     <name>Extras</name>
@@ -354,6 +362,10 @@ remplacé que par un dessin complet.
     <message>
         <source>Cannot export to &quot;%1&quot;: the file name must end in .png, .svg, .pdf or .dxf.</source>
         <translation>Impossible d’exporter vers «&#xa0;%1&#xa0;»&#xa0;: le nom du fichier doit se terminer par .png, .svg, .pdf ou .dxf.</translation>
+    </message>
+    <message>
+        <source>Too small to draw. At this measurement the pattern is less than one pixel high.</source>
+        <translation>Trop petit pour être tracé. À cette mesure, le patron fait moins d’un pixel de haut.</translation>
     </message>
 </context>
 <context>

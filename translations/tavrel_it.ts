@@ -208,6 +208,14 @@ esistente viene sostituito solo da un disegno completo.
         <extracomment>%2 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
         <translation>Impossibile scrivere &quot;%1&quot;: %2.</translation>
     </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it is a disk or a socket, not a file.</source>
+        <translation>Impossibile scrivere &quot;%1&quot;: è un disco o un socket, non un file.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: no program is reading from this pipe.</source>
+        <translation>Impossibile scrivere &quot;%1&quot;: nessun programma sta leggendo da questa pipe.</translation>
+    </message>
 </context>
 <context>
     <name>Extras</name>
@@ -352,6 +360,10 @@ esistente viene sostituito solo da un disegno completo.
     <message>
         <source>Cannot export to &quot;%1&quot;: the file name must end in .png, .svg, .pdf or .dxf.</source>
         <translation>Impossibile esportare in &quot;%1&quot;: il nome del file deve terminare con .png, .svg, .pdf o .dxf.</translation>
+    </message>
+    <message>
+        <source>Too small to draw. At this measurement the pattern is less than one pixel high.</source>
+        <translation>Troppo piccolo da disegnare. Con questa misura il cartamodello è alto meno di un pixel.</translation>
     </message>
 </context>
 <context>

@@ -212,6 +212,14 @@ volledige tekening vervangen.
         <extracomment>%2 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
         <translation>Kan &quot;%1&quot; niet schrijven: %2.</translation>
     </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it is a disk or a socket, not a file.</source>
+        <translation>Kan &quot;%1&quot; niet schrijven: het is een schijf of een socket, geen bestand.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: no program is reading from this pipe.</source>
+        <translation>Kan &quot;%1&quot; niet schrijven: geen enkel programma leest uit deze pipe.</translation>
+    </message>
 </context>
 <context>
     <name>Extras</name>
@@ -356,6 +364,10 @@ volledige tekening vervangen.
     <message>
         <source>Cannot export to &quot;%1&quot;: the file name must end in .png, .svg, .pdf or .dxf.</source>
         <translation>Kan niet exporteren naar &quot;%1&quot;: de bestandsnaam moet eindigen op .png, .svg, .pdf of .dxf.</translation>
+    </message>
+    <message>
+        <source>Too small to draw. At this measurement the pattern is less than one pixel high.</source>
+        <translation>Te klein om te tekenen. Bij deze maat is het patroon minder dan één pixel hoog.</translation>
     </message>
 </context>
 <context>

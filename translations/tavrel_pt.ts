@@ -211,6 +211,14 @@ por um desenho completo.
         <extracomment>%2 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
         <translation>Não é possível escrever «%1»: %2.</translation>
     </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it is a disk or a socket, not a file.</source>
+        <translation>Não é possível escrever «%1»: é um disco ou um socket, não um ficheiro.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: no program is reading from this pipe.</source>
+        <translation>Não é possível escrever «%1»: nenhum programa está a ler deste pipe.</translation>
+    </message>
 </context>
 <context>
     <name>Extras</name>
@@ -355,6 +363,10 @@ por um desenho completo.
     <message>
         <source>Cannot export to &quot;%1&quot;: the file name must end in .png, .svg, .pdf or .dxf.</source>
         <translation>Não é possível exportar para «%1»: o nome do ficheiro tem de terminar em .png, .svg, .pdf ou .dxf.</translation>
+    </message>
+    <message>
+        <source>Too small to draw. At this measurement the pattern is less than one pixel high.</source>
+        <translation>Demasiado pequeno para desenhar. Com esta medida, o molde tem menos de um píxel de altura.</translation>
     </message>
 </context>
 <context>
