@@ -128,8 +128,8 @@ void ProjectorDialog::showCalibration()
                                 : tr("Not calibrated yet"));
     if (stored.damaged && !told.contains(key)) {
         told.insert(key);
-        //: %1 is the screen: its name and size in pixels.
         platform::showWarning(this, tr("Projector"),
+                              //: %1 is the screen: its name and size in pixels.
                               tr("The calibration kept for the screen %1 is damaged, so it is "
                                  "ignored. Calibrate the screen again before the pattern is "
                                  "shown on it.")
