@@ -50,8 +50,9 @@ std::optional<QByteArray> readPart(QFile& file, quint64 offset, quint64 length)
 bool isModuleOfThisMachine(const Header& header)
 {
     return std::memcmp(header.e_ident, ELFMAG, SELFMAG) == 0 &&
-           header.e_ident[EI_CLASS] == (sizeof(void*) == 8 ? ELFCLASS64 : ELFCLASS32) && header.e_type == ET_DYN &&
-           header.e_phentsize == sizeof(SegmentHeader) && header.e_phnum > 0;
+           header.e_ident[EI_CLASS] == (sizeof(void*) == 8 ? ELFCLASS64 : ELFCLASS32) &&
+           header.e_type == ET_DYN && header.e_phentsize == sizeof(SegmentHeader) &&
+           header.e_phnum > 0;
 }
 
 }  // namespace

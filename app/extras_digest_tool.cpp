@@ -18,10 +18,11 @@ int main(int argc, char** argv)
         return 1;
     }
     QFile output(QString::fromLocal8Bit(argv[2]));
-    const QByteArray source = "// Written by tavrel_extras_digest from the module built with the program.\n"
-                              "#include \"app/extras_check.h\"\n\n"
-                              "const char tavrel::app::kBuiltExtrasDigest[] = \"" +
-                              digest->toHex() + "\";\n";
+    const QByteArray source =
+        "// Written by tavrel_extras_digest from the module built with the program.\n"
+        "#include \"app/extras_check.h\"\n\n"
+        "const char tavrel::app::kBuiltExtrasDigest[] = \"" +
+        digest->toHex() + "\";\n";
     if (!output.open(QIODevice::WriteOnly) || output.write(source) != source.size()) {
         std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[2]);
         return 1;

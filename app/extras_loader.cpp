@@ -1,8 +1,8 @@
 // Within the program: printing, the guide, saving and the command line load the module beside
 // the program the first time one of them is used, then call into it.
 #include "app/command_line.h"
-#include "app/extras_check.h"
 #include "app/extras.h"
+#include "app/extras_check.h"
 #include "app/translations.h"
 #include "helpview/help_viewer.h"
 #include "platform/notice.h"

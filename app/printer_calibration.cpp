@@ -52,8 +52,8 @@ PrintCorrection storedPrintCorrection(const QString& printerName)
 bool storePrintCorrection(const QString& printerName, PrintCorrection correction)
 {
     const QString group = settingsGroup(printerName);
-    return storeUserSettings({{group + "/across", correction.across},
-                              {group + "/down", correction.down}});
+    return storeUserSettings(
+        {{group + "/across", correction.across}, {group + "/down", correction.down}});
 }
 
 bool forgetPrintCorrection(const QString& printerName)

@@ -9,7 +9,7 @@
 namespace tavrel::app {
 namespace {
 
-// What this run could not write, per settings file; a value without a type stands for a removed key.
+// What this run could not write, per settings file; QVariant() stands for a removed key.
 QHash<QString, QVariant>& unwritten(const QString& fileName)
 {
     static QHash<QString, QHash<QString, QVariant>> byFile;
@@ -38,7 +38,7 @@ bool fileHolds(const QString& fileName, const SettingChanges& changes)
     const QSettings readBack(copy.fileName(), QSettings::IniFormat);
     for (const auto& [key, value] : changes) {
         const bool holds = !value.isValid() ? !readBack.contains(key)
-                                          : readBack.value(key).toString() == value.toString();
+                                            : readBack.value(key).toString() == value.toString();
         if (!holds) return false;
     }
     return true;

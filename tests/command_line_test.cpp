@@ -537,8 +537,8 @@ TEST_P(DamagedModule, EndsInTheMessageNotASignal)
         EXPECT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
     } else {
         EXPECT_EQ(outcome.exitCode, 1) << "ended by a signal when -1";
-        EXPECT_TRUE(outcome.err.contains("A part of Tavrel is missing or damaged ("
-                                         + module + " is not the module built with this program)"))
+        EXPECT_TRUE(outcome.err.contains("A part of Tavrel is missing or damaged (" + module +
+                                         " is not the module built with this program)"))
             << outcome.err.toStdString();
     }
     EXPECT_EQ(QFile::exists(folder.filePath("x.png")), d.loads);

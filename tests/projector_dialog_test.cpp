@@ -3,9 +3,9 @@
 // calibrated first, and the check ruler then shows at the calibrated length. Settings live in a
 // temporary folder.
 #include "app/projector_dialog.h"
-#include "app/projector_preferences.h"
 #include "app/calibration_view.h"
 #include "app/projector.h"
+#include "app/projector_preferences.h"
 #include "app/projector_view.h"
 #include "app/screen_calibration.h"
 #include "app/user_settings.h"

@@ -12,8 +12,8 @@
 
 #include <sys/resource.h>
 
-#include <csignal>
 #include <cmath>
+#include <csignal>
 #include <functional>
 #include <limits>
 #include <optional>
