@@ -3,6 +3,7 @@
 #include "app/decimal_comma.h"
 
 #include "app/screen_calibration.h"
+#include "app/settings_notice.h"
 #include "platform/notice.h"
 
 #include <QKeyEvent>
@@ -158,7 +159,9 @@ void CalibrationView::accept()
             "calibrationRefused");
         return;
     }
-    storePixelsPerInch(screenKey_, *pixelsPerInch);
+    // Said over the projector window: this view closes now.
+    if (!storePixelsPerInch(screenKey_, *pixelsPerInch))
+        sayNotStored(parentWidget(), tr("Calibration"));
     emit calibrated(*pixelsPerInch);
     close();
 }

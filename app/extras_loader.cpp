@@ -2,6 +2,7 @@
 // the program the first time one of them is used, then call into it.
 #include "app/command_line.h"
 #include "app/extras.h"
+#include "app/extras_check.h"
 #include "app/translations.h"
 #include "helpview/help_viewer.h"
 #include "platform/notice.h"
@@ -39,7 +40,10 @@ struct LoadedExtras {
 const LoadedExtras& extras()
 {
     static const LoadedExtras loaded = [] {
-        QLibrary module(programFolder() + "/tavrel-extras");
+        const QString name = programFolder() + "/tavrel-extras";
+        if (const QString problem = app::extrasFileProblem(name); !problem.isEmpty())
+            return LoadedExtras{nullptr, problem};
+        QLibrary module(name);
         const auto entry =
             reinterpret_cast<app::ExtrasEntryPoint>(module.resolve(app::kExtrasEntryPoint));
         if (entry) return LoadedExtras{entry(), {}};

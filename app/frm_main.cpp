@@ -10,6 +10,7 @@
 #include "app/printer_calibration_dialog.h"
 #include "app/projector.h"
 #include "app/saved_choices.h"
+#include "app/settings_notice.h"
 #include "app/text_as_typed.h"
 #include "app/translations.h"
 #include "app/twip_layout.h"
@@ -226,7 +227,9 @@ void frmMain::createPatternMenu()
     mnuPatternSep1->setObjectName("mnuPatternSep1");
     mnuPatternPaper = mnuPattern->addMenu(tr("PDF Pape&r"));
     mnuPatternPaper->setObjectName("mnuPatternPaper");
-    addPaperChoices(*mnuPatternPaper, pdfPaper(), rememberPdfPaper);
+    addPaperChoices(*mnuPatternPaper, pdfPaper(), [this](exporting::Paper paper) {
+        if (!rememberPdfPaper(paper)) sayNotStoredOnce(this, tr("Save Pattern"));
+    });
     mnuPatternSep2 = mnuPattern->addSeparator();
     mnuPatternSep2->setObjectName("mnuPatternSep2");
     mnuPatternProjector = mnuPattern->addAction(tr("Pro&jector View..."));
@@ -429,7 +432,8 @@ void frmMain::PrintPattern()
 {
     const platform::PrintOutcome outcome = platform::printOnDefaultPrinter(
         picPattern->Image(), platform::twipsPerPixelX(), platform::twipsPerPixelY(),
-        picture::kPlacementTwips, checkRuler(), storedPrintCorrection,
+        picture::kPlacementTwips, checkRuler(),
+        [this](const QString& printer) { return correctionForPrint(this, printer); },
         [this](const platform::TiledPrint& print) { return confirmTiledPrint(this, print); });
     if (!outcome.sent && !outcome.problem.isEmpty())
         platform::showWarning(this, tr("Print Pattern"), outcome.problem, "printMessage");

@@ -1,8 +1,11 @@
 #include "app/print_question.h"
 
+#include "app/printer_calibration.h"
+
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSet>
 
 namespace tavrel::app {
 namespace {
@@ -41,6 +44,28 @@ bool confirmTiledPrint(QWidget* parent, const platform::TiledPrint& print)
     box.setEscapeButton(QMessageBox::Cancel);
     box.exec();
     return box.clickedButton() == printButton;
+}
+
+exporting::PrintCorrection correctionForPrint(QWidget* parent, const QString& printerName)
+{
+    static QSet<QString> told;
+    const StoredCorrection stored = readPrintCorrection(printerName);
+    if (stored.damaged && !told.contains(printerName)) {
+        told.insert(printerName);
+        QMessageBox box(
+            QMessageBox::Warning, QCoreApplication::translate("PrintQuestion", "Print Pattern"),
+            //: %1 is the printer.
+            QCoreApplication::translate(
+                "PrintQuestion",
+                "The correction kept for the printer \"%1\" is damaged, so it is ignored: the "
+                "pattern prints as the printer makes it. Calibrate the printer again to correct "
+                "its prints.")
+                .arg(printerName),
+            QMessageBox::Ok, parent);
+        box.setObjectName("damagedCorrectionMessage");
+        box.exec();
+    }
+    return stored.correction;
 }
 
 }  // namespace tavrel::app

@@ -1,5 +1,6 @@
 #pragma once
-// The question before a pattern larger than the page goes to the printer in tiles.
+// What the user is asked or told before a print: the question before a pattern larger than the
+// page goes to the printer in tiles, and a damaged correction.
 
 #include "platform/printer.h"
 
@@ -10,5 +11,9 @@ namespace tavrel::app {
 // Says how many pages of which paper the print takes, and whether the user wants it: Print
 // (the default button) or Cancel. Modal over `parent`.
 bool confirmTiledPrint(QWidget* parent, const platform::TiledPrint& print);
+
+// The correction kept for `printerName`. A damaged one is ignored: before the first print on
+// that printer in a run, a modal message over `parent` says that it goes out uncorrected.
+exporting::PrintCorrection correctionForPrint(QWidget* parent, const QString& printerName);
 
 }  // namespace tavrel::app

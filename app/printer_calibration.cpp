@@ -18,42 +18,54 @@ QString settingsGroup(const QString& printerName)
     return kGroup + '/' + QString::fromLatin1(QUrl::toPercentEncoding(printerName));
 }
 
-std::optional<double> storedFactor(const QString& key)
+// Absent, or a factor a calibration could give, or damaged.
+struct StoredFactor {
+    std::optional<double> value;
+    bool present = false;
+};
+
+StoredFactor storedFactor(const QString& key)
 {
+    const QVariant stored = userSetting(key);
     bool isNumber = false;
-    const double value = userSettings().value(key).toDouble(&isNumber);
-    return isNumber && exporting::withinBounds(value) ? std::optional(value) : std::nullopt;
+    const double value = stored.toDouble(&isNumber);
+    const bool valid = isNumber && exporting::withinBounds(value);
+    return {valid ? std::optional(value) : std::nullopt, stored.isValid()};
 }
 
 }  // namespace
 
+StoredCorrection readPrintCorrection(const QString& printerName)
+{
+    const QString group = settingsGroup(printerName);
+    const StoredFactor across = storedFactor(group + "/across");
+    const StoredFactor down = storedFactor(group + "/down");
+    if (!across.value || !down.value) return {{}, across.present || down.present};
+    return {{*across.value, *down.value}, false};
+}
+
 PrintCorrection storedPrintCorrection(const QString& printerName)
 {
-    const QString group = settingsGroup(printerName);
-    const auto across = storedFactor(group + "/across");
-    const auto down = storedFactor(group + "/down");
-    if (!across || !down) return {};
-    return {*across, *down};
+    return readPrintCorrection(printerName).correction;
 }
 
-void storePrintCorrection(const QString& printerName, PrintCorrection correction)
+bool storePrintCorrection(const QString& printerName, PrintCorrection correction)
 {
     const QString group = settingsGroup(printerName);
-    userSettings().setValue(group + "/across", correction.across);
-    userSettings().setValue(group + "/down", correction.down);
+    return storeUserSettings(
+        {{group + "/across", correction.across}, {group + "/down", correction.down}});
 }
 
-void forgetPrintCorrection(const QString& printerName)
+bool forgetPrintCorrection(const QString& printerName)
 {
-    userSettings().remove(settingsGroup(printerName));
+    const QString group = settingsGroup(printerName);
+    return storeUserSettings({{group + "/across", {}}, {group + "/down", {}}});
 }
 
 QStringList calibratedPrinters()
 {
-    QSettings settings = userSettings();
-    settings.beginGroup(kGroup);
     QStringList printers;
-    for (const QString& encoded : settings.childGroups()) {
+    for (const QString& encoded : userSettingGroups(kGroup)) {
         const QString name = QUrl::fromPercentEncoding(encoded.toLatin1());
         if (!storedPrintCorrection(name).none()) printers << name;
     }

@@ -11,10 +11,18 @@
 
 namespace tavrel::app {
 
-// No correction when none is stored or the stored one is not one a calibration could give.
+// What is kept for a printer. A value a calibration could not have given (not a number, beyond
+// the bounds, one factor without the other) is damaged: it counts as no correction.
+struct StoredCorrection {
+    exporting::PrintCorrection correction;
+    bool damaged = false;
+};
+StoredCorrection readPrintCorrection(const QString& printerName);
+// No correction when none is stored or the stored one is damaged.
 exporting::PrintCorrection storedPrintCorrection(const QString& printerName);
-void storePrintCorrection(const QString& printerName, exporting::PrintCorrection correction);
-void forgetPrintCorrection(const QString& printerName);
+// False when the settings file could not be written: the change then holds for this run.
+bool storePrintCorrection(const QString& printerName, exporting::PrintCorrection correction);
+bool forgetPrintCorrection(const QString& printerName);
 // The printers with a correction kept, by name.
 QStringList calibratedPrinters();
 

@@ -4,6 +4,7 @@
 
 #include "app/printer_calibration.h"
 #include "app/screen_calibration.h"
+#include "app/settings_notice.h"
 #include "measure/physical_units.h"
 #include "platform/notice.h"
 #include "platform/printer.h"
@@ -127,7 +128,8 @@ bool PrinterCalibrationDialog::storeCorrection()
                               "calibrationMessage");
         return false;
     }
-    storePrintCorrection(printerName_, *measured.correction);
+    if (!storePrintCorrection(printerName_, *measured.correction))
+        sayNotStored(this, tr("Calibrate Printer"));
     txtAcross->clear();
     txtDown->clear();
     showPrinter();
@@ -136,7 +138,7 @@ bool PrinterCalibrationDialog::storeCorrection()
 
 void PrinterCalibrationDialog::resetCorrection()
 {
-    forgetPrintCorrection(printerName_);
+    if (!forgetPrintCorrection(printerName_)) sayNotStored(this, tr("Calibrate Printer"));
     showPrinter();
 }
 

@@ -26,7 +26,8 @@ public:
     QLineEdit* txtDown = nullptr;
 
     void printSheet();
-    // True when the typed lengths gave a correction, now stored.
+    // True when the typed lengths gave a correction, now stored (for this run only when the
+    // settings file cannot be written, which the user is told).
     bool storeCorrection();
     void resetCorrection();
 

@@ -5,6 +5,8 @@
 #include "app/projector_preferences.h"
 #include "app/projector_view.h"
 #include "app/screen_calibration.h"
+#include "app/settings_notice.h"
+#include "platform/notice.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -13,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QSet>
 
 #include <algorithm>
 
@@ -114,18 +117,34 @@ QScreen* ProjectorDialog::chosenScreen() const
     return screen();
 }
 
+// A damaged calibration counts as none; the user is told once in a run for each screen.
 void ProjectorDialog::showCalibration()
 {
-    const auto pixelsPerInch = storedPixelsPerInch(screenKey(*chosenScreen()));
-    lblCalibration->setText(pixelsPerInch ? tr("%1 pixels per inch").arg(*pixelsPerInch, 0, 'f', 1)
-                                          : tr("Not calibrated yet"));
+    static QSet<QString> told;
+    const QString key = screenKey(*chosenScreen());
+    const StoredCalibration stored = readPixelsPerInch(key);
+    lblCalibration->setText(stored.pixelsPerInch
+                                ? tr("%1 pixels per inch").arg(*stored.pixelsPerInch, 0, 'f', 1)
+                                : tr("Not calibrated yet"));
+    if (stored.damaged && !told.contains(key)) {
+        told.insert(key);
+        platform::showWarning(this, tr("Projector"),
+                              //: %1 is the screen: its name and size in pixels.
+                              tr("The calibration kept for the screen %1 is damaged, so it is "
+                                 "ignored. Calibrate the screen again before the pattern is "
+                                 "shown on it.")
+                                  .arg(key),
+                              "damagedCalibrationMessage");
+    }
 }
 
-void ProjectorDialog::saveChoices() const
+void ProjectorDialog::saveChoices()
 {
-    saveProjectorPreferences({cboScreen->currentData().toString(), cboColours->currentIndex() == 0,
-                              cboLineWidth->currentData().toInt(),
-                              static_cast<Overlay>(cboOverlay->currentIndex())});
+    if (!saveProjectorPreferences({cboScreen->currentData().toString(),
+                                   cboColours->currentIndex() == 0,
+                                   cboLineWidth->currentData().toInt(),
+                                   static_cast<Overlay>(cboOverlay->currentIndex())}))
+        sayNotStoredOnce(this, tr("Projector"));
 }
 
 void ProjectorDialog::calibrate()
@@ -146,7 +165,7 @@ void ProjectorDialog::calibrateThen(bool showPatternAfter)
 
 void ProjectorDialog::resetCalibration()
 {
-    forgetPixelsPerInch(screenKey(*chosenScreen()));
+    if (!forgetPixelsPerInch(screenKey(*chosenScreen()))) sayNotStored(this, tr("Projector"));
     showCalibration();
 }
 

@@ -31,7 +31,7 @@ public:
 private:
     QScreen* chosenScreen() const;
     void showCalibration();
-    void saveChoices() const;
+    void saveChoices();
     void calibrateThen(bool showPatternAfter);
 
     picture::PersistentImage image_;

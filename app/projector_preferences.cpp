@@ -9,30 +9,28 @@ namespace tavrel::app {
 
 ProjectorPreferences loadProjectorPreferences()
 {
-    const QSettings settings = userSettings();
     const ProjectorPreferences defaults;
     ProjectorPreferences loaded;
-    loaded.screenName = settings.value("Projector/screen").toString();
-    loaded.whiteOnBlack = settings.value("Projector/whiteOnBlack", defaults.whiteOnBlack).toBool();
-    const int width = settings.value("Projector/lineWidth").toInt();
+    loaded.screenName = userSetting("Projector/screen").toString();
+    loaded.whiteOnBlack = userSetting("Projector/whiteOnBlack", defaults.whiteOnBlack).toBool();
+    const int width = userSetting("Projector/lineWidth").toInt();
     loaded.lineWidth =
         std::find(std::begin(kLineWidths), std::end(kLineWidths), width) != std::end(kLineWidths)
             ? width
             : defaults.lineWidth;
-    const int overlay = settings.value("Projector/overlay").toInt();
+    const int overlay = userSetting("Projector/overlay").toInt();
     loaded.overlay = overlay >= 0 && overlay <= static_cast<int>(Overlay::Ruler)
                          ? static_cast<Overlay>(overlay)
                          : defaults.overlay;
     return loaded;
 }
 
-void saveProjectorPreferences(const ProjectorPreferences& preferences)
+bool saveProjectorPreferences(const ProjectorPreferences& preferences)
 {
-    QSettings settings = userSettings();
-    settings.setValue("Projector/screen", preferences.screenName);
-    settings.setValue("Projector/whiteOnBlack", preferences.whiteOnBlack);
-    settings.setValue("Projector/lineWidth", preferences.lineWidth);
-    settings.setValue("Projector/overlay", static_cast<int>(preferences.overlay));
+    return storeUserSettings({{"Projector/screen", preferences.screenName},
+                              {"Projector/whiteOnBlack", preferences.whiteOnBlack},
+                              {"Projector/lineWidth", preferences.lineWidth},
+                              {"Projector/overlay", static_cast<int>(preferences.overlay)}});
 }
 
 }  // namespace tavrel::app

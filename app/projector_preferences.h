@@ -19,6 +19,7 @@ inline constexpr int kLineWidths[] = {1, 3, 5};
 
 // Values that are not valid choices fall back to the defaults.
 ProjectorPreferences loadProjectorPreferences();
-void saveProjectorPreferences(const ProjectorPreferences& preferences);
+// False when the settings file could not be written: they then hold for this run.
+bool saveProjectorPreferences(const ProjectorPreferences& preferences);
 
 }  // namespace tavrel::app

@@ -2,6 +2,7 @@
 
 #include "app/printer_calibration.h"
 #include "app/saved_choices.h"
+#include "app/settings_notice.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -102,7 +103,8 @@ SaveTarget askWhereToSave(QWidget* parent, SaveFormat format)
 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     const QString path = dialog.selectedFiles().constFirst();
-    rememberSaveFolder(QFileInfo(path).absolutePath());
+    if (!rememberSaveFolder(QFileInfo(path).absolutePath()))
+        sayNotStoredOnce(parent, translated(chosen.title));
     if (!printer || printer->currentIndex() == 0) return {path, {}};
     return {path, storedPrintCorrection(printer->currentData().toString())};
 }

@@ -17,27 +17,27 @@ constexpr const char* kPaperKey = "save/pdfPaper";
 
 QString lastSaveFolder()
 {
-    const QString saved = userSettings().value(kFolderKey).toString();
+    const QString saved = userSetting(kFolderKey).toString();
     if (!saved.isEmpty() && QDir(saved).exists()) return saved;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QDir(documents).exists() ? documents : QDir::homePath();
 }
 
-void rememberSaveFolder(const QString& folder)
+bool rememberSaveFolder(const QString& folder)
 {
-    userSettings().setValue(kFolderKey, folder);
+    return storeUserSettings({{kFolderKey, folder}});
 }
 
 // Kept by the command line's word for it, which stays the same as papers are added.
 exporting::Paper pdfPaper()
 {
-    const std::string name = userSettings().value(kPaperKey).toString().toStdString();
+    const std::string name = userSetting(kPaperKey).toString().toStdString();
     return exporting::paperNamed(name).value_or(exporting::defaultPaper());
 }
 
-void rememberPdfPaper(exporting::Paper paper)
+bool rememberPdfPaper(exporting::Paper paper)
 {
-    userSettings().setValue(kPaperKey, QString::fromUtf8(exporting::paperName(paper)));
+    return storeUserSettings({{kPaperKey, QString::fromUtf8(exporting::paperName(paper))}});
 }
 
 }  // namespace tavrel::app

@@ -10,10 +10,12 @@ namespace tavrel::app {
 
 // The folder of the last save; the documents folder (or home) before the first.
 QString lastSaveFolder();
-void rememberSaveFolder(const QString& folder);
+// False when the settings file could not be written: the folder is then kept for this run.
+bool rememberSaveFolder(const QString& folder);
 
 // The paper last chosen; the locale's until one is.
 exporting::Paper pdfPaper();
-void rememberPdfPaper(exporting::Paper paper);
+// False when the settings file could not be written: the paper is then kept for this run.
+bool rememberPdfPaper(exporting::Paper paper);
 
 }  // namespace tavrel::app

@@ -64,21 +64,28 @@ QString screenKey(const QScreen& screen)
     return QStringLiteral("%1 %2x%3").arg(screen.name()).arg(size.width()).arg(size.height());
 }
 
+StoredCalibration readPixelsPerInch(const QString& key)
+{
+    const QVariant stored = userSetting(settingsKey(key));
+    bool isNumber = false;
+    const double value = stored.toDouble(&isNumber);
+    if (isNumber && plausible(value)) return {value, false};
+    return {std::nullopt, stored.isValid()};
+}
+
 std::optional<double> storedPixelsPerInch(const QString& key)
 {
-    bool isNumber = false;
-    const double value = userSettings().value(settingsKey(key)).toDouble(&isNumber);
-    return isNumber && plausible(value) ? std::optional(value) : std::nullopt;
+    return readPixelsPerInch(key).pixelsPerInch;
 }
 
-void storePixelsPerInch(const QString& key, double pixelsPerInch)
+bool storePixelsPerInch(const QString& key, double pixelsPerInch)
 {
-    userSettings().setValue(settingsKey(key), pixelsPerInch);
+    return storeUserSettings({{settingsKey(key), pixelsPerInch}});
 }
 
-void forgetPixelsPerInch(const QString& key)
+bool forgetPixelsPerInch(const QString& key)
 {
-    userSettings().remove(settingsKey(key));
+    return storeUserSettings({{settingsKey(key), QVariant()}});
 }
 
 }  // namespace tavrel::app

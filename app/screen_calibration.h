@@ -27,10 +27,17 @@ std::optional<double> readTypedInches(const QString& text, bool millimetres);
 // for a new calibration.
 QString screenKey(const QScreen& screen);
 
-// The stored calibration of a screen; nullopt when none is stored or the stored value is not
-// one a calibration could have given.
+// What is kept for a screen. A value a calibration could not have given (not a number, beyond
+// what screens show) is damaged: the screen counts as not calibrated.
+struct StoredCalibration {
+    std::optional<double> pixelsPerInch;
+    bool damaged = false;
+};
+StoredCalibration readPixelsPerInch(const QString& key);
+// nullopt when none is stored or the stored value is damaged.
 std::optional<double> storedPixelsPerInch(const QString& key);
-void storePixelsPerInch(const QString& key, double pixelsPerInch);
-void forgetPixelsPerInch(const QString& key);
+// False when the settings file could not be written: the change then holds for this run.
+bool storePixelsPerInch(const QString& key, double pixelsPerInch);
+bool forgetPixelsPerInch(const QString& key);
 
 }  // namespace tavrel::app

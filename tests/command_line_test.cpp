@@ -25,6 +25,7 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -39,10 +40,10 @@ struct Outcome {
     QString out, err;
 };
 
-// Starts the program with `arguments`; a shell `script` that ends in exec "$0" "$@" prepares its
+// Starts `program` with `arguments`; a shell `script` that ends in exec "$0" "$@" prepares its
 // run first. `rawName` is given to the script as TAVREL_RAW_NAME.
 void start(QProcess& process, const QStringList& arguments, const QString& script = {},
-           const QString& rawName = {})
+           const QString& rawName = {}, const QString& program = TAVREL_PROGRAM)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -50,11 +51,12 @@ void start(QProcess& process, const QStringList& arguments, const QString& scrip
     environment.insert("TAVREL_RAW_NAME", rawName);
     process.setProcessEnvironment(environment);
     if (script.isEmpty())
-        process.start(TAVREL_PROGRAM, arguments);
+        process.start(program, arguments);
     else
-        process.start("sh", QStringList{"-c", script, TAVREL_PROGRAM} + arguments);
+        process.start("sh", QStringList{"-c", script, program} + arguments);
 }
 
+// A program that ends by a signal gives the exit code -1.
 Outcome finish(QProcess& process)
 {
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) return {};
@@ -63,13 +65,15 @@ Outcome finish(QProcess& process)
 }
 
 // With a file size limit, the program runs under `ulimit -f`, in 512-byte blocks.
-Outcome run(const QStringList& arguments, std::optional<int> fileSizeLimitBlocks = std::nullopt)
+Outcome run(const QStringList& arguments, std::optional<int> fileSizeLimitBlocks = std::nullopt,
+            const QString& program = TAVREL_PROGRAM)
 {
     QProcess process;
     start(process, arguments,
           fileSizeLimitBlocks
               ? QString("ulimit -f %1 && exec \"$0\" \"$@\"").arg(*fileSizeLimitBlocks)
-              : QString());
+              : QString(),
+          {}, program);
     return finish(process);
 }
 
@@ -799,5 +803,64 @@ INSTANTIATE_TEST_SUITE_P(
                     Interruption{SIGHUP, kWhenTheTemporaryAppears, false},
                     Interruption{SIGHUP, 300, true},
                     Interruption{SIGHUP, kWhenTheTemporaryAppears, true}));
+
+// A module cut short or with a byte changed, beside a copy of the program: the command line,
+// which loads it, says that a part is damaged and exits with 1, never by a signal. The module is
+// stripped first, as the package has it, so that the cuts fall among the parts the system loads;
+// the section headers at its end are never loaded, so cutting only them does no harm.
+struct ModuleDamage {
+    const char* name;
+    double keptShare;     // of the stripped module
+    double flippedShare;  // where a byte is inverted; negative for none
+    bool loads;
+    friend std::ostream& operator<<(std::ostream& out, const ModuleDamage& d)
+    {
+        return out << d.name;
+    }
+};
+
+class DamagedModule : public testing::TestWithParam<ModuleDamage> {};
+
+TEST_P(DamagedModule, EndsInTheMessageNotASignal)
+{
+    const ModuleDamage& d = GetParam();
+    QTemporaryDir folder;
+    const QString program = folder.filePath("tavrel"), module = folder.filePath("tavrel-extras.so");
+    ASSERT_TRUE(QFile::copy(TAVREL_PROGRAM, program));
+    ASSERT_EQ(QProcess::execute("strip", {"-o", module, TAVREL_EXTRAS_MODULE}), 0);
+    QByteArray bytes = contentOf(module);
+    bytes.truncate(std::max<qsizetype>(1, qsizetype(bytes.size() * d.keptShare)));
+    if (d.flippedShare >= 0) bytes[qsizetype(bytes.size() * d.flippedShare)] ^= 0xff;
+    QFile::remove(module);
+    writeFile(module, bytes);
+
+    const Outcome outcome =
+        run({"--unit", "decimal", "--measure", "2", "--export", folder.filePath("x.png")}, {},
+            program);
+    if (d.loads) {
+        EXPECT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
+    } else {
+        EXPECT_EQ(outcome.exitCode, 1) << "ended by a signal when -1";
+        EXPECT_TRUE(outcome.err.contains("A part of Tavrel is missing or damaged (" + module +
+                                         " is not the module built with this program)"))
+            << outcome.err.toStdString();
+    }
+    EXPECT_EQ(QFile::exists(folder.filePath("x.png")), d.loads);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Module, DamagedModule,
+    testing::Values(ModuleDamage{"Stripped", 1, -1, true},
+                    ModuleDamage{"CutInTheHeader", 0.0004, -1, false},
+                    ModuleDamage{"CutInTheSymbols", 0.02, -1, false},
+                    ModuleDamage{"CutInTheCode", 0.25, -1, false},
+                    ModuleDamage{"CutInTheCodeLater", 0.5, -1, false},
+                    ModuleDamage{"CutInTheData", 0.75, -1, false},
+                    ModuleDamage{"CutNearTheEnd", 0.97, -1, false},
+                    ModuleDamage{"SectionHeadersCut", 0.999, -1, true},
+                    ModuleDamage{"ByteFlippedInTheSegmentTable", 1, 0.0008, false},
+                    ModuleDamage{"ByteFlippedInTheCode", 1, 0.3, false},
+                    ModuleDamage{"ByteFlippedInTheData", 1, 0.9, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -2,6 +2,7 @@
 // and the page is rasterized and measured.
 #include "app/frm_main.h"
 #include "app/printer_calibration.h"
+#include "app/user_settings.h"
 #include "export/pdf_tiling.h"
 #include "page_raster.h"
 #include "platform/screen_metrics.h"
@@ -320,6 +321,45 @@ TEST_F(PrintPatternTest, AStoredCorrectionEnlargesThePrintAndJudgesTheFitEnlarge
     const auto bar = test::checkRulerLength(pdf, 2, foot.translated(0.1 * kInch, 0), 1.1 * kInch);
     ASSERT_TRUE(bar);
     EXPECT_NEAR(*bar, 1.1 * kInch, 0.002 * kInch);
+}
+
+// Closes the message about a damaged correction each time it shows. Holds how often it did.
+std::shared_ptr<int> closeDamagedCorrectionMessages(frmMain& window)
+{
+    auto shown = std::make_shared<int>(0);
+    auto* timer = new QTimer(&window);
+    QObject::connect(timer, &QTimer::timeout, [&window, shown] {
+        auto* box = window.findChild<QMessageBox*>("damagedCorrectionMessage");
+        if (!box || !box->isVisible()) return;
+        ++*shown;
+        box->button(QMessageBox::Ok)->click();
+    });
+    timer->start(20);
+    return shown;
+}
+
+// A damaged correction, one factor without the other, is ignored: the first print on that
+// printer says so before it goes out uncorrected, on one page; the next goes out without a word.
+TEST_F(PrintPatternTest, ADamagedCorrectionIsSaidOnceAndPrintsUncorrected)
+{
+    const PaperQueue paper(printer_, scratch_, "Letter", {18, 18, 18, 18});
+    ASSERT_TRUE(paper.queue.ready());
+    tavrel::app::userSettings().setValue("PrinterCorrection/" + paper.queue.name() + "/across",
+                                         1.1);
+    frmMain window;
+    window.show();
+    enter(window, 0, "3.3");  // fits at 100 %, not at 110 %
+
+    const auto said = closeDamagedCorrectionMessages(window);
+    const auto question = answerTilesQuestion(window, false);
+    const QString first = printOnce([&] { clickPrint(window); });
+    const QString second = printOnce([&] { clickPrint(window); });
+    tavrel::app::forgetPrintCorrection(paper.queue.name());
+    EXPECT_EQ(*said, 1);
+    EXPECT_TRUE(question->isEmpty());
+    ASSERT_FALSE(first.isEmpty());
+    ASSERT_FALSE(second.isEmpty());
+    EXPECT_EQ(test::pageCount(first), 1);
 }
 
 TEST_F(PrintPatternTest, PlacementCountsFromThePrintableAreaOfAnyPaper)

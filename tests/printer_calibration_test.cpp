@@ -7,6 +7,7 @@
 #include "app/user_settings.h"
 #include "platform/printer.h"
 #include "spooler.h"
+#include "unwritable_settings.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -138,12 +139,39 @@ TEST(PrinterCorrection, IsKeptPerPrinterAndOnlyWhenPlausible)
     app::forgetPrintCorrection("office/upstairs");
     EXPECT_TRUE(app::storedPrintCorrection("office/upstairs").none());
 
-    // A settings file edited by hand, or from another program, prints as sent.
-    for (const char* value : {"1.5", "nan", "-1", "word"}) {
-        app::userSettings().setValue("PrinterCorrection/edited/across", value);
+    // A settings file edited by hand, or from another program, prints as sent, and the
+    // correction is known to be damaged.
+    const char* const values[] = {"1.5", "nan", "inf", "-1", "word", "", nullptr};
+    for (const char* value : values) {
+        app::userSettings().remove("PrinterCorrection/edited");
+        if (value) app::userSettings().setValue("PrinterCorrection/edited/across", value);
         app::userSettings().setValue("PrinterCorrection/edited/down", 1.0);
-        EXPECT_TRUE(app::storedPrintCorrection("edited").none()) << value;
+        const app::StoredCorrection stored = app::readPrintCorrection("edited");
+        EXPECT_TRUE(stored.correction.none()) << (value ? value : "down alone");
+        EXPECT_TRUE(stored.damaged) << (value ? value : "down alone");
     }
+    EXPECT_FALSE(app::readPrintCorrection("never calibrated").damaged);
+}
+
+// Stored where the settings cannot be written, the correction holds for the run and the
+// dialog says so, naming the file; so does a reset.
+TEST(PrinterCorrection, UnwrittenHoldsForTheRunAndIsSaid)
+{
+    const tavrel::test::UnwritableSettings unwritable;
+    app::PrinterCalibrationDialog dialog(false);
+    const exporting::CalibrationBars printed = exporting::calibrationBarsFor(
+        tavrel::platform::defaultPrinter().printableTwips, exporting::CheckRuler::Inch);
+    dialog.txtAcross->setText(QString::number(printed.across / kInch * 0.98, 'f', 4));
+    dialog.txtDown->setText(QString::number(printed.down / kInch * 0.98, 'f', 4));
+    ASSERT_TRUE(dialog.storeCorrection());
+    EXPECT_NEAR(app::storedPrintCorrection(dialog.lblPrinter->text()).across, 1 / 0.98, 1e-3);
+    EXPECT_FALSE(dialog.lblCorrection->text().startsWith("None"));
+    dialog.resetCorrection();
+    EXPECT_TRUE(app::storedPrintCorrection(dialog.lblPrinter->text()).none());
+
+    const auto messages = dialog.findChildren<QMessageBox*>("settingsMessage");
+    ASSERT_EQ(messages.size(), 2) << "one for the correction, one for the reset";
+    EXPECT_TRUE(messages[0]->text().contains(unwritable.fileName()));
 }
 
 TEST(PrinterCorrection, ResetForgetsItAndTheDialogSaysSo)

@@ -5,9 +5,12 @@
 #include "app/projector_dialog.h"
 #include "app/calibration_view.h"
 #include "app/projector.h"
+#include "app/projector_preferences.h"
 #include "app/projector_view.h"
 #include "app/screen_calibration.h"
+#include "app/user_settings.h"
 #include "projector_checks.h"
+#include "unwritable_settings.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -155,6 +158,44 @@ TEST_F(Projector, ShowsThePatternOnTheChosenScreenAtItsCalibration)
     dialog->resetCalibration();
     EXPECT_EQ(dialog->lblCalibration->text(), "Not calibrated yet");
     EXPECT_EQ(app::storedPixelsPerInch(kProjectorKey), std::nullopt);
+}
+
+// A damaged calibration counts as none, and the projector window says so once in a run.
+TEST_F(Projector, ADamagedCalibrationIsSaidOnceWhenTheProjectorOpens)
+{
+    app::userSettings().setValue("ScreenCalibration/HDMI%2FProjector%20800x600", "nan");
+    app::ProjectorDialog first({}, 15, false);
+    app::ProjectorDialog second({}, 15, false);
+    ASSERT_EQ(first.cboScreen->currentData().toString(), "HDMI/Projector");
+    EXPECT_EQ(first.lblCalibration->text(), "Not calibrated yet");
+    auto* message = first.findChild<QMessageBox*>("damagedCalibrationMessage");
+    ASSERT_NE(message, nullptr);
+    EXPECT_TRUE(message->text().contains(kProjectorKey)) << message->text().toStdString();
+    EXPECT_EQ(second.findChild<QMessageBox*>("damagedCalibrationMessage"), nullptr);
+}
+
+// A calibration, a reset and the projector's choices that cannot be written hold for the run;
+// the projector window says so, each time for a calibration or a reset, once for the choices.
+TEST_F(Projector, UnwrittenCalibrationHoldsForTheRunAndIsSaid)
+{
+    const test::UnwritableSettings unwritable;
+    app::ProjectorDialog dialog({}, 15, false);
+    dialog.cboScreen->setCurrentIndex(dialog.cboScreen->findData("HDMI/Projector"));
+    dialog.calibrate();
+    auto* calibration = shownWindow<app::CalibrationView>("CalibrationView");
+    ASSERT_TRUE(calibration);
+    typeLength(*calibration, "6.4");
+    EXPECT_EQ(dialog.lblCalibration->text(), "100.0 pixels per inch");
+    dialog.showPattern();
+    dialog.showPattern();
+    EXPECT_EQ(app::loadProjectorPreferences().screenName, "HDMI/Projector");
+    dialog.resetCalibration();
+    EXPECT_EQ(dialog.lblCalibration->text(), "Not calibrated yet");
+
+    const auto messages = dialog.findChildren<QMessageBox*>("settingsMessage");
+    EXPECT_EQ(messages.size(), 3) << "the calibration, the choices once, the reset";
+    for (const QMessageBox* message : messages)
+        EXPECT_TRUE(message->text().contains(unwritable.fileName()));
 }
 
 }  // namespace

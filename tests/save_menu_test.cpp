@@ -5,6 +5,7 @@
 #include "app/printer_calibration.h"
 #include "export/pattern_export.h"
 #include "page_raster.h"
+#include "unwritable_settings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -244,6 +245,30 @@ TEST_F(SaveMenu, FolderAndPaperAreKeptForTheNextWindow)
 
     frmMain next;
     EXPECT_TRUE(next.findChild<QAction*>("mnuPatternPaper(a3)")->isChecked());
+    enter(next, Millimeter, "50");
+    QString openedIn;
+    saveThroughDialog(next.mnuPatternSavePdf, folder.path(), 0, "",
+                      [&](QFileDialog& dialog) { openedIn = dialog.directory().absolutePath(); });
+    EXPECT_EQ(openedIn, QDir(folder.path()).absolutePath());
+}
+
+// The folder and paper are kept on the side: where the settings cannot be written, they hold
+// for the run, saving goes on, and the user is told once.
+TEST_F(SaveMenu, FolderAndPaperThatCannotBeWrittenHoldForTheRun)
+{
+    const tavrel::test::UnwritableSettings unwritable;
+    enter(window, Millimeter, "50");
+    saveCommand("mnuPatternPaper(a3)")->trigger();
+    saveCommand("mnuPatternPaper(legal)")->trigger();
+    ASSERT_TRUE(saveThroughDialog(window.mnuPatternSavePdf, folder.path(), 0, "legal.pdf"));
+    EXPECT_TRUE(QFile::exists(folder.filePath("legal.pdf")));
+
+    const auto messages = window.findChildren<QMessageBox*>("settingsMessage");
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0]->text().contains(unwritable.fileName()))
+        << messages[0]->text().toStdString();
+    frmMain next;
+    EXPECT_TRUE(next.findChild<QAction*>("mnuPatternPaper(legal)")->isChecked());
     enter(next, Millimeter, "50");
     QString openedIn;
     saveThroughDialog(next.mnuPatternSavePdf, folder.path(), 0, "",

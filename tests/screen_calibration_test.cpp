@@ -5,11 +5,16 @@
 #include "app/user_settings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <cmath>
+#include <csignal>
+#include <functional>
 #include <limits>
 #include <optional>
 
@@ -91,13 +96,95 @@ TEST_F(StoredSettings, CalibrationIsKeptPerScreenUntilReset)
 
 TEST_F(StoredSettings, DamagedValuesAreIgnored)
 {
-    storePixelsPerInch("DP-1 800x600", 1e9);
-    EXPECT_EQ(storedPixelsPerInch("DP-1 800x600"), std::nullopt);
+    for (const char* value : {"1e9", "nan", "inf", "-31.5", "", "wide"}) {
+        userSettings().setValue("ScreenCalibration/DP-1%20800x600", value);
+        const StoredCalibration stored = readPixelsPerInch("DP-1 800x600");
+        EXPECT_EQ(stored.pixelsPerInch, std::nullopt) << value;
+        EXPECT_TRUE(stored.damaged) << value;
+    }
+    EXPECT_FALSE(readPixelsPerInch("DP-2 800x600").damaged) << "none stored is not damaged";
     userSettings().setValue("Projector/lineWidth", 4);
     userSettings().setValue("Projector/overlay", 7);
     const ProjectorPreferences loaded = loadProjectorPreferences();
     EXPECT_EQ(loaded.lineWidth, 1);
     EXPECT_EQ(loaded.overlay, Overlay::None);
+}
+
+// What stops the settings file from being written, set up in the settings folder, and undone.
+struct Blocker {
+    const char* name;
+    std::function<void(const QString& folder)> block, unblock;
+};
+
+// A write cut short as by a full disk: the kernel refuses bytes beyond a file size limit.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limited{bytes, saved_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, SIG_DFL);
+    }
+
+private:
+    rlimit saved_{};
+};
+
+std::optional<FileSizeLimit> fileSizeLimit;
+
+const Blocker kBlockers[] = {
+    {"a folder in the file's place",
+     [](const QString& folder) {
+         QFile::remove(folder + "/Tavrel/Tavrel.conf");
+         QDir(folder).mkpath("Tavrel/Tavrel.conf");
+     },
+     [](const QString& folder) { QDir(folder + "/Tavrel/Tavrel.conf").removeRecursively(); }},
+    {"a file in the folder's place",
+     [](const QString& folder) {
+         QDir(folder + "/Tavrel").removeRecursively();
+         QFile file(folder + "/Tavrel");
+         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+     },
+     [](const QString& folder) { QFile::remove(folder + "/Tavrel"); }},
+    // Room for the lock file Qt writes beside the file, not for the file.
+    {"a full disk cutting the write short",
+     [](const QString&) {
+         userSettings().setValue("Other/notes", QString(300, 'x'));
+         fileSizeLimit.emplace(128);
+     },
+     [](const QString&) { fileSizeLimit.reset(); }},
+};
+
+// A calibration, and its reset, that cannot be written hold until the program ends; once the
+// file can be written again, they are written.
+TEST_F(StoredSettings, UnwrittenChangesHoldForTheRun)
+{
+    const QString screen = "HDMI-1 1920x1080";
+    for (const Blocker& blocker : kBlockers) {
+        SCOPED_TRACE(blocker.name);
+        QTemporaryDir folder;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+        ASSERT_TRUE(storePixelsPerInch(screen, 40));
+
+        blocker.block(folder.path());
+        EXPECT_FALSE(storePixelsPerInch(screen, 31.5));
+        EXPECT_EQ(storedPixelsPerInch(screen), 31.5);
+        forgetPixelsPerInch(screen);
+        EXPECT_EQ(storedPixelsPerInch(screen), std::nullopt);
+        EXPECT_FALSE(storePixelsPerInch(screen, 32.5));
+        blocker.unblock(folder.path());
+
+        EXPECT_EQ(storedPixelsPerInch(screen), 32.5);
+        EXPECT_TRUE(storePixelsPerInch(screen, 33.5));
+        const QSettings file(folder.filePath("Tavrel/Tavrel.conf"), QSettings::IniFormat);
+        EXPECT_EQ(file.value("ScreenCalibration/HDMI-1%201920x1080").toDouble(), 33.5);
+    }
 }
 
 }  // namespace

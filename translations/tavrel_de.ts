@@ -225,6 +225,11 @@ nur durch eine vollständige Zeichnung ersetzt.
         <source>A part of Tavrel is missing or damaged (%1). Install the program again.</source>
         <translation>Ein Teil von Tavrel fehlt oder ist beschädigt (%1). Bitte installieren Sie das Programm neu.</translation>
     </message>
+    <message>
+        <source>%1 is not the module built with this program</source>
+        <extracomment>%1 is the module&apos;s file.</extracomment>
+        <translation>%1 ist nicht das mit diesem Programm erstellte Modul</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -399,6 +404,11 @@ nur durch eine vollständige Zeichnung ersetzt.
         <source>&amp;Print</source>
         <translation>&amp;Drucken</translation>
     </message>
+    <message>
+        <source>The correction kept for the printer &quot;%1&quot; is damaged, so it is ignored: the pattern prints as the printer makes it. Calibrate the printer again to correct its prints.</source>
+        <extracomment>%1 is the printer.</extracomment>
+        <translation>Die für den Drucker „%1“ gespeicherte Korrektur ist beschädigt und wird ignoriert: Das Schnittmuster wird ohne Korrektur gedruckt. Kalibrieren Sie den Drucker erneut, um seine Ausdrucke zu korrigieren.</translation>
+    </message>
 </context>
 <context>
     <name>Printer</name>
@@ -489,6 +499,14 @@ nur durch eine vollständige Zeichnung ersetzt.
         <source>pattern</source>
         <extracomment>The name offered for a new file, without its suffix.</extracomment>
         <translation>Schnittmuster</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Tavrel could not write its settings file %1, so this change holds only until Tavrel closes. Check that its folder can be written to and that the disk is not full.</source>
+        <extracomment>%1 is the settings file.</extracomment>
+        <translation>Tavrel konnte seine Einstellungsdatei %1 nicht schreiben, daher gilt diese Änderung nur, bis Tavrel beendet wird. Prüfen Sie, ob in ihren Ordner geschrieben werden kann und der Datenträger nicht voll ist.</translation>
     </message>
 </context>
 <context>
@@ -657,6 +675,11 @@ nur durch eine vollständige Zeichnung ersetzt.
         <extracomment>A screen: its name (width x height in pixels).</extracomment>
         <translatorcomment>same</translatorcomment>
         <translation>%1 (%2 x %3)</translation>
+    </message>
+    <message>
+        <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
+        <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
+        <translation>Die für den Bildschirm %1 gespeicherte Kalibrierung ist beschädigt und wird ignoriert. Kalibrieren Sie den Bildschirm erneut, bevor das Schnittmuster darauf gezeigt wird.</translation>
     </message>
 </context>
 <context>

@@ -223,6 +223,11 @@ reemplaza por un dibujo completo.
         <source>A part of Tavrel is missing or damaged (%1). Install the program again.</source>
         <translation>Falta una parte de Tavrel o está dañada (%1). Vuelve a instalar el programa.</translation>
     </message>
+    <message>
+        <source>%1 is not the module built with this program</source>
+        <extracomment>%1 is the module&apos;s file.</extracomment>
+        <translation>%1 no es el módulo compilado con este programa</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -397,6 +402,11 @@ reemplaza por un dibujo completo.
         <source>&amp;Print</source>
         <translation>&amp;Imprimir</translation>
     </message>
+    <message>
+        <source>The correction kept for the printer &quot;%1&quot; is damaged, so it is ignored: the pattern prints as the printer makes it. Calibrate the printer again to correct its prints.</source>
+        <extracomment>%1 is the printer.</extracomment>
+        <translation>La corrección guardada para la impresora «%1» está dañada, así que se ignora: el patrón se imprime tal como lo hace la impresora. Vuelve a calibrar la impresora para corregir sus impresiones.</translation>
+    </message>
 </context>
 <context>
     <name>Printer</name>
@@ -487,6 +497,14 @@ reemplaza por un dibujo completo.
         <source>pattern</source>
         <extracomment>The name offered for a new file, without its suffix.</extracomment>
         <translation>patrón</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Tavrel could not write its settings file %1, so this change holds only until Tavrel closes. Check that its folder can be written to and that the disk is not full.</source>
+        <extracomment>%1 is the settings file.</extracomment>
+        <translation>Tavrel no pudo escribir su archivo de configuración %1, así que este cambio solo se mantiene hasta que Tavrel se cierre. Comprueba que se puede escribir en su carpeta y que el disco no está lleno.</translation>
     </message>
 </context>
 <context>
@@ -655,6 +673,11 @@ reemplaza por un dibujo completo.
         <extracomment>A screen: its name (width x height in pixels).</extracomment>
         <translatorcomment>same</translatorcomment>
         <translation>%1 (%2 x %3)</translation>
+    </message>
+    <message>
+        <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
+        <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
+        <translation>La calibración guardada para la pantalla %1 está dañada, así que se ignora. Vuelve a calibrar la pantalla antes de mostrar el patrón en ella.</translation>
     </message>
 </context>
 <context>

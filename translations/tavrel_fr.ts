@@ -225,6 +225,11 @@ remplacé que par un dessin complet.
         <source>A part of Tavrel is missing or damaged (%1). Install the program again.</source>
         <translation>Un élément de Tavrel est manquant ou endommagé (%1). Réinstallez le programme.</translation>
     </message>
+    <message>
+        <source>%1 is not the module built with this program</source>
+        <extracomment>%1 is the module&apos;s file.</extracomment>
+        <translation>%1 n’est pas le module construit avec ce programme</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -399,6 +404,11 @@ remplacé que par un dessin complet.
         <source>&amp;Print</source>
         <translation>&amp;Imprimer</translation>
     </message>
+    <message>
+        <source>The correction kept for the printer &quot;%1&quot; is damaged, so it is ignored: the pattern prints as the printer makes it. Calibrate the printer again to correct its prints.</source>
+        <extracomment>%1 is the printer.</extracomment>
+        <translation>La correction enregistrée pour l’imprimante «&#xa0;%1&#xa0;» est endommagée et donc ignorée&#xa0;: le patron s’imprime tel que l’imprimante le produit. Étalonnez de nouveau l’imprimante pour corriger ses impressions.</translation>
+    </message>
 </context>
 <context>
     <name>Printer</name>
@@ -489,6 +499,14 @@ remplacé que par un dessin complet.
         <source>pattern</source>
         <extracomment>The name offered for a new file, without its suffix.</extracomment>
         <translation>patron</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Tavrel could not write its settings file %1, so this change holds only until Tavrel closes. Check that its folder can be written to and that the disk is not full.</source>
+        <extracomment>%1 is the settings file.</extracomment>
+        <translation>Tavrel n’a pas pu écrire son fichier de réglages %1&#xa0;: cette modification ne vaut donc que jusqu’à la fermeture de Tavrel. Vérifiez que son dossier est accessible en écriture et que le disque n’est pas plein.</translation>
     </message>
 </context>
 <context>
@@ -659,6 +677,11 @@ remplacé que par un dessin complet.
         <extracomment>A screen: its name (width x height in pixels).</extracomment>
         <translatorcomment>same</translatorcomment>
         <translation>%1 (%2 x %3)</translation>
+    </message>
+    <message>
+        <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
+        <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
+        <translation>L’étalonnage enregistré pour l’écran %1 est endommagé et donc ignoré. Étalonnez de nouveau l’écran avant d’y afficher le patron.</translation>
     </message>
 </context>
 <context>

@@ -223,6 +223,11 @@ esistente viene sostituito solo da un disegno completo.
         <source>A part of Tavrel is missing or damaged (%1). Install the program again.</source>
         <translation>Una parte di Tavrel manca o è danneggiata (%1). Reinstallare il programma.</translation>
     </message>
+    <message>
+        <source>%1 is not the module built with this program</source>
+        <extracomment>%1 is the module&apos;s file.</extracomment>
+        <translation>%1 non è il modulo compilato con questo programma</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -397,6 +402,11 @@ esistente viene sostituito solo da un disegno completo.
         <source>&amp;Print</source>
         <translation>&amp;Stampa</translation>
     </message>
+    <message>
+        <source>The correction kept for the printer &quot;%1&quot; is damaged, so it is ignored: the pattern prints as the printer makes it. Calibrate the printer again to correct its prints.</source>
+        <extracomment>%1 is the printer.</extracomment>
+        <translation>La correzione salvata per la stampante &quot;%1&quot; è danneggiata e viene ignorata: il cartamodello viene stampato come lo produce la stampante. Calibrare di nuovo la stampante per correggerne le stampe.</translation>
+    </message>
 </context>
 <context>
     <name>Printer</name>
@@ -487,6 +497,14 @@ esistente viene sostituito solo da un disegno completo.
         <source>pattern</source>
         <extracomment>The name offered for a new file, without its suffix.</extracomment>
         <translation>cartamodello</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Tavrel could not write its settings file %1, so this change holds only until Tavrel closes. Check that its folder can be written to and that the disk is not full.</source>
+        <extracomment>%1 is the settings file.</extracomment>
+        <translation>Tavrel non ha potuto scrivere il suo file delle impostazioni %1, quindi questa modifica vale solo fino alla chiusura di Tavrel. Controllare che si possa scrivere nella sua cartella e che il disco non sia pieno.</translation>
     </message>
 </context>
 <context>
@@ -656,6 +674,11 @@ esistente viene sostituito solo da un disegno completo.
         <extracomment>A screen: its name (width x height in pixels).</extracomment>
         <translatorcomment>same</translatorcomment>
         <translation>%1 (%2 x %3)</translation>
+    </message>
+    <message>
+        <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
+        <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
+        <translation>La calibrazione salvata per lo schermo %1 è danneggiata e viene ignorata. Calibrare di nuovo lo schermo prima di mostrarvi il cartamodello.</translation>
     </message>
 </context>
 <context>

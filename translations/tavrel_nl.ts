@@ -227,6 +227,11 @@ volledige tekening vervangen.
         <source>A part of Tavrel is missing or damaged (%1). Install the program again.</source>
         <translation>Een onderdeel van Tavrel ontbreekt of is beschadigd (%1). Installeer het programma opnieuw.</translation>
     </message>
+    <message>
+        <source>%1 is not the module built with this program</source>
+        <extracomment>%1 is the module&apos;s file.</extracomment>
+        <translation>%1 is niet de module die met dit programma is gebouwd</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -401,6 +406,11 @@ volledige tekening vervangen.
         <source>&amp;Print</source>
         <translation>&amp;Afdrukken</translation>
     </message>
+    <message>
+        <source>The correction kept for the printer &quot;%1&quot; is damaged, so it is ignored: the pattern prints as the printer makes it. Calibrate the printer again to correct its prints.</source>
+        <extracomment>%1 is the printer.</extracomment>
+        <translation>De correctie die voor printer &quot;%1&quot; is bewaard, is beschadigd en wordt genegeerd: het patroon wordt zonder correctie afgedrukt. Kalibreer de printer opnieuw om de afdrukken te corrigeren.</translation>
+    </message>
 </context>
 <context>
     <name>Printer</name>
@@ -491,6 +501,14 @@ volledige tekening vervangen.
         <source>pattern</source>
         <extracomment>The name offered for a new file, without its suffix.</extracomment>
         <translation>patroon</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Tavrel could not write its settings file %1, so this change holds only until Tavrel closes. Check that its folder can be written to and that the disk is not full.</source>
+        <extracomment>%1 is the settings file.</extracomment>
+        <translation>Tavrel kon zijn instellingenbestand %1 niet schrijven, dus deze wijziging geldt alleen tot Tavrel wordt gesloten. Controleer of er in de map geschreven kan worden en of de schijf niet vol is.</translation>
     </message>
 </context>
 <context>
@@ -665,6 +683,11 @@ volledige tekening vervangen.
         <extracomment>A screen: its name (width x height in pixels).</extracomment>
         <translatorcomment>same</translatorcomment>
         <translation>%1 (%2 x %3)</translation>
+    </message>
+    <message>
+        <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
+        <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
+        <translation>De kalibratie die voor scherm %1 is bewaard, is beschadigd en wordt genegeerd. Kalibreer het scherm opnieuw voordat het patroon erop wordt getoond.</translation>
     </message>
 </context>
 <context>

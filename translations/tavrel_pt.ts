@@ -226,6 +226,11 @@ por um desenho completo.
         <source>A part of Tavrel is missing or damaged (%1). Install the program again.</source>
         <translation>Falta uma parte do Tavrel ou está danificada (%1). Instale o programa novamente.</translation>
     </message>
+    <message>
+        <source>%1 is not the module built with this program</source>
+        <extracomment>%1 is the module&apos;s file.</extracomment>
+        <translation>%1 não é o módulo compilado com este programa</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -400,6 +405,11 @@ por um desenho completo.
         <source>&amp;Print</source>
         <translation>&amp;Imprimir</translation>
     </message>
+    <message>
+        <source>The correction kept for the printer &quot;%1&quot; is damaged, so it is ignored: the pattern prints as the printer makes it. Calibrate the printer again to correct its prints.</source>
+        <extracomment>%1 is the printer.</extracomment>
+        <translation>A correção guardada para a impressora «%1» está danificada e é ignorada: o molde é impresso tal como a impressora o faz. Calibre novamente a impressora para corrigir as impressões.</translation>
+    </message>
 </context>
 <context>
     <name>Printer</name>
@@ -490,6 +500,14 @@ por um desenho completo.
         <source>pattern</source>
         <extracomment>The name offered for a new file, without its suffix.</extracomment>
         <translation>molde</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Tavrel could not write its settings file %1, so this change holds only until Tavrel closes. Check that its folder can be written to and that the disk is not full.</source>
+        <extracomment>%1 is the settings file.</extracomment>
+        <translation>O Tavrel não conseguiu escrever o seu ficheiro de definições %1, pelo que esta alteração só vale até o Tavrel ser fechado. Verifique se é possível escrever na pasta e se o disco não está cheio.</translation>
     </message>
 </context>
 <context>
@@ -658,6 +676,11 @@ por um desenho completo.
         <extracomment>A screen: its name (width x height in pixels).</extracomment>
         <translatorcomment>same</translatorcomment>
         <translation>%1 (%2 x %3)</translation>
+    </message>
+    <message>
+        <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
+        <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
+        <translation>A calibração guardada para o ecrã %1 está danificada e é ignorada. Calibre novamente o ecrã antes de mostrar o molde nele.</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,18 @@
+#pragma once
+// Whether the module beside the program is the one built with it, checked before it is loaded:
+// the system maps a module's file into memory, so a file cut short or damaged would crash the
+// program where a missing page is touched instead of failing to load.
+
+#include <QString>
+
+namespace tavrel::app {
+
+// The digest of the module's loaded parts, in hexadecimal, written into the program as it is
+// built.
+extern const char kBuiltExtrasDigest[];
+
+// Why the module must not be loaded, named as QLibrary takes it, without the system's suffix;
+// empty when it may, or when it is missing (loading then says so itself).
+QString extrasFileProblem(const QString& libraryName);
+
+}  // namespace tavrel::app

@@ -1,0 +1,16 @@
+#pragma once
+// Telling the user that a choice could not be written to the settings file and holds only
+// until the program ends.
+
+class QString;
+class QWidget;
+
+namespace tavrel::app {
+
+// For what the user stored on purpose, such as a calibration: said each time, over `parent`.
+void sayNotStored(QWidget* parent, const QString& title);
+// For what is kept on the side, such as the last folder: said once in a run at most, so that
+// it never stands in the way of the work.
+void sayNotStoredOnce(QWidget* parent, const QString& title);
+
+}  // namespace tavrel::app
