@@ -69,8 +69,8 @@ bool saveThroughDialog(QAction* save, const QString& folder, int filterSteps, co
         QTest::keyClicks(name, typed);
         // The question whether to replace a file is answered yes, as a user replacing it does.
         QTimer::singleShot(0, [] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                box->button(QMessageBox::Yes)->click();
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (QAbstractButton* yes = box ? box->button(QMessageBox::Yes) : nullptr) yes->click();
         });
         QTest::keyClick(name, Qt::Key_Return);
         if (dialog->isVisible()) dialog->reject();
