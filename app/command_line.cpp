@@ -11,6 +11,7 @@
 
 #include <array>
 #include <charconv>
+#include <clocale>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -221,6 +222,10 @@ std::unique_ptr<QGuiApplication> applicationForFonts()
     QLoggingCategory::setFilterRules("default.warning=false");
     auto application = std::make_unique<QGuiApplication>(argc, argv);
     QLoggingCategory::setFilterRules({});
+    // The application takes the system's locale into the C library, whose number formatting
+    // would then write "0,01" where a decimal comma is the custom; numbers here are the
+    // program's own, the same everywhere.
+    std::setlocale(LC_NUMERIC, "C");
     return application;
 }
 

@@ -13,6 +13,8 @@ packages=(
     libgtest-dev libbenchmark-dev
     # End-to-end tests: a virtual screen, real X input, screenshots, reading PDF pages
     xvfb xauth xdotool imagemagick poppler-utils
+    # The sources of the locales the tests compile, to run the program where decimals take a comma
+    locales
     # Printing tests go through a real spooler with a PDF printer
     cups printer-driver-cups-pdf
     # The calibration test's queue shrinks its pages by 2 % with Ghostscript

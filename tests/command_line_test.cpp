@@ -1,6 +1,7 @@
 // The real program run as a user runs it from a shell, with no display at all: exit codes,
 // messages, and what happens to the file named by --export.
 
+#include "locales.h"
 #include "pattern/drawing.h"
 #include "ts_entries.h"
 
@@ -21,6 +22,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -30,14 +32,29 @@ struct Outcome {
     QString out, err;
 };
 
+// The tests' environment without a display: the program must not need one.
+QProcessEnvironment withoutDisplay()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(name);
+    return environment;
+}
+
+// A run that ends by a signal, as Qt's abort without a display, has no exit code: -1.
+Outcome finish(QProcess& process)
+{
+    if (!process.waitForFinished(120000)) return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
 // With a file size limit, the program runs under `ulimit -f`, in 512-byte blocks.
 Outcome run(const QStringList& arguments, std::optional<int> fileSizeLimitBlocks = std::nullopt)
 {
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(name);
-    process.setProcessEnvironment(environment);
+    process.setProcessEnvironment(withoutDisplay());
     if (fileSizeLimitBlocks)
         process.start("sh", QStringList{"-c",
                                         QString("ulimit -f %1 && exec \"$0\" \"$@\"")
@@ -46,9 +63,22 @@ Outcome run(const QStringList& arguments, std::optional<int> fileSizeLimitBlocks
                                 arguments);
     else
         process.start(TAVREL_PROGRAM, arguments);
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) return {};
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
-            QString::fromLocal8Bit(process.readAllStandardError())};
+    return finish(process);
+}
+
+// The program as a user whose system speaks `locale` starts it, instead of in the tests' C
+// locale.
+Outcome runInLocale(const char* locale, const QStringList& arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = withoutDisplay();
+    for (const QString& name : environment.keys())
+        if (name.startsWith("LC_")) environment.remove(name);
+    environment.insert("LANG", locale);
+    environment.insert("LOCPATH", TAVREL_LOCALE_FOLDER);
+    process.setProcessEnvironment(environment);
+    process.start(TAVREL_PROGRAM, arguments);
+    return finish(process);
 }
 
 QByteArray contentOf(const QString& path)
@@ -297,6 +327,93 @@ TEST(CommandLineLanguage, LangSpeaksTheLanguageOfItsCode)
     EXPECT_EQ(run({"--lang", "en", "--export", "x.png"}).err,
               "tavrel: --export needs --unit decimal, fractions or millimeter (see tavrel "
               "--help)\n");
+}
+
+struct Written {
+    Outcome outcome;
+    QByteArray file;
+};
+
+// The run in English in a fresh folder, where an argument "@svg" names the file written. A PDF's
+// time of writing, its identity drawn from it and the random tags of its font subsets are left
+// out of the file.
+Written runWritingInEnglish(const std::vector<const char*>& arguments, const char* locale)
+{
+    QTemporaryDir folder;
+    QString path;
+    QStringList list{"--lang", "en"};
+    for (const char* argument : arguments)
+        list << (argument[0] == '@' ? path = folder.filePath(QString("out.") + (argument + 1))
+                                    : QString(argument));
+    const Outcome outcome = locale ? runInLocale(locale, list) : run(list);
+    QString file = QString::fromLatin1(contentOf(path));
+    file.replace(QRegularExpression(R"(/CreationDate \(D:\d+Z\))"), "")
+        .replace(QRegularExpression(R"(/ID \[<\w+><\w+>\])"), "")
+        .replace(QRegularExpression(R"(/[A-Z]{6}\+)"), "/");
+    return {outcome, file.toLatin1()};
+}
+
+struct LocaleRun {
+    std::vector<const char*> arguments;
+    int exitCode;
+};
+
+void PrintTo(const LocaleRun& c, std::ostream* out)
+{
+    for (const char* argument : c.arguments) *out << "'" << argument << "' ";
+}
+
+class CommandLineInLocale
+    : public testing::TestWithParam<std::tuple<std::string, LocaleRun>> {};
+
+// Where decimals are written with a comma, the program's numbers stay its own: every file and
+// message is the one written in the C locale.
+TEST_P(CommandLineInLocale, WritesWhatItWritesInTheCLocale)
+{
+    const auto& [locale, c] = GetParam();
+    const tavrel::test::NumericLocale numbers(locale.c_str());
+    ASSERT_TRUE(numbers.writesDecimalCommas());
+    const Written inC = runWritingInEnglish(c.arguments, nullptr);
+    const Written inLocale = runWritingInEnglish(c.arguments, locale.c_str());
+    EXPECT_EQ(inC.outcome.exitCode, c.exitCode) << inC.outcome.err.toStdString();
+    EXPECT_EQ(inLocale.outcome.exitCode, inC.outcome.exitCode);
+    EXPECT_EQ(inLocale.outcome.out, inC.outcome.out);
+    EXPECT_EQ(inLocale.outcome.err, inC.outcome.err);
+    EXPECT_TRUE(inLocale.file == inC.file) << "the files differ";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, CommandLineInLocale,
+    testing::Combine(
+        testing::ValuesIn(std::vector<std::string>(std::begin(tavrel::test::kCommaLocales),
+                                                   std::end(tavrel::test::kCommaLocales))),
+        testing::Values(
+            LocaleRun{{"--unit", "decimal", "--measure", "2.5", "--export", "@svg"}, 0},
+            LocaleRun{{"--unit", "millimeter", "--measure", "63.5", "--export", "@dxf"}, 0},
+            LocaleRun{{"--unit", "fractions", "--measure", "2 1/2", "--export", "@dxf"}, 0},
+            LocaleRun{{"--unit", "decimal", "--measure", "2,5", "--export", "@png", "--dpi", "120"},
+                      0},
+            LocaleRun{{"--unit", "decimal", "--measure", "6.5", "--export", "@pdf", "--paper",
+                       "letter", "--correction", "1.02,0.99"},
+                      0},
+            LocaleRun{{"--calibration-sheet", "@pdf", "--paper", "a4", "--unit", "millimeter"}, 0},
+            LocaleRun{{"--unit", "decimal", "--measure", "99", "--export", "@pdf", "--paper", "a4"},
+                      1},
+            LocaleRun{{"--unit", "millimeter", "--measure", "9999", "--export", "@svg"}, 1},
+            LocaleRun{{"--help"}, 0})));
+
+// In the system's own language too, the notice names the largest measurement.
+TEST(CommandLineInLocale, TooLargeNamesTheLargestMeasurementInTheSystemsLanguage)
+{
+    for (const char* locale : tavrel::test::kCommaLocales) {
+        const tavrel::test::NumericLocale numbers(locale);
+        ASSERT_TRUE(numbers.writesDecimalCommas());
+        QTemporaryDir folder;
+        const Outcome outcome = runInLocale(
+            locale, {"--unit", "decimal", "--measure", "99", "--export", folder.filePath("p.svg")});
+        EXPECT_EQ(outcome.exitCode, 1) << locale;
+        EXPECT_TRUE(outcome.err.contains(" 91.02 ")) << locale << ": " << outcome.err.toStdString();
+    }
 }
 
 TEST(CommandLineExport, ReportsPathsThatCannotBeWritten)
