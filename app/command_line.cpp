@@ -4,6 +4,7 @@
 #include "app/translations.h"
 #include "export/calibration_sheet.h"
 #include "export/pattern_export.h"
+#include "measure/typed_text.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -201,6 +202,27 @@ QString unknownUnit(const std::string& name)
         .arg(QString::fromLocal8Bit(name));
 }
 
+// A measurement that could not be typed in the unit's box, and how it is typed there.
+QString notTypable(const std::string& text, measure::Unit unit)
+{
+    const QString shown = QString::fromLocal8Bit(text);
+    if (unit == measure::Unit::InchesDecimal)
+        return CommandLine::tr(
+                   "--measure \"%1\" is not a measurement in decimal inches: use 2.5 "
+                   "for decimal inches or --unit fractions for 2 1/2")
+            .arg(shown);
+    if (unit == measure::Unit::InchesFractions)
+        return CommandLine::tr(
+                   "--measure \"%1\" is not a measurement in inches with fractions: "
+                   "use 2 1/2, 1/2 or 2.5, with one space, one slash and one point "
+                   "at most")
+            .arg(shown);
+    return CommandLine::tr(
+               "--measure \"%1\" is not a measurement in millimeters: use digits "
+               "with one point at most, as 63.5")
+        .arg(shown);
+}
+
 QString unknownPaper(const std::string& name)
 {
     return CommandLine::tr(
@@ -237,6 +259,8 @@ int runExport(const Options& options)
     if (!options.measure) return usageError(CommandLine::tr("--export needs --measure TEXT"));
     const auto unit = unitNamed(*options.unit);
     if (!unit) return usageError(unknownUnit(*options.unit));
+    const auto measurement = measure::asTypedInBox(*options.measure, *unit);
+    if (!measurement) return usageError(notTypable(*options.measure, *unit));
     const auto dotsPerInch = options.dpi ? dotsPerInchOf(*options.dpi) : 96;
     if (!dotsPerInch)
         return usageError(
@@ -261,7 +285,7 @@ int runExport(const Options& options)
     const auto fonts = pdf ? applicationForFonts() : nullptr;
 
     const QString failure =
-        exporting::exportPattern({*options.measure, *unit, *dotsPerInch, path, paper, *correction});
+        exporting::exportPattern({*measurement, *unit, *dotsPerInch, path, paper, *correction});
     if (failure.isEmpty()) return kExitOk;
     std::fprintf(stderr, "tavrel: %s\n", failure.toLocal8Bit().constData());
     return kExitFailed;

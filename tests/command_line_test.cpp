@@ -281,18 +281,39 @@ INSTANTIATE_TEST_SUITE_P(
              false},
         Case{{"--unit", "millimeter", "--measure", ".", "--export", "@png"}, 1,
              "Nothing to draw", false},
-        Case{{"--unit", "millimeter", "--measure", "-5", "--export", "@png"}, 1,
-             "Nothing to draw", false},
         Case{{"--unit", "fractions", "--measure", "1/0", "--export", "@png"}, 1,
              "Nothing to draw", false},
-        Case{{"--unit", "fractions", "--measure", " 3 1/4", "--export", "@png"}, 1,
+        Case{{"--unit", "fractions", "--measure", " 3", "--export", "@png"}, 1,
              "Nothing to draw", false},
         Case{{"--unit", "decimal", "--measure", "91.03", "--export", "@png"}, 1,
              "Too large to draw. The largest measurement is 91.02 inches.", false},
         Case{{"--unit", "fractions", "--measure", "99999999999", "--export", "@svg"}, 1,
-             "Too large to draw. The largest measurement is 91 inches.", false},
-        Case{{"--unit", "millimeter", "--measure", "1e9", "--export", "@png"}, 1,
-             "Nothing to draw", false}));
+             "Too large to draw. The largest measurement is 91 inches.", false}));
+
+// A text that could not be typed in the unit's box is refused, not read as another size: the
+// box would read "2 1/2" in decimal inches as 21, "12abc" as 12 and "1e3" as 1.
+INSTANTIATE_TEST_SUITE_P(
+    Measures, CommandLine,
+    testing::Values(
+        Case{{"--unit", "decimal", "--measure", "2 1/2", "--export", "@png"}, 2,
+             "--measure \"2 1/2\" is not a measurement in decimal inches: use 2.5 for decimal "
+             "inches or --unit fractions for 2 1/2 (see tavrel --help)",
+             false},
+        Case{{"--unit", "decimal", "--measure", "12abc", "--export", "@png"}, 2,
+             "is not a measurement in decimal inches", false},
+        Case{{"--unit", "decimal", "--measure", "1e3", "--export", "@svg"}, 2, "\"1e3\"", false},
+        Case{{"--lang", "de", "--unit", "decimal", "--measure", "2 1/2", "--export", "@png"}, 2,
+             "\"2 1/2\"", false},
+        Case{{"--unit", "decimal", "--measure", "1,000", "--export", "@png"}, 2, "\"1,000\"",
+             false},
+        Case{{"--unit", "millimeter", "--measure", "1,5,0", "--export", "@png"}, 2,
+             "is not a measurement in millimeters: use digits with one point at most, as 63.5",
+             false},
+        Case{{"--unit", "millimeter", "--measure", "-5", "--export", "@png"}, 2, "\"-5\"", false},
+        Case{{"--unit", "fractions", "--measure", " 3 1/4", "--export", "@png"}, 2,
+             "is not a measurement in inches with fractions: use 2 1/2, 1/2 or 2.5", false},
+        Case{{"--unit", "millimeter", "--measure", "63,5", "--export", "@svg"}, 0, "", true},
+        Case{{"--unit", "fractions", "--measure", "2 1/2", "--export", "@png"}, 0, "", true}));
 
 TEST(CommandLineExport, TooLargeNamesTheLargestMeasurementForTheGivenResolution)
 {
@@ -572,6 +593,7 @@ TEST(CommandLineExport, PngHasThePictureSizeAndResolution)
     QTemporaryDir folder;
     const QString path = folder.filePath("pattern.png");
     for (const Case& c : {Case{"1.3888889", "96", {301, 420}, 3780},
+                          Case{"1,3888889", "96", {301, 420}, 3780},
                           Case{"1", "120", {271, 378}, 4724}}) {
         ASSERT_EQ(run({"--unit", "decimal", "--measure", c.measure, "--dpi", c.dpi, "--export", path})
                       .exitCode,
