@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "app/build_info.h"
+#include "app/toolkit_options.h"
 #include "app/translations.h"
 #include "export/calibration_sheet.h"
 #include "export/pattern_export.h"
@@ -120,6 +121,14 @@ bool isOurs(std::string_view argument)
            valueSlot(none, nameOf(argument)) != nullptr;
 }
 
+QString unrecognised(std::string_view argument)
+{
+    const QString shown = QString::fromLocal8Bit(argument.data(), argument.size());
+    return (argument.starts_with("-") ? CommandLine::tr("unknown option %1")
+                                      : CommandLine::tr("unexpected argument %1"))
+        .arg(shown);
+}
+
 // Empty when all arguments are understood; otherwise what is wrong with them.
 QString parse(int argc, char** argv, Options& options)
 {
@@ -135,12 +144,8 @@ QString parse(int argc, char** argv, Options& options)
         }
         const std::string_view name = nameOf(argument);
         std::optional<std::string>* slot = valueSlot(options, name);
-        const QString shown = QString::fromLocal8Bit(argument.data(), argument.size());
         const QString option = QString::fromLocal8Bit(name.data(), name.size());
-        if (!slot)
-            return (argument.starts_with("-") ? CommandLine::tr("unknown option %1")
-                                              : CommandLine::tr("unexpected argument %1"))
-                .arg(shown);
+        if (!slot) return unrecognised(argument);
         if (*slot) return CommandLine::tr("%1 is given twice").arg(option);
         if (name.size() < argument.size())
             *slot = std::string(argument.substr(name.size() + 1));
@@ -150,6 +155,30 @@ QString parse(int argc, char** argv, Options& options)
             return CommandLine::tr("%1 needs a value").arg(option);
     }
     return {};
+}
+
+// The first argument that neither the language option nor the window toolkit takes, or a
+// toolkit option without its value: the window would open as if it were not there.
+std::optional<std::string_view> argumentTheWindowRefuses(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        const auto values = toolkitOptionValues(argument);
+        if (argument == "--lang")
+            ++i;
+        else if (values && i + *values < argc)
+            i += *values;
+        else if (!argument.starts_with("--lang="))
+            return argument;
+    }
+    return std::nullopt;
+}
+
+QString windowArgumentProblem(std::string_view argument)
+{
+    if (!toolkitOptionValues(argument)) return unrecognised(argument);
+    return CommandLine::tr("%1 needs a value")
+        .arg(QString::fromLocal8Bit(argument.data(), argument.size()));
 }
 
 std::optional<measure::Unit> unitNamed(std::string_view name)
@@ -320,12 +349,14 @@ std::optional<int> runCommandLine(int argc, char** argv)
 {
     bool any = false;
     for (int i = 1; i < argc; ++i) any = any || (isOurs(argv[i]) && nameOf(argv[i]) != "--lang");
-    if (!any) return std::nullopt;
+    const auto refused = any ? std::nullopt : argumentTheWindowRefuses(argc, argv);
+    if (!any && !refused) return std::nullopt;
 
     // English, the language the texts are written in, needs no application.
     const auto language = languageOption(argc, argv);
     const auto application = speaksEnglish(language) ? nullptr : applicationForFonts();
     if (application) installTranslations(language);
+    if (refused) return usageError(windowArgumentProblem(*refused));
     Options options;
     if (const QString problem = parse(argc, argv, options); !problem.isEmpty())
         return usageError(problem);

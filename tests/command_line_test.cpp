@@ -175,6 +175,14 @@ INSTANTIATE_TEST_SUITE_P(
         Case{{"--colour", "red", "--export", "@png"}, 2, "unknown option --colour", false},
         Case{{"--unit", "decimal", "--measure", "1", "--export", "@png", "extra"}, 2,
              "unexpected argument extra", false},
+        // Without an option of ours the window would open, or Qt abort without a display.
+        Case{{"--frobnicate"}, 2, "unknown option --frobnicate (see tavrel --help)", false},
+        Case{{"foo"}, 2, "unexpected argument foo", false},
+        Case{{"-unit", "decimal"}, 2, "unknown option -unit", false},
+        Case{{"--Export", "@png"}, 2, "unknown option --Export", false},
+        Case{{"-platform", "offscreen", "--lang", "en", "foo"}, 2, "unexpected argument foo",
+             false},
+        Case{{"--lang=en", "-style"}, 2, "-style needs a value", false},
         Case{{"--unit", "decimal", "--measure", "1", "--export"}, 2, "--export needs a value",
              false},
         Case{{"--measure", "--export", "@png", "--unit", "decimal"}, 2, "--measure needs a value",
@@ -348,6 +356,20 @@ TEST(CommandLineLanguage, LangSpeaksTheLanguageOfItsCode)
     EXPECT_EQ(run({"--lang", "en", "--export", "x.png"}).err,
               "tavrel: --export needs --unit decimal, fractions or millimeter (see tavrel "
               "--help)\n");
+}
+
+// The window toolkit's own options still open the window: without a display, Qt then says that
+// it cannot start, where an unknown option gets the usage line.
+TEST(CommandLineWindow, ToolkitOptionsReachTheWindowToolkit)
+{
+    for (const QStringList& arguments :
+         {QStringList{"-style", "fusion"}, QStringList{"-style=fusion"},
+          QStringList{"--lang", "de", "-reverse"}, QStringList{"-display", ":99999"},
+          QStringList{"--platform", "xcb", "-qwindowtitle", "Pattern"}}) {
+        const Outcome outcome = run(arguments);
+        EXPECT_NE(outcome.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(outcome.err.contains("Qt platform plugin")) << outcome.err.toStdString();
+    }
 }
 
 struct Written {
