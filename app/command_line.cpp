@@ -1,10 +1,12 @@
 #include "app/command_line.h"
 
 #include "app/build_info.h"
+#include "app/toolkit_options.h"
 #include "app/translations.h"
 #include "export/calibration_sheet.h"
 #include "export/file_name.h"
 #include "export/pattern_export.h"
+#include "measure/typed_text.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -12,6 +14,7 @@
 
 #include <array>
 #include <charconv>
+#include <clocale>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -120,6 +123,14 @@ bool isOurs(std::string_view argument)
            valueSlot(none, nameOf(argument)) != nullptr;
 }
 
+QString unrecognised(std::string_view argument)
+{
+    const QString shown = QString::fromLocal8Bit(argument.data(), argument.size());
+    return (argument.starts_with("-") ? CommandLine::tr("unknown option %1")
+                                      : CommandLine::tr("unexpected argument %1"))
+        .arg(shown);
+}
+
 // Empty when all arguments are understood; otherwise what is wrong with them.
 QString parse(int argc, char** argv, Options& options)
 {
@@ -135,12 +146,8 @@ QString parse(int argc, char** argv, Options& options)
         }
         const std::string_view name = nameOf(argument);
         std::optional<std::string>* slot = valueSlot(options, name);
-        const QString shown = QString::fromLocal8Bit(argument.data(), argument.size());
         const QString option = QString::fromLocal8Bit(name.data(), name.size());
-        if (!slot)
-            return (argument.starts_with("-") ? CommandLine::tr("unknown option %1")
-                                              : CommandLine::tr("unexpected argument %1"))
-                .arg(shown);
+        if (!slot) return unrecognised(argument);
         if (*slot) return CommandLine::tr("%1 is given twice").arg(option);
         if (name.size() < argument.size())
             *slot = std::string(argument.substr(name.size() + 1));
@@ -150,6 +157,30 @@ QString parse(int argc, char** argv, Options& options)
             return CommandLine::tr("%1 needs a value").arg(option);
     }
     return {};
+}
+
+// The first argument that neither the language option nor the window toolkit takes, or a
+// toolkit option without its value: the window would open as if it were not there.
+std::optional<std::string_view> argumentTheWindowRefuses(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        const auto values = toolkitOptionValues(argument);
+        if (argument == "--lang")
+            ++i;
+        else if (values && i + *values < argc)
+            i += *values;
+        else if (!argument.starts_with("--lang="))
+            return argument;
+    }
+    return std::nullopt;
+}
+
+QString windowArgumentProblem(std::string_view argument)
+{
+    if (!toolkitOptionValues(argument)) return unrecognised(argument);
+    return CommandLine::tr("%1 needs a value")
+        .arg(QString::fromLocal8Bit(argument.data(), argument.size()));
 }
 
 std::optional<measure::Unit> unitNamed(std::string_view name)
@@ -202,6 +233,27 @@ QString unknownUnit(const std::string& name)
         .arg(QString::fromLocal8Bit(name));
 }
 
+// A measurement that could not be typed in the unit's box, and how it is typed there.
+QString notTypable(const std::string& text, measure::Unit unit)
+{
+    const QString shown = QString::fromLocal8Bit(text);
+    if (unit == measure::Unit::InchesDecimal)
+        return CommandLine::tr(
+                   "--measure \"%1\" is not a measurement in decimal inches: use 2.5 "
+                   "for decimal inches or --unit fractions for 2 1/2")
+            .arg(shown);
+    if (unit == measure::Unit::InchesFractions)
+        return CommandLine::tr(
+                   "--measure \"%1\" is not a measurement in inches with fractions: "
+                   "use 2 1/2, 1/2 or 2.5, with one space, one slash and one point "
+                   "at most")
+            .arg(shown);
+    return CommandLine::tr(
+               "--measure \"%1\" is not a measurement in millimeters: use digits "
+               "with one point at most, as 63.5")
+        .arg(shown);
+}
+
 QString unknownPaper(const std::string& name)
 {
     return CommandLine::tr(
@@ -223,6 +275,10 @@ std::unique_ptr<QGuiApplication> applicationForFonts()
     QLoggingCategory::setFilterRules("default.warning=false");
     auto application = std::make_unique<QGuiApplication>(argc, argv);
     QLoggingCategory::setFilterRules({});
+    // The application takes the system's locale into the C library, whose number formatting
+    // would then write "0,01" where a decimal comma is the custom; numbers here are the
+    // program's own, the same everywhere.
+    std::setlocale(LC_NUMERIC, "C");
     return application;
 }
 
@@ -234,6 +290,8 @@ int runExport(const Options& options)
     if (!options.measure) return usageError(CommandLine::tr("--export needs --measure TEXT"));
     const auto unit = unitNamed(*options.unit);
     if (!unit) return usageError(unknownUnit(*options.unit));
+    const auto measurement = measure::asTypedInBox(*options.measure, *unit);
+    if (!measurement) return usageError(notTypable(*options.measure, *unit));
     const auto dotsPerInch = options.dpi ? dotsPerInchOf(*options.dpi) : 96;
     if (!dotsPerInch)
         return usageError(
@@ -259,7 +317,7 @@ int runExport(const Options& options)
     const auto fonts = pdf ? applicationForFonts() : nullptr;
 
     const QString failure =
-        exporting::exportPattern({*options.measure, *unit, *dotsPerInch, path, paper, *correction});
+        exporting::exportPattern({*measurement, *unit, *dotsPerInch, path, paper, *correction});
     if (failure.isEmpty()) return kExitOk;
     std::fprintf(stderr, "tavrel: %s\n", failure.toLocal8Bit().constData());
     return kExitFailed;
@@ -294,12 +352,14 @@ std::optional<int> runCommandLine(int argc, char** argv)
 {
     bool any = false;
     for (int i = 1; i < argc; ++i) any = any || (isOurs(argv[i]) && nameOf(argv[i]) != "--lang");
-    if (!any) return std::nullopt;
+    const auto refused = any ? std::nullopt : argumentTheWindowRefuses(argc, argv);
+    if (!any && !refused) return std::nullopt;
 
     // English, the language the texts are written in, needs no application.
     const auto language = languageOption(argc, argv);
     const auto application = speaksEnglish(language) ? nullptr : applicationForFonts();
     if (application) installTranslations(language);
+    if (refused) return usageError(windowArgumentProblem(*refused));
     Options options;
     if (const QString problem = parse(argc, argv, options); !problem.isEmpty())
         return usageError(problem);

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 
+#include <clocale>
 #include <csignal>
 #include <cstdio>
 
@@ -16,6 +17,9 @@ int main(int argc, char** argv)
     if (const auto exitCode = tavrel::app::runCommandLine(argc, argv)) return *exitCode;
 
     QApplication application(argc, argv);
+    // The application takes the system's locale into the C library; the program's numbers are
+    // its own, the same in every language, so the C library keeps writing and reading them so.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName("Tavrel");
     const auto language = tavrel::app::languageOption(argc, argv);
     if (!tavrel::app::installTranslations(language) && language)

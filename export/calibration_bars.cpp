@@ -37,6 +37,12 @@ CalibrationBars calibrationBarsFor(QSizeF printableTwips, CheckRuler unit)
             barLength(printableTwips.height() - kDownBarTopTwips - kSheetInsetTwips, unit)};
 }
 
+double longestSheetTwips(CheckRuler unit)
+{
+    const BarUnit bar = barUnitOf(unit);
+    return kDownBarTopTwips + bar.longest * bar.twips + kSheetInsetTwips;
+}
+
 QString barLengthText(double twips, CheckRuler unit)
 {
     if (unit == CheckRuler::Centimeter)

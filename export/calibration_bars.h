@@ -21,6 +21,9 @@ struct CalibrationBars {
 
 CalibrationBars calibrationBarsFor(QSizeF printableTwips, CheckRuler unit);
 
+// The printable height in which the bar down is as long as it ever is.
+double longestSheetTwips(CheckRuler unit);
+
 // "8 in", "200 mm": how the sheet names a bar's length, in the unit the user measures in.
 QString barLengthText(double twips, CheckRuler unit);
 

@@ -11,12 +11,16 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <cmath>
+
 namespace tavrel::exporting {
 namespace {
 
 using measure::kTwipsPerInch;
 constexpr double kBarLineTwips = 20;
 constexpr double kTickHalfTwips = 160;  // the end marks stand out this far on either side
+constexpr double kSheetMarginTwips = kTwipsPerInch / 2;  // from the paper's edges
+constexpr double kTwipsPerPoint = 20;
 
 // A bar between two end marks that cross it, from `start` along `direction` (a unit vector).
 void drawBar(QPainter& painter, QPointF start, QPointF direction, double length)
@@ -51,6 +55,17 @@ QString instructions(CheckRuler unit)
         "middle of the other. In Tavrel, choose Pattern > Calibrate Printer... and type the two "
         "lengths you measured: later prints on this printer are then corrected so that they "
         "measure true.");
+}
+
+// A roll's sheet is cut as long as its longest bar down needs, about a letter sheet's length,
+// not as long as a page from the roll may be.
+QPageSize sheetPageSize(Paper paper, CheckRuler unit)
+{
+    const QPageSize page = pageSizeOf(paper);
+    if (!isRoll(paper)) return page;
+    const double lengthTwips = longestSheetTwips(unit) + 2 * kSheetMarginTwips;
+    const int lengthPoints = int(std::ceil(lengthTwips / kTwipsPerPoint));
+    return QPageSize(QSize(page.sizePoints().width(), lengthPoints), {}, QPageSize::ExactMatch);
 }
 
 QString notMade()
@@ -101,11 +116,11 @@ QString saveCalibrationSheet(const std::filesystem::path& path, Paper paper, Che
     writer.setTitle("Tavrel printer calibration");
     writer.setCreator("Tavrel");
     writer.setResolution(int(kTwipsPerInch));
-    const QPageLayout layout(pageSizeOf(paper), QPageLayout::Portrait, QMarginsF());
+    const QPageLayout layout(sheetPageSize(paper, unit), QPageLayout::Portrait, QMarginsF());
     QPainter painter;
     if (!writer.setPageLayout(layout) || !painter.begin(&writer)) return notMade();
-    const double margin = kTwipsPerInch / 2;
-    const QRectF page(QPointF(0, 0), layout.fullRectPoints().size() * 20);
+    const double margin = kSheetMarginTwips;
+    const QRectF page(QPointF(0, 0), layout.fullRectPoints().size() * kTwipsPerPoint);
     drawCalibrationSheet(painter, page.adjusted(margin, margin, -margin, -margin), unit);
     if (!painter.end()) return notMade();
     return saveFileAtomically(

@@ -1,11 +1,13 @@
 // Any text in any unit at the usual screen resolutions: the readings and the conversion never
-// fail, give the same answer twice, and answer with a base length the window can act on.
+// fail, give the same answer twice, and answer with a base length the window can act on; what
+// the box can hold is what the command line takes.
 // Input: a unit byte ('0' '1' '2'), a resolution byte ('0' to '4'), then the text.
 
 #include "fuzz_require.h"
 #include "measure/conversion.h"
 #include "measure/key_filter.h"
 #include "measure/text_readings.h"
+#include "measure/typed_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -95,6 +97,19 @@ void checkTyping(std::string_view keys, int unit)
     FUZZ_REQUIRE(count('/') <= (unit == 1 ? 1 : 0));
     FUZZ_REQUIRE(count(' ') <= (unit == 1 ? 1 : 0));
     FUZZ_REQUIRE(box.empty() || box.front() != ' ');
+    FUZZ_REQUIRE(couldBeTyped(box, *unitAt(unit)));
+}
+
+// A command line's text is taken only as the box could hold it: itself, or with its comma read
+// as the point.
+void checkCommandLineText(std::string_view text, int unit)
+{
+    const auto typed = asTypedInBox(text, *unitAt(unit));
+    if (!typed) return;
+    FUZZ_REQUIRE(couldBeTyped(*typed, *unitAt(unit)));
+    FUZZ_REQUIRE(typed->size() == text.size());
+    for (std::size_t i = 0; i < text.size(); ++i)
+        FUZZ_REQUIRE((*typed)[i] == text[i] || (text[i] == ',' && (*typed)[i] == '.'));
 }
 
 }  // namespace
@@ -109,5 +124,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkReadings(text);
     checkConversion(text, unit, twipsPerPixel);
     checkTyping(text, unit);
+    checkCommandLineText(text, unit);
     return 0;
 }

@@ -1,7 +1,8 @@
 #include "pattern/drawing.h"
 
-#include <cmath>
-#include <cstdio>
+#include <charconv>
+#include <cstdint>
+#include <iterator>
 
 namespace tavrel::pattern {
 namespace {
@@ -12,16 +13,20 @@ bool drawable(std::string_view text, measure::Unit unit, Screen screen)
     return drawing.plan.has_value();
 }
 
-// The text for a measurement in the unit: two decimals for decimal inches, whole inches for
-// fractions, whole millimetres.
-std::string formatMeasurement(double value, measure::Unit unit)
+std::string digitsOf(std::int64_t value)
 {
-    char buffer[64];
-    if (unit == measure::Unit::InchesDecimal)
-        std::snprintf(buffer, sizeof buffer, "%.2f", value / 100.0);
-    else
-        std::snprintf(buffer, sizeof buffer, "%.0f", value);
-    return buffer;
+    char digits[24];
+    return {digits, std::to_chars(std::begin(digits), std::end(digits), value).ptr};
+}
+
+// The text for a number of steps of the unit's shown precision: hundredths of an inch as
+// "91.02" for decimal inches, whole inches for fractions, whole millimetres. Written without
+// the C library, whose decimal mark follows the system's locale.
+std::string formatMeasurement(std::int64_t steps, measure::Unit unit)
+{
+    if (unit != measure::Unit::InchesDecimal) return digitsOf(steps);
+    const std::int64_t hundredths = steps % 100;
+    return digitsOf(steps / 100) + (hundredths < 10 ? ".0" : ".") + digitsOf(hundredths);
 }
 
 }  // namespace
@@ -39,12 +44,11 @@ std::string largestMeasurementText(measure::Unit unit, Screen screen)
 {
     // Bisection over whole steps of the shown precision (hundredths of an inch, inches,
     // millimetres): drawability only shrinks as the measurement grows.
-    double low = 0;
-    double high = 1e9;
-    if (!drawable(formatMeasurement(1, unit), unit, screen)) return {};
-    low = 1;
+    std::int64_t low = 1;
+    std::int64_t high = 1'000'000'000;
+    if (!drawable(formatMeasurement(low, unit), unit, screen)) return {};
     while (high - low > 1) {
-        const double middle = std::floor((low + high) / 2);
+        const std::int64_t middle = (low + high) / 2;
         if (drawable(formatMeasurement(middle, unit), unit, screen))
             low = middle;
         else

@@ -17,6 +17,8 @@ packages=(
     xclip
     # A replaced export keeps its access list: the test sets and reads one
     acl
+    # The sources of the locales the tests compile, to run the program where decimals take a comma
+    locales
     # Printing tests go through a real spooler with a PDF printer
     cups printer-driver-cups-pdf
     # The calibration test's queue shrinks its pages by 2 % with Ghostscript

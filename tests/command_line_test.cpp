@@ -1,6 +1,8 @@
 // The real program run as a user runs it from a shell, with no display at all: exit codes,
 // messages, and what happens to the file named by --export.
 
+#include "locales.h"
+#include "page_raster.h"
 #include "pattern/drawing.h"
 #include "ts_entries.h"
 
@@ -31,6 +33,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -40,14 +43,21 @@ struct Outcome {
     QString out, err;
 };
 
+// The tests' environment without a display: the program must not need one.
+QProcessEnvironment withoutDisplay()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(name);
+    return environment;
+}
+
 // Starts `program` with `arguments`; a shell `script` that ends in exec "$0" "$@" prepares its
 // run first. `rawName` is given to the script as TAVREL_RAW_NAME.
 void start(QProcess& process, const QStringList& arguments, const QString& script = {},
            const QString& rawName = {}, const QString& program = TAVREL_PROGRAM)
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(name);
+    QProcessEnvironment environment = withoutDisplay();
     environment.insert("TAVREL_RAW_NAME", rawName);
     process.setProcessEnvironment(environment);
     if (script.isEmpty())
@@ -56,12 +66,28 @@ void start(QProcess& process, const QStringList& arguments, const QString& scrip
         process.start("sh", QStringList{"-c", script, program} + arguments);
 }
 
-// A program that ends by a signal gives the exit code -1.
+// A run that ends by a signal, as Qt's abort without a display, has no exit code: -1.
 Outcome finish(QProcess& process)
 {
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) return {};
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+    if (!process.waitForFinished(120000)) return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardOutput()),
             QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+// The program as a user whose system speaks `locale` starts it, instead of in the tests' C
+// locale.
+Outcome runInLocale(const char* locale, const QStringList& arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = withoutDisplay();
+    for (const QString& name : environment.keys())
+        if (name.startsWith("LC_")) environment.remove(name);
+    environment.insert("LANG", locale);
+    environment.insert("LOCPATH", TAVREL_LOCALE_FOLDER);
+    process.setProcessEnvironment(environment);
+    process.start(TAVREL_PROGRAM, arguments);
+    return finish(process);
 }
 
 // With a file size limit, the program runs under `ulimit -f`, in 512-byte blocks.
@@ -181,6 +207,14 @@ INSTANTIATE_TEST_SUITE_P(
         Case{{"--colour", "red", "--export", "@png"}, 2, "unknown option --colour", false},
         Case{{"--unit", "decimal", "--measure", "1", "--export", "@png", "extra"}, 2,
              "unexpected argument extra", false},
+        // Without an option of ours the window would open, or Qt abort without a display.
+        Case{{"--frobnicate"}, 2, "unknown option --frobnicate (see tavrel --help)", false},
+        Case{{"foo"}, 2, "unexpected argument foo", false},
+        Case{{"-unit", "decimal"}, 2, "unknown option -unit", false},
+        Case{{"--Export", "@png"}, 2, "unknown option --Export", false},
+        Case{{"-platform", "offscreen", "--lang", "en", "foo"}, 2, "unexpected argument foo",
+             false},
+        Case{{"--lang=en", "-style"}, 2, "-style needs a value", false},
         Case{{"--unit", "decimal", "--measure", "1", "--export"}, 2, "--export needs a value",
              false},
         Case{{"--measure", "--export", "@png", "--unit", "decimal"}, 2, "--measure needs a value",
@@ -287,18 +321,14 @@ INSTANTIATE_TEST_SUITE_P(
              false},
         Case{{"--unit", "millimeter", "--measure", ".", "--export", "@png"}, 1,
              "Nothing to draw", false},
-        Case{{"--unit", "millimeter", "--measure", "-5", "--export", "@png"}, 1,
-             "Nothing to draw", false},
         Case{{"--unit", "fractions", "--measure", "1/0", "--export", "@png"}, 1,
              "Nothing to draw", false},
-        Case{{"--unit", "fractions", "--measure", " 3 1/4", "--export", "@png"}, 1,
+        Case{{"--unit", "fractions", "--measure", " 3", "--export", "@png"}, 1,
              "Nothing to draw", false},
         Case{{"--unit", "decimal", "--measure", "91.03", "--export", "@png"}, 1,
              "Too large to draw. The largest measurement is 91.02 inches.", false},
         Case{{"--unit", "fractions", "--measure", "99999999999", "--export", "@svg"}, 1,
              "Too large to draw. The largest measurement is 91 inches.", false},
-        Case{{"--unit", "millimeter", "--measure", "1e9", "--export", "@png"}, 1,
-             "Nothing to draw", false},
         // Less than a pixel high: the existing file is kept in every format and unit.
         Case{{"--unit", "decimal", "--measure", ".001", "--export", "@png"}, 1,
              "Too small to draw. At this measurement the pattern is less than one pixel high.",
@@ -312,6 +342,31 @@ INSTANTIATE_TEST_SUITE_P(
         Case{{"--unit", "millimeter", "--measure", ".04", "--export", "@svg", "--dpi", "24"}, 1,
              "Too small to draw", false},
         Case{{"--unit", "decimal", "--measure", ".0017", "--export", "@svg"}, 0, "", true}));
+
+// A text that could not be typed in the unit's box is refused, not read as another size: the
+// box would read "2 1/2" in decimal inches as 21, "12abc" as 12 and "1e3" as 1.
+INSTANTIATE_TEST_SUITE_P(
+    Measures, CommandLine,
+    testing::Values(
+        Case{{"--unit", "decimal", "--measure", "2 1/2", "--export", "@png"}, 2,
+             "--measure \"2 1/2\" is not a measurement in decimal inches: use 2.5 for decimal "
+             "inches or --unit fractions for 2 1/2 (see tavrel --help)",
+             false},
+        Case{{"--unit", "decimal", "--measure", "12abc", "--export", "@png"}, 2,
+             "is not a measurement in decimal inches", false},
+        Case{{"--unit", "decimal", "--measure", "1e3", "--export", "@svg"}, 2, "\"1e3\"", false},
+        Case{{"--lang", "de", "--unit", "decimal", "--measure", "2 1/2", "--export", "@png"}, 2,
+             "\"2 1/2\"", false},
+        Case{{"--unit", "decimal", "--measure", "1,000", "--export", "@png"}, 2, "\"1,000\"",
+             false},
+        Case{{"--unit", "millimeter", "--measure", "1,5,0", "--export", "@png"}, 2,
+             "is not a measurement in millimeters: use digits with one point at most, as 63.5",
+             false},
+        Case{{"--unit", "millimeter", "--measure", "-5", "--export", "@png"}, 2, "\"-5\"", false},
+        Case{{"--unit", "fractions", "--measure", " 3 1/4", "--export", "@png"}, 2,
+             "is not a measurement in inches with fractions: use 2 1/2, 1/2 or 2.5", false},
+        Case{{"--unit", "millimeter", "--measure", "63,5", "--export", "@svg"}, 0, "", true},
+        Case{{"--unit", "fractions", "--measure", "2 1/2", "--export", "@png"}, 0, "", true}));
 
 TEST(CommandLineExport, TooLargeNamesTheLargestMeasurementForTheGivenResolution)
 {
@@ -346,6 +401,102 @@ TEST(CommandLineLanguage, LangSpeaksTheLanguageOfItsCode)
     EXPECT_EQ(run({"--lang", "en", "--export", "x.png"}).err,
               "tavrel: --export needs --unit decimal, fractions or millimeter (see tavrel "
               "--help)\n");
+}
+
+// The window toolkit's own options still open the window: without a display, Qt then says that
+// it cannot start, where an unknown option gets the usage line.
+TEST(CommandLineWindow, ToolkitOptionsReachTheWindowToolkit)
+{
+    for (const QStringList& arguments :
+         {QStringList{"-style", "fusion"}, QStringList{"-style=fusion"},
+          QStringList{"--lang", "de", "-reverse"}, QStringList{"-display", ":99999"},
+          QStringList{"--platform", "xcb", "-qwindowtitle", "Pattern"}}) {
+        const Outcome outcome = run(arguments);
+        EXPECT_NE(outcome.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(outcome.err.contains("Qt platform plugin")) << outcome.err.toStdString();
+    }
+}
+
+struct Written {
+    Outcome outcome;
+    QByteArray file;
+};
+
+// The run in English in a fresh folder, where an argument "@svg" names the file written; a
+// PDF's time of writing is left out of the file.
+Written runWritingInEnglish(const std::vector<const char*>& arguments, const char* locale)
+{
+    QTemporaryDir folder;
+    QString path;
+    QStringList list{"--lang", "en"};
+    for (const char* argument : arguments)
+        list << (argument[0] == '@' ? path = folder.filePath(QString("out.") + (argument + 1))
+                                    : QString(argument));
+    const Outcome outcome = locale ? runInLocale(locale, list) : run(list);
+    return {outcome, tavrel::test::withoutWritingTime(contentOf(path))};
+}
+
+struct LocaleRun {
+    std::vector<const char*> arguments;
+    int exitCode;
+};
+
+void PrintTo(const LocaleRun& c, std::ostream* out)
+{
+    for (const char* argument : c.arguments) *out << "'" << argument << "' ";
+}
+
+class CommandLineInLocale
+    : public testing::TestWithParam<std::tuple<std::string, LocaleRun>> {};
+
+// Where decimals are written with a comma, the program's numbers stay its own: every file and
+// message is the one written in the C locale.
+TEST_P(CommandLineInLocale, WritesWhatItWritesInTheCLocale)
+{
+    const auto& [locale, c] = GetParam();
+    const tavrel::test::NumericLocale numbers(locale.c_str());
+    ASSERT_TRUE(numbers.writesDecimalCommas());
+    const Written inC = runWritingInEnglish(c.arguments, nullptr);
+    const Written inLocale = runWritingInEnglish(c.arguments, locale.c_str());
+    EXPECT_EQ(inC.outcome.exitCode, c.exitCode) << inC.outcome.err.toStdString();
+    EXPECT_EQ(inLocale.outcome.exitCode, inC.outcome.exitCode);
+    EXPECT_EQ(inLocale.outcome.out, inC.outcome.out);
+    EXPECT_EQ(inLocale.outcome.err, inC.outcome.err);
+    EXPECT_TRUE(inLocale.file == inC.file) << "the files differ";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, CommandLineInLocale,
+    testing::Combine(
+        testing::ValuesIn(std::vector<std::string>(std::begin(tavrel::test::kCommaLocales),
+                                                   std::end(tavrel::test::kCommaLocales))),
+        testing::Values(
+            LocaleRun{{"--unit", "decimal", "--measure", "2.5", "--export", "@svg"}, 0},
+            LocaleRun{{"--unit", "millimeter", "--measure", "63.5", "--export", "@dxf"}, 0},
+            LocaleRun{{"--unit", "fractions", "--measure", "2 1/2", "--export", "@dxf"}, 0},
+            LocaleRun{{"--unit", "decimal", "--measure", "2,5", "--export", "@png", "--dpi", "120"},
+                      0},
+            LocaleRun{{"--unit", "decimal", "--measure", "6.5", "--export", "@pdf", "--paper",
+                       "letter", "--correction", "1.02,0.99"},
+                      0},
+            LocaleRun{{"--calibration-sheet", "@pdf", "--paper", "a4", "--unit", "millimeter"}, 0},
+            LocaleRun{{"--unit", "decimal", "--measure", "99", "--export", "@pdf", "--paper", "a4"},
+                      1},
+            LocaleRun{{"--unit", "millimeter", "--measure", "9999", "--export", "@svg"}, 1},
+            LocaleRun{{"--help"}, 0})));
+
+// In the system's own language too, the notice names the largest measurement.
+TEST(CommandLineInLocale, TooLargeNamesTheLargestMeasurementInTheSystemsLanguage)
+{
+    for (const char* locale : tavrel::test::kCommaLocales) {
+        const tavrel::test::NumericLocale numbers(locale);
+        ASSERT_TRUE(numbers.writesDecimalCommas());
+        QTemporaryDir folder;
+        const Outcome outcome = runInLocale(
+            locale, {"--unit", "decimal", "--measure", "99", "--export", folder.filePath("p.svg")});
+        EXPECT_EQ(outcome.exitCode, 1) << locale;
+        EXPECT_TRUE(outcome.err.contains(" 91.02 ")) << locale << ": " << outcome.err.toStdString();
+    }
 }
 
 TEST(CommandLineExport, ReportsPathsThatCannotBeWritten)
@@ -535,6 +686,7 @@ TEST(CommandLineExport, PngHasThePictureSizeAndResolution)
     QTemporaryDir folder;
     const QString path = folder.filePath("pattern.png");
     for (const Case& c : {Case{"1.3888889", "96", {301, 420}, 3780},
+                          Case{"1,3888889", "96", {301, 420}, 3780},
                           Case{"1", "120", {271, 378}, 4724}}) {
         ASSERT_EQ(run({"--unit", "decimal", "--measure", c.measure, "--dpi", c.dpi, "--export", path})
                       .exitCode,

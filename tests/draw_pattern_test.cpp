@@ -1,4 +1,5 @@
 #include "app/frm_main.h"
+#include "locales.h"
 #include "pattern/drawing.h"
 #include "picture/pattern_image.h"
 #include "platform/screen_metrics.h"
@@ -128,6 +129,30 @@ TEST_F(DrawPatternTest, TooLargeChangesNothingAndNamesTheLargestMeasurement)
     window.txtMeasure->setText("2311");
     EXPECT_FALSE(window.lblTooLarge->isVisible());
     EXPECT_EQ(window.picPattern->size(), QSize(19654, 27514));
+}
+
+// Where decimals are written with a comma, and Qt has set the C library's numbers so, the notice
+// still names the largest measurement, as it is typed into the box.
+TEST_F(DrawPatternTest, TooLargeNamesTheLargestMeasurementInEveryLocale)
+{
+    struct Case {
+        int unit;
+        const char* text;
+        const char* notice;
+    };
+    for (const char* locale : tavrel::test::kCommaLocales) {
+        const tavrel::test::NumericLocale numbers(locale);
+        ASSERT_TRUE(numbers.writesDecimalCommas());
+        frmMain window;
+        window.show();
+        for (const Case& c :
+             {Case{0, "99", "Too large to draw. The largest measurement is 91.02 inches."},
+              Case{1, "99", "Too large to draw. The largest measurement is 91 inches."},
+              Case{2, "9999", "Too large to draw. The largest measurement is 2311 millimeters."}}) {
+            enter(window, c.unit, c.text);
+            EXPECT_EQ(window.lblTooLarge->text(), c.notice) << locale;
+        }
+    }
 }
 
 }  // namespace

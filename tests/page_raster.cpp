@@ -107,6 +107,15 @@ std::vector<PageRaster> rasterizePages(const QString& pdfPath, int dotsPerInch)
     return pages;
 }
 
+QByteArray withoutWritingTime(const QByteArray& pdf)
+{
+    return QString::fromLatin1(pdf)
+        .replace(QRegularExpression(R"(/CreationDate \(D:\d+Z\))"), "")
+        .replace(QRegularExpression(R"(/ID \[<\w+><\w+>\])"), "")
+        .replace(QRegularExpression(R"(/[A-Z]{6}\+)"), "/")
+        .toLatin1();
+}
+
 int pageCount(const QString& pdfPath)
 {
     const auto match = QRegularExpression(R"(Pages:\s+(\d+))").match(run("pdfinfo", {pdfPath}).value_or(""));

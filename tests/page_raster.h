@@ -29,6 +29,10 @@ std::optional<PageRaster> rasterizePage(const QString& pdfPath, int page, int do
 // Every page of the file, by one run of pdftoppm; empty when it fails.
 std::vector<PageRaster> rasterizePages(const QString& pdfPath, int dotsPerInch);
 
+// The PDF file without what differs from one writing to the next: the time of writing, the
+// identity drawn from it and the random tags of its font subsets.
+QByteArray withoutWritingTime(const QByteArray& pdf);
+
 int pageCount(const QString& pdfPath);                 // 0 when pdfinfo cannot read the file
 QSizeF pageSizeTwips(const QString& pdfPath, int page);  // the page's media box
 QString pageText(const QString& pdfPath, int page);    // pdftotext, trimmed

@@ -595,24 +595,33 @@ TEST_F(PdfExport, CorrectionEnlargesThePagesAcrossAndDown)
 }
 
 // The sheet's bars are 8 inches or 20 centimetres, or the most whole units the paper's printable
-// area, half an inch in from its edges, holds.
+// area, half an inch in from its edges, holds. On a roll the sheet is as long as its bars need.
 TEST(CalibrationSheet, BarsAreAsLongAsThePaperAllows)
 {
     struct Case {
         QStringList options;
         double across, down;  // twips
+        QSize pagePoints;
     };
     QTemporaryDir folder;
     const QString path = folder.filePath("sheet.pdf");
     for (const Case& c :
-         {Case{{"--paper", "letter", "--unit", "decimal"}, 7 * kInch, 7 * kInch},
-          Case{{"--paper", "tabloid", "--unit", "fractions"}, 8 * kInch, 8 * kInch},
-          Case{{"--paper", "a4", "--unit", "millimeter"}, 17 * kCentimetre, 20 * kCentimetre},
-          Case{{"--paper", "a3", "--unit", "millimeter"}, 20 * kCentimetre, 20 * kCentimetre}}) {
+         {Case{{"--paper", "letter", "--unit", "decimal"}, 7 * kInch, 7 * kInch, {612, 792}},
+          Case{{"--paper", "tabloid", "--unit", "fractions"}, 8 * kInch, 8 * kInch, {792, 1224}},
+          Case{{"--paper", "a4", "--unit", "millimeter"}, 17 * kCentimetre, 20 * kCentimetre,
+               {595, 842}},
+          Case{{"--paper", "a3", "--unit", "millimeter"}, 20 * kCentimetre, 20 * kCentimetre,
+               {842, 1191}},
+          Case{{"--paper", "roll-36in", "--unit", "decimal"}, 8 * kInch, 8 * kInch, {2592, 836}},
+          Case{{"--paper", "roll-914mm", "--unit", "millimeter"}, 20 * kCentimetre,
+               20 * kCentimetre, {2590, 827}}}) {
         QProcess program;
         program.start(TAVREL_PROGRAM, QStringList{"--calibration-sheet", path} + c.options);
         ASSERT_TRUE(program.waitForFinished(30000));
         ASSERT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+        // A page of the wrong size is not rasterized: a roll's longest page takes gigabytes.
+        ASSERT_EQ(test::pageSizeTwips(path, 1), QSizeF(c.pagePoints) * 20)
+            << c.options.join(' ').toStdString();
         const auto page = test::rasterizePage(path, 1, 300);
         ASSERT_TRUE(page);
         const auto bars = test::calibrationBars(*page);

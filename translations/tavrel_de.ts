@@ -198,6 +198,18 @@ nur durch eine vollständige Zeichnung ersetzt.
         <source>--unit, --measure, --dpi, --paper and --correction go with --export FILE</source>
         <translation>--unit, --measure, --dpi, --paper und --correction gelten nur zusammen mit --export DATEI</translation>
     </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in decimal inches: use 2.5 for decimal inches or --unit fractions for 2 1/2</source>
+        <translation>--measure &quot;%1&quot; ist kein Maß in Zoll (dezimal): für Dezimalzoll 2.5 angeben, für 2 1/2 --unit fractions</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in inches with fractions: use 2 1/2, 1/2 or 2.5, with one space, one slash and one point at most</source>
+        <translation>--measure &quot;%1&quot; ist kein Maß in Zoll mit Brüchen: 2 1/2, 1/2 oder 2.5 angeben, mit höchstens einem Leerzeichen, einem Schrägstrich und einem Punkt</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in millimeters: use digits with one point at most, as 63.5</source>
+        <translation>--measure &quot;%1&quot; ist kein Maß in Millimetern: Ziffern mit höchstens einem Punkt angeben, etwa 63.5</translation>
+    </message>
 </context>
 <context>
     <name>ExportFile</name>

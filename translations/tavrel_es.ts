@@ -196,6 +196,18 @@ reemplaza por un dibujo completo.
         <source>--unit, --measure, --dpi, --paper and --correction go with --export FILE</source>
         <translation>--unit, --measure, --dpi, --paper y --correction van con --export ARCHIVO</translation>
     </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in decimal inches: use 2.5 for decimal inches or --unit fractions for 2 1/2</source>
+        <translation>--measure «%1» no es una medida en pulgadas decimales: usa 2.5 para pulgadas decimales o --unit fractions para 2 1/2</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in inches with fractions: use 2 1/2, 1/2 or 2.5, with one space, one slash and one point at most</source>
+        <translation>--measure «%1» no es una medida en pulgadas con fracciones: usa 2 1/2, 1/2 o 2.5, con un espacio, una barra y un punto como máximo</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in millimeters: use digits with one point at most, as 63.5</source>
+        <translation>--measure «%1» no es una medida en milímetros: usa cifras con un punto como máximo, como 63.5</translation>
+    </message>
 </context>
 <context>
     <name>ExportFile</name>

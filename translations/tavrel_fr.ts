@@ -198,6 +198,18 @@ remplacé que par un dessin complet.
         <source>--unit, --measure, --dpi, --paper and --correction go with --export FILE</source>
         <translation>--unit, --measure, --dpi, --paper et --correction ne s’emploient qu’avec --export FICHIER</translation>
     </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in decimal inches: use 2.5 for decimal inches or --unit fractions for 2 1/2</source>
+        <translation>--measure « %1 » n’est pas une mesure en pouces décimaux : utilisez 2.5 pour des pouces décimaux ou --unit fractions pour 2 1/2</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in inches with fractions: use 2 1/2, 1/2 or 2.5, with one space, one slash and one point at most</source>
+        <translation>--measure « %1 » n’est pas une mesure en pouces avec fractions : utilisez 2 1/2, 1/2 ou 2.5, avec au plus une espace, une barre oblique et un point</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in millimeters: use digits with one point at most, as 63.5</source>
+        <translation>--measure « %1 » n’est pas une mesure en millimètres : utilisez des chiffres avec au plus un point, comme 63.5</translation>
+    </message>
 </context>
 <context>
     <name>ExportFile</name>

@@ -196,6 +196,18 @@ esistente viene sostituito solo da un disegno completo.
         <source>--unit, --measure, --dpi, --paper and --correction go with --export FILE</source>
         <translation>--unit, --measure, --dpi, --paper e --correction si usano solo con --export FILE</translation>
     </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in decimal inches: use 2.5 for decimal inches or --unit fractions for 2 1/2</source>
+        <translation>--measure &quot;%1&quot; non è una misura in pollici decimali: usare 2.5 per i pollici decimali o --unit fractions per 2 1/2</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in inches with fractions: use 2 1/2, 1/2 or 2.5, with one space, one slash and one point at most</source>
+        <translation>--measure &quot;%1&quot; non è una misura in pollici con frazioni: usare 2 1/2, 1/2 o 2.5, con al massimo uno spazio, una barra e un punto</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in millimeters: use digits with one point at most, as 63.5</source>
+        <translation>--measure &quot;%1&quot; non è una misura in millimetri: usare cifre con al massimo un punto, come 63.5</translation>
+    </message>
 </context>
 <context>
     <name>ExportFile</name>

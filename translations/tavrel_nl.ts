@@ -200,6 +200,18 @@ volledige tekening vervangen.
         <source>--unit, --measure, --dpi, --paper and --correction go with --export FILE</source>
         <translation>--unit, --measure, --dpi, --paper en --correction horen bij --export BESTAND</translation>
     </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in decimal inches: use 2.5 for decimal inches or --unit fractions for 2 1/2</source>
+        <translation>--measure &quot;%1&quot; is geen maat in decimale inches: gebruik 2.5 voor decimale inches of --unit fractions voor 2 1/2</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in inches with fractions: use 2 1/2, 1/2 or 2.5, with one space, one slash and one point at most</source>
+        <translation>--measure &quot;%1&quot; is geen maat in inches met breuken: gebruik 2 1/2, 1/2 of 2.5, met hoogstens één spatie, één schuine streep en één punt</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in millimeters: use digits with one point at most, as 63.5</source>
+        <translation>--measure &quot;%1&quot; is geen maat in millimeter: gebruik cijfers met hoogstens één punt, zoals 63.5</translation>
+    </message>
 </context>
 <context>
     <name>ExportFile</name>

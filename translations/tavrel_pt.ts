@@ -199,6 +199,18 @@ por um desenho completo.
         <source>--unit, --measure, --dpi, --paper and --correction go with --export FILE</source>
         <translation>--unit, --measure, --dpi, --paper e --correction só se usam com --export FICHEIRO</translation>
     </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in decimal inches: use 2.5 for decimal inches or --unit fractions for 2 1/2</source>
+        <translation>--measure &quot;%1&quot; não é uma medida em polegadas decimais: use 2.5 para polegadas decimais ou --unit fractions para 2 1/2</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in inches with fractions: use 2 1/2, 1/2 or 2.5, with one space, one slash and one point at most</source>
+        <translation>--measure &quot;%1&quot; não é uma medida em polegadas com frações: use 2 1/2, 1/2 ou 2.5, com no máximo um espaço, uma barra e um ponto</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in millimeters: use digits with one point at most, as 63.5</source>
+        <translation>--measure &quot;%1&quot; não é uma medida em milímetros: use algarismos com no máximo um ponto, como 63.5</translation>
+    </message>
 </context>
 <context>
     <name>ExportFile</name>

@@ -1,0 +1,24 @@
+#pragma once
+// Whether a text from outside the window (the command line) could stand in the measurement box
+// of a unit, so that it is read as the box would read it or refused, never read as another size.
+
+#include "measure/unit.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tavrel::measure {
+
+// Whether typing and editing in the unit's box, through its key filter, can give `text`: digits
+// and at most one '.', and in "Inches (Fractions)" at most one '/' and one ' ', in any order,
+// as the caret goes anywhere and any character can be deleted again.
+bool couldBeTyped(std::string_view text, Unit unit);
+
+// The text as the unit's box would hold it: `text` itself when it could be typed there, or with
+// its comma as the decimal point where the comma cannot be meant otherwise ("2,5", ",5"; not
+// "1,000", which may be a thousand, nor "1,5,0" or "1,5.0"), as the comma key types a point
+// where decimals are written with a comma. nullopt for any other text.
+std::optional<std::string> asTypedInBox(std::string_view text, Unit unit);
+
+}  // namespace tavrel::measure
