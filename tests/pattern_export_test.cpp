@@ -19,7 +19,8 @@ QByteArray exported(const QString& format, const tavrel::exporting::PrintCorrect
     const QString path = folder.filePath("pattern." + format);
     const QString error =
         tavrel::exporting::exportPattern({"6 1/2", tavrel::measure::Unit::InchesFractions, 120,
-                                          path, tavrel::exporting::Paper::Letter, correction});
+                                          path.toStdString(), tavrel::exporting::Paper::Letter,
+                                          correction});
     EXPECT_EQ(error, "") << format.toStdString();
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? tavrel::test::withoutWritingTime(file.readAll())
