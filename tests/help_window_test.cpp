@@ -1,5 +1,5 @@
 // F1 and Help > Content open the guide in the program's own help window, on the offscreen
-// platform, with the real help file built from help/ and read through CHMLib.
+// platform, with the real help file built from help/.
 #include "app/frm_main.h"
 #include "helpview/chm_file.h"
 #include "helpview/help_browser.h"
