@@ -261,6 +261,23 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedNumber{"directory beyond the file", "ITSF", 0x48, quint64(1) << 32, 8},
         DamagedNumber{"stored section beyond the file", "ITSF", 0x58, quint64(1) << 32, 8}));
 
+// Damaged guides the fuzzer found (fuzz/corpus/chm_file_fuzzer): with CHMLib reading them, the
+// program crashed, hung, ran out of memory or read one page two ways on each.
+class FuzzedGuide : public testing::TestWithParam<const char*> {};
+
+TEST_P(FuzzedGuide, IsRefusedCleanly)
+{
+    expectRefusedCleanly(fileBytes(QString(TAVREL_CHM_CORPUS) + "/" + GetParam()), GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Findings, FuzzedGuide,
+                         testing::Values("control-data-window-of-2-bytes",
+                                         "reset-table-frames-of-4-KiB",
+                                         "division-by-zero-on-opening",
+                                         "division-by-zero-reading-a-page",
+                                         "endless-directory-walk", "page-reads-differently-twice",
+                                         "gigabytes-for-a-page"));
+
 TEST(ChmFile, MissingFileOrFolderDoesNotOpen)
 {
     QTemporaryDir folder;
