@@ -1,6 +1,6 @@
 #pragma once
 // What the first window does not need, kept in a module beside the program and loaded on first
-// use: printing (with libcups), the guide (with CHMLib) and the exports of the window and the
+// use: printing (with libcups), the guide and the exports of the window and the
 // command line (with qpdf). The program reaches these functions through the loader, which defines
 // them by calling into the module; tests link the real definitions directly.
 

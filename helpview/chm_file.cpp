@@ -1,35 +1,20 @@
 #include "helpview/chm_file.h"
 
+#include "helpview/chm_archive.h"
+
 #include <QDataStream>
 #include <QFile>
-#include <QtEndian>
-
-#include <chm_lib.h>
 
 namespace tavrel::help {
 namespace {
 
-// Help pages and pictures are kilobytes; a stored length beyond this comes from a damaged
-// directory and must not turn into an allocation of that size.
-constexpr LONGUINT64 kLargestStoredFile = 64 * 1024 * 1024;
+// Help files are kilobytes; a larger file is not one of ours and is not read into memory.
+constexpr qint64 kLargestHelpFile = 64 * 1024 * 1024;
 
-// CHMLib reads a truncated file as if the missing bytes were there, and hands back garbage as
-// page content. The file's header records its full size (in the header section that the ITSF
-// header points to at 0x38): a shorter file is refused before CHMLib sees it.
-bool hasItsFullSize(const QString& path)
+QString rootedPath(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray header = file.read(0x40);
-    if (header.size() < 0x40 || !header.startsWith("ITSF")) return false;
-    const auto sectionAt = qFromLittleEndian<quint64>(header.constData() + 0x38);
-    if (sectionAt > quint64(file.size()) || !file.seek(qint64(sectionAt))) return false;
-    const QByteArray section = file.read(16);
-    return section.size() == 16 &&
-           qFromLittleEndian<quint64>(section.constData() + 8) <= quint64(file.size());
+    return path.startsWith('/') ? path : '/' + path;
 }
-
-QString rootedPath(const QString& path) { return path.startsWith('/') ? path : '/' + path; }
 
 // What the #SYSTEM file says: after a 4-byte version come records of a 2-byte code, a 2-byte
 // length and that many bytes, strings ending in a zero byte.
@@ -65,33 +50,31 @@ SystemEntries parseSystemFile(const QByteArray& bytes)
     return entries;
 }
 
-struct SuffixSearch {
-    QByteArray suffix;
-    QString found;
-};
-
-int findSuffix(chmFile*, chmUnitInfo* unit, void* context)
+// What a help file lists among its pages: a path from the root that is no folder and not one of
+// the compiler's own files ("/#SYSTEM", "/$OBJINST").
+bool isPagePath(const QByteArray& path)
 {
-    auto* search = static_cast<SuffixSearch*>(context);
-    const QByteArray path(unit->path, qsizetype(qstrnlen(unit->path, CHM_MAX_PATHLEN)));
-    if (!path.toLower().endsWith(search->suffix)) return CHM_ENUMERATOR_CONTINUE;
-    search->found = QString::fromUtf8(path);
-    return CHM_ENUMERATOR_SUCCESS;
+    return path.size() > 1 && path.startsWith('/') && path[1] != '#' && path[1] != '$' &&
+           !path.endsWith('/');
 }
 
-QString withoutFragment(const QString& local) { return local.left(local.indexOf('#')); }
+QString withoutFragment(const QString& local)
+{
+    return local.left(local.indexOf('#'));
+}
 
 }  // namespace
 
 std::unique_ptr<ChmFile> ChmFile::open(const QString& path)
 {
-    if (!hasItsFullSize(path)) return nullptr;
-    chmFile* handle = chm_open(QFile::encodeName(path).constData());
-    if (!handle) return nullptr;
-    return std::unique_ptr<ChmFile>(new ChmFile(handle));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestHelpFile) return nullptr;
+    std::unique_ptr<ChmArchive> archive = ChmArchive::read(file.readAll());
+    if (!archive) return nullptr;
+    return std::unique_ptr<ChmFile>(new ChmFile(std::move(archive)));
 }
 
-ChmFile::ChmFile(chmFile* handle) : handle_(handle)
+ChmFile::ChmFile(std::unique_ptr<ChmArchive> archive) : archive_(std::move(archive))
 {
     const SystemEntries system = parseSystemFile(read("/#SYSTEM").value_or(QByteArray()));
     title_ = system.title;
@@ -111,37 +94,27 @@ ChmFile::ChmFile(chmFile* handle) : handle_(handle)
     }
 }
 
-ChmFile::~ChmFile() { chm_close(handle_); }
+ChmFile::~ChmFile() = default;
 
 bool ChmFile::contains(const QString& path) const
 {
-    const QByteArray name = rootedPath(path).toUtf8();
-    chmUnitInfo unit{};
-    return name.size() <= CHM_MAX_PATHLEN &&
-           chm_resolve_object(handle_, name.constData(), &unit) == CHM_RESOLVE_SUCCESS;
+    return archive_->file(rootedPath(path).toUtf8()).has_value();
 }
 
 std::optional<QByteArray> ChmFile::read(const QString& path) const
 {
     const QByteArray name = rootedPath(path).toUtf8();
-    chmUnitInfo unit{};
-    if (name.endsWith('/') || name.size() > CHM_MAX_PATHLEN ||
-        chm_resolve_object(handle_, name.constData(), &unit) != CHM_RESOLVE_SUCCESS ||
-        unit.length > kLargestStoredFile)
-        return std::nullopt;
-    QByteArray bytes(qsizetype(unit.length), Qt::Uninitialized);
-    if (unit.length == 0) return bytes;
-    const LONGINT64 got = chm_retrieve_object(
-        handle_, &unit, reinterpret_cast<unsigned char*>(bytes.data()), 0, LONGINT64(unit.length));
-    if (got != LONGINT64(unit.length)) return std::nullopt;
-    return bytes;
+    if (name.endsWith('/')) return std::nullopt;
+    return archive_->file(name);
 }
 
 QString ChmFile::firstStoredFileEndingIn(const QString& suffix) const
 {
-    SuffixSearch search{suffix.toLower().toUtf8(), {}};
-    chm_enumerate(handle_, CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES, findSuffix, &search);
-    return search.found;
+    const QByteArray wanted = suffix.toLower().toUtf8();
+    for (const QByteArray& path : archive_->paths()) {
+        if (isPagePath(path) && path.toLower().endsWith(wanted)) return QString::fromUtf8(path);
+    }
+    return {};
 }
 
 }  // namespace tavrel::help

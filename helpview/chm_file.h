@@ -1,6 +1,6 @@
 #pragma once
-// A compiled HTML help file (.chm), read through CHMLib: the files stored in it by path, its
-// title, the page to open first and its table of contents.
+// A compiled HTML help file (.chm): the files stored in it by path, its title, the page to open
+// first and its table of contents.
 
 #include "helpview/help_contents.h"
 
@@ -11,21 +11,21 @@
 #include <optional>
 #include <vector>
 
-struct chmFile;
-
 namespace tavrel::help {
+
+class ChmArchive;
 
 class ChmFile {
 public:
-    // Null when the file cannot be opened or is not a compiled help file.
+    // Null when the file cannot be opened, is not a compiled help file, or is damaged anywhere it
+    // can be checked.
     static std::unique_ptr<ChmFile> open(const QString& path);
     ~ChmFile();
     ChmFile(const ChmFile&) = delete;
     ChmFile& operator=(const ChmFile&) = delete;
 
     // The whole stored file at `path`, counted from the help file's root ("/index.html"; the
-    // leading slash may be left out). nullopt for a folder, a file that is not there, or one
-    // that cannot be read whole (a damaged or truncated help file).
+    // leading slash may be left out). nullopt for a folder or a file that is not there.
     std::optional<QByteArray> read(const QString& path) const;
 
     QString title() const { return title_; }
@@ -35,11 +35,11 @@ public:
     const std::vector<HelpTopic>& contents() const { return contents_; }
 
 private:
-    explicit ChmFile(chmFile* handle);
+    explicit ChmFile(std::unique_ptr<ChmArchive> archive);
     bool contains(const QString& path) const;
     QString firstStoredFileEndingIn(const QString& suffix) const;
 
-    chmFile* handle_;
+    std::unique_ptr<ChmArchive> archive_;
     QString title_;
     QString defaultTopic_;
     std::vector<HelpTopic> contents_;

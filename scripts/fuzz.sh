@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets of the measurement and pattern core with clang (no Qt needed)
-# into build-fuzz/ and runs each for a bounded time, starting from the seeds in fuzz/corpus/.
+# Builds the libFuzzer targets of the measurement and pattern core (no Qt needed) and of the help
+# file reader (Qt Core) with clang into build-fuzz/ and runs each for a bounded time, starting
+# from the seeds in fuzz/corpus/ (the help file reader's also from the guide, compiled there).
 # Fails, with the input kept under build-fuzz/artifacts/, when a target crashes, hangs, leaks
 # or finds a property that does not hold.
 #   scripts/fuzz.sh          about a minute per target, as CI runs it
@@ -10,7 +11,9 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 seconds=${1:-60}
 build_dir=$root/build-fuzz
-targets=(conversion_fuzzer pattern_plan_fuzzer arc_call_fuzzer)
+targets=(conversion_fuzzer pattern_plan_fuzzer arc_call_fuzzer chm_file_fuzzer)
+# Seeds a target takes from the build besides its committed ones.
+declare -A built_seeds=([chm_file_fuzzer]=$build_dir/fuzz/guides)
 
 "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -27,10 +30,11 @@ for target in "${targets[@]}"; do
     corpus=$build_dir/corpus/$target
     log=$build_dir/logs/$target.log
     mkdir -p "$corpus"
+    seeds=("$root/fuzz/corpus/$target")
+    [[ -n ${built_seeds[$target]:-} ]] && seeds+=("${built_seeds[$target]}")
     echo "fuzz.sh: $target for ${seconds} s"
     if "$build_dir/fuzz/$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
-        -artifact_prefix="$build_dir/artifacts/$target-" "$corpus" "$root/fuzz/corpus/$target" \
-        >"$log" 2>&1; then
+        -artifact_prefix="$build_dir/artifacts/$target-" "$corpus" "${seeds[@]}" >"$log" 2>&1; then
         # libFuzzer's closing lines: "#N DONE cov: X ft: Y ..." and "Done N runs in S second(s)".
         grep -E '^#[0-9]+[[:space:]]+DONE|^Done [0-9]+ runs' "$log"
         passed=$((passed + 1))

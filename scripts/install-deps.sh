@@ -29,11 +29,11 @@ packages=(
     libdxflib-dev python3-ezdxf librsvg2-bin
     # Peak memory of a whole run
     time
-    # The help file: its compiler, and the library the help window reads it with
-    fp-utils libchm-dev
+    # The help file's compiler
+    fp-utils
     # Installing and packaging: validating the desktop files, the Debian package, the manual
     desktop-file-utils appstream dpkg-dev man-db
-    # Fuzzing the measurement and pattern core: clang with libFuzzer
+    # Fuzzing the measurement and pattern core and the help file reader: clang with libFuzzer
     clang libclang-rt-14-dev
     # Checking the Debian package against Debian's policy
     lintian

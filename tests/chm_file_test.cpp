@@ -1,5 +1,5 @@
-// The compiled help file as the program reads it: the guide built by chmcmd, read through
-// CHMLib, and files that are not help files (or not whole) refused without a crash.
+// The compiled help file as the program reads it: the guide built by chmcmd, read back byte for
+// byte, and files that are not help files, not whole or damaged refused without a crash.
 #include "helpview/chm_file.h"
 
 #include <QDir>
@@ -9,8 +9,11 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 using tavrel::help::ChmFile;
 
@@ -167,9 +170,26 @@ TEST(ChmFile, WhatIsNotAStoredFileReadsAsNothing)
         EXPECT_FALSE(guide->read(path).has_value()) << path.toStdString();
 }
 
-// Files the help window must refuse: ChmFile either does not open them, or opens them but
-// cannot read the page to show first. Nothing crashes, and no page comes back other than it
-// was stored (CHMLib alone returns garbage for the pages of a truncated file).
+// What the help window makes of a file it must refuse: ChmFile either does not open it, or opens
+// it but cannot read the page to show first. Nothing crashes, and no page comes back other than
+// it was stored (a reader that trusts a truncated file returns garbage for its pages).
+void expectRefusedCleanly(const QByteArray& content, const std::string& what)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("TavrelMarker.chm");
+    ASSERT_TRUE(writeFile(path, content)) << what;
+    const auto file = ChmFile::open(path);
+    if (!file) return;
+    const QString first = file->defaultTopic();
+    const auto start = first.isEmpty() ? std::nullopt : file->read(first);
+    EXPECT_FALSE(start.has_value() && !start->isEmpty()) << what;
+    const auto guide = ChmFile::open(TAVREL_HELP_FILE);
+    for (const auto& topic : guide->contents()) {
+        const auto page = file->read(pageOf(topic.local));
+        EXPECT_TRUE(!page || page == guide->read(pageOf(topic.local))) << what;
+    }
+}
+
 class NotAHelpFile : public testing::TestWithParam<const char*> {
 protected:
     static QByteArray contentFor(const std::string& what)
@@ -190,28 +210,75 @@ protected:
     }
 };
 
-TEST_P(NotAHelpFile, IsRefusedCleanly)
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath("TavrelMarker.chm");
-    ASSERT_TRUE(writeFile(path, contentFor(GetParam()))) << GetParam();
-    const auto file = ChmFile::open(path);
-    if (!file) return;
-    const QString first = file->defaultTopic();
-    const auto start = first.isEmpty() ? std::nullopt : file->read(first);
-    EXPECT_FALSE(start.has_value() && !start->isEmpty()) << GetParam();
-    const auto guide = ChmFile::open(TAVREL_HELP_FILE);
-    for (const auto& topic : guide->contents()) {
-        const auto page = file->read(pageOf(topic.local));
-        EXPECT_TRUE(!page || page == guide->read(pageOf(topic.local))) << GetParam();
-    }
-}
+TEST_P(NotAHelpFile, IsRefusedCleanly) { expectRefusedCleanly(contentFor(GetParam()), GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(Files, NotAHelpFile,
                          testing::Values("empty", "text renamed .chm", "picture renamed .chm",
                                          "first 16 bytes", "first 120 bytes", "first 4 KiB",
                                          "first half", "all but the last byte",
                                          "header with zeros after it"));
+
+// The guide with one number of its structure damaged, found from a mark near it: "LZXC" in the
+// compressed section's control data, the reset table's entry size and header size, a listing
+// chunk of the directory, the file's header.
+struct DamagedNumber {
+    const char* what;
+    QByteArray mark;
+    int offset;  // from the mark
+    quint64 value;
+    int width;   // in bytes, little-endian
+};
+
+const QByteArray kResetTable("\x08\0\0\0\x28\0\0\0", 8);
+
+class DamagedGuide : public testing::TestWithParam<DamagedNumber> {};
+
+TEST_P(DamagedGuide, IsRefusedCleanly)
+{
+    const DamagedNumber& damage = GetParam();
+    QByteArray guide = fileBytes(TAVREL_HELP_FILE);
+    const qsizetype at = guide.indexOf(damage.mark);
+    ASSERT_GE(at, 0) << damage.what;
+    const auto value = qToLittleEndian(damage.value);
+    std::memcpy(guide.data() + at + damage.offset, &value, std::size_t(damage.width));
+    expectRefusedCleanly(guide, damage.what);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, DamagedGuide,
+    testing::Values(
+        DamagedNumber{"window of 2 bytes (control data's version 0x8002)", "LZXC", 5, 0x80, 1},
+        DamagedNumber{"window of 4 MiB", "LZXC", 12, 128, 4},
+        DamagedNumber{"no reset interval", "LZXC", 8, 0, 4},
+        DamagedNumber{"fewer reset table entries than frames", kResetTable, -4, 1, 4},
+        DamagedNumber{"reset table beyond its file", kResetTable, 4, 0x1000, 4},
+        DamagedNumber{"a frame starting beyond the content", kResetTable, 40, 0xffffffff, 8},
+        DamagedNumber{"a terabyte of content", kResetTable, 8, quint64(1) << 40, 8},
+        DamagedNumber{"compressed content beyond the file", kResetTable, 16, 0x100000, 8},
+        DamagedNumber{"frames of 4 KiB", kResetTable, 24, 0x1000, 8},
+        DamagedNumber{"frame length past 32 bits", kResetTable, 28, 1, 1},
+        DamagedNumber{"listing chunk followed by itself", "PMGL", 16, 0, 4},
+        DamagedNumber{"free space beyond the chunk", "PMGL", 4, 0x10000, 4},
+        DamagedNumber{"directory beyond the file", "ITSF", 0x48, quint64(1) << 32, 8},
+        DamagedNumber{"stored section beyond the file", "ITSF", 0x58, quint64(1) << 32, 8}));
+
+// Damaged guides the fuzzer found (fuzz/corpus/chm_file_fuzzer): with CHMLib reading them, the
+// program crashed, hung, ran out of memory or read one page two ways on each.
+class FuzzedGuide : public testing::TestWithParam<const char*> {};
+
+TEST_P(FuzzedGuide, IsRefusedCleanly)
+{
+    expectRefusedCleanly(fileBytes(QString(TAVREL_CHM_CORPUS) + "/" + GetParam()), GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Findings, FuzzedGuide,
+                         testing::Values("control-data-window-of-2-bytes",
+                                         "reset-table-frames-of-4-KiB",
+                                         "reset-table-frame-length-past-32-bits",
+                                         "division-by-zero-on-opening",
+                                         "division-by-zero-reading-a-page",
+                                         "endless-directory-walk", "page-reads-differently-twice",
+                                         "gigabytes-for-a-page"));
 
 TEST(ChmFile, MissingFileOrFolderDoesNotOpen)
 {

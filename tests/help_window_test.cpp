@@ -1,5 +1,5 @@
 // F1 and Help > Content open the guide in the program's own help window, on the offscreen
-// platform, with the real help file built from help/ and read through CHMLib.
+// platform, with the real help file built from help/.
 #include "app/frm_main.h"
 #include "helpview/chm_file.h"
 #include "helpview/help_browser.h"
@@ -227,6 +227,9 @@ TEST_F(HelpWindow, AFileThatIsNotAHelpFileGivesTheMessage)
     QFile guide(TAVREL_HELP_FILE);
     ASSERT_TRUE(guide.open(QIODevice::ReadOnly));
     const QByteArray whole = guide.readAll();
+    // One flipped bit makes the control data's version 0x8002, whose window is 2 bytes.
+    QByteArray flipped = whole;
+    flipped[flipped.indexOf("LZXC") + 5] = char(0x80);
     struct Case {
         const char* what;
         QByteArray content;
@@ -234,7 +237,8 @@ TEST_F(HelpWindow, AFileThatIsNotAHelpFileGivesTheMessage)
     };
     const Case cases[] = {{"missing", {}, "could not be found"},
                           {"half a help file", whole.left(whole.size() / 2),
-                           "damaged or is not a help file"}};
+                           "damaged or is not a help file"},
+                          {"one bit flipped", flipped, "damaged or is not a help file"}};
     for (const Case& c : cases) {
         const QString path = folder.filePath(QString(c.what) + "/TavrelMarker.chm");
         if (!c.content.isNull()) {

@@ -14,7 +14,7 @@ trap 'stop_program; dpkg -r tavrel >/dev/null 2>&1 || true; rm -rf "$out"' EXIT
 cpack --config "$build/CPackConfig.cmake" -B "$out" >/dev/null
 package=$(ls "$out"/tavrel_*.deb)
 depends=$(dpkg-deb -f "$package" Depends)
-for library in libqt6widgets6 libqt6printsupport6 libpng16-16 libchm1 libdxflib3; do
+for library in libqt6widgets6 libqt6printsupport6 libpng16-16 libdxflib3; do
     [[ $depends == *"$library"* ]] || fail "Depends lacks $library: $depends"
 done
 
