@@ -1,13 +1,13 @@
 // Within the program: printing, the guide, saving and the command line load the module beside
 // the program the first time one of them is used, then call into it.
 #include "app/command_line.h"
+#include "app/executable_folder.h"
 #include "app/extras.h"
 #include "app/translations.h"
 #include "helpview/help_viewer.h"
 #include "platform/notice.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QLibrary>
 
 #include <cstdio>
@@ -19,7 +19,7 @@ namespace {
 QString programFolder()
 {
     if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath();
-    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+    return app::executableFolder();
 }
 
 struct LoadedExtras {

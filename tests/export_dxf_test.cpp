@@ -2,6 +2,7 @@
 
 #include "export/dxf_export.h"
 #include "export/pattern_export.h"
+#include "host_tool.h"
 #include "pattern/drawing.h"
 #include "screen_ink.h"
 
@@ -41,7 +42,7 @@ Drawing exportedDrawing(const Measurement& m)
         {m.text, *tavrel::measure::unitAt(m.unit), m.dotsPerInch, path});
     if (!drawing.error.isEmpty()) return drawing;
     QProcess reader;
-    reader.start("/usr/bin/python3", {DXF_READER, path});
+    reader.start("/usr/bin/python3", {DXF_READER, tavrel::test::hostPath(path)});
     if (!reader.waitForFinished(60000) || reader.exitCode() != 0) {
         drawing.error = "ezdxf: " + QString::fromUtf8(reader.readAllStandardError());
         return drawing;
