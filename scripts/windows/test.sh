@@ -21,7 +21,11 @@ source "$root/scripts/services.sh"
 trap stop_services EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
-# The tests use Qt's offscreen platform; no test reaches an X server by accident.
+start_xvfb "$log_dir"
+export TAVREL_E2E_DISPLAY=$XVFB_DISPLAY
+start_cups "$log_dir"
+echo "test.sh: Xvfb on display $TAVREL_E2E_DISPLAY for the end-to-end test; CUPS running, $(lpstat -d)"
+# The other tests use Qt's offscreen platform; none reaches the X server by accident.
 unset DISPLAY WAYLAND_DISPLAY
 
 summary=$build_dir/Testing/ctest-output.log
