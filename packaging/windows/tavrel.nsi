@@ -3,10 +3,10 @@
 ;   makensis -DVERSION=1.0.0 -DSTAGE=folder -DICON=tavrel.ico -DFILES=files.nsh -DUNFILES=unfiles.nsh
 ;            -DOUTFILE=setup.exe tavrel.nsi
 ; /S installs or uninstalls silently.
-Unicode true
+; A 64-bit installer, as the program is.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 !include "MUI2.nsh"
-!include "x64.nsh"
 
 !define KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tavrel"
 Name "Tavrel ${VERSION}"
@@ -37,17 +37,12 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "GPL-3.0-or-later"
 !insertmacro MUI_LANGUAGE "Italian"
 !insertmacro MUI_LANGUAGE "Portuguese"
 
+; For every user of the machine: the Start menu's common folder.
 Function .onInit
-  ${IfNot} ${RunningX64}
-    MessageBox MB_ICONSTOP "Tavrel needs 64-bit Windows." /SD IDOK
-    Abort
-  ${EndIf}
-  SetRegView 64
   SetShellVarContext all
 FunctionEnd
 
 Function un.onInit
-  SetRegView 64
   SetShellVarContext all
 FunctionEnd
 

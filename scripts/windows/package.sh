@@ -15,13 +15,17 @@ stage=$build_dir/setup/Tavrel
 rm -rf "$build_dir/setup"
 cmake --install "$build_dir" --prefix "$stage" >/dev/null
 mkdir -p "$stage/platforms" "$stage/styles"
-cp "$sdk/plugins/platforms/qwindows.dll" "$stage/platforms/"
+# The window's platform, and the one the command line draws a PDF's text on.
+cp "$sdk/plugins/platforms/qwindows.dll" "$sdk/plugins/platforms/qoffscreen.dll" "$stage/platforms/"
 cp "$sdk/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
 # Qt's own texts (the file dialog's, the edit menu's) in the program's languages, found through
 # qt.conf beside the program, as are the plugins.
+# Qt has no Portuguese of Portugal, only of Brazil.
 for qm in "$build_dir"/app/translations/tavrel_*.qm; do
     language=${qm##*/tavrel_}
-    cp "/usr/share/qt6/translations/qtbase_$language" "$stage/translations/"
+    language=${language%.qm}
+    find /usr/share/qt6/translations -name "qtbase_${language}.qm" -o -name "qtbase_${language}_*.qm" |
+        xargs -r cp -t "$stage/translations/"
 done
 printf '[Paths]\nPrefix=.\nPlugins=.\nTranslations=translations\n' >"$stage/qt.conf"
 

@@ -12,12 +12,17 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 export DISPLAY=${TAVREL_E2E_DISPLAY:?needs the test X server (scripts/windows/test.sh starts it)}
 [[ -x $linux_program ]] || { echo "no Linux program at $linux_program: build it first" >&2; exit 1; }
 work=$(mktemp -d)
+# A Wine prefix of its own: Wine's desktop of the other tests' prefix has no X display.
+export WINEPREFIX=${WINEPREFIX:?}-desktop
+[[ -d $WINEPREFIX ]] || wineboot --init >/dev/null 2>&1
 pid=
-trap '[[ $pid ]] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+trap '[[ $pid ]] && kill "$pid" 2>/dev/null; wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
 measure="2 1/2"
 
+# Keeps what the test saw for a look afterwards.
 fail() {
     echo "end_to_end_test: $*" >&2
+    cp -r "$work" "${TMPDIR:-/tmp}/tavrel-windows-end-to-end" 2>/dev/null || true
     exit 1
 }
 # wait_for WHAT COMMAND...: retries for up to a minute (Wine starts slowly).
@@ -51,7 +56,7 @@ sleep 2
 import -window root "$work/screen.png"
 convert "$work/screen.png" -alpha off "$work/screen.ppm"
 python3 "$here/pixels.py" find "$work/screen.ppm" "$work/linux.ppm" >/dev/null ||
-    fail "the window does not show the Linux program's picture (see $work/screen.png)"
+    fail "the window does not show the Linux program's picture (see screen.png)"
 echo "end_to_end_test: the window's picture is the Linux program's, pixel for pixel"
 
 # The ruler's length as the Linux program draws it: its longest line, in inches at 96 dpi.

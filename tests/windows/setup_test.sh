@@ -24,7 +24,8 @@ wineserver -w
 folder="$WINEPREFIX/drive_c/Program Files/Tavrel"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Tavrel.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tavrel'
-for file in tavrel.exe tavrel-extras.dll Qt6Core.dll platforms/qwindows.dll uninstall.exe \
+for file in tavrel.exe tavrel-extras.dll Qt6Core.dll platforms/qwindows.dll platforms/qoffscreen.dll \
+    fonts/DejaVuSans.ttf uninstall.exe \
     TavrelMarker.chm TavrelMarker_de.chm translations/tavrel_de.qm translations/qtbase_de.qm; do
     [[ -f $folder/$file ]] || fail "the installer did not put $file in place"
 done
