@@ -1,9 +1,11 @@
 #include "host_tool.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <windows.h>
 
@@ -23,8 +25,8 @@ QString hostPath(const QString& path)
     return converted;
 }
 
-// Wine hands a Unix program neither the pipes of its output nor its exit status back: a shell
-// writes both into files, which are read once Wine says the program ended.
+// Wine hands a Unix program neither the pipes of its output nor its exit status back, and does
+// not wait for its end: a shell writes both into files, the status last, which is waited for.
 std::optional<QString> runHostTool(const QString& name, QStringList arguments)
 {
     for (QString& argument : arguments)
@@ -33,10 +35,14 @@ std::optional<QString> runHostTool(const QString& name, QStringList arguments)
     const QString output = folder.filePath("output"), status = folder.filePath("status");
     QProcess process;
     process.start("/usr/bin/sh",
-                  QStringList{"-c", R"(out=$1 status=$2; shift 2; "$@" >"$out"; echo $? >"$status")",
+                  QStringList{"-c",
+                              R"(out=$1 status=$2; shift 2; "$@" >"$out"; echo $? >"$status.part"; )"
+                              R"(mv "$status.part" "$status")",
                               "sh", hostPath(output), hostPath(status), "/usr/bin/" + name} +
                       arguments);
     process.waitForFinished(120000);
+    QDeadlineTimer deadline(120000);
+    while (!QFile::exists(status) && !deadline.hasExpired()) QThread::msleep(20);
     QFile statusFile(status), outputFile(output);
     if (!statusFile.open(QIODevice::ReadOnly) || statusFile.readAll().trimmed() != "0" ||
         !outputFile.open(QIODevice::ReadOnly))

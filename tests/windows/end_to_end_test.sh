@@ -46,12 +46,23 @@ wine "$program" &
 pid=$!
 wait_for "the window" xdotool search --onlyvisible --name '^Tavrel$'
 window=$(xdotool search --onlyvisible --name '^Tavrel$' | head -n1)
-xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
 sleep 2
-# The measurement box has the focus; the units come after it: the next one down is Fractions.
-keys Tab Down shift+Tab
+# Windows places a new window down and right of the screen's corner; the picture must be whole
+# on the screen.
+xdotool windowmove --sync "$window" 0 0 || true
+sleep 1
+# No window manager runs: the window has no frame, and its height is the menu bar's plus the
+# client area's 96 pixels. Clicks go to client pixels as the controls are laid out.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+menu_bar=$((HEIGHT - 96))
+click() {
+    xdotool mousemove --window "$window" "$1" $((menu_bar + $2)) click 1
+    sleep 0.5
+}
+click 60 44   # Inches (Fractions)
+click 240 61  # the measurement box
 xdotool type --delay 80 "$measure"
-sleep 2
+sleep 3
 
 import -window root "$work/screen.png"
 convert "$work/screen.png" -alpha off "$work/screen.ppm"
@@ -78,7 +89,7 @@ saved=$(python3 "$here/pixels.py" bar "$work"/saved-1.pgm 300 0 100)
 output=$HOME/PDF
 mkdir -p "$output"
 before=$(ls "$output" | wc -l)
-keys alt+f p
+click 368 24  # Print Pattern
 wait_for "the printed page" test "$(ls "$output" | wc -l)" -gt "$before"
 sleep 2
 printed_file=$(ls -t "$output"/*.pdf | head -n1)
