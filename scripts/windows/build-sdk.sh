@@ -70,7 +70,17 @@ APT
     (cd "$sources" && apt-get source -q qt6-base zlib libpng1.6 libjpeg-turbo qpdf dxflib chmlib googletest)
 }
 
-part_zlib() { cmake_part "$(source_of zlib zlib)" zlib; }
+# Debian's zlib source leaves out win32/, whose resource file the DLL's build names: one with
+# the version alone.
+part_zlib() {
+    local source
+    source=$(source_of zlib zlib)
+    mkdir -p "$source/win32"
+    [[ -s $source/win32/zlib1.rc ]] ||
+        printf '1 VERSIONINFO\nFILEVERSION %s,0\nBEGIN\nEND\n' "$(expected zlib | tr . ,)" \
+            >"$source/win32/zlib1.rc"
+    cmake_part "$source" zlib
+}
 
 part_libpng() {
     cmake_part "$(source_of libpng1.6 libpng)" libpng -DPNG_STATIC=OFF -DPNG_TESTS=OFF \
