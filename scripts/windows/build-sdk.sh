@@ -139,11 +139,12 @@ part_chmlib() {
     source=$(find "$sources" -maxdepth 1 -type d -name 'chmlib-*' | head -n1)
     mkdir -p "$build"
     cp "$source"/src/chm_lib.c "$source"/src/lzx.c "$source"/src/*.h "$build/"
-    sed -i 's/#define CHM_RELEASE_LOCK(a) do { EnterCriticalSection(&(a)); } while(0)/#define CHM_RELEASE_LOCK(a) do { LeaveCriticalSection(\&(a)); } while(0)/' \
+    perl -0pi -e 's/(#define CHM_RELEASE_LOCK\(a\) do \{\s*\\\s*)EnterCriticalSection/$1LeaveCriticalSection/' \
         "$build/chm_lib.c"
-    sed -i 's/FILE_SHARE_READ,/FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,/' "$build/chm_lib.c"
-    grep -q 'LeaveCriticalSection(&(a))' "$build/chm_lib.c" ||
-        { echo "build-sdk: CHMLib's unlock macro was not mended" >&2; exit 1; }
+    perl -0pi -e 's/(CreateFileA\(filename,\s*GENERIC_READ,\s*)0,/$1FILE_SHARE_READ | FILE_SHARE_WRITE,/' \
+        "$build/chm_lib.c"
+    grep -q 'LeaveCriticalSection' "$build/chm_lib.c" && grep -q 'FILE_SHARE_WRITE' "$build/chm_lib.c" ||
+        { echo "build-sdk: CHMLib's Windows faults were not mended" >&2; exit 1; }
     for file in chm_lib lzx; do
         nice "$triplet-gcc-posix" -O2 -DCHM_MT -DCHM_USE_PREAD=0 -c "$build/$file.c" -o "$build/$file.o"
     done
