@@ -71,7 +71,7 @@ APT
 }
 
 # Debian's zlib source leaves out win32/, whose resource file the DLL's build names: one with
-# the version alone.
+# the version alone. Its import library also goes by the name -lz finds.
 part_zlib() {
     local source
     source=$(source_of zlib zlib)
@@ -80,6 +80,7 @@ part_zlib() {
         printf '1 VERSIONINFO\nFILEVERSION %s,0\nBEGIN\nEND\n' "$(expected zlib | tr . ,)" \
             >"$source/win32/zlib1.rc"
     cmake_part "$source" zlib
+    cp "$prefix/lib/libzlib.dll.a" "$prefix/lib/libz.dll.a"
 }
 
 part_libpng() {
