@@ -44,14 +44,18 @@ source_of() {
     echo "$folder"
 }
 
-cmake_part() {
+cmake_configure() {
     local source=$1 build=$work/$2
     shift 2
     cmake -S "$source" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DTAVREL_WINDOWS_SDK="$prefix" \
         -DCMAKE_INSTALL_PREFIX="$prefix" "$@"
-    nice cmake --build "$build" --parallel "$jobs"
-    cmake --install "$build"
+}
+
+cmake_part() {
+    cmake_configure "$@"
+    nice cmake --build "$work/$2" --parallel "$jobs"
+    cmake --install "$work/$2"
 }
 
 part_sources() {
@@ -97,15 +101,20 @@ part_googletest() {
     cmake_part "$(source_of googletest googletest)" googletest -Dgtest_disable_pthreads=OFF
 }
 
+# The library alone: qpdf's own programs want the DLLs copied beside them, which fails here.
+# Its checks link -lAdvapi32, which a case-sensitive file system does not find.
 part_qpdf() {
-    # qpdf's checks link -lAdvapi32, which a case-sensitive file system does not find.
     local links=$work/qpdf-links
     mkdir -p "$links"
     ln -sf "/usr/$triplet/lib/libadvapi32.a" "$links/libAdvapi32.a"
-    mkdir -p "$work/qpdf/extra-dlls"
-    cmake_part "$(source_of qpdf qpdf)" qpdf -DBUILD_STATIC_LIBS=OFF -DBUILD_SHARED_LIBS=ON \
+    cmake_configure "$(source_of qpdf qpdf)" qpdf -DBUILD_STATIC_LIBS=OFF -DBUILD_SHARED_LIBS=ON \
         -DREQUIRE_CRYPTO_NATIVE=ON -DUSE_IMPLICIT_CRYPTO=OFF -DBUILD_DOC=OFF -DINSTALL_EXAMPLES=OFF \
         -DCMAKE_EXE_LINKER_FLAGS="-L$links" -DCMAKE_SHARED_LINKER_FLAGS="-L$links"
+    nice cmake --build "$work/qpdf" --parallel "$jobs" --target libqpdf
+    # The DLL and the CMake package come with no component; the import library with none at all.
+    cmake --install "$work/qpdf" --component Unspecified
+    cmake --install "$work/qpdf" --component dev
+    cp "$work/qpdf/libqpdf/libqpdf.a" "$prefix/lib/"
 }
 
 # dxflib's source carries no build for this: its few files become a static library.
