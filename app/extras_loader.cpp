@@ -1,6 +1,7 @@
 // Within the program: printing, the guide, saving and the command line load the module beside
 // the program the first time one of them is used, then call into it.
 #include "app/command_line.h"
+#include "app/executable_folder.h"
 #include "app/extras.h"
 #include "app/extras_check.h"
 #include "app/translations.h"
@@ -8,7 +9,6 @@
 #include "platform/notice.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QLibrary>
 
 #include <cstdio>
@@ -20,7 +20,7 @@ namespace {
 QString programFolder()
 {
     if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath();
-    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+    return app::executableFolder();
 }
 
 struct LoadedExtras {

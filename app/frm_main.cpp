@@ -35,6 +35,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -244,7 +245,9 @@ void frmMain::createPatternMenu()
 
 void frmMain::Form_Load()
 {
-    const std::string folder = QCoreApplication::applicationDirPath().toStdString();
+    // In the system's own notation, as the messages that name the guide show it.
+    const std::string folder =
+        QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
     const std::string guide = helpFilePath(folder, interfaceLanguage().toStdString());
     platform::setHelpFilePath(QString::fromStdString(guide));
 }

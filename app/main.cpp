@@ -1,19 +1,17 @@
 #include "app/command_line.h"
 #include "app/frm_main.h"
+#include "app/program_start.h"
 #include "app/translations.h"
 #include "platform/deferred_icons.h"
 
 #include <QApplication>
 
 #include <clocale>
-#include <csignal>
 #include <cstdio>
 
 int main(int argc, char** argv)
 {
-    // Beyond a file size limit, a write then fails with "File too large", which is reported,
-    // instead of the signal ending the program without a word.
-    std::signal(SIGXFSZ, SIG_IGN);
+    tavrel::app::prepareProgramStart();
     if (const auto exitCode = tavrel::app::runCommandLine(argc, argv)) return *exitCode;
 
     QApplication application(argc, argv);

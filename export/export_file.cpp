@@ -7,8 +7,6 @@
 #include <QBuffer>
 #include <QCoreApplication>
 
-#include <cstring>
-
 namespace tavrel::exporting {
 namespace {
 
@@ -32,7 +30,7 @@ QString failure(const std::filesystem::path& path, int error)
             .arg(shown);
     //: %2 is the system's reason, such as "No space left on device".
     return QCoreApplication::translate("ExportFile", "Cannot write \"%1\": %2.")
-        .arg(shown, platform::withoutFullStop(QString::fromLocal8Bit(std::strerror(error))));
+        .arg(shown, platform::withoutFullStop(systemReason(error)));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // that the file is either complete or as it was. One implementation per platform.
 
 #include <QByteArray>
+#include <QString>
 
 #include <filesystem>
 
@@ -15,5 +16,8 @@ constexpr int kNoReader = -2;  // a pipe that no program opened for reading in t
 // 0 when the content is in place; otherwise the system's error number or one of the reasons
 // above, and the target is as it was.
 int replaceFile(const std::filesystem::path& path, const QByteArray& content);
+
+// The system's words for one of its error numbers, as replaceFile returns them.
+QString systemReason(int error);
 
 }  // namespace tavrel::exporting

@@ -256,4 +256,6 @@ int replaceFile(const fs::path& path, const QByteArray& content)
     return error;
 }
 
+QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
 }  // namespace tavrel::exporting

@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 #include <thread>
 #include <vector>
 
@@ -97,17 +98,19 @@ constexpr int kStripMargin = 512;
 // The canvas of the largest patterns is tens of megabytes, touched once a page; in pages of
 // two megabytes, where the system offers them, that costs a few hundred faults, not thousands.
 class CanvasMemory {
+    static constexpr size_t kHugePage = size_t(2) << 20;
+
 public:
     explicit CanvasMemory(size_t bytes)
     {
-        constexpr size_t kHugePage = size_t(2) << 20;
         const size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-        data_ = static_cast<uchar*>(std::aligned_alloc(kHugePage, rounded));
+        data_ = static_cast<uchar*>(
+            ::operator new(rounded, std::align_val_t(kHugePage), std::nothrow));
 #ifdef MADV_HUGEPAGE
         if (data_) madvise(data_, rounded, MADV_HUGEPAGE);
 #endif
     }
-    ~CanvasMemory() { std::free(data_); }
+    ~CanvasMemory() { ::operator delete(data_, std::align_val_t(kHugePage)); }
     CanvasMemory(const CanvasMemory&) = delete;
     CanvasMemory& operator=(const CanvasMemory&) = delete;
     uchar* data() const { return data_; }

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace tavrel::exporting {
 namespace {
@@ -47,14 +48,14 @@ void addArc(QPainterPath& path, const OutlineArc& arc, double scale)
     const QPointF centre = arc.centre * scale;
     const double radius = arc.radius * scale;
     const int curves = std::max(1, int(std::ceil(arc.sweepDegrees / 90.0 - 1e-9)));
-    const double step = arc.sweepDegrees / curves * M_PI / 180.0;
+    const double step = arc.sweepDegrees / curves * std::numbers::pi / 180.0;
     const double handle = 4.0 / 3.0 * std::tan(step / 4) * radius;
     // y grows downwards: the angle turns counter-clockwise as seen on screen.
     const auto pointAt = [&](double a) {
         return centre + radius * QPointF(std::cos(a), -std::sin(a));
     };
     const auto forwardAt = [](double a) { return QPointF(-std::sin(a), -std::cos(a)); };
-    double from = arc.startDegrees * M_PI / 180.0;
+    double from = arc.startDegrees * std::numbers::pi / 180.0;
     path.moveTo(pointAt(from));
     for (int i = 0; i < curves; ++i, from += step) {
         const double to = from + step;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <optional>
 
 namespace tavrel::exporting {
@@ -13,12 +14,12 @@ constexpr double kShortestDegrees = 1e-9;
 
 double degrees(double radians)
 {
-    return radians * 180.0 / M_PI;
+    return radians * 180.0 / std::numbers::pi;
 }
 
 QPointF pointAt(const OutlineArc& arc, double angleDegrees)
 {
-    const double radians = angleDegrees * M_PI / 180.0;
+    const double radians = angleDegrees * std::numbers::pi / 180.0;
     return arc.centre + arc.radius * QPointF(std::cos(radians), -std::sin(radians));
 }
 

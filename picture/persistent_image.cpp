@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace tavrel::picture {
 namespace {
@@ -49,7 +50,7 @@ double rayAngle(const QRectF& box, int x, int y)
 {
     const QPointF centre = box.center();
     if (x == centre.x() && y == centre.y()) return 0.0;
-    return std::atan2(centre.y() - y, x - centre.x()) * 180.0 / M_PI;
+    return std::atan2(centre.y() - y, x - centre.x()) * 180.0 / std::numbers::pi;
 }
 
 ScaledArc arcOn(const QRectF& box, const ArcShape& arc)

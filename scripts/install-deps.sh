@@ -3,6 +3,8 @@
 # Safe to run again: with everything present it changes nothing and asks for nothing.
 #   install-deps.sh                 what the program and its tests need
 #   install-deps.sh --windows-core  the MinGW-w64 cross compiler and Wine for the core's tests
+#   install-deps.sh --windows       the whole Windows program: cross-building it and its SDK,
+#                                   testing it under Wine, its installer
 set -euo pipefail
 
 packages=(
@@ -41,6 +43,20 @@ packages=(
 if [[ ${1:-} == --windows-core ]]; then
     # The core's tests built for Windows, with GoogleTest from its sources, run under Wine
     packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64)
+fi
+if [[ ${1:-} == --windows ]]; then
+    packages=(
+        cmake ninja-build g++-mingw-w64-x86-64-posix wine wine64 ccache
+        # The SDK from Debian's sources, with Debian's Qt tools (moc, rcc, uic, lrelease) on the host
+        dpkg-dev pkgconf xz-utils qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev-tools
+        # The guide, compiled on the host
+        fp-utils
+        # Tests under Wine: fonts for Qt's offscreen platform, a virtual screen with real input,
+        # reading PDF pages, the print spooler with a PDF printer
+        fonts-dejavu-core xvfb xauth xdotool imagemagick poppler-utils cups printer-driver-cups-pdf
+        # The installer, the portable archive and the program's icon
+        nsis zip
+    )
 fi
 
 missing=()

@@ -2,11 +2,11 @@
 # Builds the measurement and pattern core and their tests for 64-bit Windows with MinGW-w64 and
 # runs the tests under Wine, so that the core stays portable and its numbers stay identical on
 # the Windows C runtime. Installs the cross compiler and Wine when they are missing.
-#   scripts/test-windows-core.sh      builds into build-windows/
+#   scripts/test-windows-core.sh      builds into build-windows-core/
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build_dir=$root/build-windows
+build_dir=$root/build-windows-core
 
 "$root/scripts/install-deps.sh" --windows-core
 

@@ -2,12 +2,12 @@
 
 #include "export/dxf_export.h"
 #include "export/pattern_export.h"
+#include "host_tool.h"
 #include "pattern/drawing.h"
 #include "screen_ink.h"
 
 #include <QBuffer>
 #include <QPainter>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -40,13 +40,12 @@ Drawing exportedDrawing(const Measurement& m)
     drawing.error = tavrel::exporting::exportPattern(
         {m.text, *tavrel::measure::unitAt(m.unit), m.dotsPerInch, path.toStdString()});
     if (!drawing.error.isEmpty()) return drawing;
-    QProcess reader;
-    reader.start("/usr/bin/python3", {DXF_READER, path});
-    if (!reader.waitForFinished(60000) || reader.exitCode() != 0) {
-        drawing.error = "ezdxf: " + QString::fromUtf8(reader.readAllStandardError());
+    const auto read = tavrel::test::runHostTool("python3", {DXF_READER, path});
+    if (!read) {
+        drawing.error = "ezdxf could not read " + path;
         return drawing;
     }
-    for (const QString& line : QString::fromUtf8(reader.readAllStandardOutput()).split('\n')) {
+    for (const QString& line : read->split('\n')) {
         const QStringList words = line.split(' ', Qt::SkipEmptyParts);
         if (words.isEmpty()) continue;
         if (words[0] == "VERSION") drawing.version = words[1];

@@ -58,9 +58,9 @@ protected:
 
 TEST_P(TranslatedHelpPath, ChoosesThePresentGuideOfTheLanguage)
 {
-    const std::string programFolder = folder().string();
-    EXPECT_EQ(tavrel::app::helpFilePath(programFolder, GetParam().code),
-              programFolder + "/" + GetParam().helpFile)
+    // With the system's own separator: a backslash in a Windows folder.
+    EXPECT_EQ(tavrel::app::helpFilePath(folder().string(), GetParam().code),
+              (folder() / GetParam().helpFile).string())
         << GetParam().code;
 }
 

@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDialog>
+#include <QDir>
 #include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeySequence>
@@ -764,7 +765,7 @@ TEST_F(Help, FormLoadPutsTheHelpFileBesideTheProgram)
 {
     window.Form_Load();
     EXPECT_EQ(platform::helpFilePath(),
-              QCoreApplication::applicationDirPath() + "/TavrelMarker.chm");
+              QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/TavrelMarker.chm"));
 }
 
 TEST_F(Help, F1OpensHelpFromAnyControl)

@@ -1,8 +1,9 @@
 #include "page_raster.h"
 
+#include "host_tool.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -13,17 +14,6 @@ namespace tavrel::test {
 namespace {
 
 constexpr int kDark = 128;  // grey levels below this are ink
-
-// The program's output, or nullopt when it fails.
-std::optional<QString> run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0)
-        return std::nullopt;
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 // A binary grey map ("P5", 8 bits) as pdftoppm writes it; read here because Qt's own reader
 // makes 32-bit images, which for a page at 600 dpi pass its allocation limit.
@@ -85,7 +75,7 @@ std::optional<PageRaster> rasterizePage(const QString& pdfPath, int page, int do
                   << "-W" << QString::number(dots.width()) << "-H" << QString::number(dots.height());
         raster.origin = QPointF(raster.twips(dots.x()), raster.twips(dots.y()));
     }
-    if (!run("pdftoppm", arguments << pdfPath << prefix)) return std::nullopt;
+    if (!runHostTool("pdftoppm", arguments << pdfPath << prefix)) return std::nullopt;
     raster.image = readGreyMap(prefix + ".pgm");
     if (raster.image.isNull()) return std::nullopt;
     return raster;
@@ -95,7 +85,7 @@ std::vector<PageRaster> rasterizePages(const QString& pdfPath, int dotsPerInch)
 {
     QTemporaryDir dir;
     const QString prefix = dir.filePath("page");
-    if (!run("pdftoppm", {"-r", QString::number(dotsPerInch), "-gray", pdfPath, prefix})) return {};
+    if (!runHostTool("pdftoppm", {"-r", QString::number(dotsPerInch), "-gray", pdfPath, prefix})) return {};
     // pdftoppm numbers the files with as many digits as the last page needs.
     std::vector<PageRaster> pages;
     const QDir folder(dir.path());
@@ -118,14 +108,14 @@ QByteArray withoutWritingTime(const QByteArray& pdf)
 
 int pageCount(const QString& pdfPath)
 {
-    const auto match = QRegularExpression(R"(Pages:\s+(\d+))").match(run("pdfinfo", {pdfPath}).value_or(""));
+    const auto match = QRegularExpression(R"(Pages:\s+(\d+))").match(runHostTool("pdfinfo", {pdfPath}).value_or(""));
     return match.hasMatch() ? match.captured(1).toInt() : 0;
 }
 
 QSizeF pageSizeTwips(const QString& pdfPath, int page)
 {
     const QString number = QString::number(page);
-    const QString info = run("pdfinfo", {"-f", number, "-l", number, pdfPath}).value_or("");
+    const QString info = runHostTool("pdfinfo", {"-f", number, "-l", number, pdfPath}).value_or("");
     const auto match =
         QRegularExpression(R"(Page\s+\d+ size:\s+([\d.]+) x ([\d.]+) pts)").match(info);
     if (!match.hasMatch()) return {};
@@ -135,12 +125,12 @@ QSizeF pageSizeTwips(const QString& pdfPath, int page)
 QString pageText(const QString& pdfPath, int page)
 {
     const QString number = QString::number(page);
-    return run("pdftotext", {"-f", number, "-l", number, pdfPath, "-"}).value_or("").trimmed();
+    return runHostTool("pdftotext", {"-f", number, "-l", number, pdfPath, "-"}).value_or("").trimmed();
 }
 
 QStringList pageTexts(const QString& pdfPath)
 {
-    QStringList pages = run("pdftotext", {pdfPath, "-"}).value_or("").split('\f');
+    QStringList pages = runHostTool("pdftotext", {pdfPath, "-"}).value_or("").split('\f');
     if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) pages.removeLast();
     return pages;
 }
@@ -149,7 +139,7 @@ std::vector<WordBox> wordBoxes(const QString& pdfPath, int page)
 {
     const QString number = QString::number(page);
     const QString html =
-        run("pdftotext", {"-bbox", "-f", number, "-l", number, pdfPath, "-"}).value_or("");
+        runHostTool("pdftotext", {"-bbox", "-f", number, "-l", number, pdfPath, "-"}).value_or("");
     static const QRegularExpression word(
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
     std::vector<WordBox> words;

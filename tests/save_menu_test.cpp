@@ -4,6 +4,7 @@
 #include "app/frm_main.h"
 #include "app/printer_calibration.h"
 #include "export/pattern_export.h"
+#include "host_tool.h"
 #include "page_raster.h"
 #include "unwritable_settings.h"
 
@@ -17,7 +18,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QProcess>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -238,10 +238,7 @@ TEST_F(SaveMenu, FolderAndPaperAreKeptForTheNextWindow)
     enter(window, Millimeter, "50");
     saveCommand("mnuPatternPaper(a3)")->trigger();
     ASSERT_TRUE(saveThroughDialog(window.mnuPatternSavePdf, folder.path(), 0, "a3.pdf"));
-    QProcess info;
-    info.start("pdfinfo", {folder.filePath("a3.pdf")});
-    ASSERT_TRUE(info.waitForFinished());
-    EXPECT_TRUE(info.readAllStandardOutput().contains("(A3)"));
+    EXPECT_TRUE(tavrel::test::runHostTool("pdfinfo", {folder.filePath("a3.pdf")}).value_or("").contains("(A3)"));
 
     frmMain next;
     EXPECT_TRUE(next.findChild<QAction*>("mnuPatternPaper(a3)")->isChecked());

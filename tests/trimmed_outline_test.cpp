@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -22,7 +23,7 @@ TEST(TrimmedOutline, CutsArcsWhereTheirCircleCrossesAnEdge)
         std::vector<std::pair<double, double>> startAndSweep;
     };
     const QSize picture(100, 100);
-    const double pastTheTop = std::asin(0.5 / 40) * 180 / M_PI;  // where x = 0 cuts the circle
+    const double pastTheTop = std::asin(0.5 / 40) * 180 / std::numbers::pi;  // where x = 0 cuts the circle
     // Centre (50.5, 50.5), radius 40: inside; (0.5, 50.5) radius 40: its right half only.
     for (const Case& c : {
              Case{"inside", ArcShape{10, 10, 91, 91, 91, 50, 50, 10}, {{0, 90}}},

@@ -1,0 +1,9 @@
+#include "app/executable_folder.h"
+
+#include <QFileInfo>
+
+namespace tavrel::app {
+
+QString executableFolder() { return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath(); }
+
+}  // namespace tavrel::app

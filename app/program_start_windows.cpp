@@ -1,0 +1,38 @@
+#include "app/program_start.h"
+
+#include "app/executable_folder.h"
+
+#include <QtGlobal>
+
+#include <windows.h>
+
+#include <cstdio>
+
+namespace tavrel::app {
+namespace {
+
+bool hasHandle(DWORD which)
+{
+    const HANDLE handle = GetStdHandle(which);
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE;
+}
+
+}  // namespace
+
+void prepareProgramStart()
+{
+    // The PDF pages are set in DejaVu Sans, which Windows does not have: the program brings it,
+    // for Qt's offscreen platform that the command line draws on.
+    if (!qEnvironmentVariableIsSet("QT_QPA_FONTDIR"))
+        qputenv("QT_QPA_FONTDIR", (executableFolder() + "/fonts").toUtf8());
+
+    // A program with windows gets no console of its own. Started from one, --help, --version and
+    // the export messages go to that console; output already sent to a file or pipe stays there.
+    const bool out = hasHandle(STD_OUTPUT_HANDLE);
+    const bool err = hasHandle(STD_ERROR_HANDLE);
+    if ((out && err) || !AttachConsole(ATTACH_PARENT_PROCESS)) return;
+    if (!out) std::freopen("CONOUT$", "w", stdout);
+    if (!err) std::freopen("CONOUT$", "w", stderr);
+}
+
+}  // namespace tavrel::app
