@@ -460,7 +460,10 @@ void frmMain::SavePattern(SaveFormat format)
         *shownPlan_, {exporting::fileNamed(target.path), platform::twipsPerPixelX(), checkRuler(),
                       pdfPaper(), target.correction});
     QGuiApplication::restoreOverrideCursor();
-    if (!failure.isEmpty()) platform::showWarning(this, tr("Save Pattern"), failure, "saveMessage");
+    if (failure.isEmpty())
+        rememberSavedFolder(this, format, target.path);
+    else
+        platform::showWarning(this, tr("Save Pattern"), failure, "saveMessage");
 }
 
 // The picture as shown, projected at true scale on a screen the user chooses.

@@ -166,7 +166,8 @@ TEST_F(SaveMenu, IsOfferedOnlyWhileThePictureMatchesTheBox)
     }
 }
 
-// The file dialog's type gives the format; an extension typed into the name wins. The file
+// The file dialog's type gives the format; an extension typed into the name wins, and a name
+// that ends in none of the four gets the type's. The file
 // holds what the command line writes for the same measurement.
 TEST_F(SaveMenu, WritesTheFormatOfTheChosenTypeOrTheTypedExtension)
 {
@@ -184,6 +185,9 @@ TEST_F(SaveMenu, WritesTheFormatOfTheChosenTypeOrTheTypedExtension)
         {"mnuPatternSaveSvg", 1, "image", "image.png"},
         {"mnuPatternSavePng", 1, "plotter", "plotter.dxf"},
         {"mnuPatternSaveDxf", 0, "cutter.DXF", "cutter.DXF"},
+        {"mnuPatternSavePdf", 0, "my pattern.v2", "my pattern.v2.pdf"},
+        {"mnuPatternSavePdf", 1, "skirt v1.2", "skirt v1.2.svg"},
+        {"mnuPatternSavePng", 0, "notes.txt", "notes.txt.png"},
     };
     enter(window, Fractions, "2 1/2");
     for (const Case& c : cases) {
@@ -211,7 +215,7 @@ TEST_F(SaveMenu, FailureIsShownInTheCommandLinesWords)
         const char* text;
         const char* typed;
     };
-    const Case cases[] = {{"2", "missing/pattern.png"}, {"2", "notes.txt"}, {".001", "tiny.svg"}};
+    const Case cases[] = {{"2", "missing/pattern.png"}, {".001", "tiny.svg"}};
     QFile earlier(folder.filePath("tiny.svg"));
     ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
     earlier.close();
@@ -248,6 +252,20 @@ TEST_F(SaveMenu, FolderAndPaperAreKeptForTheNextWindow)
     enter(next, Millimeter, "50");
     QString openedIn;
     saveThroughDialog(next.mnuPatternSavePdf, folder.path(), 0, "",
+                      [&](QFileDialog& dialog) { openedIn = dialog.directory().absolutePath(); });
+    EXPECT_EQ(openedIn, QDir(folder.path()).absolutePath());
+}
+
+// A save that failed leaves the next dialog in the folder of the last save that worked.
+TEST_F(SaveMenu, AFailedSaveKeepsTheFolderThatWorked)
+{
+    QTemporaryDir other;
+    enter(window, Decimal, "2");
+    ASSERT_TRUE(saveThroughDialog(window.mnuPatternSavePng, folder.path(), 0, "good.png"));
+    ASSERT_TRUE(saveThroughDialog(window.mnuPatternSavePng, other.path(), 0, "missing/bad.png"));
+    ASSERT_TRUE(window.findChild<QMessageBox*>("saveMessage"));
+    QString openedIn;
+    saveThroughDialog(window.mnuPatternSavePng, other.path(), 0, "",
                       [&](QFileDialog& dialog) { openedIn = dialog.directory().absolutePath(); });
     EXPECT_EQ(openedIn, QDir(folder.path()).absolutePath());
 }
