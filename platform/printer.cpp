@@ -148,10 +148,26 @@ struct DefaultDestination {
     QString problem;
 };
 
+// Whether the print service answers at all: without it, every printer is unknown, even one
+// named as the default.
+bool printServiceAnswers()
+{
+    http_t* connection = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC,
+                                      cupsEncryption(), 1, 5000, nullptr);
+    httpClose(connection);
+    return connection != nullptr;
+}
+
 DefaultDestination defaultDestination()
 {
     Destination dest(cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr));
     const QPrinterInfo info = dest ? QPrinterInfo::printerInfo(printerIdOf(*dest)) : QPrinterInfo();
+    if (info.isNull() && !printServiceAnswers())
+        return {nullptr,
+                {},
+                QCoreApplication::translate(
+                    "Printer", "Printing is not available on this system: no print service is "
+                               "running.")};
     if (info.isNull())
         return {nullptr,
                 {},
