@@ -256,6 +256,40 @@ TEST_F(SaveMenu, FolderAndPaperAreKeptForTheNextWindow)
     EXPECT_EQ(openedIn, QDir(folder.path()).absolutePath());
 }
 
+// The ending added names a file the dialog did not ask about: the user is asked before it is
+// replaced, and No keeps it.
+TEST_F(SaveMenu, AnEndingAddedAsksBeforeReplacingAFile)
+{
+    const QString path = folder.filePath("skirt v1.2.png");
+    QFile earlier(path);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+    earlier.close();
+    enter(window, Decimal, "2");
+    // Answered here rather than through saveThroughDialog, which says Yes to any question.
+    QString asked;
+    int dialogs = 0;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal); box && asked.isEmpty()) {
+            asked = box->text();
+            box->button(QMessageBox::No)->click();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && dialogs++ == 0) {
+            dialog->setDirectory(folder.path());
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            name->setText("skirt v1.2");
+            QTest::keyClick(name, Qt::Key_Return);
+        } else if (dialog) {
+            dialog->reject();
+        }
+    });
+    answer.start(10);
+    window.mnuPatternSavePng->trigger();
+    EXPECT_EQ(dialogs, 2) << "the dialog opens again after No";
+    EXPECT_TRUE(asked.contains("skirt v1.2.png")) << asked.toStdString();
+    EXPECT_EQ(contentOf(path), "earlier");
+}
+
 // A save that failed leaves the next dialog in the folder of the last save that worked.
 TEST_F(SaveMenu, AFailedSaveKeepsTheFolderThatWorked)
 {
