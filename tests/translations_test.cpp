@@ -4,16 +4,20 @@
 #include "app/translations.h"
 #include "app/frm_about.h"
 #include "app/frm_main.h"
+#include "app/printer_calibration.h"
 #include "app/printer_calibration_dialog.h"
 #include "app/projector_dialog.h"
+#include "app/save_dialog.h"
 #include "export/pdf_export.h"
 #include "page_raster.h"
 #include "screen_ink.h"
 #include "ts_entries.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +30,7 @@
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -232,6 +237,17 @@ TEST_P(AccessKeys, NoTwoOfAMenuOrDialogClash)
     tavrel::app::frmAbout about(&window);
     about.Form_Load();
     expectNoClash(keyedTextsOf(about), "About");
+
+    // Qt's own save dialog, with the printer row the program adds once a printer is calibrated.
+    tavrel::app::storePrintCorrection("TavrelTestPrinter", {1.01, 0.99});
+    QTimer::singleShot(0, [] {
+        auto* save = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(save, nullptr);
+        expectNoClash(keyedTextsOf(*save), "Save as PDF");
+        save->reject();
+    });
+    tavrel::app::askWhereToSave(&window, tavrel::app::SaveFormat::Pdf);
+    tavrel::app::forgetPrintCorrection("TavrelTestPrinter");
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, AccessKeys,
