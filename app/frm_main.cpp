@@ -167,6 +167,7 @@ void frmMain::createControls(QWidget* client)
     setTabOrder(optMeasureType[0], optMeasureType[1]);
     setTabOrder(optMeasureType[1], optMeasureType[2]);
     setTabOrder(optMeasureType[2], txtMeasure);
+    keepTabStopOnCheckedUnit();
 
     connect(group, &QButtonGroup::idClicked, this, &frmMain::optMeasureType_Click);
     connect(txtMeasure, &QLineEdit::textChanged, this, &frmMain::txtMeasure_Change);
@@ -462,7 +463,10 @@ void frmMain::SavePattern(SaveFormat format)
         *shownPlan_, {exporting::fileNamed(target.path), platform::twipsPerPixelX(), checkRuler(),
                       pdfPaper(), target.correction});
     QGuiApplication::restoreOverrideCursor();
-    if (!failure.isEmpty()) platform::showWarning(this, tr("Save Pattern"), failure, "saveMessage");
+    if (failure.isEmpty())
+        rememberSavedFolder(this, format, target.path);
+    else
+        platform::showWarning(this, tr("Save Pattern"), failure, "saveMessage");
 }
 
 // The picture as shown, projected at true scale on a screen the user chooses.
@@ -525,6 +529,9 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
             if (watched == optMeasureType[i])
                 return chooseUnitBeside(i, *static_cast<QKeyEvent*>(event));
     }
+    if (event->type() == QEvent::FocusOut &&
+        std::ranges::find(optMeasureType, watched) != optMeasureType.end())
+        keepTabStopOnCheckedUnit();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -553,6 +560,18 @@ bool frmMain::chooseUnitBeside(int index, const QKeyEvent& key)
     }
     if (next >= 0 && next < static_cast<int>(optMeasureType.size())) optMeasureType[next]->click();
     return true;
+}
+
+// Tab enters the units on the checked one, or on the first while none is. Qt moves the tab stop
+// to whichever unit last had the focus, and an arrow key chooses a unit without focusing it, so
+// the stop is set again each time the focus leaves the units.
+void frmMain::keepTabStopOnCheckedUnit()
+{
+    const auto checked = std::ranges::find_if(
+        optMeasureType, [](const QRadioButton* option) { return option->isChecked(); });
+    QRadioButton* stop = checked != optMeasureType.end() ? *checked : optMeasureType[0];
+    for (QRadioButton* option : optMeasureType)
+        option->setFocusPolicy(option == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 // The box's standard edit menu, without the Ctrl shortcuts it would list: the key filter

@@ -110,6 +110,7 @@ private:
     void afterDrawing(std::function<void()> command);
     bool moveFocusOnFromBox(const QKeyEvent& key);
     bool chooseUnitBeside(int index, const QKeyEvent& key);
+    void keepTabStopOnCheckedUnit();
     void showEditMenu(const QPoint& globalPos);
     void createControls(QWidget* client);
     void createMenus();

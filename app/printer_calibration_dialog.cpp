@@ -142,8 +142,14 @@ void PrinterCalibrationDialog::resetCorrection()
     showPrinter();
 }
 
+// Without a printer there is nothing to measure: the reason is said instead of the dialog.
 void calibratePrinter(QWidget* parent, bool millimetres)
 {
+    if (const QString problem = platform::defaultPrinter().problem; !problem.isEmpty()) {
+        platform::showWarning(parent, PrinterCalibrationDialog::tr("Calibrate Printer"), problem,
+                              "printMessage");
+        return;
+    }
     PrinterCalibrationDialog dialog(millimetres, parent);
     dialog.exec();
 }

@@ -92,7 +92,7 @@ ProjectorDialog::ProjectorDialog(picture::PersistentImage image, double twipsPer
 
     auto* buttons = new QDialogButtonBox(this);
     auto* show = buttons->addButton(tr("&Show Pattern"), QDialogButtonBox::AcceptRole);
-    auto* calibrateButton = buttons->addButton(tr("&Calibrate..."), QDialogButtonBox::ActionRole);
+    auto* calibrateButton = buttons->addButton(tr("C&alibrate..."), QDialogButtonBox::ActionRole);
     auto* reset = buttons->addButton(tr("&Reset Calibration"), QDialogButtonBox::ResetRole);
     buttons->addButton(QDialogButtonBox::Close);
     connect(show, &QPushButton::clicked, this, &ProjectorDialog::showPattern);
@@ -101,7 +101,7 @@ ProjectorDialog::ProjectorDialog(picture::PersistentImage image, double twipsPer
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* form = new QFormLayout(this);
-    form->addRow(tr("S&creen:"), cboScreen);
+    form->addRow(tr("Scr&een:"), cboScreen);
     form->addRow(tr("&Lines:"), cboColours);
     form->addRow(tr("Line &width:"), cboLineWidth);
     form->addRow(tr("Check the scale &by:"), cboOverlay);

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMessageBox>
 
 #include <algorithm>
 #include <iterator>
@@ -40,6 +41,28 @@ constexpr FormatChoice kFormats[] = {
 QString translated(const char* text)
 {
     return QCoreApplication::translate("SaveDialog", text);
+}
+
+// The name as typed when it ends in one of the formats' extensions, else with `suffix` added:
+// Qt adds none to "skirt v1.2", which it takes as ending in ".2".
+QString withFormatEnding(const QString& path, const QString& suffix)
+{
+    const QString ending = QFileInfo(path).suffix().toLower();
+    for (const FormatChoice& choice : kFormats)
+        if (ending == QLatin1String(choice.suffix)) return path;
+    return path + '.' + suffix;
+}
+
+// Asked when the ending added names a file that exists, which the dialog did not ask about; in
+// the words and languages of Qt's own question.
+bool mayReplace(QWidget* parent, const QString& title, const QString& path)
+{
+    static constexpr char kQtDialog[] = "QFileDialog";
+    static constexpr char kQuestion[] = "%1 already exists.\nDo you want to replace it?";
+    return QMessageBox::warning(
+               parent, title,
+               QCoreApplication::translate(kQtDialog, kQuestion).arg(QFileInfo(path).fileName()),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 const FormatChoice& choiceOf(SaveFormat format)
@@ -101,12 +124,22 @@ SaveTarget askWhereToSave(QWidget* parent, SaveFormat format)
     //: The name offered for a new file, without its suffix.
     dialog.selectFile(QCoreApplication::translate("SaveDialog", "pattern") + '.' + chosen.suffix);
 
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    const QString path = dialog.selectedFiles().constFirst();
-    if (!rememberSaveFolder(QFileInfo(path).absolutePath()))
-        sayNotStoredOnce(parent, translated(chosen.title));
+    QString path;
+    do {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+        const QString named = dialog.selectedFiles().constFirst();
+        path = withFormatEnding(named, dialog.defaultSuffix());
+        if (path == named || !QFileInfo::exists(path)) break;
+        dialog.selectFile(QFileInfo(path).fileName());
+    } while (!mayReplace(parent, dialog.windowTitle(), path));
     if (!printer || printer->currentIndex() == 0) return {path, {}};
     return {path, storedPrintCorrection(printer->currentData().toString())};
+}
+
+void rememberSavedFolder(QWidget* parent, SaveFormat format, const QString& path)
+{
+    if (!rememberSaveFolder(QFileInfo(path).absolutePath()))
+        sayNotStoredOnce(parent, translated(choiceOf(format).title));
 }
 
 }  // namespace tavrel::app

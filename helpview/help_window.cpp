@@ -89,6 +89,17 @@ void HelpWindow::createToolBar()
                                    browser_, &QTextBrowser::home);
     home->setObjectName("helpHome");
     home->setShortcut(Qt::ALT | Qt::Key_Home);
+
+    // Not on the bar: Esc, Ctrl+W and the platform's own close keys close the window, as a
+    // viewer's do.
+    QList<QKeySequence> closeKeys = {Qt::Key_Escape, Qt::CTRL | Qt::Key_W};
+    for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Close))
+        if (!closeKeys.contains(key)) closeKeys << key;
+    auto* closeWindow = new QAction(this);
+    closeWindow->setObjectName("helpClose");
+    closeWindow->setShortcuts(closeKeys);
+    connect(closeWindow, &QAction::triggered, this, &QWidget::close);
+    addAction(closeWindow);
 }
 
 // The contents as a tree: each entry hangs under the last entry one level up.

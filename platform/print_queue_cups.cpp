@@ -80,6 +80,15 @@ PrintOutcome send(const cups_dest_t& dest, const QString& name, const char* titl
     return {true, {}};
 }
 
+// Whether the print service answers at all: without it, every printer is unknown, even one
+// named as the default.
+bool printServiceAnswers()
+{
+    http_t* connection = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC,
+                                      cupsEncryption(), 1, 5000, nullptr);
+    httpClose(connection);
+    return connection != nullptr;
+}
 
 }  // namespace
 
@@ -91,7 +100,10 @@ DefaultPrintQueue::DefaultPrintQueue()
     : spooler_(new Spooler{Destination(cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr))})
 {
     if (spooler_->dest) info_ = QPrinterInfo::printerInfo(printerIdOf(*spooler_->dest));
-    if (info_.isNull())
+    if (info_.isNull() && !printServiceAnswers())
+        problem_ = QCoreApplication::translate(
+            "Printer", "Printing is not available on this system: no print service is running.");
+    else if (info_.isNull())
         //: %1 is the print system's reason.
         problem_ = QCoreApplication::translate("Printer",
                                                "There is no default printer (%1). Choose one in the "

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -182,6 +183,26 @@ TEST_F(HelpWindow, LinksBackForwardAndHome)
     expectShowing(topic("ruler.html"), "The ruler and its sentence");
     action("helpHome")->trigger();
     expectShowing(topic("index.html"), "Tavrel Help");
+}
+
+// Esc and Ctrl+W close the help window from the page or the contents, and leave the main one.
+TEST_F(HelpWindow, EscAndCtrlWCloseIt)
+{
+    const QKeySequence keys[] = {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)};
+    for (const QKeySequence& key : keys) {
+        for (bool onContents : {false, true}) {
+            pressF1();
+            QPointer<QMainWindow> help = helpWindow();
+            help->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+            QWidget* focus = onContents ? static_cast<QWidget*>(contents()) : browser();
+            focus->setFocus();
+            QTest::keySequence(focus, key);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return help.isNull(); }))
+                << key.toString().toStdString() << " " << onContents;
+            EXPECT_TRUE(window.isVisible());
+        }
+    }
 }
 
 // Pictures and the style sheet come out of the help file too.

@@ -176,6 +176,35 @@ TEST_F(MainWindow, TabAndShiftTabLeaveTheBox)
     }
 }
 
+// Tab and Shift+Tab enter the units on the checked one, however it was chosen, and on the
+// first while none is, so that Space there never switches the unit and empties the box.
+TEST_F(MainWindow, TabEntersTheUnitsOnTheCheckedOne)
+{
+    struct Case {
+        const char* keys;  // pressed in turn wherever the focus is
+        int focused;
+    };
+    const Case cases[] = {
+        {"Tab", Decimal},
+        {"Shift+Tab", Decimal},
+        {"Tab, Space, Shift+Tab", Decimal},
+        {"Tab, Down, Shift+Tab", Fractions},
+        {"Tab, Down, Shift+Tab, Down, Shift+Tab", Millimeter},
+        {"Tab, Down, 2, Tab, Tab", Fractions},
+        {"Tab, Down, Shift+Tab, Up, Shift+Tab", Decimal},
+    };
+    for (const Case& c : cases) {
+        frmMain fresh;
+        fresh.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&fresh));
+        for (const QString& key : QString(c.keys).split(", ")) {
+            QWidget* focus = QApplication::focusWidget();
+            QTest::keySequence(focus ? focus : &fresh, QKeySequence(key));
+        }
+        EXPECT_EQ(QApplication::focusWidget(), fresh.optMeasureType[c.focused]) << c.keys;
+    }
+}
+
 // An arrow key on a unit chooses the next unit as a click on it does: its prompt, an empty box
 // with the focus. There is no unit before the first or after the last.
 TEST_F(MainWindow, ArrowKeysOnTheUnitsChooseTheNextUnit)

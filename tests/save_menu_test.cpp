@@ -166,7 +166,8 @@ TEST_F(SaveMenu, IsOfferedOnlyWhileThePictureMatchesTheBox)
     }
 }
 
-// The file dialog's type gives the format; an extension typed into the name wins. The file
+// The file dialog's type gives the format; an extension typed into the name wins, and a name
+// that ends in none of the four gets the type's. The file
 // holds what the command line writes for the same measurement.
 TEST_F(SaveMenu, WritesTheFormatOfTheChosenTypeOrTheTypedExtension)
 {
@@ -184,6 +185,9 @@ TEST_F(SaveMenu, WritesTheFormatOfTheChosenTypeOrTheTypedExtension)
         {"mnuPatternSaveSvg", 1, "image", "image.png"},
         {"mnuPatternSavePng", 1, "plotter", "plotter.dxf"},
         {"mnuPatternSaveDxf", 0, "cutter.DXF", "cutter.DXF"},
+        {"mnuPatternSavePdf", 0, "my pattern.v2", "my pattern.v2.pdf"},
+        {"mnuPatternSavePdf", 1, "skirt v1.2", "skirt v1.2.svg"},
+        {"mnuPatternSavePng", 0, "notes.txt", "notes.txt.png"},
     };
     enter(window, Fractions, "2 1/2");
     for (const Case& c : cases) {
@@ -211,7 +215,7 @@ TEST_F(SaveMenu, FailureIsShownInTheCommandLinesWords)
         const char* text;
         const char* typed;
     };
-    const Case cases[] = {{"2", "missing/pattern.png"}, {"2", "notes.txt"}, {".001", "tiny.svg"}};
+    const Case cases[] = {{"2", "missing/pattern.png"}, {".001", "tiny.svg"}};
     QFile earlier(folder.filePath("tiny.svg"));
     ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
     earlier.close();
@@ -245,6 +249,54 @@ TEST_F(SaveMenu, FolderAndPaperAreKeptForTheNextWindow)
     enter(next, Millimeter, "50");
     QString openedIn;
     saveThroughDialog(next.mnuPatternSavePdf, folder.path(), 0, "",
+                      [&](QFileDialog& dialog) { openedIn = dialog.directory().absolutePath(); });
+    EXPECT_EQ(openedIn, QDir(folder.path()).absolutePath());
+}
+
+// The ending added names a file the dialog did not ask about: the user is asked before it is
+// replaced, and No keeps it.
+TEST_F(SaveMenu, AnEndingAddedAsksBeforeReplacingAFile)
+{
+    const QString path = folder.filePath("skirt v1.2.png");
+    QFile earlier(path);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+    earlier.close();
+    enter(window, Decimal, "2");
+    // Answered here rather than through saveThroughDialog, which says Yes to any question.
+    QString asked;
+    int dialogs = 0;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal); box && asked.isEmpty()) {
+            asked = box->text();
+            box->button(QMessageBox::No)->click();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && dialogs++ == 0) {
+            dialog->setDirectory(folder.path());
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            name->setText("skirt v1.2");
+            QTest::keyClick(name, Qt::Key_Return);
+        } else if (dialog) {
+            dialog->reject();
+        }
+    });
+    answer.start(10);
+    window.mnuPatternSavePng->trigger();
+    EXPECT_EQ(dialogs, 2) << "the dialog opens again after No";
+    EXPECT_TRUE(asked.contains("skirt v1.2.png")) << asked.toStdString();
+    EXPECT_EQ(contentOf(path), "earlier");
+}
+
+// A save that failed leaves the next dialog in the folder of the last save that worked.
+TEST_F(SaveMenu, AFailedSaveKeepsTheFolderThatWorked)
+{
+    QTemporaryDir other;
+    enter(window, Decimal, "2");
+    ASSERT_TRUE(saveThroughDialog(window.mnuPatternSavePng, folder.path(), 0, "good.png"));
+    ASSERT_TRUE(saveThroughDialog(window.mnuPatternSavePng, other.path(), 0, "missing/bad.png"));
+    ASSERT_TRUE(window.findChild<QMessageBox*>("saveMessage"));
+    QString openedIn;
+    saveThroughDialog(window.mnuPatternSavePng, other.path(), 0, "",
                       [&](QFileDialog& dialog) { openedIn = dialog.directory().absolutePath(); });
     EXPECT_EQ(openedIn, QDir(folder.path()).absolutePath());
 }

@@ -2,19 +2,27 @@
 // the window, which then shows the translations whole and at a readable size; and the comma key.
 
 #include "app/translations.h"
+#include "app/frm_about.h"
 #include "app/frm_main.h"
+#include "app/printer_calibration.h"
 #include "app/printer_calibration_dialog.h"
+#include "app/projector_dialog.h"
+#include "app/save_dialog.h"
 #include "export/pdf_export.h"
 #include "page_raster.h"
 #include "screen_ink.h"
 #include "ts_entries.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -22,9 +30,11 @@
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 using tavrel::app::frmMain;
@@ -141,6 +151,107 @@ TEST_P(EveryLanguage, TheWindowShowsItsTranslationsWholeAndReadable)
             .section("%1", 0, 0)))
         << window.lblTooLarge->text().toStdString();
 }
+
+// The letter a text's "&" marks, lower case; none for a text without one.
+QChar accessKey(const QString& text)
+{
+    const auto match = QRegularExpression("&([^&])").match(QString(text).remove("&&"));
+    return match.hasMatch() ? match.captured(1).at(0).toLower() : QChar();
+}
+
+// Every key a standard button may answer to: the letter its shown text marks, or its first
+// letter, as GNOME and KDE mark them, and the letter Qt's GNOME text marks in the language.
+QList<QChar> standardButtonKeys(const QAbstractButton& button, QDialogButtonBox::StandardButton kind)
+{
+    static const std::map<QDialogButtonBox::StandardButton, const char*> kGnomeTexts = {
+        {QDialogButtonBox::Ok, "&OK"},         {QDialogButtonBox::Save, "&Save"},
+        {QDialogButtonBox::Cancel, "&Cancel"}, {QDialogButtonBox::Close, "&Close"},
+        {QDialogButtonBox::Yes, "&Yes"},       {QDialogButtonBox::No, "&No"},
+    };
+    const QChar shown = accessKey(button.text());
+    QList<QChar> keys = {shown.isNull() ? button.text().front().toLower() : shown};
+    if (const auto gnome = kGnomeTexts.find(kind); gnome != kGnomeTexts.end())
+        keys << accessKey(QCoreApplication::translate("QGnomeTheme", gnome->second));
+    return keys;
+}
+
+// The texts of a menu bar, a menu or a dialog that share their access keys, each with the keys
+// it may answer to.
+using KeyedTexts = QList<std::pair<QString, QList<QChar>>>;
+
+KeyedTexts keyedTextsOf(const QMenu& menu)
+{
+    KeyedTexts texts;
+    for (const QAction* action : menu.actions())
+        if (!action->isSeparator()) texts.append({action->text(), {accessKey(action->text())}});
+    return texts;
+}
+
+KeyedTexts keyedTextsOf(const QDialog& dialog)
+{
+    KeyedTexts texts;
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        if (label->buddy()) texts.append({label->text(), {accessKey(label->text())}});
+    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+        const auto* box = qobject_cast<const QDialogButtonBox*>(button->parent());
+        const auto kind = box ? box->standardButton(button) : QDialogButtonBox::NoButton;
+        texts.append({button->text(), kind == QDialogButtonBox::NoButton
+                                          ? QList<QChar>{accessKey(button->text())}
+                                          : standardButtonKeys(*button, kind)});
+    }
+    return texts;
+}
+
+void expectNoClash(const KeyedTexts& texts, const char* where)
+{
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        for (qsizetype j = i + 1; j < texts.size(); ++j)
+            for (QChar key : texts[i].second)
+                if (!key.isNull())
+                    EXPECT_FALSE(texts[j].second.contains(key))
+                        << where << ": \"" << texts[i].first.toStdString() << "\" and \""
+                        << texts[j].first.toStdString() << "\" share " << QString(key).toStdString();
+}
+
+class AccessKeys : public EveryLanguage {};
+
+// No two texts of the menu bar, a menu or a dialog answer to the same Alt key, counting the keys
+// that Qt's standard buttons carry under GNOME and KDE.
+TEST_P(AccessKeys, NoTwoOfAMenuOrDialogClash)
+{
+    installTranslations(QString(GetParam()), TAVREL_QM_FOLDER);
+    frmMain window;
+    window.show();
+    window.optMeasureType[0]->click();
+    window.txtMeasure->setText("2");
+    KeyedTexts bar;
+    for (const QAction* menu : window.menuBar()->actions())
+        bar.append({menu->text(), {accessKey(menu->text())}});
+    expectNoClash(bar, "menu bar");
+    for (const QMenu* menu : window.findChildren<QMenu*>())
+        expectNoClash(keyedTextsOf(*menu), qPrintable(menu->title()));
+    tavrel::app::ProjectorDialog projector(window.picPattern->Image(), 15, false, &window);
+    expectNoClash(keyedTextsOf(projector), "Projector");
+    tavrel::app::PrinterCalibrationDialog calibration(false, &window);
+    expectNoClash(keyedTextsOf(calibration), "Calibrate Printer");
+    tavrel::app::frmAbout about(&window);
+    about.Form_Load();
+    expectNoClash(keyedTextsOf(about), "About");
+
+    // Qt's own save dialog, with the printer row the program adds once a printer is calibrated.
+    tavrel::app::storePrintCorrection("TavrelTestPrinter", {1.01, 0.99});
+    QTimer::singleShot(0, [] {
+        auto* save = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(save, nullptr);
+        expectNoClash(keyedTextsOf(*save), "Save as PDF");
+        save->reject();
+    });
+    tavrel::app::askWhereToSave(&window, tavrel::app::SaveFormat::Pdf);
+    tavrel::app::forgetPrintCorrection("TavrelTestPrinter");
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, AccessKeys,
+                         testing::Values("en", "de", "fr", "es", "nl", "it", "pt"));
 
 // A tiled PDF on the narrowest office paper: no word of the map's title and instructions, or of
 // a page's foot, runs past the box it is written in, where it would be cut off.

@@ -450,6 +450,10 @@ nur durch eine vollständige Zeichnung ersetzt.
         <source>The printer &quot;%1&quot; did not take the job. Nothing was printed.</source>
         <translation>Der Drucker „%1“ hat den Auftrag nicht angenommen. Es wurde nichts gedruckt.</translation>
     </message>
+    <message>
+        <source>Printing is not available on this system: no print service is running.</source>
+        <translation>Drucken ist auf diesem System nicht möglich: Es läuft kein Druckdienst.</translation>
+    </message>
 </context>
 <context>
     <name>PrinterCalibration</name>
@@ -569,7 +573,7 @@ nur durch eine vollständige Zeichnung ersetzt.
     </message>
     <message>
         <source>&amp;Store Correction</source>
-        <translation>Korrektur &amp;speichern</translation>
+        <translation>&amp;Korrektur speichern</translation>
     </message>
     <message>
         <source>&amp;Reset Correction</source>
@@ -647,16 +651,8 @@ nur durch eine vollständige Zeichnung ersetzt.
         <translation>Schnittmuster &amp;anzeigen</translation>
     </message>
     <message>
-        <source>&amp;Calibrate...</source>
-        <translation>&amp;Kalibrieren...</translation>
-    </message>
-    <message>
         <source>&amp;Reset Calibration</source>
         <translation>Kalibrierung &amp;zurücksetzen</translation>
-    </message>
-    <message>
-        <source>S&amp;creen:</source>
-        <translation>Bild&amp;schirm:</translation>
     </message>
     <message>
         <source>&amp;Lines:</source>
@@ -692,6 +688,14 @@ nur durch eine vollständige Zeichnung ersetzt.
         <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
         <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
         <translation>Die für den Bildschirm %1 gespeicherte Kalibrierung ist beschädigt und wird ignoriert. Kalibrieren Sie den Bildschirm erneut, bevor das Schnittmuster darauf gezeigt wird.</translation>
+    </message>
+    <message>
+        <source>C&amp;alibrate...</source>
+        <translation>&amp;Kalibrieren...</translation>
+    </message>
+    <message>
+        <source>Scr&amp;een:</source>
+        <translation>Bil&amp;dschirm:</translation>
     </message>
 </context>
 <context>

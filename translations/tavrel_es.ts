@@ -448,6 +448,10 @@ reemplaza por un dibujo completo.
         <source>The printer &quot;%1&quot; did not take the job. Nothing was printed.</source>
         <translation>La impresora «%1» no aceptó el trabajo. No se ha impreso nada.</translation>
     </message>
+    <message>
+        <source>Printing is not available on this system: no print service is running.</source>
+        <translation>La impresión no está disponible en este sistema: no hay ningún servicio de impresión en marcha.</translation>
+    </message>
 </context>
 <context>
     <name>PrinterCalibration</name>
@@ -503,7 +507,7 @@ reemplaza por un dibujo completo.
     </message>
     <message>
         <source>Correct &amp;for printer:</source>
-        <translation>&amp;Corregir para la impresora:</translation>
+        <translation>Corregir para la &amp;impresora:</translation>
     </message>
     <message>
         <source>pattern</source>
@@ -645,16 +649,8 @@ reemplaza por un dibujo completo.
         <translation>&amp;Mostrar patrón</translation>
     </message>
     <message>
-        <source>&amp;Calibrate...</source>
-        <translation>&amp;Calibrar...</translation>
-    </message>
-    <message>
         <source>&amp;Reset Calibration</source>
         <translation>&amp;Quitar calibración</translation>
-    </message>
-    <message>
-        <source>S&amp;creen:</source>
-        <translation>&amp;Pantalla:</translation>
     </message>
     <message>
         <source>&amp;Lines:</source>
@@ -690,6 +686,14 @@ reemplaza por un dibujo completo.
         <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
         <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
         <translation>La calibración guardada para la pantalla %1 está dañada, así que se ignora. Vuelve a calibrar la pantalla antes de mostrar el patrón en ella.</translation>
+    </message>
+    <message>
+        <source>C&amp;alibrate...</source>
+        <translation>C&amp;alibrar...</translation>
+    </message>
+    <message>
+        <source>Scr&amp;een:</source>
+        <translation>&amp;Pantalla:</translation>
     </message>
 </context>
 <context>

@@ -450,6 +450,10 @@ remplacé que par un dessin complet.
         <source>The printer &quot;%1&quot; did not take the job. Nothing was printed.</source>
         <translation>L’imprimante «&#xa0;%1&#xa0;» n’a pas accepté la tâche. Rien n’a été imprimé.</translation>
     </message>
+    <message>
+        <source>Printing is not available on this system: no print service is running.</source>
+        <translation>L’impression n’est pas disponible sur ce système&#xa0;: aucun service d’impression n’est lancé.</translation>
+    </message>
 </context>
 <context>
     <name>PrinterCalibration</name>
@@ -649,16 +653,8 @@ remplacé que par un dessin complet.
         <translation>&amp;Afficher le patron</translation>
     </message>
     <message>
-        <source>&amp;Calibrate...</source>
-        <translation>Éta&amp;lonner...</translation>
-    </message>
-    <message>
         <source>&amp;Reset Calibration</source>
         <translation>&amp;Réinitialiser l’étalonnage</translation>
-    </message>
-    <message>
-        <source>S&amp;creen:</source>
-        <translation>É&amp;cran&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Lines:</source>
@@ -694,6 +690,14 @@ remplacé que par un dessin complet.
         <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
         <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
         <translation>L’étalonnage enregistré pour l’écran %1 est endommagé et donc ignoré. Étalonnez de nouveau l’écran avant d’y afficher le patron.</translation>
+    </message>
+    <message>
+        <source>C&amp;alibrate...</source>
+        <translation>Éta&amp;lonner...</translation>
+    </message>
+    <message>
+        <source>Scr&amp;een:</source>
+        <translation>É&amp;cran&#xa0;:</translation>
     </message>
 </context>
 <context>

@@ -448,6 +448,10 @@ esistente viene sostituito solo da un disegno completo.
         <source>The printer &quot;%1&quot; did not take the job. Nothing was printed.</source>
         <translation>La stampante &quot;%1&quot; non ha accettato il lavoro. Non è stato stampato nulla.</translation>
     </message>
+    <message>
+        <source>Printing is not available on this system: no print service is running.</source>
+        <translation>La stampa non è disponibile su questo sistema: nessun servizio di stampa è in esecuzione.</translation>
+    </message>
 </context>
 <context>
     <name>PrinterCalibration</name>
@@ -646,16 +650,8 @@ esistente viene sostituito solo da un disegno completo.
         <translation>&amp;Mostra cartamodello</translation>
     </message>
     <message>
-        <source>&amp;Calibrate...</source>
-        <translation>&amp;Calibra...</translation>
-    </message>
-    <message>
         <source>&amp;Reset Calibration</source>
         <translation>A&amp;zzera calibrazione</translation>
-    </message>
-    <message>
-        <source>S&amp;creen:</source>
-        <translation>&amp;Schermo:</translation>
     </message>
     <message>
         <source>&amp;Lines:</source>
@@ -691,6 +687,14 @@ esistente viene sostituito solo da un disegno completo.
         <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
         <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
         <translation>La calibrazione salvata per lo schermo %1 è danneggiata e viene ignorata. Calibrare di nuovo lo schermo prima di mostrarvi il cartamodello.</translation>
+    </message>
+    <message>
+        <source>C&amp;alibrate...</source>
+        <translation>C&amp;alibra...</translation>
+    </message>
+    <message>
+        <source>Scr&amp;een:</source>
+        <translation>&amp;Schermo:</translation>
     </message>
 </context>
 <context>

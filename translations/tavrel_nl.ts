@@ -452,6 +452,10 @@ volledige tekening vervangen.
         <source>The printer &quot;%1&quot; did not take the job. Nothing was printed.</source>
         <translation>Printer &quot;%1&quot; heeft de afdruktaak niet aangenomen. Er is niets afgedrukt.</translation>
     </message>
+    <message>
+        <source>Printing is not available on this system: no print service is running.</source>
+        <translation>Afdrukken is op dit systeem niet beschikbaar: er draait geen afdrukdienst.</translation>
+    </message>
 </context>
 <context>
     <name>PrinterCalibration</name>
@@ -572,7 +576,7 @@ volledige tekening vervangen.
     </message>
     <message>
         <source>&amp;Store Correction</source>
-        <translation>Correctie op&amp;slaan</translation>
+        <translation>Correctie &amp;opslaan</translation>
     </message>
     <message>
         <source>&amp;Reset Correction</source>
@@ -654,16 +658,8 @@ volledige tekening vervangen.
         <translation>Patroon &amp;tonen</translation>
     </message>
     <message>
-        <source>&amp;Calibrate...</source>
-        <translation>&amp;Kalibreren...</translation>
-    </message>
-    <message>
         <source>&amp;Reset Calibration</source>
         <translation>Kalibratie &amp;wissen</translation>
-    </message>
-    <message>
-        <source>S&amp;creen:</source>
-        <translation>&amp;Scherm:</translation>
     </message>
     <message>
         <source>&amp;Lines:</source>
@@ -700,6 +696,14 @@ volledige tekening vervangen.
         <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
         <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
         <translation>De kalibratie die voor scherm %1 is bewaard, is beschadigd en wordt genegeerd. Kalibreer het scherm opnieuw voordat het patroon erop wordt getoond.</translation>
+    </message>
+    <message>
+        <source>C&amp;alibrate...</source>
+        <translation>&amp;Kalibreren...</translation>
+    </message>
+    <message>
+        <source>Scr&amp;een:</source>
+        <translation>Sc&amp;herm:</translation>
     </message>
 </context>
 <context>

@@ -451,6 +451,10 @@ por um desenho completo.
         <source>The printer &quot;%1&quot; did not take the job. Nothing was printed.</source>
         <translation>A impressora «%1» não aceitou o trabalho. Nada foi impresso.</translation>
     </message>
+    <message>
+        <source>Printing is not available on this system: no print service is running.</source>
+        <translation>A impressão não está disponível neste sistema: não há nenhum serviço de impressão em execução.</translation>
+    </message>
 </context>
 <context>
     <name>PrinterCalibration</name>
@@ -648,16 +652,8 @@ por um desenho completo.
         <translation>&amp;Mostrar molde</translation>
     </message>
     <message>
-        <source>&amp;Calibrate...</source>
-        <translation>&amp;Calibrar...</translation>
-    </message>
-    <message>
         <source>&amp;Reset Calibration</source>
         <translation>&amp;Remover calibração</translation>
-    </message>
-    <message>
-        <source>S&amp;creen:</source>
-        <translation>&amp;Ecrã:</translation>
     </message>
     <message>
         <source>&amp;Lines:</source>
@@ -693,6 +689,14 @@ por um desenho completo.
         <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
         <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
         <translation>A calibração guardada para o ecrã %1 está danificada e é ignorada. Calibre novamente o ecrã antes de mostrar o molde nele.</translation>
+    </message>
+    <message>
+        <source>C&amp;alibrate...</source>
+        <translation>C&amp;alibrar...</translation>
+    </message>
+    <message>
+        <source>Scr&amp;een:</source>
+        <translation>&amp;Ecrã:</translation>
     </message>
 </context>
 <context>
