@@ -300,7 +300,7 @@ int runExport(const Options& options)
                 .arg(kMaximumDpi));
 
     // The name's bytes as given: they need not be UTF-8.
-    const std::filesystem::path path = *options.exportPath;
+    const std::filesystem::path path = exporting::fileNamedByArgument(*options.exportPath);
     const bool pdf = exporting::shownName(path).endsWith(".pdf", Qt::CaseInsensitive);
     const auto paper = options.paper ? exporting::paperNamed(*options.paper) : std::nullopt;
     if (options.paper && !paper) return usageError(unknownPaper(*options.paper));
@@ -327,7 +327,7 @@ int runCalibrationSheet(const Options& options)
 {
     if (options.measure || options.exportPath || options.dpi || options.correction)
         return usageError(CommandLine::tr("--calibration-sheet goes only with --paper and --unit"));
-    const std::filesystem::path path = *options.sheetPath;
+    const std::filesystem::path path = exporting::fileNamedByArgument(*options.sheetPath);
     if (!exporting::shownName(path).endsWith(".pdf", Qt::CaseInsensitive))
         return usageError(CommandLine::tr("--calibration-sheet writes a FILE.pdf"));
     const auto unit = options.unit ? unitNamed(*options.unit) : std::nullopt;

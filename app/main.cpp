@@ -12,6 +12,7 @@
 int main(int argc, char** argv)
 {
     tavrel::app::prepareProgramStart();
+    tavrel::app::takeProgramArguments(argc, argv);
     if (const auto exitCode = tavrel::app::runCommandLine(argc, argv)) return *exitCode;
 
     QApplication application(argc, argv);

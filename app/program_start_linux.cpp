@@ -11,4 +11,6 @@ void prepareProgramStart()
     std::signal(SIGXFSZ, SIG_IGN);
 }
 
+void takeProgramArguments(int&, char**&) {}
+
 }  // namespace tavrel::app

@@ -2,11 +2,15 @@
 
 #include "app/executable_folder.h"
 
+#include <QString>
 #include <QtGlobal>
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 namespace tavrel::app {
 namespace {
@@ -33,6 +37,23 @@ void prepareProgramStart()
     if ((out && err) || !AttachConsole(ATTACH_PARENT_PROCESS)) return;
     if (!out) std::freopen("CONOUT$", "w", stdout);
     if (!err) std::freopen("CONOUT$", "w", stderr);
+}
+
+void takeProgramArguments(int& argc, char**& argv)
+{
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!wide) return;
+    // Kept for the whole run, as argv is.
+    static std::vector<std::string> utf8;
+    static std::vector<char*> pointers;
+    for (int i = 0; i < count; ++i)
+        utf8.push_back(QString::fromWCharArray(wide[i]).toStdString());
+    LocalFree(wide);
+    for (std::string& argument : utf8) pointers.push_back(argument.data());
+    pointers.push_back(nullptr);
+    argc = count;
+    argv = pointers.data();
 }
 
 }  // namespace tavrel::app

@@ -17,6 +17,12 @@ inline std::filesystem::path fileNamed(const QString& name)
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
+// A name given on the command line: its bytes on Linux, UTF-8 on Windows.
+inline std::filesystem::path fileNamedByArgument(const std::string& argument)
+{
+    return std::filesystem::path(std::u8string(argument.begin(), argument.end()));
+}
+
 // For messages: bytes that are no text show as replacement characters.
 inline QString shownName(const std::filesystem::path& name)
 {

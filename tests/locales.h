@@ -1,7 +1,8 @@
 #pragma once
-// The locales that write decimals with a comma (German, French, Polish), compiled for the tests
-// by make_locales.sh into TAVREL_LOCALE_FOLDER, where the C library finds them through LOCPATH.
-// A test that runs in them fails where they are missing rather than pass in the C locale.
+// The locales that write decimals with a comma (German, French, Polish). On Linux they are
+// compiled for the tests by make_locales.sh into TAVREL_LOCALE_FOLDER, where the C library finds
+// them through LOCPATH; Windows' C library has them built in, under its own names. A test that
+// runs in them fails where they are missing rather than pass in the C locale.
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,12 @@
 
 namespace tavrel::test {
 
+#ifdef _WIN32
+inline constexpr const char* kCommaLocales[] = {"German_Germany.1252", "French_France.1252",
+                                                 "Polish_Poland.1250"};
+#else
 inline constexpr const char* kCommaLocales[] = {"de_DE.UTF-8", "fr_FR.UTF-8", "pl_PL.UTF-8"};
+#endif
 
 // The C library's numbers in `locale` while the guard lives, as a Qt application sets them from
 // the system's locale; back to the C locale after.
@@ -19,7 +25,9 @@ class NumericLocale {
 public:
     explicit NumericLocale(const char* locale) : locale_(locale)
     {
+#ifndef _WIN32
         setenv("LOCPATH", TAVREL_LOCALE_FOLDER, 1);
+#endif
         switched_ = std::setlocale(LC_NUMERIC, locale) != nullptr;
     }
     ~NumericLocale() { std::setlocale(LC_NUMERIC, "C"); }

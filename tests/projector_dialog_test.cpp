@@ -178,6 +178,7 @@ TEST_F(Projector, ADamagedCalibrationIsSaidOnceWhenTheProjectorOpens)
 // the projector window says so, each time for a calibration or a reset, once for the choices.
 TEST_F(Projector, UnwrittenCalibrationHoldsForTheRunAndIsSaid)
 {
+    if (test::kSettingsStayWritable) GTEST_SKIP() << test::kSettingsStayWritable;
     const test::UnwritableSettings unwritable;
     app::ProjectorDialog dialog({}, 15, false);
     dialog.cboScreen->setCurrentIndex(dialog.cboScreen->findData("HDMI/Projector"));

@@ -305,6 +305,7 @@ TEST_F(SaveMenu, AFailedSaveKeepsTheFolderThatWorked)
 // for the run, saving goes on, and the user is told once.
 TEST_F(SaveMenu, FolderAndPaperThatCannotBeWrittenHoldForTheRun)
 {
+    if (tavrel::test::kSettingsStayWritable) GTEST_SKIP() << tavrel::test::kSettingsStayWritable;
     const tavrel::test::UnwritableSettings unwritable;
     enter(window, Millimeter, "50");
     saveCommand("mnuPatternPaper(a3)")->trigger();

@@ -8,6 +8,14 @@
 
 namespace tavrel::test {
 
+// Why a test of unwritable settings cannot run here, or null where it can.
+#ifdef _WIN32
+inline constexpr const char* kSettingsStayWritable =
+    "the Windows program keeps its settings in the registry, which a test cannot make unwritable";
+#else
+inline constexpr const char* kSettingsStayWritable = nullptr;
+#endif
+
 class UnwritableSettings {
 public:
     UnwritableSettings()
