@@ -88,11 +88,17 @@ saved=$(python3 "$here/pixels.py" bar "$work"/saved-1.pgm 300 0 100)
 # Printed on the default printer, the CUPS PDF queue, through Wine's printing.
 output=$HOME/PDF
 mkdir -p "$output"
-before=$(ls "$output" | wc -l)
+ls "$output" >"$work/before"
+# The queue's folder is shared with other programs' jobs: the page is the new file of this job,
+# whole once it reads as a PDF.
+printed_page() {
+    printed_file=$(ls "$output" | grep -v -x -F -f "$work/before" | grep Tavrel | head -n1)
+    [[ $printed_file ]] && pdfinfo "$output/$printed_file" >/dev/null 2>&1
+}
 click 368 24  # Print Pattern
-wait_for "the printed page" test "$(ls "$output" | wc -l)" -gt "$before"
-sleep 2
-printed_file=$(ls -t "$output"/*.pdf | head -n1)
+wait_for "the printed page" printed_page
+printed_page
+printed_file=$output/$printed_file
 pdftoppm -r 300 -gray -f 1 -l 1 "$printed_file" "$work/printed"
 printed=$(python3 "$here/pixels.py" bar "$work"/printed-1.pgm 300 0 100)
 
