@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Builds the Windows SDK that Tavrel's Windows build needs, for x86_64-w64-mingw32 (posix threads),
-# from Debian 12's source packages into PREFIX: zlib, libpng, libjpeg-turbo, qpdf, dxflib, CHMLib,
+# from Debian 12's source packages into PREFIX: zlib, libpng, libjpeg-turbo, qpdf, dxflib,
 # GoogleTest and Qt's qtbase (Core, Gui, Widgets, PrintSupport, Test; the windows, offscreen and
 # minimal platforms, the windowsvista style; shared, Release; Debian's moc, rcc and uic). Enables
 # Debian's source archive for apt when it is not. Prints how long each part took.
 #   scripts/windows/build-sdk.sh PREFIX [PART...]   parts: sources zlib libpng libjpeg googletest
-#                                                   qpdf dxflib chmlib qtbase (all by default)
+#                                                   qpdf dxflib qtbase (all by default)
 # Qt takes one to one and a half hours on two cores; the other parts a few minutes.
 set -euo pipefail
 
@@ -15,7 +15,7 @@ shift
 mkdir -p "$prefix"
 prefix=$(cd "$prefix" && pwd)
 parts=("$@")
-((${#parts[@]})) || parts=(sources zlib libpng libjpeg googletest qpdf dxflib chmlib qtbase)
+((${#parts[@]})) || parts=(sources zlib libpng libjpeg googletest qpdf dxflib qtbase)
 
 "$root/scripts/install-deps.sh" --windows
 source "$root/scripts/windows/sdk.sh"
@@ -71,7 +71,7 @@ Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 APT
         "${as_root[@]}" apt-get -q update
     fi
-    (cd "$sources" && apt-get source -q qt6-base zlib libpng1.6 libjpeg-turbo qpdf dxflib chmlib googletest)
+    (cd "$sources" && apt-get source -q qt6-base zlib libpng1.6 libjpeg-turbo qpdf dxflib googletest)
 }
 
 # Debian's zlib source leaves out win32/, whose resource file the DLL's build names: one with
@@ -139,28 +139,6 @@ Version: $(expected dxflib)
 Libs: -L\${libdir} -ldxflib
 Cflags: -I\${includedir}
 PC
-}
-
-# CHMLib as a static library, with two Windows faults mended: its unlock macro entered the
-# critical section again instead of leaving it, and it opened files without sharing, so that a
-# second open of the same file failed.
-part_chmlib() {
-    local source build=$work/chmlib
-    source=$(find "$sources" -maxdepth 1 -type d -name 'chmlib-*' | head -n1)
-    mkdir -p "$build"
-    cp "$source"/src/chm_lib.c "$source"/src/lzx.c "$source"/src/*.h "$build/"
-    perl -0pi -e 's/(#define CHM_RELEASE_LOCK\(a\) do \{\s*\\\s*)EnterCriticalSection/$1LeaveCriticalSection/' \
-        "$build/chm_lib.c"
-    perl -0pi -e 's/(CreateFileA\(filename,\s*GENERIC_READ,\s*)0,/$1FILE_SHARE_READ | FILE_SHARE_WRITE,/' \
-        "$build/chm_lib.c"
-    grep -q 'LeaveCriticalSection' "$build/chm_lib.c" && grep -q 'FILE_SHARE_WRITE' "$build/chm_lib.c" ||
-        { echo "build-sdk: CHMLib's Windows faults were not mended" >&2; exit 1; }
-    for file in chm_lib lzx; do
-        nice "$triplet-gcc-posix" -O2 -DCHM_MT -DCHM_USE_PREAD=0 -c "$build/$file.c" -o "$build/$file.o"
-    done
-    rm -f "$prefix/lib/libchm.a"
-    "$triplet-ar" rcs "$prefix/lib/libchm.a" "$build/chm_lib.o" "$build/lzx.o"
-    cp "$build/chm_lib.h" "$prefix/include/"
 }
 
 part_qtbase() {

@@ -39,6 +39,6 @@ sdk_cache_folder() {
 
 sdk_ready() {
     local prefix=$1
-    [[ -f $prefix/bin/Qt6Widgets.dll && -f $prefix/lib/libchm.a ]] &&
+    [[ -f $prefix/bin/Qt6Widgets.dll && -f $prefix/lib/libqpdf.a ]] &&
         [[ $(sdk_versions_of "$prefix") == "$(sdk_expected_versions)" ]]
 }
