@@ -22,15 +22,10 @@
 namespace tavrel::app {
 namespace {
 
-// A window of its own, owned by the projector window so that it goes with the main window.
-void showFullScreenOn(QWidget* window, QScreen* screen)
+// What the screen really has: scaling shows it in fewer, larger pixels.
+QSize physicalSize(const QScreen& screen)
 {
-    window->setWindowFlag(Qt::Window);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setScreen(screen);
-    window->setGeometry(screen->geometry());
-    window->showFullScreen();
-    window->activateWindow();
+    return (QSizeF(screen.size()) * screen.devicePixelRatio()).toSize();
 }
 
 // The screen chosen last time; else the first screen beside the main window's, as a projector
@@ -64,8 +59,8 @@ ProjectorDialog::ProjectorDialog(picture::PersistentImage image, double twipsPer
         //: A screen: its name (width x height in pixels).
         cboScreen->addItem(tr("%1 (%2 x %3)")
                                .arg(screen->name())
-                               .arg(screen->size().width())
-                               .arg(screen->size().height()),
+                               .arg(physicalSize(*screen).width())
+                               .arg(physicalSize(*screen).height()),
                            screen->name());
     cboScreen->setCurrentIndex(std::max(0, cboScreen->findData(firstChoice(chosen, parent))));
 
@@ -160,7 +155,21 @@ void ProjectorDialog::calibrateThen(bool showPatternAfter)
         showCalibration();
         if (showPatternAfter) showPattern();
     });
-    showFullScreenOn(view, screen);
+    showView(view, screen);
+}
+
+// One view at a time, full screen. A dialog of this window rather than a window of its own, so
+// that the window system keeps it above this window whichever of the two is activated.
+void ProjectorDialog::showView(QWidget* view, QScreen* screen)
+{
+    if (view_) view_->close();
+    view_ = view;
+    view->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    view->setAttribute(Qt::WA_DeleteOnClose);
+    view->setScreen(screen);
+    view->setGeometry(screen->geometry());
+    view->showFullScreen();
+    view->activateWindow();
 }
 
 void ProjectorDialog::resetCalibration()
@@ -182,7 +191,7 @@ void ProjectorDialog::showPattern()
     auto* view = new ProjectorView(image_, twipsPerPixel_, *pixelsPerInch,
                                    loadProjectorPreferences(), centimetres_, this);
     view->setObjectName("ProjectorView");
-    showFullScreenOn(view, screen);
+    showView(view, screen);
 }
 
 void openProjector(QWidget* parent, const picture::PersistentImage& image, double twipsPerPixel,

@@ -5,6 +5,7 @@
 #include "picture/persistent_image.h"
 
 #include <QDialog>
+#include <QPointer>
 
 class QComboBox;
 class QLabel;
@@ -33,10 +34,12 @@ private:
     void showCalibration();
     void saveChoices();
     void calibrateThen(bool showPatternAfter);
+    void showView(QWidget* view, QScreen* screen);
 
     picture::PersistentImage image_;
     double twipsPerPixel_;
     bool centimetres_;
+    QPointer<QWidget> view_;  // the calibration or the pattern on its screen
 };
 
 }  // namespace tavrel::app
