@@ -7,10 +7,12 @@
 #include "platform/shell.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QWindow>
 
 
 namespace tavrel::app {
@@ -61,14 +63,16 @@ frmAbout::frmAbout(QWidget* owner)
     setWindowIcon(picture::patternIcon());
     setAutoFillBackground(true);
     setPalette(greyPalette());
+    // The client area's corner, not the frame's, goes to the stored place.
     const QRect window = pixelsOf({2340, 1935, 5280, 3795});
     setFixedSize(window.size());
-    move(window.topLeft());
+    setGeometry(window);
 
     picIcon = place(new QLabel(this), "picIcon", {240, 240, 1275, 1305});
-    picIcon->setPixmap(picture::patternPicture({85, 87}));
+    drawIcon();
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picIcon->setFocusPolicy(Qt::StrongFocus);
+    picIcon->setAccessibleName(tr("Program icon"));
 
     lblTitle = greyLabel(this, "lblTitle", {1800, 152, 3285, 1080});
     lblTitle->setText("Tavrel Maker");
@@ -93,6 +97,8 @@ frmAbout::frmAbout(QWidget* owner)
     txtLink->setCursor(Qt::PointingHandCursor);
     txtLink->setMouseTracking(true);
     txtLink->installEventFilter(this);
+    //: The mail link's name for screen readers, which read the address after it.
+    txtLink->setAccessibleName(tr("Send mail to the author"));
 
     //: A small button: keep the caption short.
     cmdOK = place(new QPushButton(tr("OK"), this), "cmdOK", {3720, 3000, 1260, 585});
@@ -125,6 +131,21 @@ void frmAbout::Form_Load()
     fitLinesToWidth(*Label1);
 }
 
+// Drawn for the box's size in the pixels of the screen the box is on, so that it is whole and
+// sharp at any resolution and scaling.
+void frmAbout::drawIcon()
+{
+    picIcon->setPixmap(picture::patternPicture(picIcon->size(), devicePixelRatioF()));
+}
+
+void frmAbout::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    drawIcon();
+    connect(windowHandle(), &QWindow::screenChanged, this, &frmAbout::drawIcon,
+            Qt::UniqueConnection);
+}
+
 // Esc reaches reject(), Enter the default button: both end here and close the box.
 void frmAbout::cmdOK_Click() { accept(); }
 
@@ -145,8 +166,16 @@ void frmAbout::txtLink_MouseMove(int X, int Y)
     if (QWidget::mouseGrabber() != txtLink) txtLink->grabMouse();
 }
 
+// Enter and Space open a link that has the focus, as in a browser; Enter does not reach OK.
 bool frmAbout::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == txtLink && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            txtLink_Click();
+            return true;
+        }
+    }
     if (watched == txtLink) {
         if (event->type() == QEvent::MouseMove) {
             const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
