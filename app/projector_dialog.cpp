@@ -158,18 +158,27 @@ void ProjectorDialog::calibrateThen(bool showPatternAfter)
     showView(view, screen);
 }
 
-// One view at a time, full screen. A dialog of this window rather than a window of its own, so
-// that the window system keeps it above this window whichever of the two is activated.
+// One view at a time, full screen, in a window of its own that goes with this window.
 void ProjectorDialog::showView(QWidget* view, QScreen* screen)
 {
     if (view_) view_->close();
     view_ = view;
-    view->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    view->setWindowFlag(Qt::Window);
     view->setAttribute(Qt::WA_DeleteOnClose);
     view->setScreen(screen);
     view->setGeometry(screen->geometry());
     view->showFullScreen();
     view->activateWindow();
+}
+
+// The view stays above this window, also when this one is activated (by Alt+Tab, say): on one
+// screen, this window would cover the pattern or the bar.
+void ProjectorDialog::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && view_ &&
+        view_->isVisible())
+        view_->raise();
 }
 
 void ProjectorDialog::resetCalibration()

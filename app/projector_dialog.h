@@ -29,6 +29,9 @@ public:
     void resetCalibration();
     void showPattern();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     QScreen* chosenScreen() const;
     void showCalibration();
