@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 
 namespace tavrel::app {
 namespace {
@@ -63,6 +64,35 @@ public:
     }
 };
 
+// A link read by its name, with its address as the description; Press follows it.
+class Link : public QAccessibleWidget {
+public:
+    explicit Link(LinkBox* box) : QAccessibleWidget(box, QAccessible::Link) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Description) return box()->text();
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) return box()->text();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            box()->follow();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    LinkBox* box() const { return static_cast<LinkBox*>(widget()); }
+};
+
 QAccessibleInterface* programInterface(const QString& className, QObject* object)
 {
     if (className == QLatin1String("QRadioButton"))
@@ -71,6 +101,8 @@ QAccessibleInterface* programInterface(const QString& className, QObject* object
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
     if (className == QLatin1String("tavrel::app::AlertLabel"))
         return new Alert(static_cast<QLabel*>(object));
+    if (className == QLatin1String("tavrel::app::LinkBox"))
+        return new Link(static_cast<LinkBox*>(object));
     return nullptr;
 }
 
@@ -91,6 +123,16 @@ void AlertLabel::showEvent(QShowEvent* event)
     QLabel::showEvent(event);
     QAccessibleEvent alert(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
+}
+
+// As in a browser; Enter does not reach the window's default button.
+void LinkBox::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
+        follow();
+    else
+        QLineEdit::keyPressEvent(event);
 }
 
 }  // namespace tavrel::app

@@ -1,9 +1,10 @@
 #pragma once
 // What screen readers, voice and switch control learn of the program's own controls beyond what
-// Qt tells them: the pattern is a picture, a notice is an alert, and choosing an option through
-// them does what a click does.
+// Qt tells them: the pattern is a picture, a notice is an alert, a link is a link, and choosing
+// an option or a link through them does what a click does.
 
 #include <QLabel>
+#include <QLineEdit>
 
 namespace tavrel::app {
 
@@ -18,6 +19,21 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+};
+
+// A box whose text is a link: Enter or Space, or a screen reader's Press, follow it.
+class LinkBox : public QLineEdit {
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+
+    void follow() { emit followed(); }
+
+signals:
+    void followed();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace tavrel::app

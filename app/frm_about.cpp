@@ -1,5 +1,6 @@
 #include "app/frm_about.h"
 
+#include "app/accessibility.h"
 #include "app/build_info.h"
 #include "app/fitted_font.h"
 #include "app/twip_layout.h"
@@ -7,7 +8,6 @@
 #include "platform/shell.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -58,6 +58,7 @@ frmAbout::frmAbout(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                          Qt::MSWindowsFixedSizeDialogHint)
 {
+    installAccessibleInterfaces();
     setObjectName("frmAbout");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(picture::patternIcon());
@@ -84,8 +85,9 @@ frmAbout::frmAbout(QWidget* owner)
     lblDescription = greyLabel(this, "lblDescription", {240, 1800, 4845, 930});
     Label1 = greyLabel(this, "Label1", {240, 2850, 3375, 975});
 
-    txtLink = place(new QLineEdit(QString(build::kAuthorEmail), this), "txtLink",
-                    {447, 3420, 1695, 285});
+    auto* link =
+        place(new LinkBox(QString(build::kAuthorEmail), this), "txtLink", {447, 3420, 1695, 285});
+    txtLink = link;
     txtLink->setReadOnly(true);
     txtLink->setFrame(false);
     QFont linkFont("MS Sans Serif");
@@ -99,6 +101,7 @@ frmAbout::frmAbout(QWidget* owner)
     txtLink->installEventFilter(this);
     //: The mail link's name for screen readers, which read the address after it.
     txtLink->setAccessibleName(tr("Send mail to the author"));
+    connect(link, &LinkBox::followed, this, &frmAbout::txtLink_Click);
 
     //: A small button: keep the caption short.
     cmdOK = place(new QPushButton(tr("OK"), this), "cmdOK", {3720, 3000, 1260, 585});
@@ -166,16 +169,8 @@ void frmAbout::txtLink_MouseMove(int X, int Y)
     if (QWidget::mouseGrabber() != txtLink) txtLink->grabMouse();
 }
 
-// Enter and Space open a link that has the focus, as in a browser; Enter does not reach OK.
 bool frmAbout::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == txtLink && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
-            txtLink_Click();
-            return true;
-        }
-    }
     if (watched == txtLink) {
         if (event->type() == QEvent::MouseMove) {
             const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();

@@ -173,9 +173,13 @@ def main(program):
         about = wait_for(lambda: window(application, "About Tavrel Maker"), "the About box")
         expect_table(about, [
             ("image", "Program icon"),
-            ("text", "Send mail to the author"),
+            ("link", "Send mail to the author"),
             ("push button", "OK"),
         ], "About box")
+        # Pressing the link follows it as a click does, which leaves the focus on the icon.
+        do_action(find(about, "link", "Send mail to the author"), "Press")
+        wait_for(lambda: find(about, "image", "Program icon").getState().contains(
+            pyatspi.STATE_FOCUSED), "the focus on the icon after the link")
         corner = subprocess.run(["xwininfo", "-id", x_window("About Tavrel Maker")], check=True,
                                 capture_output=True, text=True).stdout
         check("Absolute upper-left X:  156\n  Absolute upper-left Y:  129" in corner,
