@@ -30,6 +30,7 @@ CalibrationView::CalibrationView(QString screenKey, bool millimetres, QWidget* p
     : QWidget(parent), screenKey_(std::move(screenKey)), millimetres_(millimetres)
 {
     setObjectName("CalibrationView");
+    setWindowTitle(tr("Screen Calibration"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     QPalette colours = palette();
@@ -49,6 +50,9 @@ CalibrationView::CalibrationView(QString screenKey, bool millimetres, QWidget* p
     instructions->setWordWrap(true);
     txtBarLength_ = new QLineEdit(this);
     txtBarLength_->setObjectName("txtBarLength");
+    txtBarLength_->setAccessibleName(millimetres ? tr("Bar length in millimetres")
+                                                 : tr("Bar length in inches"));
+    txtBarLength_->setAccessibleDescription(instructions->text());
     txtBarLength_->setMaximumWidth(200);
     txtBarLength_->installEventFilter(this);
     typePointForComma(*txtBarLength_);

@@ -1,5 +1,6 @@
 #include "app/frm_about.h"
 
+#include "app/accessibility.h"
 #include "app/build_info.h"
 #include "app/fitted_font.h"
 #include "app/twip_layout.h"
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QWindow>
 
 
 namespace tavrel::app {
@@ -56,19 +58,22 @@ frmAbout::frmAbout(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                          Qt::MSWindowsFixedSizeDialogHint)
 {
+    installAccessibleInterfaces();
     setObjectName("frmAbout");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(picture::patternIcon());
     setAutoFillBackground(true);
     setPalette(greyPalette());
+    // The client area's corner, not the frame's, goes to the stored place.
     const QRect window = pixelsOf({2340, 1935, 5280, 3795});
     setFixedSize(window.size());
-    move(window.topLeft());
+    setGeometry(window);
 
     picIcon = place(new QLabel(this), "picIcon", {240, 240, 1275, 1305});
-    picIcon->setPixmap(picture::patternPicture({85, 87}));
+    drawIcon();
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picIcon->setFocusPolicy(Qt::StrongFocus);
+    picIcon->setAccessibleName(tr("Program icon"));
 
     lblTitle = greyLabel(this, "lblTitle", {1800, 152, 3285, 1080});
     lblTitle->setText("Tavrel Maker");
@@ -80,8 +85,9 @@ frmAbout::frmAbout(QWidget* owner)
     lblDescription = greyLabel(this, "lblDescription", {240, 1800, 4845, 930});
     Label1 = greyLabel(this, "Label1", {240, 2850, 3375, 975});
 
-    txtLink = place(new QLineEdit(QString(build::kAuthorEmail), this), "txtLink",
-                    {447, 3420, 1695, 285});
+    auto* link =
+        place(new LinkBox(QString(build::kAuthorEmail), this), "txtLink", {447, 3420, 1695, 285});
+    txtLink = link;
     txtLink->setReadOnly(true);
     txtLink->setFrame(false);
     QFont linkFont("MS Sans Serif");
@@ -93,6 +99,9 @@ frmAbout::frmAbout(QWidget* owner)
     txtLink->setCursor(Qt::PointingHandCursor);
     txtLink->setMouseTracking(true);
     txtLink->installEventFilter(this);
+    //: The mail link's name for screen readers, which read the address after it.
+    txtLink->setAccessibleName(tr("Send mail to the author"));
+    connect(link, &LinkBox::followed, this, &frmAbout::txtLink_Click);
 
     //: A small button: keep the caption short.
     cmdOK = place(new QPushButton(tr("OK"), this), "cmdOK", {3720, 3000, 1260, 585});
@@ -123,6 +132,21 @@ void frmAbout::Form_Load()
                     tr("Please send comments and suggestions \r\nto "));
     fitLinesToWidth(*lblDescription);
     fitLinesToWidth(*Label1);
+}
+
+// Drawn for the box's size in the pixels of the screen the box is on, so that it is whole and
+// sharp at any resolution and scaling.
+void frmAbout::drawIcon()
+{
+    picIcon->setPixmap(picture::patternPicture(picIcon->size(), devicePixelRatioF()));
+}
+
+void frmAbout::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    drawIcon();
+    connect(windowHandle(), &QWindow::screenChanged, this, &frmAbout::drawIcon,
+            Qt::UniqueConnection);
 }
 
 // Esc reaches reject(), Enter the default button: both end here and close the box.

@@ -30,6 +30,10 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void drawIcon();
 };
 
 }  // namespace tavrel::app

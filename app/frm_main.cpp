@@ -1,10 +1,12 @@
 #include "app/frm_main.h"
 
+#include "app/accessibility.h"
 #include "app/decimal_comma.h"
 #include "app/fitted_font.h"
 #include "app/frm_about.h"
 #include "app/help_path.h"
 #include "app/paper_menu.h"
+#include "app/pattern_description.h"
 #include "app/print_question.h"
 #include "app/printer_calibration.h"
 #include "app/printer_calibration_dialog.h"
@@ -104,6 +106,7 @@ void fitPromptFont(QLabel& prompt, const QStringList& prompts)
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
 {
+    installAccessibleInterfaces();
     setObjectName("frmMain");
     setWindowTitle("Tavrel");
     setWindowIcon(picture::patternIcon());
@@ -140,7 +143,7 @@ void frmMain::createControls(QWidget* client)
     picPattern = place(new platform::PictureBox(client), "picPattern", {600, 1500, 5295, 1215});
     lblScale = place(new QLabel(picPattern), "lblScale", {120, 840, 4935, 375});
     lblInfo = place(new QLabel(tr("Label1"), client), "lblInfo", {2760, 120, 1695, 495});
-    lblTooLarge = new QLabel(client);
+    lblTooLarge = new AlertLabel(client);
     lblTooLarge->setObjectName("lblTooLarge");
 
     // The captions need more room in today's fonts; let them show whole where the layout has it.
@@ -153,6 +156,9 @@ void frmMain::createControls(QWidget* client)
     lblScale->setPalette(QPalette(Qt::black, Qt::white));
     lblScale->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblScale->setWordWrap(true);
+    // Screen readers name the box by its prompt and the picture by what it shows.
+    lblInfo->setBuddy(txtMeasure);
+    picPattern->setAccessibleName(tr("Pattern"));
     txtMeasure->hide();
     lblInfo->hide();
     cmdPrint->setEnabled(false);
@@ -366,6 +372,9 @@ void frmMain::drawOnce()
             DrawArc(picPattern->hDC(), a.X, a.Y, a.StartAngle, a.EndAngle, a.radius);
         });
     lblScale->setText(scaleSentence(millimeterRuler));
+    picPattern->setAccessibleDescription(describePattern(
+        txtMeasure->text(), *selectedUnit(), {plan->pictureWidth, plan->pictureHeight},
+        screen.twipsPerPixelX, screen.twipsPerPixelY));
     shownPlan_ = plan;
 }
 

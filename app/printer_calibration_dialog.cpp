@@ -74,8 +74,11 @@ PrinterCalibrationDialog::PrinterCalibrationDialog(bool millimetres, QWidget* pa
     printerName_ = printer.name;
     printable_ = printer.printableTwips;
     lblPrinter->setText(printer.problem.isEmpty() ? printerName_ : printer.problem);
-    for (QPushButton* needsPrinter : {print, store, reset})
-        needsPrinter->setEnabled(!printerName_.isEmpty());
+    // Without a printer there are no bars to measure: the reason shows alone.
+    const bool hasPrinter = !printerName_.isEmpty();
+    for (QPushButton* needsPrinter : {print, store, reset}) needsPrinter->setEnabled(hasPrinter);
+    QWidget* const rowsOfAPrinter[] = {lblCorrection, cboUnit, txtAcross, txtDown};
+    for (QWidget* row : rowsOfAPrinter) form->setRowVisible(row, hasPrinter);
     showPrinter();
 }
 

@@ -22,15 +22,10 @@
 namespace tavrel::app {
 namespace {
 
-// A window of its own, owned by the projector window so that it goes with the main window.
-void showFullScreenOn(QWidget* window, QScreen* screen)
+// What the screen really has: scaling shows it in fewer, larger pixels.
+QSize physicalSize(const QScreen& screen)
 {
-    window->setWindowFlag(Qt::Window);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setScreen(screen);
-    window->setGeometry(screen->geometry());
-    window->showFullScreen();
-    window->activateWindow();
+    return (QSizeF(screen.size()) * screen.devicePixelRatio()).toSize();
 }
 
 // The screen chosen last time; else the first screen beside the main window's, as a projector
@@ -64,8 +59,8 @@ ProjectorDialog::ProjectorDialog(picture::PersistentImage image, double twipsPer
         //: A screen: its name (width x height in pixels).
         cboScreen->addItem(tr("%1 (%2 x %3)")
                                .arg(screen->name())
-                               .arg(screen->size().width())
-                               .arg(screen->size().height()),
+                               .arg(physicalSize(*screen).width())
+                               .arg(physicalSize(*screen).height()),
                            screen->name());
     cboScreen->setCurrentIndex(std::max(0, cboScreen->findData(firstChoice(chosen, parent))));
 
@@ -160,7 +155,30 @@ void ProjectorDialog::calibrateThen(bool showPatternAfter)
         showCalibration();
         if (showPatternAfter) showPattern();
     });
-    showFullScreenOn(view, screen);
+    showView(view, screen);
+}
+
+// One view at a time, full screen, in a window of its own that goes with this window.
+void ProjectorDialog::showView(QWidget* view, QScreen* screen)
+{
+    if (view_) view_->close();
+    view_ = view;
+    view->setWindowFlag(Qt::Window);
+    view->setAttribute(Qt::WA_DeleteOnClose);
+    view->setScreen(screen);
+    view->setGeometry(screen->geometry());
+    view->showFullScreen();
+    view->activateWindow();
+}
+
+// The view stays above this window, also when this one is activated (by Alt+Tab, say): on one
+// screen, this window would cover the pattern or the bar.
+void ProjectorDialog::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && view_ &&
+        view_->isVisible())
+        view_->raise();
 }
 
 void ProjectorDialog::resetCalibration()
@@ -182,7 +200,7 @@ void ProjectorDialog::showPattern()
     auto* view = new ProjectorView(image_, twipsPerPixel_, *pixelsPerInch,
                                    loadProjectorPreferences(), centimetres_, this);
     view->setObjectName("ProjectorView");
-    showFullScreenOn(view, screen);
+    showView(view, screen);
 }
 
 void openProjector(QWidget* parent, const picture::PersistentImage& image, double twipsPerPixel,

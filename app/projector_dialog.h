@@ -5,6 +5,7 @@
 #include "picture/persistent_image.h"
 
 #include <QDialog>
+#include <QPointer>
 
 class QComboBox;
 class QLabel;
@@ -28,15 +29,20 @@ public:
     void resetCalibration();
     void showPattern();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     QScreen* chosenScreen() const;
     void showCalibration();
     void saveChoices();
     void calibrateThen(bool showPatternAfter);
+    void showView(QWidget* view, QScreen* screen);
 
     picture::PersistentImage image_;
     double twipsPerPixel_;
     bool centimetres_;
+    QPointer<QWidget> view_;  // the calibration or the pattern on its screen
 };
 
 }  // namespace tavrel::app

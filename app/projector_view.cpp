@@ -29,6 +29,8 @@ ProjectorView::ProjectorView(picture::PersistentImage image, double twipsPerPixe
 {
     image_.foreground = look.whiteOnBlack ? Qt::white : Qt::black;
     image_.background = look.whiteOnBlack ? Qt::black : Qt::white;
+    setWindowTitle(tr("Projector View"));
+    setAccessibleDescription(tr("The pattern at true scale. The arrow keys move it; Esc leaves."));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::OpenHandCursor);

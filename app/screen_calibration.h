@@ -10,10 +10,10 @@ class QScreen;
 
 namespace tavrel::app {
 
-// The range real screens and projections fall in: a projection metres wide at the low end, a
-// phone's panel at the high end.
-inline constexpr double kMinPixelsPerInch = 5;
-inline constexpr double kMaxPixelsPerInch = 2000;
+// The range real screens and projections fall in: a projection two metres wide at the low end,
+// a phone's panel at the high end. A length typed in the wrong unit falls outside it.
+inline constexpr double kMinPixelsPerInch = 20;
+inline constexpr double kMaxPixelsPerInch = 600;
 
 // Pixels per inch of a bar `barPixels` long that measures `measuredInches` on the ruler;
 // nullopt when no real screen could show that.

@@ -8,7 +8,7 @@
 
 namespace tavrel::picture {
 
-void paintPatternPicture(QPainter& painter, QSize size)
+void paintPatternPicture(QPainter& painter, QSize size, int lineDevicePixels)
 {
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
     // The figure spans 3M across and reaches down to 3.25M; keep a pixel of margin.
@@ -22,15 +22,17 @@ void paintPatternPicture(QPainter& painter, QSize size)
     painter.save();
     painter.translate((size.width() - 3.0 * M) / 2.0, (size.height() - 3.25 * M) / 2.0);
     picture::replay(image, painter, QRectF(-1, -1, 3 * M + 2, 3.25 * M + 2),
-                     picture::LineWidth::OneDevicePixel);
+                    picture::LineWidth::OneDevicePixel, picture::Background::Fill,
+                    lineDevicePixels);
     painter.restore();
 }
 
-QPixmap patternPicture(QSize size)
+QPixmap patternPicture(QSize size, qreal devicePixelRatio)
 {
-    QPixmap pixmap(size);
+    QPixmap pixmap((QSizeF(size) * devicePixelRatio).toSize());
+    pixmap.setDevicePixelRatio(devicePixelRatio);
     QPainter painter(&pixmap);
-    paintPatternPicture(painter, size);
+    paintPatternPicture(painter, size, std::max(1, qRound(devicePixelRatio)));
     return pixmap;
 }
 

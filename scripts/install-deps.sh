@@ -17,6 +17,9 @@ packages=(
     xvfb xauth xdotool imagemagick poppler-utils
     # Another program holding text in the X selections, for the paste tests
     xclip
+    # Reading the program as a screen reader does: the accessibility bus on a D-Bus session of
+    # the test's own, its Python client, a window manager, and X's window properties
+    at-spi2-core dbus python3-pyatspi openbox x11-utils
     # A replaced export keeps its access list: the test sets and reads one
     acl
     # The sources of the locales the tests compile, to run the program where decimals take a comma

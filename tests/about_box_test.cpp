@@ -1,5 +1,6 @@
 #include "app/build_info.h"
 #include "app/frm_about.h"
+#include "platform/screen_metrics.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -8,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QUrl>
 
@@ -99,16 +101,70 @@ TEST_F(AboutBox, EnterEscAndOkEachCloseIt)
     }
 }
 
+// A click, Enter or Space on the focused link; Enter opens the mail rather than pressing OK.
 TEST_F(AboutBox, LinkHandsAMailtoToTheDesktopAndMovesTheFocus)
 {
-    MailCatcher mail;
-    QDesktopServices::setUrlHandler("mailto", &mail, "open");
-    QTest::mouseClick(about->txtLink, Qt::LeftButton, {}, QPoint(5, 5));
-    QDesktopServices::unsetUrlHandler("mailto");
+    const struct {
+        const char* how;
+        void (*open)(QLineEdit* link);
+    } ways[] = {
+        {"click", [](QLineEdit* link) { QTest::mouseClick(link, Qt::LeftButton, {}, {5, 5}); }},
+        {"Enter", [](QLineEdit* link) { QTest::keyClick(link, Qt::Key_Return); }},
+        {"Space", [](QLineEdit* link) { QTest::keyClick(link, Qt::Key_Space); }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.how);
+        about->txtLink->setFocus();
+        MailCatcher mail;
+        QDesktopServices::setUrlHandler("mailto", &mail, "open");
+        way.open(about->txtLink);
+        QDesktopServices::unsetUrlHandler("mailto");
 
-    ASSERT_EQ(mail.opened.size(), 1);
-    EXPECT_EQ(mail.opened[0].toString(), QString("mailto:") + tavrel::build::kAuthorEmail);
-    EXPECT_TRUE(about->picIcon->hasFocus());
+        ASSERT_FALSE(closed());
+        ASSERT_EQ(mail.opened.size(), 1);
+        EXPECT_EQ(mail.opened[0].toString(), QString("mailto:") + tavrel::build::kAuthorEmail);
+        EXPECT_TRUE(about->picIcon->hasFocus());
+    }
+}
+
+// The picture fills its box whole at any resolution, drawn in the pixels of the screen it shows
+// on: at 20 twips per pixel the box is 64 x 65 pixels, and on a screen that scales by 2 the
+// picture has four pixels for each of the box's, not all alike.
+TEST(AboutBoxPicture, WholeAndSharpAtEveryResolution)
+{
+    QScreen* retina = nullptr;
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen->devicePixelRatio() == 2) retina = screen;
+    ASSERT_NE(retina, nullptr);
+    const struct {
+        float twipsPerPixel;
+        QScreen* screen;
+        QSize box;
+        qreal ratio;
+    } cases[] = {{15, QGuiApplication::primaryScreen(), {85, 87}, 1},
+                 {20, QGuiApplication::primaryScreen(), {64, 65}, 1},
+                 {15, retina, {85, 87}, 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.twipsPerPixel << " twips per pixel, ratio " << c.ratio);
+        tavrel::platform::setTwipsPerPixelOverride(c.twipsPerPixel);
+        QWidget owner;
+        frmAbout about(&owner);
+        about.move(c.screen->geometry().topLeft());
+        about.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+        const QPixmap picture = about.picIcon->pixmap();
+        EXPECT_EQ(about.picIcon->size(), c.box);
+        EXPECT_EQ(picture.deviceIndependentSize().toSize(), c.box);
+        EXPECT_EQ(picture.devicePixelRatio(), c.ratio);
+        const QImage pixels = picture.toImage();
+        bool finerThanDoubled = false;
+        for (int y = 0; y + 1 < pixels.height(); y += 2)
+            for (int x = 0; x + 1 < pixels.width(); x += 2)
+                finerThanDoubled |= pixels.pixel(x, y) != pixels.pixel(x + 1, y + 1);
+        if (c.ratio == 2) EXPECT_TRUE(finerThanDoubled);
+    }
+    tavrel::platform::setTwipsPerPixelOverride(std::nullopt);
 }
 
 // Over the link, edges included, the link holds the mouse; anywhere off it lets go.

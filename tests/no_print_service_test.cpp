@@ -1,11 +1,14 @@
 // Printing where no print service runs: the CUPS client is pointed at a server that does not
 // exist before its first call, as on a system without one. Print Pattern and Calibrate Printer
-// say that printing is not available, and no calibration dialog opens.
+// say that printing is not available, and no calibration dialog opens; one that opens all the
+// same says so too, without bars to measure.
 #include "app/frm_main.h"
+#include "app/printer_calibration_dialog.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -55,6 +58,17 @@ TEST(NoPrintService, PrintingAndCalibrationSayItIsNotAvailable)
                   "Printing is not available on this system: no print service is running.")
             << c.what;
     }
+}
+
+TEST(NoPrintService, CalibrationDialogSaysSoInsteadOfBars)
+{
+    tavrel::app::PrinterCalibrationDialog dialog(false);
+    dialog.show();
+    EXPECT_EQ(dialog.lblPrinter->text().toStdString(),
+              "Printing is not available on this system: no print service is running.");
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        EXPECT_FALSE(label->isVisible() && label->text().contains("bar"))
+            << label->text().toStdString();
 }
 
 }  // namespace

@@ -88,7 +88,9 @@ TEST_F(Projector, TypedLengthCalibratesOrIsRefused)
         std::optional<double> pixelsPerInch;
     } cases[] = {{"6.4", false, 100},          {"6 2/5", false, 100},
                  {"162.56", true, 100},        {"0.1", false, std::nullopt},
-                 {"abc", false, std::nullopt}, {"6 2/5", true, std::nullopt}};
+                 {"abc", false, std::nullopt}, {"6 2/5", true, std::nullopt},
+                 {"32", false, 20},            {"33", false, std::nullopt},
+                 {"1", false, std::nullopt},   {"25.4", true, std::nullopt}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         app::forgetPixelsPerInch(kProjectorKey);
@@ -104,6 +106,39 @@ TEST_F(Projector, TypedLengthCalibratesOrIsRefused)
         EXPECT_EQ(view->findChild<QMessageBox*>("calibrationRefused") != nullptr, !c.pixelsPerInch);
         view->close();
     }
+}
+
+// Each screen by the pixels it really has: a screen that scales by 2 has twice as many each way.
+TEST_F(Projector, NamesEachScreenByItsPixels)
+{
+    app::ProjectorDialog dialog({}, 15, false);
+    QStringList names;
+    for (int i = 0; i < dialog.cboScreen->count(); ++i) names << dialog.cboScreen->itemText(i);
+    names.sort();
+    EXPECT_EQ(names.join(", ").toStdString(),
+              "HDMI/Projector (800 x 600), Laptop (1024 x 768), Retina (2880 x 1800)");
+}
+
+// Show Pattern again, or a calibration, replaces the view on the screen: one at a time.
+TEST_F(Projector, ShowsOneViewAtATime)
+{
+    app::storePixelsPerInch(kProjectorKey, 100);
+    app::ProjectorDialog dialog({}, 15, false);
+    dialog.show();
+    dialog.cboScreen->setCurrentIndex(dialog.cboScreen->findData("HDMI/Projector"));
+    const auto shownViews = [] {
+        int views = 0;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            views += widget->isVisible() && (qobject_cast<app::ProjectorView*>(widget) ||
+                                             qobject_cast<app::CalibrationView*>(widget));
+        return views;
+    };
+    dialog.showPattern();
+    dialog.showPattern();
+    EXPECT_EQ(shownViews(), 1);
+    dialog.calibrate();
+    EXPECT_EQ(shownViews(), 1);
+    EXPECT_TRUE(shownWindow<app::CalibrationView>("CalibrationView"));
 }
 
 TEST_F(Projector, OffersTheScreenBesideTheMainWindow)

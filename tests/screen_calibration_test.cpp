@@ -33,10 +33,11 @@ TEST(ScreenCalibration, PixelsPerInchFromBarRefusesWhatNoScreenShows)
         std::optional<double> expected;
     } cases[] = {
         {600, 10, 60},
-        {600, 120, 5},
-        {2000, 1, 2000},
-        {600, 121, std::nullopt},
-        {2001, 1, std::nullopt},
+        {600, 30, 20},
+        {600, 1, 600},
+        {600, 31, std::nullopt},
+        {601, 1, std::nullopt},
+        {1536, 1, std::nullopt},  // a 16-inch bar typed as 1
         {600, 0, std::nullopt},
         {600, -10, std::nullopt},
         {0, 10, std::nullopt},

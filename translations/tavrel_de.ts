@@ -323,6 +323,17 @@ nur durch eine vollständige Zeichnung ersetzt.
     </message>
 </context>
 <context>
+    <name>PatternDescription</name>
+    <message>
+        <source>Pattern for %1 millimeters, %2 by %3 millimeters when printed</source>
+        <translation>Schnittmuster für %1 Millimeter, gedruckt %2 mal %3 Millimeter</translation>
+    </message>
+    <message>
+        <source>Pattern for %1 inches, %2 by %3 inches when printed</source>
+        <translation>Schnittmuster für %1 Zoll, gedruckt %2 mal %3 Zoll</translation>
+    </message>
+</context>
+<context>
     <name>PatternExport</name>
     <message>
         <source>Too large to draw. The largest measurement is %1 millimeters.</source>
@@ -552,6 +563,18 @@ nur durch eine vollständige Zeichnung ersetzt.
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
         <translation>Ziehen Sie das rechte Ende des Balkens oder verwenden Sie die Pfeiltasten (mit der Umschalttaste für größere Schritte), bis er mit einer Länge auf Ihrem Lineal übereinstimmt, oder messen Sie den Balken einfach nach. Geben Sie dann diese Länge in Zoll ein, z. B. 7 7/8, und drücken Sie die Eingabetaste. Mit Esc verlassen Sie die Ansicht, ohne zu kalibrieren.</translation>
     </message>
+    <message>
+        <source>Screen Calibration</source>
+        <translation>Bildschirmkalibrierung</translation>
+    </message>
+    <message>
+        <source>Bar length in millimetres</source>
+        <translation>Länge des Balkens in Millimetern</translation>
+    </message>
+    <message>
+        <source>Bar length in inches</source>
+        <translation>Länge des Balkens in Zoll</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::app::PrinterCalibrationDialog</name>
@@ -699,6 +722,17 @@ nur durch eine vollständige Zeichnung ersetzt.
     </message>
 </context>
 <context>
+    <name>tavrel::app::ProjectorView</name>
+    <message>
+        <source>Projector View</source>
+        <translation>Beamer-Ansicht</translation>
+    </message>
+    <message>
+        <source>The pattern at true scale. The arrow keys move it; Esc leaves.</source>
+        <translation>Das Schnittmuster in wahrer Größe. Die Pfeiltasten verschieben es; Esc beendet die Ansicht.</translation>
+    </message>
+</context>
+<context>
     <name>tavrel::app::frmAbout</name>
     <message>
         <source>OK</source>
@@ -726,6 +760,15 @@ nur durch eine vollständige Zeichnung ersetzt.
 to </source>
         <translation>Bitte senden Sie Kommentare und Vorschläge <byte value="xd"/>
 an </translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation>Programmsymbol</translation>
+    </message>
+    <message>
+        <source>Send mail to the author</source>
+        <extracomment>The mail link&apos;s name for screen readers, which read the address after it.</extracomment>
+        <translation>E-Mail an den Autor senden</translation>
     </message>
 </context>
 <context>
@@ -835,6 +878,10 @@ an </translation>
     <message>
         <source>Save Pattern</source>
         <translation>Schnittmuster speichern</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Schnittmuster</translation>
     </message>
 </context>
 <context>

@@ -321,6 +321,17 @@ reemplaza por un dibujo completo.
     </message>
 </context>
 <context>
+    <name>PatternDescription</name>
+    <message>
+        <source>Pattern for %1 millimeters, %2 by %3 millimeters when printed</source>
+        <translation>Patrón para %1 milímetros, %2 por %3 milímetros al imprimirlo</translation>
+    </message>
+    <message>
+        <source>Pattern for %1 inches, %2 by %3 inches when printed</source>
+        <translation>Patrón para %1 pulgadas, %2 por %3 pulgadas al imprimirlo</translation>
+    </message>
+</context>
+<context>
     <name>PatternExport</name>
     <message>
         <source>Too large to draw. The largest measurement is %1 millimeters.</source>
@@ -550,6 +561,18 @@ reemplaza por un dibujo completo.
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
         <translation>Arrastra el extremo derecho de la barra, o usa las teclas de flecha (con Mayús para avanzar más deprisa), hasta que coincida con una longitud de tu regla; o simplemente mide la barra. Después escribe esa longitud en pulgadas, por ejemplo 7 7/8, y pulsa Intro. Esc sale sin calibrar.</translation>
     </message>
+    <message>
+        <source>Screen Calibration</source>
+        <translation>Calibración de la pantalla</translation>
+    </message>
+    <message>
+        <source>Bar length in millimetres</source>
+        <translation>Longitud de la barra en milímetros</translation>
+    </message>
+    <message>
+        <source>Bar length in inches</source>
+        <translation>Longitud de la barra en pulgadas</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::app::PrinterCalibrationDialog</name>
@@ -697,6 +720,17 @@ reemplaza por un dibujo completo.
     </message>
 </context>
 <context>
+    <name>tavrel::app::ProjectorView</name>
+    <message>
+        <source>Projector View</source>
+        <translation>Vista de proyector</translation>
+    </message>
+    <message>
+        <source>The pattern at true scale. The arrow keys move it; Esc leaves.</source>
+        <translation>El patrón a escala real. Las flechas lo desplazan; Esc sale.</translation>
+    </message>
+</context>
+<context>
     <name>tavrel::app::frmAbout</name>
     <message>
         <source>OK</source>
@@ -722,6 +756,15 @@ reemplaza por un dibujo completo.
 to </source>
         <translation>Envía tus comentarios y sugerencias <byte value="xd"/>
 a </translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation>Icono del programa</translation>
+    </message>
+    <message>
+        <source>Send mail to the author</source>
+        <extracomment>The mail link&apos;s name for screen readers, which read the address after it.</extracomment>
+        <translation>Enviar un correo al autor</translation>
     </message>
 </context>
 <context>
@@ -830,6 +873,10 @@ a </translation>
     <message>
         <source>Save Pattern</source>
         <translation>Guardar patrón</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Patrón</translation>
     </message>
 </context>
 <context>

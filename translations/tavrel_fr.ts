@@ -323,6 +323,17 @@ remplacé que par un dessin complet.
     </message>
 </context>
 <context>
+    <name>PatternDescription</name>
+    <message>
+        <source>Pattern for %1 millimeters, %2 by %3 millimeters when printed</source>
+        <translation>Patron pour %1 millimètres, %2 sur %3 millimètres une fois imprimé</translation>
+    </message>
+    <message>
+        <source>Pattern for %1 inches, %2 by %3 inches when printed</source>
+        <translation>Patron pour %1 pouces, %2 sur %3 pouces une fois imprimé</translation>
+    </message>
+</context>
+<context>
     <name>PatternExport</name>
     <message>
         <source>Too large to draw. The largest measurement is %1 millimeters.</source>
@@ -552,6 +563,18 @@ remplacé que par un dessin complet.
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
         <translation>Faites glisser l’extrémité droite de la barre, ou utilisez les touches fléchées (avec Maj pour avancer par plus grands pas), jusqu’à ce qu’elle corresponde à une longueur de votre règle&#xa0;; ou mesurez simplement la barre. Tapez ensuite cette longueur en pouces, par exemple 7 7/8, et appuyez sur Entrée. Échap permet de quitter sans étalonner.</translation>
     </message>
+    <message>
+        <source>Screen Calibration</source>
+        <translation>Étalonnage de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Bar length in millimetres</source>
+        <translation>Longueur de la barre en millimètres</translation>
+    </message>
+    <message>
+        <source>Bar length in inches</source>
+        <translation>Longueur de la barre en pouces</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::app::PrinterCalibrationDialog</name>
@@ -701,6 +724,17 @@ remplacé que par un dessin complet.
     </message>
 </context>
 <context>
+    <name>tavrel::app::ProjectorView</name>
+    <message>
+        <source>Projector View</source>
+        <translation>Mode projecteur</translation>
+    </message>
+    <message>
+        <source>The pattern at true scale. The arrow keys move it; Esc leaves.</source>
+        <translation>Le patron à l&apos;échelle réelle. Les flèches le déplacent&#xa0;; Échap quitte.</translation>
+    </message>
+</context>
+<context>
     <name>tavrel::app::frmAbout</name>
     <message>
         <source>OK</source>
@@ -728,6 +762,15 @@ remplacé que par un dessin complet.
 to </source>
         <translation>Envoyez vos remarques et suggestions <byte value="xd"/>
 à </translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation>Icône du programme</translation>
+    </message>
+    <message>
+        <source>Send mail to the author</source>
+        <extracomment>The mail link&apos;s name for screen readers, which read the address after it.</extracomment>
+        <translation>Écrire à l&apos;auteur</translation>
     </message>
 </context>
 <context>
@@ -836,6 +879,10 @@ to </source>
     <message>
         <source>Save Pattern</source>
         <translation>Enregistrer le patron</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Patron</translation>
     </message>
 </context>
 <context>

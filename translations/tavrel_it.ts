@@ -321,6 +321,17 @@ esistente viene sostituito solo da un disegno completo.
     </message>
 </context>
 <context>
+    <name>PatternDescription</name>
+    <message>
+        <source>Pattern for %1 millimeters, %2 by %3 millimeters when printed</source>
+        <translation>Cartamodello per %1 millimetri, %2 per %3 millimetri una volta stampato</translation>
+    </message>
+    <message>
+        <source>Pattern for %1 inches, %2 by %3 inches when printed</source>
+        <translation>Cartamodello per %1 pollici, %2 per %3 pollici una volta stampato</translation>
+    </message>
+</context>
+<context>
     <name>PatternExport</name>
     <message>
         <source>Too large to draw. The largest measurement is %1 millimeters.</source>
@@ -550,6 +561,18 @@ esistente viene sostituito solo da un disegno completo.
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
         <translation>Trascinare l&apos;estremità destra della barra, o usare i tasti freccia (con Maiusc per passi più lunghi), finché non corrisponde a una lunghezza del righello; oppure misurare semplicemente la barra. Poi digitare quella lunghezza in pollici, per esempio 7 7/8, e premere Invio. Esc esce senza calibrare.</translation>
     </message>
+    <message>
+        <source>Screen Calibration</source>
+        <translation>Calibrazione dello schermo</translation>
+    </message>
+    <message>
+        <source>Bar length in millimetres</source>
+        <translation>Lunghezza della barra in millimetri</translation>
+    </message>
+    <message>
+        <source>Bar length in inches</source>
+        <translation>Lunghezza della barra in pollici</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::app::PrinterCalibrationDialog</name>
@@ -698,6 +721,17 @@ esistente viene sostituito solo da un disegno completo.
     </message>
 </context>
 <context>
+    <name>tavrel::app::ProjectorView</name>
+    <message>
+        <source>Projector View</source>
+        <translation>Modalità proiettore</translation>
+    </message>
+    <message>
+        <source>The pattern at true scale. The arrow keys move it; Esc leaves.</source>
+        <translation>Il cartamodello in scala reale. I tasti freccia lo spostano; Esc esce.</translation>
+    </message>
+</context>
+<context>
     <name>tavrel::app::frmAbout</name>
     <message>
         <source>OK</source>
@@ -724,6 +758,15 @@ esistente viene sostituito solo da un disegno completo.
 to </source>
         <translation>Inviare commenti e suggerimenti <byte value="xd"/>
 a </translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation>Icona del programma</translation>
+    </message>
+    <message>
+        <source>Send mail to the author</source>
+        <extracomment>The mail link&apos;s name for screen readers, which read the address after it.</extracomment>
+        <translation>Scrivi all&apos;autore</translation>
     </message>
 </context>
 <context>
@@ -833,6 +876,10 @@ a </translation>
     <message>
         <source>Save Pattern</source>
         <translation>Salva cartamodello</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Cartamodello</translation>
     </message>
 </context>
 <context>

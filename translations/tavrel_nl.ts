@@ -325,6 +325,17 @@ volledige tekening vervangen.
     </message>
 </context>
 <context>
+    <name>PatternDescription</name>
+    <message>
+        <source>Pattern for %1 millimeters, %2 by %3 millimeters when printed</source>
+        <translation>Patroon voor %1 millimeter, afgedrukt %2 bij %3 millimeter</translation>
+    </message>
+    <message>
+        <source>Pattern for %1 inches, %2 by %3 inches when printed</source>
+        <translation>Patroon voor %1 inch, afgedrukt %2 bij %3 inch</translation>
+    </message>
+</context>
+<context>
     <name>PatternExport</name>
     <message>
         <source>Too large to draw. The largest measurement is %1 millimeters.</source>
@@ -554,6 +565,18 @@ volledige tekening vervangen.
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
         <translation>Sleep het rechteruiteinde van de balk, of gebruik de pijltoetsen (met Shift voor grotere stappen), tot de balk overeenkomt met een lengte op de liniaal; of meet de balk gewoon op. Typ die lengte daarna in inches, bijvoorbeeld 7 7/8, en druk op Enter. Esc sluit af zonder te kalibreren.</translation>
     </message>
+    <message>
+        <source>Screen Calibration</source>
+        <translation>Schermkalibratie</translation>
+    </message>
+    <message>
+        <source>Bar length in millimetres</source>
+        <translation>Lengte van de balk in millimeters</translation>
+    </message>
+    <message>
+        <source>Bar length in inches</source>
+        <translation>Lengte van de balk in inches</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::app::PrinterCalibrationDialog</name>
@@ -707,6 +730,17 @@ volledige tekening vervangen.
     </message>
 </context>
 <context>
+    <name>tavrel::app::ProjectorView</name>
+    <message>
+        <source>Projector View</source>
+        <translation>Projectorweergave</translation>
+    </message>
+    <message>
+        <source>The pattern at true scale. The arrow keys move it; Esc leaves.</source>
+        <translation>Het patroon op ware grootte. De pijltjestoetsen verschuiven het; Esc sluit af.</translation>
+    </message>
+</context>
+<context>
     <name>tavrel::app::frmAbout</name>
     <message>
         <source>OK</source>
@@ -733,6 +767,15 @@ volledige tekening vervangen.
 to </source>
         <translation>Stuur opmerkingen en suggesties <byte value="xd"/>
 naar </translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation>Programmapictogram</translation>
+    </message>
+    <message>
+        <source>Send mail to the author</source>
+        <extracomment>The mail link&apos;s name for screen readers, which read the address after it.</extracomment>
+        <translation>E-mail naar de auteur sturen</translation>
     </message>
 </context>
 <context>
@@ -843,6 +886,10 @@ naar </translation>
     <message>
         <source>Save Pattern</source>
         <translation>Patroon opslaan</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Patroon</translation>
     </message>
 </context>
 <context>

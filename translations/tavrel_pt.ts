@@ -324,6 +324,17 @@ por um desenho completo.
     </message>
 </context>
 <context>
+    <name>PatternDescription</name>
+    <message>
+        <source>Pattern for %1 millimeters, %2 by %3 millimeters when printed</source>
+        <translation>Molde para %1 milímetros, %2 por %3 milímetros quando impresso</translation>
+    </message>
+    <message>
+        <source>Pattern for %1 inches, %2 by %3 inches when printed</source>
+        <translation>Molde para %1 polegadas, %2 por %3 polegadas quando impresso</translation>
+    </message>
+</context>
+<context>
     <name>PatternExport</name>
     <message>
         <source>Too large to draw. The largest measurement is %1 millimeters.</source>
@@ -553,6 +564,18 @@ por um desenho completo.
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
         <translation>Arraste a ponta direita da barra, ou use as teclas de seta (com Shift para passos maiores), até coincidir com um comprimento da sua régua; ou simplesmente meça a barra. Depois escreva esse comprimento em polegadas, por exemplo 7 7/8, e prima Enter. Esc sai sem calibrar.</translation>
     </message>
+    <message>
+        <source>Screen Calibration</source>
+        <translation>Calibração do ecrã</translation>
+    </message>
+    <message>
+        <source>Bar length in millimetres</source>
+        <translation>Comprimento da barra em milímetros</translation>
+    </message>
+    <message>
+        <source>Bar length in inches</source>
+        <translation>Comprimento da barra em polegadas</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::app::PrinterCalibrationDialog</name>
@@ -700,6 +723,17 @@ por um desenho completo.
     </message>
 </context>
 <context>
+    <name>tavrel::app::ProjectorView</name>
+    <message>
+        <source>Projector View</source>
+        <translation>Vista do projetor</translation>
+    </message>
+    <message>
+        <source>The pattern at true scale. The arrow keys move it; Esc leaves.</source>
+        <translation>O molde à escala real. As setas deslocam-no; Esc sai.</translation>
+    </message>
+</context>
+<context>
     <name>tavrel::app::frmAbout</name>
     <message>
         <source>OK</source>
@@ -726,6 +760,15 @@ por um desenho completo.
 to </source>
         <translation>Envie os seus comentários e sugestões <byte value="xd"/>
 para </translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation>Ícone do programa</translation>
+    </message>
+    <message>
+        <source>Send mail to the author</source>
+        <extracomment>The mail link&apos;s name for screen readers, which read the address after it.</extracomment>
+        <translation>Enviar e-mail ao autor</translation>
     </message>
 </context>
 <context>
@@ -834,6 +877,10 @@ para </translation>
     <message>
         <source>Save Pattern</source>
         <translation>Guardar molde</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Molde</translation>
     </message>
 </context>
 <context>

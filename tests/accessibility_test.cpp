@@ -1,0 +1,108 @@
+// The windows as Qt's accessibility interfaces hand them to screen readers and switch control,
+// read on the offscreen platform: a unit chosen by its Toggle action acts as a click, the box is
+// named by its prompt, the picture says what it shows and how large it prints at any
+// resolution, the too-large notice is an alert, and the About box's mail link is a link that
+// Press follows. screen_reader_test reads them over AT-SPI.
+#include "app/build_info.h"
+#include "app/frm_about.h"
+#include "app/frm_main.h"
+#include "platform/screen_metrics.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using tavrel::app::frmMain;
+
+QAccessibleInterface* interfaceOf(QObject* object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+void toggle(QRadioButton* option)
+{
+    QAccessibleActionInterface* actions = interfaceOf(option)->actionInterface();
+    ASSERT_TRUE(actions);
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+    actions->doAction(QAccessibleActionInterface::toggleAction());
+}
+
+TEST(Accessibility, ToggleChoosesAUnitAsAClickDoes)
+{
+    frmMain window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    for (const int unit : {2, 1, 1}) {
+        SCOPED_TRACE(unit);
+        window.txtMeasure->setText("3");
+        toggle(window.optMeasureType[unit]);
+        EXPECT_TRUE(window.optMeasureType[unit]->isChecked());
+        EXPECT_TRUE(window.txtMeasure->isVisible());
+        EXPECT_TRUE(window.txtMeasure->hasFocus());
+        EXPECT_EQ(window.txtMeasure->text(), "")
+            << "a click empties the box, also on the checked unit";
+        EXPECT_EQ(interfaceOf(window.txtMeasure)->text(QAccessible::Name), window.lblInfo->text());
+    }
+}
+
+TEST(Accessibility, PictureSaysWhatItShowsAndItsSizeOnPaper)
+{
+    const struct {
+        int unit;
+        const char* typed;
+        float twipsPerPixel;
+        const char* description;
+    } cases[] = {
+        {1, "2 1/2", 15, "Pattern for 2 1/2 inches, 5.6 by 7.9 inches when printed"},
+        {1, "2 1/2", 12, "Pattern for 2 1/2 inches, 5.6 by 7.9 inches when printed"},
+        {0, "10", 15, "Pattern for 10 inches, 22.5 by 31.5 inches when printed"},
+        {2, "63.5", 15, "Pattern for 63.5 millimeters, 143 by 200 millimeters when printed"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        tavrel::platform::setTwipsPerPixelOverride(c.twipsPerPixel);
+        frmMain window;
+        window.optMeasureType[c.unit]->click();
+        window.txtMeasure->setText(c.typed);
+        QAccessibleInterface* picture = interfaceOf(window.picPattern);
+        EXPECT_EQ(picture->role(), QAccessible::Graphic);
+        EXPECT_EQ(picture->text(QAccessible::Name), "Pattern");
+        EXPECT_EQ(picture->text(QAccessible::Description).toStdString(), c.description);
+    }
+    tavrel::platform::setTwipsPerPixelOverride(std::nullopt);
+}
+
+// Screen readers say an alert as it shows: the notice is one, and reads as its text.
+TEST(Accessibility, TooLargeNoticeIsAnAlert)
+{
+    frmMain window;
+    window.show();
+    window.optMeasureType[1]->click();
+    window.txtMeasure->setText("99999999999");
+    ASSERT_TRUE(window.lblTooLarge->isVisible());
+    QAccessibleInterface* notice = interfaceOf(window.lblTooLarge);
+    EXPECT_EQ(notice->role(), QAccessible::AlertMessage);
+    EXPECT_EQ(notice->text(QAccessible::Name), window.lblTooLarge->text());
+}
+
+TEST(Accessibility, MailLinkIsALinkThatPressFollows)
+{
+    QWidget owner;
+    tavrel::app::frmAbout about(&owner);
+    about.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+    QAccessibleInterface* link = interfaceOf(about.txtLink);
+    EXPECT_EQ(link->role(), QAccessible::Link);
+    EXPECT_EQ(link->text(QAccessible::Name), "Send mail to the author");
+    EXPECT_EQ(link->text(QAccessible::Description), tavrel::build::kAuthorEmail);
+    link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(about.picIcon->hasFocus()) << "followed as a click follows it";
+}
+
+}  // namespace
