@@ -45,6 +45,8 @@ protected:
     {
         ASSERT_TRUE(folder_.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
+        // Where the settings are in the registry, a new folder does not empty them.
+        app::userSettings().clear();
     }
 
     void TearDown() override
