@@ -108,11 +108,12 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     setCentralWidget(clientView_);
     createMenus();
 
-    const QSize clientSize = pixelsOf({0, 0, kClientWidthTwips, kClientHeightTwips}).size() +
-                             QSize(growth_.right, growth_.down);
-    resize(clientSize + QSize(0, menuBar()->sizeHint().height()));
+    askedClient_ = pixelsOf({0, 0, kClientWidthTwips, kClientHeightTwips}).size() +
+                   QSize(growth_.right, growth_.down);
+    resize(askedClient_ + QSize(0, menuBar()->sizeHint().height()));
     widthTwips_ = std::lround(width() * platform::twipsPerPixelX());
     heightTwips_ = std::lround(height() * platform::twipsPerPixelY());
+    updateClientArea();
 }
 
 void frmMain::createControls(QWidget* client)
@@ -257,13 +258,26 @@ void frmMain::setHeight(int twips)
     applyOuterSize();
 }
 
-// Where the screen keeps the window smaller than asked, the client keeps the size it would
-// have had, and scrolls.
 void frmMain::applyOuterSize()
 {
-    std::optional<QSize> inside = platform::setOuterSizeTwips(*this, widthTwips_, heightTwips_);
-    if (inside) *inside -= QSize(0, menuBar()->sizeHint().height());
-    clientView_->setClientSize(inside);
+    askedClient_ = platform::setOuterSizeTwips(*this, widthTwips_, heightTwips_) -
+                   QSize(0, menuBar()->sizeHint().height());
+    updateClientArea();
+}
+
+// Wherever the window is smaller than asked, by the screen or by hand, the client scrolls over
+// what it holds: the controls shown, and the picture while the window is sized around it. After
+// a unit is chosen the window is only as tall as the controls, and the picture below them is
+// nothing to scroll to.
+void frmMain::updateClientArea()
+{
+    QRect content;
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{optMeasureType[0], optMeasureType[1], optMeasureType[2],
+                                         cmdPrint, lblInfo, txtMeasure, lblTooLarge})
+        if (!control->isHidden()) content |= control->geometry();
+    if (pictureInView_) content |= picPattern->geometry();
+    clientView_->setClientArea(QSize(content.right() + 1, content.bottom() + 1), askedClient_);
 }
 
 // The picture stands below the controls, 104 pixels down where they leave room, and the window
@@ -363,6 +377,7 @@ void frmMain::drawOnce()
     platform::processPendingMessages();
 
     widthTwips_ = plan->windowWidth;
+    pictureInView_ = true;
     setHeight(plan->windowHeight);
 
     picPattern->Cls();
@@ -411,6 +426,7 @@ void frmMain::optMeasureType_Click(int Index)
 {
     if (Index == 0 || Index == 1) lblInfo->setText(promptText(false));
     if (Index == 2) lblInfo->setText(promptText(true));
+    pictureInView_ = false;
     // As tall as it takes to show the box below the frame and the menu bar, where that is more.
     const int above =
         frameGeometry().height() - geometry().height() + menuBar()->sizeHint().height();
@@ -420,6 +436,7 @@ void frmMain::optMeasureType_Click(int Index)
     txtMeasure->setText(QString());
     txtMeasure->setVisible(true);
     txtMeasure->setFocus();
+    updateClientArea();
 }
 
 // A print asked for during a drawing prints the finished picture, if printing is still on.
@@ -517,6 +534,8 @@ void frmMain::txtMeasure_Change()
         DrawPattern();
     else
         lblTooLarge->hide();
+    updateClientArea();
+    showBox();
     const bool pictureIsTheBoxs =
         !txtMeasure->text().isEmpty() && lblTooLarge->isHidden() && BaseLength_ != 0.0f;
     cmdPrint->setEnabled(pictureIsTheBoxs);
@@ -532,6 +551,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         if (moveFocusOnFromBox(key)) return true;
         int code = characterCode(key);
         if (code < 0) return false;
+        showBox();  // a typed character, taken or not, is seen where it lands
         if (code > 0) txtMeasure_KeyPress(code);
         return code == 0;
     }
@@ -548,6 +568,14 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         std::ranges::find(optMeasureType, watched) != optMeasureType.end())
         keepTabStopOnCheckedUnit();
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Whatever reaches the box is seen where it lands: the view scrolls to the box, and to the
+// notice under it.
+void frmMain::showBox()
+{
+    if (lblTooLarge->isVisible()) clientView_->ensureWidgetVisible(lblTooLarge, 0, 0);
+    clientView_->ensureWidgetVisible(txtMeasure);
 }
 
 // Tab and Shift+Tab take the focus on from the box along the tab order; only when no other

@@ -119,13 +119,17 @@ private:
     void createMenus();
     void createPatternMenu();
     void applyOuterSize();
+    void updateClientArea();
     int controlsBottom() const;
+    void showBox();
     static QString promptText(bool millimeters);
     exporting::CheckRuler checkRuler() const;
     static QString scaleSentence(bool millimeterRuler);
 
     platform::ScrollView* clientView_ = nullptr;
-    Growth growth_;  // of the controls past their stored places
+    Growth growth_;               // of the controls past their stored places
+    QSize askedClient_;           // the client's size as the window's asked size leaves it
+    bool pictureInView_ = false;  // the window was last sized around the picture
     std::optional<pattern::PatternPlan> shownPlan_;  // of the picture on screen
     float BaseLength_ = 0.0f;
     int widthTwips_ = 0;
