@@ -2,8 +2,8 @@
 
 #include "app/accessibility.h"
 #include "app/decimal_comma.h"
-#include "app/fitted_font.h"
 #include "app/frm_about.h"
+#include "app/grown_controls.h"
 #include "app/help_path.h"
 #include "app/paper_menu.h"
 #include "app/pattern_description.h"
@@ -60,6 +60,8 @@ namespace {
 constexpr int kClientWidthTwips = 6495;
 constexpr int kClientHeightTwips = 1440;
 constexpr int kUnitChosenHeightTwips = 2250;
+// Pixels left free below the lowest control, above the picture or the window's edge.
+constexpr int kBelowControls = 3;
 
 // The character code the key filter sees for a key: Backspace 8, Ctrl+Backspace 127, Enter 13,
 // Ctrl+letter the control codes 1 to 26, Latin-1 characters their own code. -1: the key has no
@@ -81,25 +83,15 @@ int characterCode(const QKeyEvent& event)
     return unit <= 255 ? unit : 0;
 }
 
-// The label takes the room up to the print button.
-void widenPrompt(QLabel& prompt, int width)
+// Pixels as twips on the screen, for sizes that grew by so many pixels.
+int twipsOfPixelsX(int pixels)
 {
-    prompt.setWordWrap(true);
-    prompt.resize(std::max(prompt.width(), width), prompt.height());
+    return static_cast<int>(std::lround(pixels * platform::twipsPerPixelX()));
 }
 
-// The label's font shrinks until each prompt shows whole in the label's height.
-void fitPromptFont(QLabel& prompt, const QStringList& prompts)
+int twipsOfPixelsY(int pixels)
 {
-    QLabel probe;
-    probe.setWordWrap(true);
-    shrinkFontToFit(prompt, [&](const QFont& font) {
-        probe.setFont(font);
-        return std::all_of(prompts.begin(), prompts.end(), [&](const QString& text) {
-            probe.setText(text);
-            return probe.heightForWidth(prompt.width()) <= prompt.height();
-        });
-    });
+    return static_cast<int>(std::lround(pixels * platform::twipsPerPixelY()));
 }
 
 }  // namespace
@@ -119,10 +111,12 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     setCentralWidget(clientView_);
     createMenus();
 
-    const QRect clientPixels = pixelsOf({0, 0, kClientWidthTwips, kClientHeightTwips});
-    resize(clientPixels.width(), clientPixels.height() + menuBar()->sizeHint().height());
+    askedClient_ = pixelsOf({0, 0, kClientWidthTwips, kClientHeightTwips}).size() +
+                   QSize(growth_.right, growth_.down);
+    resize(askedClient_ + QSize(0, menuBar()->sizeHint().height()));
     widthTwips_ = std::lround(width() * platform::twipsPerPixelX());
     heightTwips_ = std::lround(height() * platform::twipsPerPixelY());
+    updateClientArea();
 }
 
 void frmMain::createControls(QWidget* client)
@@ -146,12 +140,11 @@ void frmMain::createControls(QWidget* client)
     lblTooLarge = new AlertLabel(client);
     lblTooLarge->setObjectName("lblTooLarge");
 
-    // The captions need more room in today's fonts; let them show whole where the layout has it.
-    for (QRadioButton* option : optMeasureType)
-        option->resize(std::clamp(option->sizeHint().width(), option->width(),
-                                  lblInfo->x() - option->x() - 4),
-                       option->height());
-    widenPrompt(*lblInfo, cmdPrint->x() - lblInfo->x() - 6);
+    lblInfo->setWordWrap(true);
+    growth_ = growToFit({optMeasureType, lblInfo, txtMeasure, cmdPrint},
+                        {promptText(false), promptText(true)});
+    // Out of view below the client area until a unit is chosen, however tall the controls grew.
+    picPattern->move(picPattern->x(), picPattern->y() + growth_.down);
     lblScale->setAutoFillBackground(true);
     lblScale->setPalette(QPalette(Qt::black, Qt::white));
     lblScale->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -271,13 +264,40 @@ void frmMain::setHeight(int twips)
     applyOuterSize();
 }
 
-// Where the screen keeps the window smaller than asked, the client keeps the size it would
-// have had, and scrolls.
 void frmMain::applyOuterSize()
 {
-    std::optional<QSize> inside = platform::setOuterSizeTwips(*this, widthTwips_, heightTwips_);
-    if (inside) *inside -= QSize(0, menuBar()->sizeHint().height());
-    clientView_->setClientSize(inside);
+    askedClient_ = platform::setOuterSizeTwips(*this, widthTwips_, heightTwips_) -
+                   QSize(0, menuBar()->sizeHint().height());
+    updateClientArea();
+}
+
+// Wherever the window is smaller than asked, by the screen or by hand, the client scrolls over
+// what it holds: the controls shown, and the picture while the window is sized around it. After
+// a unit is chosen the window is only as tall as the controls, and the picture below them is
+// nothing to scroll to.
+void frmMain::updateClientArea()
+{
+    QRect content;
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{optMeasureType[0], optMeasureType[1], optMeasureType[2],
+                                         cmdPrint, lblInfo, txtMeasure, lblTooLarge})
+        if (!control->isHidden()) content |= control->geometry();
+    if (pictureInView_) content |= picPattern->geometry();
+    clientView_->setClientArea(QSize(content.right() + 1, content.bottom() + 1), askedClient_);
+}
+
+// The picture stands below the controls, 104 pixels down where they leave room, and the window
+// is wide enough for the controls.
+pattern::ControlRoom frmMain::controlRoom() const
+{
+    return {std::max(pattern::ControlRoom{}.pictureTop, controlsBottom() + kBelowControls),
+            pattern::kMinimumWindowWidth + twipsOfPixelsX(growth_.right)};
+}
+
+// The lowest edge of the controls, the box shown.
+int frmMain::controlsBottom() const
+{
+    return (optMeasureType[2]->geometry() | txtMeasure->geometry()).bottom() + 1;
 }
 
 std::optional<measure::Unit> frmMain::selectedUnit() const
@@ -342,9 +362,10 @@ void frmMain::drawOnce()
     const measure::Conversion conversion = GetMeasurement();
     const bool millimeterRuler = optMeasureType[2]->isChecked();
     // Whether M can be drawn at all is known before anything changes.
-    const auto plan = conversion.status == measure::Conversion::Status::Ok
-                          ? pattern::planPattern(conversion.M, screen, millimeterRuler)
-                          : std::nullopt;
+    const auto plan =
+        conversion.status == measure::Conversion::Status::Ok
+            ? pattern::planPattern(conversion.M, screen, millimeterRuler, controlRoom())
+            : std::nullopt;
     const bool tooLarge = conversion.status == measure::Conversion::Status::TooLarge ||
                           (conversion.status == measure::Conversion::Status::Ok && !plan);
     if (tooLarge) {
@@ -362,6 +383,7 @@ void frmMain::drawOnce()
     platform::processPendingMessages();
 
     widthTwips_ = plan->windowWidth;
+    pictureInView_ = true;
     setHeight(plan->windowHeight);
 
     picPattern->Cls();
@@ -394,26 +416,36 @@ void frmMain::showTooLargeNotice()
                               ? tr("Too large to draw. The largest measurement is %1 millimeters.")
                               : tr("Too large to draw. The largest measurement is %1 inches."))
                              .arg(largest));
+    // 240 pixels wide on a screen of 96 dots per inch, as wide in inches on any other.
+    const int width = pixelsOf({0, 0, 3600, 0}).width();
     const QRect box = txtMeasure->geometry();
-    lblTooLarge->setGeometry(box.left(), box.bottom() + 2, 240, lblTooLarge->heightForWidth(240));
+    lblTooLarge->setGeometry(box.left(), box.bottom() + 2, width,
+                             lblTooLarge->heightForWidth(width));
     lblTooLarge->show();
     lblTooLarge->raise();
 }
 
+QString frmMain::promptText(bool millimeters)
+{
+    return millimeters ? tr("Enter the measurement in millimeters")
+                       : tr("Enter the measurement in inches");
+}
+
 void frmMain::optMeasureType_Click(int Index)
 {
-    const QString inches = tr("Enter the measurement in inches");
-    const QString millimeters = tr("Enter the measurement in millimeters");
-    if (Index == 0 || Index == 1) lblInfo->setText(inches);
-    if (Index == 2) lblInfo->setText(millimeters);
-    setHeight(kUnitChosenHeightTwips);
-    // Fitted when first shown rather than at start, where it would delay the first window.
-    if (!promptFontFitted_) fitPromptFont(*lblInfo, {inches, millimeters});
-    promptFontFitted_ = true;
+    if (Index == 0 || Index == 1) lblInfo->setText(promptText(false));
+    if (Index == 2) lblInfo->setText(promptText(true));
+    pictureInView_ = false;
+    // As tall as it takes to show the box below the frame and the menu bar, where that is more.
+    const int above =
+        frameGeometry().height() - geometry().height() + menuBar()->sizeHint().height();
+    setHeight(std::max(kUnitChosenHeightTwips,
+                       twipsOfPixelsY(above + controlsBottom() + kBelowControls)));
     lblInfo->setVisible(true);
     txtMeasure->setText(QString());
     txtMeasure->setVisible(true);
     txtMeasure->setFocus();
+    updateClientArea();
 }
 
 // A print asked for during a drawing prints the finished picture, if printing is still on.
@@ -511,6 +543,8 @@ void frmMain::txtMeasure_Change()
         DrawPattern();
     else
         lblTooLarge->hide();
+    updateClientArea();
+    showBox();
     const bool pictureIsTheBoxs =
         !txtMeasure->text().isEmpty() && lblTooLarge->isHidden() && BaseLength_ != 0.0f;
     cmdPrint->setEnabled(pictureIsTheBoxs);
@@ -526,6 +560,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         if (moveFocusOnFromBox(key)) return true;
         int code = characterCode(key);
         if (code < 0) return false;
+        showBox();  // a typed character, taken or not, is seen where it lands
         if (code > 0) txtMeasure_KeyPress(code);
         return code == 0;
     }
@@ -542,6 +577,14 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         std::ranges::find(optMeasureType, watched) != optMeasureType.end())
         keepTabStopOnCheckedUnit();
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Whatever reaches the box is seen where it lands: the view scrolls to the box, and to the
+// notice under it.
+void frmMain::showBox()
+{
+    if (lblTooLarge->isVisible()) clientView_->ensureWidgetVisible(lblTooLarge, 0, 0);
+    clientView_->ensureWidgetVisible(txtMeasure);
 }
 
 // Tab and Shift+Tab take the focus on from the box along the tab order; only when no other

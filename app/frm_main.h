@@ -3,6 +3,7 @@
 // the print button and the menus, with the commands that save the pattern into a file. It wires
 // controls to the pure code and applies results.
 
+#include "app/grown_controls.h"
 #include "app/save_dialog.h"
 #include "measure/conversion.h"
 #include "pattern/arc_call.h"
@@ -52,6 +53,8 @@ public:
     int Height() const { return heightTwips_; }
     void setWidth(int twips);
     void setHeight(int twips);
+    // Where the controls leave room for the picture, as each drawing places it.
+    pattern::ControlRoom controlRoom() const;
 
     // Controls, named as the program's documentation names them.
     std::array<QRadioButton*, 3> optMeasureType{};
@@ -116,15 +119,21 @@ private:
     void createMenus();
     void createPatternMenu();
     void applyOuterSize();
+    void updateClientArea();
+    int controlsBottom() const;
+    void showBox();
+    static QString promptText(bool millimeters);
     exporting::CheckRuler checkRuler() const;
     static QString scaleSentence(bool millimeterRuler);
 
     platform::ScrollView* clientView_ = nullptr;
+    Growth growth_;               // of the controls past their stored places
+    QSize askedClient_;           // the client's size as the window's asked size leaves it
+    bool pictureInView_ = false;  // the window was last sized around the picture
     std::optional<pattern::PatternPlan> shownPlan_;  // of the picture on screen
     float BaseLength_ = 0.0f;
     int widthTwips_ = 0;
     int heightTwips_ = 0;
-    bool promptFontFitted_ = false;
     bool drawing_ = false;
     bool redrawPending_ = false;
     std::vector<std::function<void()>> waitingForDrawing_;

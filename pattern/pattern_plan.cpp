@@ -98,7 +98,8 @@ int wholePixels(float size)
     return rounded && *rounded > 0 ? *rounded : 0;
 }
 
-std::optional<PatternPlan> planPattern(float M, Screen screen, bool millimeterRuler)
+std::optional<PatternPlan> planPattern(float M, Screen screen, bool millimeterRuler,
+                                       ControlRoom room)
 {
     if (!(M > 0.0f) || !std::isfinite(M)) return std::nullopt;
     // The largest working value is 4.2 M; an M whose working values leave single precision is
@@ -106,6 +107,7 @@ std::optional<PatternPlan> planPattern(float M, Screen screen, bool millimeterRu
     if (4.2 * static_cast<double>(M) > std::numeric_limits<float>::max()) return std::nullopt;
     PatternPlan plan;
     plan.M = M;
+    plan.pictureTop = static_cast<float>(room.pictureTop);
     const double m = M;
     const float oneHalfM = single(1.5 * m);
     const float halfM = single(0.5 * m);
@@ -122,9 +124,11 @@ std::optional<PatternPlan> planPattern(float M, Screen screen, bool millimeterRu
     plan.labelHeight = wholePixels(plan.labelMoveHeight);
 
     const auto width = roundToInt32((plan.pictureWidth + 100.0) * screen.twipsPerPixelX);
-    const auto height = roundToInt32((plan.pictureHeight + 204.0) * screen.twipsPerPixelY);
+    // The picture's top and height and 100 pixels more: 204 beyond its height at its usual top.
+    const auto height =
+        roundToInt32((plan.pictureHeight + room.pictureTop + 100.0) * screen.twipsPerPixelY);
     if (!width || !height) return std::nullopt;
-    plan.windowWidth = *width > kMinimumWindowWidth ? *width : kMinimumWindowWidth;
+    plan.windowWidth = *width > room.minimumWindowWidth ? *width : room.minimumWindowWidth;
     plan.windowHeight = *height;
 
     if (!addFigure(plan, oneHalfM, halfM)) return std::nullopt;

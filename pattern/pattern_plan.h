@@ -57,9 +57,17 @@ struct PatternPlan {
 // The window is never narrower than this many twips.
 constexpr std::int32_t kMinimumWindowWidth = 6615;
 
+// The room the window's controls leave the picture: its top in form pixels and the narrowest
+// window in twips. Controls that grew for a larger font or a longer caption ask for more.
+struct ControlRoom {
+    int pictureTop = 104;
+    std::int32_t minimumWindowWidth = kMinimumWindowWidth;
+};
+
 // nullopt when M is not above 0 and finite, or when any arc argument, arc call or window size
 // leaves its integer range: such an M cannot be drawn.
-std::optional<PatternPlan> planPattern(float M, Screen screen, bool millimeterRuler);
+std::optional<PatternPlan> planPattern(float M, Screen screen, bool millimeterRuler,
+                                       ControlRoom room = {});
 
 // The whole-pixel size a widget takes when moved to a fractional size.
 int wholePixels(float size);

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace tavrel::platform {
 
 ScrollView::ScrollView(QWidget* client, QWidget* parent) : QScrollArea(parent)
@@ -11,16 +13,38 @@ ScrollView::ScrollView(QWidget* client, QWidget* parent) : QScrollArea(parent)
     // Keys reach it from the focused control; it is not a stop of its own on the Tab chain.
     setFocusPolicy(Qt::NoFocus);
     setWidget(client);
-    setClientSize(std::nullopt);
+    fitClient();
 }
 
-void ScrollView::setClientSize(std::optional<QSize> size)
+void ScrollView::setClientArea(QSize content, QSize asked)
 {
-    const Qt::ScrollBarPolicy bars = size ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
-    setHorizontalScrollBarPolicy(bars);
-    setVerticalScrollBarPolicy(bars);
-    setWidgetResizable(!size);
-    if (size) widget()->resize(*size);
+    content_ = content;
+    asked_ = asked;
+    fitClient();
+}
+
+void ScrollView::resizeEvent(QResizeEvent* event)
+{
+    fitClient();
+    QScrollArea::resizeEvent(event);
+}
+
+// A bar only where the content does not fit beside the other bar, never for a margin alone.
+void ScrollView::fitClient()
+{
+    const QSize view = size();
+    const int barWidth = verticalScrollBar()->sizeHint().width();
+    const int barHeight = horizontalScrollBar()->sizeHint().height();
+    bool across = content_.width() > view.width();
+    bool down = content_.height() > view.height() - (across ? barHeight : 0);
+    across = across || content_.width() > view.width() - (down ? barWidth : 0);
+    down = down || content_.height() > view.height() - (across ? barHeight : 0);
+    setHorizontalScrollBarPolicy(across ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(down ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    const QSize inside(view.width() - (down ? barWidth : 0),
+                       view.height() - (across ? barHeight : 0));
+    widget()->resize(across ? std::max(asked_.width(), content_.width()) : inside.width(),
+                     down ? std::max(asked_.height(), content_.height()) : inside.height());
 }
 
 void ScrollView::dragToScroll(QWidget* surface)

@@ -1,14 +1,13 @@
 #pragma once
-// The window's client area inside a frameless scroll area. While the window is as large as
-// it was asked to be, the client simply fills the view: no frame, no bars, every control where
-// it stands. When the screen keeps the window smaller (a picture larger than the screen), the
-// client keeps its full size and scroll bars appear; the wheel, the page keys and a drag on the
-// picture move over it.
+// The window's client area inside a frameless scroll area. While the window is large enough
+// for what the client holds, the client simply fills the view: no frame, no bars, every control
+// where it stands. Where the window is smaller, by the screen's limits or by hand, a bar
+// appears for each direction in which something is out of view, and reaches as far as the
+// client was asked to be; the wheel, the page keys and a drag on the picture move over it.
 
 #include <QPoint>
 #include <QScrollArea>
-
-#include <optional>
+#include <QSize>
 
 namespace tavrel::platform {
 
@@ -17,15 +16,21 @@ class ScrollView : public QScrollArea {
 public:
     explicit ScrollView(QWidget* client, QWidget* parent = nullptr);
 
-    // nullopt: the client fills the view. A size: the client keeps it, and the view scrolls.
-    void setClientSize(std::optional<QSize> size);
+    // `content` reaches as far right and down as the client holds anything to see; `asked` is
+    // the size the client was asked to have, margins included.
+    void setClientArea(QSize content, QSize asked);
     // A press and drag on `surface` (or a child of it) moves the view with the pointer.
     void dragToScroll(QWidget* surface);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void fitClient();
+
+    QSize content_;
+    QSize asked_;
     QPoint dragStart_;
     QPoint scrollAtDragStart_;
     bool dragging_ = false;

@@ -10,7 +10,7 @@
 
 namespace tavrel::platform {
 
-std::optional<QSize> setOuterSizeTwips(QWidget& window, int widthTwips, int heightTwips)
+QSize setOuterSizeTwips(QWidget& window, int widthTwips, int heightTwips)
 {
     const int frameWidth = window.frameGeometry().width() - window.geometry().width();
     const int frameHeight = window.frameGeometry().height() - window.geometry().height();
@@ -25,8 +25,7 @@ std::optional<QSize> setOuterSizeTwips(QWidget& window, int widthTwips, int heig
         height = std::min(height, available.height() - frameHeight);
     }
     window.resize(std::max(width, 1), std::max(height, 1));
-    if (width < asked.width() || height < asked.height()) return asked;
-    return std::nullopt;
+    return asked;
 }
 
 }  // namespace tavrel::platform

@@ -4,15 +4,13 @@
 
 #include <QSize>
 
-#include <optional>
-
 class QWidget;
 
 namespace tavrel::platform {
 
 // Resizes the top-level window so that its outer size is the given twips, as far as the
-// screen's available area allows. When the screen keeps the window smaller, returns the
-// inside size that was asked for.
-std::optional<QSize> setOuterSizeTwips(QWidget& window, int widthTwips, int heightTwips);
+// screen's available area allows. Returns the inside size that was asked for, which the window
+// has unless the screen kept it smaller.
+QSize setOuterSizeTwips(QWidget& window, int widthTwips, int heightTwips);
 
 }  // namespace tavrel::platform

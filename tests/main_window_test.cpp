@@ -121,6 +121,87 @@ TEST_F(MainWindow, APictureLargerThanTheScreenScrollsAndASmallerOneDoesNot)
     EXPECT_EQ(view->horizontalScrollBar()->value(), 10);
 }
 
+// Whether `control` lies wholly in view in the scrolled client.
+bool inView(const QScrollArea& view, const QWidget& control)
+{
+    return view.viewport()->rect().contains(control.geometry().translated(view.widget()->pos()));
+}
+
+// On the offscreen screen a bar appears for each direction in which something the window was
+// sized for is out of view, however the window came to be smaller, and never for a margin
+// alone; whatever is out of view can be scrolled to.
+TEST_F(MainWindow, ScrollBarsAppearWhereSomethingIsOutOfView)
+{
+    struct Case {
+        const char* what;
+        std::function<void(frmMain&)> act;
+        bool across, down;
+        bool pictureInReach;  // the window was sized around it
+    };
+    const Case cases[] = {
+        {"1 inch", [](frmMain&) {}, false, false, true},
+        {"1 inch, shrunk by hand", [](frmMain& w) { w.resize(300, 250); }, true, true, true},
+        {"2.5 inches, as tall as the screen allows",
+         [](frmMain& w) { QTest::keyClicks(w.txtMeasure, "\b2.5"); }, false, true, true},
+        {"10 inches", [](frmMain& w) { QTest::keyClicks(w.txtMeasure, "0"); }, true, true, true},
+        {"10 inches, then another unit",
+         [](frmMain& w) {
+             QTest::keyClicks(w.txtMeasure, "0");
+             chooseUnit(w, Millimeter);
+         },
+         false, false, false},
+    };
+    for (const Case& c : cases) {
+        frmMain fresh;
+        fresh.show();
+        chooseUnit(fresh, Decimal);
+        QTest::keyClicks(fresh.txtMeasure, "1");
+        c.act(fresh);
+        QCoreApplication::processEvents();
+        const auto* view = fresh.findChild<QScrollArea*>("clientView");
+        EXPECT_EQ(view->horizontalScrollBar()->isVisible(), c.across) << c.what;
+        EXPECT_EQ(view->verticalScrollBar()->isVisible(), c.down) << c.what;
+        const QRect client = view->widget()->rect();
+        EXPECT_TRUE(client.contains(fresh.cmdPrint->geometry())) << c.what;
+        EXPECT_EQ(client.contains(fresh.picPattern->geometry()), c.pictureInReach) << c.what;
+    }
+}
+
+// With the view scrolled to the far corner of a large pattern, whatever reaches the box brings
+// it into view, and the notice under it too.
+TEST_F(MainWindow, TypingBringsTheBoxAndItsNoticeIntoView)
+{
+    const struct {
+        const char* typed;
+        bool notice;
+    } cases[] = {{"x", false}, {".5", false}, {"0", true}};
+    for (const auto& c : cases) {
+        chooseUnit(window, Decimal);
+        QTest::keyClicks(window.txtMeasure, "10");
+        auto* view = window.findChild<QScrollArea*>("clientView");
+        view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
+        view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+        ASSERT_FALSE(inView(*view, *window.txtMeasure));
+        QTest::keyClicks(window.txtMeasure, c.typed);
+        EXPECT_TRUE(inView(*view, *window.txtMeasure)) << c.typed;
+        EXPECT_EQ(window.lblTooLarge->isVisible(), c.notice) << c.typed;
+        if (c.notice) EXPECT_TRUE(inView(*view, *window.lblTooLarge)) << c.typed;
+    }
+}
+
+// From the box the page keys scroll on, page by page, as in the view.
+TEST_F(MainWindow, PageKeysFromTheBoxScrollPageByPage)
+{
+    chooseUnit(window, Decimal);
+    QTest::keyClicks(window.txtMeasure, "10");
+    const QScrollBar* bar = window.findChild<QScrollArea*>("clientView")->verticalScrollBar();
+    QTest::keyClick(window.txtMeasure, Qt::Key_PageDown);
+    const int page = bar->value();
+    QTest::keyClick(window.txtMeasure, Qt::Key_PageDown);
+    EXPECT_GT(page, 0);
+    EXPECT_EQ(bar->value(), 2 * page);
+}
+
 TEST_F(MainWindow, MenusCarryTheirAccessLettersAndNoShortcuts)
 {
     const QList<QAction*> bar = window.menuBar()->actions();

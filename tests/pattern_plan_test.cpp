@@ -106,14 +106,19 @@ TEST(PatternPlan, WindowWidthHasAMinimumAndHeightNone)
     struct Case {
         float M;
         std::int32_t width, height;
+        ControlRoom room = {};
     };
-    // (3M + 1 + 100) x 15 and (4.2M + 204) x 15, rounded.
-    for (const Case& c : {Case{1, 6615, 3120}, Case{100, 6615, 9360}, Case{113, 6615, 10185},
-                          Case{180, 9615, 14400}, Case{1000, 46515, 66060}}) {
-        const auto plan = planPattern(c.M, kScreen96, false);
+    // (3M + 1 + 100) x 15 and (4.2M + 204) x 15, rounded; controls that grew push the picture
+    // down and widen the narrowest window.
+    for (const Case& c :
+         {Case{1, 6615, 3120}, Case{100, 6615, 9360}, Case{113, 6615, 10185},
+          Case{180, 9615, 14400}, Case{1000, 46515, 66060}, Case{100, 7200, 10275, {165, 7200}},
+          Case{180, 9615, 15315, {165, 7200}}}) {
+        const auto plan = planPattern(c.M, kScreen96, false, c.room);
         ASSERT_TRUE(plan) << c.M;
         EXPECT_EQ(plan->windowWidth, c.width) << c.M;
         EXPECT_EQ(plan->windowHeight, c.height) << c.M;
+        EXPECT_EQ(plan->pictureTop, c.room.pictureTop) << c.M;
     }
 }
 

@@ -97,8 +97,9 @@ Picture pictureOf(const picture::PersistentImage& image)
 // is off; an empty text draws nothing.
 class ExpectedWindow {
 public:
-    ExpectedWindow(float twipsPerPixel, int width, int height)
-        : width(width), height(height), screen_{twipsPerPixel, twipsPerPixel}
+    // `room` is where the window's controls leave room for the picture, which the font decides.
+    ExpectedWindow(float twipsPerPixel, int width, int height, pattern::ControlRoom room)
+        : width(width), height(height), room(room), screen_{twipsPerPixel, twipsPerPixel}
     {
     }
 
@@ -119,6 +120,7 @@ public:
     int arrivedWhileDrawing = 0;  // queued actions taken in by a drawing, over the whole run
     Picture picture;
     int width, height;
+    pattern::ControlRoom room;
 
 private:
     void handle(const Step& step, std::deque<Step>& queued)
@@ -149,7 +151,7 @@ private:
         const auto conversion = measure::convertMeasurement(
             box.text.toStdString(), measure::unitAt(box.unit), screen_.twipsPerPixelX);
         const auto plan = conversion.status == measure::Conversion::Status::Ok
-                              ? pattern::planPattern(conversion.M, screen_, box.unit == 2)
+                              ? pattern::planPattern(conversion.M, screen_, box.unit == 2, room)
                               : std::nullopt;
         if (conversion.status == measure::Conversion::Status::TooLarge ||
             (conversion.status == measure::Conversion::Status::Ok && !plan)) {
@@ -237,7 +239,8 @@ class Soak {
 public:
     Soak(frmMain& window, unsigned seed, float twipsPerPixel)
         : window_(window), random_(seed),
-          expected_(twipsPerPixel, window.Width(), window.Height()), twipsPerPixel_(twipsPerPixel)
+          expected_(twipsPerPixel, window.Width(), window.Height(), window.controlRoom()),
+          twipsPerPixel_(twipsPerPixel)
     {
         QObject::connect(window.txtMeasure, &QLineEdit::textChanged, [this] { ++textChanges_; });
     }
@@ -315,7 +318,8 @@ public:
         const Picture shown = pictureOf(window_.picPattern->Image());
         if (shown.shapes != expected_.picture.shapes) differ("picture operations");
         if (!expected_.picture.shapes.empty() &&
-            window_.picPattern->geometry() != QRect(QPoint(50, 104), expected_.picture.size))
+            window_.picPattern->geometry() !=
+                QRect(QPoint(50, expected_.room.pictureTop), expected_.picture.size))
             differ("picture geometry");
         return problems;
     }

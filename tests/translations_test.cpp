@@ -12,6 +12,7 @@
 #include "page_raster.h"
 #include "screen_ink.h"
 #include "ts_entries.h"
+#include "whole_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,8 +27,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -62,32 +61,6 @@ std::multiset<QString> placeholdersOf(const QString& text)
 bool hasAccessKey(const QString& text)
 {
     return QRegularExpression("&[^& ]").match(text).hasMatch();
-}
-
-// Room for the caption inside the button's frame and beside its check mark, if any.
-int captionRoom(const QAbstractButton& button)
-{
-    QStyleOptionButton option;
-    option.initFrom(&button);
-    const bool radio = qobject_cast<const QRadioButton*>(&button) != nullptr;
-    return button.style()
-        ->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents,
-                         &option, &button)
-        .width();
-}
-
-void expectWhole(const QAbstractButton& button)
-{
-    const QString caption = QString(button.text()).remove('&');
-    EXPECT_LE(button.fontMetrics().horizontalAdvance(caption), captionRoom(button))
-        << caption.toStdString();
-    EXPECT_GE(button.font().pointSizeF(), 8.0) << caption.toStdString();
-}
-
-void expectWhole(const QLabel& label)
-{
-    EXPECT_LE(label.heightForWidth(label.width()), label.height()) << label.text().toStdString();
-    EXPECT_GE(label.font().pointSizeF(), 8.0) << label.text().toStdString();
 }
 
 class EveryLanguage : public testing::TestWithParam<const char*> {

@@ -775,7 +775,7 @@ a </translation>
     </message>
     <message>
         <source>Inches (Fractions)</source>
-        <translation>Pulgadas (fracción)</translation>
+        <translation>Pulgadas (fracciones)</translation>
     </message>
     <message>
         <source>Millimeter</source>

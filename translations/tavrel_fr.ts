@@ -789,7 +789,7 @@ to </source>
     </message>
     <message>
         <source>Print Pattern</source>
-        <translation>Impr. patron</translation>
+        <translation>Imprimer le patron</translation>
     </message>
     <message>
         <source>Label1</source>

@@ -785,7 +785,7 @@ a </translation>
     </message>
     <message>
         <source>Print Pattern</source>
-        <translation>Stampa 1:1</translation>
+        <translation>Stampa cartamodello</translation>
     </message>
     <message>
         <source>Label1</source>

@@ -775,15 +775,15 @@ para </translation>
     <name>tavrel::app::frmMain</name>
     <message>
         <source>Inches (Decimal)</source>
-        <translation>Polegada (decimal)</translation>
+        <translation>Polegadas (decimais)</translation>
     </message>
     <message>
         <source>Inches (Fractions)</source>
-        <translation>Polegada (fração)</translation>
+        <translation>Polegadas (frações)</translation>
     </message>
     <message>
         <source>Millimeter</source>
-        <translation>Milímetro</translation>
+        <translation>Milímetros</translation>
     </message>
     <message>
         <source>Print Pattern</source>

@@ -1,0 +1,97 @@
+// The main window in the fonts, languages and screen resolutions people use: every text shows
+// whole inside its control, no control covers another, the window is large enough for them
+// all, and the picture lies below them.
+
+#include "app/frm_main.h"
+#include "app/translations.h"
+#include "platform/screen_metrics.h"
+#include "whole_text.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using tavrel::app::frmMain;
+namespace platform = tavrel::platform;
+
+namespace {
+
+// What a control puts on the screen, in client pixels: a unit its check mark and caption, any
+// other control its whole rectangle.
+QRect shownRect(const QWidget& control)
+{
+    const auto* unit = qobject_cast<const QRadioButton*>(&control);
+    if (!unit) return control.geometry();
+    QStyleOptionButton option;
+    option.initFrom(unit);
+    const QRect mark =
+        unit->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, unit);
+    const QRect caption = unit->fontMetrics().boundingRect(
+        captionRect(*unit), Qt::AlignLeft | Qt::AlignVCenter, unit->text());
+    return (mark | caption).translated(unit->pos());
+}
+
+// Every control shown: its text whole in the user's font, clear of the others and in view
+// without scrolling; the picture, once drawn, below them all. The screen has room for the window.
+void expectFits(frmMain& window, bool drawn)
+{
+    for (QRadioButton* unit : window.optMeasureType) expectWhole(*unit);
+    expectWhole(*window.cmdPrint);
+    QList<QWidget*> shown = {window.optMeasureType[0], window.optMeasureType[1],
+                             window.optMeasureType[2], window.cmdPrint};
+    if (window.txtMeasure->isVisible()) {
+        expectWhole(*window.lblInfo);
+        EXPECT_EQ(window.lblInfo->font().pointSizeF(), QApplication::font().pointSizeF());
+        EXPECT_GE(window.txtMeasure->height(), window.txtMeasure->minimumSizeHint().height());
+        shown << window.lblInfo << window.txtMeasure;
+    }
+    const auto* view = window.findChild<QScrollArea*>("clientView");
+    EXPECT_FALSE(view->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(view->verticalScrollBar()->isVisible());
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        const std::string name = shown[i]->objectName().toStdString();
+        EXPECT_TRUE(view->viewport()->rect().contains(shown[i]->geometry())) << name;
+        if (drawn) EXPECT_GT(window.picPattern->y(), shown[i]->geometry().bottom()) << name;
+        for (qsizetype j = i + 1; j < shown.size(); ++j)
+            EXPECT_FALSE(shownRect(*shown[i]).intersects(shownRect(*shown[j])))
+                << name << " and " << shown[j]->objectName().toStdString();
+    }
+}
+
+// Screens of 144 and 192 dots per inch with Qt's scaling off, met as the window meets them:
+// twips per pixel follow the resolution, and a font of so many points is as many pixels high.
+TEST(WindowFit, EveryTextShowsWholeAndClearInEveryFontLanguageAndResolution)
+{
+    const QFont userFont = QApplication::font();
+    for (const char* language : {"en", "de", "fr", "es", "nl", "it", "pt"}) {
+        tavrel::app::installTranslations(QString(language), TAVREL_QM_FOLDER);
+        for (const int dpi : {96, 144, 192}) {
+            platform::setTwipsPerPixelOverride(1440.0f / dpi);
+            for (int points = 8; points <= 14; ++points) {
+                QFont font = userFont;
+                font.setPointSizeF(points * dpi / 96.0);
+                QApplication::setFont(font);
+                SCOPED_TRACE(testing::Message()
+                             << language << ", " << dpi << " dpi, " << points << " pt");
+                frmMain window;
+                window.show();
+                expectFits(window, false);
+                window.optMeasureType[2]->click();
+                expectFits(window, false);
+                window.optMeasureType[0]->click();
+                QTest::keyClicks(window.txtMeasure, "1");
+                expectFits(window, true);
+            }
+        }
+    }
+    platform::setTwipsPerPixelOverride(std::nullopt);
+    QApplication::setFont(userFont);
+    tavrel::app::installTranslations(QString("en"));
+}
+
+}  // namespace
