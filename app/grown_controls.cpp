@@ -75,7 +75,8 @@ Growth growToFit(const MainControls& controls, const QStringList& prompts)
     const QRect prompt(left, promptTop, std::max(room, wrapped.width()), promptHeight);
     controls.prompt->setGeometry(prompt);
     const QRect box(left, std::max(storedBox.y(), bottomOf(prompt) + 1), storedBox.width(),
-                    std::max(storedBox.height(), controls.box->sizeHint().height()));
+                    std::max({storedBox.height(), controls.box->sizeHint().height(),
+                              controls.box->minimumSizeHint().height()}));
     controls.box->setGeometry(box);
 
     QRect print = storedPrint;
