@@ -2,6 +2,7 @@
 #include "app/frm_about.h"
 #include "platform/screen_metrics.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
@@ -101,9 +102,14 @@ TEST_F(AboutBox, EnterEscAndOkEachCloseIt)
     }
 }
 
-// A click, Enter or Space on the focused link; Enter opens the mail rather than pressing OK.
+// A click, Enter or Space on the focused link, or a screen reader's Press on it; Enter opens
+// the mail rather than pressing OK. Screen readers meet it as a link named for what it does.
 TEST_F(AboutBox, LinkHandsAMailtoToTheDesktopAndMovesTheFocus)
 {
+    QAccessibleInterface* link = QAccessible::queryAccessibleInterface(about->txtLink);
+    EXPECT_EQ(link->role(), QAccessible::Link);
+    EXPECT_EQ(link->text(QAccessible::Name), "Send mail to the author");
+    EXPECT_EQ(link->text(QAccessible::Description), tavrel::build::kAuthorEmail);
     const struct {
         const char* how;
         void (*open)(QLineEdit* link);
@@ -111,6 +117,10 @@ TEST_F(AboutBox, LinkHandsAMailtoToTheDesktopAndMovesTheFocus)
         {"click", [](QLineEdit* link) { QTest::mouseClick(link, Qt::LeftButton, {}, {5, 5}); }},
         {"Enter", [](QLineEdit* link) { QTest::keyClick(link, Qt::Key_Return); }},
         {"Space", [](QLineEdit* link) { QTest::keyClick(link, Qt::Key_Space); }},
+        {"Press", [](QLineEdit* link) {
+             QAccessible::queryAccessibleInterface(link)->actionInterface()->doAction(
+                 QAccessibleActionInterface::pressAction());
+         }},
     };
     for (const auto& way : ways) {
         SCOPED_TRACE(way.how);

@@ -1,10 +1,8 @@
 // The windows as Qt's accessibility interfaces hand them to screen readers and switch control,
 // read on the offscreen platform: a unit chosen by its Toggle action acts as a click, the box is
 // named by its prompt, the picture says what it shows and how large it prints at any
-// resolution, the too-large notice is an alert, and the About box's mail link is a link that
-// Press follows. screen_reader_test reads them over AT-SPI.
-#include "app/build_info.h"
-#include "app/frm_about.h"
+// resolution, and the too-large notice is an alert (the About box's link: about_box_test).
+// screen_reader_test reads them over AT-SPI.
 #include "app/frm_main.h"
 #include "platform/screen_metrics.h"
 
@@ -89,20 +87,6 @@ TEST(Accessibility, TooLargeNoticeIsAnAlert)
     QAccessibleInterface* notice = interfaceOf(window.lblTooLarge);
     EXPECT_EQ(notice->role(), QAccessible::AlertMessage);
     EXPECT_EQ(notice->text(QAccessible::Name), window.lblTooLarge->text());
-}
-
-TEST(Accessibility, MailLinkIsALinkThatPressFollows)
-{
-    QWidget owner;
-    tavrel::app::frmAbout about(&owner);
-    about.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
-    QAccessibleInterface* link = interfaceOf(about.txtLink);
-    EXPECT_EQ(link->role(), QAccessible::Link);
-    EXPECT_EQ(link->text(QAccessible::Name), "Send mail to the author");
-    EXPECT_EQ(link->text(QAccessible::Description), tavrel::build::kAuthorEmail);
-    link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_TRUE(about.picIcon->hasFocus()) << "followed as a click follows it";
 }
 
 }  // namespace
