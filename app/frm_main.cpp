@@ -394,10 +394,31 @@ void frmMain::drawOnce()
             DrawArc(picPattern->hDC(), a.X, a.Y, a.StartAngle, a.EndAngle, a.radius);
         });
     lblScale->setText(scaleSentence(millimeterRuler));
+    showWholeSentence(plan->windowHeight);
     picPattern->setAccessibleDescription(describePattern(
         txtMeasure->text(), *selectedUnit(), {plan->pictureWidth, plan->pictureHeight},
         screen.twipsPerPixelX, screen.twipsPerPixelY));
     shownPlan_ = plan;
+}
+
+// In a narrow picture or a large font the sentence needs more than its band: it goes on below
+// the drawing (and right of it, for a word wider than the picture), on the picture's white, and
+// the window grows with it, rather than being cut.
+void frmMain::showWholeSentence(int plannedWindowHeight)
+{
+    const QRect band = lblScale->geometry();
+    const int width = std::max(band.width(), lblScale->fontMetrics()
+                                                 .boundingRect(QRect(0, 0, band.width(), INT_MAX),
+                                                               Qt::TextWordWrap, lblScale->text())
+                                                 .width());
+    const QSize needed(width, lblScale->heightForWidth(width));
+    if (needed.width() <= band.width() && needed.height() <= band.height()) return;
+    lblScale->resize(needed.expandedTo(band.size()));
+    const QPoint beyond = lblScale->pos() + QPoint(needed.width(), needed.height()) -
+                          QPoint(picPattern->width(), picPattern->height());
+    const QSize room(beyond.x(), beyond.y());
+    picPattern->setRoomOutside(room);
+    if (room.height() > 0) setHeight(plannedWindowHeight + twipsOfPixelsY(room.height()));
 }
 
 // One whole sentence per unit, so that a translation can agree with its unit.

@@ -108,6 +108,7 @@ private:
     void PrintPattern();
     void SavePattern(SaveFormat format);
     void drawOnce();
+    void showWholeSentence(int plannedWindowHeight);
     std::optional<measure::Unit> selectedUnit() const;
     void showTooLargeNotice();
     void afterDrawing(std::function<void()> command);

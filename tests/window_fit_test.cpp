@@ -1,6 +1,6 @@
 // The main window in the fonts, languages and screen resolutions people use: every text shows
-// whole inside its control, no control covers another, the window is large enough for them
-// all, and the picture lies below them.
+// whole inside its control (the scale sentence too, in a small pattern), no control covers
+// another, the window is large enough for them all, and the picture lies below them.
 
 #include "app/frm_main.h"
 #include "app/translations.h"
@@ -50,6 +50,15 @@ void expectFits(frmMain& window, bool drawn)
         EXPECT_GE(window.txtMeasure->height(), window.txtMeasure->minimumSizeHint().height());
         shown << window.lblInfo << window.txtMeasure;
     }
+    if (drawn) {
+        // The scale sentence whole, on the picture's white, however small the pattern; the
+        // room it takes below the drawing is not part of the printed image.
+        expectWhole(*window.lblScale);
+        const QLabel& sentence = *window.lblScale;
+        EXPECT_LE(sentence.y() + sentence.heightForWidth(sentence.width()),
+                  window.picPattern->height());
+        EXPECT_LE(window.picPattern->Image().size.height(), 4.2 * window.BaseLength() + 1);
+    }
     const auto* view = window.findChild<QScrollArea*>("clientView");
     EXPECT_FALSE(view->horizontalScrollBar()->isVisible());
     EXPECT_FALSE(view->verticalScrollBar()->isVisible());
@@ -85,6 +94,9 @@ TEST(WindowFit, EveryTextShowsWholeAndClearInEveryFontLanguageAndResolution)
                 expectFits(window, false);
                 window.optMeasureType[0]->click();
                 QTest::keyClicks(window.txtMeasure, "1");
+                expectFits(window, true);
+                window.optMeasureType[2]->click();
+                QTest::keyClicks(window.txtMeasure, "10");
                 expectFits(window, true);
             }
         }
