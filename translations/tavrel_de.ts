@@ -111,18 +111,19 @@ erlaubt.
                   Einheit
   --dpi N         die Bildschirmauflösung, für die gezeichnet wird, in Punkten
                   pro Zoll (24 bis 1440; Standard: 96)
-  --paper PAPIER  das Papier des PDFs: letter, a4, a3, legal oder tabloid
-                  (Standard: letter, wo die Regionseinstellungen US-Einheiten
-                  verwenden, sonst a4); für Copyshops a2, a1, a0, arch-d
-                  (24 x 36 Zoll) oder arch-e (36 x 48 Zoll); oder eine Rolle,
-                  roll-36in, roll-24in oder roll-914mm: Seiten in der Breite
-                  der Rolle, so lang wie das Schnittmuster, bis zu 200 Zoll
+  --paper PAPIER  das Papierformat des PDFs: letter, a4, a3, legal oder
+                  tabloid (Standard: letter, wo die Regionseinstellungen
+                  US-Einheiten verwenden, sonst a4); für Copyshops a2, a1,
+                  a0, arch-d (24 x 36 Zoll) oder arch-e (36 x 48 Zoll); oder
+                  eine Rolle, roll-36in, roll-24in oder roll-914mm: Seiten in
+                  der Breite der Rolle, so lang wie das Schnittmuster, bis zu
+                  200 Zoll
   --correction X,Y
                   gleicht den Skalierungsfehler eines Druckers aus: Die Seiten
-                  des PDFs werden waagerecht um X und senkrecht um Y
-                  vergrößert (0.8 bis 1.25, z. B. 1.02,0.99), jeweils die
-                  Länge eines Balkens seines Testblatts geteilt durch die
-                  gemessene Länge
+                  des PDFs werden waagerecht um den Faktor X und senkrecht um
+                  den Faktor Y vergrößert (0.8 bis 1.25, z. B. 1.02,0.99),
+                  jeweils die Länge eines Balkens seines Testblatts geteilt
+                  durch die gemessene Länge
   --lang CODE     die Sprache des Fensters und dieser Meldungen, z. B. de oder
                   pt_BR (Standard: die des Systems)
   -h, --help      diese Hilfe anzeigen
@@ -160,7 +161,7 @@ nur durch eine vollständige Zeichnung ersetzt.
     </message>
     <message>
         <source>unknown paper &quot;%1&quot;: use letter, a4, a3, legal or tabloid; a2, a1, a0, arch-d or arch-e; or roll-36in, roll-24in or roll-914mm</source>
-        <translation>unbekanntes Papier &quot;%1&quot;: möglich sind letter, a4, a3, legal oder tabloid; a2, a1, a0, arch-d oder arch-e; oder roll-36in, roll-24in oder roll-914mm</translation>
+        <translation>unbekanntes Papierformat &quot;%1&quot;: möglich sind letter, a4, a3, legal oder tabloid; a2, a1, a0, arch-d oder arch-e; oder roll-36in, roll-24in oder roll-914mm</translation>
     </message>
     <message>
         <source>--export needs --unit decimal, fractions or millimeter</source>
@@ -224,7 +225,7 @@ nur durch eine vollständige Zeichnung ersetzt.
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: it is a disk or a socket, not a file.</source>
-        <translation>„%1“ kann nicht geschrieben werden: Es ist ein Datenträger oder ein Socket, keine Datei.</translation>
+        <translation>„%1“ kann nicht geschrieben werden: Es ist ein Gerät oder ein Socket, keine Datei.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: no program is reading from this pipe.</source>
@@ -326,11 +327,11 @@ nur durch eine vollständige Zeichnung ersetzt.
     <name>PatternDescription</name>
     <message>
         <source>Pattern for %1 millimeters, %2 by %3 millimeters when printed</source>
-        <translation>Schnittmuster für %1 Millimeter, gedruckt %2 mal %3 Millimeter</translation>
+        <translation>Schnittmuster für %1 Millimeter, im Ausdruck %2 mal %3 Millimeter groß</translation>
     </message>
     <message>
         <source>Pattern for %1 inches, %2 by %3 inches when printed</source>
-        <translation>Schnittmuster für %1 Zoll, gedruckt %2 mal %3 Zoll</translation>
+        <translation>Schnittmuster für %1 Zoll, im Ausdruck %2 mal %3 Zoll groß</translation>
     </message>
 </context>
 <context>
@@ -354,19 +355,19 @@ nur durch eine vollständige Zeichnung ersetzt.
     <name>PdfPages</name>
     <message>
         <source>When printed, this bar should measure one centimeter</source>
-        <translation>Im Ausdruck sollte dieser Balken einen Zentimeter messen</translation>
+        <translation>Im Ausdruck sollte dieser Balken genau einen Zentimeter lang sein</translation>
     </message>
     <message>
         <source>When printed, this bar should measure one inch</source>
-        <translation>Im Ausdruck sollte dieser Balken einen Zoll messen</translation>
+        <translation>Im Ausdruck sollte dieser Balken genau einen Zoll lang sein</translation>
     </message>
     <message>
         <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one centimeter. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
-        <translation>Drucken Sie jede Seite mit 100 % (tatsächliche Größe), ohne Skalierung und ohne „An Seite anpassen“: Der Balken unten auf jeder Seite muss dann genau einen Zentimeter messen. Schneiden Sie jede Seite entlang der oberen und der linken Linie ihres Rahmens zu. Legen Sie die Seiten dann wie im Seitenplan unten aus, jede Seite über ihre Nachbarseiten links und oben, mit den Schnittkanten auf deren gestrichelten Linien, sodass die beiden Hälften jedes eingekreisten Kreuzes zusammentreffen. Kleben Sie die Seiten zusammen. Die Seiten überlappen sich um 1/2 Zoll (12,7 mm).</translation>
+        <translation>Drucken Sie jede Seite mit 100 % (tatsächliche Größe), ohne Skalierung und ohne „An Seite anpassen“: Der Balken unten auf jeder Seite muss dann genau einen Zentimeter lang sein. Schneiden Sie jede Seite entlang der oberen und der linken Linie ihres Rahmens zu. Legen Sie die Seiten dann wie im Seitenplan unten aus, jede Seite über ihre Nachbarseiten links und oben, mit den Schnittkanten auf deren gestrichelten Linien, sodass die beiden Hälften jedes eingekreisten Kreuzes zusammentreffen. Kleben Sie die Seiten zusammen. Die Seiten überlappen sich um 1/2 Zoll (12,7 mm).</translation>
     </message>
     <message>
         <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one inch. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
-        <translation>Drucken Sie jede Seite mit 100 % (tatsächliche Größe), ohne Skalierung und ohne „An Seite anpassen“: Der Balken unten auf jeder Seite muss dann genau einen Zoll messen. Schneiden Sie jede Seite entlang der oberen und der linken Linie ihres Rahmens zu. Legen Sie die Seiten dann wie im Seitenplan unten aus, jede Seite über ihre Nachbarseiten links und oben, mit den Schnittkanten auf deren gestrichelten Linien, sodass die beiden Hälften jedes eingekreisten Kreuzes zusammentreffen. Kleben Sie die Seiten zusammen. Die Seiten überlappen sich um 1/2 Zoll (12,7 mm).</translation>
+        <translation>Drucken Sie jede Seite mit 100 % (tatsächliche Größe), ohne Skalierung und ohne „An Seite anpassen“: Der Balken unten auf jeder Seite muss dann genau einen Zoll lang sein. Schneiden Sie jede Seite entlang der oberen und der linken Linie ihres Rahmens zu. Legen Sie die Seiten dann wie im Seitenplan unten aus, jede Seite über ihre Nachbarseiten links und oben, mit den Schnittkanten auf deren gestrichelten Linien, sodass die beiden Hälften jedes eingekreisten Kreuzes zusammentreffen. Kleben Sie die Seiten zusammen. Die Seiten überlappen sich um 1/2 Zoll (12,7 mm).</translation>
     </message>
     <message numerus="yes">
         <source>Tavrel pattern on %n pages: %1 across, %2 down</source>
@@ -378,7 +379,7 @@ nur durch eine vollständige Zeichnung ersetzt.
     </message>
     <message>
         <source>Page %1 of %2: column %3 of %4, row %5 of %6.</source>
-        <translation>Seite %1 von %2: Spalte %3 von %4, Reihe %5 von %6.</translation>
+        <translation>Seite %1 von %2: Spalte %3 von %4, Zeile %5 von %6.</translation>
     </message>
     <message>
         <source>Print at 100 % (actual size), no scaling.</source>
@@ -455,7 +456,7 @@ nur durch eine vollständige Zeichnung ersetzt.
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not be started. Nothing was printed.</source>
-        <translation>Der Drucker „%1“ konnte nicht gestartet werden. Es wurde nichts gedruckt.</translation>
+        <translation>Der Druck auf „%1“ konnte nicht gestartet werden. Es wurde nichts gedruckt.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not take the job. Nothing was printed.</source>
@@ -533,7 +534,7 @@ nur durch eine vollständige Zeichnung ersetzt.
     <message>
         <source>Tavrel could not write its settings file %1, so this change holds only until Tavrel closes. Check that its folder can be written to and that the disk is not full.</source>
         <extracomment>%1 is the settings file.</extracomment>
-        <translation>Tavrel konnte seine Einstellungsdatei %1 nicht schreiben, daher gilt diese Änderung nur, bis Tavrel beendet wird. Prüfen Sie, ob in ihren Ordner geschrieben werden kann und der Datenträger nicht voll ist.</translation>
+        <translation>Tavrel konnte seine Einstellungsdatei %1 nicht schreiben, daher gilt diese Änderung nur, bis Tavrel beendet wird. Prüfen Sie, ob ihr Ordner beschreibbar ist und der Datenträger nicht voll ist.</translation>
     </message>
 </context>
 <context>
@@ -729,7 +730,7 @@ nur durch eine vollständige Zeichnung ersetzt.
     </message>
     <message>
         <source>The pattern at true scale. The arrow keys move it; Esc leaves.</source>
-        <translation>Das Schnittmuster in wahrer Größe. Die Pfeiltasten verschieben es; Esc beendet die Ansicht.</translation>
+        <translation>Das Schnittmuster in Originalgröße. Die Pfeiltasten verschieben es; Esc schließt die Ansicht.</translation>
     </message>
 </context>
 <context>
@@ -753,13 +754,13 @@ nur durch eine vollständige Zeichnung ersetzt.
     </message>
     <message>
         <source>Written by: %1</source>
-        <translation>Geschrieben von: %1</translation>
+        <translation>Autor: %1</translation>
     </message>
     <message>
         <source>Please send comments and suggestions <byte value="xd"/>
 to </source>
-        <translation>Bitte senden Sie Kommentare und Vorschläge <byte value="xd"/>
-an </translation>
+        <translation>Kommentare und Vorschläge bitte an <byte value="xd"/>
+ </translation>
     </message>
     <message>
         <source>Program icon</source>
@@ -788,7 +789,7 @@ an </translation>
     </message>
     <message>
         <source>Print Pattern</source>
-        <translation>Muster drucken</translation>
+        <translation>Schnittmuster drucken</translation>
     </message>
     <message>
         <source>Label1</source>
@@ -853,11 +854,11 @@ an </translation>
     </message>
     <message>
         <source>When printed, each division above should measure one centimeter</source>
-        <translation>Im Ausdruck sollte jeder Abschnitt oben einen Zentimeter messen</translation>
+        <translation>Im Ausdruck sollte jeder Abschnitt darüber genau einen Zentimeter lang sein</translation>
     </message>
     <message>
         <source>When printed, each division above should measure one inch</source>
-        <translation>Im Ausdruck sollte jeder Abschnitt oben einen Zoll messen</translation>
+        <translation>Im Ausdruck sollte jeder Abschnitt darüber genau einen Zoll lang sein</translation>
     </message>
     <message>
         <source>Too large to draw. The largest measurement is %1 millimeters.</source>

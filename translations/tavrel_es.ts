@@ -117,10 +117,10 @@ configuración regional) o tan largas como permita el papel.
                     ancho del rollo, tan largas como necesite el patrón, hasta
                     200 pulg.
   --correction X,Y  corrige el error de escala de una impresora: las páginas
-                    del PDF se multiplican por X en horizontal y por Y en
-                    vertical (de 0.8 a 1.25, como 1.02,0.99); cada factor es la
-                    longitud de una barra de la hoja de calibración dividida
-                    por la longitud medida
+                    del PDF se amplían en un factor X en horizontal y en un
+                    factor Y en vertical (de 0.8 a 1.25, como 1.02,0.99); cada
+                    factor es la longitud de una barra de la hoja de
+                    calibración dividida por la longitud medida
   --lang CÓDIGO     el idioma de la ventana y de estos mensajes, como de o
                     pt_BR (por omisión: el del sistema)
   -h, --help        muestra esta ayuda
@@ -222,7 +222,7 @@ reemplaza por un dibujo completo.
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: it is a disk or a socket, not a file.</source>
-        <translation>No se puede escribir «%1»: es un disco o un socket, no un archivo.</translation>
+        <translation>No se puede escribir «%1»: es un dispositivo o un socket, no un archivo.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: no program is reading from this pipe.</source>
@@ -324,11 +324,11 @@ reemplaza por un dibujo completo.
     <name>PatternDescription</name>
     <message>
         <source>Pattern for %1 millimeters, %2 by %3 millimeters when printed</source>
-        <translation>Patrón para %1 milímetros, %2 por %3 milímetros al imprimirlo</translation>
+        <translation>Patrón para %1 milímetros, de %2 por %3 milímetros una vez impreso</translation>
     </message>
     <message>
         <source>Pattern for %1 inches, %2 by %3 inches when printed</source>
-        <translation>Patrón para %1 pulgadas, %2 por %3 pulgadas al imprimirlo</translation>
+        <translation>Patrón para %1 pulgadas, de %2 por %3 pulgadas una vez impreso</translation>
     </message>
 </context>
 <context>
@@ -407,14 +407,14 @@ reemplaza por un dibujo completo.
     <message>
         <source>The pattern does not fit the page at its usual place. It will print on one page of %1 on &quot;%2&quot;, moved in from the corner.</source>
         <extracomment>%1 is the paper, such as A4; %2 the printer.</extracomment>
-        <translation>El patrón no cabe en la página en su posición habitual. Se imprimirá en una página %1 en «%2», apartado de la esquina.</translation>
+        <translation>El patrón no cabe en la página en su posición habitual. Se imprimirá en una página %1 en la impresora «%2», desplazado hacia dentro desde la esquina.</translation>
     </message>
     <message numerus="yes">
         <source>The pattern is larger than the page. It will print whole on %n pages of %1 on &quot;%2&quot;: a map of the pages first, then the pages to tape together as the map shows.</source>
         <extracomment>%n pages in all, the map included; %1 the paper, such as A4; %2 the printer.</extracomment>
         <translation>
-            <numerusform>El patrón es más grande que la página. Se imprimirá completo en %n página %1 en «%2»: primero un esquema de montaje de las páginas y después las páginas que hay que unir con cinta adhesiva como indica el esquema.</numerusform>
-            <numerusform>El patrón es más grande que la página. Se imprimirá completo en %n páginas %1 en «%2»: primero un esquema de montaje de las páginas y después las páginas que hay que unir con cinta adhesiva como indica el esquema.</numerusform>
+            <numerusform>El patrón es más grande que la página. Se imprimirá completo en %n página %1 en la impresora «%2»: primero un esquema de montaje de las páginas y después las páginas que hay que unir con cinta adhesiva como indica el esquema.</numerusform>
+            <numerusform>El patrón es más grande que la página. Se imprimirá completo en %n páginas %1 en la impresora «%2»: primero un esquema de montaje de las páginas y después las páginas que hay que unir con cinta adhesiva como indica el esquema.</numerusform>
         </translation>
     </message>
     <message>
@@ -428,7 +428,7 @@ reemplaza por un dibujo completo.
     <message>
         <source>The correction kept for the printer &quot;%1&quot; is damaged, so it is ignored: the pattern prints as the printer makes it. Calibrate the printer again to correct its prints.</source>
         <extracomment>%1 is the printer.</extracomment>
-        <translation>La corrección guardada para la impresora «%1» está dañada, así que se ignora: el patrón se imprime tal como lo hace la impresora. Vuelve a calibrar la impresora para corregir sus impresiones.</translation>
+        <translation>La corrección guardada para la impresora «%1» está dañada, así que se ignora: el patrón se imprime sin corrección. Vuelve a calibrar la impresora para corregir sus impresiones.</translation>
     </message>
 </context>
 <context>
@@ -453,7 +453,7 @@ reemplaza por un dibujo completo.
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not be started. Nothing was printed.</source>
-        <translation>No se pudo iniciar la impresora «%1». No se ha impreso nada.</translation>
+        <translation>No se pudo empezar a imprimir en la impresora «%1». No se ha impreso nada.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not take the job. Nothing was printed.</source>
@@ -555,11 +555,11 @@ reemplaza por un dibujo completo.
     </message>
     <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimetres and press Enter. Esc leaves without calibrating.</source>
-        <translation>Arrastra el extremo derecho de la barra, o usa las teclas de flecha (con Mayús para avanzar más deprisa), hasta que coincida con una longitud de tu regla; o simplemente mide la barra. Después escribe esa longitud en milímetros y pulsa Intro. Esc sale sin calibrar.</translation>
+        <translation>Arrastra el extremo derecho de la barra, o usa las teclas de flecha (con Mayús para avanzar en pasos más grandes), hasta que coincida con una longitud de tu regla; o simplemente mide la barra. Después escribe esa longitud en milímetros y pulsa Intro. Esc sale sin calibrar.</translation>
     </message>
     <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
-        <translation>Arrastra el extremo derecho de la barra, o usa las teclas de flecha (con Mayús para avanzar más deprisa), hasta que coincida con una longitud de tu regla; o simplemente mide la barra. Después escribe esa longitud en pulgadas, por ejemplo 7 7/8, y pulsa Intro. Esc sale sin calibrar.</translation>
+        <translation>Arrastra el extremo derecho de la barra, o usa las teclas de flecha (con Mayús para avanzar en pasos más grandes), hasta que coincida con una longitud de tu regla; o simplemente mide la barra. Después escribe esa longitud en pulgadas, por ejemplo 7 7/8, y pulsa Intro. Esc sale sin calibrar.</translation>
     </message>
     <message>
         <source>Screen Calibration</source>
@@ -614,7 +614,7 @@ reemplaza por un dibujo completo.
     </message>
     <message>
         <source>None: prints go out as the printer makes them</source>
-        <translation>Ninguna: se imprime tal como imprime la impresora</translation>
+        <translation>Ninguna: la impresora imprime sin corrección</translation>
     </message>
     <message>
         <source>&amp;Across bar (%1) measures:</source>
@@ -727,7 +727,7 @@ reemplaza por un dibujo completo.
     </message>
     <message>
         <source>The pattern at true scale. The arrow keys move it; Esc leaves.</source>
-        <translation>El patrón a escala real. Las flechas lo desplazan; Esc sale.</translation>
+        <translation>El patrón a tamaño real. Las teclas de flecha lo desplazan; Esc cierra la vista.</translation>
     </message>
 </context>
 <context>
@@ -771,7 +771,7 @@ a </translation>
     <name>tavrel::app::frmMain</name>
     <message>
         <source>Inches (Decimal)</source>
-        <translation>Pulgadas (decimal)</translation>
+        <translation>Pulgadas (decimales)</translation>
     </message>
     <message>
         <source>Inches (Fractions)</source>
@@ -848,11 +848,11 @@ a </translation>
     </message>
     <message>
         <source>When printed, each division above should measure one centimeter</source>
-        <translation>Al imprimir, cada división de arriba debe medir un centímetro</translation>
+        <translation>Una vez impresa, cada división de arriba debe medir un centímetro</translation>
     </message>
     <message>
         <source>When printed, each division above should measure one inch</source>
-        <translation>Al imprimir, cada división de arriba debe medir una pulgada</translation>
+        <translation>Una vez impresa, cada división de arriba debe medir una pulgada</translation>
     </message>
     <message>
         <source>Too large to draw. The largest measurement is %1 millimeters.</source>

@@ -20,12 +20,12 @@
     <message>
         <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in millimetres, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they measure true.</source>
         <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
-        <translation>Imprimez cette feuille à 100&#xa0;% (taille réelle), sans mise à l’échelle ni «&#xa0;ajuster à la page&#xa0;». Mesurez chaque barre avec une bonne règle graduée en millimètres, du milieu d’un repère d’extrémité au milieu de l’autre. Dans Tavrel, choisissez Patron &gt; Étalonner l’imprimante... et tapez les deux longueurs mesurées&#xa0;: les impressions suivantes sur cette imprimante seront alors corrigées pour tomber juste.</translation>
+        <translation>Imprimez cette feuille à 100&#xa0;% (taille réelle), sans mise à l’échelle ni «&#xa0;ajuster à la page&#xa0;». Mesurez chaque barre avec une bonne règle graduée en millimètres, du milieu d’un repère d’extrémité au milieu de l’autre. Dans Tavrel, choisissez Patron &gt; Étalonner l’imprimante... et tapez les deux longueurs mesurées&#xa0;: les impressions suivantes sur cette imprimante seront alors corrigées afin d’être aux dimensions exactes.</translation>
     </message>
     <message>
         <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in inches, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they measure true.</source>
         <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
-        <translation>Imprimez cette feuille à 100&#xa0;% (taille réelle), sans mise à l’échelle ni «&#xa0;ajuster à la page&#xa0;». Mesurez chaque barre avec une bonne règle graduée en pouces, du milieu d’un repère d’extrémité au milieu de l’autre. Dans Tavrel, choisissez Patron &gt; Étalonner l’imprimante... et tapez les deux longueurs mesurées&#xa0;: les impressions suivantes sur cette imprimante seront alors corrigées pour tomber juste.</translation>
+        <translation>Imprimez cette feuille à 100&#xa0;% (taille réelle), sans mise à l’échelle ni «&#xa0;ajuster à la page&#xa0;». Mesurez chaque barre avec une bonne règle graduée en pouces, du milieu d’un repère d’extrémité au milieu de l’autre. Dans Tavrel, choisissez Patron &gt; Étalonner l’imprimante... et tapez les deux longueurs mesurées&#xa0;: les impressions suivantes sur cette imprimante seront alors corrigées afin d’être aux dimensions exactes.</translation>
     </message>
     <message>
         <source>The calibration sheet could not be made.</source>
@@ -96,7 +96,7 @@ Sans option, ouvre la fenêtre. Avec --export, trace le patron d’une mesure da
 FICHIER, sans ouvrir de fenêtre. Avec --calibration-sheet, écrit la feuille qui
 mesure l’erreur d’échelle d’une imprimante : une barre horizontale et une barre
 verticale de 8 po (20 cm avec --unit millimeter ; sans --unit, dans l’unité
-des réglages régionaux) ou aussi longues que le papier le permet.
+des paramètres régionaux) ou aussi longues que le papier le permet.
 
   --unit UNITÉ      decimal (pouces, comme 2.5), fractions (pouces, comme
                     &quot;2 1/2&quot;) ou millimeter (comme 63.5)
@@ -108,26 +108,26 @@ des réglages régionaux) ou aussi longues que le papier le permet.
                     papier ; FICHIER.dxf : lignes et arcs en taille réelle pour
                     machines de découpe et CAO, en pouces ou en millimètres
                     selon l’unité
-  --dpi N           la résolution d’écran à viser, en points par pouce (24 à
-                    1440 ; 96 par défaut)
-  --paper PAPIER    le papier du PDF : letter, a4, a3, legal ou tabloid (par
-                    défaut letter là où les réglages régionaux mesurent en
-                    unités américaines, sinon a4) ; pour les reprographies a2,
-                    a1, a0, arch-d (24 x 36 po) ou arch-e (36 x 48 po) ; ou un
-                    rouleau, roll-36in, roll-24in ou roll-914mm : pages de la
-                    largeur du rouleau, aussi longues que le patron l’exige,
-                    jusqu’à 200 po
+  --dpi N           la résolution d’écran pour laquelle tracer, en points par
+                    pouce (24 à 1440 ; 96 par défaut)
+  --paper PAPIER    le format de papier du PDF : letter, a4, a3, legal ou
+                    tabloid (par défaut letter là où les paramètres régionaux
+                    mesurent en unités américaines, sinon a4) ; pour les
+                    boutiques de reprographie a2, a1, a0, arch-d (24 x 36 po)
+                    ou arch-e (36 x 48 po) ; ou un rouleau, roll-36in,
+                    roll-24in ou roll-914mm : pages de la largeur du rouleau,
+                    aussi longues que le patron l’exige, jusqu’à 200 po
   --correction X,Y  compense l’erreur d’échelle d’une imprimante : les pages du
-                    PDF sont agrandies d’un facteur X en largeur et Y en
-                    hauteur (0.8 à 1.25, comme 1.02,0.99), chacun étant la
-                    longueur d’une barre de la feuille d’étalonnage divisée
-                    par la longueur mesurée
+                    PDF sont agrandies d’un facteur X en largeur et d’un
+                    facteur Y en hauteur (0.8 à 1.25, comme 1.02,0.99),
+                    chacun étant la longueur d’une barre de la feuille
+                    d’étalonnage divisée par la longueur mesurée
   --lang CODE       la langue de la fenêtre et de ces messages, comme de ou
                     pt_BR (par défaut, celle du système)
   -h, --help        affiche cette aide
   -v, --version     affiche la version
 
-La valeur d’une option peut suivre comme argument suivant ou après « = »
+La valeur d’une option se donne comme argument suivant ou après « = »
 (--dpi=120).
 Code de sortie : 0 fichier écrit, 1 rien d’écrit (pas de mesure, trop grand,
 écriture impossible), 2 options incorrectes. Un FICHIER existant n’est jamais
@@ -148,7 +148,7 @@ remplacé que par un dessin complet.
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation>%1 demande une valeur</translation>
+        <translation>%1 attend une valeur</translation>
     </message>
     <message>
         <source>%1 (see tavrel --help)</source>
@@ -160,7 +160,7 @@ remplacé que par un dessin complet.
     </message>
     <message>
         <source>unknown paper &quot;%1&quot;: use letter, a4, a3, legal or tabloid; a2, a1, a0, arch-d or arch-e; or roll-36in, roll-24in or roll-914mm</source>
-        <translation>papier inconnu « %1 » : utilisez letter, a4, a3, legal ou tabloid ; a2, a1, a0, arch-d ou arch-e ; ou roll-36in, roll-24in ou roll-914mm</translation>
+        <translation>format de papier inconnu « %1 » : utilisez letter, a4, a3, legal ou tabloid ; a2, a1, a0, arch-d ou arch-e ; ou roll-36in, roll-24in ou roll-914mm</translation>
     </message>
     <message>
         <source>--export needs --unit decimal, fractions or millimeter</source>
@@ -224,7 +224,7 @@ remplacé que par un dessin complet.
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: it is a disk or a socket, not a file.</source>
-        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: c’est un disque ou un socket, pas un fichier.</translation>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: c’est un périphérique ou un socket, pas un fichier.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: no program is reading from this pipe.</source>
@@ -240,7 +240,7 @@ remplacé que par un dessin complet.
     <message>
         <source>%1 is not the module built with this program</source>
         <extracomment>%1 is the module&apos;s file.</extracomment>
-        <translation>%1 n’est pas le module construit avec ce programme</translation>
+        <translation>%1 n’est pas le module compilé avec ce programme</translation>
     </message>
 </context>
 <context>
@@ -409,14 +409,14 @@ remplacé que par un dessin complet.
     <message>
         <source>The pattern does not fit the page at its usual place. It will print on one page of %1 on &quot;%2&quot;, moved in from the corner.</source>
         <extracomment>%1 is the paper, such as A4; %2 the printer.</extracomment>
-        <translation>Le patron ne tient pas sur la page à son emplacement habituel. Il sera imprimé sur une seule page %1 par l’imprimante «&#xa0;%2&#xa0;», décalé vers l’intérieur depuis le coin.</translation>
+        <translation>Le patron ne tient pas sur la page à son emplacement habituel. Il sera imprimé sur une seule page au format %1 par l’imprimante «&#xa0;%2&#xa0;», décalé vers l’intérieur depuis le coin.</translation>
     </message>
     <message numerus="yes">
         <source>The pattern is larger than the page. It will print whole on %n pages of %1 on &quot;%2&quot;: a map of the pages first, then the pages to tape together as the map shows.</source>
         <extracomment>%n pages in all, the map included; %1 the paper, such as A4; %2 the printer.</extracomment>
         <translation>
-            <numerusform>Le patron est plus grand que la page. Il sera imprimé en entier sur %n page %1 par l’imprimante «&#xa0;%2&#xa0;»&#xa0;: d’abord un plan des pages, puis les pages à assembler avec du ruban adhésif comme le montre le plan.</numerusform>
-            <numerusform>Le patron est plus grand que la page. Il sera imprimé en entier sur %n pages %1 par l’imprimante «&#xa0;%2&#xa0;»&#xa0;: d’abord un plan des pages, puis les pages à assembler avec du ruban adhésif comme le montre le plan.</numerusform>
+            <numerusform>Le patron est plus grand que la page. Il sera imprimé en entier sur %n page au format %1 par l’imprimante «&#xa0;%2&#xa0;»&#xa0;: d’abord un plan des pages, puis les pages à assembler avec du ruban adhésif comme le montre le plan.</numerusform>
+            <numerusform>Le patron est plus grand que la page. Il sera imprimé en entier sur %n pages au format %1 par l’imprimante «&#xa0;%2&#xa0;»&#xa0;: d’abord un plan des pages, puis les pages à assembler avec du ruban adhésif comme le montre le plan.</numerusform>
         </translation>
     </message>
     <message>
@@ -557,15 +557,15 @@ remplacé que par un dessin complet.
     </message>
     <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimetres and press Enter. Esc leaves without calibrating.</source>
-        <translation>Faites glisser l’extrémité droite de la barre, ou utilisez les touches fléchées (avec Maj pour avancer par plus grands pas), jusqu’à ce qu’elle corresponde à une longueur de votre règle&#xa0;; ou mesurez simplement la barre. Tapez ensuite cette longueur en millimètres et appuyez sur Entrée. Échap permet de quitter sans étalonner.</translation>
+        <translation>Faites glisser l’extrémité droite de la barre, ou utilisez les touches fléchées (avec Maj pour des pas plus grands), jusqu’à ce qu’elle corresponde à une longueur de votre règle&#xa0;; ou mesurez simplement la barre. Tapez ensuite cette longueur en millimètres et appuyez sur Entrée. Échap permet de quitter sans étalonner.</translation>
     </message>
     <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
-        <translation>Faites glisser l’extrémité droite de la barre, ou utilisez les touches fléchées (avec Maj pour avancer par plus grands pas), jusqu’à ce qu’elle corresponde à une longueur de votre règle&#xa0;; ou mesurez simplement la barre. Tapez ensuite cette longueur en pouces, par exemple 7 7/8, et appuyez sur Entrée. Échap permet de quitter sans étalonner.</translation>
+        <translation>Faites glisser l’extrémité droite de la barre, ou utilisez les touches fléchées (avec Maj pour des pas plus grands), jusqu’à ce qu’elle corresponde à une longueur de votre règle&#xa0;; ou mesurez simplement la barre. Tapez ensuite cette longueur en pouces, par exemple 7 7/8, et appuyez sur Entrée. Échap permet de quitter sans étalonner.</translation>
     </message>
     <message>
         <source>Screen Calibration</source>
-        <translation>Étalonnage de l&apos;écran</translation>
+        <translation>Étalonnage de l’écran</translation>
     </message>
     <message>
         <source>Bar length in millimetres</source>
@@ -731,7 +731,7 @@ remplacé que par un dessin complet.
     </message>
     <message>
         <source>The pattern at true scale. The arrow keys move it; Esc leaves.</source>
-        <translation>Le patron à l&apos;échelle réelle. Les flèches le déplacent&#xa0;; Échap quitte.</translation>
+        <translation>Le patron en taille réelle. Les touches fléchées le déplacent&#xa0;; Échap ferme la vue.</translation>
     </message>
 </context>
 <context>
@@ -755,7 +755,7 @@ remplacé que par un dessin complet.
     </message>
     <message>
         <source>Written by: %1</source>
-        <translation>Écrit par&#xa0;: %1</translation>
+        <translation>Auteur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Please send comments and suggestions <byte value="xd"/>
@@ -770,7 +770,7 @@ to </source>
     <message>
         <source>Send mail to the author</source>
         <extracomment>The mail link&apos;s name for screen readers, which read the address after it.</extracomment>
-        <translation>Écrire à l&apos;auteur</translation>
+        <translation>Écrire à l’auteur</translation>
     </message>
 </context>
 <context>
@@ -842,7 +842,7 @@ to </source>
     </message>
     <message>
         <source>PDF Pape&amp;r</source>
-        <translation>Papie&amp;r PDF</translation>
+        <translation>Format de papie&amp;r PDF</translation>
     </message>
     <message>
         <source>Pro&amp;jector View...</source>
@@ -854,11 +854,11 @@ to </source>
     </message>
     <message>
         <source>When printed, each division above should measure one centimeter</source>
-        <translation>À l’impression, chaque graduation doit mesurer un centimètre</translation>
+        <translation>À l’impression, chaque division ci-dessus doit mesurer un centimètre</translation>
     </message>
     <message>
         <source>When printed, each division above should measure one inch</source>
-        <translation>À l’impression, chaque graduation doit mesurer un pouce</translation>
+        <translation>À l’impression, chaque division ci-dessus doit mesurer un pouce</translation>
     </message>
     <message>
         <source>Too large to draw. The largest measurement is %1 millimeters.</source>
