@@ -360,11 +360,11 @@ esistente viene sostituito solo da un disegno completo.
     </message>
     <message>
         <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one centimeter. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
-        <translation>Stampare ogni pagina al 100 % (dimensioni effettive), senza ridimensionamento e senza &quot;Adatta alla pagina&quot;: la barra in fondo a ogni pagina deve allora misurare un centimetro. Tagliare ogni pagina lungo la linea superiore e la linea sinistra della sua cornice. Poi disporre le pagine come nello schema qui sotto, ciascuna sopra le pagine vicine alla sua sinistra e sopra di essa, con i bordi tagliati sulle loro linee tratteggiate, in modo che le due metà di ogni croce cerchiata combacino. Unire le pagine con nastro adesivo. Le pagine si sovrappongono di 1/2 pollice (12,7 mm).</translation>
+        <translation>Stampare ogni pagina al 100 % (dimensioni effettive), senza ridimensionamento e senza &quot;Adatta alla pagina&quot;: la barra in fondo a ogni pagina deve allora misurare un centimetro. Tagliare ogni pagina lungo la linea superiore e la linea sinistra della sua cornice. Poi disporre le pagine come nello schema qui sotto, ciascuna sopra le pagine vicine a sinistra e in alto, con i bordi tagliati sulle loro linee tratteggiate, in modo che le due metà di ogni croce cerchiata combacino. Unire le pagine con nastro adesivo. Le pagine si sovrappongono di 1/2 pollice (12,7 mm).</translation>
     </message>
     <message>
         <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one inch. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
-        <translation>Stampare ogni pagina al 100 % (dimensioni effettive), senza ridimensionamento e senza &quot;Adatta alla pagina&quot;: la barra in fondo a ogni pagina deve allora misurare un pollice. Tagliare ogni pagina lungo la linea superiore e la linea sinistra della sua cornice. Poi disporre le pagine come nello schema qui sotto, ciascuna sopra le pagine vicine alla sua sinistra e sopra di essa, con i bordi tagliati sulle loro linee tratteggiate, in modo che le due metà di ogni croce cerchiata combacino. Unire le pagine con nastro adesivo. Le pagine si sovrappongono di 1/2 pollice (12,7 mm).</translation>
+        <translation>Stampare ogni pagina al 100 % (dimensioni effettive), senza ridimensionamento e senza &quot;Adatta alla pagina&quot;: la barra in fondo a ogni pagina deve allora misurare un pollice. Tagliare ogni pagina lungo la linea superiore e la linea sinistra della sua cornice. Poi disporre le pagine come nello schema qui sotto, ciascuna sopra le pagine vicine a sinistra e in alto, con i bordi tagliati sulle loro linee tratteggiate, in modo che le due metà di ogni croce cerchiata combacino. Unire le pagine con nastro adesivo. Le pagine si sovrappongono di 1/2 pollice (12,7 mm).</translation>
     </message>
     <message numerus="yes">
         <source>Tavrel pattern on %n pages: %1 across, %2 down</source>
@@ -407,7 +407,7 @@ esistente viene sostituito solo da un disegno completo.
     <message>
         <source>The pattern does not fit the page at its usual place. It will print on one page of %1 on &quot;%2&quot;, moved in from the corner.</source>
         <extracomment>%1 is the paper, such as A4; %2 the printer.</extracomment>
-        <translation>Il cartamodello non entra nella pagina nella sua posizione abituale. Verrà stampato su una pagina %1 con la stampante &quot;%2&quot;, spostato verso l&apos;interno rispetto all&apos;angolo.</translation>
+        <translation>Il cartamodello non entra nella pagina nella sua posizione abituale. Verrà stampato su una pagina %1 con la stampante &quot;%2&quot;, scostato dall&apos;angolo.</translation>
     </message>
     <message numerus="yes">
         <source>The pattern is larger than the page. It will print whole on %n pages of %1 on &quot;%2&quot;: a map of the pages first, then the pages to tape together as the map shows.</source>
@@ -428,7 +428,7 @@ esistente viene sostituito solo da un disegno completo.
     <message>
         <source>The correction kept for the printer &quot;%1&quot; is damaged, so it is ignored: the pattern prints as the printer makes it. Calibrate the printer again to correct its prints.</source>
         <extracomment>%1 is the printer.</extracomment>
-        <translation>La correzione salvata per la stampante &quot;%1&quot; è danneggiata e viene ignorata: il cartamodello viene stampato come lo produce la stampante. Calibrare di nuovo la stampante per correggerne le stampe.</translation>
+        <translation>La correzione salvata per la stampante &quot;%1&quot; è danneggiata e viene ignorata: il cartamodello viene stampato senza correzione. Calibrare di nuovo la stampante per correggerne le stampe.</translation>
     </message>
 </context>
 <context>
@@ -551,15 +551,15 @@ esistente viene sostituito solo da un disegno completo.
     <message>
         <source>A bar of %1 pixels cannot measure %2: screens show between %3 and %4 pixels per inch. Check the length and its unit.</source>
         <extracomment>%1 is the bar&apos;s length on the screen, %2 the length the user typed.</extracomment>
-        <translation>Una barra di %1 pixel non può misurare %2: gli schermi mostrano tra %3 e %4 pixel per pollice. Controllare la lunghezza e la sua unità.</translation>
+        <translation>Una barra di %1 pixel non può misurare %2: gli schermi hanno tra %3 e %4 pixel per pollice. Controllare la lunghezza e l&apos;unità di misura.</translation>
     </message>
     <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimetres and press Enter. Esc leaves without calibrating.</source>
-        <translation>Trascinare l&apos;estremità destra della barra, o usare i tasti freccia (con Maiusc per passi più lunghi), finché non corrisponde a una lunghezza del righello; oppure misurare semplicemente la barra. Poi digitare quella lunghezza in millimetri e premere Invio. Esc esce senza calibrare.</translation>
+        <translation>Trascinare l&apos;estremità destra della barra, o usare i tasti freccia (con Maiusc per passi più lunghi), finché non corrisponde a una lunghezza del righello; oppure misurare semplicemente la barra. Poi digitare quella lunghezza in millimetri e premere Invio. Con Esc si esce senza calibrare.</translation>
     </message>
     <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
-        <translation>Trascinare l&apos;estremità destra della barra, o usare i tasti freccia (con Maiusc per passi più lunghi), finché non corrisponde a una lunghezza del righello; oppure misurare semplicemente la barra. Poi digitare quella lunghezza in pollici, per esempio 7 7/8, e premere Invio. Esc esce senza calibrare.</translation>
+        <translation>Trascinare l&apos;estremità destra della barra, o usare i tasti freccia (con Maiusc per passi più lunghi), finché non corrisponde a una lunghezza del righello; oppure misurare semplicemente la barra. Poi digitare quella lunghezza in pollici, per esempio 7 7/8, e premere Invio. Con Esc si esce senza calibrare.</translation>
     </message>
     <message>
         <source>Screen Calibration</source>
@@ -614,7 +614,7 @@ esistente viene sostituito solo da un disegno completo.
     </message>
     <message>
         <source>None: prints go out as the printer makes them</source>
-        <translation>Nessuna: le stampe escono come le produce la stampante</translation>
+        <translation>Nessuna: la stampante stampa senza correzione</translation>
     </message>
     <message>
         <source>&amp;Across bar (%1) measures:</source>
@@ -698,7 +698,7 @@ esistente viene sostituito solo da un disegno completo.
     </message>
     <message>
         <source>Not calibrated yet</source>
-        <translation>Non ancora eseguita</translation>
+        <translation>Schermo non ancora calibrato</translation>
     </message>
     <message>
         <source>%1 (%2 x %3)</source>
@@ -728,7 +728,7 @@ esistente viene sostituito solo da un disegno completo.
     </message>
     <message>
         <source>The pattern at true scale. The arrow keys move it; Esc leaves.</source>
-        <translation>Il cartamodello in scala reale. I tasti freccia lo spostano; Esc esce.</translation>
+        <translation>Il cartamodello in scala reale. I tasti freccia lo spostano; Esc chiude la modalità proiettore.</translation>
     </message>
 </context>
 <context>
@@ -766,7 +766,7 @@ a </translation>
     <message>
         <source>Send mail to the author</source>
         <extracomment>The mail link&apos;s name for screen readers, which read the address after it.</extracomment>
-        <translation>Scrivi all&apos;autore</translation>
+        <translation>Scrivere all&apos;autore</translation>
     </message>
 </context>
 <context>

@@ -131,7 +131,7 @@ toelaat.
 
 De waarde van een optie mag het volgende argument zijn of na &apos;=&apos; staan
 (--dpi=120).
-Afsluitwaarde: 0 geschreven, 1 niets geschreven (geen maat, te groot, kan niet
+Afsluitcode: 0 geschreven, 1 niets geschreven (geen maat, te groot, kan niet
 schrijven), 2 verkeerde opties. Een bestaand BESTAND wordt alleen door een
 volledige tekening vervangen.
 </translation>
@@ -210,7 +210,7 @@ volledige tekening vervangen.
     </message>
     <message>
         <source>--measure &quot;%1&quot; is not a measurement in millimeters: use digits with one point at most, as 63.5</source>
-        <translation>--measure &quot;%1&quot; is geen maat in millimeter: gebruik cijfers met hoogstens één punt, zoals 63.5</translation>
+        <translation>--measure &quot;%1&quot; is geen maat in millimeters: gebruik cijfers met hoogstens één punt, zoals 63.5</translation>
     </message>
 </context>
 <context>
@@ -356,19 +356,19 @@ volledige tekening vervangen.
     <name>PdfPages</name>
     <message>
         <source>When printed, this bar should measure one centimeter</source>
-        <translation>Afgedrukt moet deze balk één centimeter lang zijn</translation>
+        <translation>Na het afdrukken moet deze balk precies één centimeter lang zijn</translation>
     </message>
     <message>
         <source>When printed, this bar should measure one inch</source>
-        <translation>Afgedrukt moet deze balk één inch lang zijn</translation>
+        <translation>Na het afdrukken moet deze balk precies één inch lang zijn</translation>
     </message>
     <message>
         <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one centimeter. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
-        <translation>Druk elke pagina af op 100 % (ware grootte), zonder schalen en zonder &quot;Aanpassen aan pagina&quot;: de balk onderaan elke pagina moet dan één centimeter lang zijn. Knip elke pagina langs de bovenste en de linker lijn van het kader. Leg de pagina&apos;s daarna neer zoals op het overzicht hieronder, elke pagina over de pagina&apos;s links ervan en erboven, met de geknipte randen op hun stippellijnen, zodat de helften van elk omcirkeld kruis precies op elkaar aansluiten. Plak ze met plakband aan elkaar. De pagina&apos;s overlappen elkaar 1/2 inch (12,7 mm).</translation>
+        <translation>Druk elke pagina af op 100 % (ware grootte), zonder schalen en zonder &quot;Aanpassen aan pagina&quot;: de balk onderaan elke pagina moet dan één centimeter lang zijn. Knip elke pagina langs de boven- en linkerlijn van het kader. Leg de pagina&apos;s daarna neer zoals op het overzicht hieronder, elke pagina over de pagina&apos;s links ervan en erboven, met de geknipte randen op hun stippellijnen, zodat de helften van elk omcirkeld kruis precies op elkaar aansluiten. Plak ze met plakband aan elkaar. De pagina&apos;s overlappen elkaar 1/2 inch (12,7 mm).</translation>
     </message>
     <message>
         <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one inch. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
-        <translation>Druk elke pagina af op 100 % (ware grootte), zonder schalen en zonder &quot;Aanpassen aan pagina&quot;: de balk onderaan elke pagina moet dan één inch lang zijn. Knip elke pagina langs de bovenste en de linker lijn van het kader. Leg de pagina&apos;s daarna neer zoals op het overzicht hieronder, elke pagina over de pagina&apos;s links ervan en erboven, met de geknipte randen op hun stippellijnen, zodat de helften van elk omcirkeld kruis precies op elkaar aansluiten. Plak ze met plakband aan elkaar. De pagina&apos;s overlappen elkaar 1/2 inch (12,7 mm).</translation>
+        <translation>Druk elke pagina af op 100 % (ware grootte), zonder schalen en zonder &quot;Aanpassen aan pagina&quot;: de balk onderaan elke pagina moet dan één inch lang zijn. Knip elke pagina langs de boven- en linkerlijn van het kader. Leg de pagina&apos;s daarna neer zoals op het overzicht hieronder, elke pagina over de pagina&apos;s links ervan en erboven, met de geknipte randen op hun stippellijnen, zodat de helften van elk omcirkeld kruis precies op elkaar aansluiten. Plak ze met plakband aan elkaar. De pagina&apos;s overlappen elkaar 1/2 inch (12,7 mm).</translation>
     </message>
     <message numerus="yes">
         <source>Tavrel pattern on %n pages: %1 across, %2 down</source>
@@ -559,11 +559,11 @@ volledige tekening vervangen.
     </message>
     <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimetres and press Enter. Esc leaves without calibrating.</source>
-        <translation>Sleep het rechteruiteinde van de balk, of gebruik de pijltoetsen (met Shift voor grotere stappen), tot de balk overeenkomt met een lengte op de liniaal; of meet de balk gewoon op. Typ die lengte daarna in millimeters en druk op Enter. Esc sluit af zonder te kalibreren.</translation>
+        <translation>Sleep het rechteruiteinde van de balk, of gebruik de pijltoetsen (met Shift voor grotere stappen), tot de balk overeenkomt met een lengte op je liniaal; of meet de balk gewoon op. Typ die lengte daarna in millimeters en druk op Enter. Esc breekt het kalibreren af.</translation>
     </message>
     <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
-        <translation>Sleep het rechteruiteinde van de balk, of gebruik de pijltoetsen (met Shift voor grotere stappen), tot de balk overeenkomt met een lengte op de liniaal; of meet de balk gewoon op. Typ die lengte daarna in inches, bijvoorbeeld 7 7/8, en druk op Enter. Esc sluit af zonder te kalibreren.</translation>
+        <translation>Sleep het rechteruiteinde van de balk, of gebruik de pijltoetsen (met Shift voor grotere stappen), tot de balk overeenkomt met een lengte op je liniaal; of meet de balk gewoon op. Typ die lengte daarna in inches, bijvoorbeeld 7 7/8, en druk op Enter. Esc breekt het kalibreren af.</translation>
     </message>
     <message>
         <source>Screen Calibration</source>
@@ -737,7 +737,7 @@ volledige tekening vervangen.
     </message>
     <message>
         <source>The pattern at true scale. The arrow keys move it; Esc leaves.</source>
-        <translation>Het patroon op ware grootte. De pijltjestoetsen verschuiven het; Esc sluit af.</translation>
+        <translation>Het patroon op ware grootte. De pijltoetsen verschuiven het; Esc sluit de projectorweergave.</translation>
     </message>
 </context>
 <context>
@@ -795,7 +795,7 @@ naar </translation>
     </message>
     <message>
         <source>Print Pattern</source>
-        <translation>Patroon printen</translation>
+        <translation>Patroon afdrukken</translation>
     </message>
     <message>
         <source>Label1</source>
@@ -861,11 +861,11 @@ naar </translation>
     </message>
     <message>
         <source>When printed, each division above should measure one centimeter</source>
-        <translation>Afgedrukt moet elk vak hierboven één centimeter lang zijn</translation>
+        <translation>Na het afdrukken moet elk vak hierboven precies één centimeter lang zijn</translation>
     </message>
     <message>
         <source>When printed, each division above should measure one inch</source>
-        <translation>Afgedrukt moet elk vak hierboven één inch lang zijn</translation>
+        <translation>Na het afdrukken moet elk vak hierboven precies één inch lang zijn</translation>
     </message>
     <message>
         <source>Too large to draw. The largest measurement is %1 millimeters.</source>

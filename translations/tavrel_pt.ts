@@ -236,7 +236,7 @@ por um desenho completo.
     <name>Extras</name>
     <message>
         <source>A part of Tavrel is missing or damaged (%1). Install the program again.</source>
-        <translation>Falta uma parte do Tavrel ou está danificada (%1). Instale o programa novamente.</translation>
+        <translation>Uma parte do Tavrel está em falta ou danificada (%1). Instale o programa novamente.</translation>
     </message>
     <message>
         <source>%1 is not the module built with this program</source>
@@ -363,11 +363,11 @@ por um desenho completo.
     </message>
     <message>
         <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one centimeter. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
-        <translation>Imprima todas as páginas a 100 % (tamanho real), sem redimensionamento e sem «ajustar à página»: a barra no fundo de cada página deve então medir um centímetro. Corte cada página pela linha de cima e pela linha da esquerda da sua moldura. Depois disponha as páginas como no mapa abaixo, cada página por cima das vizinhas da esquerda e de cima, com as margens cortadas sobre as linhas tracejadas dessas vizinhas, de modo que as duas metades de cada cruz dentro de um círculo se encontrem. Una as páginas com fita adesiva. As páginas sobrepõem-se 1/2 polegada (12,7 mm).</translation>
+        <translation>Imprima todas as páginas a 100 % (tamanho real), sem redimensionamento e sem «ajustar à página»: a barra no fundo de cada página deve então medir um centímetro. Corte cada página pela linha de cima e pela linha da esquerda da sua moldura. Depois disponha as páginas como no mapa abaixo, cada página por cima das vizinhas da esquerda e de cima, com os bordos cortados sobre as linhas tracejadas dessas vizinhas, de modo que as duas metades de cada cruz dentro de um círculo se encontrem. Una as páginas com fita adesiva. As páginas sobrepõem-se 1/2 polegada (12,7 mm).</translation>
     </message>
     <message>
         <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one inch. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
-        <translation>Imprima todas as páginas a 100 % (tamanho real), sem redimensionamento e sem «ajustar à página»: a barra no fundo de cada página deve então medir uma polegada. Corte cada página pela linha de cima e pela linha da esquerda da sua moldura. Depois disponha as páginas como no mapa abaixo, cada página por cima das vizinhas da esquerda e de cima, com as margens cortadas sobre as linhas tracejadas dessas vizinhas, de modo que as duas metades de cada cruz dentro de um círculo se encontrem. Una as páginas com fita adesiva. As páginas sobrepõem-se 1/2 polegada (12,7 mm).</translation>
+        <translation>Imprima todas as páginas a 100 % (tamanho real), sem redimensionamento e sem «ajustar à página»: a barra no fundo de cada página deve então medir uma polegada. Corte cada página pela linha de cima e pela linha da esquerda da sua moldura. Depois disponha as páginas como no mapa abaixo, cada página por cima das vizinhas da esquerda e de cima, com os bordos cortados sobre as linhas tracejadas dessas vizinhas, de modo que as duas metades de cada cruz dentro de um círculo se encontrem. Una as páginas com fita adesiva. As páginas sobrepõem-se 1/2 polegada (12,7 mm).</translation>
     </message>
     <message numerus="yes">
         <source>Tavrel pattern on %n pages: %1 across, %2 down</source>
@@ -431,7 +431,7 @@ por um desenho completo.
     <message>
         <source>The correction kept for the printer &quot;%1&quot; is damaged, so it is ignored: the pattern prints as the printer makes it. Calibrate the printer again to correct its prints.</source>
         <extracomment>%1 is the printer.</extracomment>
-        <translation>A correção guardada para a impressora «%1» está danificada e é ignorada: o molde é impresso tal como a impressora o faz. Calibre novamente a impressora para corrigir as impressões.</translation>
+        <translation>A correção guardada para a impressora «%1» está danificada e é ignorada: o molde é impresso sem correção. Calibre novamente a impressora para corrigir as impressões.</translation>
     </message>
 </context>
 <context>
@@ -472,7 +472,7 @@ por um desenho completo.
     <message>
         <source>These lengths would need a correction of %1, beyond what a printer at 100 % needs (%2 to %3). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.</source>
         <extracomment>%1 is the correction, such as &quot;1.0204 across, 0.9950 down&quot;; %2 and %3 are the least and the greatest factors, such as 0.8 and 1.25.</extracomment>
-        <translation>Estes comprimentos exigiriam uma correção de %1, fora do que uma impressora a 100 % precisa (%2 a %3). Verifique se a folha foi impressa a 100 %, meça de novo as barras e escreva os comprimentos na unidade aqui escolhida.</translation>
+        <translation>Estes comprimentos exigiriam uma correção de %1, para além do que uma impressora a 100 % precisa (%2 a %3). Verifique se a folha foi impressa a 100 %, meça de novo as barras e escreva os comprimentos na unidade aqui escolhida.</translation>
     </message>
 </context>
 <context>
@@ -554,15 +554,15 @@ por um desenho completo.
     <message>
         <source>A bar of %1 pixels cannot measure %2: screens show between %3 and %4 pixels per inch. Check the length and its unit.</source>
         <extracomment>%1 is the bar&apos;s length on the screen, %2 the length the user typed.</extracomment>
-        <translation>Uma barra de %1 píxeis não pode medir %2: os ecrãs mostram entre %3 e %4 píxeis por polegada. Verifique o comprimento e a unidade.</translation>
+        <translation>Uma barra de %1 píxeis não pode medir %2: os ecrãs têm entre %3 e %4 píxeis por polegada. Verifique o comprimento e a unidade.</translation>
     </message>
     <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimetres and press Enter. Esc leaves without calibrating.</source>
-        <translation>Arraste a ponta direita da barra, ou use as teclas de seta (com Shift para passos maiores), até coincidir com um comprimento da sua régua; ou simplesmente meça a barra. Depois escreva esse comprimento em milímetros e prima Enter. Esc sai sem calibrar.</translation>
+        <translation>Arraste a ponta direita da barra, ou use as teclas de seta (com Shift para passos maiores), até coincidir com um comprimento da sua régua; ou simplesmente meça a barra. Depois escreva esse comprimento em milímetros e prima Enter. Esc cancela a calibração.</translation>
     </message>
     <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
-        <translation>Arraste a ponta direita da barra, ou use as teclas de seta (com Shift para passos maiores), até coincidir com um comprimento da sua régua; ou simplesmente meça a barra. Depois escreva esse comprimento em polegadas, por exemplo 7 7/8, e prima Enter. Esc sai sem calibrar.</translation>
+        <translation>Arraste a ponta direita da barra, ou use as teclas de seta (com Shift para passos maiores), até coincidir com um comprimento da sua régua; ou simplesmente meça a barra. Depois escreva esse comprimento em polegadas, por exemplo 7 7/8, e prima Enter. Esc cancela a calibração.</translation>
     </message>
     <message>
         <source>Screen Calibration</source>
@@ -617,7 +617,7 @@ por um desenho completo.
     </message>
     <message>
         <source>None: prints go out as the printer makes them</source>
-        <translation>Nenhuma: as impressões saem tal como a impressora as faz</translation>
+        <translation>Nenhuma: a impressora imprime sem correção</translation>
     </message>
     <message>
         <source>&amp;Across bar (%1) measures:</source>
@@ -730,7 +730,7 @@ por um desenho completo.
     </message>
     <message>
         <source>The pattern at true scale. The arrow keys move it; Esc leaves.</source>
-        <translation>O molde à escala real. As setas deslocam-no; Esc sai.</translation>
+        <translation>O molde à escala real. As teclas de seta deslocam-no; Esc fecha a projeção.</translation>
     </message>
 </context>
 <context>
