@@ -16,7 +16,7 @@ usr=$stage/usr
 [[ $(readlink -f "$usr/bin/tavrel") == "$usr/libexec/tavrel/tavrel" ]] ||
     fail "bin/tavrel does not lead to the program"
 [[ -s $usr/libexec/tavrel/TavrelMarker.chm ]] || fail "the help file is not beside the program"
-for language in de fr es nl it pt; do
+for language in de fr es nl it pt_PT pt_BR; do
     [[ -s $usr/libexec/tavrel/TavrelMarker_$language.chm ]] ||
         fail "the $language help file is not beside the program"
     [[ -s $usr/libexec/tavrel/translations/tavrel_$language.qm ]] ||
