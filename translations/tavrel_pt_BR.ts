@@ -213,6 +213,22 @@ por um desenho completo.
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Pattern Maker</source>
+        <translation>Criador de moldes</translation>
+    </message>
+    <message>
+        <source>Draft a full-size cutting pattern from one measurement and print it at true scale</source>
+        <translation>Desenhar um molde em tamanho real a partir de uma única medida e imprimi-lo na escala exata</translation>
+    </message>
+    <message>
+        <source>sewing;pattern;craft;template;print;true scale;</source>
+        <extracomment>Words a sewist types into the desktop&apos;s search to find the program, each followed by a semicolon.</extracomment>
+        <translation>costura;molde;moldes;artesanato;modelagem;imprimir;tamanho real;</translation>
+    </message>
+</context>
+<context>
     <name>ExportFile</name>
     <message>
         <source>Cannot write &quot;%1&quot;: the picture could not be encoded.</source>
@@ -261,6 +277,25 @@ por um desenho completo.
 %1</source>
         <translation>O arquivo de ajuda está danificado ou não é um arquivo de ajuda:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Metainfo</name>
+    <message>
+        <source>Full-size cutting patterns from one measurement</source>
+        <translation>Moldes em tamanho real a partir de uma única medida</translation>
+    </message>
+    <message>
+        <source>Tavrel drafts a flat cutting pattern from a single measurement and prints it at its real size, ready to pin to fabric or trace onto card.</source>
+        <translation>O Tavrel desenha um molde plano a partir de uma única medida e o imprime em tamanho real, pronto para prender com alfinetes no tecido ou copiar para um papelão.</translation>
+    </message>
+    <message>
+        <source>Choose inches as decimals, inches with fractions such as 2 1/2, or millimeters, type the measurement, and the pattern follows every keystroke. A ruler under the pattern tells what one division must measure on paper, so you can check that the printout came out at 100 %. Patterns can also be exported as PNG, SVG, PDF or DXF from the command line.</source>
+        <translation>Escolha polegadas com decimais, polegadas com frações como 2 1/2 ou milímetros, digite a medida e o molde acompanha cada tecla. Uma régua embaixo do molde mostra quanto uma divisão deve medir no papel, para você conferir se a impressão saiu em 100 %. Os moldes também podem ser exportados em PNG, SVG, PDF ou DXF pela linha de comando.</translation>
+    </message>
+    <message>
+        <source>A pattern for 2 1/2 inches with its check ruler</source>
+        <translation>Um molde para 2 1/2 polegadas com sua régua de controle</translation>
     </message>
 </context>
 <context>
