@@ -35,7 +35,7 @@ bool installTranslations(const std::optional<QString>& language, const QString& 
 QLocale interfaceLocale();
 
 // The translation in effect since the last installation, as "de" or "pt_BR"; "en" while the
-// program speaks English, as before any.
+// program speaks English, as before any. F1 opens the guide of that translation.
 QString interfaceLanguage();
 
 }  // namespace tavrel::app
