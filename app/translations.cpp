@@ -44,8 +44,7 @@ bool namesEnglishFirst(const QLocale& locale)
 bool install(const QString& file, const QString& folder)
 {
     auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(file, folder) ||
-        !QCoreApplication::installTranslator(translator.get()))
+    if (!translator->load(file, folder) || !QCoreApplication::installTranslator(translator.get()))
         return false;
     installed().push_back(std::move(translator));
     return true;

@@ -7,8 +7,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QStringList>
 #include <QTranslator>
 
@@ -59,7 +59,8 @@ QString fileCode(const QString& translation)
 QString readFile(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error("cannot read " + path.toStdString());
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot read " + path.toStdString());
     return QString::fromUtf8(file.readAll());
 }
 
@@ -101,9 +102,8 @@ QString localizedDesktopEntry(const QString& entry, const std::vector<Language>&
 // Each English element without xml:lang gets its translations as siblings, as AppStream reads them.
 QString localizedMetainfo(const QString& metainfo, const std::vector<Language>& languages)
 {
-    static const QRegularExpression translatable(
-        R"(([ \t]*)<(summary|p|caption)>(.*?)</\2>)",
-        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression translatable(R"(([ \t]*)<(summary|p|caption)>(.*?)</\2>)",
+                                                 QRegularExpression::DotMatchesEverythingOption);
     QString result;
     qsizetype copied = 0;
     for (const auto& match : translatable.globalMatch(metainfo)) {
@@ -130,9 +130,10 @@ int main(int argc, char** argv)
     QCoreApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 7) {
-        std::fputs("usage: localize_desktop_files QM_FOLDER DESKTOP_IN DESKTOP_OUT METAINFO_IN "
-                   "METAINFO_OUT LANGUAGE...\n",
-                   stderr);
+        std::fputs(
+            "usage: localize_desktop_files QM_FOLDER DESKTOP_IN DESKTOP_OUT METAINFO_IN "
+            "METAINFO_OUT LANGUAGE...\n",
+            stderr);
         return 2;
     }
     try {

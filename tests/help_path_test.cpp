@@ -43,8 +43,8 @@ protected:
     static void SetUpTestSuite()
     {
         std::filesystem::create_directories(folder());
-        for (const char* name : {"TavrelMarker.chm", "TavrelMarker_de.chm", "TavrelMarker_pt_PT.chm",
-                                 "TavrelMarker_pt_BR.chm"})
+        for (const char* name : {"TavrelMarker.chm", "TavrelMarker_de.chm",
+                                 "TavrelMarker_pt_PT.chm", "TavrelMarker_pt_BR.chm"})
             std::ofstream(folder() / name) << "guide";
         std::filesystem::create_directories(folder() / "TavrelMarker_nl.chm");
     }
@@ -74,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Language{"pt_BR", "TavrelMarker_pt_BR.chm"},
                     Language{"pt-Latn-BR", "TavrelMarker_pt_BR.chm"},
                     Language{"PT_br.UTF-8", "TavrelMarker_pt_BR.chm"},
-                    Language{"pt-PT", "TavrelMarker_pt_PT.chm"}, Language{"pt", "TavrelMarker_pt_PT.chm"},
+                    Language{"pt-PT", "TavrelMarker_pt_PT.chm"},
+                    Language{"pt", "TavrelMarker_pt_PT.chm"},
                     Language{"pt_AO", "TavrelMarker_pt_PT.chm"},
                     // No such guide, or a folder where it should be: English.
                     Language{"fr_FR", "TavrelMarker.chm"}, Language{"nl", "TavrelMarker.chm"},

@@ -274,8 +274,8 @@ TEST(LanguageChoice, PortugueseIsBrazilsOnlyInBrazil)
         const char* asked;
         const char* translation;
     } cases[] = {{"pt_BR", "pt_BR"}, {"pt-BR", "pt_BR"}, {"pt_BR.UTF-8", "pt_BR"},
-                 {"pt_PT", "pt_PT"}, {"pt", "pt_PT"},   {"pt_AO", "pt_PT"},
-                 {"pt_MZ", "pt_PT"}, {"de_AT", "de"},   {"en_GB", "en"}};
+                 {"pt_PT", "pt_PT"}, {"pt", "pt_PT"},    {"pt_AO", "pt_PT"},
+                 {"pt_MZ", "pt_PT"}, {"de_AT", "de"},    {"en_GB", "en"}};
     for (const auto& c : cases) {
         installTranslations(QString(c.asked), TAVREL_QM_FOLDER);
         EXPECT_EQ(tavrel::app::interfaceLanguage(), c.translation) << c.asked;
