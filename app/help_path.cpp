@@ -1,6 +1,7 @@
 #include "app/help_path.h"
 
-#include <algorithm>
+#include "app/translation_name.h"
+
 #include <filesystem>
 
 namespace tavrel::app {
@@ -20,19 +21,6 @@ std::string fileInFolder(std::string_view folder, std::string_view fileName)
     return path.append(fileName);
 }
 
-// "de" for "de", "DE", "de_DE", "de-DE" or "de_DE.UTF-8"; empty for anything else.
-std::string languagePart(std::string_view code)
-{
-    std::string language(code.substr(0, code.find_first_of("_-.@")));
-    const bool letters = std::all_of(language.begin(), language.end(), [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-    });
-    if (!letters || language.size() < 2 || language.size() > 3) return {};
-    std::transform(language.begin(), language.end(), language.begin(),
-                   [](char c) { return static_cast<char>(c | 0x20); });
-    return language;
-}
-
 }  // namespace
 
 std::string helpFilePath(std::string_view programFolder)
@@ -42,9 +30,9 @@ std::string helpFilePath(std::string_view programFolder)
 
 std::string helpFilePath(std::string_view programFolder, std::string_view language)
 {
-    const std::string part = languagePart(language);
-    if (part.empty() || part == "en") return helpFilePath(programFolder);
-    std::string translated = fileInFolder(programFolder, "TavrelMarker_" + part + ".chm");
+    const std::string name = translationName(language);
+    if (name.empty() || name == "en") return helpFilePath(programFolder);
+    std::string translated = fileInFolder(programFolder, "TavrelMarker_" + name + ".chm");
     std::error_code unreadable;
     if (std::filesystem::is_regular_file(translated, unreadable)) return translated;
     return helpFilePath(programFolder);

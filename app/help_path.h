@@ -12,10 +12,10 @@ namespace tavrel::app {
 // (with a backslash or a drive letter) take "\", all others "/".
 std::string helpFilePath(std::string_view programFolder);
 
-// The guide in `language` when its file is in the program's folder, else the English guide.
-// Only the language part of the code counts ("de_DE", "pt-BR" and "de_DE.UTF-8" read as "de"
-// and "pt"); English, "C", an empty code or one that is not two or three letters give the
-// English guide, so that no code can name a file elsewhere.
+// The guide in `language` when its file is in the program's folder, else the English guide. The
+// guide is the translation's ("de_DE" and "de_DE.UTF-8" read "TavrelMarker_de.chm", "pt-BR"
+// "TavrelMarker_pt_BR.chm", "pt_AO" "TavrelMarker_pt_PT.chm"); English, "C", an empty code or
+// one that names no language give the English guide, so that no code can name a file elsewhere.
 std::string helpFilePath(std::string_view programFolder, std::string_view language);
 
 }  // namespace tavrel::app

@@ -1,5 +1,7 @@
 #include "app/translations.h"
 
+#include "app/translation_name.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -18,6 +20,12 @@ QLocale& localeInEffect()
     return locale;
 }
 
+QString& translationInEffect()
+{
+    static QString name("en");
+    return name;
+}
+
 std::vector<std::unique_ptr<QTranslator>>& installed()
 {
     static std::vector<std::unique_ptr<QTranslator>> translators;
@@ -32,14 +40,22 @@ bool namesEnglishFirst(const QLocale& locale)
     return languages.isEmpty() || languages.first() == "C" || languages.first().startsWith("en");
 }
 
-bool install(const QLocale& locale, const QString& name, const QString& folder)
+// Installs FILE.qm from the folder.
+bool install(const QString& file, const QString& folder)
 {
     auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(locale, name, "_", folder) ||
-        !QCoreApplication::installTranslator(translator.get()))
+    if (!translator->load(file, folder) || !QCoreApplication::installTranslator(translator.get()))
         return false;
     installed().push_back(std::move(translator));
     return true;
+}
+
+// The locale a code names. A language alone is the one its translation writes: plain "pt" is
+// Portugal's Portuguese, where Qt would read Brazil's.
+QLocale localeNamed(const QString& code)
+{
+    const QString name = QString::fromStdString(translationName(code.toStdString()));
+    return QLocale(name.startsWith(code + '_', Qt::CaseInsensitive) ? name : code);
 }
 
 void removeInstalled()
@@ -64,7 +80,7 @@ std::optional<QString> languageOption(int argc, char** argv)
 
 bool speaksEnglish(const std::optional<QString>& language)
 {
-    return namesEnglishFirst(language ? QLocale(*language) : QLocale::system());
+    return namesEnglishFirst(language ? localeNamed(*language) : QLocale::system());
 }
 
 bool onlyLanguageChosen(int argc, char** argv)
@@ -77,16 +93,25 @@ bool onlyLanguageChosen(int argc, char** argv)
 bool installTranslations(const std::optional<QString>& language, const QString& folder)
 {
     removeInstalled();
-    const QLocale locale = language ? QLocale(*language) : QLocale::system();
+    translationInEffect() = "en";
+    const QLocale locale = language ? localeNamed(*language) : QLocale::system();
     // Its decimal mark counts even where the texts stay English.
     localeInEffect() = locale;
     if (namesEnglishFirst(locale)) return true;
     const QString ours =
         folder.isEmpty() ? QCoreApplication::applicationDirPath() + "/translations" : folder;
-    if (!install(locale, "tavrel", ours)) return false;
-    // Qt's own texts: the file dialog, the box's edit menu, the standard buttons.
-    install(locale, "qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    return true;
+    // The first of the user's languages that the program speaks.
+    for (const QString& uiLanguage : locale.uiLanguages()) {
+        const QString name = QString::fromStdString(translationName(uiLanguage.toStdString()));
+        if (name.isEmpty() || !install("tavrel_" + name, ours)) continue;
+        // Qt's own texts: the file dialog, the box's edit menu, the standard buttons; the
+        // program carries those Qt has not translated (Portugal's Portuguese).
+        install("qtbase_" + name, ours) ||
+            install("qtbase_" + name, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        translationInEffect() = name;
+        return true;
+    }
+    return false;
 }
 
 QLocale interfaceLocale()
@@ -96,8 +121,7 @@ QLocale interfaceLocale()
 
 QString interfaceLanguage()
 {
-    const QStringList languages = localeInEffect().uiLanguages();
-    return languages.isEmpty() ? QString("en_US") : QLocale(languages.first()).name();
+    return translationInEffect();
 }
 
 }  // namespace tavrel::app

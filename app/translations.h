@@ -1,7 +1,8 @@
 #pragma once
 // The language the program speaks: the system locale's, or the one --lang CODE names for a run.
 // English is the language the texts are written in; other languages come from the translation
-// files beside the program ("translations/tavrel_de.qm") and from Qt's own for its dialogs.
+// files beside the program ("translations/tavrel_de.qm", "translations/tavrel_pt_BR.qm") and from
+// Qt's own for its dialogs.
 
 #include <QLocale>
 #include <QString>
@@ -23,8 +24,9 @@ bool speaksEnglish(const std::optional<QString>& language);
 
 // Loads the translations for `language` (a locale name such as "de", "de_DE" or "pt_BR"; the
 // system locale's when absent) into the running application and makes it the language in effect.
-// English and the C locale load nothing. Returns false when the program has no translation for
-// the language: it then speaks English. Translations installed before are removed. `folder` is
+// Portuguese is Brazil's for Brazil and Portugal's for any other country or none. English and the
+// C locale load nothing. Returns false when the program has no translation for the language: it
+// then speaks English. Translations installed before are removed. `folder` is
 // where the program's own files are; "translations" beside the program when empty.
 bool installTranslations(const std::optional<QString>& language, const QString& folder = {});
 
@@ -32,7 +34,8 @@ bool installTranslations(const std::optional<QString>& language, const QString& 
 // key types a decimal point and which translated guide F1 opens. English before any.
 QLocale interfaceLocale();
 
-// The language asked for at the last installation, as "de_DE"; "en_US" before any.
+// The translation in effect since the last installation, as "de" or "pt_BR"; "en" while the
+// program speaks English, as before any. F1 opens the guide of that translation.
 QString interfaceLanguage();
 
 }  // namespace tavrel::app

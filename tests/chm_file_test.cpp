@@ -78,7 +78,7 @@ TEST_P(EveryGuide, ContentsKeepTheirNestingAndEveryPageReads)
 }
 
 INSTANTIATE_TEST_SUITE_P(EnglishAndTranslated, EveryGuide,
-                         testing::Values("", "de", "fr", "es", "nl", "it", "pt"));
+                         testing::Values("", "de", "fr", "es", "nl", "it", "pt_PT", "pt_BR"));
 
 // A translated guide opens at its own first page, has the printing page in its language too,
 // and lists the same pages as the English guide in the same order. The word is one the
@@ -117,7 +117,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Translation{"es", "Ayuda de Tavrel", "patrón"},
                     Translation{"nl", "Help bij Tavrel", "patroon"},
                     Translation{"it", "Guida di Tavrel", "cartamodello"},
-                    Translation{"pt", "Ajuda do Tavrel", "molde"}));
+                    Translation{"pt_PT", "Ajuda do Tavrel", "a sua"},
+                    Translation{"pt_BR", "Ajuda do Tavrel", "você"}));
 
 // The LZX-compressed content comes back byte for byte, with or without the leading slash.
 TEST(ChmFile, StoredFilesReadBackExactly)

@@ -36,7 +36,8 @@ const Guide guides[] = {
     {"es", {"el", "la", "los", "las", "y", "es", "de", "del", "un", "una", "para", "con"}},
     {"nl", {"de", "het", "en", "een", "is", "van", "je", "niet", "met", "op", "of", "dat"}},
     {"it", {"il", "la", "le", "e", "è", "di", "del", "della", "un", "una", "per", "che"}},
-    {"pt", {"o", "a", "os", "as", "e", "é", "de", "do", "da", "um", "uma", "for"}},
+    {"pt_PT", {"o", "a", "os", "as", "e", "é", "de", "do", "da", "um", "uma", "for"}},
+    {"pt_BR", {"o", "a", "os", "as", "e", "é", "de", "do", "da", "um", "uma", "for"}},
 };
 
 std::string nameOf(const Guide& guide)

@@ -31,8 +31,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Folder{"/", "/TavrelMarker.chm"},
                     Folder{"/home/ann/My Patterns", "/home/ann/My Patterns/TavrelMarker.chm"}));
 
-// A program folder that holds the English guide, a German and a Portuguese one: the translated
-// guide is chosen by the language part of the code when its file is there.
+// A program folder that holds the English guide, a German one and both Portuguese ones: the
+// translated guide is chosen by the code's translation when its file is there.
 struct Language {
     const char* code;
     const char* helpFile;
@@ -43,7 +43,8 @@ protected:
     static void SetUpTestSuite()
     {
         std::filesystem::create_directories(folder());
-        for (const char* name : {"TavrelMarker.chm", "TavrelMarker_de.chm", "TavrelMarker_pt.chm"})
+        for (const char* name : {"TavrelMarker.chm", "TavrelMarker_de.chm",
+                                 "TavrelMarker_pt_PT.chm", "TavrelMarker_pt_BR.chm"})
             std::ofstream(folder() / name) << "guide";
         std::filesystem::create_directories(folder() / "TavrelMarker_nl.chm");
     }
@@ -69,7 +70,13 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Language{"de", "TavrelMarker_de.chm"}, Language{"de_DE", "TavrelMarker_de.chm"},
                     Language{"de_AT", "TavrelMarker_de.chm"}, Language{"DE", "TavrelMarker_de.chm"},
                     Language{"de_DE.UTF-8", "TavrelMarker_de.chm"},
-                    Language{"pt_BR", "TavrelMarker_pt.chm"}, Language{"pt-PT", "TavrelMarker_pt.chm"},
+                    // Brazil's Portuguese for Brazil only.
+                    Language{"pt_BR", "TavrelMarker_pt_BR.chm"},
+                    Language{"pt-Latn-BR", "TavrelMarker_pt_BR.chm"},
+                    Language{"PT_br.UTF-8", "TavrelMarker_pt_BR.chm"},
+                    Language{"pt-PT", "TavrelMarker_pt_PT.chm"},
+                    Language{"pt", "TavrelMarker_pt_PT.chm"},
+                    Language{"pt_AO", "TavrelMarker_pt_PT.chm"},
                     // No such guide, or a folder where it should be: English.
                     Language{"fr_FR", "TavrelMarker.chm"}, Language{"nl", "TavrelMarker.chm"},
                     Language{"en_US", "TavrelMarker.chm"}, Language{"C", "TavrelMarker.chm"},

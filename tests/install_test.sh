@@ -16,14 +16,24 @@ usr=$stage/usr
 [[ $(readlink -f "$usr/bin/tavrel") == "$usr/libexec/tavrel/tavrel" ]] ||
     fail "bin/tavrel does not lead to the program"
 [[ -s $usr/libexec/tavrel/TavrelMarker.chm ]] || fail "the help file is not beside the program"
-for language in de fr es nl it pt; do
+for language in de fr es nl it pt_PT pt_BR; do
     [[ -s $usr/libexec/tavrel/TavrelMarker_$language.chm ]] ||
         fail "the $language help file is not beside the program"
     [[ -s $usr/libexec/tavrel/translations/tavrel_$language.qm ]] ||
         fail "the $language translation is not beside the program"
     [[ $("$usr/bin/tavrel" --lang "$language" --help) != $("$usr/bin/tavrel" --help) ]] ||
         fail "the installed program does not speak $language"
+    # Desktop files look up every Portuguese but Brazil's under plain "pt".
+    code=${language/pt_PT/pt}
+    for key in GenericName Comment Keywords; do
+        grep -q "^$key\[$code\]=" "$usr"/share/applications/*.desktop ||
+            fail "the desktop entry has no $key[$code]"
+    done
+    [[ $(grep -c "xml:lang=\"$code\"" "$usr"/share/metainfo/*.metainfo.xml) == 4 ]] ||
+        fail "the metainfo's summary, paragraphs and caption are not all in $code"
 done
+grep -q '^Keywords\[de\]=.*Schnittmuster' "$usr"/share/applications/*.desktop ||
+    fail "a German desktop search for Schnittmuster does not find the program"
 for size in 16 22 24 32 48 64 128 256; do
     [[ -s $usr/share/icons/hicolor/${size}x$size/apps/tavrel.png ]] || fail "no ${size}x$size icon"
 done

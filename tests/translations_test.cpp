@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -42,7 +43,7 @@ namespace exporting = tavrel::exporting;
 
 namespace {
 
-const char* const kLanguages[] = {"de", "fr", "es", "nl", "it", "pt"};
+const char* const kLanguages[] = {"de", "fr", "es", "nl", "it", "pt_PT", "pt_BR"};
 const QString kWindow = "tavrel::app::frmMain";
 
 std::vector<TsEntry> entriesOf(const QString& language)
@@ -68,10 +69,8 @@ protected:
     void TearDown() override { installTranslations(QString("en")); }
 };
 
-TEST_P(EveryLanguage, TranslatesEveryTextKeepingItsPlaceholdersAndAccessKeys)
+void expectEveryTextTranslatedKeepingPlaceholdersAndAccessKeys(const std::vector<TsEntry>& entries)
 {
-    const std::vector<TsEntry> entries = entriesOf(GetParam());
-    ASSERT_GT(entries.size(), 100u);
     for (const TsEntry& entry : entries) {
         const std::string source = entry.source.toStdString();
         EXPECT_FALSE(entry.unfinished) << source;
@@ -83,6 +82,21 @@ TEST_P(EveryLanguage, TranslatesEveryTextKeepingItsPlaceholdersAndAccessKeys)
             EXPECT_EQ(hasAccessKey(form), hasAccessKey(entry.source)) << source;
         }
     }
+}
+
+TEST_P(EveryLanguage, TranslatesEveryTextKeepingItsPlaceholdersAndAccessKeys)
+{
+    const std::vector<TsEntry> entries = entriesOf(GetParam());
+    ASSERT_GT(entries.size(), 100u);
+    expectEveryTextTranslatedKeepingPlaceholdersAndAccessKeys(entries);
+}
+
+// Qt has no Portugal's Portuguese: the program carries the texts of Qt's that it shows.
+TEST(QtTexts, PortugalsPortugueseIsWhole)
+{
+    const std::vector<TsEntry> entries = tsEntries(TAVREL_TS_FOLDER "/qtbase_pt_PT.ts");
+    ASSERT_GT(entries.size(), 50u);
+    expectEveryTextTranslatedKeepingPlaceholdersAndAccessKeys(entries);
 }
 
 TEST_P(EveryLanguage, TheWindowShowsItsTranslationsWholeAndReadable)
@@ -224,7 +238,7 @@ TEST_P(AccessKeys, NoTwoOfAMenuOrDialogClash)
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, AccessKeys,
-                         testing::Values("en", "de", "fr", "es", "nl", "it", "pt"));
+                         testing::Values("en", "de", "fr", "es", "nl", "it", "pt_PT", "pt_BR"));
 
 // A tiled PDF on the narrowest office paper: no word of the map's title and instructions, or of
 // a page's foot, runs past the box it is written in, where it would be cut off.
@@ -251,6 +265,58 @@ TEST_P(EveryLanguage, TiledPdfWordsStayInsideTheirPages)
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, EveryLanguage, testing::ValuesIn(kLanguages));
+
+// Brazil's Portuguese for Brazil; Portugal's for Portugal, for the other Portuguese-speaking
+// countries and for Portuguese alone, where Qt reads Brazil's. The guide follows the texts.
+TEST(LanguageChoice, PortugueseIsBrazilsOnlyInBrazil)
+{
+    const struct {
+        const char* asked;
+        const char* translation;
+    } cases[] = {{"pt_BR", "pt_BR"}, {"pt-BR", "pt_BR"}, {"pt_BR.UTF-8", "pt_BR"},
+                 {"pt_PT", "pt_PT"}, {"pt", "pt_PT"},    {"pt_AO", "pt_PT"},
+                 {"pt_MZ", "pt_PT"}, {"de_AT", "de"},    {"en_GB", "en"}};
+    for (const auto& c : cases) {
+        installTranslations(QString(c.asked), TAVREL_QM_FOLDER);
+        EXPECT_EQ(tavrel::app::interfaceLanguage(), c.translation) << c.asked;
+        const QString expected =
+            QString(c.translation) == "en"
+                ? QString("Save as PDF")
+                : translationOf(entriesOf(c.translation), "SaveDialog", "Save as PDF");
+        EXPECT_EQ(QCoreApplication::translate("SaveDialog", "Save as PDF"), expected) << c.asked;
+    }
+    installTranslations(QString("en"));
+}
+
+// Qt's own file dialog and standard buttons speak the Portuguese of the program's texts.
+TEST(QtTexts, FileDialogAndButtonsSpeakEachPortuguese)
+{
+    const struct {
+        const char* language;
+        const char* fileName;
+        const char* save;
+    } cases[] = {{"pt_PT", "&Nome do ficheiro:", "&Guardar"},
+                 {"pt_BR", "&Nome do arquivo:", "&Salvar"}};
+    for (const auto& c : cases) {
+        installTranslations(QString(c.language), TAVREL_QM_FOLDER);
+        QTimer::singleShot(0, [&c] {
+            auto* save = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(save, nullptr);
+            EXPECT_EQ(save->findChild<QLabel*>("fileNameLabel")->text(), c.fileName);
+            QStringList buttons;
+            for (const QAbstractButton* button : save->findChildren<QAbstractButton*>())
+                buttons << button->text();
+            EXPECT_TRUE(buttons.contains(c.save)) << buttons.join('|').toStdString();
+            EXPECT_TRUE(buttons.contains("Cancelar")) << buttons.join('|').toStdString();
+            save->reject();
+        });
+        tavrel::app::askWhereToSave(nullptr, tavrel::app::SaveFormat::Pdf);
+        QMessageBox question(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(question.button(QMessageBox::Yes)->text(), "&Sim") << c.language;
+        EXPECT_EQ(question.button(QMessageBox::No)->text(), "&Não") << c.language;
+    }
+    installTranslations(QString("en"));
+}
 
 // "2,5" in a language that writes decimals with a comma reads as 2.5, not as 25, typed or
 // pasted; the printer's measured lengths, typed without a filter, get the point too.

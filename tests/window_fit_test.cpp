@@ -77,7 +77,7 @@ void expectFits(frmMain& window, bool drawn)
 TEST(WindowFit, EveryTextShowsWholeAndClearInEveryFontLanguageAndResolution)
 {
     const QFont userFont = QApplication::font();
-    for (const char* language : {"en", "de", "fr", "es", "nl", "it", "pt"}) {
+    for (const char* language : {"en", "de", "fr", "es", "nl", "it", "pt_PT", "pt_BR"}) {
         tavrel::app::installTranslations(QString(language), TAVREL_QM_FOLDER);
         for (const int dpi : {96, 144, 192}) {
             platform::setTwipsPerPixelOverride(1440.0f / dpi);

@@ -213,6 +213,22 @@ nur durch eine vollständige Zeichnung ersetzt.
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Pattern Maker</source>
+        <translation>Schnittmuster-Generator</translation>
+    </message>
+    <message>
+        <source>Draft a full-size cutting pattern from one measurement and print it at true scale</source>
+        <translation>Ein Schnittmuster in Originalgröße aus einem einzigen Maß zeichnen und maßstabsgetreu drucken</translation>
+    </message>
+    <message>
+        <source>sewing;pattern;craft;template;print;true scale;</source>
+        <extracomment>Words a sewist types into the desktop&apos;s search to find the program, each followed by a semicolon.</extracomment>
+        <translation>Nähen;Schnittmuster;Basteln;Schablone;Drucken;Originalgröße;maßstabsgetreu;</translation>
+    </message>
+</context>
+<context>
     <name>ExportFile</name>
     <message>
         <source>Cannot write &quot;%1&quot;: the picture could not be encoded.</source>
@@ -261,6 +277,25 @@ nur durch eine vollständige Zeichnung ersetzt.
 %1</source>
         <translation>Die Hilfedatei ist beschädigt oder keine Hilfedatei:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Metainfo</name>
+    <message>
+        <source>Full-size cutting patterns from one measurement</source>
+        <translation>Schnittmuster in Originalgröße aus einem einzigen Maß</translation>
+    </message>
+    <message>
+        <source>Tavrel drafts a flat cutting pattern from a single measurement and prints it at its real size, ready to pin to fabric or trace onto card.</source>
+        <translation>Tavrel zeichnet aus einem einzigen Maß ein flaches Schnittmuster und druckt es in Originalgröße, bereit zum Feststecken auf dem Stoff oder zum Übertragen auf Karton.</translation>
+    </message>
+    <message>
+        <source>Choose inches as decimals, inches with fractions such as 2 1/2, or millimeters, type the measurement, and the pattern follows every keystroke. A ruler under the pattern tells what one division must measure on paper, so you can check that the printout came out at 100 %. Patterns can also be exported as PNG, SVG, PDF or DXF from the command line.</source>
+        <translation>Wählen Sie Zoll als Dezimalzahl, Zoll mit Brüchen wie 2 1/2 oder Millimeter, geben Sie das Maß ein, und das Schnittmuster folgt jedem Tastendruck. Ein Lineal unter dem Schnittmuster zeigt, wie lang ein Abschnitt auf dem Papier sein muss, damit Sie prüfen können, ob der Ausdruck mit 100 % gedruckt wurde. Schnittmuster lassen sich auch über die Befehlszeile als PNG, SVG, PDF oder DXF exportieren.</translation>
+    </message>
+    <message>
+        <source>A pattern for 2 1/2 inches with its check ruler</source>
+        <translation>Ein Schnittmuster für 2 1/2 Zoll mit seinem Kontrolllineal</translation>
     </message>
 </context>
 <context>

@@ -210,6 +210,22 @@ reemplaza por un dibujo completo.
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Pattern Maker</source>
+        <translation>Creador de patrones</translation>
+    </message>
+    <message>
+        <source>Draft a full-size cutting pattern from one measurement and print it at true scale</source>
+        <translation>Trazar un patrón a tamaño real a partir de una sola medida e imprimirlo a escala exacta</translation>
+    </message>
+    <message>
+        <source>sewing;pattern;craft;template;print;true scale;</source>
+        <extracomment>Words a sewist types into the desktop&apos;s search to find the program, each followed by a semicolon.</extracomment>
+        <translation>costura;patrón;manualidades;plantilla;imprimir;tamaño real;</translation>
+    </message>
+</context>
+<context>
     <name>ExportFile</name>
     <message>
         <source>Cannot write &quot;%1&quot;: the picture could not be encoded.</source>
@@ -258,6 +274,25 @@ reemplaza por un dibujo completo.
 %1</source>
         <translation>El archivo de ayuda está dañado o no es un archivo de ayuda:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Metainfo</name>
+    <message>
+        <source>Full-size cutting patterns from one measurement</source>
+        <translation>Patrones a tamaño real a partir de una sola medida</translation>
+    </message>
+    <message>
+        <source>Tavrel drafts a flat cutting pattern from a single measurement and prints it at its real size, ready to pin to fabric or trace onto card.</source>
+        <translation>Tavrel traza un patrón plano a partir de una sola medida y lo imprime a tamaño real, listo para prender con alfileres en la tela o calcar en cartulina.</translation>
+    </message>
+    <message>
+        <source>Choose inches as decimals, inches with fractions such as 2 1/2, or millimeters, type the measurement, and the pattern follows every keystroke. A ruler under the pattern tells what one division must measure on paper, so you can check that the printout came out at 100 %. Patterns can also be exported as PNG, SVG, PDF or DXF from the command line.</source>
+        <translation>Elija pulgadas con decimales, pulgadas con fracciones como 2 1/2 o milímetros, escriba la medida y el patrón sigue cada pulsación. Una regla bajo el patrón indica cuánto debe medir una división en el papel, para comprobar que la impresión salió al 100 %. Los patrones también se pueden exportar como PNG, SVG, PDF o DXF desde la línea de comandos.</translation>
+    </message>
+    <message>
+        <source>A pattern for 2 1/2 inches with its check ruler</source>
+        <translation>Un patrón para 2 1/2 pulgadas con su regla de control</translation>
     </message>
 </context>
 <context>

@@ -212,6 +212,22 @@ remplacé que par un dessin complet.
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Pattern Maker</source>
+        <translation>Créateur de patrons</translation>
+    </message>
+    <message>
+        <source>Draft a full-size cutting pattern from one measurement and print it at true scale</source>
+        <translation>Tracer un patron en taille réelle à partir d&apos;une seule mesure et l&apos;imprimer à l&apos;échelle exacte</translation>
+    </message>
+    <message>
+        <source>sewing;pattern;craft;template;print;true scale;</source>
+        <extracomment>Words a sewist types into the desktop&apos;s search to find the program, each followed by a semicolon.</extracomment>
+        <translation>couture;patron;travaux manuels;gabarit;imprimer;taille réelle;</translation>
+    </message>
+</context>
+<context>
     <name>ExportFile</name>
     <message>
         <source>Cannot write &quot;%1&quot;: the picture could not be encoded.</source>
@@ -260,6 +276,25 @@ remplacé que par un dessin complet.
 %1</source>
         <translation>Le fichier d’aide est endommagé ou n’est pas un fichier d’aide&#xa0;:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Metainfo</name>
+    <message>
+        <source>Full-size cutting patterns from one measurement</source>
+        <translation>Des patrons en taille réelle à partir d&apos;une seule mesure</translation>
+    </message>
+    <message>
+        <source>Tavrel drafts a flat cutting pattern from a single measurement and prints it at its real size, ready to pin to fabric or trace onto card.</source>
+        <translation>Tavrel trace un patron à plat à partir d&apos;une seule mesure et l&apos;imprime en taille réelle, prêt à épingler sur le tissu ou à reporter sur du carton.</translation>
+    </message>
+    <message>
+        <source>Choose inches as decimals, inches with fractions such as 2 1/2, or millimeters, type the measurement, and the pattern follows every keystroke. A ruler under the pattern tells what one division must measure on paper, so you can check that the printout came out at 100 %. Patterns can also be exported as PNG, SVG, PDF or DXF from the command line.</source>
+        <translation>Choisissez les pouces en décimales, les pouces en fractions comme 2 1/2 ou les millimètres, tapez la mesure, et le patron suit chaque frappe. Une règle sous le patron indique ce qu&apos;une division doit mesurer sur le papier, pour vérifier que l&apos;impression est sortie à 100 %. Les patrons peuvent aussi être exportés en PNG, SVG, PDF ou DXF depuis la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>A pattern for 2 1/2 inches with its check ruler</source>
+        <translation>Un patron pour 2 1/2 pouces avec sa règle de contrôle</translation>
     </message>
 </context>
 <context>

@@ -210,6 +210,22 @@ esistente viene sostituito solo da un disegno completo.
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Pattern Maker</source>
+        <translation>Generatore di cartamodelli</translation>
+    </message>
+    <message>
+        <source>Draft a full-size cutting pattern from one measurement and print it at true scale</source>
+        <translation>Disegnare un cartamodello a grandezza naturale da una sola misura e stamparlo in scala reale</translation>
+    </message>
+    <message>
+        <source>sewing;pattern;craft;template;print;true scale;</source>
+        <extracomment>Words a sewist types into the desktop&apos;s search to find the program, each followed by a semicolon.</extracomment>
+        <translation>cucito;cartamodello;modello;bricolage;sagoma;stampa;grandezza naturale;</translation>
+    </message>
+</context>
+<context>
     <name>ExportFile</name>
     <message>
         <source>Cannot write &quot;%1&quot;: the picture could not be encoded.</source>
@@ -258,6 +274,25 @@ esistente viene sostituito solo da un disegno completo.
 %1</source>
         <translation>Il file della guida è danneggiato o non è un file di guida:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Metainfo</name>
+    <message>
+        <source>Full-size cutting patterns from one measurement</source>
+        <translation>Cartamodelli a grandezza naturale da una sola misura</translation>
+    </message>
+    <message>
+        <source>Tavrel drafts a flat cutting pattern from a single measurement and prints it at its real size, ready to pin to fabric or trace onto card.</source>
+        <translation>Tavrel disegna un cartamodello piano da una sola misura e lo stampa a grandezza naturale, pronto da appuntare sul tessuto o da ricalcare su cartoncino.</translation>
+    </message>
+    <message>
+        <source>Choose inches as decimals, inches with fractions such as 2 1/2, or millimeters, type the measurement, and the pattern follows every keystroke. A ruler under the pattern tells what one division must measure on paper, so you can check that the printout came out at 100 %. Patterns can also be exported as PNG, SVG, PDF or DXF from the command line.</source>
+        <translation>Si scelgono i pollici decimali, i pollici con frazioni come 2 1/2 o i millimetri, si digita la misura e il cartamodello segue ogni tasto premuto. Un righello sotto il cartamodello indica quanto deve misurare una divisione sulla carta, per verificare che la stampa sia uscita al 100 %. I cartamodelli si possono anche esportare in PNG, SVG, PDF o DXF dalla riga di comando.</translation>
+    </message>
+    <message>
+        <source>A pattern for 2 1/2 inches with its check ruler</source>
+        <translation>Un cartamodello per 2 1/2 pollici con il suo righello di controllo</translation>
     </message>
 </context>
 <context>

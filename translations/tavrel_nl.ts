@@ -214,6 +214,22 @@ volledige tekening vervangen.
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Pattern Maker</source>
+        <translation>Patronenmaker</translation>
+    </message>
+    <message>
+        <source>Draft a full-size cutting pattern from one measurement and print it at true scale</source>
+        <translation>Een patroon op ware grootte tekenen uit één maat en het op ware schaal afdrukken</translation>
+    </message>
+    <message>
+        <source>sewing;pattern;craft;template;print;true scale;</source>
+        <extracomment>Words a sewist types into the desktop&apos;s search to find the program, each followed by a semicolon.</extracomment>
+        <translation>naaien;patroon;knippatroon;knutselen;mal;afdrukken;ware grootte;</translation>
+    </message>
+</context>
+<context>
     <name>ExportFile</name>
     <message>
         <source>Cannot write &quot;%1&quot;: the picture could not be encoded.</source>
@@ -262,6 +278,25 @@ volledige tekening vervangen.
 %1</source>
         <translation>Het helpbestand is beschadigd of is geen helpbestand:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Metainfo</name>
+    <message>
+        <source>Full-size cutting patterns from one measurement</source>
+        <translation>Patronen op ware grootte uit één maat</translation>
+    </message>
+    <message>
+        <source>Tavrel drafts a flat cutting pattern from a single measurement and prints it at its real size, ready to pin to fabric or trace onto card.</source>
+        <translation>Tavrel tekent uit één maat een plat patroon en drukt het af op ware grootte, klaar om op de stof te spelden of op karton over te trekken.</translation>
+    </message>
+    <message>
+        <source>Choose inches as decimals, inches with fractions such as 2 1/2, or millimeters, type the measurement, and the pattern follows every keystroke. A ruler under the pattern tells what one division must measure on paper, so you can check that the printout came out at 100 %. Patterns can also be exported as PNG, SVG, PDF or DXF from the command line.</source>
+        <translation>Kies inches met decimalen, inches met breuken zoals 2 1/2 of millimeters, typ de maat en het patroon volgt elke toetsaanslag. Een liniaal onder het patroon geeft aan hoe lang één verdeling op papier moet zijn, zodat je kunt controleren of de afdruk op 100 % is gemaakt. Patronen kunnen ook vanaf de opdrachtregel als PNG, SVG, PDF of DXF worden geëxporteerd.</translation>
+    </message>
+    <message>
+        <source>A pattern for 2 1/2 inches with its check ruler</source>
+        <translation>Een patroon voor 2 1/2 inch met zijn controleliniaal</translation>
     </message>
 </context>
 <context>

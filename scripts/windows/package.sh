@@ -20,7 +20,7 @@ cp "$sdk/plugins/platforms/qwindows.dll" "$sdk/plugins/platforms/qoffscreen.dll"
 cp "$sdk/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
 # Qt's own texts (the file dialog's, the edit menu's) in the program's languages, found through
 # qt.conf beside the program, as are the plugins.
-# Qt has no Portuguese of Portugal, only of Brazil.
+# Qt has no Portuguese of Portugal, only of Brazil: the program's own qtbase_pt_PT.qm stands in.
 for qm in "$build_dir"/app/translations/tavrel_*.qm; do
     language=${qm##*/tavrel_}
     language=${language%.qm}

@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="pt">
+<TS version="2.1" language="pt_PT">
 <context>
     <name>CalibrationBars</name>
     <message>
@@ -213,6 +213,22 @@ por um desenho completo.
     </message>
 </context>
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Pattern Maker</source>
+        <translation>Criador de moldes</translation>
+    </message>
+    <message>
+        <source>Draft a full-size cutting pattern from one measurement and print it at true scale</source>
+        <translation>Desenhar um molde em tamanho real a partir de uma só medida e imprimi-lo à escala exata</translation>
+    </message>
+    <message>
+        <source>sewing;pattern;craft;template;print;true scale;</source>
+        <extracomment>Words a sewist types into the desktop&apos;s search to find the program, each followed by a semicolon.</extracomment>
+        <translation>costura;molde;moldes;trabalhos manuais;modelo;imprimir;tamanho real;</translation>
+    </message>
+</context>
+<context>
     <name>ExportFile</name>
     <message>
         <source>Cannot write &quot;%1&quot;: the picture could not be encoded.</source>
@@ -261,6 +277,25 @@ por um desenho completo.
 %1</source>
         <translation>O ficheiro de ajuda está danificado ou não é um ficheiro de ajuda:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Metainfo</name>
+    <message>
+        <source>Full-size cutting patterns from one measurement</source>
+        <translation>Moldes em tamanho real a partir de uma só medida</translation>
+    </message>
+    <message>
+        <source>Tavrel drafts a flat cutting pattern from a single measurement and prints it at its real size, ready to pin to fabric or trace onto card.</source>
+        <translation>O Tavrel desenha um molde plano a partir de uma única medida e imprime-o em tamanho real, pronto a prender com alfinetes no tecido ou a decalcar para cartolina.</translation>
+    </message>
+    <message>
+        <source>Choose inches as decimals, inches with fractions such as 2 1/2, or millimeters, type the measurement, and the pattern follows every keystroke. A ruler under the pattern tells what one division must measure on paper, so you can check that the printout came out at 100 %. Patterns can also be exported as PNG, SVG, PDF or DXF from the command line.</source>
+        <translation>Escolha polegadas com decimais, polegadas com frações como 2 1/2 ou milímetros, escreva a medida e o molde acompanha cada tecla. Uma régua por baixo do molde indica quanto deve medir uma divisão no papel, para verificar se a impressão saiu a 100 %. Os moldes também podem ser exportados em PNG, SVG, PDF ou DXF a partir da linha de comandos.</translation>
+    </message>
+    <message>
+        <source>A pattern for 2 1/2 inches with its check ruler</source>
+        <translation>Um molde para 2 1/2 polegadas com a sua régua de controlo</translation>
     </message>
 </context>
 <context>

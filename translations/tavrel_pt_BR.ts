@@ -1,0 +1,963 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>CalibrationBars</name>
+    <message>
+        <source>%1 mm</source>
+        <extracomment>A bar&apos;s length on the calibration sheet, such as &quot;200 mm&quot;.</extracomment>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>%1 in</source>
+        <extracomment>A bar&apos;s length on the calibration sheet, such as &quot;8 in&quot;.</extracomment>
+        <translation>%1 pol.</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationSheet</name>
+    <message>
+        <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in millimetres, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they measure true.</source>
+        <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
+        <translation>Imprima esta folha em 100 % (tamanho real), sem redimensionar e sem “ajustar à página”. Meça cada barra com uma boa régua em milímetros, do meio de uma marca da ponta até o meio da outra. No Tavrel, escolha Molde &gt; Calibrar impressora... e digite os dois comprimentos que você mediu: a partir daí, as impressões nesta impressora serão corrigidas para sair com as medidas certas.</translation>
+    </message>
+    <message>
+        <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in inches, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they measure true.</source>
+        <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
+        <translation>Imprima esta folha em 100 % (tamanho real), sem redimensionar e sem “ajustar à página”. Meça cada barra com uma boa régua em polegadas, do meio de uma marca da ponta até o meio da outra. No Tavrel, escolha Molde &gt; Calibrar impressora... e digite os dois comprimentos que você mediu: a partir daí, as impressões nesta impressora serão corrigidas para sair com as medidas certas.</translation>
+    </message>
+    <message>
+        <source>The calibration sheet could not be made.</source>
+        <translation>Não foi possível criar a folha de calibração.</translation>
+    </message>
+    <message>
+        <source>Tavrel printer calibration</source>
+        <translation>Tavrel – calibração da impressora</translation>
+    </message>
+    <message>
+        <source>Across: %1</source>
+        <extracomment>%1 is the bar&apos;s length, such as &quot;8 in&quot;.</extracomment>
+        <translation>Horizontal: %1</translation>
+    </message>
+    <message>
+        <source>Down: %1</source>
+        <extracomment>%1 is the bar&apos;s length, such as &quot;10 in&quot;.</extracomment>
+        <translation>Vertical: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: tavrel [--unit UNIT --measure TEXT --export FILE [--dpi N] [--paper PAPER]
+              [--correction X,Y]]
+       tavrel --calibration-sheet FILE.pdf [--paper PAPER] [--unit UNIT]
+
+Without options, opens the window. With --export, draws the pattern for one measurement
+into FILE and opens no window. With --calibration-sheet, writes the sheet that measures
+a printer&apos;s scaling error: a bar across and a bar down, 8 in (20 cm with --unit
+millimeter; the locale&apos;s unit without --unit) or as long as the paper allows.
+
+  --unit UNIT     decimal (inches, as 2.5), fractions (inches, as &quot;2 1/2&quot;)
+                  or millimeter (as 63.5)
+  --measure TEXT  the measurement, read as the window&apos;s entry box reads it
+  --export FILE   FILE.png: the picture at one image pixel per screen pixel, with its
+                  resolution recorded; FILE.svg: vector drawing at true size;
+                  FILE.pdf: pages to print at 100 %, tiled when the pattern is larger
+                  than the paper; FILE.dxf: lines and arcs at true size for cutting
+                  machines and CAD, in inches or millimetres as the unit
+  --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;
+                  default 96)
+  --paper PAPER   the PDF&apos;s paper: letter, a4, a3, legal or tabloid (default: letter
+                  where the locale measures in US units, otherwise a4); for copy
+                  shops a2, a1, a0, arch-d (24 x 36 in) or arch-e (36 x 48 in); or
+                  a roll, roll-36in, roll-24in or roll-914mm: pages of the roll&apos;s
+                  width, as long as the pattern needs up to 200 in
+  --correction X,Y
+                  undo a printer&apos;s scaling error: the PDF&apos;s pages are enlarged by X
+                  across and Y down (0.8 to 1.25, as 1.02,0.99), each the length of
+                  a bar of its calibration sheet divided by the length measured
+  --lang CODE     the language of the window and of these messages, as de or pt_BR
+                  (default: the system&apos;s)
+  -h, --help      show this help
+  -v, --version   show the version
+
+An option&apos;s value may follow as the next argument or after &apos;=&apos; (--dpi=120).
+Exit status: 0 written, 1 nothing written (no measurement, too large, cannot write),
+2 wrong options. An existing FILE is only ever replaced by a complete drawing.
+</source>
+        <extracomment>Option names, unit names and paper names stay as they are: they must be typed so.</extracomment>
+        <translation>Uso: tavrel [--unit UNIDADE --measure TEXTO --export ARQUIVO [--dpi N]
+            [--paper PAPEL] [--correction X,Y]]
+     tavrel --calibration-sheet ARQUIVO.pdf [--paper PAPEL] [--unit UNIDADE]
+
+Sem opções, abre a janela. Com --export, desenha o molde de uma medida no
+ARQUIVO e não abre nenhuma janela. Com --calibration-sheet, grava a folha
+que mede o erro de escala de uma impressora: uma barra horizontal e uma
+vertical, de 8 pol. (20 cm com --unit millimeter; sem --unit, na unidade da
+região) ou tão compridas quanto o papel permitir.
+
+  --unit UNIDADE   decimal (polegadas, como 2.5), fractions (polegadas, como
+                   &quot;2 1/2&quot;) ou millimeter (como 63.5)
+  --measure TEXTO  a medida, lida do mesmo jeito que a caixa de entrada da
+                   janela a lê
+  --export ARQUIVO
+                   ARQUIVO.png: a imagem com um pixel de imagem por pixel de
+                   tela, com a resolução registrada; ARQUIVO.svg: desenho
+                   vetorial em tamanho real; ARQUIVO.pdf: páginas para
+                   imprimir em 100 %, divididas em várias folhas quando o
+                   molde é maior que o papel; ARQUIVO.dxf: linhas e arcos
+                   em tamanho real para máquinas de corte e CAD, em polegadas
+                   ou milímetros conforme a unidade
+  --dpi N          a resolução da tela para a qual se desenha, em pontos por
+                   polegada (24 a 1440; padrão: 96)
+  --paper PAPEL    o papel do PDF: letter, a4, a3, legal ou tabloid
+                   (padrão: letter onde a região mede em unidades dos
+                   EUA, senão a4); para gráficas e copiadoras a2, a1, a0,
+                   arch-d (24 x 36 pol.) ou arch-e (36 x 48 pol.); ou um rolo,
+                   roll-36in, roll-24in ou roll-914mm: páginas da largura do
+                   rolo, tão compridas quanto o molde precisar, até 200 pol.
+  --correction X,Y
+                   compensa o erro de escala de uma impressora: as páginas do
+                   PDF são ampliadas pelo fator X na horizontal e Y na vertical
+                   (0.8 a 1.25, como 1.02,0.99); cada fator é o comprimento de
+                   uma barra da folha de calibração dividido pelo comprimento
+                   medido
+  --lang CÓDIGO    o idioma da janela e destas mensagens, como de ou pt_BR
+                   (padrão: o do sistema)
+  -h, --help       mostra esta ajuda
+  -v, --version    mostra a versão
+
+O valor de uma opção pode vir como o argumento seguinte ou depois de &apos;=&apos;
+(--dpi=120).
+Código de saída: 0 gravado, 1 nada gravado (sem medida, grande demais,
+impossível gravar), 2 opções erradas. Um ARQUIVO existente só é substituído
+por um desenho completo.
+</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opção desconhecida %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argumento inesperado %1</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 foi indicado duas vezes</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 precisa de um valor</translation>
+    </message>
+    <message>
+        <source>%1 (see tavrel --help)</source>
+        <translation>%1 (consulte tavrel --help)</translation>
+    </message>
+    <message>
+        <source>unknown unit &quot;%1&quot;: use decimal, fractions or millimeter</source>
+        <translation>unidade desconhecida &quot;%1&quot;: use decimal, fractions ou millimeter</translation>
+    </message>
+    <message>
+        <source>unknown paper &quot;%1&quot;: use letter, a4, a3, legal or tabloid; a2, a1, a0, arch-d or arch-e; or roll-36in, roll-24in or roll-914mm</source>
+        <translation>papel desconhecido &quot;%1&quot;: use letter, a4, a3, legal ou tabloid; a2, a1, a0, arch-d ou arch-e; ou roll-36in, roll-24in ou roll-914mm</translation>
+    </message>
+    <message>
+        <source>--export needs --unit decimal, fractions or millimeter</source>
+        <translation>--export precisa de --unit decimal, fractions ou millimeter</translation>
+    </message>
+    <message>
+        <source>--export needs --measure TEXT</source>
+        <translation>--export precisa de --measure TEXTO</translation>
+    </message>
+    <message>
+        <source>--dpi takes a whole number of dots per inch from %1 to %2</source>
+        <translation>--dpi aceita um número inteiro de pontos por polegada, de %1 a %2</translation>
+    </message>
+    <message>
+        <source>--paper goes with an export to FILE.pdf</source>
+        <translation>--paper só é usado com uma exportação para ARQUIVO.pdf</translation>
+    </message>
+    <message>
+        <source>--correction takes two factors from 0.8 to 1.25, across and down, as 1.02,0.99</source>
+        <translation>--correction aceita dois fatores de 0.8 a 1.25, horizontal e vertical, como 1.02,0.99</translation>
+    </message>
+    <message>
+        <source>--correction goes with an export to FILE.pdf</source>
+        <translation>--correction só é usado com uma exportação para ARQUIVO.pdf</translation>
+    </message>
+    <message>
+        <source>--calibration-sheet goes only with --paper and --unit</source>
+        <translation>--calibration-sheet só é usado com --paper e --unit</translation>
+    </message>
+    <message>
+        <source>--calibration-sheet writes a FILE.pdf</source>
+        <translation>--calibration-sheet grava um ARQUIVO.pdf</translation>
+    </message>
+    <message>
+        <source>--unit, --measure, --dpi, --paper and --correction go with --export FILE</source>
+        <translation>--unit, --measure, --dpi, --paper e --correction só são usados com --export ARQUIVO</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in decimal inches: use 2.5 for decimal inches or --unit fractions for 2 1/2</source>
+        <translation>--measure &quot;%1&quot; não é uma medida em polegadas decimais: use 2.5 para polegadas decimais ou --unit fractions para 2 1/2</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in inches with fractions: use 2 1/2, 1/2 or 2.5, with one space, one slash and one point at most</source>
+        <translation>--measure &quot;%1&quot; não é uma medida em polegadas com frações: use 2 1/2, 1/2 ou 2.5, com no máximo um espaço, uma barra e um ponto</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in millimeters: use digits with one point at most, as 63.5</source>
+        <translation>--measure &quot;%1&quot; não é uma medida em milímetros: use algarismos com no máximo um ponto, como 63.5</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Pattern Maker</source>
+        <translation>Criador de moldes</translation>
+    </message>
+    <message>
+        <source>Draft a full-size cutting pattern from one measurement and print it at true scale</source>
+        <translation>Desenhar um molde em tamanho real a partir de uma única medida e imprimi-lo na escala exata</translation>
+    </message>
+    <message>
+        <source>sewing;pattern;craft;template;print;true scale;</source>
+        <extracomment>Words a sewist types into the desktop&apos;s search to find the program, each followed by a semicolon.</extracomment>
+        <translation>costura;molde;moldes;artesanato;modelagem;imprimir;tamanho real;</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFile</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: the picture could not be encoded.</source>
+        <translation>Não é possível gravar “%1”: não foi possível codificar a imagem.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <extracomment>%2 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
+        <translation>Não é possível gravar “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it is a disk or a socket, not a file.</source>
+        <translation>Não é possível gravar “%1”: é um disco ou um socket, não um arquivo.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: no program is reading from this pipe.</source>
+        <translation>Não é possível gravar “%1”: nenhum programa está lendo deste pipe.</translation>
+    </message>
+</context>
+<context>
+    <name>Extras</name>
+    <message>
+        <source>A part of Tavrel is missing or damaged (%1). Install the program again.</source>
+        <translation>Uma parte do Tavrel está faltando ou danificada (%1). Instale o programa novamente.</translation>
+    </message>
+    <message>
+        <source>%1 is not the module built with this program</source>
+        <extracomment>%1 is the module&apos;s file.</extracomment>
+        <translation>%1 não é o módulo compilado com este programa</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Help Not Available</source>
+        <translation>Ajuda não disponível</translation>
+    </message>
+    <message>
+        <source>The help file could not be found or read:
+%1</source>
+        <translation>Não foi possível encontrar ou ler o arquivo de ajuda:
+%1</translation>
+    </message>
+    <message>
+        <source>The help file is damaged or is not a help file:
+%1</source>
+        <translation>O arquivo de ajuda está danificado ou não é um arquivo de ajuda:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Metainfo</name>
+    <message>
+        <source>Full-size cutting patterns from one measurement</source>
+        <translation>Moldes em tamanho real a partir de uma única medida</translation>
+    </message>
+    <message>
+        <source>Tavrel drafts a flat cutting pattern from a single measurement and prints it at its real size, ready to pin to fabric or trace onto card.</source>
+        <translation>O Tavrel desenha um molde plano a partir de uma única medida e o imprime em tamanho real, pronto para prender com alfinetes no tecido ou copiar para um papelão.</translation>
+    </message>
+    <message>
+        <source>Choose inches as decimals, inches with fractions such as 2 1/2, or millimeters, type the measurement, and the pattern follows every keystroke. A ruler under the pattern tells what one division must measure on paper, so you can check that the printout came out at 100 %. Patterns can also be exported as PNG, SVG, PDF or DXF from the command line.</source>
+        <translation>Escolha polegadas com decimais, polegadas com frações como 2 1/2 ou milímetros, digite a medida e o molde acompanha cada tecla. Uma régua embaixo do molde mostra quanto uma divisão deve medir no papel, para você conferir se a impressão saiu em 100 %. Os moldes também podem ser exportados em PNG, SVG, PDF ou DXF pela linha de comando.</translation>
+    </message>
+    <message>
+        <source>A pattern for 2 1/2 inches with its check ruler</source>
+        <translation>Um molde para 2 1/2 polegadas com sua régua de controle</translation>
+    </message>
+</context>
+<context>
+    <name>PaperMenu</name>
+    <message>
+        <source>&amp;Letter (8.5 x 11 in)</source>
+        <translation>&amp;Letter (8,5 x 11 pol.)</translation>
+    </message>
+    <message>
+        <source>A&amp;4</source>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;4</translation>
+    </message>
+    <message>
+        <source>A&amp;3</source>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;3</translation>
+    </message>
+    <message>
+        <source>Le&amp;gal (8.5 x 14 in)</source>
+        <translation>Le&amp;gal (8,5 x 14 pol.)</translation>
+    </message>
+    <message>
+        <source>&amp;Tabloid (11 x 17 in)</source>
+        <translation>&amp;Tabloide (11 x 17 pol.)</translation>
+    </message>
+    <message>
+        <source>A&amp;2</source>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;2</translation>
+    </message>
+    <message>
+        <source>A&amp;1</source>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;1</translation>
+    </message>
+    <message>
+        <source>A&amp;0</source>
+        <translatorcomment>same</translatorcomment>
+        <translation>A&amp;0</translation>
+    </message>
+    <message>
+        <source>Arch &amp;D (24 x 36 in)</source>
+        <translation>Arch &amp;D (24 x 36 pol.)</translation>
+    </message>
+    <message>
+        <source>Arch &amp;E (36 x 48 in)</source>
+        <translation>Arch &amp;E (36 x 48 pol.)</translation>
+    </message>
+    <message>
+        <source>&amp;Roll, 36 in wide</source>
+        <translation>&amp;Rolo com 36 pol. de largura</translation>
+    </message>
+    <message>
+        <source>R&amp;oll, 24 in wide</source>
+        <translation>R&amp;olo com 24 pol. de largura</translation>
+    </message>
+    <message>
+        <source>Roll, 914 &amp;mm wide</source>
+        <translation>Rolo com 914 &amp;mm de largura</translation>
+    </message>
+</context>
+<context>
+    <name>PatternDescription</name>
+    <message>
+        <source>Pattern for %1 millimeters, %2 by %3 millimeters when printed</source>
+        <translation>Molde para %1 milímetros, %2 por %3 milímetros quando impresso</translation>
+    </message>
+    <message>
+        <source>Pattern for %1 inches, %2 by %3 inches when printed</source>
+        <translation>Molde para %1 polegadas, %2 por %3 polegadas quando impresso</translation>
+    </message>
+</context>
+<context>
+    <name>PatternExport</name>
+    <message>
+        <source>Too large to draw. The largest measurement is %1 millimeters.</source>
+        <extracomment>%1 is a number, such as 2312.</extracomment>
+        <translation>Grande demais para desenhar. A maior medida possível é %1 milímetros.</translation>
+    </message>
+    <message>
+        <source>Too large to draw. The largest measurement is %1 inches.</source>
+        <extracomment>%1 is a number, such as 91.02 or 91.</extracomment>
+        <translation>Grande demais para desenhar. A maior medida possível é %1 polegadas.</translation>
+    </message>
+    <message>
+        <source>Nothing to draw: &quot;%1&quot; is not a measurement above 0.</source>
+        <translation>Nada para desenhar: “%1” não é uma medida maior que 0.</translation>
+    </message>
+</context>
+<context>
+    <name>PdfPages</name>
+    <message>
+        <source>When printed, this bar should measure one centimeter</source>
+        <translation>Na impressão, esta barra deve medir um centímetro</translation>
+    </message>
+    <message>
+        <source>When printed, this bar should measure one inch</source>
+        <translation>Na impressão, esta barra deve medir uma polegada</translation>
+    </message>
+    <message>
+        <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one centimeter. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
+        <translation>Imprima todas as páginas em 100 % (tamanho real), sem redimensionar e sem “ajustar à página”: a barra na parte de baixo de cada página deve então medir um centímetro. Corte cada página pela linha de cima e pela linha da esquerda da moldura. Depois, organize as páginas como no mapa abaixo, cada página sobre as vizinhas da esquerda e de cima, com as bordas cortadas sobre as linhas tracejadas dessas vizinhas, de modo que as duas metades de cada cruz dentro de um círculo se encontrem. Junte as páginas com fita adesiva. As páginas se sobrepõem em 1/2 polegada (12,7 mm).</translation>
+    </message>
+    <message>
+        <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one inch. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
+        <translation>Imprima todas as páginas em 100 % (tamanho real), sem redimensionar e sem “ajustar à página”: a barra na parte de baixo de cada página deve então medir uma polegada. Corte cada página pela linha de cima e pela linha da esquerda da moldura. Depois, organize as páginas como no mapa abaixo, cada página sobre as vizinhas da esquerda e de cima, com as bordas cortadas sobre as linhas tracejadas dessas vizinhas, de modo que as duas metades de cada cruz dentro de um círculo se encontrem. Junte as páginas com fita adesiva. As páginas se sobrepõem em 1/2 polegada (12,7 mm).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Tavrel pattern on %n pages: %1 across, %2 down</source>
+        <extracomment>The map&apos;s title: %n pages in all, the map included; %1 columns of pages across and %2 rows down.</extracomment>
+        <translation>
+            <numerusform>Molde do Tavrel em %n página: %1 na horizontal, %2 na vertical</numerusform>
+            <numerusform>Molde do Tavrel em %n páginas: %1 na horizontal, %2 na vertical</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Page %1 of %2: column %3 of %4, row %5 of %6.</source>
+        <translation>Página %1 de %2: coluna %3 de %4, linha %5 de %6.</translation>
+    </message>
+    <message>
+        <source>Print at 100 % (actual size), no scaling.</source>
+        <translation>Imprima em 100 % (tamanho real), sem redimensionar.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFile</name>
+    <message>
+        <source>Cannot export to &quot;%1&quot;: the file name must end in .png, .svg, .pdf or .dxf.</source>
+        <translation>Não é possível exportar para “%1”: o nome do arquivo precisa terminar em .png, .svg, .pdf ou .dxf.</translation>
+    </message>
+    <message>
+        <source>Too small to draw. At this measurement the pattern is less than one pixel high.</source>
+        <translation>Pequeno demais para desenhar. Com esta medida, o molde tem menos de um pixel de altura.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCorrection</name>
+    <message>
+        <source>%1 across, %2 down</source>
+        <extracomment>A printer&apos;s correction: the factors across and down the page.</extracomment>
+        <translation>%1 na horizontal, %2 na vertical</translation>
+    </message>
+</context>
+<context>
+    <name>PrintQuestion</name>
+    <message>
+        <source>The pattern does not fit the page at its usual place. It will print on one page of %1 on &quot;%2&quot;, moved in from the corner.</source>
+        <extracomment>%1 is the paper, such as A4; %2 the printer.</extracomment>
+        <translation>O molde não cabe na página na posição de costume. Ele será impresso em uma página %1 na impressora “%2”, afastado do canto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The pattern is larger than the page. It will print whole on %n pages of %1 on &quot;%2&quot;: a map of the pages first, then the pages to tape together as the map shows.</source>
+        <extracomment>%n pages in all, the map included; %1 the paper, such as A4; %2 the printer.</extracomment>
+        <translation>
+            <numerusform>O molde é maior que a página. Ele será impresso inteiro em %n página %1 na impressora “%2”: primeiro um mapa das páginas, depois as páginas para juntar com fita adesiva como o mapa mostra.</numerusform>
+            <numerusform>O molde é maior que a página. Ele será impresso inteiro em %n páginas %1 na impressora “%2”: primeiro um mapa das páginas, depois as páginas para juntar com fita adesiva como o mapa mostra.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Print Pattern</source>
+        <translation>Imprimir molde</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>The correction kept for the printer &quot;%1&quot; is damaged, so it is ignored: the pattern prints as the printer makes it. Calibrate the printer again to correct its prints.</source>
+        <extracomment>%1 is the printer.</extracomment>
+        <translation>A correção salva para a impressora “%1” está danificada e será ignorada: o molde sai como a impressora o imprime. Calibre a impressora novamente para corrigir as impressões.</translation>
+    </message>
+</context>
+<context>
+    <name>Printer</name>
+    <message>
+        <source>There is no default printer (%1). Choose one in the system&apos;s printer settings, then print again.</source>
+        <extracomment>%1 is the print system&apos;s reason.</extracomment>
+        <translation>Não há nenhuma impressora padrão (%1). Escolha uma nas configurações de impressora do sistema e imprima de novo.</translation>
+    </message>
+    <message>
+        <source>The page for the printer &quot;%1&quot; could not be prepared. Nothing was printed.</source>
+        <translation>Não foi possível preparar a página para a impressora “%1”. Nada foi impresso.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job: %2. Nothing was printed.</source>
+        <extracomment>%1 is the printer, %2 the print system&apos;s reason.</extracomment>
+        <translation>A impressora “%1” não aceitou o trabalho: %2. Nada foi impresso.</translation>
+    </message>
+    <message>
+        <source>There is no default printer. Choose one in the system&apos;s printer settings, then print again.</source>
+        <translation>Não há nenhuma impressora padrão. Escolha uma nas configurações de impressora do sistema e imprima de novo.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not be started. Nothing was printed.</source>
+        <translation>Não foi possível iniciar a impressora “%1”. Nada foi impresso.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job. Nothing was printed.</source>
+        <translation>A impressora “%1” não aceitou o trabalho. Nada foi impresso.</translation>
+    </message>
+    <message>
+        <source>Printing is not available on this system: no print service is running.</source>
+        <translation>A impressão não está disponível neste sistema: nenhum serviço de impressão está em execução.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterCalibration</name>
+    <message>
+        <source>These lengths would need a correction of %1, beyond what a printer at 100 % needs (%2 to %3). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.</source>
+        <extracomment>%1 is the correction, such as &quot;1.0204 across, 0.9950 down&quot;; %2 and %3 are the least and the greatest factors, such as 0.8 and 1.25.</extracomment>
+        <translation>Esses comprimentos exigiriam uma correção de %1, fora do que uma impressora em 100 % precisa (%2 a %3). Verifique se a folha foi impressa em 100 %, meça as barras de novo e digite os comprimentos na unidade escolhida aqui.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveDialog</name>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Salvar como PDF</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save as SVG</source>
+        <translation>Salvar como SVG</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Desenho SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save as PNG</source>
+        <translation>Salvar como PNG</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagem PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Save as DXF</source>
+        <translation>Salvar como DXF</translation>
+    </message>
+    <message>
+        <source>DXF drawing for cutters (*.dxf)</source>
+        <translation>Desenho DXF para máquinas de corte (*.dxf)</translation>
+    </message>
+    <message>
+        <source>None: the PDF measures true</source>
+        <translation>Nenhuma: o PDF tem as medidas certas</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 is a printer, %2 its correction, such as &quot;1.0204 across, 0.9950 down&quot;.</extracomment>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Correct &amp;for printer:</source>
+        <translation>Corrigir para a &amp;impressora:</translation>
+    </message>
+    <message>
+        <source>pattern</source>
+        <extracomment>The name offered for a new file, without its suffix.</extracomment>
+        <translation>molde</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Tavrel could not write its settings file %1, so this change holds only until Tavrel closes. Check that its folder can be written to and that the disk is not full.</source>
+        <extracomment>%1 is the settings file.</extracomment>
+        <translation>O Tavrel não conseguiu gravar o arquivo de configurações %1, então esta alteração só vale até o Tavrel ser fechado. Verifique se é possível gravar na pasta e se o disco não está cheio.</translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::app::CalibrationView</name>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibração</translation>
+    </message>
+    <message>
+        <source>Type the bar&apos;s length in millimetres, such as 250.</source>
+        <translation>Digite o comprimento da barra em milímetros, por exemplo 250.</translation>
+    </message>
+    <message>
+        <source>Type the bar&apos;s length in inches, such as 7 7/8.</source>
+        <translation>Digite o comprimento da barra em polegadas, por exemplo 7 7/8.</translation>
+    </message>
+    <message>
+        <source>A bar of %1 pixels cannot measure %2: screens show between %3 and %4 pixels per inch. Check the length and its unit.</source>
+        <extracomment>%1 is the bar&apos;s length on the screen, %2 the length the user typed.</extracomment>
+        <translation>Uma barra de %1 pixels não pode medir %2: as telas mostram entre %3 e %4 pixels por polegada. Verifique o comprimento e a unidade.</translation>
+    </message>
+    <message>
+        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimetres and press Enter. Esc leaves without calibrating.</source>
+        <translation>Arraste a ponta direita da barra, ou use as setas do teclado (com Shift para passos maiores), até ela coincidir com uma medida da sua régua; ou simplesmente meça a barra. Depois digite esse comprimento em milímetros e pressione Enter. Esc sai sem calibrar.</translation>
+    </message>
+    <message>
+        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
+        <translation>Arraste a ponta direita da barra, ou use as setas do teclado (com Shift para passos maiores), até ela coincidir com uma medida da sua régua; ou simplesmente meça a barra. Depois digite esse comprimento em polegadas, por exemplo 7 7/8, e pressione Enter. Esc sai sem calibrar.</translation>
+    </message>
+    <message>
+        <source>Screen Calibration</source>
+        <translation>Calibração da tela</translation>
+    </message>
+    <message>
+        <source>Bar length in millimetres</source>
+        <translation>Comprimento da barra em milímetros</translation>
+    </message>
+    <message>
+        <source>Bar length in inches</source>
+        <translation>Comprimento da barra em polegadas</translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::app::PrinterCalibrationDialog</name>
+    <message>
+        <source>Calibrate Printer</source>
+        <translation>Calibrar impressora</translation>
+    </message>
+    <message>
+        <source>Inches</source>
+        <translation>Polegadas</translation>
+    </message>
+    <message>
+        <source>Millimetres</source>
+        <translation>Milímetros</translation>
+    </message>
+    <message>
+        <source>&amp;Print Sheet</source>
+        <translation>&amp;Imprimir folha</translation>
+    </message>
+    <message>
+        <source>&amp;Store Correction</source>
+        <translation>&amp;Salvar correção</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Correction</source>
+        <translation>&amp;Remover correção</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Impressora:</translation>
+    </message>
+    <message>
+        <source>Correction:</source>
+        <translation>Correção:</translation>
+    </message>
+    <message>
+        <source>&amp;Unit:</source>
+        <translation>&amp;Unidade:</translation>
+    </message>
+    <message>
+        <source>None: prints go out as the printer makes them</source>
+        <translation>Nenhuma: as impressões saem tal como a impressora as faz</translation>
+    </message>
+    <message>
+        <source>&amp;Across bar (%1) measures:</source>
+        <translation>Barra &amp;horizontal (%1) mede:</translation>
+    </message>
+    <message>
+        <source>&amp;Down bar (%1) measures:</source>
+        <translation>Barra &amp;vertical (%1) mede:</translation>
+    </message>
+    <message>
+        <source>Type each length in millimetres, as 198.5.</source>
+        <translation>Digite cada comprimento em milímetros, como 198.5.</translation>
+    </message>
+    <message>
+        <source>Type each length in inches, as 7.85 or 7 7/8.</source>
+        <translation>Digite cada comprimento em polegadas, como 7.85 ou 7 7/8.</translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::app::ProjectorDialog</name>
+    <message>
+        <source>Projector</source>
+        <translation>Projetor</translation>
+    </message>
+    <message>
+        <source>White lines on black</source>
+        <translation>Linhas brancas sobre fundo preto</translation>
+    </message>
+    <message>
+        <source>Black lines on white</source>
+        <translation>Linhas pretas sobre fundo branco</translation>
+    </message>
+    <message>
+        <source>1 pixel</source>
+        <translatorcomment>same</translatorcomment>
+        <translation>1 pixel</translation>
+    </message>
+    <message>
+        <source>%1 pixels</source>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 pixels</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nada</translation>
+    </message>
+    <message>
+        <source>A grid</source>
+        <translation>Uma grade</translation>
+    </message>
+    <message>
+        <source>A ruler</source>
+        <translation>Uma régua</translation>
+    </message>
+    <message>
+        <source>&amp;Show Pattern</source>
+        <translation>&amp;Mostrar molde</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Calibration</source>
+        <translation>&amp;Remover calibração</translation>
+    </message>
+    <message>
+        <source>&amp;Lines:</source>
+        <translation>&amp;Linhas:</translation>
+    </message>
+    <message>
+        <source>Line &amp;width:</source>
+        <translation>Es&amp;pessura das linhas:</translation>
+    </message>
+    <message>
+        <source>Check the scale &amp;by:</source>
+        <translation>&amp;Verificar a escala com:</translation>
+    </message>
+    <message>
+        <source>Calibration:</source>
+        <translation>Calibração:</translation>
+    </message>
+    <message>
+        <source>%1 pixels per inch</source>
+        <translation>%1 pixels por polegada</translation>
+    </message>
+    <message>
+        <source>Not calibrated yet</source>
+        <translation>Ainda não calibrada</translation>
+    </message>
+    <message>
+        <source>%1 (%2 x %3)</source>
+        <extracomment>A screen: its name (width x height in pixels).</extracomment>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 (%2 x %3)</translation>
+    </message>
+    <message>
+        <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
+        <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
+        <translation>A calibração salva para a tela %1 está danificada e será ignorada. Calibre a tela novamente antes de mostrar o molde nela.</translation>
+    </message>
+    <message>
+        <source>C&amp;alibrate...</source>
+        <translation>C&amp;alibrar...</translation>
+    </message>
+    <message>
+        <source>Scr&amp;een:</source>
+        <translation>&amp;Tela:</translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::app::ProjectorView</name>
+    <message>
+        <source>Projector View</source>
+        <translation>Exibição no projetor</translation>
+    </message>
+    <message>
+        <source>The pattern at true scale. The arrow keys move it; Esc leaves.</source>
+        <translation>O molde em escala real. As setas movem o molde; Esc sai.</translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::app::frmAbout</name>
+    <message>
+        <source>OK</source>
+        <extracomment>A small button: keep the caption short.</extracomment>
+        <translatorcomment>same</translatorcomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Tavrel Maker</source>
+        <extracomment>&quot;Tavrel Maker&quot; is the program&apos;s name.</extracomment>
+        <translation>Sobre o Tavrel Maker</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <extracomment>%1.%2.%3 is the version number, such as 1.0.0.</extracomment>
+        <translation>Versão %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Written by: %1</source>
+        <translation>Escrito por: %1</translation>
+    </message>
+    <message>
+        <source>Please send comments and suggestions <byte value="xd"/>
+to </source>
+        <translation>Envie seus comentários e sugestões </translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation>Ícone do programa</translation>
+    </message>
+    <message>
+        <source>Send mail to the author</source>
+        <extracomment>The mail link&apos;s name for screen readers, which read the address after it.</extracomment>
+        <translation>Enviar e-mail para o autor</translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::app::frmMain</name>
+    <message>
+        <source>Inches (Decimal)</source>
+        <translation>Polegadas (decimais)</translation>
+    </message>
+    <message>
+        <source>Inches (Fractions)</source>
+        <translation>Polegadas (frações)</translation>
+    </message>
+    <message>
+        <source>Millimeter</source>
+        <translation>Milímetros</translation>
+    </message>
+    <message>
+        <source>Print Pattern</source>
+        <translation>Imprimir molde</translation>
+    </message>
+    <message>
+        <source>Label1</source>
+        <translatorcomment>same</translatorcomment>
+        <translation>Label1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>&amp;Content</source>
+        <translation>&amp;Conteúdo</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Sobre o Tavrel</translation>
+    </message>
+    <message>
+        <source>&amp;Pattern</source>
+        <translation>&amp;Molde</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PDF...</source>
+        <translation>Salvar como &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Save as &amp;SVG...</source>
+        <translation>Salvar como &amp;SVG...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;NG...</source>
+        <translation>Salvar como P&amp;NG...</translation>
+    </message>
+    <message>
+        <source>Save as &amp;DXF...</source>
+        <translation>Salvar como &amp;DXF...</translation>
+    </message>
+    <message>
+        <source>PDF Pape&amp;r</source>
+        <translation>Pape&amp;l do PDF</translation>
+    </message>
+    <message>
+        <source>Pro&amp;jector View...</source>
+        <translation>Mostrar no pro&amp;jetor...</translation>
+    </message>
+    <message>
+        <source>&amp;Calibrate Printer...</source>
+        <translation>&amp;Calibrar impressora...</translation>
+    </message>
+    <message>
+        <source>When printed, each division above should measure one centimeter</source>
+        <translation>Na impressão, cada divisão acima deve medir um centímetro</translation>
+    </message>
+    <message>
+        <source>When printed, each division above should measure one inch</source>
+        <translation>Na impressão, cada divisão acima deve medir uma polegada</translation>
+    </message>
+    <message>
+        <source>Too large to draw. The largest measurement is %1 millimeters.</source>
+        <translation>Grande demais para desenhar. A maior medida possível é %1 milímetros.</translation>
+    </message>
+    <message>
+        <source>Too large to draw. The largest measurement is %1 inches.</source>
+        <translation>Grande demais para desenhar. A maior medida possível é %1 polegadas.</translation>
+    </message>
+    <message>
+        <source>Enter the measurement in inches</source>
+        <translation>Digite a medida em polegadas</translation>
+    </message>
+    <message>
+        <source>Enter the measurement in millimeters</source>
+        <translation>Digite a medida em milímetros</translation>
+    </message>
+    <message>
+        <source>Save Pattern</source>
+        <translation>Salvar molde</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Molde</translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::help::HelpBrowser</name>
+    <message>
+        <source>Page not found</source>
+        <translation>Página não encontrada</translation>
+    </message>
+    <message>
+        <source>The help file has no page %1.</source>
+        <extracomment>%1 is the page&apos;s address within the help file, such as &quot;printing.html&quot;.</extracomment>
+        <translation>O arquivo de ajuda não tem a página %1.</translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::help::HelpWindow</name>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <extracomment>The window&apos;s title: the page&apos;s title, then the help file&apos;s.</extracomment>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navegação</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Voltar</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Avançar</translation>
+    </message>
+    <message>
+        <source>&amp;Home</source>
+        <translation>&amp;Início</translation>
+    </message>
+</context>
+</TS>
