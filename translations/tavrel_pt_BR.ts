@@ -466,7 +466,7 @@ por um desenho completo.
     <message>
         <source>The correction kept for the printer &quot;%1&quot; is damaged, so it is ignored: the pattern prints as the printer makes it. Calibrate the printer again to correct its prints.</source>
         <extracomment>%1 is the printer.</extracomment>
-        <translation>A correção salva para a impressora “%1” está danificada e será ignorada: o molde sai como a impressora o imprime. Calibre a impressora novamente para corrigir as impressões.</translation>
+        <translation>A correção salva para a impressora “%1” está danificada e será ignorada: o molde é impresso sem correção. Calibre a impressora novamente para corrigir as impressões.</translation>
     </message>
 </context>
 <context>
@@ -507,7 +507,7 @@ por um desenho completo.
     <message>
         <source>These lengths would need a correction of %1, beyond what a printer at 100 % needs (%2 to %3). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.</source>
         <extracomment>%1 is the correction, such as &quot;1.0204 across, 0.9950 down&quot;; %2 and %3 are the least and the greatest factors, such as 0.8 and 1.25.</extracomment>
-        <translation>Esses comprimentos exigiriam uma correção de %1, fora do que uma impressora em 100 % precisa (%2 a %3). Verifique se a folha foi impressa em 100 %, meça as barras de novo e digite os comprimentos na unidade escolhida aqui.</translation>
+        <translation>Esses comprimentos exigiriam uma correção de %1, além do que uma impressora em 100 % precisa (%2 a %3). Verifique se a folha foi impressa em 100 %, meça as barras de novo e digite os comprimentos na unidade escolhida aqui.</translation>
     </message>
 </context>
 <context>
@@ -589,15 +589,15 @@ por um desenho completo.
     <message>
         <source>A bar of %1 pixels cannot measure %2: screens show between %3 and %4 pixels per inch. Check the length and its unit.</source>
         <extracomment>%1 is the bar&apos;s length on the screen, %2 the length the user typed.</extracomment>
-        <translation>Uma barra de %1 pixels não pode medir %2: as telas mostram entre %3 e %4 pixels por polegada. Verifique o comprimento e a unidade.</translation>
+        <translation>Uma barra de %1 pixels não pode medir %2: as telas têm entre %3 e %4 pixels por polegada. Verifique o comprimento e a unidade.</translation>
     </message>
     <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimetres and press Enter. Esc leaves without calibrating.</source>
-        <translation>Arraste a ponta direita da barra, ou use as setas do teclado (com Shift para passos maiores), até ela coincidir com uma medida da sua régua; ou simplesmente meça a barra. Depois digite esse comprimento em milímetros e pressione Enter. Esc sai sem calibrar.</translation>
+        <translation>Arraste a ponta direita da barra, ou use as teclas de seta (com Shift para passos maiores), até ela coincidir com uma medida da sua régua; ou simplesmente meça a barra. Depois digite esse comprimento em milímetros e pressione Enter. Esc cancela a calibração.</translation>
     </message>
     <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
-        <translation>Arraste a ponta direita da barra, ou use as setas do teclado (com Shift para passos maiores), até ela coincidir com uma medida da sua régua; ou simplesmente meça a barra. Depois digite esse comprimento em polegadas, por exemplo 7 7/8, e pressione Enter. Esc sai sem calibrar.</translation>
+        <translation>Arraste a ponta direita da barra, ou use as teclas de seta (com Shift para passos maiores), até ela coincidir com uma medida da sua régua; ou simplesmente meça a barra. Depois digite esse comprimento em polegadas, por exemplo 7 7/8, e pressione Enter. Esc cancela a calibração.</translation>
     </message>
     <message>
         <source>Screen Calibration</source>
@@ -652,7 +652,7 @@ por um desenho completo.
     </message>
     <message>
         <source>None: prints go out as the printer makes them</source>
-        <translation>Nenhuma: as impressões saem tal como a impressora as faz</translation>
+        <translation>Nenhuma: a impressora imprime sem correção</translation>
     </message>
     <message>
         <source>&amp;Across bar (%1) measures:</source>
@@ -767,7 +767,7 @@ por um desenho completo.
     </message>
     <message>
         <source>The pattern at true scale. The arrow keys move it; Esc leaves.</source>
-        <translation>O molde em escala real. As setas movem o molde; Esc sai.</translation>
+        <translation>O molde em escala real. As teclas de seta movem o molde; Esc fecha a projeção.</translation>
     </message>
 </context>
 <context>
