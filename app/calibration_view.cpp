@@ -41,7 +41,7 @@ CalibrationView::CalibrationView(QString screenKey, bool millimetres, QWidget* p
         millimetres
             ? tr("Drag the bar's right end, or use the arrow keys (with Shift for larger steps), "
                  "until it matches a length on your ruler; or simply measure the bar. Then type "
-                 "that length in millimetres and press Enter. Esc leaves without calibrating.")
+                 "that length in millimeters and press Enter. Esc leaves without calibrating.")
             : tr("Drag the bar's right end, or use the arrow keys (with Shift for larger steps), "
                  "until it matches a length on your ruler; or simply measure the bar. Then type "
                  "that length in inches, such as 7 7/8, and press Enter. Esc leaves without "
@@ -50,7 +50,7 @@ CalibrationView::CalibrationView(QString screenKey, bool millimetres, QWidget* p
     instructions->setWordWrap(true);
     txtBarLength_ = new QLineEdit(this);
     txtBarLength_->setObjectName("txtBarLength");
-    txtBarLength_->setAccessibleName(millimetres ? tr("Bar length in millimetres")
+    txtBarLength_->setAccessibleName(millimetres ? tr("Bar length in millimeters")
                                                  : tr("Bar length in inches"));
     txtBarLength_->setAccessibleDescription(instructions->text());
     txtBarLength_->setMaximumWidth(200);
@@ -144,7 +144,7 @@ void CalibrationView::accept()
     if (!inches) {
         platform::showWarning(this, tr("Calibration"),
                               millimetres_
-                                  ? tr("Type the bar's length in millimetres, such as 250.")
+                                  ? tr("Type the bar's length in millimeters, such as 250.")
                                   : tr("Type the bar's length in inches, such as 7 7/8."),
                               "calibrationRefused");
         return;

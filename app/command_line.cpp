@@ -58,7 +58,7 @@ QString CommandLine::usage()
         "                  resolution recorded; FILE.svg: vector drawing at true size;\n"
         "                  FILE.pdf: pages to print at 100 %, tiled when the pattern is larger\n"
         "                  than the paper; FILE.dxf: lines and arcs at true size for cutting\n"
-        "                  machines and CAD, in inches or millimetres as the unit\n"
+        "                  machines and CAD, in inches or millimeters as the unit\n"
         "  --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;\n"
         "                  default 96)\n"
         "  --paper PAPER   the PDF's paper: letter, a4, a3, legal or tabloid (default: letter\n"

@@ -126,10 +126,11 @@ void frmAbout::Form_Load()
                             .arg(build::kVersionPatch));
     lblDescription->setText(QString("\r\n  %1\r\n  %2")
                                 .arg(QString(build::kCreditLine1), QString(build::kCreditLine2)));
+    // The box's lines end in CR LF, which translators are not asked to type.
     Label1->setText(tr("Written by: %1").arg(QString(build::kAuthorName)) + "\r\n\r\n" +
                     //: Two lines. The author's mail address follows right after the second
                     //: line and ends the sentence, so keep the line break and the final space.
-                    tr("Please send comments and suggestions \r\nto "));
+                    tr("Please send comments and suggestions \nto ").replace('\n', "\r\n"));
     fitLinesToWidth(*lblDescription);
     fitLinesToWidth(*Label1);
 }

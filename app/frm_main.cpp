@@ -136,7 +136,8 @@ void frmMain::createControls(QWidget* client)
         place(new QPushButton(tr("Print Pattern"), client), "cmdPrint", {4800, 120, 1455, 495});
     picPattern = place(new platform::PictureBox(client), "picPattern", {600, 1500, 5295, 1215});
     lblScale = place(new QLabel(picPattern), "lblScale", {120, 840, 4935, 375});
-    lblInfo = place(new QLabel(tr("Label1"), client), "lblInfo", {2760, 120, 1695, 495});
+    // Never seen: the prompt replaces it before the label shows, so it is not translated.
+    lblInfo = place(new QLabel("Label1", client), "lblInfo", {2760, 120, 1695, 495});
     lblTooLarge = new AlertLabel(client);
     lblTooLarge->setObjectName("lblTooLarge");
 

@@ -20,12 +20,12 @@ QString questionText(const platform::TiledPrint& print)
                    "The pattern does not fit the page at its usual place. It will print on "
                    "one page of %1 on \"%2\", moved in from the corner.")
             .arg(print.paperName, print.printerName);
-    //: %n pages in all, the map included; %1 the paper, such as A4; %2 the printer.
+    //: %n pages in all, the diagram's page included; %1 the paper, such as A4; %2 the printer.
     return QCoreApplication::translate(
                "PrintQuestion",
                "The pattern is larger than the page. It will print whole on %n pages of %1 "
-               "on \"%2\": a map of the pages first, then the pages to tape together as the "
-               "map shows.",
+               "on \"%2\": first a diagram of how the pages fit together, then the pages to "
+               "tape together.",
                nullptr, print.pageCount)
         .arg(print.paperName, print.printerName);
 }

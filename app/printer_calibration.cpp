@@ -78,16 +78,16 @@ MeasuredCorrection correctionFromBars(double nominalAcross, double measuredAcros
     const PrintCorrection correction{nominalAcross / measuredAcross, nominalDown / measuredDown};
     if (!exporting::withinBounds(correction.across) || !exporting::withinBounds(correction.down))
         return {std::nullopt,
-                //: %1 is the correction, such as "1.0204 across, 0.9950 down"; %2 and %3 are
-                //: the least and the greatest factors, such as 0.8 and 1.25.
+                //: %1 is the correction, such as "130 % across, 99.5 % down"; %2 and %3 are
+                //: the least and the greatest percentages, 80 and 125.
                 QCoreApplication::translate(
                     "PrinterCalibration",
                     "These lengths would need a correction of %1, beyond what a printer at 100 % "
-                    "needs (%2 to %3). Check that the sheet was printed at 100 %, measure the bars "
-                    "again, and type the lengths in the unit chosen here.")
-                    .arg(exporting::correctionText(correction))
-                    .arg(exporting::kLeastCorrection)
-                    .arg(exporting::kGreatestCorrection)};
+                    "needs (%2 % to %3 %). Check that the sheet was printed at 100 %, measure the "
+                    "bars again, and type the lengths in the unit chosen here.")
+                    .arg(exporting::correctionText(correction),
+                         exporting::percentText(exporting::kLeastCorrection),
+                         exporting::percentText(exporting::kGreatestCorrection))};
     return {correction, {}};
 }
 

@@ -35,7 +35,7 @@ PrinterCalibrationDialog::PrinterCalibrationDialog(bool millimetres, QWidget* pa
     lblCorrection->setObjectName("lblCorrection");
     cboUnit = new QComboBox(this);
     cboUnit->setObjectName("cboUnit");
-    cboUnit->addItems({tr("Inches"), tr("Millimetres")});
+    cboUnit->addItems({tr("Inches"), tr("Millimeters")});
     cboUnit->setCurrentIndex(millimetres ? 1 : 0);
     lblAcross = new QLabel(this);
     txtAcross = new QLineEdit(this);
@@ -50,7 +50,7 @@ PrinterCalibrationDialog::PrinterCalibrationDialog(bool millimetres, QWidget* pa
 
     auto* buttons = new QDialogButtonBox(this);
     auto* print = buttons->addButton(tr("&Print Sheet"), QDialogButtonBox::ActionRole);
-    auto* store = buttons->addButton(tr("&Store Correction"), QDialogButtonBox::ApplyRole);
+    auto* store = buttons->addButton(tr("&Save Correction"), QDialogButtonBox::ApplyRole);
     auto* reset = buttons->addButton(tr("&Reset Correction"), QDialogButtonBox::ResetRole);
     buttons->addButton(QDialogButtonBox::Close);
     // Return after the second length stores them, never resets.
@@ -124,7 +124,7 @@ bool PrinterCalibrationDialog::storeCorrection()
             ? correctionFromBars(printed.across / kTwipsPerInch, *across,
                                  printed.down / kTwipsPerInch, *down)
             : MeasuredCorrection{std::nullopt,
-                                 millimetres ? tr("Type each length in millimetres, as 198.5.")
+                                 millimetres ? tr("Type each length in millimeters, as 198.5.")
                                              : tr("Type each length in inches, as 7.85 or 7 7/8.")};
     if (!measured.correction) {
         platform::showWarning(this, tr("Calibrate Printer"), measured.problem,

@@ -82,9 +82,10 @@ QComboBox* addPrinterChoice(QFileDialog& dialog)
     if (!grid) return nullptr;
     auto* choice = new QComboBox(&dialog);
     choice->setObjectName("printerCorrectionCombo");
-    choice->addItem(QCoreApplication::translate("SaveDialog", "None: the PDF measures true"));
+    choice->addItem(
+        QCoreApplication::translate("SaveDialog", "None: the pattern at its true size"));
     for (const QString& printer : printers)
-        //: %1 is a printer, %2 its correction, such as "1.0204 across, 0.9950 down".
+        //: %1 is a printer, %2 its correction, such as "102 % across, 99.5 % down".
         choice->addItem(
             QCoreApplication::translate("SaveDialog", "%1 (%2)")
                 .arg(printer, exporting::correctionText(storedPrintCorrection(printer))),

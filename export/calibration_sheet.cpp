@@ -43,10 +43,10 @@ QString instructions(CheckRuler unit)
         return QCoreApplication::translate(
             "CalibrationSheet",
             "Print this sheet at 100 % (actual size), with no scaling and no \"fit to page\". "
-            "Measure each bar with a good ruler in millimetres, from the middle of one end mark "
+            "Measure each bar with a good ruler in millimeters, from the middle of one end mark "
             "to the middle of the other. In Tavrel, choose Pattern > Calibrate Printer... and "
             "type the two lengths you measured: later prints on this printer are then corrected "
-            "so that they measure true.");
+            "so that they come out at their true size.");
     //: "Pattern > Calibrate Printer..." is a menu command: word it as the menu does.
     return QCoreApplication::translate(
         "CalibrationSheet",
@@ -54,7 +54,7 @@ QString instructions(CheckRuler unit)
         "Measure each bar with a good ruler in inches, from the middle of one end mark to the "
         "middle of the other. In Tavrel, choose Pattern > Calibrate Printer... and type the two "
         "lengths you measured: later prints on this printer are then corrected so that they "
-        "measure true.");
+        "come out at their true size.");
 }
 
 // A roll's sheet is cut as long as its longest bar down needs, about a letter sheet's length,

@@ -48,18 +48,18 @@ QString mapInstructions(CheckRuler ruler)
             "PdfPages",
             "Print every page at 100 % (actual size), with no scaling and no \"fit to page\": the "
             "bar at the foot of each page must then measure one centimeter. Cut each page along "
-            "the top and the left line of its frame. Then lay the pages out as in the map below, "
-            "each page over its neighbours to its left and above, with its cut edges on their "
-            "dashed lines, so that the halves of each circled cross meet. Tape them together. "
-            "The pages overlap by 1/2 inch (12.7 mm).");
+            "the top and the left line of its frame. Then lay the pages out as in the diagram "
+            "below, each page over its neighbors to its left and above, with its cut edges on "
+            "their dashed lines, so that the halves of each circled cross meet. Tape them "
+            "together. The pages overlap by 12.7 mm (1/2 inch).");
     return QCoreApplication::translate(
         "PdfPages",
         "Print every page at 100 % (actual size), with no scaling and no \"fit to page\": the bar "
         "at the foot of each page must then measure one inch. Cut each page along the top and the "
-        "left line of its frame. Then lay the pages out as in the map below, each page over its "
-        "neighbours to its left and above, with its cut edges on their dashed lines, so that the "
-        "halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch "
-        "(12.7 mm).");
+        "left line of its frame. Then lay the pages out as in the diagram below, each page over "
+        "its neighbors to its left and above, with its cut edges on their dashed lines, so that "
+        "the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 "
+        "inch (12.7 mm).");
 }
 
 // A circle with a cross through it: the same picture point on both pages of a shared edge.

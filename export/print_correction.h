@@ -20,7 +20,10 @@ struct PrintCorrection {
 
 bool withinBounds(double factor);
 
-// "1.0204 across, 0.9950 down"
+// A factor as a percentage in the user's language, to a tenth: 1.0204 is "102", 0.995 "99.5".
+QString percentText(double factor);
+
+// "102 % across, 99.5 % down"
 QString correctionText(PrintCorrection correction);
 
 }  // namespace tavrel::exporting

@@ -114,7 +114,7 @@ bool writeSvg(const PatternLayers& layers, int dotsPerInch, QIODevice& device)
     xml.writeAttribute("height", height + "mm");
     xml.writeAttribute("viewBox", "0 0 " + width + ' ' + height);
     xml.writeTextElement("title", "Tavrel pattern");
-    xml.writeTextElement("desc", "A flat cutting pattern at true size, in millimetres.");
+    xml.writeTextElement("desc", "A flat cutting pattern at true size, in millimeters.");
     // Strokes one picture pixel wide, centred on the lines that a cutter follows.
     writeGroup(xml, "figure", "#000000", outlineOf(layers.figure, layers.size, millimetresPerPixel),
                millimetresPerPixel);

@@ -25,7 +25,7 @@ patterns in the window, or export a pattern to a file right here, for example:
 
     $program --unit fractions --measure "2 1/2" --export pattern.png
 
-Units are decimal, fractions and millimeter; the file may end in .png, .svg or .pdf.
+Units are decimal, fractions and millimeter; the file may end in .png, .svg, .pdf or .dxf.
 MESSAGE
     exit 0
 fi

@@ -124,9 +124,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Typed{"FractionOfAnInch", false, "6 7/8", "@", 6.875 / 7, 1,
                           ""},  // of 7 inches
                     Typed{"AtTheBounds", false, "@", "@", 1 / 1.25, 1 / 0.8, ""},
-                    Typed{"BeyondTheBounds", false, "@", "@", 1 / 1.26, 1, "0.8 to 1.25"},
+                    Typed{"BeyondTheBounds", false, "@", "@", 1 / 1.26, 1, "80 % to 125 %"},
                     Typed{"NotALength", false, "seven", "@", 1, 1, "Type each length in inches"},
-                    Typed{"Zero", true, "0", "@", 1, 1, "Type each length in millimetres"},
+                    Typed{"Zero", true, "0", "@", 1, 1, "Type each length in millimeters"},
                     Typed{"Negative", false, "-@", "@", 1, 1, "Type each length in inches"},
                     Typed{"Empty", false, "@", "", 1, 1, "Type each length in inches"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -179,10 +179,24 @@ TEST(PrinterCorrection, ResetForgetsItAndTheDialogSaysSo)
     const QString printer = tavrel::platform::defaultPrinter().name;
     app::storePrintCorrection(printer, {1.02, 0.99});
     app::PrinterCalibrationDialog dialog(false);
-    EXPECT_EQ(dialog.lblCorrection->text(), "1.0200 across, 0.9900 down");
+    EXPECT_EQ(dialog.lblCorrection->text(), "102 % across, 99 % down");
     dialog.resetCorrection();
     EXPECT_TRUE(app::storedPrintCorrection(printer).none());
     EXPECT_TRUE(dialog.lblCorrection->text().startsWith("None"));
+}
+
+// As the scale the prints are made at, to a tenth of a percent.
+TEST(PrinterCorrection, ReadsAsPercentages)
+{
+    const struct {
+        exporting::PrintCorrection correction;
+        const char* text;
+    } cases[] = {
+        {{1.0204, 0.995}, "102 % across, 99.5 % down"},
+        {{1.00951, 0.99949}, "101 % across, 99.9 % down"},
+        {{1.25, 0.8}, "125 % across, 80 % down"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(exporting::correctionText(c.correction), c.text);
 }
 
 }  // namespace

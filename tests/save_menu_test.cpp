@@ -349,7 +349,7 @@ TEST_F(SaveMenu, APdfTakesTheCorrectionOfTheChosenPrinter)
     ASSERT_TRUE(saveThroughDialog(window.mnuPatternSavePdf, folder.path(), 0, "corrected", choose));
     tavrel::app::forgetPrintCorrection("Office/Laser");
     ASSERT_EQ(offered.size(), 2);
-    EXPECT_EQ(offered[1], "Office/Laser (1.0500 across, 0.9700 down)");
+    EXPECT_EQ(offered[1], "Office/Laser (105 % across, 97 % down)");
     const QRectF footer =
         exporting::tilePicture({1, 1}, exporting::Paper::Letter, {}, correction).footer;
     const double unit = 1440 * correction.across;

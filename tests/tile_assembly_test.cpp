@@ -275,6 +275,7 @@ struct AssemblyCase {
     const char* name;
     test::Measurement measurement;
     const char* paper;
+    const char* overlap;  // as the words give it, the pattern's own unit first
     friend std::ostream& operator<<(std::ostream& out, const AssemblyCase& c)
     {
         return out << c.name;
@@ -296,11 +297,12 @@ TEST_P(TileAssembly, FollowingTheWordsGivesThePatternWithinHalfAMillimetre)
     const QStringList words = test::pageTexts(pdf);
     ASSERT_GT(words.size(), 2);
     const QString instructions = words.front().simplified();
-    for (const char* sentence :
-         {"Cut each page along the top and the left line of its frame.",
-          "Then lay the pages out as in the map below, each page over its neighbours to its left "
-          "and above, with its cut edges on their dashed lines, so that the halves of each "
-          "circled cross meet."})
+    for (const QString& sentence :
+         {QString("Cut each page along the top and the left line of its frame."),
+          QString("Then lay the pages out as in the diagram below, each page over its neighbors "
+                  "to its left and above, with its cut edges on their dashed lines, so that the "
+                  "halves of each circled cross meet."),
+          QString("The pages overlap by %1.").arg(c.overlap)})
         EXPECT_TRUE(instructions.contains(sentence)) << instructions.toStdString();
 
     // Two dots a picture pixel: the frame's and the marks' thin lines come out dark.
@@ -379,8 +381,9 @@ TEST_P(TileAssembly, FollowingTheWordsGivesThePatternWithinHalfAMillimetre)
 
 INSTANTIATE_TEST_SUITE_P(
     PapersAndUnits, TileAssembly,
-    testing::Values(AssemblyCase{"SixInchesOnLetter", {0, "6", 96}, "letter"},
-                    AssemblyCase{"TwoHundredMillimetresOnA4", {2, "200", 96}, "a4"}),
+    testing::Values(
+        AssemblyCase{"SixInchesOnLetter", {0, "6", 96}, "letter", "1/2 inch (12.7 mm)"},
+        AssemblyCase{"TwoHundredMillimetresOnA4", {2, "200", 96}, "a4", "12.7 mm (1/2 inch)"}),
     [](const testing::TestParamInfo<AssemblyCase>& info) { return info.param.name; });
 
 }  // namespace

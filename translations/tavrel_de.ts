@@ -18,12 +18,12 @@
 <context>
     <name>CalibrationSheet</name>
     <message>
-        <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in millimetres, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they measure true.</source>
+        <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in millimeters, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they come out at their true size.</source>
         <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
         <translation>Drucken Sie dieses Blatt mit 100 % (tatsächliche Größe), ohne Skalierung und ohne „An Seite anpassen“. Messen Sie jeden Balken mit einem guten Lineal in Millimetern, von der Mitte der einen Endmarkierung bis zur Mitte der anderen. Wählen Sie in Tavrel Schnittmuster &gt; Drucker kalibrieren... und geben Sie die beiden gemessenen Längen ein: Spätere Ausdrucke auf diesem Drucker werden dann so korrigiert, dass sie maßgenau sind.</translation>
     </message>
     <message>
-        <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in inches, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they measure true.</source>
+        <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in inches, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they come out at their true size.</source>
         <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
         <translation>Drucken Sie dieses Blatt mit 100 % (tatsächliche Größe), ohne Skalierung und ohne „An Seite anpassen“. Messen Sie jeden Balken mit einem guten Lineal in Zoll, von der Mitte der einen Endmarkierung bis zur Mitte der anderen. Wählen Sie in Tavrel Schnittmuster &gt; Drucker kalibrieren... und geben Sie die beiden gemessenen Längen ein: Spätere Ausdrucke auf diesem Drucker werden dann so korrigiert, dass sie maßgenau sind.</translation>
     </message>
@@ -65,7 +65,7 @@ millimeter; the locale&apos;s unit without --unit) or as long as the paper allow
                   resolution recorded; FILE.svg: vector drawing at true size;
                   FILE.pdf: pages to print at 100 %, tiled when the pattern is larger
                   than the paper; FILE.dxf: lines and arcs at true size for cutting
-                  machines and CAD, in inches or millimetres as the unit
+                  machines and CAD, in inches or millimeters as the unit
   --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;
                   default 96)
   --paper PAPER   the PDF&apos;s paper: letter, a4, a3, legal or tabloid (default: letter
@@ -397,11 +397,11 @@ nur durch eine vollständige Zeichnung ersetzt.
         <translation>Im Ausdruck sollte dieser Balken genau einen Zoll lang sein</translation>
     </message>
     <message>
-        <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one centimeter. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
-        <translation>Drucken Sie jede Seite mit 100 % (tatsächliche Größe), ohne Skalierung und ohne „An Seite anpassen“: Der Balken unten auf jeder Seite muss dann genau einen Zentimeter lang sein. Schneiden Sie jede Seite entlang der oberen und der linken Linie ihres Rahmens zu. Legen Sie die Seiten dann wie im Seitenplan unten aus, jede Seite über ihre Nachbarseiten links und oben, mit den Schnittkanten auf deren gestrichelten Linien, sodass die beiden Hälften jedes eingekreisten Kreuzes zusammentreffen. Kleben Sie die Seiten zusammen. Die Seiten überlappen sich um 1/2 Zoll (12,7 mm).</translation>
+        <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one centimeter. Cut each page along the top and the left line of its frame. Then lay the pages out as in the diagram below, each page over its neighbors to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 12.7 mm (1/2 inch).</source>
+        <translation>Drucken Sie jede Seite mit 100 % (tatsächliche Größe), ohne Skalierung und ohne „An Seite anpassen“: Der Balken unten auf jeder Seite muss dann genau einen Zentimeter lang sein. Schneiden Sie jede Seite entlang der oberen und der linken Linie ihres Rahmens zu. Legen Sie die Seiten dann wie im Seitenplan unten aus, jede Seite über ihre Nachbarseiten links und oben, mit den Schnittkanten auf deren gestrichelten Linien, sodass die beiden Hälften jedes eingekreisten Kreuzes zusammentreffen. Kleben Sie die Seiten zusammen. Die Seiten überlappen sich um 12,7 mm (1/2 Zoll).</translation>
     </message>
     <message>
-        <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one inch. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
+        <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one inch. Cut each page along the top and the left line of its frame. Then lay the pages out as in the diagram below, each page over its neighbors to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
         <translation>Drucken Sie jede Seite mit 100 % (tatsächliche Größe), ohne Skalierung und ohne „An Seite anpassen“: Der Balken unten auf jeder Seite muss dann genau einen Zoll lang sein. Schneiden Sie jede Seite entlang der oberen und der linken Linie ihres Rahmens zu. Legen Sie die Seiten dann wie im Seitenplan unten aus, jede Seite über ihre Nachbarseiten links und oben, mit den Schnittkanten auf deren gestrichelten Linien, sodass die beiden Hälften jedes eingekreisten Kreuzes zusammentreffen. Kleben Sie die Seiten zusammen. Die Seiten überlappen sich um 1/2 Zoll (12,7 mm).</translation>
     </message>
     <message numerus="yes">
@@ -435,9 +435,9 @@ nur durch eine vollständige Zeichnung ersetzt.
 <context>
     <name>PrintCorrection</name>
     <message>
-        <source>%1 across, %2 down</source>
-        <extracomment>A printer&apos;s correction: the factors across and down the page.</extracomment>
-        <translation>%1 waagerecht, %2 senkrecht</translation>
+        <source>%1 % across, %2 % down</source>
+        <extracomment>A printer&apos;s correction: the scale its prints are made at, across and down the page, where 100 % changes nothing.</extracomment>
+        <translation>%1 % waagerecht, %2 % senkrecht</translation>
     </message>
 </context>
 <context>
@@ -448,8 +448,8 @@ nur durch eine vollständige Zeichnung ersetzt.
         <translation>Das Schnittmuster passt an seiner üblichen Stelle nicht auf die Seite. Es wird auf einer Seite im Format %1 auf „%2“ gedruckt, von der Ecke etwas nach innen versetzt.</translation>
     </message>
     <message numerus="yes">
-        <source>The pattern is larger than the page. It will print whole on %n pages of %1 on &quot;%2&quot;: a map of the pages first, then the pages to tape together as the map shows.</source>
-        <extracomment>%n pages in all, the map included; %1 the paper, such as A4; %2 the printer.</extracomment>
+        <source>The pattern is larger than the page. It will print whole on %n pages of %1 on &quot;%2&quot;: first a diagram of how the pages fit together, then the pages to tape together.</source>
+        <extracomment>%n pages in all, the diagram&apos;s page included; %1 the paper, such as A4; %2 the printer.</extracomment>
         <translation>
             <numerusform>Das Schnittmuster ist größer als die Seite. Es wird vollständig auf %n Seite im Format %1 auf „%2“ gedruckt: zuerst ein Seitenplan, dann die Seiten, die Sie wie im Plan gezeigt zusammenkleben.</numerusform>
             <numerusform>Das Schnittmuster ist größer als die Seite. Es wird vollständig auf %n Seiten im Format %1 auf „%2“ gedruckt: zuerst ein Seitenplan, dann die Seiten, die Sie wie im Plan gezeigt zusammenkleben.</numerusform>
@@ -505,9 +505,9 @@ nur durch eine vollständige Zeichnung ersetzt.
 <context>
     <name>PrinterCalibration</name>
     <message>
-        <source>These lengths would need a correction of %1, beyond what a printer at 100 % needs (%2 to %3). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.</source>
-        <extracomment>%1 is the correction, such as &quot;1.0204 across, 0.9950 down&quot;; %2 and %3 are the least and the greatest factors, such as 0.8 and 1.25.</extracomment>
-        <translation>Diese Längen würden eine Korrektur von %1 erfordern, mehr als ein Drucker bei 100 % braucht (%2 bis %3). Prüfen Sie, ob das Testblatt mit 100 % gedruckt wurde, messen Sie die Balken erneut und geben Sie die Längen in der hier gewählten Einheit ein.</translation>
+        <source>These lengths would need a correction of %1, beyond what a printer at 100 % needs (%2 % to %3 %). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.</source>
+        <extracomment>%1 is the correction, such as &quot;130 % across, 99.5 % down&quot;; %2 and %3 are the least and the greatest percentages, 80 and 125.</extracomment>
+        <translation>Diese Längen würden eine Korrektur von %1 erfordern, mehr als ein Drucker bei 100 % braucht (%2 % bis %3 %). Prüfen Sie, ob das Testblatt mit 100 % gedruckt wurde, messen Sie die Balken erneut und geben Sie die Längen in der hier gewählten Einheit ein.</translation>
     </message>
 </context>
 <context>
@@ -545,12 +545,12 @@ nur durch eine vollständige Zeichnung ersetzt.
         <translation>DXF-Zeichnung für Schneideplotter (*.dxf)</translation>
     </message>
     <message>
-        <source>None: the PDF measures true</source>
+        <source>None: the pattern at its true size</source>
         <translation>Keine: Das PDF ist maßgenau</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <extracomment>%1 is a printer, %2 its correction, such as &quot;1.0204 across, 0.9950 down&quot;.</extracomment>
+        <extracomment>%1 is a printer, %2 its correction, such as &quot;102 % across, 99.5 % down&quot;.</extracomment>
         <translatorcomment>same</translatorcomment>
         <translation>%1 (%2)</translation>
     </message>
@@ -579,7 +579,7 @@ nur durch eine vollständige Zeichnung ersetzt.
         <translation>Kalibrierung</translation>
     </message>
     <message>
-        <source>Type the bar&apos;s length in millimetres, such as 250.</source>
+        <source>Type the bar&apos;s length in millimeters, such as 250.</source>
         <translation>Geben Sie die Länge des Balkens in Millimetern ein, z. B. 250.</translation>
     </message>
     <message>
@@ -592,7 +592,7 @@ nur durch eine vollständige Zeichnung ersetzt.
         <translation>Ein Balken von %1 Pixeln kann nicht %2 lang sein: Bildschirme zeigen zwischen %3 und %4 Pixel pro Zoll. Prüfen Sie die Länge und ihre Einheit.</translation>
     </message>
     <message>
-        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimetres and press Enter. Esc leaves without calibrating.</source>
+        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimeters and press Enter. Esc leaves without calibrating.</source>
         <translation>Ziehen Sie das rechte Ende des Balkens oder verwenden Sie die Pfeiltasten (mit der Umschalttaste für größere Schritte), bis er mit einer Länge auf Ihrem Lineal übereinstimmt, oder messen Sie den Balken einfach nach. Geben Sie dann diese Länge in Millimetern ein und drücken Sie die Eingabetaste. Mit Esc verlassen Sie die Ansicht, ohne zu kalibrieren.</translation>
     </message>
     <message>
@@ -604,7 +604,7 @@ nur durch eine vollständige Zeichnung ersetzt.
         <translation>Bildschirmkalibrierung</translation>
     </message>
     <message>
-        <source>Bar length in millimetres</source>
+        <source>Bar length in millimeters</source>
         <translation>Länge des Balkens in Millimetern</translation>
     </message>
     <message>
@@ -623,7 +623,7 @@ nur durch eine vollständige Zeichnung ersetzt.
         <translation>Zoll</translation>
     </message>
     <message>
-        <source>Millimetres</source>
+        <source>Millimeters</source>
         <translation>Millimeter</translation>
     </message>
     <message>
@@ -631,7 +631,7 @@ nur durch eine vollständige Zeichnung ersetzt.
         <translation>Testblatt &amp;drucken</translation>
     </message>
     <message>
-        <source>&amp;Store Correction</source>
+        <source>&amp;Save Correction</source>
         <translation>&amp;Korrektur speichern</translation>
     </message>
     <message>
@@ -663,7 +663,7 @@ nur durch eine vollständige Zeichnung ersetzt.
         <translation>Senk&amp;rechter Balken (%1) misst:</translation>
     </message>
     <message>
-        <source>Type each length in millimetres, as 198.5.</source>
+        <source>Type each length in millimeters, as 198.5.</source>
         <translation>Geben Sie jede Länge in Millimetern ein, z. B. 198.5.</translation>
     </message>
     <message>
@@ -792,9 +792,9 @@ nur durch eine vollständige Zeichnung ersetzt.
         <translation>Autor: %1</translation>
     </message>
     <message>
-        <source>Please send comments and suggestions <byte value="xd"/>
+        <source>Please send comments and suggestions 
 to </source>
-        <translation>Kommentare und Vorschläge bitte an <byte value="xd"/>
+        <translation>Kommentare und Vorschläge bitte an 
  </translation>
     </message>
     <message>
@@ -825,11 +825,6 @@ to </source>
     <message>
         <source>Print Pattern</source>
         <translation>Schnittmuster drucken</translation>
-    </message>
-    <message>
-        <source>Label1</source>
-        <translatorcomment>same</translatorcomment>
-        <translation>Label1</translation>
     </message>
     <message>
         <source>&amp;File</source>

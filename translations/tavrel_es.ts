@@ -18,12 +18,12 @@
 <context>
     <name>CalibrationSheet</name>
     <message>
-        <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in millimetres, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they measure true.</source>
+        <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in millimeters, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they come out at their true size.</source>
         <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
         <translation>Imprime esta hoja al 100 % (tamaño real), sin escalar y sin «ajustar a la página». Mide cada barra con una buena regla en milímetros, desde el centro de una marca del extremo hasta el centro de la otra. En Tavrel, elige Patrón &gt; Calibrar impresora... y escribe las dos longitudes que hayas medido: a partir de entonces, lo que imprimas en esta impresora se corregirá para que tenga el tamaño exacto.</translation>
     </message>
     <message>
-        <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in inches, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they measure true.</source>
+        <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in inches, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they come out at their true size.</source>
         <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
         <translation>Imprime esta hoja al 100 % (tamaño real), sin escalar y sin «ajustar a la página». Mide cada barra con una buena regla en pulgadas, desde el centro de una marca del extremo hasta el centro de la otra. En Tavrel, elige Patrón &gt; Calibrar impresora... y escribe las dos longitudes que hayas medido: a partir de entonces, lo que imprimas en esta impresora se corregirá para que tenga el tamaño exacto.</translation>
     </message>
@@ -65,7 +65,7 @@ millimeter; the locale&apos;s unit without --unit) or as long as the paper allow
                   resolution recorded; FILE.svg: vector drawing at true size;
                   FILE.pdf: pages to print at 100 %, tiled when the pattern is larger
                   than the paper; FILE.dxf: lines and arcs at true size for cutting
-                  machines and CAD, in inches or millimetres as the unit
+                  machines and CAD, in inches or millimeters as the unit
   --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;
                   default 96)
   --paper PAPER   the PDF&apos;s paper: letter, a4, a3, legal or tabloid (default: letter
@@ -394,11 +394,11 @@ reemplaza por un dibujo completo.
         <translation>Una vez impresa, esta barra debe medir una pulgada</translation>
     </message>
     <message>
-        <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one centimeter. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
-        <translation>Imprime todas las páginas al 100 % (tamaño real), sin escalar y sin «ajustar a la página»: la barra al pie de cada página debe medir entonces un centímetro. Recorta cada página por la línea superior y la línea izquierda de su marco. Después coloca las páginas como indica el esquema de montaje de abajo, cada página encima de sus vecinas de la izquierda y de arriba, con los bordes recortados sobre las líneas discontinuas de estas, de modo que coincidan las dos mitades de cada cruz con círculo. Únelas con cinta adhesiva. Las páginas se solapan 1/2 pulgada (12,7 mm).</translation>
+        <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one centimeter. Cut each page along the top and the left line of its frame. Then lay the pages out as in the diagram below, each page over its neighbors to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 12.7 mm (1/2 inch).</source>
+        <translation>Imprime todas las páginas al 100 % (tamaño real), sin escalar y sin «ajustar a la página»: la barra al pie de cada página debe medir entonces un centímetro. Recorta cada página por la línea superior y la línea izquierda de su marco. Después coloca las páginas como indica el esquema de montaje de abajo, cada página encima de sus vecinas de la izquierda y de arriba, con los bordes recortados sobre las líneas discontinuas de estas, de modo que coincidan las dos mitades de cada cruz con círculo. Únelas con cinta adhesiva. Las páginas se solapan 12,7 mm (1/2 pulgada).</translation>
     </message>
     <message>
-        <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one inch. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
+        <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one inch. Cut each page along the top and the left line of its frame. Then lay the pages out as in the diagram below, each page over its neighbors to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
         <translation>Imprime todas las páginas al 100 % (tamaño real), sin escalar y sin «ajustar a la página»: la barra al pie de cada página debe medir entonces una pulgada. Recorta cada página por la línea superior y la línea izquierda de su marco. Después coloca las páginas como indica el esquema de montaje de abajo, cada página encima de sus vecinas de la izquierda y de arriba, con los bordes recortados sobre las líneas discontinuas de estas, de modo que coincidan las dos mitades de cada cruz con círculo. Únelas con cinta adhesiva. Las páginas se solapan 1/2 pulgada (12,7 mm).</translation>
     </message>
     <message numerus="yes">
@@ -432,9 +432,9 @@ reemplaza por un dibujo completo.
 <context>
     <name>PrintCorrection</name>
     <message>
-        <source>%1 across, %2 down</source>
-        <extracomment>A printer&apos;s correction: the factors across and down the page.</extracomment>
-        <translation>%1 en horizontal, %2 en vertical</translation>
+        <source>%1 % across, %2 % down</source>
+        <extracomment>A printer&apos;s correction: the scale its prints are made at, across and down the page, where 100 % changes nothing.</extracomment>
+        <translation>%1 % en horizontal, %2 % en vertical</translation>
     </message>
 </context>
 <context>
@@ -445,8 +445,8 @@ reemplaza por un dibujo completo.
         <translation>El patrón no cabe en la página en su posición habitual. Se imprimirá en una página %1 en la impresora «%2», desplazado hacia dentro desde la esquina.</translation>
     </message>
     <message numerus="yes">
-        <source>The pattern is larger than the page. It will print whole on %n pages of %1 on &quot;%2&quot;: a map of the pages first, then the pages to tape together as the map shows.</source>
-        <extracomment>%n pages in all, the map included; %1 the paper, such as A4; %2 the printer.</extracomment>
+        <source>The pattern is larger than the page. It will print whole on %n pages of %1 on &quot;%2&quot;: first a diagram of how the pages fit together, then the pages to tape together.</source>
+        <extracomment>%n pages in all, the diagram&apos;s page included; %1 the paper, such as A4; %2 the printer.</extracomment>
         <translation>
             <numerusform>El patrón es más grande que la página. Se imprimirá completo en %n página %1 en la impresora «%2»: primero un esquema de montaje de las páginas y después las páginas que hay que unir con cinta adhesiva como indica el esquema.</numerusform>
             <numerusform>El patrón es más grande que la página. Se imprimirá completo en %n páginas %1 en la impresora «%2»: primero un esquema de montaje de las páginas y después las páginas que hay que unir con cinta adhesiva como indica el esquema.</numerusform>
@@ -502,9 +502,9 @@ reemplaza por un dibujo completo.
 <context>
     <name>PrinterCalibration</name>
     <message>
-        <source>These lengths would need a correction of %1, beyond what a printer at 100 % needs (%2 to %3). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.</source>
-        <extracomment>%1 is the correction, such as &quot;1.0204 across, 0.9950 down&quot;; %2 and %3 are the least and the greatest factors, such as 0.8 and 1.25.</extracomment>
-        <translation>Estas longitudes necesitarían una corrección de %1, más de lo que necesita una impresora al 100 % (de %2 a %3). Comprueba que la hoja se imprimió al 100 %, vuelve a medir las barras y escribe las longitudes en la unidad elegida aquí.</translation>
+        <source>These lengths would need a correction of %1, beyond what a printer at 100 % needs (%2 % to %3 %). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.</source>
+        <extracomment>%1 is the correction, such as &quot;130 % across, 99.5 % down&quot;; %2 and %3 are the least and the greatest percentages, 80 and 125.</extracomment>
+        <translation>Estas longitudes necesitarían una corrección de %1, más de lo que necesita una impresora al 100 % (de %2 % a %3 %). Comprueba que la hoja se imprimió al 100 %, vuelve a medir las barras y escribe las longitudes en la unidad elegida aquí.</translation>
     </message>
 </context>
 <context>
@@ -542,12 +542,12 @@ reemplaza por un dibujo completo.
         <translation>Dibujo DXF para máquinas de corte (*.dxf)</translation>
     </message>
     <message>
-        <source>None: the PDF measures true</source>
+        <source>None: the pattern at its true size</source>
         <translation>Ninguna: el PDF tiene el tamaño exacto</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <extracomment>%1 is a printer, %2 its correction, such as &quot;1.0204 across, 0.9950 down&quot;.</extracomment>
+        <extracomment>%1 is a printer, %2 its correction, such as &quot;102 % across, 99.5 % down&quot;.</extracomment>
         <translatorcomment>same</translatorcomment>
         <translation>%1 (%2)</translation>
     </message>
@@ -576,7 +576,7 @@ reemplaza por un dibujo completo.
         <translation>Calibración</translation>
     </message>
     <message>
-        <source>Type the bar&apos;s length in millimetres, such as 250.</source>
+        <source>Type the bar&apos;s length in millimeters, such as 250.</source>
         <translation>Escribe la longitud de la barra en milímetros, por ejemplo 250.</translation>
     </message>
     <message>
@@ -589,7 +589,7 @@ reemplaza por un dibujo completo.
         <translation>Una barra de %1 píxeles no puede medir %2: las pantallas muestran entre %3 y %4 píxeles por pulgada. Comprueba la longitud y su unidad.</translation>
     </message>
     <message>
-        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimetres and press Enter. Esc leaves without calibrating.</source>
+        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimeters and press Enter. Esc leaves without calibrating.</source>
         <translation>Arrastra el extremo derecho de la barra, o usa las teclas de flecha (con Mayús para avanzar en pasos más grandes), hasta que coincida con una longitud de tu regla; o simplemente mide la barra. Después escribe esa longitud en milímetros y pulsa Intro. Esc sale sin calibrar.</translation>
     </message>
     <message>
@@ -601,7 +601,7 @@ reemplaza por un dibujo completo.
         <translation>Calibración de la pantalla</translation>
     </message>
     <message>
-        <source>Bar length in millimetres</source>
+        <source>Bar length in millimeters</source>
         <translation>Longitud de la barra en milímetros</translation>
     </message>
     <message>
@@ -620,7 +620,7 @@ reemplaza por un dibujo completo.
         <translation>Pulgadas</translation>
     </message>
     <message>
-        <source>Millimetres</source>
+        <source>Millimeters</source>
         <translation>Milímetros</translation>
     </message>
     <message>
@@ -628,7 +628,7 @@ reemplaza por un dibujo completo.
         <translation>&amp;Imprimir hoja</translation>
     </message>
     <message>
-        <source>&amp;Store Correction</source>
+        <source>&amp;Save Correction</source>
         <translation>&amp;Guardar corrección</translation>
     </message>
     <message>
@@ -660,7 +660,7 @@ reemplaza por un dibujo completo.
         <translation>La barra &amp;vertical (%1) mide:</translation>
     </message>
     <message>
-        <source>Type each length in millimetres, as 198.5.</source>
+        <source>Type each length in millimeters, as 198.5.</source>
         <translation>Escribe cada longitud en milímetros, como 198.5.</translation>
     </message>
     <message>
@@ -787,9 +787,9 @@ reemplaza por un dibujo completo.
         <translation>Autor: %1</translation>
     </message>
     <message>
-        <source>Please send comments and suggestions <byte value="xd"/>
+        <source>Please send comments and suggestions 
 to </source>
-        <translation>Envía tus comentarios y sugerencias <byte value="xd"/>
+        <translation>Envía tus comentarios y sugerencias 
 a </translation>
     </message>
     <message>
@@ -819,11 +819,6 @@ a </translation>
     <message>
         <source>Print Pattern</source>
         <translation>Imprimir patrón</translation>
-    </message>
-    <message>
-        <source>Label1</source>
-        <translatorcomment>same</translatorcomment>
-        <translation>Label1</translation>
     </message>
     <message>
         <source>&amp;File</source>

@@ -18,12 +18,12 @@
 <context>
     <name>CalibrationSheet</name>
     <message>
-        <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in millimetres, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they measure true.</source>
+        <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in millimeters, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they come out at their true size.</source>
         <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
         <translation>Imprimez cette feuille à 100&#xa0;% (taille réelle), sans mise à l’échelle ni «&#xa0;ajuster à la page&#xa0;». Mesurez chaque barre avec une bonne règle graduée en millimètres, du milieu d’un repère d’extrémité au milieu de l’autre. Dans Tavrel, choisissez Patron &gt; Étalonner l’imprimante... et tapez les deux longueurs mesurées&#xa0;: les impressions suivantes sur cette imprimante seront alors corrigées afin d’être aux dimensions exactes.</translation>
     </message>
     <message>
-        <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in inches, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they measure true.</source>
+        <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in inches, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they come out at their true size.</source>
         <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
         <translation>Imprimez cette feuille à 100&#xa0;% (taille réelle), sans mise à l’échelle ni «&#xa0;ajuster à la page&#xa0;». Mesurez chaque barre avec une bonne règle graduée en pouces, du milieu d’un repère d’extrémité au milieu de l’autre. Dans Tavrel, choisissez Patron &gt; Étalonner l’imprimante... et tapez les deux longueurs mesurées&#xa0;: les impressions suivantes sur cette imprimante seront alors corrigées afin d’être aux dimensions exactes.</translation>
     </message>
@@ -65,7 +65,7 @@ millimeter; the locale&apos;s unit without --unit) or as long as the paper allow
                   resolution recorded; FILE.svg: vector drawing at true size;
                   FILE.pdf: pages to print at 100 %, tiled when the pattern is larger
                   than the paper; FILE.dxf: lines and arcs at true size for cutting
-                  machines and CAD, in inches or millimetres as the unit
+                  machines and CAD, in inches or millimeters as the unit
   --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;
                   default 96)
   --paper PAPER   the PDF&apos;s paper: letter, a4, a3, legal or tabloid (default: letter
@@ -396,11 +396,11 @@ remplacé que par un dessin complet.
         <translation>Une fois imprimée, cette barre doit mesurer un pouce</translation>
     </message>
     <message>
-        <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one centimeter. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
-        <translation>Imprimez chaque page à 100&#xa0;% (taille réelle), sans mise à l’échelle ni «&#xa0;ajuster à la page&#xa0;»&#xa0;: la barre au bas de chaque page doit alors mesurer un centimètre. Coupez chaque page le long des traits supérieur et gauche de son cadre. Disposez ensuite les pages comme sur le plan ci-dessous, chaque page par-dessus ses voisines de gauche et du haut, ses bords coupés posés sur leurs traits pointillés, de sorte que les deux moitiés de chaque croix cerclée se rejoignent. Assemblez-les avec du ruban adhésif. Les pages se chevauchent d’un demi-pouce (12,7&#xa0;mm).</translation>
+        <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one centimeter. Cut each page along the top and the left line of its frame. Then lay the pages out as in the diagram below, each page over its neighbors to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 12.7 mm (1/2 inch).</source>
+        <translation>Imprimez chaque page à 100&#xa0;% (taille réelle), sans mise à l’échelle ni «&#xa0;ajuster à la page&#xa0;»&#xa0;: la barre au bas de chaque page doit alors mesurer un centimètre. Coupez chaque page le long des traits supérieur et gauche de son cadre. Disposez ensuite les pages comme sur le plan ci-dessous, chaque page par-dessus ses voisines de gauche et du haut, ses bords coupés posés sur leurs traits pointillés, de sorte que les deux moitiés de chaque croix cerclée se rejoignent. Assemblez-les avec du ruban adhésif. Les pages se chevauchent de 12,7&#xa0;mm (un demi-pouce).</translation>
     </message>
     <message>
-        <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one inch. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
+        <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one inch. Cut each page along the top and the left line of its frame. Then lay the pages out as in the diagram below, each page over its neighbors to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
         <translation>Imprimez chaque page à 100&#xa0;% (taille réelle), sans mise à l’échelle ni «&#xa0;ajuster à la page&#xa0;»&#xa0;: la barre au bas de chaque page doit alors mesurer un pouce. Coupez chaque page le long des traits supérieur et gauche de son cadre. Disposez ensuite les pages comme sur le plan ci-dessous, chaque page par-dessus ses voisines de gauche et du haut, ses bords coupés posés sur leurs traits pointillés, de sorte que les deux moitiés de chaque croix cerclée se rejoignent. Assemblez-les avec du ruban adhésif. Les pages se chevauchent d’un demi-pouce (12,7&#xa0;mm).</translation>
     </message>
     <message numerus="yes">
@@ -434,9 +434,9 @@ remplacé que par un dessin complet.
 <context>
     <name>PrintCorrection</name>
     <message>
-        <source>%1 across, %2 down</source>
-        <extracomment>A printer&apos;s correction: the factors across and down the page.</extracomment>
-        <translation>%1 en largeur, %2 en hauteur</translation>
+        <source>%1 % across, %2 % down</source>
+        <extracomment>A printer&apos;s correction: the scale its prints are made at, across and down the page, where 100 % changes nothing.</extracomment>
+        <translation>%1&#xa0;% en largeur, %2&#xa0;% en hauteur</translation>
     </message>
 </context>
 <context>
@@ -447,8 +447,8 @@ remplacé que par un dessin complet.
         <translation>Le patron ne tient pas sur la page à son emplacement habituel. Il sera imprimé sur une seule page au format %1 par l’imprimante «&#xa0;%2&#xa0;», décalé vers l’intérieur depuis le coin.</translation>
     </message>
     <message numerus="yes">
-        <source>The pattern is larger than the page. It will print whole on %n pages of %1 on &quot;%2&quot;: a map of the pages first, then the pages to tape together as the map shows.</source>
-        <extracomment>%n pages in all, the map included; %1 the paper, such as A4; %2 the printer.</extracomment>
+        <source>The pattern is larger than the page. It will print whole on %n pages of %1 on &quot;%2&quot;: first a diagram of how the pages fit together, then the pages to tape together.</source>
+        <extracomment>%n pages in all, the diagram&apos;s page included; %1 the paper, such as A4; %2 the printer.</extracomment>
         <translation>
             <numerusform>Le patron est plus grand que la page. Il sera imprimé en entier sur %n page au format %1 par l’imprimante «&#xa0;%2&#xa0;»&#xa0;: d’abord un plan des pages, puis les pages à assembler avec du ruban adhésif comme le montre le plan.</numerusform>
             <numerusform>Le patron est plus grand que la page. Il sera imprimé en entier sur %n pages au format %1 par l’imprimante «&#xa0;%2&#xa0;»&#xa0;: d’abord un plan des pages, puis les pages à assembler avec du ruban adhésif comme le montre le plan.</numerusform>
@@ -504,9 +504,9 @@ remplacé que par un dessin complet.
 <context>
     <name>PrinterCalibration</name>
     <message>
-        <source>These lengths would need a correction of %1, beyond what a printer at 100 % needs (%2 to %3). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.</source>
-        <extracomment>%1 is the correction, such as &quot;1.0204 across, 0.9950 down&quot;; %2 and %3 are the least and the greatest factors, such as 0.8 and 1.25.</extracomment>
-        <translation>Ces longueurs demanderaient une correction de %1, au-delà de ce qu’il faut à une imprimante réglée à 100&#xa0;% (de %2 à %3). Vérifiez que la feuille a été imprimée à 100&#xa0;%, mesurez de nouveau les barres et tapez les longueurs dans l’unité choisie ici.</translation>
+        <source>These lengths would need a correction of %1, beyond what a printer at 100 % needs (%2 % to %3 %). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.</source>
+        <extracomment>%1 is the correction, such as &quot;130 % across, 99.5 % down&quot;; %2 and %3 are the least and the greatest percentages, 80 and 125.</extracomment>
+        <translation>Ces longueurs demanderaient une correction de %1, au-delà de ce qu’il faut à une imprimante réglée à 100&#xa0;% (de %2&#xa0;% à %3&#xa0;%). Vérifiez que la feuille a été imprimée à 100&#xa0;%, mesurez de nouveau les barres et tapez les longueurs dans l’unité choisie ici.</translation>
     </message>
 </context>
 <context>
@@ -544,12 +544,12 @@ remplacé que par un dessin complet.
         <translation>Dessin DXF pour machines de découpe (*.dxf)</translation>
     </message>
     <message>
-        <source>None: the PDF measures true</source>
+        <source>None: the pattern at its true size</source>
         <translation>Aucune&#xa0;: le PDF garde ses dimensions exactes</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <extracomment>%1 is a printer, %2 its correction, such as &quot;1.0204 across, 0.9950 down&quot;.</extracomment>
+        <extracomment>%1 is a printer, %2 its correction, such as &quot;102 % across, 99.5 % down&quot;.</extracomment>
         <translatorcomment>same</translatorcomment>
         <translation>%1 (%2)</translation>
     </message>
@@ -578,7 +578,7 @@ remplacé que par un dessin complet.
         <translation>Étalonnage</translation>
     </message>
     <message>
-        <source>Type the bar&apos;s length in millimetres, such as 250.</source>
+        <source>Type the bar&apos;s length in millimeters, such as 250.</source>
         <translation>Tapez la longueur de la barre en millimètres, par exemple 250.</translation>
     </message>
     <message>
@@ -591,7 +591,7 @@ remplacé que par un dessin complet.
         <translation>Une barre de %1 pixels ne peut pas mesurer %2&#xa0;: les écrans affichent entre %3 et %4 pixels par pouce. Vérifiez la longueur et son unité.</translation>
     </message>
     <message>
-        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimetres and press Enter. Esc leaves without calibrating.</source>
+        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimeters and press Enter. Esc leaves without calibrating.</source>
         <translation>Faites glisser l’extrémité droite de la barre, ou utilisez les touches fléchées (avec Maj pour des pas plus grands), jusqu’à ce qu’elle corresponde à une longueur de votre règle&#xa0;; ou mesurez simplement la barre. Tapez ensuite cette longueur en millimètres et appuyez sur Entrée. Échap permet de quitter sans étalonner.</translation>
     </message>
     <message>
@@ -603,7 +603,7 @@ remplacé que par un dessin complet.
         <translation>Étalonnage de l’écran</translation>
     </message>
     <message>
-        <source>Bar length in millimetres</source>
+        <source>Bar length in millimeters</source>
         <translation>Longueur de la barre en millimètres</translation>
     </message>
     <message>
@@ -622,7 +622,7 @@ remplacé que par un dessin complet.
         <translation>Pouces</translation>
     </message>
     <message>
-        <source>Millimetres</source>
+        <source>Millimeters</source>
         <translation>Millimètres</translation>
     </message>
     <message>
@@ -630,7 +630,7 @@ remplacé que par un dessin complet.
         <translation>&amp;Imprimer la feuille</translation>
     </message>
     <message>
-        <source>&amp;Store Correction</source>
+        <source>&amp;Save Correction</source>
         <translation>&amp;Enregistrer la correction</translation>
     </message>
     <message>
@@ -662,7 +662,7 @@ remplacé que par un dessin complet.
         <translation>La barre &amp;verticale (%1) mesure&#xa0;:</translation>
     </message>
     <message>
-        <source>Type each length in millimetres, as 198.5.</source>
+        <source>Type each length in millimeters, as 198.5.</source>
         <translation>Tapez chaque longueur en millimètres, par exemple 198.5.</translation>
     </message>
     <message>
@@ -793,9 +793,9 @@ remplacé que par un dessin complet.
         <translation>Auteur&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Please send comments and suggestions <byte value="xd"/>
+        <source>Please send comments and suggestions 
 to </source>
-        <translation>Envoyez vos remarques et suggestions <byte value="xd"/>
+        <translation>Envoyez vos remarques et suggestions 
 à </translation>
     </message>
     <message>
@@ -825,11 +825,6 @@ to </source>
     <message>
         <source>Print Pattern</source>
         <translation>Imprimer le patron</translation>
-    </message>
-    <message>
-        <source>Label1</source>
-        <translatorcomment>same</translatorcomment>
-        <translation>Label1</translation>
     </message>
     <message>
         <source>&amp;File</source>

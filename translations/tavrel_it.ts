@@ -18,12 +18,12 @@
 <context>
     <name>CalibrationSheet</name>
     <message>
-        <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in millimetres, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they measure true.</source>
+        <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in millimeters, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they come out at their true size.</source>
         <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
         <translation>Stampare questo foglio al 100 % (dimensioni effettive), senza ridimensionamento e senza &quot;Adatta alla pagina&quot;. Misurare ogni barra con un buon righello in millimetri, dal centro di una tacca d&apos;estremità al centro dell&apos;altra. In Tavrel scegliere Cartamodello &gt; Calibra stampante... e digitare le due lunghezze misurate: le stampe successive con questa stampante verranno corrette in modo da risultare in scala esatta.</translation>
     </message>
     <message>
-        <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in inches, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they measure true.</source>
+        <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in inches, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they come out at their true size.</source>
         <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
         <translation>Stampare questo foglio al 100 % (dimensioni effettive), senza ridimensionamento e senza &quot;Adatta alla pagina&quot;. Misurare ogni barra con un buon righello in pollici, dal centro di una tacca d&apos;estremità al centro dell&apos;altra. In Tavrel scegliere Cartamodello &gt; Calibra stampante... e digitare le due lunghezze misurate: le stampe successive con questa stampante verranno corrette in modo da risultare in scala esatta.</translation>
     </message>
@@ -65,7 +65,7 @@ millimeter; the locale&apos;s unit without --unit) or as long as the paper allow
                   resolution recorded; FILE.svg: vector drawing at true size;
                   FILE.pdf: pages to print at 100 %, tiled when the pattern is larger
                   than the paper; FILE.dxf: lines and arcs at true size for cutting
-                  machines and CAD, in inches or millimetres as the unit
+                  machines and CAD, in inches or millimeters as the unit
   --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;
                   default 96)
   --paper PAPER   the PDF&apos;s paper: letter, a4, a3, legal or tabloid (default: letter
@@ -394,11 +394,11 @@ esistente viene sostituito solo da un disegno completo.
         <translation>Una volta stampata, questa barra deve misurare un pollice</translation>
     </message>
     <message>
-        <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one centimeter. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
-        <translation>Stampare ogni pagina al 100 % (dimensioni effettive), senza ridimensionamento e senza &quot;Adatta alla pagina&quot;: la barra in fondo a ogni pagina deve allora misurare un centimetro. Tagliare ogni pagina lungo la linea superiore e la linea sinistra della sua cornice. Poi disporre le pagine come nello schema qui sotto, ciascuna sopra le pagine vicine a sinistra e in alto, con i bordi tagliati sulle loro linee tratteggiate, in modo che le due metà di ogni croce cerchiata combacino. Unire le pagine con nastro adesivo. Le pagine si sovrappongono di 1/2 pollice (12,7 mm).</translation>
+        <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one centimeter. Cut each page along the top and the left line of its frame. Then lay the pages out as in the diagram below, each page over its neighbors to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 12.7 mm (1/2 inch).</source>
+        <translation>Stampare ogni pagina al 100 % (dimensioni effettive), senza ridimensionamento e senza &quot;Adatta alla pagina&quot;: la barra in fondo a ogni pagina deve allora misurare un centimetro. Tagliare ogni pagina lungo la linea superiore e la linea sinistra della sua cornice. Poi disporre le pagine come nello schema qui sotto, ciascuna sopra le pagine vicine a sinistra e in alto, con i bordi tagliati sulle loro linee tratteggiate, in modo che le due metà di ogni croce cerchiata combacino. Unire le pagine con nastro adesivo. Le pagine si sovrappongono di 12,7 mm (1/2 pollice).</translation>
     </message>
     <message>
-        <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one inch. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
+        <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one inch. Cut each page along the top and the left line of its frame. Then lay the pages out as in the diagram below, each page over its neighbors to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
         <translation>Stampare ogni pagina al 100 % (dimensioni effettive), senza ridimensionamento e senza &quot;Adatta alla pagina&quot;: la barra in fondo a ogni pagina deve allora misurare un pollice. Tagliare ogni pagina lungo la linea superiore e la linea sinistra della sua cornice. Poi disporre le pagine come nello schema qui sotto, ciascuna sopra le pagine vicine a sinistra e in alto, con i bordi tagliati sulle loro linee tratteggiate, in modo che le due metà di ogni croce cerchiata combacino. Unire le pagine con nastro adesivo. Le pagine si sovrappongono di 1/2 pollice (12,7 mm).</translation>
     </message>
     <message numerus="yes">
@@ -432,9 +432,9 @@ esistente viene sostituito solo da un disegno completo.
 <context>
     <name>PrintCorrection</name>
     <message>
-        <source>%1 across, %2 down</source>
-        <extracomment>A printer&apos;s correction: the factors across and down the page.</extracomment>
-        <translation>%1 in orizzontale, %2 in verticale</translation>
+        <source>%1 % across, %2 % down</source>
+        <extracomment>A printer&apos;s correction: the scale its prints are made at, across and down the page, where 100 % changes nothing.</extracomment>
+        <translation>%1 % in orizzontale, %2 % in verticale</translation>
     </message>
 </context>
 <context>
@@ -445,8 +445,8 @@ esistente viene sostituito solo da un disegno completo.
         <translation>Il cartamodello non entra nella pagina nella sua posizione abituale. Verrà stampato su una pagina %1 con la stampante &quot;%2&quot;, scostato dall&apos;angolo.</translation>
     </message>
     <message numerus="yes">
-        <source>The pattern is larger than the page. It will print whole on %n pages of %1 on &quot;%2&quot;: a map of the pages first, then the pages to tape together as the map shows.</source>
-        <extracomment>%n pages in all, the map included; %1 the paper, such as A4; %2 the printer.</extracomment>
+        <source>The pattern is larger than the page. It will print whole on %n pages of %1 on &quot;%2&quot;: first a diagram of how the pages fit together, then the pages to tape together.</source>
+        <extracomment>%n pages in all, the diagram&apos;s page included; %1 the paper, such as A4; %2 the printer.</extracomment>
         <translation>
             <numerusform>Il cartamodello è più grande della pagina. Verrà stampato per intero su %n pagina %1 con la stampante &quot;%2&quot;: prima uno schema delle pagine, poi le pagine da unire con nastro adesivo come indicato nello schema.</numerusform>
             <numerusform>Il cartamodello è più grande della pagina. Verrà stampato per intero su %n pagine %1 con la stampante &quot;%2&quot;: prima uno schema delle pagine, poi le pagine da unire con nastro adesivo come indicato nello schema.</numerusform>
@@ -502,9 +502,9 @@ esistente viene sostituito solo da un disegno completo.
 <context>
     <name>PrinterCalibration</name>
     <message>
-        <source>These lengths would need a correction of %1, beyond what a printer at 100 % needs (%2 to %3). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.</source>
-        <extracomment>%1 is the correction, such as &quot;1.0204 across, 0.9950 down&quot;; %2 and %3 are the least and the greatest factors, such as 0.8 and 1.25.</extracomment>
-        <translation>Queste lunghezze richiederebbero una correzione di %1, oltre quanto serve a una stampante al 100 % (da %2 a %3). Verificare che il foglio sia stato stampato al 100 %, misurare di nuovo le barre e digitare le lunghezze nell&apos;unità scelta qui.</translation>
+        <source>These lengths would need a correction of %1, beyond what a printer at 100 % needs (%2 % to %3 %). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.</source>
+        <extracomment>%1 is the correction, such as &quot;130 % across, 99.5 % down&quot;; %2 and %3 are the least and the greatest percentages, 80 and 125.</extracomment>
+        <translation>Queste lunghezze richiederebbero una correzione di %1, oltre quanto serve a una stampante al 100 % (da %2 % a %3 %). Verificare che il foglio sia stato stampato al 100 %, misurare di nuovo le barre e digitare le lunghezze nell&apos;unità scelta qui.</translation>
     </message>
 </context>
 <context>
@@ -542,12 +542,12 @@ esistente viene sostituito solo da un disegno completo.
         <translation>Disegno DXF per macchine da taglio (*.dxf)</translation>
     </message>
     <message>
-        <source>None: the PDF measures true</source>
+        <source>None: the pattern at its true size</source>
         <translation>Nessuna: il PDF è in scala esatta</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <extracomment>%1 is a printer, %2 its correction, such as &quot;1.0204 across, 0.9950 down&quot;.</extracomment>
+        <extracomment>%1 is a printer, %2 its correction, such as &quot;102 % across, 99.5 % down&quot;.</extracomment>
         <translatorcomment>same</translatorcomment>
         <translation>%1 (%2)</translation>
     </message>
@@ -576,7 +576,7 @@ esistente viene sostituito solo da un disegno completo.
         <translation>Calibrazione</translation>
     </message>
     <message>
-        <source>Type the bar&apos;s length in millimetres, such as 250.</source>
+        <source>Type the bar&apos;s length in millimeters, such as 250.</source>
         <translation>Digitare la lunghezza della barra in millimetri, per esempio 250.</translation>
     </message>
     <message>
@@ -589,7 +589,7 @@ esistente viene sostituito solo da un disegno completo.
         <translation>Una barra di %1 pixel non può misurare %2: gli schermi hanno tra %3 e %4 pixel per pollice. Controllare la lunghezza e l&apos;unità di misura.</translation>
     </message>
     <message>
-        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimetres and press Enter. Esc leaves without calibrating.</source>
+        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimeters and press Enter. Esc leaves without calibrating.</source>
         <translation>Trascinare l&apos;estremità destra della barra, o usare i tasti freccia (con Maiusc per passi più lunghi), finché non corrisponde a una lunghezza del righello; oppure misurare semplicemente la barra. Poi digitare quella lunghezza in millimetri e premere Invio. Con Esc si esce senza calibrare.</translation>
     </message>
     <message>
@@ -601,7 +601,7 @@ esistente viene sostituito solo da un disegno completo.
         <translation>Calibrazione dello schermo</translation>
     </message>
     <message>
-        <source>Bar length in millimetres</source>
+        <source>Bar length in millimeters</source>
         <translation>Lunghezza della barra in millimetri</translation>
     </message>
     <message>
@@ -620,7 +620,7 @@ esistente viene sostituito solo da un disegno completo.
         <translation>Pollici</translation>
     </message>
     <message>
-        <source>Millimetres</source>
+        <source>Millimeters</source>
         <translation>Millimetri</translation>
     </message>
     <message>
@@ -628,7 +628,7 @@ esistente viene sostituito solo da un disegno completo.
         <translation>&amp;Stampa foglio</translation>
     </message>
     <message>
-        <source>&amp;Store Correction</source>
+        <source>&amp;Save Correction</source>
         <translation>&amp;Memorizza correzione</translation>
     </message>
     <message>
@@ -660,7 +660,7 @@ esistente viene sostituito solo da un disegno completo.
         <translation>La barra &amp;verticale (%1) misura:</translation>
     </message>
     <message>
-        <source>Type each length in millimetres, as 198.5.</source>
+        <source>Type each length in millimeters, as 198.5.</source>
         <translation>Digitare ogni lunghezza in millimetri, per esempio 198.5.</translation>
     </message>
     <message>
@@ -789,9 +789,9 @@ esistente viene sostituito solo da un disegno completo.
         <translation>Autore: %1</translation>
     </message>
     <message>
-        <source>Please send comments and suggestions <byte value="xd"/>
+        <source>Please send comments and suggestions 
 to </source>
-        <translation>Inviare commenti e suggerimenti <byte value="xd"/>
+        <translation>Inviare commenti e suggerimenti 
 a </translation>
     </message>
     <message>
@@ -821,11 +821,6 @@ a </translation>
     <message>
         <source>Print Pattern</source>
         <translation>Stampa cartamodello</translation>
-    </message>
-    <message>
-        <source>Label1</source>
-        <translatorcomment>same</translatorcomment>
-        <translation>Label1</translation>
     </message>
     <message>
         <source>&amp;File</source>

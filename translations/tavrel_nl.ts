@@ -18,12 +18,12 @@
 <context>
     <name>CalibrationSheet</name>
     <message>
-        <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in millimetres, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they measure true.</source>
+        <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in millimeters, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they come out at their true size.</source>
         <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
         <translation>Druk dit vel af op 100 % (ware grootte), zonder schalen en zonder &quot;Aanpassen aan pagina&quot;. Meet elke balk met een goede liniaal in millimeters, van het midden van het ene eindstreepje tot het midden van het andere. Kies in Tavrel Patroon &gt; Printer kalibreren... en typ de twee gemeten lengtes in: wat daarna op deze printer wordt afgedrukt, wordt zo gecorrigeerd dat het precies op maat is.</translation>
     </message>
     <message>
-        <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in inches, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they measure true.</source>
+        <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in inches, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they come out at their true size.</source>
         <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
         <translation>Druk dit vel af op 100 % (ware grootte), zonder schalen en zonder &quot;Aanpassen aan pagina&quot;. Meet elke balk met een goede liniaal in inches, van het midden van het ene eindstreepje tot het midden van het andere. Kies in Tavrel Patroon &gt; Printer kalibreren... en typ de twee gemeten lengtes in: wat daarna op deze printer wordt afgedrukt, wordt zo gecorrigeerd dat het precies op maat is.</translation>
     </message>
@@ -65,7 +65,7 @@ millimeter; the locale&apos;s unit without --unit) or as long as the paper allow
                   resolution recorded; FILE.svg: vector drawing at true size;
                   FILE.pdf: pages to print at 100 %, tiled when the pattern is larger
                   than the paper; FILE.dxf: lines and arcs at true size for cutting
-                  machines and CAD, in inches or millimetres as the unit
+                  machines and CAD, in inches or millimeters as the unit
   --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;
                   default 96)
   --paper PAPER   the PDF&apos;s paper: letter, a4, a3, legal or tabloid (default: letter
@@ -398,11 +398,11 @@ volledige tekening vervangen.
         <translation>Na het afdrukken moet deze balk precies één inch lang zijn</translation>
     </message>
     <message>
-        <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one centimeter. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
-        <translation>Druk elke pagina af op 100 % (ware grootte), zonder schalen en zonder &quot;Aanpassen aan pagina&quot;: de balk onderaan elke pagina moet dan één centimeter lang zijn. Knip elke pagina langs de boven- en linkerlijn van het kader. Leg de pagina&apos;s daarna neer zoals op het overzicht hieronder, elke pagina over de pagina&apos;s links ervan en erboven, met de geknipte randen op hun stippellijnen, zodat de helften van elk omcirkeld kruis precies op elkaar aansluiten. Plak ze met plakband aan elkaar. De pagina&apos;s overlappen elkaar 1/2 inch (12,7 mm).</translation>
+        <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one centimeter. Cut each page along the top and the left line of its frame. Then lay the pages out as in the diagram below, each page over its neighbors to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 12.7 mm (1/2 inch).</source>
+        <translation>Druk elke pagina af op 100 % (ware grootte), zonder schalen en zonder &quot;Aanpassen aan pagina&quot;: de balk onderaan elke pagina moet dan één centimeter lang zijn. Knip elke pagina langs de boven- en linkerlijn van het kader. Leg de pagina&apos;s daarna neer zoals op het overzicht hieronder, elke pagina over de pagina&apos;s links ervan en erboven, met de geknipte randen op hun stippellijnen, zodat de helften van elk omcirkeld kruis precies op elkaar aansluiten. Plak ze met plakband aan elkaar. De pagina&apos;s overlappen elkaar 12,7 mm (1/2 inch).</translation>
     </message>
     <message>
-        <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one inch. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
+        <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one inch. Cut each page along the top and the left line of its frame. Then lay the pages out as in the diagram below, each page over its neighbors to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
         <translation>Druk elke pagina af op 100 % (ware grootte), zonder schalen en zonder &quot;Aanpassen aan pagina&quot;: de balk onderaan elke pagina moet dan één inch lang zijn. Knip elke pagina langs de boven- en linkerlijn van het kader. Leg de pagina&apos;s daarna neer zoals op het overzicht hieronder, elke pagina over de pagina&apos;s links ervan en erboven, met de geknipte randen op hun stippellijnen, zodat de helften van elk omcirkeld kruis precies op elkaar aansluiten. Plak ze met plakband aan elkaar. De pagina&apos;s overlappen elkaar 1/2 inch (12,7 mm).</translation>
     </message>
     <message numerus="yes">
@@ -436,9 +436,9 @@ volledige tekening vervangen.
 <context>
     <name>PrintCorrection</name>
     <message>
-        <source>%1 across, %2 down</source>
-        <extracomment>A printer&apos;s correction: the factors across and down the page.</extracomment>
-        <translation>%1 horizontaal, %2 verticaal</translation>
+        <source>%1 % across, %2 % down</source>
+        <extracomment>A printer&apos;s correction: the scale its prints are made at, across and down the page, where 100 % changes nothing.</extracomment>
+        <translation>%1 % horizontaal, %2 % verticaal</translation>
     </message>
 </context>
 <context>
@@ -449,8 +449,8 @@ volledige tekening vervangen.
         <translation>Het patroon past niet op de gebruikelijke plaats op de pagina. Het wordt op &quot;%2&quot; afgedrukt op één pagina %1, iets verder van de hoek af.</translation>
     </message>
     <message numerus="yes">
-        <source>The pattern is larger than the page. It will print whole on %n pages of %1 on &quot;%2&quot;: a map of the pages first, then the pages to tape together as the map shows.</source>
-        <extracomment>%n pages in all, the map included; %1 the paper, such as A4; %2 the printer.</extracomment>
+        <source>The pattern is larger than the page. It will print whole on %n pages of %1 on &quot;%2&quot;: first a diagram of how the pages fit together, then the pages to tape together.</source>
+        <extracomment>%n pages in all, the diagram&apos;s page included; %1 the paper, such as A4; %2 the printer.</extracomment>
         <translation>
             <numerusform>Het patroon is groter dan de pagina. Het wordt in zijn geheel op &quot;%2&quot; afgedrukt, op %n pagina %1: eerst een overzicht van de pagina&apos;s, daarna de pagina&apos;s om aan elkaar te plakken zoals het overzicht laat zien.</numerusform>
             <numerusform>Het patroon is groter dan de pagina. Het wordt in zijn geheel op &quot;%2&quot; afgedrukt, op %n pagina&apos;s %1: eerst een overzicht van de pagina&apos;s, daarna de pagina&apos;s om aan elkaar te plakken zoals het overzicht laat zien.</numerusform>
@@ -506,9 +506,9 @@ volledige tekening vervangen.
 <context>
     <name>PrinterCalibration</name>
     <message>
-        <source>These lengths would need a correction of %1, beyond what a printer at 100 % needs (%2 to %3). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.</source>
-        <extracomment>%1 is the correction, such as &quot;1.0204 across, 0.9950 down&quot;; %2 and %3 are the least and the greatest factors, such as 0.8 and 1.25.</extracomment>
-        <translation>Deze lengtes zouden een correctie van %1 vereisen, meer dan een printer op 100 % nodig heeft (%2 tot %3). Controleer of het testvel op 100 % is afgedrukt, meet de balken opnieuw en typ de lengtes in de eenheid die hier is gekozen.</translation>
+        <source>These lengths would need a correction of %1, beyond what a printer at 100 % needs (%2 % to %3 %). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.</source>
+        <extracomment>%1 is the correction, such as &quot;130 % across, 99.5 % down&quot;; %2 and %3 are the least and the greatest percentages, 80 and 125.</extracomment>
+        <translation>Deze lengtes zouden een correctie van %1 vereisen, meer dan een printer op 100 % nodig heeft (%2 % tot %3 %). Controleer of het testvel op 100 % is afgedrukt, meet de balken opnieuw en typ de lengtes in de eenheid die hier is gekozen.</translation>
     </message>
 </context>
 <context>
@@ -546,12 +546,12 @@ volledige tekening vervangen.
         <translation>DXF-tekening voor snijmachines (*.dxf)</translation>
     </message>
     <message>
-        <source>None: the PDF measures true</source>
+        <source>None: the pattern at its true size</source>
         <translation>Geen: de PDF is precies op maat</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <extracomment>%1 is a printer, %2 its correction, such as &quot;1.0204 across, 0.9950 down&quot;.</extracomment>
+        <extracomment>%1 is a printer, %2 its correction, such as &quot;102 % across, 99.5 % down&quot;.</extracomment>
         <translatorcomment>same</translatorcomment>
         <translation>%1 (%2)</translation>
     </message>
@@ -580,7 +580,7 @@ volledige tekening vervangen.
         <translation>Kalibratie</translation>
     </message>
     <message>
-        <source>Type the bar&apos;s length in millimetres, such as 250.</source>
+        <source>Type the bar&apos;s length in millimeters, such as 250.</source>
         <translation>Typ de lengte van de balk in millimeters, bijvoorbeeld 250.</translation>
     </message>
     <message>
@@ -593,7 +593,7 @@ volledige tekening vervangen.
         <translation>Een balk van %1 pixels kan geen %2 lang zijn: schermen tonen tussen %3 en %4 pixels per inch. Controleer de lengte en de eenheid.</translation>
     </message>
     <message>
-        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimetres and press Enter. Esc leaves without calibrating.</source>
+        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimeters and press Enter. Esc leaves without calibrating.</source>
         <translation>Sleep het rechteruiteinde van de balk, of gebruik de pijltoetsen (met Shift voor grotere stappen), tot de balk overeenkomt met een lengte op je liniaal; of meet de balk gewoon op. Typ die lengte daarna in millimeters en druk op Enter. Esc breekt het kalibreren af.</translation>
     </message>
     <message>
@@ -605,7 +605,7 @@ volledige tekening vervangen.
         <translation>Schermkalibratie</translation>
     </message>
     <message>
-        <source>Bar length in millimetres</source>
+        <source>Bar length in millimeters</source>
         <translation>Lengte van de balk in millimeters</translation>
     </message>
     <message>
@@ -625,7 +625,8 @@ volledige tekening vervangen.
         <translation>Inches</translation>
     </message>
     <message>
-        <source>Millimetres</source>
+        <source>Millimeters</source>
+        <translatorcomment>same</translatorcomment>
         <translation>Millimeters</translation>
     </message>
     <message>
@@ -633,7 +634,7 @@ volledige tekening vervangen.
         <translation>&amp;Testvel afdrukken</translation>
     </message>
     <message>
-        <source>&amp;Store Correction</source>
+        <source>&amp;Save Correction</source>
         <translation>Correctie &amp;opslaan</translation>
     </message>
     <message>
@@ -666,7 +667,7 @@ volledige tekening vervangen.
         <translation>&amp;Verticale balk (%1) meet:</translation>
     </message>
     <message>
-        <source>Type each length in millimetres, as 198.5.</source>
+        <source>Type each length in millimeters, as 198.5.</source>
         <translation>Typ elke lengte in millimeters, zoals 198.5.</translation>
     </message>
     <message>
@@ -798,9 +799,9 @@ volledige tekening vervangen.
         <translation>Geschreven door: %1</translation>
     </message>
     <message>
-        <source>Please send comments and suggestions <byte value="xd"/>
+        <source>Please send comments and suggestions 
 to </source>
-        <translation>Stuur opmerkingen en suggesties <byte value="xd"/>
+        <translation>Stuur opmerkingen en suggesties 
 naar </translation>
     </message>
     <message>
@@ -831,11 +832,6 @@ naar </translation>
     <message>
         <source>Print Pattern</source>
         <translation>Patroon afdrukken</translation>
-    </message>
-    <message>
-        <source>Label1</source>
-        <translatorcomment>same</translatorcomment>
-        <translation>Label1</translation>
     </message>
     <message>
         <source>&amp;File</source>
