@@ -18,12 +18,12 @@
 <context>
     <name>CalibrationSheet</name>
     <message>
-        <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in millimetres, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they measure true.</source>
+        <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in millimeters, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they come out at their true size.</source>
         <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
         <translation>Imprima esta folha em 100 % (tamanho real), sem redimensionar e sem “ajustar à página”. Meça cada barra com uma boa régua em milímetros, do meio de uma marca da ponta até o meio da outra. No Tavrel, escolha Molde &gt; Calibrar impressora... e digite os dois comprimentos que você mediu: a partir daí, as impressões nesta impressora serão corrigidas para sair com as medidas certas.</translation>
     </message>
     <message>
-        <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in inches, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they measure true.</source>
+        <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in inches, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they come out at their true size.</source>
         <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
         <translation>Imprima esta folha em 100 % (tamanho real), sem redimensionar e sem “ajustar à página”. Meça cada barra com uma boa régua em polegadas, do meio de uma marca da ponta até o meio da outra. No Tavrel, escolha Molde &gt; Calibrar impressora... e digite os dois comprimentos que você mediu: a partir daí, as impressões nesta impressora serão corrigidas para sair com as medidas certas.</translation>
     </message>
@@ -65,7 +65,7 @@ millimeter; the locale&apos;s unit without --unit) or as long as the paper allow
                   resolution recorded; FILE.svg: vector drawing at true size;
                   FILE.pdf: pages to print at 100 %, tiled when the pattern is larger
                   than the paper; FILE.dxf: lines and arcs at true size for cutting
-                  machines and CAD, in inches or millimetres as the unit
+                  machines and CAD, in inches or millimeters as the unit
   --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;
                   default 96)
   --paper PAPER   the PDF&apos;s paper: letter, a4, a3, legal or tabloid (default: letter
@@ -397,12 +397,12 @@ por um desenho completo.
         <translation>Na impressão, esta barra deve medir uma polegada</translation>
     </message>
     <message>
-        <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one centimeter. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
-        <translation>Imprima todas as páginas em 100 % (tamanho real), sem redimensionar e sem “ajustar à página”: a barra na parte de baixo de cada página deve então medir um centímetro. Corte cada página pela linha de cima e pela linha da esquerda da moldura. Depois, organize as páginas como no mapa abaixo, cada página sobre as vizinhas da esquerda e de cima, com as bordas cortadas sobre as linhas tracejadas dessas vizinhas, de modo que as duas metades de cada cruz dentro de um círculo se encontrem. Junte as páginas com fita adesiva. As páginas se sobrepõem em 1/2 polegada (12,7 mm).</translation>
+        <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one centimeter. Cut each page along the top and the left line of its frame. Then lay the pages out as in the diagram below, each page over its neighbors to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 12.7 mm (1/2 inch).</source>
+        <translation>Imprima todas as páginas em 100 % (tamanho real), sem redimensionar e sem “ajustar à página”: a barra na parte de baixo de cada página deve então medir um centímetro. Corte cada página pela linha de cima e pela linha da esquerda da moldura. Depois, organize as páginas como no esquema abaixo, cada página sobre as vizinhas da esquerda e de cima, com as bordas cortadas sobre as linhas tracejadas dessas vizinhas, de modo que as duas metades de cada cruz dentro de um círculo se encontrem. Junte as páginas com fita adesiva. As páginas se sobrepõem em 12,7 mm (1/2 polegada).</translation>
     </message>
     <message>
-        <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one inch. Cut each page along the top and the left line of its frame. Then lay the pages out as in the map below, each page over its neighbours to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
-        <translation>Imprima todas as páginas em 100 % (tamanho real), sem redimensionar e sem “ajustar à página”: a barra na parte de baixo de cada página deve então medir uma polegada. Corte cada página pela linha de cima e pela linha da esquerda da moldura. Depois, organize as páginas como no mapa abaixo, cada página sobre as vizinhas da esquerda e de cima, com as bordas cortadas sobre as linhas tracejadas dessas vizinhas, de modo que as duas metades de cada cruz dentro de um círculo se encontrem. Junte as páginas com fita adesiva. As páginas se sobrepõem em 1/2 polegada (12,7 mm).</translation>
+        <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one inch. Cut each page along the top and the left line of its frame. Then lay the pages out as in the diagram below, each page over its neighbors to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
+        <translation>Imprima todas as páginas em 100 % (tamanho real), sem redimensionar e sem “ajustar à página”: a barra na parte de baixo de cada página deve então medir uma polegada. Corte cada página pela linha de cima e pela linha da esquerda da moldura. Depois, organize as páginas como no esquema abaixo, cada página sobre as vizinhas da esquerda e de cima, com as bordas cortadas sobre as linhas tracejadas dessas vizinhas, de modo que as duas metades de cada cruz dentro de um círculo se encontrem. Junte as páginas com fita adesiva. As páginas se sobrepõem em 1/2 polegada (12,7 mm).</translation>
     </message>
     <message numerus="yes">
         <source>Tavrel pattern on %n pages: %1 across, %2 down</source>
@@ -435,9 +435,9 @@ por um desenho completo.
 <context>
     <name>PrintCorrection</name>
     <message>
-        <source>%1 across, %2 down</source>
-        <extracomment>A printer&apos;s correction: the factors across and down the page.</extracomment>
-        <translation>%1 na horizontal, %2 na vertical</translation>
+        <source>%1 % across, %2 % down</source>
+        <extracomment>A printer&apos;s correction: the scale its prints are made at, across and down the page, where 100 % changes nothing.</extracomment>
+        <translation>%1 % na horizontal, %2 % na vertical</translation>
     </message>
 </context>
 <context>
@@ -448,11 +448,11 @@ por um desenho completo.
         <translation>O molde não cabe na página na posição de costume. Ele será impresso em uma página %1 na impressora “%2”, afastado do canto.</translation>
     </message>
     <message numerus="yes">
-        <source>The pattern is larger than the page. It will print whole on %n pages of %1 on &quot;%2&quot;: a map of the pages first, then the pages to tape together as the map shows.</source>
-        <extracomment>%n pages in all, the map included; %1 the paper, such as A4; %2 the printer.</extracomment>
+        <source>The pattern is larger than the page. It will print whole on %n pages of %1 on &quot;%2&quot;: first a diagram of how the pages fit together, then the pages to tape together.</source>
+        <extracomment>%n pages in all, the diagram&apos;s page included; %1 the paper, such as A4; %2 the printer.</extracomment>
         <translation>
-            <numerusform>O molde é maior que a página. Ele será impresso inteiro em %n página %1 na impressora “%2”: primeiro um mapa das páginas, depois as páginas para juntar com fita adesiva como o mapa mostra.</numerusform>
-            <numerusform>O molde é maior que a página. Ele será impresso inteiro em %n páginas %1 na impressora “%2”: primeiro um mapa das páginas, depois as páginas para juntar com fita adesiva como o mapa mostra.</numerusform>
+            <numerusform>O molde é maior que a página. Ele será impresso inteiro em %n página %1 na impressora “%2”: primeiro um esquema de como as páginas se encaixam, depois as páginas para juntar com fita adesiva.</numerusform>
+            <numerusform>O molde é maior que a página. Ele será impresso inteiro em %n páginas %1 na impressora “%2”: primeiro um esquema de como as páginas se encaixam, depois as páginas para juntar com fita adesiva.</numerusform>
         </translation>
     </message>
     <message>
@@ -505,9 +505,9 @@ por um desenho completo.
 <context>
     <name>PrinterCalibration</name>
     <message>
-        <source>These lengths would need a correction of %1, beyond what a printer at 100 % needs (%2 to %3). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.</source>
-        <extracomment>%1 is the correction, such as &quot;1.0204 across, 0.9950 down&quot;; %2 and %3 are the least and the greatest factors, such as 0.8 and 1.25.</extracomment>
-        <translation>Esses comprimentos exigiriam uma correção de %1, além do que uma impressora em 100 % precisa (%2 a %3). Verifique se a folha foi impressa em 100 %, meça as barras de novo e digite os comprimentos na unidade escolhida aqui.</translation>
+        <source>These lengths would need a correction of %1, beyond what a printer at 100 % needs (%2 % to %3 %). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.</source>
+        <extracomment>%1 is the correction, such as &quot;130 % across, 99.5 % down&quot;; %2 and %3 are the least and the greatest percentages, 80 and 125.</extracomment>
+        <translation>Esses comprimentos exigiriam uma correção de %1, além do que uma impressora em 100 % precisa (%2 % a %3 %). Verifique se a folha foi impressa em 100 %, meça as barras de novo e digite os comprimentos na unidade escolhida aqui.</translation>
     </message>
 </context>
 <context>
@@ -545,12 +545,12 @@ por um desenho completo.
         <translation>Desenho DXF para máquinas de corte (*.dxf)</translation>
     </message>
     <message>
-        <source>None: the PDF measures true</source>
+        <source>None: the pattern at its true size</source>
         <translation>Nenhuma: o PDF tem as medidas certas</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <extracomment>%1 is a printer, %2 its correction, such as &quot;1.0204 across, 0.9950 down&quot;.</extracomment>
+        <extracomment>%1 is a printer, %2 its correction, such as &quot;102 % across, 99.5 % down&quot;.</extracomment>
         <translatorcomment>same</translatorcomment>
         <translation>%1 (%2)</translation>
     </message>
@@ -579,7 +579,7 @@ por um desenho completo.
         <translation>Calibração</translation>
     </message>
     <message>
-        <source>Type the bar&apos;s length in millimetres, such as 250.</source>
+        <source>Type the bar&apos;s length in millimeters, such as 250.</source>
         <translation>Digite o comprimento da barra em milímetros, por exemplo 250.</translation>
     </message>
     <message>
@@ -592,7 +592,7 @@ por um desenho completo.
         <translation>Uma barra de %1 pixels não pode medir %2: as telas têm entre %3 e %4 pixels por polegada. Verifique o comprimento e a unidade.</translation>
     </message>
     <message>
-        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimetres and press Enter. Esc leaves without calibrating.</source>
+        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimeters and press Enter. Esc leaves without calibrating.</source>
         <translation>Arraste a ponta direita da barra, ou use as teclas de seta (com Shift para passos maiores), até ela coincidir com uma medida da sua régua; ou simplesmente meça a barra. Depois digite esse comprimento em milímetros e pressione Enter. Esc cancela a calibração.</translation>
     </message>
     <message>
@@ -604,7 +604,7 @@ por um desenho completo.
         <translation>Calibração da tela</translation>
     </message>
     <message>
-        <source>Bar length in millimetres</source>
+        <source>Bar length in millimeters</source>
         <translation>Comprimento da barra em milímetros</translation>
     </message>
     <message>
@@ -623,7 +623,7 @@ por um desenho completo.
         <translation>Polegadas</translation>
     </message>
     <message>
-        <source>Millimetres</source>
+        <source>Millimeters</source>
         <translation>Milímetros</translation>
     </message>
     <message>
@@ -631,7 +631,7 @@ por um desenho completo.
         <translation>&amp;Imprimir folha</translation>
     </message>
     <message>
-        <source>&amp;Store Correction</source>
+        <source>&amp;Save Correction</source>
         <translation>&amp;Salvar correção</translation>
     </message>
     <message>
@@ -663,7 +663,7 @@ por um desenho completo.
         <translation>Barra &amp;vertical (%1) mede:</translation>
     </message>
     <message>
-        <source>Type each length in millimetres, as 198.5.</source>
+        <source>Type each length in millimeters, as 198.5.</source>
         <translation>Digite cada comprimento em milímetros, como 198.5.</translation>
     </message>
     <message>
@@ -793,9 +793,10 @@ por um desenho completo.
         <translation>Escrito por: %1</translation>
     </message>
     <message>
-        <source>Please send comments and suggestions <byte value="xd"/>
+        <source>Please send comments and suggestions 
 to </source>
-        <translation>Envie seus comentários e sugestões </translation>
+        <translation>Envie seus comentários e sugestões 
+para </translation>
     </message>
     <message>
         <source>Program icon</source>
@@ -824,11 +825,6 @@ to </source>
     <message>
         <source>Print Pattern</source>
         <translation>Imprimir molde</translation>
-    </message>
-    <message>
-        <source>Label1</source>
-        <translatorcomment>same</translatorcomment>
-        <translation>Label1</translation>
     </message>
     <message>
         <source>&amp;File</source>
