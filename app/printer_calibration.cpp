@@ -3,6 +3,7 @@
 #include "app/user_settings.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QUrl>
 
 namespace tavrel::app {
@@ -85,9 +86,9 @@ MeasuredCorrection correctionFromBars(double nominalAcross, double measuredAcros
                     "These lengths would need a correction of %1, beyond what a printer at 100 % "
                     "needs (%2 to %3). Check that the sheet was printed at 100 %, measure the bars "
                     "again, and type the lengths in the unit chosen here.")
-                    .arg(exporting::correctionText(correction))
-                    .arg(exporting::kLeastCorrection)
-                    .arg(exporting::kGreatestCorrection)};
+                    .arg(exporting::correctionText(correction),
+                         QLocale().toString(exporting::kLeastCorrection),
+                         QLocale().toString(exporting::kGreatestCorrection))};
     return {correction, {}};
 }
 

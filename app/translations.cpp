@@ -48,6 +48,14 @@ void removeInstalled()
     installed().clear();
 }
 
+// The numbers of the texts: the locale's decimal mark, and its digit grouping where the texts
+// are in its language. English texts keep their digits ungrouped, as they are written.
+QLocale numbersOf(QLocale locale, bool translated)
+{
+    if (!translated) locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale;
+}
+
 }  // namespace
 
 std::optional<QString> languageOption(int argc, char** argv)
@@ -80,13 +88,22 @@ bool installTranslations(const std::optional<QString>& language, const QString& 
     const QLocale locale = language ? QLocale(*language) : QLocale::system();
     // Its decimal mark counts even where the texts stay English.
     localeInEffect() = locale;
-    if (namesEnglishFirst(locale)) return true;
-    const QString ours =
-        folder.isEmpty() ? QCoreApplication::applicationDirPath() + "/translations" : folder;
-    if (!install(locale, "tavrel", ours)) return false;
-    // Qt's own texts: the file dialog, the box's edit menu, the standard buttons.
-    install(locale, "qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    return true;
+    const bool english = namesEnglishFirst(locale);
+    bool translated = false;
+    // Translators need the application; the command line has none in English.
+    if (QCoreApplication::instance()) {
+        const QString ours =
+            folder.isEmpty() ? QCoreApplication::applicationDirPath() + "/translations" : folder;
+        translated = !english && install(locale, "tavrel", ours);
+        if (translated)
+            // Qt's own texts: the file dialog, the box's edit menu, the standard buttons.
+            install(locale, "qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        else
+            // The texts are written in English, all but the plural forms of those with a count.
+            install(QLocale(QLocale::English), "tavrel", ours);
+    }
+    QLocale::setDefault(numbersOf(locale, translated));
+    return translated || english;
 }
 
 QLocale interfaceLocale()

@@ -1,6 +1,7 @@
 #include "export/print_correction.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <cmath>
 
@@ -14,8 +15,8 @@ QString correctionText(PrintCorrection correction)
 {
     //: A printer's correction: the factors across and down the page.
     return QCoreApplication::translate("PrintCorrection", "%1 across, %2 down")
-        .arg(correction.across, 0, 'f', 4)
-        .arg(correction.down, 0, 'f', 4);
+        .arg(QLocale().toString(correction.across, 'f', 4),
+             QLocale().toString(correction.down, 'f', 4));
 }
 
 }  // namespace tavrel::exporting
