@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -153,13 +154,13 @@ void CalibrationView::accept()
     if (!pixelsPerInch) {
         platform::showWarning(
             this, tr("Calibration"),
-            //: %1 is the bar's length on the screen, %2 the length the user typed.
-            tr("A bar of %1 pixels cannot measure %2: screens show between %3 and %4 pixels per "
-               "inch. Check the length and its unit.")
-                .arg(barPixels_)
-                .arg(txtBarLength_->text().trimmed())
-                .arg(kMinPixelsPerInch)
-                .arg(kMaxPixelsPerInch),
+            //: %Ln is the bar's length on the screen, %1 the length the user typed, %2 and %3
+            //: the least and the most pixels per inch.
+            tr("A bar of %Ln pixels cannot measure %1: screens show between %2 and %3 pixels per "
+               "inch. Check the length and its unit.",
+               nullptr, barPixels_)
+                .arg(txtBarLength_->text().trimmed(), QLocale().toString(kMinPixelsPerInch),
+                     QLocale().toString(kMaxPixelsPerInch)),
             "calibrationRefused");
         return;
     }

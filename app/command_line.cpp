@@ -293,6 +293,7 @@ int runExport(const Options& options)
     const auto measurement = measure::asTypedInBox(*options.measure, *unit);
     if (!measurement) return usageError(notTypable(*options.measure, *unit));
     const auto dotsPerInch = options.dpi ? dotsPerInchOf(*options.dpi) : 96;
+    // The bounds as they are typed, without digit grouping.
     if (!dotsPerInch)
         return usageError(
             CommandLine::tr("--dpi takes a whole number of dots per inch from %1 to %2")
@@ -355,10 +356,10 @@ std::optional<int> runCommandLine(int argc, char** argv)
     const auto refused = any ? std::nullopt : argumentTheWindowRefuses(argc, argv);
     if (!any && !refused) return std::nullopt;
 
-    // English, the language the texts are written in, needs no application.
+    // English, the language the texts are written in, needs no application, only its numbers.
     const auto language = languageOption(argc, argv);
     const auto application = speaksEnglish(language) ? nullptr : applicationForFonts();
-    if (application) installTranslations(language);
+    installTranslations(language);
     if (refused) return usageError(windowArgumentProblem(*refused));
     Options options;
     if (const QString problem = parse(argc, argv, options); !problem.isEmpty())

@@ -17,6 +17,7 @@
 #include "app/translations.h"
 #include "app/twip_layout.h"
 #include "export/file_name.h"
+#include "export/measurement_text.h"
 #include "export/picture_file.h"
 #include "helpview/help_viewer.h"
 #include "measure/key_filter.h"
@@ -433,7 +434,8 @@ void frmMain::showTooLargeNotice()
 {
     const pattern::Screen screen{platform::twipsPerPixelX(), platform::twipsPerPixelY()};
     const measure::Unit unit = *selectedUnit();
-    const QString largest = QString::fromStdString(pattern::largestMeasurementText(unit, screen));
+    const QString largest =
+        exporting::measurementText(pattern::largestMeasurementText(unit, screen));
     lblTooLarge->setText((unit == measure::Unit::Millimeter
                               ? tr("Too large to draw. The largest measurement is %1 millimeters.")
                               : tr("Too large to draw. The largest measurement is %1 inches."))
@@ -546,8 +548,9 @@ void frmMain::mnuPatternProjector_Click()
 void frmMain::mnuPatternCalibratePrinter_Click()
 {
     const std::optional<measure::Unit> unit = selectedUnit();
-    calibratePrinter(this, unit ? *unit == measure::Unit::Millimeter
-                                : QLocale().measurementSystem() != QLocale::ImperialUSSystem);
+    calibratePrinter(this,
+                     unit ? *unit == measure::Unit::Millimeter
+                          : QLocale::system().measurementSystem() != QLocale::ImperialUSSystem);
 }
 
 void frmMain::txtMeasure_KeyPress(int& KeyAscii)

@@ -3,6 +3,7 @@
 #include "app/user_settings.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QUrl>
 
 namespace tavrel::app {

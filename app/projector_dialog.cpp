@@ -13,6 +13,7 @@
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QSet>
@@ -71,8 +72,7 @@ ProjectorDialog::ProjectorDialog(picture::PersistentImage image, double twipsPer
 
     cboLineWidth = new QComboBox(this);
     cboLineWidth->setObjectName("cboLineWidth");
-    for (int width : kLineWidths)
-        cboLineWidth->addItem(width == 1 ? tr("1 pixel") : tr("%1 pixels").arg(width), width);
+    for (int width : kLineWidths) cboLineWidth->addItem(tr("%n pixel(s)", nullptr, width), width);
     cboLineWidth->setCurrentIndex(cboLineWidth->findData(chosen.lineWidth));
 
     cboOverlay = new QComboBox(this);
@@ -118,9 +118,10 @@ void ProjectorDialog::showCalibration()
     static QSet<QString> told;
     const QString key = screenKey(*chosenScreen());
     const StoredCalibration stored = readPixelsPerInch(key);
-    lblCalibration->setText(stored.pixelsPerInch
-                                ? tr("%1 pixels per inch").arg(*stored.pixelsPerInch, 0, 'f', 1)
-                                : tr("Not calibrated yet"));
+    lblCalibration->setText(
+        stored.pixelsPerInch
+            ? tr("%1 pixels per inch").arg(QLocale().toString(*stored.pixelsPerInch, 'f', 1))
+            : tr("Not calibrated yet"));
     if (stored.damaged && !told.contains(key)) {
         told.insert(key);
         platform::showWarning(this, tr("Projector"),

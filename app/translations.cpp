@@ -58,6 +58,29 @@ QLocale localeNamed(const QString& code)
     return QLocale(name.startsWith(code + '_', Qt::CaseInsensitive) ? name : code);
 }
 
+// Installs the program's texts in the first of the locale's languages that it speaks, with Qt's
+// own texts in that language (the file dialog, the box's edit menu, the standard buttons; the
+// program carries those Qt has not translated, as for Portugal's Portuguese).
+void installFirstSpoken(const QLocale& locale, const QString& ours)
+{
+    for (const QString& uiLanguage : locale.uiLanguages()) {
+        const QString name = QString::fromStdString(translationName(uiLanguage.toStdString()));
+        if (name.isEmpty() || !install("tavrel_" + name, ours)) continue;
+        install("qtbase_" + name, ours) ||
+            install("qtbase_" + name, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        translationInEffect() = name;
+        return;
+    }
+}
+
+// The numbers of the texts: the locale's decimal mark, and its digit grouping where the texts
+// are in its language. English texts keep their digits ungrouped, as they are written.
+QLocale numbersOf(QLocale locale, bool translated)
+{
+    if (!translated) locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale;
+}
+
 void removeInstalled()
 {
     for (const auto& translator : installed()) QCoreApplication::removeTranslator(translator.get());
@@ -97,21 +120,18 @@ bool installTranslations(const std::optional<QString>& language, const QString& 
     const QLocale locale = language ? localeNamed(*language) : QLocale::system();
     // Its decimal mark counts even where the texts stay English.
     localeInEffect() = locale;
-    if (namesEnglishFirst(locale)) return true;
-    const QString ours =
-        folder.isEmpty() ? QCoreApplication::applicationDirPath() + "/translations" : folder;
-    // The first of the user's languages that the program speaks.
-    for (const QString& uiLanguage : locale.uiLanguages()) {
-        const QString name = QString::fromStdString(translationName(uiLanguage.toStdString()));
-        if (name.isEmpty() || !install("tavrel_" + name, ours)) continue;
-        // Qt's own texts: the file dialog, the box's edit menu, the standard buttons; the
-        // program carries those Qt has not translated (Portugal's Portuguese).
-        install("qtbase_" + name, ours) ||
-            install("qtbase_" + name, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-        translationInEffect() = name;
-        return true;
+    const bool english = namesEnglishFirst(locale);
+    // Translators need the application; the command line has none in English.
+    if (QCoreApplication::instance()) {
+        const QString ours =
+            folder.isEmpty() ? QCoreApplication::applicationDirPath() + "/translations" : folder;
+        if (!english) installFirstSpoken(locale, ours);
+        // The texts are written in English, all but the plural forms of those with a count.
+        if (translationInEffect() == "en") install("tavrel_en", ours);
     }
-    return false;
+    const bool translated = translationInEffect() != "en";
+    QLocale::setDefault(numbersOf(locale, translated));
+    return translated || english;
 }
 
 QLocale interfaceLocale()

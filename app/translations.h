@@ -24,10 +24,13 @@ bool speaksEnglish(const std::optional<QString>& language);
 
 // Loads the translations for `language` (a locale name such as "de", "de_DE" or "pt_BR"; the
 // system locale's when absent) into the running application and makes it the language in effect.
-// Portuguese is Brazil's for Brazil and Portugal's for any other country or none. English and the
-// C locale load nothing. Returns false when the program has no translation for the language: it
-// then speaks English. Translations installed before are removed. `folder` is
-// where the program's own files are; "translations" beside the program when empty.
+// Portuguese is Brazil's for Brazil and Portugal's for any other country or none. English and
+// the C locale load only the English plural forms. Returns false when the program has no
+// translation for the language: it then speaks English. Translations installed before are
+// removed. `folder` is where the program's own files are; "translations" beside the program when
+// empty. Without an application, only the numbers change. Numbers in texts, QLocale() and "%Ln"
+// then follow the language's locale: its decimal mark, and its digit grouping where the texts
+// are translated.
 bool installTranslations(const std::optional<QString>& language, const QString& folder = {});
 
 // The locale asked for at the last installation, translated or not: decides whether the comma

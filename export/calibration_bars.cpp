@@ -3,6 +3,7 @@
 #include "measure/physical_units.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -48,10 +49,11 @@ QString barLengthText(double twips, CheckRuler unit)
     if (unit == CheckRuler::Centimeter)
         //: A bar's length on the calibration sheet, such as "200 mm".
         return QCoreApplication::translate("CalibrationBars", "%1 mm")
-            .arg(std::lround(twips / kTwipsPerInch * measure::kMillimetresPerInch));
+            .arg(QLocale().toString(
+                std::lround(twips / kTwipsPerInch * measure::kMillimetresPerInch)));
     //: A bar's length on the calibration sheet, such as "8 in".
     return QCoreApplication::translate("CalibrationBars", "%1 in")
-        .arg(std::lround(twips / kTwipsPerInch));
+        .arg(QLocale().toString(std::lround(twips / kTwipsPerInch)));
 }
 
 }  // namespace tavrel::exporting

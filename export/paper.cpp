@@ -55,10 +55,10 @@ std::string_view paperName(Paper paper)
     return kindOf(paper).name;
 }
 
-Paper defaultPaper()
+Paper defaultPaper(const QLocale& locale)
 {
     // Britain measures in inches but prints on A4: only the US system goes with Letter.
-    return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? Paper::Letter : Paper::A4;
+    return locale.measurementSystem() == QLocale::ImperialUSSystem ? Paper::Letter : Paper::A4;
 }
 
 bool isRoll(Paper paper)

@@ -2,6 +2,7 @@
 // The papers a PDF can be printed on: the sheets of home and office printers, the larger ones
 // of copy shops, and wide-format rolls whose pages are cut to the pattern's length.
 
+#include <QLocale>
 #include <QPageSize>
 
 #include <optional>
@@ -30,8 +31,9 @@ enum class Paper {
 std::optional<Paper> paperNamed(std::string_view name);
 std::string_view paperName(Paper paper);
 
-// Letter where the locale measures in US inches, A4 elsewhere.
-Paper defaultPaper();
+// Letter where `locale` measures in US inches, A4 elsewhere; by default the system's locale,
+// whichever language the program speaks.
+Paper defaultPaper(const QLocale& locale = QLocale::system());
 
 bool isRoll(Paper paper);
 

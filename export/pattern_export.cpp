@@ -1,5 +1,6 @@
 #include "export/pattern_export.h"
 
+#include "export/measurement_text.h"
 #include "export/picture_file.h"
 #include "measure/physical_units.h"
 #include "pattern/drawing.h"
@@ -33,8 +34,8 @@ QString exportPattern(const ExportRequest& request)
     const pattern::Screen screen{twipsPerPixel, twipsPerPixel};
     const auto drawing = pattern::prepareDrawing(request.measurement, request.unit, screen);
     if (drawing.tooLarge())
-        return tooLarge(request.unit, QString::fromStdString(
-                                          pattern::largestMeasurementText(request.unit, screen)));
+        return tooLarge(request.unit,
+                        measurementText(pattern::largestMeasurementText(request.unit, screen)));
     if (!drawing.plan)
         return QCoreApplication::translate("PatternExport",
                                            "Nothing to draw: \"%1\" is not a measurement above 0.")

@@ -1,14 +1,18 @@
 // Each language: complete, with the placeholders and access keys of its English texts, loaded by
-// the window, which then shows the translations whole and at a readable size; and the comma key.
+// the window, which then shows the translations whole and at a readable size; the comma key; and
+// numbers written as the language writes them.
 
 #include "app/translations.h"
+#include "app/calibration_view.h"
 #include "app/frm_about.h"
 #include "app/frm_main.h"
 #include "app/printer_calibration.h"
 #include "app/printer_calibration_dialog.h"
 #include "app/projector_dialog.h"
 #include "app/save_dialog.h"
+#include "export/paper.h"
 #include "export/pdf_export.h"
+#include "export/print_correction.h"
 #include "page_raster.h"
 #include "screen_ink.h"
 #include "ts_entries.h"
@@ -17,6 +21,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -34,6 +39,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <set>
 
@@ -54,7 +60,7 @@ std::vector<TsEntry> entriesOf(const QString& language)
 std::multiset<QString> placeholdersOf(const QString& text)
 {
     std::multiset<QString> found;
-    for (const auto& match : QRegularExpression("%[1-9n]").globalMatch(text))
+    for (const auto& match : QRegularExpression("%L?[1-9n]").globalMatch(text))
         found.insert(match.captured());
     return found;
 }
@@ -349,6 +355,77 @@ TEST(CommaKey, TypesThePointWhereTheLanguageWritesDecimalsWithAComma)
         QTest::keyClicks(dialog.txtAcross, c.typed);
         EXPECT_EQ(dialog.txtAcross->text(), c.lengthReads) << c.language << " " << c.typed;
     }
+    installTranslations(QString("en"));
+}
+
+// Numbers with the decimal mark and digit grouping of the language the texts are in; English
+// texts as they are written, with a point and no grouping; counts in their plural forms.
+TEST(Numbers, AreWrittenAsTheLanguageWritesThem)
+{
+    const auto correction = [] { return exporting::correctionText({1.0204, 0.995}); };
+    const auto refusal = [] { return tavrel::app::correctionFromBars(8, 16, 8, 8).problem; };
+    const auto tooLarge = [] {
+        frmMain window;
+        window.optMeasureType[0]->click();
+        window.txtMeasure->setText("99");
+        return window.lblTooLarge->text();
+    };
+    // A bar four fifths of a 2000 pixel wide screen said to measure one inch.
+    const auto barRefused = [] {
+        tavrel::app::CalibrationView view("numbers test", false);
+        view.resize(2000, 600);
+        view.show();
+        auto* length = view.findChild<QLineEdit*>("txtBarLength");
+        QTest::keyClicks(length, "1");
+        QTest::keyClick(length, Qt::Key_Return);
+        return view.findChild<QMessageBox*>("calibrationRefused")->text();
+    };
+    const auto lineWidths = [] {
+        tavrel::app::ProjectorDialog dialog({}, 15, false);
+        return dialog.cboLineWidth->itemText(0) + ", " + dialog.cboLineWidth->itemText(1);
+    };
+    const auto barOf = [](int pixels) {
+        return [pixels] {
+            return QCoreApplication::translate(
+                "tavrel::app::CalibrationView",
+                "A bar of %Ln pixels cannot measure %1: screens show between %2 and %3 pixels per "
+                "inch. Check the length and its unit.",
+                nullptr, pixels);
+        };
+    };
+    const struct {
+        const char* language;
+        std::function<QString()> text;
+        QStringList written;
+    } cases[] = {
+        {"de", correction, {"1,0204", "0,9950"}},
+        {"de", refusal, {"0,5000", "1,0000", "0,8", "1,25"}},
+        {"en", tooLarge, {"The largest measurement is 91.02 inches."}},
+        {"de", tooLarge, {" 91,02 "}},
+        {"fr", tooLarge, {" 91,02 "}},
+        {"en", barRefused, {"A bar of 1600 pixels cannot measure 1", "between 20 and 600"}},
+        {"de", barRefused, {" 1.600 Pixeln "}},
+        {"en", lineWidths, {"1 pixel, 3 pixels"}},
+        {"en", barOf(1), {"A bar of 1 pixel cannot"}},
+        {"en", barOf(2), {"A bar of 2 pixels cannot"}},
+        {"de", barOf(1), {" 1 Pixel "}},
+        {"de", barOf(2), {" 2 Pixeln "}},
+    };
+    for (const auto& c : cases) {
+        installTranslations(QString(c.language), TAVREL_QM_FOLDER);
+        const QString text = c.text();
+        for (const QString& written : c.written)
+            EXPECT_TRUE(text.contains(written))
+                << c.language << ": " << text.toStdString() << " lacks " << written.toStdString();
+    }
+    installTranslations(QString("en"));
+}
+
+// The language chosen changes the numbers, not the paper of the user's country.
+TEST(Numbers, LeaveThePaperToTheSystemsLocale)
+{
+    installTranslations(QString("en_US"), TAVREL_QM_FOLDER);
+    EXPECT_EQ(exporting::defaultPaper(), exporting::Paper::A4) << "the tests' system locale is C";
     installTranslations(QString("en"));
 }
 

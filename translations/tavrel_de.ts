@@ -121,7 +121,7 @@ erlaubt.
   --correction X,Y
                   gleicht den Skalierungsfehler eines Druckers aus: Die Seiten
                   des PDFs werden waagerecht um den Faktor X und senkrecht um
-                  den Faktor Y vergrößert (0.8 bis 1.25, z. B. 1.02,0.99),
+                  den Faktor Y vergrößert (0,8 bis 1,25, z. B. 1.02,0.99),
                   jeweils die Länge eines Balkens seines Testblatts geteilt
                   durch die gemessene Länge
   --lang CODE     die Sprache des Fensters und dieser Meldungen, z. B. de oder
@@ -181,7 +181,7 @@ nur durch eine vollständige Zeichnung ersetzt.
     </message>
     <message>
         <source>--correction takes two factors from 0.8 to 1.25, across and down, as 1.02,0.99</source>
-        <translation>--correction erwartet zwei Faktoren von 0.8 bis 1.25, waagerecht und senkrecht, z. B. 1.02,0.99</translation>
+        <translation>--correction erwartet zwei Faktoren von 0,8 bis 1,25, waagerecht und senkrecht, z. B. 1.02,0.99</translation>
     </message>
     <message>
         <source>--correction goes with an export to FILE.pdf</source>
@@ -587,11 +587,6 @@ nur durch eine vollständige Zeichnung ersetzt.
         <translation>Geben Sie die Länge des Balkens in Zoll ein, z. B. 7 7/8.</translation>
     </message>
     <message>
-        <source>A bar of %1 pixels cannot measure %2: screens show between %3 and %4 pixels per inch. Check the length and its unit.</source>
-        <extracomment>%1 is the bar&apos;s length on the screen, %2 the length the user typed.</extracomment>
-        <translation>Ein Balken von %1 Pixeln kann nicht %2 lang sein: Bildschirme zeigen zwischen %3 und %4 Pixel pro Zoll. Prüfen Sie die Länge und ihre Einheit.</translation>
-    </message>
-    <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimeters and press Enter. Esc leaves without calibrating.</source>
         <translation>Ziehen Sie das rechte Ende des Balkens oder verwenden Sie die Pfeiltasten (mit der Umschalttaste für größere Schritte), bis er mit einer Länge auf Ihrem Lineal übereinstimmt, oder messen Sie den Balken einfach nach. Geben Sie dann diese Länge in Millimetern ein und drücken Sie die Eingabetaste. Mit Esc verlassen Sie die Ansicht, ohne zu kalibrieren.</translation>
     </message>
@@ -610,6 +605,14 @@ nur durch eine vollständige Zeichnung ersetzt.
     <message>
         <source>Bar length in inches</source>
         <translation>Länge des Balkens in Zoll</translation>
+    </message>
+    <message numerus="yes">
+        <source>A bar of %Ln pixels cannot measure %1: screens show between %2 and %3 pixels per inch. Check the length and its unit.</source>
+        <extracomment>%Ln is the bar&apos;s length on the screen, %1 the length the user typed, %2 and %3 the least and the most pixels per inch.</extracomment>
+        <translation>
+            <numerusform>Ein Balken von %Ln Pixel kann nicht %1 lang sein: Bildschirme zeigen zwischen %2 und %3 Pixel pro Zoll. Prüfen Sie die Länge und ihre Einheit.</numerusform>
+            <numerusform>Ein Balken von %Ln Pixeln kann nicht %1 lang sein: Bildschirme zeigen zwischen %2 und %3 Pixel pro Zoll. Prüfen Sie die Länge und ihre Einheit.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -686,14 +689,6 @@ nur durch eine vollständige Zeichnung ersetzt.
         <translation>Schwarze Linien auf Weiß</translation>
     </message>
     <message>
-        <source>1 pixel</source>
-        <translation>1 Pixel</translation>
-    </message>
-    <message>
-        <source>%1 pixels</source>
-        <translation>%1 Pixel</translation>
-    </message>
-    <message>
         <source>Nothing</source>
         <translation>Keine</translation>
     </message>
@@ -755,6 +750,13 @@ nur durch eine vollständige Zeichnung ersetzt.
     <message>
         <source>Scr&amp;een:</source>
         <translation>Bil&amp;dschirm:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pixel(s)</source>
+        <translation>
+            <numerusform>%n Pixel</numerusform>
+            <numerusform>%n Pixel</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -118,7 +118,7 @@ configuración regional) o tan largas como permita el papel.
                     200 pulg.
   --correction X,Y  corrige el error de escala de una impresora: las páginas
                     del PDF se amplían en un factor X en horizontal y en un
-                    factor Y en vertical (de 0.8 a 1.25, como 1.02,0.99); cada
+                    factor Y en vertical (de 0,8 a 1,25, como 1.02,0.99); cada
                     factor es la longitud de una barra de la hoja de
                     calibración dividida por la longitud medida
   --lang CÓDIGO     el idioma de la ventana y de estos mensajes, como de o
@@ -178,7 +178,7 @@ reemplaza por un dibujo completo.
     </message>
     <message>
         <source>--correction takes two factors from 0.8 to 1.25, across and down, as 1.02,0.99</source>
-        <translation>--correction admite dos factores de 0.8 a 1.25, horizontal y vertical, como 1.02,0.99</translation>
+        <translation>--correction admite dos factores de 0,8 a 1,25, horizontal y vertical, como 1.02,0.99</translation>
     </message>
     <message>
         <source>--correction goes with an export to FILE.pdf</source>
@@ -584,11 +584,6 @@ reemplaza por un dibujo completo.
         <translation>Escribe la longitud de la barra en pulgadas, por ejemplo 7 7/8.</translation>
     </message>
     <message>
-        <source>A bar of %1 pixels cannot measure %2: screens show between %3 and %4 pixels per inch. Check the length and its unit.</source>
-        <extracomment>%1 is the bar&apos;s length on the screen, %2 the length the user typed.</extracomment>
-        <translation>Una barra de %1 píxeles no puede medir %2: las pantallas muestran entre %3 y %4 píxeles por pulgada. Comprueba la longitud y su unidad.</translation>
-    </message>
-    <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimeters and press Enter. Esc leaves without calibrating.</source>
         <translation>Arrastra el extremo derecho de la barra, o usa las teclas de flecha (con Mayús para avanzar en pasos más grandes), hasta que coincida con una longitud de tu regla; o simplemente mide la barra. Después escribe esa longitud en milímetros y pulsa Intro. Esc sale sin calibrar.</translation>
     </message>
@@ -607,6 +602,14 @@ reemplaza por un dibujo completo.
     <message>
         <source>Bar length in inches</source>
         <translation>Longitud de la barra en pulgadas</translation>
+    </message>
+    <message numerus="yes">
+        <source>A bar of %Ln pixels cannot measure %1: screens show between %2 and %3 pixels per inch. Check the length and its unit.</source>
+        <extracomment>%Ln is the bar&apos;s length on the screen, %1 the length the user typed, %2 and %3 the least and the most pixels per inch.</extracomment>
+        <translation>
+            <numerusform>Una barra de %Ln píxel no puede medir %1: las pantallas muestran entre %2 y %3 píxeles por pulgada. Comprueba la longitud y su unidad.</numerusform>
+            <numerusform>Una barra de %Ln píxeles no puede medir %1: las pantallas muestran entre %2 y %3 píxeles por pulgada. Comprueba la longitud y su unidad.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -683,14 +686,6 @@ reemplaza por un dibujo completo.
         <translation>Líneas negras sobre blanco</translation>
     </message>
     <message>
-        <source>1 pixel</source>
-        <translation>1 píxel</translation>
-    </message>
-    <message>
-        <source>%1 pixels</source>
-        <translation>%1 píxeles</translation>
-    </message>
-    <message>
         <source>Nothing</source>
         <translation>Nada</translation>
     </message>
@@ -752,6 +747,13 @@ reemplaza por un dibujo completo.
     <message>
         <source>Scr&amp;een:</source>
         <translation>&amp;Pantalla:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pixel(s)</source>
+        <translation>
+            <numerusform>%n píxel</numerusform>
+            <numerusform>%n píxeles</numerusform>
+        </translation>
     </message>
 </context>
 <context>

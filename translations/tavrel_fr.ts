@@ -119,7 +119,7 @@ des paramètres régionaux) ou aussi longues que le papier le permet.
                     aussi longues que le patron l’exige, jusqu’à 200 po
   --correction X,Y  compense l’erreur d’échelle d’une imprimante : les pages du
                     PDF sont agrandies d’un facteur X en largeur et d’un
-                    facteur Y en hauteur (0.8 à 1.25, comme 1.02,0.99),
+                    facteur Y en hauteur (0,8 à 1,25, comme 1.02,0.99),
                     chacun étant la longueur d’une barre de la feuille
                     d’étalonnage divisée par la longueur mesurée
   --lang CODE       la langue de la fenêtre et de ces messages, comme de ou
@@ -180,7 +180,7 @@ remplacé que par un dessin complet.
     </message>
     <message>
         <source>--correction takes two factors from 0.8 to 1.25, across and down, as 1.02,0.99</source>
-        <translation>--correction attend deux facteurs de 0.8 à 1.25, en largeur et en hauteur, comme 1.02,0.99</translation>
+        <translation>--correction attend deux facteurs de 0,8 à 1,25, en largeur et en hauteur, comme 1.02,0.99</translation>
     </message>
     <message>
         <source>--correction goes with an export to FILE.pdf</source>
@@ -586,11 +586,6 @@ remplacé que par un dessin complet.
         <translation>Tapez la longueur de la barre en pouces, par exemple 7 7/8.</translation>
     </message>
     <message>
-        <source>A bar of %1 pixels cannot measure %2: screens show between %3 and %4 pixels per inch. Check the length and its unit.</source>
-        <extracomment>%1 is the bar&apos;s length on the screen, %2 the length the user typed.</extracomment>
-        <translation>Une barre de %1 pixels ne peut pas mesurer %2&#xa0;: les écrans affichent entre %3 et %4 pixels par pouce. Vérifiez la longueur et son unité.</translation>
-    </message>
-    <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimeters and press Enter. Esc leaves without calibrating.</source>
         <translation>Faites glisser l’extrémité droite de la barre, ou utilisez les touches fléchées (avec Maj pour des pas plus grands), jusqu’à ce qu’elle corresponde à une longueur de votre règle&#xa0;; ou mesurez simplement la barre. Tapez ensuite cette longueur en millimètres et appuyez sur Entrée. Échap permet de quitter sans étalonner.</translation>
     </message>
@@ -609,6 +604,14 @@ remplacé que par un dessin complet.
     <message>
         <source>Bar length in inches</source>
         <translation>Longueur de la barre en pouces</translation>
+    </message>
+    <message numerus="yes">
+        <source>A bar of %Ln pixels cannot measure %1: screens show between %2 and %3 pixels per inch. Check the length and its unit.</source>
+        <extracomment>%Ln is the bar&apos;s length on the screen, %1 the length the user typed, %2 and %3 the least and the most pixels per inch.</extracomment>
+        <translation>
+            <numerusform>Une barre de %Ln pixel ne peut pas mesurer %1&#xa0;: les écrans affichent entre %2 et %3 pixels par pouce. Vérifiez la longueur et son unité.</numerusform>
+            <numerusform>Une barre de %Ln pixels ne peut pas mesurer %1&#xa0;: les écrans affichent entre %2 et %3 pixels par pouce. Vérifiez la longueur et son unité.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -685,16 +688,6 @@ remplacé que par un dessin complet.
         <translation>Traits noirs sur fond blanc</translation>
     </message>
     <message>
-        <source>1 pixel</source>
-        <translatorcomment>same</translatorcomment>
-        <translation>1 pixel</translation>
-    </message>
-    <message>
-        <source>%1 pixels</source>
-        <translatorcomment>same</translatorcomment>
-        <translation>%1 pixels</translation>
-    </message>
-    <message>
         <source>Nothing</source>
         <translation>Rien</translation>
     </message>
@@ -756,6 +749,13 @@ remplacé que par un dessin complet.
     <message>
         <source>Scr&amp;een:</source>
         <translation>É&amp;cran&#xa0;:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pixel(s)</source>
+        <translation>
+            <numerusform>%n pixel</numerusform>
+            <numerusform>%n pixels</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -118,7 +118,7 @@ delle impostazioni locali) o lunghe quanto la carta consente.
   --correction X,Y
                    annulla l&apos;errore di scala di una stampante: le pagine del
                    PDF vengono ingrandite di X in orizzontale e di Y in
-                   verticale (da 0.8 a 1.25, come 1.02,0.99); ciascun fattore è
+                   verticale (da 0,8 a 1,25, come 1.02,0.99); ciascun fattore è
                    la lunghezza di una barra del foglio di calibrazione divisa
                    per quella misurata
   --lang CODICE    la lingua della finestra e di questi messaggi, come de o
@@ -178,7 +178,7 @@ esistente viene sostituito solo da un disegno completo.
     </message>
     <message>
         <source>--correction takes two factors from 0.8 to 1.25, across and down, as 1.02,0.99</source>
-        <translation>--correction richiede due fattori da 0.8 a 1.25, orizzontale e verticale, come 1.02,0.99</translation>
+        <translation>--correction richiede due fattori da 0,8 a 1,25, orizzontale e verticale, come 1.02,0.99</translation>
     </message>
     <message>
         <source>--correction goes with an export to FILE.pdf</source>
@@ -584,11 +584,6 @@ esistente viene sostituito solo da un disegno completo.
         <translation>Digitare la lunghezza della barra in pollici, per esempio 7 7/8.</translation>
     </message>
     <message>
-        <source>A bar of %1 pixels cannot measure %2: screens show between %3 and %4 pixels per inch. Check the length and its unit.</source>
-        <extracomment>%1 is the bar&apos;s length on the screen, %2 the length the user typed.</extracomment>
-        <translation>Una barra di %1 pixel non può misurare %2: gli schermi hanno tra %3 e %4 pixel per pollice. Controllare la lunghezza e l&apos;unità di misura.</translation>
-    </message>
-    <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimeters and press Enter. Esc leaves without calibrating.</source>
         <translation>Trascinare l&apos;estremità destra della barra, o usare i tasti freccia (con Maiusc per passi più lunghi), finché non corrisponde a una lunghezza del righello; oppure misurare semplicemente la barra. Poi digitare quella lunghezza in millimetri e premere Invio. Con Esc si esce senza calibrare.</translation>
     </message>
@@ -607,6 +602,14 @@ esistente viene sostituito solo da un disegno completo.
     <message>
         <source>Bar length in inches</source>
         <translation>Lunghezza della barra in pollici</translation>
+    </message>
+    <message numerus="yes">
+        <source>A bar of %Ln pixels cannot measure %1: screens show between %2 and %3 pixels per inch. Check the length and its unit.</source>
+        <extracomment>%Ln is the bar&apos;s length on the screen, %1 the length the user typed, %2 and %3 the least and the most pixels per inch.</extracomment>
+        <translation>
+            <numerusform>Una barra di %Ln pixel non può misurare %1: gli schermi hanno tra %2 e %3 pixel per pollice. Controllare la lunghezza e l&apos;unità di misura.</numerusform>
+            <numerusform>Una barra di %Ln pixel non può misurare %1: gli schermi hanno tra %2 e %3 pixel per pollice. Controllare la lunghezza e l&apos;unità di misura.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -683,15 +686,6 @@ esistente viene sostituito solo da un disegno completo.
         <translation>Linee nere su bianco</translation>
     </message>
     <message>
-        <source>1 pixel</source>
-        <translatorcomment>same</translatorcomment>
-        <translation>1 pixel</translation>
-    </message>
-    <message>
-        <source>%1 pixels</source>
-        <translation>%1 pixel</translation>
-    </message>
-    <message>
         <source>Nothing</source>
         <translation>Nessuna</translation>
     </message>
@@ -753,6 +747,13 @@ esistente viene sostituito solo da un disegno completo.
     <message>
         <source>Scr&amp;een:</source>
         <translation>&amp;Schermo:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pixel(s)</source>
+        <translation>
+            <numerusform>%n pixel</numerusform>
+            <numerusform>%n pixel</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -121,7 +121,7 @@ toelaat.
                     nodig heeft, tot 200 inch
   --correction X,Y  maakt de schaalfout van een printer ongedaan: de pagina&apos;s
                     van de PDF worden horizontaal met X en verticaal met Y
-                    vergroot (0.8 tot 1.25, zoals 1.02,0.99), elk de lengte
+                    vergroot (0,8 tot 1,25, zoals 1.02,0.99), elk de lengte
                     van een balk van het testvel gedeeld door de gemeten
                     lengte
   --lang CODE       de taal van het venster en van deze meldingen, zoals de
@@ -182,7 +182,7 @@ volledige tekening vervangen.
     </message>
     <message>
         <source>--correction takes two factors from 0.8 to 1.25, across and down, as 1.02,0.99</source>
-        <translation>--correction verwacht twee factoren van 0.8 tot 1.25, horizontaal en verticaal, zoals 1.02,0.99</translation>
+        <translation>--correction verwacht twee factoren van 0,8 tot 1,25, horizontaal en verticaal, zoals 1.02,0.99</translation>
     </message>
     <message>
         <source>--correction goes with an export to FILE.pdf</source>
@@ -588,11 +588,6 @@ volledige tekening vervangen.
         <translation>Typ de lengte van de balk in inches, bijvoorbeeld 7 7/8.</translation>
     </message>
     <message>
-        <source>A bar of %1 pixels cannot measure %2: screens show between %3 and %4 pixels per inch. Check the length and its unit.</source>
-        <extracomment>%1 is the bar&apos;s length on the screen, %2 the length the user typed.</extracomment>
-        <translation>Een balk van %1 pixels kan geen %2 lang zijn: schermen tonen tussen %3 en %4 pixels per inch. Controleer de lengte en de eenheid.</translation>
-    </message>
-    <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimeters and press Enter. Esc leaves without calibrating.</source>
         <translation>Sleep het rechteruiteinde van de balk, of gebruik de pijltoetsen (met Shift voor grotere stappen), tot de balk overeenkomt met een lengte op je liniaal; of meet de balk gewoon op. Typ die lengte daarna in millimeters en druk op Enter. Esc breekt het kalibreren af.</translation>
     </message>
@@ -611,6 +606,14 @@ volledige tekening vervangen.
     <message>
         <source>Bar length in inches</source>
         <translation>Lengte van de balk in inches</translation>
+    </message>
+    <message numerus="yes">
+        <source>A bar of %Ln pixels cannot measure %1: screens show between %2 and %3 pixels per inch. Check the length and its unit.</source>
+        <extracomment>%Ln is the bar&apos;s length on the screen, %1 the length the user typed, %2 and %3 the least and the most pixels per inch.</extracomment>
+        <translation>
+            <numerusform>Een balk van %Ln pixel kan geen %1 lang zijn: schermen tonen tussen %2 en %3 pixels per inch. Controleer de lengte en de eenheid.</numerusform>
+            <numerusform>Een balk van %Ln pixels kan geen %1 lang zijn: schermen tonen tussen %2 en %3 pixels per inch. Controleer de lengte en de eenheid.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -691,16 +694,6 @@ volledige tekening vervangen.
         <translation>Zwarte lijnen op wit</translation>
     </message>
     <message>
-        <source>1 pixel</source>
-        <translatorcomment>same</translatorcomment>
-        <translation>1 pixel</translation>
-    </message>
-    <message>
-        <source>%1 pixels</source>
-        <translatorcomment>same</translatorcomment>
-        <translation>%1 pixels</translation>
-    </message>
-    <message>
         <source>Nothing</source>
         <translation>Niets</translation>
     </message>
@@ -763,6 +756,13 @@ volledige tekening vervangen.
     <message>
         <source>Scr&amp;een:</source>
         <translation>Sc&amp;herm:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pixel(s)</source>
+        <translation>
+            <numerusform>%n pixel</numerusform>
+            <numerusform>%n pixels</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -120,7 +120,7 @@ região) ou tão compridas quanto o papel permitir.
   --correction X,Y
                    compensa o erro de escala de uma impressora: as páginas do
                    PDF são ampliadas pelo fator X na horizontal e Y na vertical
-                   (0.8 a 1.25, como 1.02,0.99); cada fator é o comprimento de
+                   (0,8 a 1,25, como 1.02,0.99); cada fator é o comprimento de
                    uma barra da folha de calibração dividido pelo comprimento
                    medido
   --lang CÓDIGO    o idioma da janela e destas mensagens, como de ou pt_BR
@@ -181,7 +181,7 @@ por um desenho completo.
     </message>
     <message>
         <source>--correction takes two factors from 0.8 to 1.25, across and down, as 1.02,0.99</source>
-        <translation>--correction aceita dois fatores de 0.8 a 1.25, horizontal e vertical, como 1.02,0.99</translation>
+        <translation>--correction aceita dois fatores de 0,8 a 1,25, horizontal e vertical, como 1.02,0.99</translation>
     </message>
     <message>
         <source>--correction goes with an export to FILE.pdf</source>
@@ -587,11 +587,6 @@ por um desenho completo.
         <translation>Digite o comprimento da barra em polegadas, por exemplo 7 7/8.</translation>
     </message>
     <message>
-        <source>A bar of %1 pixels cannot measure %2: screens show between %3 and %4 pixels per inch. Check the length and its unit.</source>
-        <extracomment>%1 is the bar&apos;s length on the screen, %2 the length the user typed.</extracomment>
-        <translation>Uma barra de %1 pixels não pode medir %2: as telas têm entre %3 e %4 pixels por polegada. Verifique o comprimento e a unidade.</translation>
-    </message>
-    <message>
         <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimeters and press Enter. Esc leaves without calibrating.</source>
         <translation>Arraste a ponta direita da barra, ou use as teclas de seta (com Shift para passos maiores), até ela coincidir com uma medida da sua régua; ou simplesmente meça a barra. Depois digite esse comprimento em milímetros e pressione Enter. Esc cancela a calibração.</translation>
     </message>
@@ -610,6 +605,14 @@ por um desenho completo.
     <message>
         <source>Bar length in inches</source>
         <translation>Comprimento da barra em polegadas</translation>
+    </message>
+    <message numerus="yes">
+        <source>A bar of %Ln pixels cannot measure %1: screens show between %2 and %3 pixels per inch. Check the length and its unit.</source>
+        <extracomment>%Ln is the bar&apos;s length on the screen, %1 the length the user typed, %2 and %3 the least and the most pixels per inch.</extracomment>
+        <translation>
+            <numerusform>Uma barra de %Ln pixel não pode medir %1: as telas têm entre %2 e %3 pixels por polegada. Verifique o comprimento e a unidade.</numerusform>
+            <numerusform>Uma barra de %Ln pixels não pode medir %1: as telas têm entre %2 e %3 pixels por polegada. Verifique o comprimento e a unidade.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -686,16 +689,6 @@ por um desenho completo.
         <translation>Linhas pretas sobre fundo branco</translation>
     </message>
     <message>
-        <source>1 pixel</source>
-        <translatorcomment>same</translatorcomment>
-        <translation>1 pixel</translation>
-    </message>
-    <message>
-        <source>%1 pixels</source>
-        <translatorcomment>same</translatorcomment>
-        <translation>%1 pixels</translation>
-    </message>
-    <message>
         <source>Nothing</source>
         <translation>Nada</translation>
     </message>
@@ -757,6 +750,13 @@ por um desenho completo.
     <message>
         <source>Scr&amp;een:</source>
         <translation>&amp;Tela:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pixel(s)</source>
+        <translation>
+            <numerusform>%n pixel</numerusform>
+            <numerusform>%n pixels</numerusform>
+        </translation>
     </message>
 </context>
 <context>
