@@ -34,13 +34,13 @@ constexpr const char* kMetainfoTexts[] = {
     QT_TRANSLATE_NOOP("Metainfo", "Full-size cutting patterns from one measurement"),
     QT_TRANSLATE_NOOP("Metainfo",
                       "Tavrel drafts a flat cutting pattern from a single measurement and prints "
-                      "it at its real size, ready to pin to fabric or trace onto card."),
+                      "it at its real size, ready to pin to fabric or trace onto cardstock."),
     QT_TRANSLATE_NOOP("Metainfo",
                       "Choose inches as decimals, inches with fractions such as 2 1/2, or "
                       "millimeters, type the measurement, and the pattern follows every keystroke. "
                       "A ruler under the pattern tells what one division must measure on paper, "
                       "so you can check that the printout came out at 100 %. Patterns can also be "
-                      "exported as PNG, SVG, PDF or DXF from the command line."),
+                      "saved as PDF, SVG, PNG or DXF files."),
     QT_TRANSLATE_NOOP("Metainfo", "A pattern for 2 1/2 inches with its check ruler"),
 };
 

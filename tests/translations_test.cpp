@@ -398,8 +398,8 @@ TEST(Numbers, AreWrittenAsTheLanguageWritesThem)
         std::function<QString()> text;
         QStringList written;
     } cases[] = {
-        {"de", correction, {"1,0204", "0,9950"}},
-        {"de", refusal, {"0,5000", "1,0000", "0,8", "1,25"}},
+        {"de", correction, {"102 % waagerecht, 99,5 % senkrecht"}},
+        {"de", refusal, {"(80 % bis 125 %)"}},
         {"en", tooLarge, {"The largest measurement is 91.02 inches."}},
         {"de", tooLarge, {" 91,02 "}},
         {"fr", tooLarge, {" 91,02 "}},

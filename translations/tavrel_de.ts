@@ -286,12 +286,12 @@ nur durch eine vollständige Zeichnung ersetzt.
         <translation>Schnittmuster in Originalgröße aus einem einzigen Maß</translation>
     </message>
     <message>
-        <source>Tavrel drafts a flat cutting pattern from a single measurement and prints it at its real size, ready to pin to fabric or trace onto card.</source>
+        <source>Tavrel drafts a flat cutting pattern from a single measurement and prints it at its real size, ready to pin to fabric or trace onto cardstock.</source>
         <translation>Tavrel zeichnet aus einem einzigen Maß ein flaches Schnittmuster und druckt es in Originalgröße, bereit zum Feststecken auf dem Stoff oder zum Übertragen auf Karton.</translation>
     </message>
     <message>
-        <source>Choose inches as decimals, inches with fractions such as 2 1/2, or millimeters, type the measurement, and the pattern follows every keystroke. A ruler under the pattern tells what one division must measure on paper, so you can check that the printout came out at 100 %. Patterns can also be exported as PNG, SVG, PDF or DXF from the command line.</source>
-        <translation>Wählen Sie Zoll als Dezimalzahl, Zoll mit Brüchen wie 2 1/2 oder Millimeter, geben Sie das Maß ein, und das Schnittmuster folgt jedem Tastendruck. Ein Lineal unter dem Schnittmuster zeigt, wie lang ein Abschnitt auf dem Papier sein muss, damit Sie prüfen können, ob der Ausdruck mit 100 % gedruckt wurde. Schnittmuster lassen sich auch über die Befehlszeile als PNG, SVG, PDF oder DXF exportieren.</translation>
+        <source>Choose inches as decimals, inches with fractions such as 2 1/2, or millimeters, type the measurement, and the pattern follows every keystroke. A ruler under the pattern tells what one division must measure on paper, so you can check that the printout came out at 100 %. Patterns can also be saved as PDF, SVG, PNG or DXF files.</source>
+        <translation>Wählen Sie Zoll als Dezimalzahl, Zoll mit Brüchen wie 2 1/2 oder Millimeter, geben Sie das Maß ein, und das Schnittmuster folgt jedem Tastendruck. Ein Lineal unter dem Schnittmuster zeigt, wie lang ein Abschnitt auf dem Papier sein muss, damit Sie prüfen können, ob der Ausdruck mit 100 % gedruckt wurde. Schnittmuster lassen sich auch als PDF-, SVG-, PNG- oder DXF-Datei speichern.</translation>
     </message>
     <message>
         <source>A pattern for 2 1/2 inches with its check ruler</source>

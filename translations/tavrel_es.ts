@@ -283,12 +283,12 @@ reemplaza por un dibujo completo.
         <translation>Patrones a tamaño real a partir de una sola medida</translation>
     </message>
     <message>
-        <source>Tavrel drafts a flat cutting pattern from a single measurement and prints it at its real size, ready to pin to fabric or trace onto card.</source>
+        <source>Tavrel drafts a flat cutting pattern from a single measurement and prints it at its real size, ready to pin to fabric or trace onto cardstock.</source>
         <translation>Tavrel traza un patrón plano a partir de una sola medida y lo imprime a tamaño real, listo para prender con alfileres en la tela o calcar en cartulina.</translation>
     </message>
     <message>
-        <source>Choose inches as decimals, inches with fractions such as 2 1/2, or millimeters, type the measurement, and the pattern follows every keystroke. A ruler under the pattern tells what one division must measure on paper, so you can check that the printout came out at 100 %. Patterns can also be exported as PNG, SVG, PDF or DXF from the command line.</source>
-        <translation>Elija pulgadas con decimales, pulgadas con fracciones como 2 1/2 o milímetros, escriba la medida y el patrón sigue cada pulsación. Una regla bajo el patrón indica cuánto debe medir una división en el papel, para comprobar que la impresión salió al 100 %. Los patrones también se pueden exportar como PNG, SVG, PDF o DXF desde la línea de comandos.</translation>
+        <source>Choose inches as decimals, inches with fractions such as 2 1/2, or millimeters, type the measurement, and the pattern follows every keystroke. A ruler under the pattern tells what one division must measure on paper, so you can check that the printout came out at 100 %. Patterns can also be saved as PDF, SVG, PNG or DXF files.</source>
+        <translation>Elige pulgadas con decimales, pulgadas con fracciones como 2 1/2 o milímetros, escribe la medida y el patrón sigue cada pulsación. Una regla bajo el patrón indica cuánto debe medir una división en el papel, para comprobar que la impresión salió al 100 %. Los patrones también se pueden guardar como archivos PDF, SVG, PNG o DXF.</translation>
     </message>
     <message>
         <source>A pattern for 2 1/2 inches with its check ruler</source>

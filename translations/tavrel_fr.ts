@@ -285,12 +285,12 @@ remplacé que par un dessin complet.
         <translation>Des patrons en taille réelle à partir d&apos;une seule mesure</translation>
     </message>
     <message>
-        <source>Tavrel drafts a flat cutting pattern from a single measurement and prints it at its real size, ready to pin to fabric or trace onto card.</source>
+        <source>Tavrel drafts a flat cutting pattern from a single measurement and prints it at its real size, ready to pin to fabric or trace onto cardstock.</source>
         <translation>Tavrel trace un patron à plat à partir d&apos;une seule mesure et l&apos;imprime en taille réelle, prêt à épingler sur le tissu ou à reporter sur du carton.</translation>
     </message>
     <message>
-        <source>Choose inches as decimals, inches with fractions such as 2 1/2, or millimeters, type the measurement, and the pattern follows every keystroke. A ruler under the pattern tells what one division must measure on paper, so you can check that the printout came out at 100 %. Patterns can also be exported as PNG, SVG, PDF or DXF from the command line.</source>
-        <translation>Choisissez les pouces en décimales, les pouces en fractions comme 2 1/2 ou les millimètres, tapez la mesure, et le patron suit chaque frappe. Une règle sous le patron indique ce qu&apos;une division doit mesurer sur le papier, pour vérifier que l&apos;impression est sortie à 100 %. Les patrons peuvent aussi être exportés en PNG, SVG, PDF ou DXF depuis la ligne de commande.</translation>
+        <source>Choose inches as decimals, inches with fractions such as 2 1/2, or millimeters, type the measurement, and the pattern follows every keystroke. A ruler under the pattern tells what one division must measure on paper, so you can check that the printout came out at 100 %. Patterns can also be saved as PDF, SVG, PNG or DXF files.</source>
+        <translation>Choisissez les pouces en décimales, les pouces en fractions comme 2 1/2 ou les millimètres, tapez la mesure, et le patron suit chaque frappe. Une règle sous le patron indique ce qu&apos;une division doit mesurer sur le papier, pour vérifier que l&apos;impression est sortie à 100 %. Les patrons peuvent aussi être enregistrés en fichiers PDF, SVG, PNG ou DXF.</translation>
     </message>
     <message>
         <source>A pattern for 2 1/2 inches with its check ruler</source>

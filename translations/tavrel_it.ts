@@ -283,12 +283,12 @@ esistente viene sostituito solo da un disegno completo.
         <translation>Cartamodelli a grandezza naturale da una sola misura</translation>
     </message>
     <message>
-        <source>Tavrel drafts a flat cutting pattern from a single measurement and prints it at its real size, ready to pin to fabric or trace onto card.</source>
+        <source>Tavrel drafts a flat cutting pattern from a single measurement and prints it at its real size, ready to pin to fabric or trace onto cardstock.</source>
         <translation>Tavrel disegna un cartamodello piano da una sola misura e lo stampa a grandezza naturale, pronto da appuntare sul tessuto o da ricalcare su cartoncino.</translation>
     </message>
     <message>
-        <source>Choose inches as decimals, inches with fractions such as 2 1/2, or millimeters, type the measurement, and the pattern follows every keystroke. A ruler under the pattern tells what one division must measure on paper, so you can check that the printout came out at 100 %. Patterns can also be exported as PNG, SVG, PDF or DXF from the command line.</source>
-        <translation>Si scelgono i pollici decimali, i pollici con frazioni come 2 1/2 o i millimetri, si digita la misura e il cartamodello segue ogni tasto premuto. Un righello sotto il cartamodello indica quanto deve misurare una divisione sulla carta, per verificare che la stampa sia uscita al 100 %. I cartamodelli si possono anche esportare in PNG, SVG, PDF o DXF dalla riga di comando.</translation>
+        <source>Choose inches as decimals, inches with fractions such as 2 1/2, or millimeters, type the measurement, and the pattern follows every keystroke. A ruler under the pattern tells what one division must measure on paper, so you can check that the printout came out at 100 %. Patterns can also be saved as PDF, SVG, PNG or DXF files.</source>
+        <translation>Si scelgono i pollici decimali, i pollici con frazioni come 2 1/2 o i millimetri, si digita la misura e il cartamodello segue ogni tasto premuto. Un righello sotto il cartamodello indica quanto deve misurare una divisione sulla carta, per verificare che la stampa sia uscita al 100 %. I cartamodelli si possono anche salvare come file PDF, SVG, PNG o DXF.</translation>
     </message>
     <message>
         <source>A pattern for 2 1/2 inches with its check ruler</source>

@@ -287,12 +287,12 @@ volledige tekening vervangen.
         <translation>Patronen op ware grootte uit één maat</translation>
     </message>
     <message>
-        <source>Tavrel drafts a flat cutting pattern from a single measurement and prints it at its real size, ready to pin to fabric or trace onto card.</source>
+        <source>Tavrel drafts a flat cutting pattern from a single measurement and prints it at its real size, ready to pin to fabric or trace onto cardstock.</source>
         <translation>Tavrel tekent uit één maat een plat patroon en drukt het af op ware grootte, klaar om op de stof te spelden of op karton over te trekken.</translation>
     </message>
     <message>
-        <source>Choose inches as decimals, inches with fractions such as 2 1/2, or millimeters, type the measurement, and the pattern follows every keystroke. A ruler under the pattern tells what one division must measure on paper, so you can check that the printout came out at 100 %. Patterns can also be exported as PNG, SVG, PDF or DXF from the command line.</source>
-        <translation>Kies inches met decimalen, inches met breuken zoals 2 1/2 of millimeters, typ de maat en het patroon volgt elke toetsaanslag. Een liniaal onder het patroon geeft aan hoe lang één verdeling op papier moet zijn, zodat je kunt controleren of de afdruk op 100 % is gemaakt. Patronen kunnen ook vanaf de opdrachtregel als PNG, SVG, PDF of DXF worden geëxporteerd.</translation>
+        <source>Choose inches as decimals, inches with fractions such as 2 1/2, or millimeters, type the measurement, and the pattern follows every keystroke. A ruler under the pattern tells what one division must measure on paper, so you can check that the printout came out at 100 %. Patterns can also be saved as PDF, SVG, PNG or DXF files.</source>
+        <translation>Kies inches met decimalen, inches met breuken zoals 2 1/2 of millimeters, typ de maat en het patroon volgt elke toetsaanslag. Een liniaal onder het patroon geeft aan hoe lang één verdeling op papier moet zijn, zodat je kunt controleren of de afdruk op 100 % is gemaakt. Patronen kunnen ook als PDF-, SVG-, PNG- of DXF-bestand worden opgeslagen.</translation>
     </message>
     <message>
         <source>A pattern for 2 1/2 inches with its check ruler</source>

@@ -286,12 +286,12 @@ por um desenho completo.
         <translation>Moldes em tamanho real a partir de uma única medida</translation>
     </message>
     <message>
-        <source>Tavrel drafts a flat cutting pattern from a single measurement and prints it at its real size, ready to pin to fabric or trace onto card.</source>
+        <source>Tavrel drafts a flat cutting pattern from a single measurement and prints it at its real size, ready to pin to fabric or trace onto cardstock.</source>
         <translation>O Tavrel desenha um molde plano a partir de uma única medida e o imprime em tamanho real, pronto para prender com alfinetes no tecido ou copiar para um papelão.</translation>
     </message>
     <message>
-        <source>Choose inches as decimals, inches with fractions such as 2 1/2, or millimeters, type the measurement, and the pattern follows every keystroke. A ruler under the pattern tells what one division must measure on paper, so you can check that the printout came out at 100 %. Patterns can also be exported as PNG, SVG, PDF or DXF from the command line.</source>
-        <translation>Escolha polegadas com decimais, polegadas com frações como 2 1/2 ou milímetros, digite a medida e o molde acompanha cada tecla. Uma régua embaixo do molde mostra quanto uma divisão deve medir no papel, para você conferir se a impressão saiu em 100 %. Os moldes também podem ser exportados em PNG, SVG, PDF ou DXF pela linha de comando.</translation>
+        <source>Choose inches as decimals, inches with fractions such as 2 1/2, or millimeters, type the measurement, and the pattern follows every keystroke. A ruler under the pattern tells what one division must measure on paper, so you can check that the printout came out at 100 %. Patterns can also be saved as PDF, SVG, PNG or DXF files.</source>
+        <translation>Escolha polegadas com decimais, polegadas com frações como 2 1/2 ou milímetros, digite a medida e o molde acompanha cada tecla. Uma régua embaixo do molde mostra quanto uma divisão deve medir no papel, para você conferir se a impressão saiu em 100 %. Os moldes também podem ser salvos como arquivos PDF, SVG, PNG ou DXF.</translation>
     </message>
     <message>
         <source>A pattern for 2 1/2 inches with its check ruler</source>

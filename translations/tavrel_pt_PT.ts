@@ -286,12 +286,12 @@ por um desenho completo.
         <translation>Moldes em tamanho real a partir de uma só medida</translation>
     </message>
     <message>
-        <source>Tavrel drafts a flat cutting pattern from a single measurement and prints it at its real size, ready to pin to fabric or trace onto card.</source>
+        <source>Tavrel drafts a flat cutting pattern from a single measurement and prints it at its real size, ready to pin to fabric or trace onto cardstock.</source>
         <translation>O Tavrel desenha um molde plano a partir de uma única medida e imprime-o em tamanho real, pronto a prender com alfinetes no tecido ou a decalcar para cartolina.</translation>
     </message>
     <message>
-        <source>Choose inches as decimals, inches with fractions such as 2 1/2, or millimeters, type the measurement, and the pattern follows every keystroke. A ruler under the pattern tells what one division must measure on paper, so you can check that the printout came out at 100 %. Patterns can also be exported as PNG, SVG, PDF or DXF from the command line.</source>
-        <translation>Escolha polegadas com decimais, polegadas com frações como 2 1/2 ou milímetros, escreva a medida e o molde acompanha cada tecla. Uma régua por baixo do molde indica quanto deve medir uma divisão no papel, para verificar se a impressão saiu a 100 %. Os moldes também podem ser exportados em PNG, SVG, PDF ou DXF a partir da linha de comandos.</translation>
+        <source>Choose inches as decimals, inches with fractions such as 2 1/2, or millimeters, type the measurement, and the pattern follows every keystroke. A ruler under the pattern tells what one division must measure on paper, so you can check that the printout came out at 100 %. Patterns can also be saved as PDF, SVG, PNG or DXF files.</source>
+        <translation>Escolha polegadas com decimais, polegadas com frações como 2 1/2 ou milímetros, escreva a medida e o molde acompanha cada tecla. Uma régua por baixo do molde indica quanto deve medir uma divisão no papel, para verificar se a impressão saiu a 100 %. Os moldes também podem ser guardados como ficheiros PDF, SVG, PNG ou DXF.</translation>
     </message>
     <message>
         <source>A pattern for 2 1/2 inches with its check ruler</source>
