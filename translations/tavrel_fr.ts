@@ -6,13 +6,12 @@
     <message>
         <source>%1 mm</source>
         <extracomment>A bar&apos;s length on the calibration sheet, such as &quot;200 mm&quot;.</extracomment>
-        <translatorcomment>same</translatorcomment>
-        <translation>%1 mm</translation>
+        <translation>%1&#xa0;mm</translation>
     </message>
     <message>
         <source>%1 in</source>
         <extracomment>A bar&apos;s length on the calibration sheet, such as &quot;8 in&quot;.</extracomment>
-        <translation>%1 po</translation>
+        <translation>%1&#xa0;po</translation>
     </message>
 </context>
 <context>

@@ -632,7 +632,7 @@ esistente viene sostituito solo da un disegno completo.
     </message>
     <message>
         <source>&amp;Save Correction</source>
-        <translation>&amp;Memorizza correzione</translation>
+        <translation>Sa&amp;lva correzione</translation>
     </message>
     <message>
         <source>&amp;Reset Correction</source>
