@@ -133,6 +133,11 @@ void frmAbout::Form_Load()
                     tr("Please send comments and suggestions \nto ").replace('\n', "\r\n"));
     fitLinesToWidth(*lblDescription);
     fitLinesToWidth(*Label1);
+    // The address ends the sentence on its last line: where a language needs more room for the
+    // words before it than English's "to ", the address moves right to leave them whole.
+    const QString lastWords = Label1->text().section("\r\n", -1);
+    const int wordsEnd = Label1->x() + Label1->fontMetrics().horizontalAdvance(lastWords);
+    if (wordsEnd > txtLink->x()) txtLink->move(wordsEnd, txtLink->y());
 }
 
 // Drawn for the box's size in the pixels of the screen the box is on, so that it is whole and

@@ -146,6 +146,15 @@ TEST_P(EveryLanguage, TheWindowShowsItsTranslationsWholeAndReadable)
                       "Too large to draw. The largest measurement is %1 millimeters.")
             .section("%1", 0, 0)))
         << window.lblTooLarge->text().toStdString();
+
+    // The About box's sentence ends in front of the address, not under it.
+    tavrel::app::frmAbout about(&window);
+    about.Form_Load();
+    const QLabel& sentence = *about.Label1;
+    EXPECT_LE(sentence.x() + sentence.fontMetrics().horizontalAdvance(
+                                 sentence.text().section("\r\n", -1).trimmed()),
+              about.txtLink->x())
+        << sentence.text().toStdString();
 }
 
 // The letter a text's "&" marks, lower case; none for a text without one.
