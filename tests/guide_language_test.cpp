@@ -1,13 +1,16 @@
 // Every guide as it is built, read back from its help file as the program reads it: each
 // translated page and contents title is in the guide's own language, with no English page left
 // behind a translated title, and every link, picture and contents entry of every guide leads to
-// a page, and an anchor on it, inside the same guide.
+// a page, and an anchor on it, inside the same guide. Each picture has the size its page gives
+// it, and a translated guide shows the window in its own language.
 #include "helpview/chm_file.h"
 
 #include <QFileInfo>
+#include <QMap>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QUrl>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -114,6 +117,7 @@ std::string notInLanguage(const QByteArray& page, const QByteArray& englishPage,
 
 class GuideLanguage : public testing::TestWithParam<Guide> {};
 class GuideLinks : public testing::TestWithParam<Guide> {};
+class GuidePictures : public testing::TestWithParam<Guide> {};
 
 // Each page reads in the guide's language; each contents title differs from the English one
 // and has no English word at all.
@@ -178,6 +182,52 @@ TEST_P(GuideLinks, EveryLinkLeadsToAPageAndAnchorOfTheGuide)
     EXPECT_GE(links.size(), 50u) << nameOf(language);
 }
 
+// "WIDTHxHEIGHT" as a PNG file's header gives them.
+std::string pngSize(const QByteArray& file)
+{
+    if (file.size() < 24 || !file.startsWith("\x89PNG\r\n\x1a\n") || file.mid(12, 4) != "IHDR")
+        return "not a PNG file";
+    return std::to_string(qFromBigEndian<quint32>(file.constData() + 16)) + "x" +
+           std::to_string(qFromBigEndian<quint32>(file.constData() + 20));
+}
+
+// Every <img> shows a picture of the guide at the width and height its tag gives, as the help
+// window scales a picture to those; a translated guide's pictures are its own, not the English
+// window's.
+TEST_P(GuidePictures, EveryPictureHasItsTagsSizeAndTheGuidesLanguage)
+{
+    const Guide& language = GetParam();
+    const auto english = ChmFile::open(TAVREL_HELP_FILE);
+    const auto guide = ChmFile::open(guidePath(language));
+    ASSERT_NE(english, nullptr);
+    ASSERT_NE(guide, nullptr) << nameOf(language);
+
+    static const QRegularExpression image(R"re(<img\b[^>]*>)re");
+    static const QRegularExpression attribute(R"re((\w+)="([^"]*)")re");
+    int pictures = 0;
+    for (const QString& page : pagesOf(*guide)) {
+        const QString html = QString::fromUtf8(guide->read(page).value_or(QByteArray()));
+        for (auto tag = image.globalMatch(html); tag.hasNext(); ++pictures) {
+            QMap<QString, QString> attributes;
+            for (auto it = attribute.globalMatch(tag.next().captured()); it.hasNext();) {
+                const auto match = it.next();
+                attributes[match.captured(1)] = match.captured(2);
+            }
+            const QString path = QUrl("chm:/" + page).resolved(QUrl(attributes["src"])).path();
+            const std::string where = nameOf(language) + "/" + page.toStdString() + ": " +
+                                      attributes["src"].toStdString();
+            const QByteArray file = guide->read(path).value_or(QByteArray());
+            const QString tagged = attributes["width"] + "x" + attributes["height"];
+            EXPECT_EQ(pngSize(file), tagged.toStdString()) << where << " has not its tag's size";
+            if (*language.language) {
+                EXPECT_TRUE(file != english->read(path).value_or(QByteArray()))
+                    << where << " is the English picture";
+            }
+        }
+    }
+    EXPECT_GE(pictures, 3) << nameOf(language);
+}
+
 void PrintTo(const Guide& guide, std::ostream* out) { *out << nameOf(guide); }
 
 std::string languageName(const testing::TestParamInfo<Guide>& info) { return nameOf(info.param); }
@@ -186,5 +236,6 @@ INSTANTIATE_TEST_SUITE_P(Translations, GuideLanguage,
                          testing::ValuesIn(std::next(std::begin(guides)), std::end(guides)),
                          languageName);
 INSTANTIATE_TEST_SUITE_P(EveryGuide, GuideLinks, testing::ValuesIn(guides), languageName);
+INSTANTIATE_TEST_SUITE_P(EveryGuide, GuidePictures, testing::ValuesIn(guides), languageName);
 
 }  // namespace

@@ -209,9 +209,9 @@ TEST_F(HelpWindow, EscAndCtrlWCloseIt)
 TEST_F(HelpWindow, PicturesAndTheStyleSheetLoad)
 {
     pressF1();
-    const std::pair<const char*, QSize> pictures[] = {{"index.html", {321, 480}},
-                                                      {"measuring.html", {430, 100}},
-                                                      {"ruler.html", {420, 90}}};
+    const std::pair<const char*, QSize> pictures[] = {{"index.html", {360, 539}},
+                                                      {"measuring.html", {480, 104}},
+                                                      {"ruler.html", {460, 100}}};
     for (const auto& [page, size] : pictures) {
         browser()->setSource(topic(page));
         int found = 0;
