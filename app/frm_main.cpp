@@ -403,24 +403,27 @@ void frmMain::drawOnce()
     shownPlan_ = plan;
 }
 
-// In a narrow picture or a large font the sentence needs more than its band: it goes on below
-// the drawing (and right of it, for a word wider than the picture), on the picture's white, and
-// the window grows with it, rather than being cut.
+// In a large font the sentence needs more than its band: it goes on below the drawing, on the
+// picture's white, rather than being cut, and the window grows by what the room below the
+// picture cannot hold. A picture narrower than a word of it keeps the band as it is.
 void frmMain::showWholeSentence(int plannedWindowHeight)
 {
     const QRect band = lblScale->geometry();
-    const int width = std::max(band.width(), lblScale->fontMetrics()
-                                                 .boundingRect(QRect(0, 0, band.width(), INT_MAX),
-                                                               Qt::TextWordWrap, lblScale->text())
-                                                 .width());
-    const QSize needed(width, lblScale->heightForWidth(width));
-    if (needed.width() <= band.width() && needed.height() <= band.height()) return;
-    lblScale->resize(needed.expandedTo(band.size()));
-    const QPoint beyond = lblScale->pos() + QPoint(needed.width(), needed.height()) -
-                          QPoint(picPattern->width(), picPattern->height());
-    const QSize room(beyond.x(), beyond.y());
-    picPattern->setRoomOutside(room);
-    if (room.height() > 0) setHeight(plannedWindowHeight + twipsOfPixelsY(room.height()));
+    const int wrappedWidth =
+        lblScale->fontMetrics()
+            .boundingRect(QRect(0, 0, band.width(), INT_MAX), Qt::TextWordWrap, lblScale->text())
+            .width();
+    const int needed = lblScale->heightForWidth(band.width());
+    if (wrappedWidth > band.width() || needed <= band.height()) return;
+    lblScale->resize(band.width(), needed);
+    const int below = band.top() + needed - picPattern->height();
+    if (below <= 0) return;
+    picPattern->setRoomBelow(below);
+    const int beyondClient = picPattern->geometry().bottom() + 1 - askedClient_.height();
+    if (beyondClient > 0)
+        setHeight(plannedWindowHeight + twipsOfPixelsY(beyondClient));
+    else
+        updateClientArea();
 }
 
 // One whole sentence per unit, so that a translation can agree with its unit.

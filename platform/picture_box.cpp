@@ -24,16 +24,16 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
 
 void PictureBox::Move(float left, float top, float width, float height)
 {
-    roomOutside_ = {0, 0};
+    roomBelow_ = 0;
     setGeometry(wholePixels(left), wholePixels(top), std::max(0, wholePixels(width)),
                 std::max(0, wholePixels(height)));
 }
 
-void PictureBox::setRoomOutside(QSize room)
+void PictureBox::setRoomBelow(int pixels)
 {
-    const QSize drawing = size() - roomOutside_;
-    roomOutside_ = room.expandedTo({0, 0});
-    resize(drawing + roomOutside_);
+    const int drawingHeight = height() - roomBelow_;
+    roomBelow_ = std::max(0, pixels);
+    resize(width(), drawingHeight + roomBelow_);
 }
 
 void PictureBox::Cls()
@@ -51,7 +51,7 @@ void PictureBox::Line(float x1, float y1, float x2, float y2)
 picture::PersistentImage PictureBox::Image() const
 {
     picture::PersistentImage image = image_;
-    image.size = size() - roomOutside_;
+    image.size = size() - QSize(0, roomBelow_);
     return image;
 }
 

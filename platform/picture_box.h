@@ -19,9 +19,9 @@ public:
     void Move(float left, float top, float width, float height);
     int ScaleWidth() const { return width(); }
     int ScaleHeight() const { return height(); }
-    // Room right of and below the drawing, on the same white, for a caption larger than the
-    // band it was given; it is not part of the image. Move takes it away again.
-    void setRoomOutside(QSize room);
+    // Room below the drawing, on the same white, for a caption longer than the band it was
+    // given; it is not part of the image. Move takes it away again.
+    void setRoomBelow(int pixels);
 
     void Cls();
     void Line(float x1, float y1, float x2, float y2);
@@ -35,7 +35,7 @@ protected:
 
 private:
     picture::PersistentImage image_;
-    QSize roomOutside_{0, 0};
+    int roomBelow_ = 0;
     picture::DeviceContext deviceContext_{image_, [this] { update(); }};
 };
 

@@ -120,12 +120,16 @@ public:
     int arrivedWhileDrawing = 0;  // queued actions taken in by a drawing, over the whole run
     Picture picture;
     int width, height;
+    bool pictureInView = false;  // the window sized around the picture
     pattern::ControlRoom room;
 
 private:
     void handle(const Step& step, std::deque<Step>& queued)
     {
-        if (step.unitClick) height = 2250;
+        if (step.unitClick) {
+            height = 2250;
+            pictureInView = false;
+        }
         if (step.textChanges == 0) return;
         if (step.after.text.isEmpty()) {
             notice = false;
@@ -164,6 +168,7 @@ private:
         picture = pictureOf(tavrel::picture::patternImage(*plan));
         width = plan->windowWidth;
         height = plan->windowHeight;
+        pictureInView = true;
         return true;
     }
 
@@ -300,7 +305,15 @@ public:
         if (window_.BaseLength() != expected_.baseLength)
             differ("BaseLength " + std::to_string(window_.BaseLength()) + ", expected " +
                    std::to_string(expected_.baseLength));
-        if (window_.Width() != expected_.width || window_.Height() != expected_.height)
+        // A scale sentence longer than its band goes on below the drawing, to its last line,
+        // and the window may grow to hold it; otherwise the picture is the drawing's own size.
+        const QSize drawing = window_.picPattern->Image().size;
+        const QLabel& sentence = *window_.lblScale;
+        const int room = window_.picPattern->height() - drawing.height();
+        if (room > 0 && sentence.geometry().bottom() + 1 != window_.picPattern->height())
+            differ("room below the drawing is not the sentence's");
+        const bool grown = room > 0 && expected_.pictureInView && window_.Height() > expected_.height;
+        if (window_.Width() != expected_.width || (window_.Height() != expected_.height && !grown))
             differ("window size " + std::to_string(window_.Width()) + " x " +
                    std::to_string(window_.Height()) + " twips, expected " +
                    std::to_string(expected_.width) + " x " + std::to_string(expected_.height));
@@ -318,7 +331,7 @@ public:
         const Picture shown = pictureOf(window_.picPattern->Image());
         if (shown.shapes != expected_.picture.shapes) differ("picture operations");
         if (!expected_.picture.shapes.empty() &&
-            window_.picPattern->geometry() !=
+            QRect(window_.picPattern->pos(), drawing) !=
                 QRect(QPoint(50, expected_.room.pictureTop), expected_.picture.size))
             differ("picture geometry");
         return problems;

@@ -96,7 +96,7 @@ TEST(WindowFit, EveryTextShowsWholeAndClearInEveryFontLanguageAndResolution)
                 QTest::keyClicks(window.txtMeasure, "1");
                 expectFits(window, true);
                 window.optMeasureType[2]->click();
-                QTest::keyClicks(window.txtMeasure, "10");
+                QTest::keyClicks(window.txtMeasure, "20");
                 expectFits(window, true);
             }
         }
