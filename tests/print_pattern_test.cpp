@@ -414,8 +414,10 @@ TEST_F(PrintPatternTest, InksEveryPixelTheScreenLightsAndNothingFarFromThem)
 
 class PrintFailureTest : public PrintPatternTest {
 protected:
-    // Prints where nothing can go out: a message says why, no job appears, nothing changes.
-    void expectRefusal(const char* printerVariable, const QString& wording)
+    // Prints where nothing can go out: a message says why, nothing changes, and no job appears
+    // but the `cancelledJobs` the spooler made before it refused the document.
+    void expectRefusal(const char* printerVariable, const QString& wording,
+                       size_t cancelledJobs = 0)
     {
         qputenv("PRINTER", printerVariable);
         frmMain window;
@@ -435,7 +437,10 @@ protected:
         // The spooler's reason ends with a full stop of its own; the message has one.
         EXPECT_FALSE(message->text().contains("..") || message->text().contains(".)"))
             << message->text().toStdString();
-        EXPECT_TRUE(test::jobsAfter(before).empty());
+        const auto jobs = test::jobsAfter(before);
+        EXPECT_EQ(jobs.size(), cancelledJobs);
+        for (const test::Job& job : jobs)
+            EXPECT_TRUE(job.finished && !job.completed) << "job " << job.id << " left waiting";
         EXPECT_EQ(window.picPattern->size(), picture);
         EXPECT_EQ(window.picPattern->Image().shapes.size(), shapes);
         EXPECT_TRUE(window.cmdPrint->isEnabled());
@@ -454,6 +459,14 @@ TEST_F(PrintFailureTest, APrinterThatRefusesTheJobIsSaid)
     test::TemporaryQueue queue("TavrelTestRefusing", {}, test::TemporaryQueue::Accepts::Nothing);
     ASSERT_TRUE(queue.ready());
     expectRefusal("TavrelTestRefusing", "did not take the job");
+}
+
+TEST_F(PrintFailureTest, APrinterThatRefusesTheDocumentIsSaidAndItsJobCancelled)
+{
+    test::TemporaryQueue queue("TavrelTestNoPdf",
+                               test::ppdWithoutPdf(printer_, scratch_.filePath("no-pdf.ppd")));
+    ASSERT_TRUE(queue.ready());
+    expectRefusal("TavrelTestNoPdf", "did not take the job", 1);
 }
 
 }  // namespace
