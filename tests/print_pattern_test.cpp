@@ -268,6 +268,23 @@ TEST_F(PrintPatternTest, APatternWhoseInkFitsPrintsAsAlwaysThoughTheSentenceBand
     EXPECT_NEAR(*printout.top, kPlacementTwips, 5);
 }
 
+// 3.3 inches on Letter half an inch in from its edges: the ink is too wide for the placement,
+// but not for the page. Asked so, it prints on one page moved in from the corner.
+TEST_F(PrintPatternTest, APatternThatFitsOnlyMovedInIsAskedAboutAndPrintsOnOnePage)
+{
+    const PaperQueue paper(printer_, scratch_, "Letter", {36, 36, 36, 36});
+    ASSERT_TRUE(paper.queue.ready());
+    frmMain window;
+    window.show();
+    enter(window, 0, "3.3");
+
+    const auto question = answerTilesQuestion(window, true);
+    const QString pdf = printOnce([&] { clickPrint(window); });
+    ASSERT_FALSE(pdf.isEmpty());
+    EXPECT_TRUE(question->contains("moved in from the corner")) << question->toStdString();
+    EXPECT_EQ(test::pageCount(pdf), 1);
+}
+
 // Where the printer cannot print as far out as the PDF's margins, the tiles keep to its
 // printable area: the frame's top line and the foot's check ruler move in with it. The ruler is
 // a centimetre, as the pattern's.
