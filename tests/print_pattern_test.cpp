@@ -285,32 +285,39 @@ TEST_F(PrintPatternTest, APatternThatFitsOnlyMovedInIsAskedAboutAndPrintsOnOnePa
     EXPECT_EQ(test::pageCount(pdf), 1);
 }
 
-// Where the printer cannot print as far out as the PDF's margins, the tiles keep to its
-// printable area: the frame's top line and the foot's check ruler move in with it. The ruler is
-// a centimetre, as the pattern's.
-TEST_F(PrintPatternTest, TilesKeepToAPrintersWiderMargins)
+// Tiles keep the PDF's margins of half an inch, and where the printer cannot print as far out,
+// its printable area: the frame's top line and the foot's check ruler move in with it. The ruler
+// is a centimetre, as the pattern's.
+TEST_F(PrintPatternTest, TilesKeepThePdfsMarginsOrAPrintersWiderOnes)
 {
-    const PaperQueue paper(printer_, scratch_, "Letter", {36, 45, 27, 54});  // l, t, r, b
-    ASSERT_TRUE(paper.queue.ready());
-    frmMain window;
-    window.show();
-    enter(window, 2, "108");
-    const exporting::PageFrame frame =
-        exporting::pageFrameOf(QPageSize(QPageSize::Letter), QMarginsF(720, 900, 720, 1080));
+    struct Case {
+        QMarginsF printerPoints, tileTwips;  // left, top, right, bottom
+    };
+    for (const Case& c : {Case{{36, 45, 27, 54}, {720, 900, 720, 1080}},
+                          Case{{18, 9, 18, 18}, {720, 720, 720, 720}}}) {
+        SCOPED_TRACE(testing::Message() << "printer's top margin " << c.printerPoints.top());
+        const PaperQueue paper(printer_, scratch_, "Letter", c.printerPoints);
+        ASSERT_TRUE(paper.queue.ready());
+        frmMain window;
+        window.show();
+        enter(window, 2, "108");
+        const exporting::PageFrame frame =
+            exporting::pageFrameOf(QPageSize(QPageSize::Letter), c.tileTwips);
 
-    answerTilesQuestion(window, true);
-    const QString pdf = printOnce([&] { clickPrint(window); });
-    ASSERT_FALSE(pdf.isEmpty());
-    ASSERT_GT(test::pageCount(pdf), 2);
-    const auto bar = test::checkRulerLength(pdf, 2, frame.footer, kCentimetre);
-    ASSERT_TRUE(bar);
-    EXPECT_NEAR(*bar, kCentimetre, 0.005 * kCentimetre);
-    const auto tile = test::rasterizePage(pdf, 2, 300);
-    ASSERT_TRUE(tile);
-    const auto top = test::nearest(test::darkLinesAcrossColumn(*tile, frame.content.left() + 100),
-                                   frame.content.top(), 40);
-    ASSERT_TRUE(top) << "no frame line at the printable area's top";
-    EXPECT_NEAR(*top, 900, 10);
+        answerTilesQuestion(window, true);
+        const QString pdf = printOnce([&] { clickPrint(window); });
+        ASSERT_FALSE(pdf.isEmpty());
+        ASSERT_GT(test::pageCount(pdf), 2);
+        const auto bar = test::checkRulerLength(pdf, 2, frame.footer, kCentimetre);
+        ASSERT_TRUE(bar);
+        EXPECT_NEAR(*bar, kCentimetre, 0.005 * kCentimetre);
+        const auto tile = test::rasterizePage(pdf, 2, 300);
+        ASSERT_TRUE(tile);
+        const auto top = test::nearest(
+            test::darkLinesAcrossColumn(*tile, frame.content.left() + 100), frame.content.top(), 40);
+        ASSERT_TRUE(top) << "no frame line at the printable area's top";
+        EXPECT_NEAR(*top, c.tileTwips.top(), 10);
+    }
 }
 
 // A printer's stored correction enlarges what it prints: a pattern that fits the page at 100 %
