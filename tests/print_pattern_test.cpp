@@ -5,6 +5,7 @@
 #include "app/user_settings.h"
 #include "export/pdf_tiling.h"
 #include "page_raster.h"
+#include "picture/picture_ink.h"
 #include "platform/screen_metrics.h"
 #include "screen_ink.h"
 #include "spooler.h"
@@ -321,30 +322,43 @@ TEST_F(PrintPatternTest, TilesKeepThePdfsMarginsOrAPrintersWiderOnes)
 }
 
 // A printer's stored correction enlarges what it prints: a pattern that fits the page at 100 %
-// needs tiles once enlarged by 10 %, and every tile's check ruler is enlarged with it, so that
-// the printer's own shrinking leaves it true.
+// needs tiles once enlarged by 10 %, each way or down alone, and every tile's check ruler is
+// enlarged with it, so that the printer's own shrinking leaves it true.
 TEST_F(PrintPatternTest, AStoredCorrectionEnlargesThePrintAndJudgesTheFitEnlarged)
 {
     const PaperQueue paper(printer_, scratch_, "Letter", {18, 18, 18, 18});
     ASSERT_TRUE(paper.queue.ready());
-    tavrel::app::storePrintCorrection(paper.queue.name(), {1.1, 1.1});
-    frmMain window;
-    window.show();
-    enter(window, 0, "3.3");
-    ASSERT_LT(window.picPattern->width() * 15 + kPlacementTwips, 11520) << "fits at 100 %";
+    struct Case {
+        exporting::PrintCorrection correction;
+        const char* text;
+    };
+    for (const Case& c : {Case{{1.1, 1.1}, "3.3"}, Case{{1.0, 1.1}, "3.4"}}) {
+        SCOPED_TRACE(c.text);
+        tavrel::app::storePrintCorrection(paper.queue.name(), c.correction);
+        frmMain window;
+        window.show();
+        enter(window, 0, c.text);
+        ASSERT_LT(window.picPattern->width() * 15 + kPlacementTwips, 11520) << "fits at 100 %";
+        ASSERT_LT(picture::PictureInk(window.picPattern->Image()).extent().height() * 15 +
+                      kPlacementTwips,
+                  15120)
+            << "fits at 100 % down";
 
-    const auto question = answerTilesQuestion(window, true);
-    const QString pdf = printOnce([&] { clickPrint(window); });
-    tavrel::app::forgetPrintCorrection(paper.queue.name());
-    ASSERT_FALSE(pdf.isEmpty());
-    EXPECT_FALSE(question->isEmpty());
-    ASSERT_GT(test::pageCount(pdf), 2);
-    const QRectF foot =
-        exporting::pageFrameOf(QPageSize(QPageSize::Letter), QMarginsF(720, 720, 720, 720)).footer;
-    // The ruler's first tick stands an inch, enlarged, in from the foot's left.
-    const auto bar = test::checkRulerLength(pdf, 2, foot.translated(0.1 * kInch, 0), 1.1 * kInch);
-    ASSERT_TRUE(bar);
-    EXPECT_NEAR(*bar, 1.1 * kInch, 0.002 * kInch);
+        const auto question = answerTilesQuestion(window, true);
+        const QString pdf = printOnce([&] { clickPrint(window); });
+        tavrel::app::forgetPrintCorrection(paper.queue.name());
+        ASSERT_FALSE(pdf.isEmpty());
+        EXPECT_FALSE(question->isEmpty());
+        ASSERT_GT(test::pageCount(pdf), 2);
+        const QRectF foot =
+            exporting::pageFrameOf(QPageSize(QPageSize::Letter), QMarginsF(720, 720, 720, 720))
+                .footer;
+        const double unit = c.correction.across * kInch;
+        // The ruler's first tick stands an inch, enlarged, in from the foot's left.
+        const auto bar = test::checkRulerLength(pdf, 2, foot.translated(unit - kInch, 0), unit);
+        ASSERT_TRUE(bar);
+        EXPECT_NEAR(*bar, unit, 0.002 * kInch);
+    }
 }
 
 // Closes the message about a damaged correction each time it shows. Holds how often it did.
