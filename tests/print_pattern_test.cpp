@@ -314,8 +314,9 @@ TEST_F(PrintPatternTest, TilesKeepThePdfsMarginsOrAPrintersWiderOnes)
         EXPECT_NEAR(*bar, kCentimetre, 0.005 * kCentimetre);
         const auto tile = test::rasterizePage(pdf, 2, 300);
         ASSERT_TRUE(tile);
-        const auto top = test::nearest(
-            test::darkLinesAcrossColumn(*tile, frame.content.left() + 100), frame.content.top(), 40);
+        const auto top =
+            test::nearest(test::darkLinesAcrossColumn(*tile, frame.content.left() + 100),
+                          frame.content.top(), 40);
         ASSERT_TRUE(top) << "no frame line at the printable area's top";
         EXPECT_NEAR(*top, c.tileTwips.top(), 10);
     }

@@ -98,8 +98,7 @@ protected:
     // The row of the line across, read down column 100.
     double rowOfLineAcross()
     {
-        const QImage transposed =
-            view_.grab().toImage().transformed(QTransform(0, 1, 1, 0, 0, 0));
+        const QImage transposed = view_.grab().toImage().transformed(QTransform(0, 1, 1, 0, 0, 0));
         const auto runs = inkRuns(transposed, 100, Qt::white);
         return runs.size() == 1 ? runs[0].centre() : -1;
     }
@@ -113,8 +112,8 @@ protected:
         QTest::mouseRelease(&view_, Qt::LeftButton, {}, to);
     }
 
-    ProjectorView view_{withLineAcross(verticalLines({5000, 4000}, {500}), 400), kTwipsPerPixel,
-                        96, app::ProjectorPreferences{}, false};
+    ProjectorView view_{withLineAcross(verticalLines({5000, 4000}, {500}), 400), kTwipsPerPixel, 96,
+                        app::ProjectorPreferences{}, false};
 };
 
 TEST_F(Panning, ArrowKeysMoveATenthOfTheViewAndStopAtTheEdges)
