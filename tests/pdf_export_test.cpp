@@ -613,6 +613,7 @@ TEST(CalibrationSheet, BarsAreAsLongAsThePaperAllows)
           Case{{"--paper", "tabloid", "--unit", "fractions"}, 8 * kInch, 8 * kInch, {792, 1224}},
           Case{{"--paper", "a4", "--unit", "millimeter"}, 17 * kCentimetre, 20 * kCentimetre,
                {595, 842}},
+          Case{{"--paper", "a4", "--unit", "decimal"}, 6 * kInch, 8 * kInch, {595, 842}},
           Case{{"--paper", "a3", "--unit", "millimeter"}, 20 * kCentimetre, 20 * kCentimetre,
                {842, 1191}},
           Case{{"--paper", "roll-36in", "--unit", "decimal"}, 8 * kInch, 8 * kInch, {2592, 836}},

@@ -5,6 +5,7 @@
 #include "app/user_settings.h"
 #include "export/pdf_tiling.h"
 #include "page_raster.h"
+#include "picture/picture_ink.h"
 #include "platform/screen_metrics.h"
 #include "screen_ink.h"
 #include "spooler.h"
@@ -268,59 +269,97 @@ TEST_F(PrintPatternTest, APatternWhoseInkFitsPrintsAsAlwaysThoughTheSentenceBand
     EXPECT_NEAR(*printout.top, kPlacementTwips, 5);
 }
 
-// Where the printer cannot print as far out as the PDF's margins, the tiles keep to its
-// printable area: the frame's top line and the foot's check ruler move in with it. The ruler is
-// a centimetre, as the pattern's.
-TEST_F(PrintPatternTest, TilesKeepToAPrintersWiderMargins)
+// 3.3 inches on Letter half an inch in from its edges: the ink is too wide for the placement,
+// but not for the page. Asked so, it prints on one page moved in from the corner.
+TEST_F(PrintPatternTest, APatternThatFitsOnlyMovedInIsAskedAboutAndPrintsOnOnePage)
 {
-    const PaperQueue paper(printer_, scratch_, "Letter", {36, 45, 27, 54});  // l, t, r, b
+    const PaperQueue paper(printer_, scratch_, "Letter", {36, 36, 36, 36});
     ASSERT_TRUE(paper.queue.ready());
     frmMain window;
     window.show();
-    enter(window, 2, "108");
-    const exporting::PageFrame frame =
-        exporting::pageFrameOf(QPageSize(QPageSize::Letter), QMarginsF(720, 900, 720, 1080));
+    enter(window, 0, "3.3");
 
-    answerTilesQuestion(window, true);
+    const auto question = answerTilesQuestion(window, true);
     const QString pdf = printOnce([&] { clickPrint(window); });
     ASSERT_FALSE(pdf.isEmpty());
-    ASSERT_GT(test::pageCount(pdf), 2);
-    const auto bar = test::checkRulerLength(pdf, 2, frame.footer, kCentimetre);
-    ASSERT_TRUE(bar);
-    EXPECT_NEAR(*bar, kCentimetre, 0.005 * kCentimetre);
-    const auto tile = test::rasterizePage(pdf, 2, 300);
-    ASSERT_TRUE(tile);
-    const auto top = test::nearest(test::darkLinesAcrossColumn(*tile, frame.content.left() + 100),
-                                   frame.content.top(), 40);
-    ASSERT_TRUE(top) << "no frame line at the printable area's top";
-    EXPECT_NEAR(*top, 900, 10);
+    EXPECT_TRUE(question->contains("moved in from the corner")) << question->toStdString();
+    EXPECT_EQ(test::pageCount(pdf), 1);
+}
+
+// Tiles keep the PDF's margins of half an inch, and where the printer cannot print as far out,
+// its printable area: the frame's top line and the foot's check ruler move in with it. The ruler
+// is a centimetre, as the pattern's.
+TEST_F(PrintPatternTest, TilesKeepThePdfsMarginsOrAPrintersWiderOnes)
+{
+    struct Case {
+        QMarginsF printerPoints, tileTwips;  // left, top, right, bottom
+    };
+    for (const Case& c : {Case{{36, 45, 27, 54}, {720, 900, 720, 1080}},
+                          Case{{18, 9, 18, 18}, {720, 720, 720, 720}}}) {
+        SCOPED_TRACE(testing::Message() << "printer's top margin " << c.printerPoints.top());
+        const PaperQueue paper(printer_, scratch_, "Letter", c.printerPoints);
+        ASSERT_TRUE(paper.queue.ready());
+        frmMain window;
+        window.show();
+        enter(window, 2, "108");
+        const exporting::PageFrame frame =
+            exporting::pageFrameOf(QPageSize(QPageSize::Letter), c.tileTwips);
+
+        answerTilesQuestion(window, true);
+        const QString pdf = printOnce([&] { clickPrint(window); });
+        ASSERT_FALSE(pdf.isEmpty());
+        ASSERT_GT(test::pageCount(pdf), 2);
+        const auto bar = test::checkRulerLength(pdf, 2, frame.footer, kCentimetre);
+        ASSERT_TRUE(bar);
+        EXPECT_NEAR(*bar, kCentimetre, 0.005 * kCentimetre);
+        const auto tile = test::rasterizePage(pdf, 2, 300);
+        ASSERT_TRUE(tile);
+        const auto top =
+            test::nearest(test::darkLinesAcrossColumn(*tile, frame.content.left() + 100),
+                          frame.content.top(), 40);
+        ASSERT_TRUE(top) << "no frame line at the printable area's top";
+        EXPECT_NEAR(*top, c.tileTwips.top(), 10);
+    }
 }
 
 // A printer's stored correction enlarges what it prints: a pattern that fits the page at 100 %
-// needs tiles once enlarged by 10 %, and every tile's check ruler is enlarged with it, so that
-// the printer's own shrinking leaves it true.
+// needs tiles once enlarged by 10 %, each way or down alone, and every tile's check ruler is
+// enlarged with it, so that the printer's own shrinking leaves it true.
 TEST_F(PrintPatternTest, AStoredCorrectionEnlargesThePrintAndJudgesTheFitEnlarged)
 {
     const PaperQueue paper(printer_, scratch_, "Letter", {18, 18, 18, 18});
     ASSERT_TRUE(paper.queue.ready());
-    tavrel::app::storePrintCorrection(paper.queue.name(), {1.1, 1.1});
-    frmMain window;
-    window.show();
-    enter(window, 0, "3.3");
-    ASSERT_LT(window.picPattern->width() * 15 + kPlacementTwips, 11520) << "fits at 100 %";
+    struct Case {
+        exporting::PrintCorrection correction;
+        const char* text;
+    };
+    for (const Case& c : {Case{{1.1, 1.1}, "3.3"}, Case{{1.0, 1.1}, "3.4"}}) {
+        SCOPED_TRACE(c.text);
+        tavrel::app::storePrintCorrection(paper.queue.name(), c.correction);
+        frmMain window;
+        window.show();
+        enter(window, 0, c.text);
+        ASSERT_LT(window.picPattern->width() * 15 + kPlacementTwips, 11520) << "fits at 100 %";
+        ASSERT_LT(picture::PictureInk(window.picPattern->Image()).extent().height() * 15 +
+                      kPlacementTwips,
+                  15120)
+            << "fits at 100 % down";
 
-    const auto question = answerTilesQuestion(window, true);
-    const QString pdf = printOnce([&] { clickPrint(window); });
-    tavrel::app::forgetPrintCorrection(paper.queue.name());
-    ASSERT_FALSE(pdf.isEmpty());
-    EXPECT_FALSE(question->isEmpty());
-    ASSERT_GT(test::pageCount(pdf), 2);
-    const QRectF foot =
-        exporting::pageFrameOf(QPageSize(QPageSize::Letter), QMarginsF(720, 720, 720, 720)).footer;
-    // The ruler's first tick stands an inch, enlarged, in from the foot's left.
-    const auto bar = test::checkRulerLength(pdf, 2, foot.translated(0.1 * kInch, 0), 1.1 * kInch);
-    ASSERT_TRUE(bar);
-    EXPECT_NEAR(*bar, 1.1 * kInch, 0.002 * kInch);
+        const auto question = answerTilesQuestion(window, true);
+        const QString pdf = printOnce([&] { clickPrint(window); });
+        tavrel::app::forgetPrintCorrection(paper.queue.name());
+        ASSERT_FALSE(pdf.isEmpty());
+        EXPECT_FALSE(question->isEmpty());
+        ASSERT_GT(test::pageCount(pdf), 2);
+        const QRectF foot =
+            exporting::pageFrameOf(QPageSize(QPageSize::Letter), QMarginsF(720, 720, 720, 720))
+                .footer;
+        const double unit = c.correction.across * kInch;
+        // The ruler's first tick stands an inch, enlarged, in from the foot's left.
+        const auto bar = test::checkRulerLength(pdf, 2, foot.translated(unit - kInch, 0), unit);
+        ASSERT_TRUE(bar);
+        EXPECT_NEAR(*bar, unit, 0.002 * kInch);
+    }
 }
 
 // Closes the message about a damaged correction each time it shows. Holds how often it did.
@@ -414,8 +453,10 @@ TEST_F(PrintPatternTest, InksEveryPixelTheScreenLightsAndNothingFarFromThem)
 
 class PrintFailureTest : public PrintPatternTest {
 protected:
-    // Prints where nothing can go out: a message says why, no job appears, nothing changes.
-    void expectRefusal(const char* printerVariable, const QString& wording)
+    // Prints where nothing can go out: a message says why, nothing changes, and no job appears
+    // but the `cancelledJobs` the spooler made before it refused the document.
+    void expectRefusal(const char* printerVariable, const QString& wording,
+                       size_t cancelledJobs = 0)
     {
         qputenv("PRINTER", printerVariable);
         frmMain window;
@@ -435,7 +476,10 @@ protected:
         // The spooler's reason ends with a full stop of its own; the message has one.
         EXPECT_FALSE(message->text().contains("..") || message->text().contains(".)"))
             << message->text().toStdString();
-        EXPECT_TRUE(test::jobsAfter(before).empty());
+        const auto jobs = test::jobsAfter(before);
+        EXPECT_EQ(jobs.size(), cancelledJobs);
+        for (const test::Job& job : jobs)
+            EXPECT_TRUE(job.finished && !job.completed) << "job " << job.id << " left waiting";
         EXPECT_EQ(window.picPattern->size(), picture);
         EXPECT_EQ(window.picPattern->Image().shapes.size(), shapes);
         EXPECT_TRUE(window.cmdPrint->isEnabled());
@@ -454,6 +498,14 @@ TEST_F(PrintFailureTest, APrinterThatRefusesTheJobIsSaid)
     test::TemporaryQueue queue("TavrelTestRefusing", {}, test::TemporaryQueue::Accepts::Nothing);
     ASSERT_TRUE(queue.ready());
     expectRefusal("TavrelTestRefusing", "did not take the job");
+}
+
+TEST_F(PrintFailureTest, APrinterThatRefusesTheDocumentIsSaidAndItsJobCancelled)
+{
+    test::TemporaryQueue queue("TavrelTestNoPdf",
+                               test::ppdWithoutPdf(printer_, scratch_.filePath("no-pdf.ppd")));
+    ASSERT_TRUE(queue.ready());
+    expectRefusal("TavrelTestNoPdf", "did not take the job", 1);
 }
 
 }  // namespace

@@ -31,6 +31,12 @@ picture::PersistentImage verticalLines(QSize size, std::vector<float> xs)
     return image;
 }
 
+picture::PersistentImage withLineAcross(picture::PersistentImage image, float y)
+{
+    image.shapes.push_back(picture::LineShape{0, y, float(image.size.width() - 1), y});
+    return image;
+}
+
 void showOnProjector(ProjectorView& view)
 {
     ASSERT_TRUE(test::projectorScreen());
@@ -77,7 +83,8 @@ TEST(ProjectorView, RulerAndPatternAtTheCalibratedLength)
     }
 }
 
-// A pattern of 5000 x 4000 pixels at 96 pixels per inch, with a line at x = 500.
+// A pattern of 5000 x 4000 pixels at 96 pixels per inch, with a line down at x = 500 and a line
+// across at y = 400.
 class Panning : public testing::Test {
 protected:
     void SetUp() override { showOnProjector(view_); }
@@ -85,6 +92,14 @@ protected:
     double lineOnScreen()
     {
         const auto runs = inkRuns(view_.grab().toImage(), 300, Qt::white);
+        return runs.size() == 1 ? runs[0].centre() : -1;
+    }
+
+    // The row of the line across, read down column 100.
+    double rowOfLineAcross()
+    {
+        const QImage transposed = view_.grab().toImage().transformed(QTransform(0, 1, 1, 0, 0, 0));
+        const auto runs = inkRuns(transposed, 100, Qt::white);
         return runs.size() == 1 ? runs[0].centre() : -1;
     }
 
@@ -97,7 +112,7 @@ protected:
         QTest::mouseRelease(&view_, Qt::LeftButton, {}, to);
     }
 
-    ProjectorView view_{verticalLines({5000, 4000}, {500}), kTwipsPerPixel, 96,
+    ProjectorView view_{withLineAcross(verticalLines({5000, 4000}, {500}), 400), kTwipsPerPixel, 96,
                         app::ProjectorPreferences{}, false};
 };
 
@@ -107,8 +122,10 @@ TEST_F(Panning, ArrowKeysMoveATenthOfTheViewAndStopAtTheEdges)
     QTest::keyClick(&view_, Qt::Key_Right);
     EXPECT_EQ(view_.pan(), QPoint(80, 0));
     EXPECT_EQ(lineOnScreen(), 420);
+    EXPECT_EQ(rowOfLineAcross(), 400);
     QTest::keyClick(&view_, Qt::Key_Down);
     EXPECT_EQ(view_.pan(), QPoint(80, 60));
+    EXPECT_EQ(rowOfLineAcross(), 340);
     for (int i = 0; i < 100; ++i) QTest::keyClick(&view_, Qt::Key_Right);
     EXPECT_EQ(view_.pan(), QPoint(5000 - 800, 60));
     for (int i = 0; i < 100; ++i) QTest::keyClick(&view_, Qt::Key_Up);
@@ -120,6 +137,7 @@ TEST_F(Panning, DragMovesThePatternWithTheMouse)
     drag({400, 300}, {300, 250});
     EXPECT_EQ(view_.pan(), QPoint(100, 50));
     EXPECT_EQ(lineOnScreen(), 400);
+    EXPECT_EQ(rowOfLineAcross(), 350);
     drag({300, 300}, {700, 500});  // past the corner
     EXPECT_EQ(view_.pan(), QPoint(0, 0));
 }

@@ -25,6 +25,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 
 using tavrel::app::frmMain;
@@ -51,7 +52,8 @@ bool savingEnabled(const frmMain& window)
 }
 
 // Triggers `save` and answers its file dialog as a user does: `filterSteps` presses of Down on
-// the file type, then `typed` as the name in `folder`, then Enter. Returns whether a dialog came.
+// the file type (of Up when below 0), then `typed` as the name in `folder`, then Enter. `look`
+// sees the dialog once the type is chosen. Returns whether a dialog came.
 bool saveThroughDialog(QAction* save, const QString& folder, int filterSteps, const QString& typed,
                        const std::function<void(QFileDialog&)>& look = {})
 {
@@ -60,10 +62,11 @@ bool saveThroughDialog(QAction* save, const QString& folder, int filterSteps, co
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (!dialog) return;
         answered = true;
+        auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+        for (int i = 0; i < std::abs(filterSteps); ++i)
+            QTest::keyClick(types, filterSteps < 0 ? Qt::Key_Up : Qt::Key_Down);
         if (look) look(*dialog);
         dialog->setDirectory(folder);
-        auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
-        for (int i = 0; i < filterSteps; ++i) QTest::keyClick(types, Qt::Key_Down);
         auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
         name->clear();
         QTest::keyClicks(name, typed);
@@ -334,10 +337,12 @@ TEST_F(SaveMenu, APdfTakesTheCorrectionOfTheChosenPrinter)
     saveCommand("mnuPatternPaper(letter)")->trigger();
     // The choice goes with its dialog: what it offered is read while it is there.
     QStringList offered;
+    bool offeredForTheType = false;
     const auto choose = [&](QFileDialog& dialog) {
         offered.clear();
         if (auto* choice = dialog.findChild<QComboBox*>("printerCorrectionCombo")) {
             for (int i = 0; i < choice->count(); ++i) offered << choice->itemText(i);
+            offeredForTheType = choice->isEnabled();
             choice->setCurrentIndex(choice->count() - 1);
         }
     };
@@ -347,6 +352,17 @@ TEST_F(SaveMenu, APdfTakesTheCorrectionOfTheChosenPrinter)
     const exporting::PrintCorrection correction{1.05, 0.97};
     tavrel::app::storePrintCorrection("Office/Laser", correction);
     ASSERT_TRUE(saveThroughDialog(window.mnuPatternSavePdf, folder.path(), 0, "corrected", choose));
+    EXPECT_TRUE(offeredForTheType);
+    // The choice is for a PDF, whichever type the dialog opened with.
+    const struct {
+        QAction* save;
+        int filterSteps;
+        bool pdf;
+    } switches[] = {{window.mnuPatternSaveSvg, -1, true}, {window.mnuPatternSavePdf, 1, false}};
+    for (const auto& to : switches) {
+        ASSERT_TRUE(saveThroughDialog(to.save, folder.path(), to.filterSteps, "switched", choose));
+        EXPECT_EQ(offeredForTheType, to.pdf) << to.save->objectName().toStdString();
+    }
     tavrel::app::forgetPrintCorrection("Office/Laser");
     ASSERT_EQ(offered.size(), 2);
     EXPECT_EQ(offered[1], "Office/Laser (105 % across, 97 % down)");

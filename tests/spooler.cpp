@@ -57,6 +57,14 @@ std::vector<double> ppdNumbers(const QString& ppd, const QString& keyword, const
     return numbers;
 }
 
+// `targetPath`, once `ppd` is written there.
+QString written(const QString& ppd, const QString& targetPath)
+{
+    QFile file(targetPath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(ppd.toLatin1()) != ppd.size()) return {};
+    return targetPath;
+}
+
 bool runQuietly(const QString& program, const QStringList& arguments)
 {
     QProcess process;
@@ -168,9 +176,15 @@ QString ppdWithPaper(const QString& printer, const QString& targetPath, const QS
                                        "(/[^:]*)?:[^\n]*$",
                                    QRegularExpression::MultilineOption),
                 area);
-    QFile file(targetPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(ppd.toLatin1()) != ppd.size()) return {};
-    return targetPath;
+    return written(ppd, targetPath);
+}
+
+QString ppdWithoutPdf(const QString& printer, const QString& targetPath)
+{
+    const QString ppd = readPpd(printer);
+    if (ppd.isEmpty()) return {};
+    // The one format the printer then takes is one no program sends it.
+    return written(ppd + "\n*cupsFilter: \"image/x-bitmap 0 -\"\n", targetPath);
 }
 
 }  // namespace tavrel::test

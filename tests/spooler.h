@@ -64,4 +64,8 @@ private:
 QString ppdWithPaper(const QString& printer, const QString& targetPath, const QString& paper,
                      const QMarginsF& marginsPoints);
 
+// A copy of a printer's PPD for a printer that takes no PDF: the spooler makes a job for it and
+// then refuses its document. Empty when the PPD cannot be read or written.
+QString ppdWithoutPdf(const QString& printer, const QString& targetPath);
+
 }  // namespace tavrel::test

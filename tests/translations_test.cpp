@@ -367,6 +367,24 @@ TEST(CommaKey, TypesThePointWhereTheLanguageWritesDecimalsWithAComma)
     installTranslations(QString("en"));
 }
 
+// With Alt, the comma is a command's key, not the decimal point: the measurement's filter
+// refuses it, the printer's lengths take it as it is.
+TEST(CommaKey, WithAltTypesNoPoint)
+{
+    installTranslations(QString("de"), TAVREL_QM_FOLDER);
+    frmMain window;
+    window.optMeasureType[0]->click();
+    tavrel::app::PrinterCalibrationDialog dialog(false);
+    for (QLineEdit* box : {window.txtMeasure, dialog.txtAcross}) {
+        QTest::keyClicks(box, "2");
+        QTest::keyClick(box, ',', Qt::AltModifier);
+        QTest::keyClicks(box, "5");
+    }
+    EXPECT_EQ(window.txtMeasure->text(), "25");
+    EXPECT_EQ(dialog.txtAcross->text(), "2,5");
+    installTranslations(QString("en"));
+}
+
 // Numbers with the decimal mark and digit grouping of the language the texts are in; English
 // texts as they are written, with a point and no grouping; counts in their plural forms.
 TEST(Numbers, AreWrittenAsTheLanguageWritesThem)
