@@ -1,8 +1,8 @@
 #pragma once
 // What the first window does not need, kept in a module beside the program and loaded on first
 // use: printing (with libcups), the guide and the exports of the window and the
-// command line (with qpdf). The program reaches these functions through the loader, which defines
-// them by calling into the module; tests link the real definitions directly.
+// command line (with qpdf). The window and the command line reach them through one table: the
+// program's loader fills it with calls into the module, tests with the real functions.
 
 #include "export/picture_file.h"
 #include "platform/printer.h"
@@ -26,5 +26,9 @@ struct Extras {
 // The module's one exported function returns its table.
 inline constexpr const char* kExtrasEntryPoint = "tavrel_extras";
 using ExtrasEntryPoint = const Extras* (*)();
+
+// The table every call goes through; set once, before the first call.
+const Extras& extras();
+void setExtras(const Extras& table);
 
 }  // namespace tavrel::app

@@ -1,11 +1,8 @@
-// Within the program: printing, the guide, saving and the command line load the module beside
-// the program the first time one of them is used, then call into it.
-#include "app/command_line.h"
+#include "app/extras_loader.h"
+
 #include "app/executable_folder.h"
-#include "app/extras.h"
 #include "app/extras_check.h"
 #include "app/translations.h"
-#include "helpview/help_viewer.h"
 #include "platform/notice.h"
 
 #include <QCoreApplication>
@@ -23,7 +20,7 @@ QString programFolder()
     return app::executableFolder();
 }
 
-struct LoadedExtras {
+struct LoadedModule {
     const app::Extras* table = nullptr;
     QString loaderError;  // why there is no table
 
@@ -37,85 +34,82 @@ struct LoadedExtras {
     }
 };
 
-const LoadedExtras& extras()
+const LoadedModule& loadedModule()
 {
-    static const LoadedExtras loaded = [] {
+    static const LoadedModule loaded = [] {
         const QString name = programFolder() + "/tavrel-extras";
         if (const QString problem = app::extrasFileProblem(name); !problem.isEmpty())
-            return LoadedExtras{nullptr, problem};
+            return LoadedModule{nullptr, problem};
         QLibrary module(name);
         const auto entry =
             reinterpret_cast<app::ExtrasEntryPoint>(module.resolve(app::kExtrasEntryPoint));
-        if (entry) return LoadedExtras{entry(), {}};
-        return LoadedExtras{nullptr, module.errorString()};
+        if (entry) return LoadedModule{entry(), {}};
+        return LoadedModule{nullptr, module.errorString()};
     }();
     return loaded;
 }
 
-}  // namespace
-
-namespace platform {
-
-PrintOutcome printOnDefaultPrinter(const picture::PersistentImage& image, double twipsPerPixelX,
-                                   double twipsPerPixelY, double offsetTwips,
-                                   exporting::CheckRuler ruler, const CorrectionFor& correctionFor,
-                                   const ConfirmTiledPrint& confirm)
+platform::PrintOutcome printThroughModule(const picture::PersistentImage& image,
+                                          double twipsPerPixelX, double twipsPerPixelY,
+                                          double offsetTwips, exporting::CheckRuler ruler,
+                                          const platform::CorrectionFor& correctionFor,
+                                          const platform::ConfirmTiledPrint& confirm)
 {
-    if (!extras().table) return {false, extras().problem()};
-    return extras().table->printOnDefaultPrinter(image, twipsPerPixelX, twipsPerPixelY, offsetTwips,
-                                                 ruler, correctionFor, confirm);
+    if (!loadedModule().table) return {false, loadedModule().problem()};
+    return loadedModule().table->printOnDefaultPrinter(image, twipsPerPixelX, twipsPerPixelY,
+                                                       offsetTwips, ruler, correctionFor, confirm);
 }
 
-DefaultPrinter defaultPrinter()
+platform::DefaultPrinter defaultPrinterThroughModule()
 {
-    if (!extras().table) return {{}, {}, extras().problem()};
-    return extras().table->defaultPrinter();
+    if (!loadedModule().table) return {{}, {}, loadedModule().problem()};
+    return loadedModule().table->defaultPrinter();
 }
 
-PrintOutcome printCalibrationSheet(exporting::CheckRuler unit)
+platform::PrintOutcome printCalibrationSheetThroughModule(exporting::CheckRuler unit)
 {
-    if (!extras().table) return {false, extras().problem()};
-    return extras().table->printCalibrationSheet(unit);
+    if (!loadedModule().table) return {false, loadedModule().problem()};
+    return loadedModule().table->printCalibrationSheet(unit);
 }
 
-}  // namespace platform
-
-namespace exporting {
-
-QString savePicture(const pattern::PatternPlan& plan, const PictureFile& file)
+QString saveThroughModule(const pattern::PatternPlan& plan, const exporting::PictureFile& file)
 {
-    if (!extras().table) return extras().problem();
-    return extras().table->savePicture(plan, file);
+    if (!loadedModule().table) return loadedModule().problem();
+    return loadedModule().table->savePicture(plan, file);
 }
 
-}  // namespace exporting
-
-namespace help {
-
-bool showHelp(QWidget* parent, const QString& path)
+bool showHelpThroughModule(QWidget* parent, const QString& path)
 {
-    if (!extras().table) {
+    if (!loadedModule().table) {
         platform::showWarning(parent,
                               QCoreApplication::translate("HelpViewer", "Help Not Available"),
-                              extras().problem(), "helpMessage");
+                              loadedModule().problem(), "helpMessage");
         return false;
     }
-    return extras().table->showHelp(parent, path);
+    return loadedModule().table->showHelp(parent, path);
 }
 
-}  // namespace help
+std::optional<int> runCommandLineThroughModule(int argc, char** argv)
+{
+    // No arguments, or only the language: the window, without loading anything.
+    if (argc < 2 || app::onlyLanguageChosen(argc, argv)) return std::nullopt;
+    if (!loadedModule().table) {
+        std::fprintf(stderr, "tavrel: %s\n", qPrintable(loadedModule().problem()));
+        return 1;
+    }
+    return loadedModule().table->runCommandLine(argc, argv);
+}
+
+}  // namespace
 
 namespace app {
 
-std::optional<int> runCommandLine(int argc, char** argv)
+const Extras& extrasOnFirstUse()
 {
-    // No arguments, or only the language: the window, without loading anything.
-    if (argc < 2 || onlyLanguageChosen(argc, argv)) return std::nullopt;
-    if (!extras().table) {
-        std::fprintf(stderr, "tavrel: %s\n", qPrintable(extras().problem()));
-        return 1;
-    }
-    return extras().table->runCommandLine(argc, argv);
+    static const Extras table{
+        &printThroughModule,    &defaultPrinterThroughModule, &printCalibrationSheetThroughModule,
+        &showHelpThroughModule, &runCommandLineThroughModule, &saveThroughModule};
+    return table;
 }
 
 }  // namespace app

@@ -1,17 +1,10 @@
-// The module of lazily loaded parts: its table points at the real functions.
-#include "app/command_line.h"
-#include "app/extras.h"
-#include "helpview/help_viewer.h"
+// The module of lazily loaded parts: its entry point hands the program the table of the real
+// functions.
+#include "app/module_extras.h"
 
 #include <QtGlobal>
 
 extern "C" Q_DECL_EXPORT const tavrel::app::Extras* tavrel_extras()
 {
-    static const tavrel::app::Extras extras{&tavrel::platform::printOnDefaultPrinter,
-                                            &tavrel::platform::defaultPrinter,
-                                            &tavrel::platform::printCalibrationSheet,
-                                            &tavrel::help::showHelp,
-                                            &tavrel::app::runCommandLine,
-                                            &tavrel::exporting::savePicture};
-    return &extras;
+    return &tavrel::app::moduleExtras();
 }

@@ -2,6 +2,7 @@
 
 #include "app/accessibility.h"
 #include "app/decimal_comma.h"
+#include "app/extras.h"
 #include "app/frm_about.h"
 #include "app/grown_controls.h"
 #include "app/help_path.h"
@@ -19,7 +20,6 @@
 #include "export/file_name.h"
 #include "export/measurement_text.h"
 #include "export/picture_file.h"
-#include "helpview/help_viewer.h"
 #include "measure/key_filter.h"
 #include "pattern/drawing.h"
 #include "picture/natural_size.h"
@@ -28,7 +28,6 @@
 #include "platform/application.h"
 #include "platform/message_pump.h"
 #include "platform/notice.h"
-#include "platform/printer.h"
 #include "platform/screen_metrics.h"
 #include "platform/scroll_view.h"
 #include "platform/window_metrics.h"
@@ -499,7 +498,7 @@ exporting::CheckRuler frmMain::checkRuler() const
 // the user cancelled it; nothing else changes.
 void frmMain::PrintPattern()
 {
-    const platform::PrintOutcome outcome = platform::printOnDefaultPrinter(
+    const platform::PrintOutcome outcome = extras().printOnDefaultPrinter(
         picPattern->Image(), platform::twipsPerPixelX(), platform::twipsPerPixelY(),
         picture::kPlacementTwips, checkRuler(),
         [this](const QString& printer) { return correctionForPrint(this, printer); },
@@ -524,7 +523,7 @@ void frmMain::SavePattern(SaveFormat format)
     const SaveTarget target = askWhereToSave(this, format);
     if (target.path.isEmpty()) return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString failure = exporting::savePicture(
+    const QString failure = extras().savePicture(
         *shownPlan_, {exporting::fileNamed(target.path), platform::twipsPerPixelX(), checkRuler(),
                       pdfPaper(), target.correction});
     QGuiApplication::restoreOverrideCursor();
@@ -665,7 +664,7 @@ void frmMain::showEditMenu(const QPoint& globalPos)
 void frmMain::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        afterDrawing([this] { help::showHelp(this, platform::helpFilePath()); });
+        afterDrawing([this] { extras().showHelp(this, platform::helpFilePath()); });
         return;
     }
     QMainWindow::keyPressEvent(event);

@@ -1,13 +1,13 @@
 #include "app/printer_calibration_dialog.h"
 
 #include "app/decimal_comma.h"
+#include "app/extras.h"
 
 #include "app/printer_calibration.h"
 #include "app/screen_calibration.h"
 #include "app/settings_notice.h"
 #include "measure/physical_units.h"
 #include "platform/notice.h"
-#include "platform/printer.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -70,7 +70,7 @@ PrinterCalibrationDialog::PrinterCalibrationDialog(bool millimetres, QWidget* pa
     form->addRow(lblDown, txtDown);
     form->addRow(buttons);
 
-    const platform::DefaultPrinter printer = platform::defaultPrinter();
+    const platform::DefaultPrinter printer = extras().defaultPrinter();
     printerName_ = printer.name;
     printable_ = printer.printableTwips;
     lblPrinter->setText(printer.problem.isEmpty() ? printerName_ : printer.problem);
@@ -108,7 +108,7 @@ void PrinterCalibrationDialog::showPrinter()
 
 void PrinterCalibrationDialog::printSheet()
 {
-    const platform::PrintOutcome outcome = platform::printCalibrationSheet(unit());
+    const platform::PrintOutcome outcome = extras().printCalibrationSheet(unit());
     if (!outcome.sent)
         platform::showWarning(this, tr("Calibrate Printer"), outcome.problem, "printMessage");
 }
@@ -148,7 +148,7 @@ void PrinterCalibrationDialog::resetCorrection()
 // Without a printer there is nothing to measure: the reason is said instead of the dialog.
 void calibratePrinter(QWidget* parent, bool millimetres)
 {
-    if (const QString problem = platform::defaultPrinter().problem; !problem.isEmpty()) {
+    if (const QString problem = extras().defaultPrinter().problem; !problem.isEmpty()) {
         platform::showWarning(parent, PrinterCalibrationDialog::tr("Calibrate Printer"), problem,
                               "printMessage");
         return;
