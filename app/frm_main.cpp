@@ -18,8 +18,8 @@
 #include "app/translations.h"
 #include "app/twip_layout.h"
 #include "export/file_name.h"
-#include "export/measurement_text.h"
 #include "export/picture_file.h"
+#include "export/too_large_message.h"
 #include "measure/key_filter.h"
 #include "pattern/drawing.h"
 #include "picture/natural_size.h"
@@ -360,44 +360,41 @@ void frmMain::afterDrawing(std::function<void()> command)
 void frmMain::drawOnce()
 {
     const pattern::Screen screen{platform::twipsPerPixelX(), platform::twipsPerPixelY()};
-    const measure::Conversion conversion = GetMeasurement();
-    const bool millimeterRuler = optMeasureType[2]->isChecked();
+    const std::optional<measure::Unit> unit = selectedUnit();
+    const bool millimeterRuler = unit == measure::Unit::Millimeter;
     // Whether M can be drawn at all is known before anything changes.
-    const auto plan =
-        conversion.status == measure::Conversion::Status::Ok
-            ? pattern::planPattern(conversion.M, screen, millimeterRuler, controlRoom())
-            : std::nullopt;
-    const bool tooLarge = conversion.status == measure::Conversion::Status::TooLarge ||
-                          (conversion.status == measure::Conversion::Status::Ok && !plan);
-    if (tooLarge) {
+    const pattern::Drawing drawing =
+        pattern::prepareDrawing(GetMeasurement(), unit, screen, controlRoom());
+    if (drawing.tooLarge()) {
         showTooLargeNotice();
         return;
     }
     lblTooLarge->hide();
-    BaseLength_ = conversion.M;
+    BaseLength_ = drawing.conversion.M;
     if (BaseLength_ == 0.0f) return;
 
-    picPattern->Move(plan->pictureLeft, plan->pictureTop, plan->pictureMoveWidth,
-                     plan->pictureMoveHeight);
-    lblScale->setGeometry(plan->labelLeft, plan->labelTop, picPattern->ScaleWidth(),
-                          plan->labelHeight);
+    const pattern::PatternPlan& plan = *drawing.plan;
+    picPattern->Move(plan.pictureLeft, plan.pictureTop, plan.pictureMoveWidth,
+                     plan.pictureMoveHeight);
+    lblScale->setGeometry(plan.labelLeft, plan.labelTop, picPattern->ScaleWidth(),
+                          plan.labelHeight);
     platform::processPendingMessages();
 
-    widthTwips_ = plan->windowWidth;
+    widthTwips_ = plan.windowWidth;
     pictureInView_ = true;
-    setHeight(plan->windowHeight);
+    setHeight(plan.windowHeight);
 
     picPattern->Cls();
     picture::drawPlan(
-        *plan, [&](const pattern::LineOp& l) { picPattern->Line(l.x1, l.y1, l.x2, l.y2); },
+        plan, [&](const pattern::LineOp& l) { picPattern->Line(l.x1, l.y1, l.x2, l.y2); },
         [&](const pattern::ArcOp& op) {
             const pattern::ArcArguments& a = op.arguments;
             DrawArc(picPattern->hDC(), a.X, a.Y, a.StartAngle, a.EndAngle, a.radius);
         });
     lblScale->setText(scaleSentence(millimeterRuler));
-    showWholeSentence(plan->windowHeight);
+    showWholeSentence(plan.windowHeight);
     picPattern->setAccessibleDescription(describePattern(
-        txtMeasure->text(), *selectedUnit(), {plan->pictureWidth, plan->pictureHeight},
+        txtMeasure->text(), *selectedUnit(), {plan.pictureWidth, plan.pictureHeight},
         screen.twipsPerPixelX, screen.twipsPerPixelY));
     shownPlan_ = plan;
 }
@@ -432,13 +429,7 @@ QString frmMain::scaleSentence(bool millimeterRuler)
 void frmMain::showTooLargeNotice()
 {
     const pattern::Screen screen{platform::twipsPerPixelX(), platform::twipsPerPixelY()};
-    const measure::Unit unit = *selectedUnit();
-    const QString largest =
-        exporting::measurementText(pattern::largestMeasurementText(unit, screen));
-    lblTooLarge->setText((unit == measure::Unit::Millimeter
-                              ? tr("Too large to draw. The largest measurement is %1 millimeters.")
-                              : tr("Too large to draw. The largest measurement is %1 inches."))
-                             .arg(largest));
+    lblTooLarge->setText(exporting::tooLargeMessage(*selectedUnit(), screen));
     // 240 pixels wide on a screen of 96 dots per inch, as wide in inches on any other.
     const int width = pixelsOf({0, 0, 3600, 0}).width();
     const QRect box = txtMeasure->geometry();

@@ -142,7 +142,7 @@ TEST_P(EveryLanguage, TheWindowShowsItsTranslationsWholeAndReadable)
     }
     window.txtMeasure->setText("99999");
     EXPECT_TRUE(window.lblTooLarge->text().startsWith(
-        translationOf(entries, kWindow,
+        translationOf(entries, "PatternExport",
                       "Too large to draw. The largest measurement is %1 millimeters.")
             .section("%1", 0, 0)))
         << window.lblTooLarge->text().toStdString();

@@ -893,14 +893,6 @@ to </source>
         <translation>Im Ausdruck sollte jeder Abschnitt darüber genau einen Zoll lang sein</translation>
     </message>
     <message>
-        <source>Too large to draw. The largest measurement is %1 millimeters.</source>
-        <translation>Zu groß zum Zeichnen. Das größte mögliche Maß beträgt %1 Millimeter.</translation>
-    </message>
-    <message>
-        <source>Too large to draw. The largest measurement is %1 inches.</source>
-        <translation>Zu groß zum Zeichnen. Das größte mögliche Maß beträgt %1 Zoll.</translation>
-    </message>
-    <message>
         <source>Enter the measurement in inches</source>
         <translation>Maß in Zoll eingeben</translation>
     </message>

@@ -887,14 +887,6 @@ a </translation>
         <translation>Una vez impresa, cada división de arriba debe medir una pulgada</translation>
     </message>
     <message>
-        <source>Too large to draw. The largest measurement is %1 millimeters.</source>
-        <translation>Demasiado grande para dibujarlo. La medida máxima es de %1 milímetros.</translation>
-    </message>
-    <message>
-        <source>Too large to draw. The largest measurement is %1 inches.</source>
-        <translation>Demasiado grande para dibujarlo. La medida máxima es de %1 pulgadas.</translation>
-    </message>
-    <message>
         <source>Enter the measurement in inches</source>
         <translation>Escribe la medida en pulgadas</translation>
     </message>

@@ -891,14 +891,6 @@ to </source>
         <translation>À l’impression, chaque division ci-dessus doit mesurer un pouce</translation>
     </message>
     <message>
-        <source>Too large to draw. The largest measurement is %1 millimeters.</source>
-        <translation>Trop grand pour être tracé. La mesure maximale est de %1 millimètres.</translation>
-    </message>
-    <message>
-        <source>Too large to draw. The largest measurement is %1 inches.</source>
-        <translation>Trop grand pour être tracé. La mesure maximale est de %1 pouces.</translation>
-    </message>
-    <message>
         <source>Enter the measurement in inches</source>
         <translation>Saisissez la mesure en pouces</translation>
     </message>

@@ -889,14 +889,6 @@ a </translation>
         <translation>Sulla stampa ogni divisione qui sopra deve misurare un pollice</translation>
     </message>
     <message>
-        <source>Too large to draw. The largest measurement is %1 millimeters.</source>
-        <translation>Troppo grande da disegnare. La misura massima è %1 millimetri.</translation>
-    </message>
-    <message>
-        <source>Too large to draw. The largest measurement is %1 inches.</source>
-        <translation>Troppo grande da disegnare. La misura massima è %1 pollici.</translation>
-    </message>
-    <message>
         <source>Enter the measurement in inches</source>
         <translation>Inserire la misura in pollici</translation>
     </message>

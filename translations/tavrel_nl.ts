@@ -899,14 +899,6 @@ naar </translation>
         <translation>Na het afdrukken moet elk vak hierboven precies één inch lang zijn</translation>
     </message>
     <message>
-        <source>Too large to draw. The largest measurement is %1 millimeters.</source>
-        <translation>Te groot om te tekenen. De grootste maat is %1 millimeter.</translation>
-    </message>
-    <message>
-        <source>Too large to draw. The largest measurement is %1 inches.</source>
-        <translation>Te groot om te tekenen. De grootste maat is %1 inch.</translation>
-    </message>
-    <message>
         <source>Enter the measurement in inches</source>
         <translation>Voer de maat in inches in</translation>
     </message>

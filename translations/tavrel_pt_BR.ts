@@ -891,14 +891,6 @@ para </translation>
         <translation>Na impressão, cada divisão acima deve medir uma polegada</translation>
     </message>
     <message>
-        <source>Too large to draw. The largest measurement is %1 millimeters.</source>
-        <translation>Grande demais para desenhar. A maior medida possível é %1 milímetros.</translation>
-    </message>
-    <message>
-        <source>Too large to draw. The largest measurement is %1 inches.</source>
-        <translation>Grande demais para desenhar. A maior medida possível é %1 polegadas.</translation>
-    </message>
-    <message>
         <source>Enter the measurement in inches</source>
         <translation>Digite a medida em polegadas</translation>
     </message>
