@@ -1,6 +1,7 @@
 #include "app/frm_main.h"
 
 #include "app/accessibility.h"
+#include "app/box_keys.h"
 #include "app/decimal_comma.h"
 #include "app/extras.h"
 #include "app/frm_about.h"
@@ -17,6 +18,7 @@
 #include "app/text_as_typed.h"
 #include "app/translations.h"
 #include "app/twip_layout.h"
+#include "app/unit_keys.h"
 #include "export/file_name.h"
 #include "export/picture_file.h"
 #include "export/too_large_message.h"
@@ -35,7 +37,6 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
@@ -62,26 +63,6 @@ constexpr int kClientHeightTwips = 1440;
 constexpr int kUnitChosenHeightTwips = 2250;
 // Pixels left free below the lowest control, above the picture or the window's edge.
 constexpr int kBelowControls = 3;
-
-// The character code the key filter sees for a key: Backspace 8, Ctrl+Backspace 127, Enter 13,
-// Ctrl+letter the control codes 1 to 26, Latin-1 characters their own code. -1: the key has no
-// character (arrows, Delete, F1 ...) and is not filtered, or several, which the box takes as a
-// text; 0: a character outside Latin-1, discarded.
-int characterCode(const QKeyEvent& event)
-{
-    const int key = event.key();
-    if (key == Qt::Key_Backspace) return event.modifiers() & Qt::ControlModifier ? 127 : 8;
-    if (key == Qt::Key_Delete) return -1;  // the X server gives it the character 127
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) return 13;
-    if (event.modifiers() & Qt::ControlModifier) {
-        if (key >= Qt::Key_A && key <= Qt::Key_Z) return key - Qt::Key_A + 1;
-    }
-    const QString text = event.text();
-    if (text.isEmpty()) return -1;
-    if (text.size() != 1) return -1;
-    const char16_t unit = text.at(0).unicode();
-    return unit <= 255 ? unit : 0;
-}
 
 // Pixels as twips on the screen, for sizes that grew by so many pixels.
 int twipsOfPixelsX(int pixels)
@@ -167,15 +148,16 @@ void frmMain::createControls(QWidget* client)
     setTabOrder(optMeasureType[0], optMeasureType[1]);
     setTabOrder(optMeasureType[1], optMeasureType[2]);
     setTabOrder(optMeasureType[2], txtMeasure);
-    keepTabStopOnCheckedUnit();
 
     connect(group, &QButtonGroup::idClicked, this, &frmMain::optMeasureType_Click);
     connect(txtMeasure, &QLineEdit::textChanged, this, &frmMain::txtMeasure_Change);
     connect(cmdPrint, &QPushButton::clicked, this, &frmMain::cmdPrint_Click);
-    txtMeasure->installEventFilter(this);
+    routeBoxKeys(*txtMeasure,
+                 {[this](int& KeyAscii) { txtMeasure_KeyPress(KeyAscii); }, [this] { showBox(); },
+                  [this](bool forward) { return focusNextPrevChild(forward); }});
     // Installed last, so it sees keys first: its point then meets the key filter as typed.
     typePointForComma(*txtMeasure);
-    for (QRadioButton* option : optMeasureType) option->installEventFilter(this);
+    chooseUnitsByKeys(optMeasureType);
 }
 
 void frmMain::createMenus()
@@ -568,87 +550,12 @@ void frmMain::txtMeasure_Change()
         command->setEnabled(pictureIsTheBoxs);
 }
 
-bool frmMain::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == txtMeasure && event->type() == QEvent::KeyPress) {
-        const auto& key = *static_cast<QKeyEvent*>(event);
-        if (moveFocusOnFromBox(key)) return true;
-        int code = characterCode(key);
-        if (code < 0) return false;
-        showBox();  // a typed character, taken or not, is seen where it lands
-        if (code > 0) txtMeasure_KeyPress(code);
-        return code == 0;
-    }
-    if (watched == txtMeasure && event->type() == QEvent::ContextMenu) {
-        showEditMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
-        return true;
-    }
-    if (event->type() == QEvent::KeyPress) {
-        for (int i = 0; i < 3; ++i)
-            if (watched == optMeasureType[i])
-                return chooseUnitBeside(i, *static_cast<QKeyEvent*>(event));
-    }
-    if (event->type() == QEvent::FocusOut &&
-        std::ranges::find(optMeasureType, watched) != optMeasureType.end())
-        keepTabStopOnCheckedUnit();
-    return QMainWindow::eventFilter(watched, event);
-}
-
 // Whatever reaches the box is seen where it lands: the view scrolls to the box, and to the
 // notice under it.
 void frmMain::showBox()
 {
     if (lblTooLarge->isVisible()) clientView_->ensureWidgetVisible(lblTooLarge, 0, 0);
     clientView_->ensureWidgetVisible(txtMeasure);
-}
-
-// Tab and Shift+Tab take the focus on from the box along the tab order; only when no other
-// control can take it do they reach the key handler.
-bool frmMain::moveFocusOnFromBox(const QKeyEvent& key)
-{
-    if (key.key() != Qt::Key_Tab && key.key() != Qt::Key_Backtab) return false;
-    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
-    const bool forward = key.key() == Qt::Key_Tab && !(key.modifiers() & Qt::ShiftModifier);
-    return focusNextPrevChild(forward);
-}
-
-// An arrow key on a unit chooses the unit above or below it, as a click on that unit does.
-// Before the first and after the last there is none.
-bool frmMain::chooseUnitBeside(int index, const QKeyEvent& key)
-{
-    if (key.modifiers() & ~Qt::KeypadModifier) return false;
-    int next = index;
-    switch (key.key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Left: next = index - 1; break;
-    case Qt::Key_Down:
-    case Qt::Key_Right: next = index + 1; break;
-    default: return false;
-    }
-    if (next >= 0 && next < static_cast<int>(optMeasureType.size())) optMeasureType[next]->click();
-    return true;
-}
-
-// Tab enters the units on the checked one, or on the first while none is. Qt moves the tab stop
-// to whichever unit last had the focus, and an arrow key chooses a unit without focusing it, so
-// the stop is set again each time the focus leaves the units.
-void frmMain::keepTabStopOnCheckedUnit()
-{
-    const auto checked = std::ranges::find_if(
-        optMeasureType, [](const QRadioButton* option) { return option->isChecked(); });
-    QRadioButton* stop = checked != optMeasureType.end() ? *checked : optMeasureType[0];
-    for (QRadioButton* option : optMeasureType)
-        option->setFocusPolicy(option == stop ? Qt::StrongFocus : Qt::ClickFocus);
-}
-
-// The box's standard edit menu, without the Ctrl shortcuts it would list: the key filter
-// discards those keys as control codes.
-void frmMain::showEditMenu(const QPoint& globalPos)
-{
-    QMenu* menu = txtMeasure->createStandardContextMenu();
-    for (QAction* action : menu->actions()) action->setText(action->text().section('\t', 0, 0));
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(globalPos);
 }
 
 // F1 reaches the window from whichever control has the focus, none of which uses it.

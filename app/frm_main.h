@@ -97,7 +97,6 @@ public:
     void mnuHelpAbout_Click();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -112,10 +111,6 @@ private:
     std::optional<measure::Unit> selectedUnit() const;
     void showTooLargeNotice();
     void afterDrawing(std::function<void()> command);
-    bool moveFocusOnFromBox(const QKeyEvent& key);
-    bool chooseUnitBeside(int index, const QKeyEvent& key);
-    void keepTabStopOnCheckedUnit();
-    void showEditMenu(const QPoint& globalPos);
     void createControls(QWidget* client);
     void createMenus();
     void createPatternMenu();
