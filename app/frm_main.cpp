@@ -13,6 +13,7 @@
 #include "app/printer_calibration.h"
 #include "app/printer_calibration_dialog.h"
 #include "app/projector.h"
+#include "app/redraw_queue.h"
 #include "app/saved_choices.h"
 #include "app/settings_notice.h"
 #include "app/text_as_typed.h"
@@ -52,7 +53,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <utility>
 
 namespace tavrel::app {
 namespace {
@@ -86,6 +86,9 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     auto* client = new QWidget;
     client->setObjectName("client");
     createControls(client);
+    // A newer text is drawn after the drawing under way, unless the box has been emptied.
+    redraws_ = new RedrawQueue([this] { drawOnce(); },
+                               [this] { return !txtMeasure->text().isEmpty(); }, this);
     clientView_ = new platform::ScrollView(client, this);
     clientView_->setObjectName("clientView");
     clientView_->dragToScroll(picPattern);
@@ -310,34 +313,7 @@ bool frmMain::DrawArc(picture::DeviceContext& hdc, std::int16_t X, std::int16_t 
 
 // A text change that arrives while pending messages are processed is not drawn inside the
 // running drawing: that one finishes with its own M, and the newest text is drawn right after.
-void frmMain::DrawPattern()
-{
-    if (drawing_) {
-        redrawPending_ = true;
-        return;
-    }
-    drawing_ = true;
-    do {
-        redrawPending_ = false;
-        drawOnce();
-    } while (redrawPending_ && !txtMeasure->text().isEmpty());
-    drawing_ = false;
-    for (std::function<void()>& command : std::exchange(waitingForDrawing_, {}))
-        QMetaObject::invokeMethod(
-            this, [this, command = std::move(command)] { afterDrawing(command); },
-            Qt::QueuedConnection);
-}
-
-// Commands that open a window, print or end the program wait for a drawing that processes
-// pending messages. They run once it has finished and whatever started it has returned: a
-// menu whose command started the drawing is still running that command.
-void frmMain::afterDrawing(std::function<void()> command)
-{
-    if (drawing_)
-        waitingForDrawing_.push_back(std::move(command));
-    else
-        command();
-}
+void frmMain::DrawPattern() { redraws_->redraw(); }
 
 void frmMain::drawOnce()
 {
@@ -447,14 +423,14 @@ void frmMain::optMeasureType_Click(int Index)
 // A print asked for during a drawing prints the finished picture, if printing is still on.
 void frmMain::cmdPrint_Click()
 {
-    afterDrawing([this] {
+    redraws_->afterDrawing([this] {
         if (cmdPrint->isEnabled()) PrintPattern();
     });
 }
 
 void frmMain::mnuFilePrint_Click()
 {
-    afterDrawing([this] {
+    redraws_->afterDrawing([this] {
         if (mnuFilePrint->isEnabled()) PrintPattern();
     });
 }
@@ -483,7 +459,7 @@ void frmMain::PrintPattern()
 // The three save commands are on and off together.
 void frmMain::mnuPatternSave_Click(SaveFormat format)
 {
-    afterDrawing([this, format] {
+    redraws_->afterDrawing([this, format] {
         if (mnuPatternSavePdf->isEnabled()) SavePattern(format);
     });
 }
@@ -509,7 +485,7 @@ void frmMain::SavePattern(SaveFormat format)
 // The picture as shown, projected at true scale on a screen the user chooses.
 void frmMain::mnuPatternProjector_Click()
 {
-    afterDrawing([this] {
+    redraws_->afterDrawing([this] {
         if (mnuPatternProjector->isEnabled())
             openProjector(this, picPattern->Image(), platform::twipsPerPixelX(),
                           checkRuler() == exporting::CheckRuler::Centimeter);
@@ -562,7 +538,7 @@ void frmMain::showBox()
 void frmMain::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        afterDrawing([this] { extras().showHelp(this, platform::helpFilePath()); });
+        redraws_->afterDrawing([this] { extras().showHelp(this, platform::helpFilePath()); });
         return;
     }
     QMainWindow::keyPressEvent(event);
@@ -571,9 +547,9 @@ void frmMain::keyPressEvent(QKeyEvent* event)
 // File > Exit and the close box end the program, once a drawing under way has finished.
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    if (drawing_) {
+    if (redraws_->drawing()) {
         event->ignore();
-        afterDrawing([this] { close(); });
+        redraws_->afterDrawing([this] { close(); });
         return;
     }
     QMainWindow::closeEvent(event);
@@ -586,7 +562,7 @@ void frmMain::mnuHelpContent_Click() { platform::queueKeyPress(Qt::Key_F1, this)
 
 void frmMain::mnuHelpAbout_Click()
 {
-    afterDrawing([this] {
+    redraws_->afterDrawing([this] {
         auto* about = new frmAbout(this);  // deletes itself when closed
         about->Form_Load();
         about->exec();

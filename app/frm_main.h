@@ -16,7 +16,6 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <vector>
 
 class QAction;
 class QButtonGroup;
@@ -34,6 +33,8 @@ class ScrollView;
 }
 
 namespace tavrel::app {
+
+class RedrawQueue;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -110,7 +111,6 @@ private:
     void showWholeSentence(int plannedWindowHeight);
     std::optional<measure::Unit> selectedUnit() const;
     void showTooLargeNotice();
-    void afterDrawing(std::function<void()> command);
     void createControls(QWidget* client);
     void createMenus();
     void createPatternMenu();
@@ -130,9 +130,7 @@ private:
     float BaseLength_ = 0.0f;
     int widthTwips_ = 0;
     int heightTwips_ = 0;
-    bool drawing_ = false;
-    bool redrawPending_ = false;
-    std::vector<std::function<void()>> waitingForDrawing_;
+    RedrawQueue* redraws_ = nullptr;
 };
 
 }  // namespace tavrel::app
