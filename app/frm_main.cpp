@@ -7,21 +7,15 @@
 #include "app/frm_about.h"
 #include "app/grown_controls.h"
 #include "app/help_path.h"
-#include "app/paper_menu.h"
 #include "app/pattern_description.h"
+#include "app/pattern_menu.h"
 #include "app/print_question.h"
 #include "app/printer_calibration.h"
-#include "app/printer_calibration_dialog.h"
-#include "app/projector.h"
 #include "app/redraw_queue.h"
-#include "app/saved_choices.h"
-#include "app/settings_notice.h"
 #include "app/text_as_typed.h"
 #include "app/translations.h"
 #include "app/twip_layout.h"
 #include "app/unit_keys.h"
-#include "export/file_name.h"
-#include "export/picture_file.h"
 #include "export/too_large_message.h"
 #include "measure/key_filter.h"
 #include "pattern/drawing.h"
@@ -40,11 +34,9 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -175,7 +167,8 @@ void frmMain::createMenus()
     mnuFileExit = mnuFile->addAction(tr("E&xit"));
     mnuFileExit->setObjectName("mnuFileExit");
 
-    createPatternMenu();
+    mnuPattern = new PatternMenu(this, *picPattern, *redraws_, [this] { return selectedUnit(); });
+    menuBar()->addMenu(mnuPattern);
 
     mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName("mnuHelp");
@@ -190,43 +183,6 @@ void frmMain::createMenus()
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
     connect(mnuHelpContent, &QAction::triggered, this, &frmMain::mnuHelpContent_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
-}
-
-// The commands beyond printing: saving, the paper of PDFs, the projector and the printer's
-// calibration. Those that take the picture are off until a picture matching the box is shown.
-void frmMain::createPatternMenu()
-{
-    mnuPattern = menuBar()->addMenu(tr("&Pattern"));
-    mnuPattern->setObjectName("mnuPattern");
-    const auto addSave = [this](const QString& caption, const char* name, SaveFormat format) {
-        QAction* action = mnuPattern->addAction(caption);
-        action->setObjectName(name);
-        action->setEnabled(false);
-        connect(action, &QAction::triggered, this,
-                [this, format] { mnuPatternSave_Click(format); });
-        return action;
-    };
-    mnuPatternSavePdf = addSave(tr("Save as &PDF..."), "mnuPatternSavePdf", SaveFormat::Pdf);
-    mnuPatternSaveSvg = addSave(tr("Save as &SVG..."), "mnuPatternSaveSvg", SaveFormat::Svg);
-    mnuPatternSavePng = addSave(tr("Save as P&NG..."), "mnuPatternSavePng", SaveFormat::Png);
-    mnuPatternSaveDxf = addSave(tr("Save as &DXF..."), "mnuPatternSaveDxf", SaveFormat::Dxf);
-    mnuPatternSep1 = mnuPattern->addSeparator();
-    mnuPatternSep1->setObjectName("mnuPatternSep1");
-    mnuPatternPaper = mnuPattern->addMenu(tr("PDF Pape&r"));
-    mnuPatternPaper->setObjectName("mnuPatternPaper");
-    addPaperChoices(*mnuPatternPaper, pdfPaper(), [this](exporting::Paper paper) {
-        if (!rememberPdfPaper(paper)) sayNotStoredOnce(this, tr("Save Pattern"));
-    });
-    mnuPatternSep2 = mnuPattern->addSeparator();
-    mnuPatternSep2->setObjectName("mnuPatternSep2");
-    mnuPatternProjector = mnuPattern->addAction(tr("Pro&jector View..."));
-    mnuPatternProjector->setObjectName("mnuPatternProjector");
-    mnuPatternProjector->setEnabled(false);
-    connect(mnuPatternProjector, &QAction::triggered, this, &frmMain::mnuPatternProjector_Click);
-    mnuPatternCalibratePrinter = mnuPattern->addAction(tr("&Calibrate Printer..."));
-    mnuPatternCalibratePrinter->setObjectName("mnuPatternCalibratePrinter");
-    connect(mnuPatternCalibratePrinter, &QAction::triggered, this,
-            &frmMain::mnuPatternCalibratePrinter_Click);
 }
 
 void frmMain::Form_Load()
@@ -313,7 +269,10 @@ bool frmMain::DrawArc(picture::DeviceContext& hdc, std::int16_t X, std::int16_t 
 
 // A text change that arrives while pending messages are processed is not drawn inside the
 // running drawing: that one finishes with its own M, and the newest text is drawn right after.
-void frmMain::DrawPattern() { redraws_->redraw(); }
+void frmMain::DrawPattern()
+{
+    redraws_->redraw();
+}
 
 void frmMain::drawOnce()
 {
@@ -354,7 +313,7 @@ void frmMain::drawOnce()
     picPattern->setAccessibleDescription(describePattern(
         txtMeasure->text(), *selectedUnit(), {plan.pictureWidth, plan.pictureHeight},
         screen.twipsPerPixelX, screen.twipsPerPixelY));
-    shownPlan_ = plan;
+    mnuPattern->showPicture(plan);
 }
 
 // In a narrow picture or a large font the sentence needs more than its band: it goes on below
@@ -456,51 +415,6 @@ void frmMain::PrintPattern()
         platform::showWarning(this, tr("Print Pattern"), outcome.problem, "printMessage");
 }
 
-// The three save commands are on and off together.
-void frmMain::mnuPatternSave_Click(SaveFormat format)
-{
-    redraws_->afterDrawing([this, format] {
-        if (mnuPatternSavePdf->isEnabled()) SavePattern(format);
-    });
-}
-
-// The picture as shown, drawn again from its plan at the screen's scale, into a file the user
-// names. A failure is said in
-// a message; success needs no word.
-void frmMain::SavePattern(SaveFormat format)
-{
-    const SaveTarget target = askWhereToSave(this, format);
-    if (target.path.isEmpty()) return;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString failure = extras().savePicture(
-        *shownPlan_, {exporting::fileNamed(target.path), platform::twipsPerPixelX(), checkRuler(),
-                      pdfPaper(), target.correction});
-    QGuiApplication::restoreOverrideCursor();
-    if (failure.isEmpty())
-        rememberSavedFolder(this, format, target.path);
-    else
-        platform::showWarning(this, tr("Save Pattern"), failure, "saveMessage");
-}
-
-// The picture as shown, projected at true scale on a screen the user chooses.
-void frmMain::mnuPatternProjector_Click()
-{
-    redraws_->afterDrawing([this] {
-        if (mnuPatternProjector->isEnabled())
-            openProjector(this, picPattern->Image(), platform::twipsPerPixelX(),
-                          checkRuler() == exporting::CheckRuler::Centimeter);
-    });
-}
-
-// The dialog measures in the window's unit, or in the locale's until one is chosen.
-void frmMain::mnuPatternCalibratePrinter_Click()
-{
-    const std::optional<measure::Unit> unit = selectedUnit();
-    calibratePrinter(this,
-                     unit ? *unit == measure::Unit::Millimeter
-                          : QLocale::system().measurementSystem() != QLocale::ImperialUSSystem);
-}
-
 void frmMain::txtMeasure_KeyPress(int& KeyAscii)
 {
     KeyAscii = measure::filterKey(KeyAscii, txtMeasure->text().toStdString(), selectedUnit());
@@ -521,9 +435,8 @@ void frmMain::txtMeasure_Change()
     const bool pictureIsTheBoxs =
         !txtMeasure->text().isEmpty() && lblTooLarge->isHidden() && BaseLength_ != 0.0f;
     cmdPrint->setEnabled(pictureIsTheBoxs);
-    for (QAction* command : {mnuFilePrint, mnuPatternSavePdf, mnuPatternSaveSvg,
-                             mnuPatternSavePng, mnuPatternSaveDxf, mnuPatternProjector})
-        command->setEnabled(pictureIsTheBoxs);
+    mnuFilePrint->setEnabled(pictureIsTheBoxs);
+    mnuPattern->enablePictureCommands(pictureIsTheBoxs);
 }
 
 // Whatever reaches the box is seen where it lands: the view scrolls to the box, and to the

@@ -1,10 +1,10 @@
 #pragma once
 // The main window: the unit buttons, the measurement box, the pattern and its scale sentence,
-// the print button and the menus, with the commands that save the pattern into a file. It wires
-// controls to the pure code and applies results.
+// the print button and the File and Help menus, beside the Pattern menu. It wires controls to
+// the pure code and applies results.
 
 #include "app/grown_controls.h"
-#include "app/save_dialog.h"
+#include "app/pattern_menu.h"
 #include "measure/conversion.h"
 #include "pattern/arc_call.h"
 #include "pattern/pattern_plan.h"
@@ -14,7 +14,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 
 class QAction;
@@ -69,16 +68,7 @@ public:
     QAction* mnuFilePrint = nullptr;
     QAction* mnuFileSep1 = nullptr;
     QAction* mnuFileExit = nullptr;
-    QMenu* mnuPattern = nullptr;
-    QAction* mnuPatternSavePdf = nullptr;
-    QAction* mnuPatternSaveSvg = nullptr;
-    QAction* mnuPatternSavePng = nullptr;
-    QAction* mnuPatternSaveDxf = nullptr;
-    QAction* mnuPatternSep1 = nullptr;
-    QMenu* mnuPatternPaper = nullptr;
-    QAction* mnuPatternSep2 = nullptr;
-    QAction* mnuPatternProjector = nullptr;
-    QAction* mnuPatternCalibratePrinter = nullptr;
+    PatternMenu* mnuPattern = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpContent = nullptr;
     QAction* mnuHelpSep1 = nullptr;
@@ -91,9 +81,6 @@ public:
     void cmdPrint_Click();
     void mnuFilePrint_Click();
     void mnuFileExit_Click();
-    void mnuPatternSave_Click(SaveFormat format);
-    void mnuPatternProjector_Click();
-    void mnuPatternCalibratePrinter_Click();
     void mnuHelpContent_Click();
     void mnuHelpAbout_Click();
 
@@ -106,14 +93,12 @@ private:
     float ParseFraction(const QString& text) const;
     void DrawPattern();
     void PrintPattern();
-    void SavePattern(SaveFormat format);
     void drawOnce();
     void showWholeSentence(int plannedWindowHeight);
     std::optional<measure::Unit> selectedUnit() const;
     void showTooLargeNotice();
     void createControls(QWidget* client);
     void createMenus();
-    void createPatternMenu();
     void applyOuterSize();
     void updateClientArea();
     int controlsBottom() const;
@@ -126,7 +111,6 @@ private:
     Growth growth_;               // of the controls past their stored places
     QSize askedClient_;           // the client's size as the window's asked size leaves it
     bool pictureInView_ = false;  // the window was last sized around the picture
-    std::optional<pattern::PatternPlan> shownPlan_;  // of the picture on screen
     float BaseLength_ = 0.0f;
     int widthTwips_ = 0;
     int heightTwips_ = 0;

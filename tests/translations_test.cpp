@@ -51,6 +51,7 @@ namespace {
 
 const char* const kLanguages[] = {"de", "fr", "es", "nl", "it", "pt_PT", "pt_BR"};
 const QString kWindow = "tavrel::app::frmMain";
+const QString kPatternMenu = "tavrel::app::PatternMenu";
 
 std::vector<TsEntry> entriesOf(const QString& language)
 {
@@ -116,8 +117,8 @@ TEST_P(EveryLanguage, TheWindowShowsItsTranslationsWholeAndReadable)
     window.show();
     EXPECT_EQ(window.cmdPrint->text(), translationOf(entries, kWindow, "Print Pattern"));
     EXPECT_EQ(window.mnuFile->title(), translationOf(entries, kWindow, "&File"));
-    EXPECT_EQ(window.mnuPatternProjector->text(),
-              translationOf(entries, kWindow, "Pro&jector View..."));
+    EXPECT_EQ(window.mnuPattern->mnuPatternProjector->text(),
+              translationOf(entries, kPatternMenu, "Pro&jector View..."));
     expectWhole(*window.cmdPrint);
     for (QRadioButton* option : window.optMeasureType) expectWhole(*option);
 
