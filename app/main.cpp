@@ -1,8 +1,8 @@
-#include "app/command_line.h"
 #include "app/frm_main.h"
 #include "app/program_start.h"
-#include "app/translations.h"
+#include "cli/command_line.h"
 #include "platform/deferred_icons.h"
+#include "platform/translations.h"
 
 #include <QApplication>
 

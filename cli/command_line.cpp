@@ -1,12 +1,12 @@
-#include "app/command_line.h"
+#include "cli/command_line.h"
 
-#include "app/build_info.h"
-#include "app/toolkit_options.h"
-#include "app/translations.h"
+#include "cli/toolkit_options.h"
 #include "export/calibration_sheet.h"
 #include "export/file_name.h"
 #include "export/pattern_export.h"
 #include "measure/typed_text.h"
+#include "platform/build_info.h"
+#include "platform/translations.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

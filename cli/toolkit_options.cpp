@@ -1,4 +1,4 @@
-#include "app/toolkit_options.h"
+#include "cli/toolkit_options.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,10 +1,10 @@
 #pragma once
 // Reasons from the system and from libraries go inside sentences of ours, which end with their
-// own full stop. Header only: the exporters use it without the window toolkit.
+// own full stop. Header only, beside the exporters, which use it, as printing does.
 
 #include <QString>
 
-namespace tavrel::platform {
+namespace tavrel::exporting {
 
 // The reason without the full stops and spaces it may end with.
 inline QString withoutFullStop(const QString& reason)
@@ -14,4 +14,4 @@ inline QString withoutFullStop(const QString& reason)
     return clause.trimmed();
 }
 
-}  // namespace tavrel::platform
+}  // namespace tavrel::exporting

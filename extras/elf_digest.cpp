@@ -1,4 +1,4 @@
-#include "app/elf_digest.h"
+#include "extras/elf_digest.h"
 
 #include <QCryptographicHash>
 #include <QFile>

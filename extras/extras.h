@@ -5,7 +5,7 @@
 // them by calling into the module; tests link the real definitions directly.
 
 #include "export/picture_file.h"
-#include "platform/printer.h"
+#include "printing/printer.h"
 
 #include <optional>
 

@@ -1,5 +1,5 @@
-#include "app/elf_digest.h"
-#include "app/extras_check.h"
+#include "extras/elf_digest.h"
+#include "extras/extras_check.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

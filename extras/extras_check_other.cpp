@@ -1,4 +1,4 @@
-#include "app/extras_check.h"
+#include "extras/extras_check.h"
 
 namespace tavrel::app {
 

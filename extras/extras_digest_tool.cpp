@@ -1,6 +1,6 @@
 // Writes the source that tells the program the digest of the module built with it:
 //   tavrel_extras_digest MODULE OUTPUT.cpp
-#include "app/elf_digest.h"
+#include "extras/elf_digest.h"
 
 #include <QFile>
 
@@ -20,7 +20,7 @@ int main(int argc, char** argv)
     QFile output(QString::fromLocal8Bit(argv[2]));
     const QByteArray source =
         "// Written by tavrel_extras_digest from the module built with the program.\n"
-        "#include \"app/extras_check.h\"\n\n"
+        "#include \"extras/extras_check.h\"\n\n"
         "const char tavrel::app::kBuiltExtrasDigest[] = \"" +
         digest->toHex() + "\";\n";
     if (!output.open(QIODevice::WriteOnly) || output.write(source) != source.size()) {

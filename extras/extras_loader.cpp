@@ -1,12 +1,12 @@
 // Within the program: printing, the guide, saving and the command line load the module beside
 // the program the first time one of them is used, then call into it.
-#include "app/command_line.h"
-#include "app/executable_folder.h"
-#include "app/extras.h"
-#include "app/extras_check.h"
-#include "app/translations.h"
+#include "cli/command_line.h"
+#include "extras/extras.h"
+#include "extras/extras_check.h"
 #include "helpview/help_viewer.h"
+#include "platform/executable_folder.h"
 #include "platform/notice.h"
+#include "platform/translations.h"
 
 #include <QCoreApplication>
 #include <QLibrary>

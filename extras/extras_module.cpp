@@ -1,6 +1,6 @@
 // The module of lazily loaded parts: its table points at the real functions.
-#include "app/command_line.h"
-#include "app/extras.h"
+#include "cli/command_line.h"
+#include "extras/extras.h"
 #include "helpview/help_viewer.h"
 
 #include <QtGlobal>

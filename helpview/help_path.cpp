@@ -1,6 +1,6 @@
-#include "app/help_path.h"
+#include "helpview/help_path.h"
 
-#include "app/translation_name.h"
+#include "platform/translation_name.h"
 
 #include <filesystem>
 

@@ -1,6 +1,6 @@
-#include "app/decimal_comma.h"
+#include "platform/decimal_comma.h"
 
-#include "app/translations.h"
+#include "platform/translations.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "app/executable_folder.h"
+#include "platform/executable_folder.h"
 
 #include <QDir>
 #include <QFileInfo>

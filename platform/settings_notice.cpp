@@ -1,7 +1,7 @@
-#include "app/settings_notice.h"
+#include "platform/settings_notice.h"
 
-#include "app/user_settings.h"
 #include "platform/notice.h"
+#include "platform/user_settings.h"
 
 #include <QCoreApplication>
 #include <QDir>

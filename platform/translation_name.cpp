@@ -1,4 +1,4 @@
-#include "app/translation_name.h"
+#include "platform/translation_name.h"
 
 #include <algorithm>
 #include <cctype>

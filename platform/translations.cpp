@@ -1,6 +1,6 @@
-#include "app/translations.h"
+#include "platform/translations.h"
 
-#include "app/translation_name.h"
+#include "platform/translation_name.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

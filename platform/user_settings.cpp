@@ -1,4 +1,4 @@
-#include "app/user_settings.h"
+#include "platform/user_settings.h"
 
 #include <QFile>
 #include <QHash>

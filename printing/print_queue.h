@@ -6,7 +6,7 @@
 #include "export/pdf_export.h"
 #include "export/print_correction.h"
 #include "picture/persistent_image.h"
-#include "platform/printer.h"
+#include "printing/printer.h"
 
 #include <QPageLayout>
 #include <QPrinterInfo>

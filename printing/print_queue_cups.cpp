@@ -1,10 +1,10 @@
 // The default printer through CUPS: the job goes to the spooler as one PDF, with the printer's
 // own options as `lp` would give it, and the spooler says whether it took the job.
-#include "platform/print_queue.h"
+#include "printing/print_queue.h"
 
 #include "export/pdf_pages.h"
+#include "export/reason_text.h"
 #include "measure/physical_units.h"
-#include "platform/reason_text.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -76,7 +76,7 @@ PrintOutcome send(const cups_dest_t& dest, const QString& name, const char* titl
         return {false,
                 QCoreApplication::translate(
                     "Printer", "The printer \"%1\" did not take the job: %2. Nothing was printed.")
-                    .arg(name, withoutFullStop(reason))};
+                    .arg(name, exporting::withoutFullStop(reason))};
     return {true, {}};
 }
 
@@ -108,7 +108,7 @@ DefaultPrintQueue::DefaultPrintQueue()
         problem_ = QCoreApplication::translate("Printer",
                                                "There is no default printer (%1). Choose one in the "
                                                "system's printer settings, then print again.")
-                       .arg(withoutFullStop(QString::fromUtf8(cupsLastErrorString())));
+                       .arg(exporting::withoutFullStop(QString::fromUtf8(cupsLastErrorString())));
 }
 
 DefaultPrintQueue::~DefaultPrintQueue() = default;

@@ -1,6 +1,6 @@
 // The default printer through Qt's own print engine, where no CUPS is: Qt finds the printer and
 // hands it the pages, but cannot tell whether the spooler took the job.
-#include "platform/print_queue.h"
+#include "printing/print_queue.h"
 
 #include "export/pdf_pages.h"
 #include "measure/physical_units.h"

@@ -1,11 +1,11 @@
-#include "platform/printer.h"
+#include "printing/printer.h"
 
 #include "export/calibration_sheet.h"
 #include "export/pdf_export.h"
 #include "measure/physical_units.h"
 #include "picture/natural_size.h"
 #include "picture/picture_ink.h"
-#include "platform/print_queue.h"
+#include "printing/print_queue.h"
 
 #include <QPageLayout>
 #include <QPainter>

@@ -4,7 +4,7 @@
 // the picture whole in overlapping tiles of the printer's paper with a map of them first. A
 // printer calibrated against its scaling error gets its pages enlarged by the correction.
 
-#include "export/pdf_export.h"
+#include "export/check_ruler.h"
 #include "export/print_correction.h"
 #include "picture/persistent_image.h"
 

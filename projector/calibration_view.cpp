@@ -1,10 +1,11 @@
-#include "app/calibration_view.h"
+#include "projector/calibration_view.h"
 
-#include "app/decimal_comma.h"
+#include "platform/decimal_comma.h"
 
-#include "app/screen_calibration.h"
-#include "app/settings_notice.h"
+#include "measure/typed_length.h"
 #include "platform/notice.h"
+#include "platform/settings_notice.h"
+#include "projector/screen_calibration.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -141,7 +142,8 @@ void CalibrationView::resizeEvent(QResizeEvent*)
 
 void CalibrationView::accept()
 {
-    const auto inches = readTypedInches(txtBarLength_->text(), millimetres_);
+    const auto inches =
+        measure::readTypedInches(txtBarLength_->text().trimmed().toStdString(), millimetres_);
     if (!inches) {
         platform::showWarning(this, tr("Calibration"),
                               millimetres_

@@ -1,4 +1,4 @@
-#include "app/check_overlay.h"
+#include "projector/check_overlay.h"
 
 #include <QPainter>
 #include <QRect>

@@ -1,12 +1,12 @@
-#include "app/projector_dialog.h"
+#include "projector/projector_dialog.h"
 
-#include "app/calibration_view.h"
-#include "app/projector.h"
-#include "app/projector_preferences.h"
-#include "app/projector_view.h"
-#include "app/screen_calibration.h"
-#include "app/settings_notice.h"
 #include "platform/notice.h"
+#include "platform/settings_notice.h"
+#include "projector/calibration_view.h"
+#include "projector/projector.h"
+#include "projector/projector_preferences.h"
+#include "projector/projector_view.h"
+#include "projector/screen_calibration.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
-#include "app/projector_preferences.h"
+#include "projector/projector_preferences.h"
 
-#include "app/user_settings.h"
+#include "platform/user_settings.h"
 
 #include <algorithm>
 #include <iterator>

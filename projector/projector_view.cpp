@@ -1,7 +1,7 @@
-#include "app/projector_view.h"
+#include "projector/projector_view.h"
 
-#include "app/check_overlay.h"
 #include "measure/physical_units.h"
+#include "projector/check_overlay.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

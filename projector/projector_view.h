@@ -4,8 +4,8 @@
 // check ruler over it. It never zooms; a pattern larger than the screen pans under the mouse
 // and the arrow keys. Esc leaves.
 
-#include "app/projector_preferences.h"
 #include "picture/persistent_image.h"
+#include "projector/projector_preferences.h"
 
 #include <QPoint>
 #include <QWidget>

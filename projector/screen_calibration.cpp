@@ -1,8 +1,6 @@
-#include "app/screen_calibration.h"
+#include "projector/screen_calibration.h"
 
-#include "app/user_settings.h"
-#include "measure/physical_units.h"
-#include "measure/text_readings.h"
+#include "platform/user_settings.h"
 
 #include <QScreen>
 #include <QUrl>
@@ -16,11 +14,6 @@ bool plausible(double pixelsPerInch)
 {
     return std::isfinite(pixelsPerInch) && pixelsPerInch >= kMinPixelsPerInch &&
            pixelsPerInch <= kMaxPixelsPerInch;
-}
-
-std::optional<double> readNumber(const QString& text)
-{
-    return measure::strictReading(text.toStdString());
 }
 
 // Screen names may hold the slashes that QSettings takes for groups.
@@ -37,25 +30,6 @@ std::optional<double> pixelsPerInchFromBar(int barPixels, double measuredInches)
     if (barPixels <= 0 || !(measuredInches > 0)) return std::nullopt;
     const double pixelsPerInch = barPixels / measuredInches;
     return plausible(pixelsPerInch) ? std::optional(pixelsPerInch) : std::nullopt;
-}
-
-std::optional<double> readTypedInches(const QString& text, bool millimetres)
-{
-    const QString trimmed = text.trimmed();
-    if (millimetres) {
-        const auto value = readNumber(trimmed);
-        return value ? std::optional(*value / measure::kMillimetresPerInch) : std::nullopt;
-    }
-    if (const auto value = readNumber(trimmed)) return value;
-    const QStringList parts = trimmed.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (parts.isEmpty() || parts.size() > 2) return std::nullopt;
-    const QStringList fraction = parts.last().split(QLatin1Char('/'));
-    if (fraction.size() != 2) return std::nullopt;
-    const auto numerator = readNumber(fraction[0]);
-    const auto denominator = readNumber(fraction[1]);
-    const auto whole = parts.size() == 2 ? readNumber(parts[0]) : std::optional(0.0);
-    if (!numerator || !denominator || !whole || *denominator == 0) return std::nullopt;
-    return *whole + *numerator / *denominator;
 }
 
 QString screenKey(const QScreen& screen)

@@ -19,10 +19,6 @@ inline constexpr double kMaxPixelsPerInch = 600;
 // nullopt when no real screen could show that.
 std::optional<double> pixelsPerInchFromBar(int barPixels, double measuredInches);
 
-// A typed length in inches: millimetres as a decimal number, inches as a decimal number or a
-// whole number and a fraction ("7 7/8", "7/8"). nullopt for anything else.
-std::optional<double> readTypedInches(const QString& text, bool millimetres);
-
 // "name WxH": a screen is known by its name and resolution, so that a changed resolution asks
 // for a new calibration.
 QString screenKey(const QScreen& screen);
