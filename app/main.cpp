@@ -1,8 +1,8 @@
-#include "app/extras_loader.h"
 #include "app/frm_main.h"
 #include "app/program_start.h"
-#include "app/translations.h"
+#include "extras/extras_loader.h"
 #include "platform/deferred_icons.h"
+#include "platform/translations.h"
 
 #include <QApplication>
 

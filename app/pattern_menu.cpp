@@ -1,16 +1,16 @@
 #include "app/pattern_menu.h"
 
-#include "app/extras.h"
 #include "app/paper_menu.h"
 #include "app/printer_calibration_dialog.h"
-#include "app/projector.h"
 #include "app/redraw_queue.h"
 #include "app/saved_choices.h"
-#include "app/settings_notice.h"
 #include "export/file_name.h"
+#include "extras/extras.h"
 #include "platform/notice.h"
 #include "platform/picture_box.h"
 #include "platform/screen_metrics.h"
+#include "platform/settings_notice.h"
+#include "projector/projector.h"
 
 #include <QGuiApplication>
 #include <QLocale>

@@ -1,13 +1,12 @@
 #include "app/printer_calibration_dialog.h"
 
-#include "app/decimal_comma.h"
-#include "app/extras.h"
-
 #include "app/printer_calibration.h"
-#include "app/screen_calibration.h"
-#include "app/settings_notice.h"
+#include "extras/extras.h"
 #include "measure/physical_units.h"
+#include "measure/typed_length.h"
+#include "platform/decimal_comma.h"
 #include "platform/notice.h"
+#include "platform/settings_notice.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -116,8 +115,10 @@ void PrinterCalibrationDialog::printSheet()
 bool PrinterCalibrationDialog::storeCorrection()
 {
     const bool millimetres = unit() == exporting::CheckRuler::Centimeter;
-    const auto across = readTypedInches(txtAcross->text(), millimetres);
-    const auto down = readTypedInches(txtDown->text(), millimetres);
+    const auto across =
+        measure::readTypedInches(txtAcross->text().trimmed().toStdString(), millimetres);
+    const auto down =
+        measure::readTypedInches(txtDown->text().trimmed().toStdString(), millimetres);
     const exporting::CalibrationBars printed = bars();
     const MeasuredCorrection measured =
         across && down && *across > 0 && *down > 0

@@ -1,6 +1,6 @@
 // Tests that link printing, the guide, saving and the command line directly give the window
 // their real functions, as the program's module would.
-#include "app/module_extras.h"
+#include "extras/module_extras.h"
 
 namespace {
 

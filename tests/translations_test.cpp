@@ -2,18 +2,18 @@
 // the window, which then shows the translations whole and at a readable size; the comma key; and
 // numbers written as the language writes them.
 
-#include "app/translations.h"
-#include "app/calibration_view.h"
 #include "app/frm_about.h"
 #include "app/frm_main.h"
 #include "app/printer_calibration.h"
 #include "app/printer_calibration_dialog.h"
-#include "app/projector_dialog.h"
 #include "app/save_dialog.h"
 #include "export/paper.h"
 #include "export/pdf_export.h"
 #include "export/print_correction.h"
 #include "page_raster.h"
+#include "platform/translations.h"
+#include "projector/calibration_view.h"
+#include "projector/projector_dialog.h"
 #include "screen_ink.h"
 #include "ts_entries.h"
 #include "whole_text.h"
