@@ -1,10 +1,9 @@
 #include "app/printer_calibration_dialog.h"
 
-#include "platform/decimal_comma.h"
-
 #include "app/printer_calibration.h"
 #include "measure/physical_units.h"
 #include "measure/typed_length.h"
+#include "platform/decimal_comma.h"
 #include "platform/notice.h"
 #include "platform/settings_notice.h"
 #include "printing/printer.h"
