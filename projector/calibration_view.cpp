@@ -1,8 +1,7 @@
 #include "projector/calibration_view.h"
 
-#include "platform/decimal_comma.h"
-
 #include "measure/typed_length.h"
+#include "platform/decimal_comma.h"
 #include "platform/notice.h"
 #include "platform/settings_notice.h"
 #include "projector/screen_calibration.h"
