@@ -35,16 +35,11 @@ private:
         if (key.modifiers() & ~Qt::KeypadModifier) return false;
         int next = index;
         switch (key.key()) {
-            case Qt::Key_Up:
-            case Qt::Key_Left:
-                next = index - 1;
-                break;
-            case Qt::Key_Down:
-            case Qt::Key_Right:
-                next = index + 1;
-                break;
-            default:
-                return false;
+        case Qt::Key_Up:
+        case Qt::Key_Left: next = index - 1; break;
+        case Qt::Key_Down:
+        case Qt::Key_Right: next = index + 1; break;
+        default: return false;
         }
         if (next >= 0 && next < static_cast<int>(units_.size())) units_[next]->click();
         return true;
