@@ -1,10 +1,10 @@
 #include "app/frm_about.h"
 
 #include "app/accessibility.h"
-#include "app/build_info.h"
 #include "app/fitted_font.h"
 #include "app/twip_layout.h"
 #include "picture/pattern_picture.h"
+#include "platform/build_info.h"
 #include "platform/shell.h"
 
 #include <QApplication>

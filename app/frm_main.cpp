@@ -1,49 +1,42 @@
 #include "app/frm_main.h"
 
 #include "app/accessibility.h"
-#include "app/decimal_comma.h"
+#include "app/box_keys.h"
 #include "app/frm_about.h"
 #include "app/grown_controls.h"
-#include "app/help_path.h"
-#include "app/paper_menu.h"
 #include "app/pattern_description.h"
+#include "app/pattern_menu.h"
 #include "app/print_question.h"
 #include "app/printer_calibration.h"
-#include "app/printer_calibration_dialog.h"
-#include "app/projector.h"
-#include "app/saved_choices.h"
-#include "app/settings_notice.h"
+#include "app/redraw_queue.h"
 #include "app/text_as_typed.h"
-#include "app/translations.h"
 #include "app/twip_layout.h"
-#include "export/file_name.h"
-#include "export/measurement_text.h"
-#include "export/picture_file.h"
-#include "helpview/help_viewer.h"
+#include "app/unit_keys.h"
+#include "export/too_large_message.h"
+#include "extras/extras.h"
+#include "helpview/help_path.h"
 #include "measure/key_filter.h"
 #include "pattern/drawing.h"
 #include "picture/natural_size.h"
 #include "picture/pattern_picture.h"
 #include "picture/plan_drawing.h"
 #include "platform/application.h"
+#include "platform/decimal_comma.h"
 #include "platform/message_pump.h"
 #include "platform/notice.h"
-#include "platform/printer.h"
 #include "platform/screen_metrics.h"
 #include "platform/scroll_view.h"
+#include "platform/translations.h"
 #include "platform/window_metrics.h"
 
 #include <QAction>
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -52,7 +45,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <utility>
 
 namespace tavrel::app {
 namespace {
@@ -63,26 +55,6 @@ constexpr int kClientHeightTwips = 1440;
 constexpr int kUnitChosenHeightTwips = 2250;
 // Pixels left free below the lowest control, above the picture or the window's edge.
 constexpr int kBelowControls = 3;
-
-// The character code the key filter sees for a key: Backspace 8, Ctrl+Backspace 127, Enter 13,
-// Ctrl+letter the control codes 1 to 26, Latin-1 characters their own code. -1: the key has no
-// character (arrows, Delete, F1 ...) and is not filtered, or several, which the box takes as a
-// text; 0: a character outside Latin-1, discarded.
-int characterCode(const QKeyEvent& event)
-{
-    const int key = event.key();
-    if (key == Qt::Key_Backspace) return event.modifiers() & Qt::ControlModifier ? 127 : 8;
-    if (key == Qt::Key_Delete) return -1;  // the X server gives it the character 127
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) return 13;
-    if (event.modifiers() & Qt::ControlModifier) {
-        if (key >= Qt::Key_A && key <= Qt::Key_Z) return key - Qt::Key_A + 1;
-    }
-    const QString text = event.text();
-    if (text.isEmpty()) return -1;
-    if (text.size() != 1) return -1;
-    const char16_t unit = text.at(0).unicode();
-    return unit <= 255 ? unit : 0;
-}
 
 // Pixels as twips on the screen, for sizes that grew by so many pixels.
 int twipsOfPixelsX(int pixels)
@@ -106,6 +78,9 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     auto* client = new QWidget;
     client->setObjectName("client");
     createControls(client);
+    // A newer text is drawn after the drawing under way, unless the box has been emptied.
+    redraws_ = new RedrawQueue([this] { drawOnce(); },
+                               [this] { return !txtMeasure->text().isEmpty(); }, this);
     clientView_ = new platform::ScrollView(client, this);
     clientView_->setObjectName("clientView");
     clientView_->dragToScroll(picPattern);
@@ -168,15 +143,16 @@ void frmMain::createControls(QWidget* client)
     setTabOrder(optMeasureType[0], optMeasureType[1]);
     setTabOrder(optMeasureType[1], optMeasureType[2]);
     setTabOrder(optMeasureType[2], txtMeasure);
-    keepTabStopOnCheckedUnit();
 
     connect(group, &QButtonGroup::idClicked, this, &frmMain::optMeasureType_Click);
     connect(txtMeasure, &QLineEdit::textChanged, this, &frmMain::txtMeasure_Change);
     connect(cmdPrint, &QPushButton::clicked, this, &frmMain::cmdPrint_Click);
-    txtMeasure->installEventFilter(this);
+    routeBoxKeys(*txtMeasure,
+                 {[this](int& KeyAscii) { txtMeasure_KeyPress(KeyAscii); }, [this] { showBox(); },
+                  [this](bool forward) { return focusNextPrevChild(forward); }});
     // Installed last, so it sees keys first: its point then meets the key filter as typed.
     typePointForComma(*txtMeasure);
-    for (QRadioButton* option : optMeasureType) option->installEventFilter(this);
+    chooseUnitsByKeys(optMeasureType);
 }
 
 void frmMain::createMenus()
@@ -191,7 +167,8 @@ void frmMain::createMenus()
     mnuFileExit = mnuFile->addAction(tr("E&xit"));
     mnuFileExit->setObjectName("mnuFileExit");
 
-    createPatternMenu();
+    mnuPattern = new PatternMenu(this, *picPattern, *redraws_, [this] { return selectedUnit(); });
+    menuBar()->addMenu(mnuPattern);
 
     mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName("mnuHelp");
@@ -206,43 +183,6 @@ void frmMain::createMenus()
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
     connect(mnuHelpContent, &QAction::triggered, this, &frmMain::mnuHelpContent_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
-}
-
-// The commands beyond printing: saving, the paper of PDFs, the projector and the printer's
-// calibration. Those that take the picture are off until a picture matching the box is shown.
-void frmMain::createPatternMenu()
-{
-    mnuPattern = menuBar()->addMenu(tr("&Pattern"));
-    mnuPattern->setObjectName("mnuPattern");
-    const auto addSave = [this](const QString& caption, const char* name, SaveFormat format) {
-        QAction* action = mnuPattern->addAction(caption);
-        action->setObjectName(name);
-        action->setEnabled(false);
-        connect(action, &QAction::triggered, this,
-                [this, format] { mnuPatternSave_Click(format); });
-        return action;
-    };
-    mnuPatternSavePdf = addSave(tr("Save as &PDF..."), "mnuPatternSavePdf", SaveFormat::Pdf);
-    mnuPatternSaveSvg = addSave(tr("Save as &SVG..."), "mnuPatternSaveSvg", SaveFormat::Svg);
-    mnuPatternSavePng = addSave(tr("Save as P&NG..."), "mnuPatternSavePng", SaveFormat::Png);
-    mnuPatternSaveDxf = addSave(tr("Save as &DXF..."), "mnuPatternSaveDxf", SaveFormat::Dxf);
-    mnuPatternSep1 = mnuPattern->addSeparator();
-    mnuPatternSep1->setObjectName("mnuPatternSep1");
-    mnuPatternPaper = mnuPattern->addMenu(tr("PDF Pape&r"));
-    mnuPatternPaper->setObjectName("mnuPatternPaper");
-    addPaperChoices(*mnuPatternPaper, pdfPaper(), [this](exporting::Paper paper) {
-        if (!rememberPdfPaper(paper)) sayNotStoredOnce(this, tr("Save Pattern"));
-    });
-    mnuPatternSep2 = mnuPattern->addSeparator();
-    mnuPatternSep2->setObjectName("mnuPatternSep2");
-    mnuPatternProjector = mnuPattern->addAction(tr("Pro&jector View..."));
-    mnuPatternProjector->setObjectName("mnuPatternProjector");
-    mnuPatternProjector->setEnabled(false);
-    connect(mnuPatternProjector, &QAction::triggered, this, &frmMain::mnuPatternProjector_Click);
-    mnuPatternCalibratePrinter = mnuPattern->addAction(tr("&Calibrate Printer..."));
-    mnuPatternCalibratePrinter->setObjectName("mnuPatternCalibratePrinter");
-    connect(mnuPatternCalibratePrinter, &QAction::triggered, this,
-            &frmMain::mnuPatternCalibratePrinter_Click);
 }
 
 void frmMain::Form_Load()
@@ -331,76 +271,49 @@ bool frmMain::DrawArc(picture::DeviceContext& hdc, std::int16_t X, std::int16_t 
 // running drawing: that one finishes with its own M, and the newest text is drawn right after.
 void frmMain::DrawPattern()
 {
-    if (drawing_) {
-        redrawPending_ = true;
-        return;
-    }
-    drawing_ = true;
-    do {
-        redrawPending_ = false;
-        drawOnce();
-    } while (redrawPending_ && !txtMeasure->text().isEmpty());
-    drawing_ = false;
-    for (std::function<void()>& command : std::exchange(waitingForDrawing_, {}))
-        QMetaObject::invokeMethod(
-            this, [this, command = std::move(command)] { afterDrawing(command); },
-            Qt::QueuedConnection);
-}
-
-// Commands that open a window, print or end the program wait for a drawing that processes
-// pending messages. They run once it has finished and whatever started it has returned: a
-// menu whose command started the drawing is still running that command.
-void frmMain::afterDrawing(std::function<void()> command)
-{
-    if (drawing_)
-        waitingForDrawing_.push_back(std::move(command));
-    else
-        command();
+    redraws_->redraw();
 }
 
 void frmMain::drawOnce()
 {
     const pattern::Screen screen{platform::twipsPerPixelX(), platform::twipsPerPixelY()};
-    const measure::Conversion conversion = GetMeasurement();
-    const bool millimeterRuler = optMeasureType[2]->isChecked();
+    const std::optional<measure::Unit> unit = selectedUnit();
+    const bool millimeterRuler = unit == measure::Unit::Millimeter;
     // Whether M can be drawn at all is known before anything changes.
-    const auto plan =
-        conversion.status == measure::Conversion::Status::Ok
-            ? pattern::planPattern(conversion.M, screen, millimeterRuler, controlRoom())
-            : std::nullopt;
-    const bool tooLarge = conversion.status == measure::Conversion::Status::TooLarge ||
-                          (conversion.status == measure::Conversion::Status::Ok && !plan);
-    if (tooLarge) {
+    const pattern::Drawing drawing =
+        pattern::prepareDrawing(GetMeasurement(), unit, screen, controlRoom());
+    if (drawing.tooLarge()) {
         showTooLargeNotice();
         return;
     }
     lblTooLarge->hide();
-    BaseLength_ = conversion.M;
+    BaseLength_ = drawing.conversion.M;
     if (BaseLength_ == 0.0f) return;
 
-    picPattern->Move(plan->pictureLeft, plan->pictureTop, plan->pictureMoveWidth,
-                     plan->pictureMoveHeight);
-    lblScale->setGeometry(plan->labelLeft, plan->labelTop, picPattern->ScaleWidth(),
-                          plan->labelHeight);
+    const pattern::PatternPlan& plan = *drawing.plan;
+    picPattern->Move(plan.pictureLeft, plan.pictureTop, plan.pictureMoveWidth,
+                     plan.pictureMoveHeight);
+    lblScale->setGeometry(plan.labelLeft, plan.labelTop, picPattern->ScaleWidth(),
+                          plan.labelHeight);
     platform::processPendingMessages();
 
-    widthTwips_ = plan->windowWidth;
+    widthTwips_ = plan.windowWidth;
     pictureInView_ = true;
-    setHeight(plan->windowHeight);
+    setHeight(plan.windowHeight);
 
     picPattern->Cls();
     picture::drawPlan(
-        *plan, [&](const pattern::LineOp& l) { picPattern->Line(l.x1, l.y1, l.x2, l.y2); },
+        plan, [&](const pattern::LineOp& l) { picPattern->Line(l.x1, l.y1, l.x2, l.y2); },
         [&](const pattern::ArcOp& op) {
             const pattern::ArcArguments& a = op.arguments;
             DrawArc(picPattern->hDC(), a.X, a.Y, a.StartAngle, a.EndAngle, a.radius);
         });
     lblScale->setText(scaleSentence(millimeterRuler));
-    showWholeSentence(plan->windowHeight);
+    showWholeSentence(plan.windowHeight);
     picPattern->setAccessibleDescription(describePattern(
-        txtMeasure->text(), *selectedUnit(), {plan->pictureWidth, plan->pictureHeight},
+        txtMeasure->text(), *selectedUnit(), {plan.pictureWidth, plan.pictureHeight},
         screen.twipsPerPixelX, screen.twipsPerPixelY));
-    shownPlan_ = plan;
+    mnuPattern->showPicture(plan);
 }
 
 // In a large font the sentence needs more than its band: it goes on below the drawing, on the
@@ -436,13 +349,7 @@ QString frmMain::scaleSentence(bool millimeterRuler)
 void frmMain::showTooLargeNotice()
 {
     const pattern::Screen screen{platform::twipsPerPixelX(), platform::twipsPerPixelY()};
-    const measure::Unit unit = *selectedUnit();
-    const QString largest =
-        exporting::measurementText(pattern::largestMeasurementText(unit, screen));
-    lblTooLarge->setText((unit == measure::Unit::Millimeter
-                              ? tr("Too large to draw. The largest measurement is %1 millimeters.")
-                              : tr("Too large to draw. The largest measurement is %1 inches."))
-                             .arg(largest));
+    lblTooLarge->setText(exporting::tooLargeMessage(*selectedUnit(), screen));
     // 240 pixels wide on a screen of 96 dots per inch, as wide in inches on any other.
     const int width = pixelsOf({0, 0, 3600, 0}).width();
     const QRect box = txtMeasure->geometry();
@@ -478,14 +385,14 @@ void frmMain::optMeasureType_Click(int Index)
 // A print asked for during a drawing prints the finished picture, if printing is still on.
 void frmMain::cmdPrint_Click()
 {
-    afterDrawing([this] {
+    redraws_->afterDrawing([this] {
         if (cmdPrint->isEnabled()) PrintPattern();
     });
 }
 
 void frmMain::mnuFilePrint_Click()
 {
-    afterDrawing([this] {
+    redraws_->afterDrawing([this] {
         if (mnuFilePrint->isEnabled()) PrintPattern();
     });
 }
@@ -502,58 +409,13 @@ exporting::CheckRuler frmMain::checkRuler() const
 // the user cancelled it; nothing else changes.
 void frmMain::PrintPattern()
 {
-    const platform::PrintOutcome outcome = platform::printOnDefaultPrinter(
+    const platform::PrintOutcome outcome = extras().printOnDefaultPrinter(
         picPattern->Image(), platform::twipsPerPixelX(), platform::twipsPerPixelY(),
         picture::kPlacementTwips, checkRuler(),
         [this](const QString& printer) { return correctionForPrint(this, printer); },
         [this](const platform::TiledPrint& print) { return confirmTiledPrint(this, print); });
     if (!outcome.sent && !outcome.problem.isEmpty())
         platform::showWarning(this, tr("Print Pattern"), outcome.problem, "printMessage");
-}
-
-// The three save commands are on and off together.
-void frmMain::mnuPatternSave_Click(SaveFormat format)
-{
-    afterDrawing([this, format] {
-        if (mnuPatternSavePdf->isEnabled()) SavePattern(format);
-    });
-}
-
-// The picture as shown, drawn again from its plan at the screen's scale, into a file the user
-// names. A failure is said in
-// a message; success needs no word.
-void frmMain::SavePattern(SaveFormat format)
-{
-    const SaveTarget target = askWhereToSave(this, format);
-    if (target.path.isEmpty()) return;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString failure = exporting::savePicture(
-        *shownPlan_, {exporting::fileNamed(target.path), platform::twipsPerPixelX(), checkRuler(),
-                      pdfPaper(), target.correction});
-    QGuiApplication::restoreOverrideCursor();
-    if (failure.isEmpty())
-        rememberSavedFolder(this, format, target.path);
-    else
-        platform::showWarning(this, tr("Save Pattern"), failure, "saveMessage");
-}
-
-// The picture as shown, projected at true scale on a screen the user chooses.
-void frmMain::mnuPatternProjector_Click()
-{
-    afterDrawing([this] {
-        if (mnuPatternProjector->isEnabled())
-            openProjector(this, picPattern->Image(), platform::twipsPerPixelX(),
-                          checkRuler() == exporting::CheckRuler::Centimeter);
-    });
-}
-
-// The dialog measures in the window's unit, or in the locale's until one is chosen.
-void frmMain::mnuPatternCalibratePrinter_Click()
-{
-    const std::optional<measure::Unit> unit = selectedUnit();
-    calibratePrinter(this,
-                     unit ? *unit == measure::Unit::Millimeter
-                          : QLocale::system().measurementSystem() != QLocale::ImperialUSSystem);
 }
 
 void frmMain::txtMeasure_KeyPress(int& KeyAscii)
@@ -576,35 +438,8 @@ void frmMain::txtMeasure_Change()
     const bool pictureIsTheBoxs =
         !txtMeasure->text().isEmpty() && lblTooLarge->isHidden() && BaseLength_ != 0.0f;
     cmdPrint->setEnabled(pictureIsTheBoxs);
-    for (QAction* command : {mnuFilePrint, mnuPatternSavePdf, mnuPatternSaveSvg,
-                             mnuPatternSavePng, mnuPatternSaveDxf, mnuPatternProjector})
-        command->setEnabled(pictureIsTheBoxs);
-}
-
-bool frmMain::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == txtMeasure && event->type() == QEvent::KeyPress) {
-        const auto& key = *static_cast<QKeyEvent*>(event);
-        if (moveFocusOnFromBox(key)) return true;
-        int code = characterCode(key);
-        if (code < 0) return false;
-        showBox();  // a typed character, taken or not, is seen where it lands
-        if (code > 0) txtMeasure_KeyPress(code);
-        return code == 0;
-    }
-    if (watched == txtMeasure && event->type() == QEvent::ContextMenu) {
-        showEditMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
-        return true;
-    }
-    if (event->type() == QEvent::KeyPress) {
-        for (int i = 0; i < 3; ++i)
-            if (watched == optMeasureType[i])
-                return chooseUnitBeside(i, *static_cast<QKeyEvent*>(event));
-    }
-    if (event->type() == QEvent::FocusOut &&
-        std::ranges::find(optMeasureType, watched) != optMeasureType.end())
-        keepTabStopOnCheckedUnit();
-    return QMainWindow::eventFilter(watched, event);
+    mnuFilePrint->setEnabled(pictureIsTheBoxs);
+    mnuPattern->enablePictureCommands(pictureIsTheBoxs);
 }
 
 // Whatever reaches the box is seen where it lands: the view scrolls to the box, and to the
@@ -615,60 +450,11 @@ void frmMain::showBox()
     clientView_->ensureWidgetVisible(txtMeasure);
 }
 
-// Tab and Shift+Tab take the focus on from the box along the tab order; only when no other
-// control can take it do they reach the key handler.
-bool frmMain::moveFocusOnFromBox(const QKeyEvent& key)
-{
-    if (key.key() != Qt::Key_Tab && key.key() != Qt::Key_Backtab) return false;
-    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
-    const bool forward = key.key() == Qt::Key_Tab && !(key.modifiers() & Qt::ShiftModifier);
-    return focusNextPrevChild(forward);
-}
-
-// An arrow key on a unit chooses the unit above or below it, as a click on that unit does.
-// Before the first and after the last there is none.
-bool frmMain::chooseUnitBeside(int index, const QKeyEvent& key)
-{
-    if (key.modifiers() & ~Qt::KeypadModifier) return false;
-    int next = index;
-    switch (key.key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Left: next = index - 1; break;
-    case Qt::Key_Down:
-    case Qt::Key_Right: next = index + 1; break;
-    default: return false;
-    }
-    if (next >= 0 && next < static_cast<int>(optMeasureType.size())) optMeasureType[next]->click();
-    return true;
-}
-
-// Tab enters the units on the checked one, or on the first while none is. Qt moves the tab stop
-// to whichever unit last had the focus, and an arrow key chooses a unit without focusing it, so
-// the stop is set again each time the focus leaves the units.
-void frmMain::keepTabStopOnCheckedUnit()
-{
-    const auto checked = std::ranges::find_if(
-        optMeasureType, [](const QRadioButton* option) { return option->isChecked(); });
-    QRadioButton* stop = checked != optMeasureType.end() ? *checked : optMeasureType[0];
-    for (QRadioButton* option : optMeasureType)
-        option->setFocusPolicy(option == stop ? Qt::StrongFocus : Qt::ClickFocus);
-}
-
-// The box's standard edit menu, without the Ctrl shortcuts it would list: the key filter
-// discards those keys as control codes.
-void frmMain::showEditMenu(const QPoint& globalPos)
-{
-    QMenu* menu = txtMeasure->createStandardContextMenu();
-    for (QAction* action : menu->actions()) action->setText(action->text().section('\t', 0, 0));
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(globalPos);
-}
-
 // F1 reaches the window from whichever control has the focus, none of which uses it.
 void frmMain::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        afterDrawing([this] { help::showHelp(this, platform::helpFilePath()); });
+        redraws_->afterDrawing([this] { extras().showHelp(this, platform::helpFilePath()); });
         return;
     }
     QMainWindow::keyPressEvent(event);
@@ -677,9 +463,9 @@ void frmMain::keyPressEvent(QKeyEvent* event)
 // File > Exit and the close box end the program, once a drawing under way has finished.
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    if (drawing_) {
+    if (redraws_->drawing()) {
         event->ignore();
-        afterDrawing([this] { close(); });
+        redraws_->afterDrawing([this] { close(); });
         return;
     }
     QMainWindow::closeEvent(event);
@@ -692,7 +478,7 @@ void frmMain::mnuHelpContent_Click() { platform::queueKeyPress(Qt::Key_F1, this)
 
 void frmMain::mnuHelpAbout_Click()
 {
-    afterDrawing([this] {
+    redraws_->afterDrawing([this] {
         auto* about = new frmAbout(this);  // deletes itself when closed
         about->Form_Load();
         about->exec();

@@ -1,10 +1,10 @@
 #pragma once
 // The main window: the unit buttons, the measurement box, the pattern and its scale sentence,
-// the print button and the menus, with the commands that save the pattern into a file. It wires
-// controls to the pure code and applies results.
+// the print button and the File and Help menus, beside the Pattern menu. It wires controls to
+// the pure code and applies results.
 
 #include "app/grown_controls.h"
-#include "app/save_dialog.h"
+#include "app/pattern_menu.h"
 #include "measure/conversion.h"
 #include "pattern/arc_call.h"
 #include "pattern/pattern_plan.h"
@@ -14,9 +14,7 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
-#include <vector>
 
 class QAction;
 class QButtonGroup;
@@ -34,6 +32,8 @@ class ScrollView;
 }
 
 namespace tavrel::app {
+
+class RedrawQueue;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -68,16 +68,7 @@ public:
     QAction* mnuFilePrint = nullptr;
     QAction* mnuFileSep1 = nullptr;
     QAction* mnuFileExit = nullptr;
-    QMenu* mnuPattern = nullptr;
-    QAction* mnuPatternSavePdf = nullptr;
-    QAction* mnuPatternSaveSvg = nullptr;
-    QAction* mnuPatternSavePng = nullptr;
-    QAction* mnuPatternSaveDxf = nullptr;
-    QAction* mnuPatternSep1 = nullptr;
-    QMenu* mnuPatternPaper = nullptr;
-    QAction* mnuPatternSep2 = nullptr;
-    QAction* mnuPatternProjector = nullptr;
-    QAction* mnuPatternCalibratePrinter = nullptr;
+    PatternMenu* mnuPattern = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpContent = nullptr;
     QAction* mnuHelpSep1 = nullptr;
@@ -90,14 +81,10 @@ public:
     void cmdPrint_Click();
     void mnuFilePrint_Click();
     void mnuFileExit_Click();
-    void mnuPatternSave_Click(SaveFormat format);
-    void mnuPatternProjector_Click();
-    void mnuPatternCalibratePrinter_Click();
     void mnuHelpContent_Click();
     void mnuHelpAbout_Click();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -106,19 +93,12 @@ private:
     float ParseFraction(const QString& text) const;
     void DrawPattern();
     void PrintPattern();
-    void SavePattern(SaveFormat format);
     void drawOnce();
     void showWholeSentence(int plannedWindowHeight);
     std::optional<measure::Unit> selectedUnit() const;
     void showTooLargeNotice();
-    void afterDrawing(std::function<void()> command);
-    bool moveFocusOnFromBox(const QKeyEvent& key);
-    bool chooseUnitBeside(int index, const QKeyEvent& key);
-    void keepTabStopOnCheckedUnit();
-    void showEditMenu(const QPoint& globalPos);
     void createControls(QWidget* client);
     void createMenus();
-    void createPatternMenu();
     void applyOuterSize();
     void updateClientArea();
     int controlsBottom() const;
@@ -131,13 +111,10 @@ private:
     Growth growth_;               // of the controls past their stored places
     QSize askedClient_;           // the client's size as the window's asked size leaves it
     bool pictureInView_ = false;  // the window was last sized around the picture
-    std::optional<pattern::PatternPlan> shownPlan_;  // of the picture on screen
     float BaseLength_ = 0.0f;
     int widthTwips_ = 0;
     int heightTwips_ = 0;
-    bool drawing_ = false;
-    bool redrawPending_ = false;
-    std::vector<std::function<void()>> waitingForDrawing_;
+    RedrawQueue* redraws_ = nullptr;
 };
 
 }  // namespace tavrel::app

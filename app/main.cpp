@@ -1,8 +1,8 @@
-#include "app/command_line.h"
 #include "app/frm_main.h"
 #include "app/program_start.h"
-#include "app/translations.h"
+#include "extras/extras_loader.h"
 #include "platform/deferred_icons.h"
+#include "platform/translations.h"
 
 #include <QApplication>
 
@@ -13,7 +13,8 @@ int main(int argc, char** argv)
 {
     tavrel::app::prepareProgramStart();
     tavrel::app::takeProgramArguments(argc, argv);
-    if (const auto exitCode = tavrel::app::runCommandLine(argc, argv)) return *exitCode;
+    tavrel::app::setExtras(tavrel::app::extrasOnFirstUse());
+    if (const auto exitCode = tavrel::app::extras().runCommandLine(argc, argv)) return *exitCode;
 
     QApplication application(argc, argv);
     // The application takes the system's locale into the C library; the program's numbers are

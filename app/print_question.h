@@ -2,7 +2,7 @@
 // What the user is asked or told before a print: the question before a pattern larger than the
 // page goes to the printer in tiles, and a damaged correction.
 
-#include "platform/printer.h"
+#include "printing/printer.h"
 
 class QWidget;
 

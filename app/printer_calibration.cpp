@@ -1,6 +1,6 @@
 #include "app/printer_calibration.h"
 
-#include "app/user_settings.h"
+#include "platform/user_settings.h"
 
 #include <QCoreApplication>
 #include <QLocale>

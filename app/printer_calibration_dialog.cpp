@@ -1,13 +1,12 @@
 #include "app/printer_calibration_dialog.h"
 
-#include "app/decimal_comma.h"
-
 #include "app/printer_calibration.h"
-#include "app/screen_calibration.h"
-#include "app/settings_notice.h"
+#include "extras/extras.h"
 #include "measure/physical_units.h"
+#include "measure/typed_length.h"
+#include "platform/decimal_comma.h"
 #include "platform/notice.h"
-#include "platform/printer.h"
+#include "platform/settings_notice.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -70,7 +69,7 @@ PrinterCalibrationDialog::PrinterCalibrationDialog(bool millimetres, QWidget* pa
     form->addRow(lblDown, txtDown);
     form->addRow(buttons);
 
-    const platform::DefaultPrinter printer = platform::defaultPrinter();
+    const platform::DefaultPrinter printer = extras().defaultPrinter();
     printerName_ = printer.name;
     printable_ = printer.printableTwips;
     lblPrinter->setText(printer.problem.isEmpty() ? printerName_ : printer.problem);
@@ -108,7 +107,7 @@ void PrinterCalibrationDialog::showPrinter()
 
 void PrinterCalibrationDialog::printSheet()
 {
-    const platform::PrintOutcome outcome = platform::printCalibrationSheet(unit());
+    const platform::PrintOutcome outcome = extras().printCalibrationSheet(unit());
     if (!outcome.sent)
         platform::showWarning(this, tr("Calibrate Printer"), outcome.problem, "printMessage");
 }
@@ -116,8 +115,10 @@ void PrinterCalibrationDialog::printSheet()
 bool PrinterCalibrationDialog::storeCorrection()
 {
     const bool millimetres = unit() == exporting::CheckRuler::Centimeter;
-    const auto across = readTypedInches(txtAcross->text(), millimetres);
-    const auto down = readTypedInches(txtDown->text(), millimetres);
+    const auto across =
+        measure::readTypedInches(txtAcross->text().trimmed().toStdString(), millimetres);
+    const auto down =
+        measure::readTypedInches(txtDown->text().trimmed().toStdString(), millimetres);
     const exporting::CalibrationBars printed = bars();
     const MeasuredCorrection measured =
         across && down && *across > 0 && *down > 0
@@ -148,7 +149,7 @@ void PrinterCalibrationDialog::resetCorrection()
 // Without a printer there is nothing to measure: the reason is said instead of the dialog.
 void calibratePrinter(QWidget* parent, bool millimetres)
 {
-    if (const QString problem = platform::defaultPrinter().problem; !problem.isEmpty()) {
+    if (const QString problem = extras().defaultPrinter().problem; !problem.isEmpty()) {
         platform::showWarning(parent, PrinterCalibrationDialog::tr("Calibrate Printer"), problem,
                               "printMessage");
         return;

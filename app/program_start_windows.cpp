@@ -1,6 +1,6 @@
 #include "app/program_start.h"
 
-#include "app/executable_folder.h"
+#include "platform/executable_folder.h"
 
 #include <QString>
 #include <QtGlobal>

@@ -2,7 +2,7 @@
 
 #include "app/printer_calibration.h"
 #include "app/saved_choices.h"
-#include "app/settings_notice.h"
+#include "platform/settings_notice.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "app/saved_choices.h"
 
-#include "app/user_settings.h"
+#include "platform/user_settings.h"
 
 #include <QDir>
 #include <QStandardPaths>

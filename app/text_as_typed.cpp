@@ -1,7 +1,7 @@
 #include "app/text_as_typed.h"
 
-#include "app/decimal_comma.h"
 #include "measure/key_filter.h"
+#include "platform/decimal_comma.h"
 
 #include <QDropEvent>
 #include <QLineEdit>

@@ -1,11 +1,11 @@
 // One pan step of the projector view at the largest M: the arrow key moves the pattern and the
 // view is repainted at once, with 5-pixel lines and the grid, the heaviest look. A 1920 x 1080
 // projection, at a desk screen's 96 and a projected table's 30 pixels per inch.
-#include "app/projector_view.h"
 #include "bench_timing.h"
 #include "measure/conversion.h"
 #include "pattern/pattern_plan.h"
 #include "picture/pattern_image.h"
+#include "projector/projector_view.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

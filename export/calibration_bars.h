@@ -2,7 +2,7 @@
 // Where the calibration sheet's bars lie and how long they are, on their own: the window's
 // calibration needs their lengths without loading the exporters.
 
-#include "export/pdf_export.h"
+#include "export/check_ruler.h"
 
 #include <QSizeF>
 #include <QString>

@@ -2,7 +2,7 @@
 
 #include "export/file_name.h"
 #include "export/file_replacement.h"
-#include "platform/reason_text.h"
+#include "export/reason_text.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -30,7 +30,7 @@ QString failure(const std::filesystem::path& path, int error)
             .arg(shown);
     //: %2 is the system's reason, such as "No space left on device".
     return QCoreApplication::translate("ExportFile", "Cannot write \"%1\": %2.")
-        .arg(shown, platform::withoutFullStop(systemReason(error)));
+        .arg(shown, withoutFullStop(systemReason(error)));
 }
 
 }  // namespace

@@ -4,14 +4,13 @@
 // alignment marks and labels. Every page carries a check ruler and says to print at 100 %,
 // and the file asks viewers not to scale it.
 
+#include "export/check_ruler.h"
 #include "export/pdf_tiling.h"
 #include "picture/persistent_image.h"
 
 class QIODevice;
 
 namespace tavrel::exporting {
-
-enum class CheckRuler { Inch, Centimeter };
 
 // Where the picture goes on pages of `paper`, or on pages of one frame: the part of it that
 // holds ink.

@@ -33,10 +33,16 @@ std::string formatMeasurement(std::int64_t steps, measure::Unit unit)
 
 Drawing prepareDrawing(std::string_view text, measure::Unit unit, Screen screen)
 {
-    Drawing drawing;
-    drawing.conversion = measure::convertMeasurement(text, unit, screen.twipsPerPixelX);
-    if (drawing.conversion.status == measure::Conversion::Status::Ok)
-        drawing.plan = planPattern(drawing.conversion.M, screen, unit == measure::Unit::Millimeter);
+    return prepareDrawing(measure::convertMeasurement(text, unit, screen.twipsPerPixelX), unit,
+                          screen);
+}
+
+Drawing prepareDrawing(const measure::Conversion& conversion, std::optional<measure::Unit> unit,
+                       Screen screen, ControlRoom room)
+{
+    Drawing drawing{conversion, std::nullopt};
+    if (conversion.status == measure::Conversion::Status::Ok)
+        drawing.plan = planPattern(conversion.M, screen, unit == measure::Unit::Millimeter, room);
     return drawing;
 }
 

@@ -27,6 +27,9 @@ struct Drawing {
 };
 
 Drawing prepareDrawing(std::string_view text, measure::Unit unit, Screen screen);
+// From a conversion already made, for a picture below controls that leave it `room`.
+Drawing prepareDrawing(const measure::Conversion& conversion, std::optional<measure::Unit> unit,
+                       Screen screen, ControlRoom room = {});
 
 // The largest measurement the unit draws, as a user would type it ("91.02"), rounded down so
 // that the text itself is accepted.

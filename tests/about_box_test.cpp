@@ -1,5 +1,5 @@
-#include "app/build_info.h"
 #include "app/frm_about.h"
+#include "platform/build_info.h"
 #include "platform/screen_metrics.h"
 
 #include <QAccessible>

@@ -1,4 +1,4 @@
-#include "app/help_path.h"
+#include "helpview/help_path.h"
 
 #include <gtest/gtest.h>
 

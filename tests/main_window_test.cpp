@@ -42,7 +42,7 @@ enum Unit { Decimal = 0, Fractions = 1, Millimeter = 2 };
 bool printingEnabled(const frmMain& window)
 {
     EXPECT_EQ(window.cmdPrint->isEnabled(), window.mnuFilePrint->isEnabled());
-    EXPECT_EQ(window.cmdPrint->isEnabled(), window.mnuPatternSavePdf->isEnabled());
+    EXPECT_EQ(window.cmdPrint->isEnabled(), window.mnuPattern->mnuPatternSavePdf->isEnabled());
     return window.cmdPrint->isEnabled();
 }
 
@@ -829,7 +829,7 @@ TEST_F(MainWindow, CommandsArrivingDuringADrawingTakeEffectOnceItHasFinished)
         {"Help > About", [](frmMain& w) { w.mnuHelpAbout->trigger(); }},
         {"Print Pattern", [](frmMain& w) { QTest::mouseClick(w.cmdPrint, Qt::LeftButton); }},
         {"File > Print", [](frmMain& w) { w.mnuFilePrint->trigger(); }},
-        {"Pattern > Save as PNG", [](frmMain& w) { w.mnuPatternSavePng->trigger(); }},
+        {"Pattern > Save as PNG", [](frmMain& w) { w.mnuPattern->mnuPatternSavePng->trigger(); }},
     };
     for (const Case& c : cases) {
         EffectWatch watch(window);

@@ -34,7 +34,8 @@ TEST(NoPrintService, PrintingAndCalibrationSayItIsNotAvailable)
     };
     const Case cases[] = {
         {"Print Pattern", [](frmMain& w) { QTest::mouseClick(w.cmdPrint, Qt::LeftButton); }},
-        {"Calibrate Printer", [](frmMain& w) { w.mnuPatternCalibratePrinter->trigger(); }},
+        {"Calibrate Printer",
+         [](frmMain& w) { w.mnuPattern->mnuPatternCalibratePrinter->trigger(); }},
     };
     for (const Case& c : cases) {
         frmMain window;

@@ -2,11 +2,11 @@
 // and the page is rasterized and measured.
 #include "app/frm_main.h"
 #include "app/printer_calibration.h"
-#include "app/user_settings.h"
 #include "export/pdf_tiling.h"
 #include "page_raster.h"
 #include "picture/picture_ink.h"
 #include "platform/screen_metrics.h"
+#include "platform/user_settings.h"
 #include "screen_ink.h"
 #include "spooler.h"
 

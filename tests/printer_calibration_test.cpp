@@ -4,8 +4,8 @@
 // with Letter paper, as the default printer.
 #include "app/printer_calibration.h"
 #include "app/printer_calibration_dialog.h"
-#include "app/user_settings.h"
-#include "platform/printer.h"
+#include "platform/user_settings.h"
+#include "printing/printer.h"
 #include "spooler.h"
 #include "unwritable_settings.h"
 

@@ -2,13 +2,13 @@
 // way from the projector window to the pattern on the projector: an uncalibrated screen is
 // calibrated first, and the check ruler then shows at the calibrated length. Settings live in a
 // temporary folder.
-#include "app/projector_dialog.h"
-#include "app/calibration_view.h"
-#include "app/projector.h"
-#include "app/projector_preferences.h"
-#include "app/projector_view.h"
-#include "app/screen_calibration.h"
-#include "app/user_settings.h"
+#include "platform/user_settings.h"
+#include "projector/calibration_view.h"
+#include "projector/projector.h"
+#include "projector/projector_dialog.h"
+#include "projector/projector_preferences.h"
+#include "projector/projector_view.h"
+#include "projector/screen_calibration.h"
 #include "projector_checks.h"
 #include "unwritable_settings.h"
 

@@ -1,8 +1,8 @@
 // The projector view on an offscreen projector of 800 x 600 pixels (projector_screens.json):
 // the check ruler and the pattern measured in pixels on the grabbed view, for each
 // calibration, line width and colour choice; panning by keys and by drag; Esc.
-#include "app/projector_view.h"
-#include "app/check_overlay.h"
+#include "projector/check_overlay.h"
+#include "projector/projector_view.h"
 #include "projector_checks.h"
 
 #include <QTest>

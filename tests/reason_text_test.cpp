@@ -1,4 +1,4 @@
-#include "platform/reason_text.h"
+#include "export/reason_text.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ TEST(ReasonText, LosesTheFullStopsAndSpacesItEndsWith)
                           Case{"No space left... ", "No space left"},
                           Case{"Version 1.2 is too old.\n", "Version 1.2 is too old"},
                           Case{".", ""}, Case{"", ""}})
-        EXPECT_EQ(tavrel::platform::withoutFullStop(c.reason), c.clause) << c.reason;
+        EXPECT_EQ(tavrel::exporting::withoutFullStop(c.reason), c.clause) << c.reason;
 }
 
 }  // namespace

@@ -43,11 +43,12 @@ void enter(frmMain& window, int unit, const QString& text)
 
 bool savingEnabled(const frmMain& window)
 {
-    const bool pdf = window.mnuPatternSavePdf->isEnabled();
-    EXPECT_EQ(window.mnuPatternSaveSvg->isEnabled(), pdf);
-    EXPECT_EQ(window.mnuPatternSavePng->isEnabled(), pdf);
-    EXPECT_EQ(window.mnuPatternSaveDxf->isEnabled(), pdf);
-    EXPECT_EQ(window.mnuPatternProjector->isEnabled(), pdf);  // it shows the same picture
+    const bool pdf = window.mnuPattern->mnuPatternSavePdf->isEnabled();
+    EXPECT_EQ(window.mnuPattern->mnuPatternSaveSvg->isEnabled(), pdf);
+    EXPECT_EQ(window.mnuPattern->mnuPatternSavePng->isEnabled(), pdf);
+    EXPECT_EQ(window.mnuPattern->mnuPatternSaveDxf->isEnabled(), pdf);
+    EXPECT_EQ(window.mnuPattern->mnuPatternProjector->isEnabled(),
+              pdf);  // it shows the same picture
     return pdf;
 }
 
@@ -114,7 +115,7 @@ TEST_F(SaveMenu, SitsBetweenFileAndHelpWithoutShortcuts)
     EXPECT_EQ(pattern, QStringList({"Save as &PDF...", "Save as &SVG...", "Save as P&NG...",
                                     "Save as &DXF...", "-", "PDF Pape&r", "-", "Pro&jector View...",
                                     "&Calibrate Printer..."}));
-    for (QAction* a : window.mnuPatternPaper->actions())
+    for (QAction* a : window.mnuPattern->mnuPatternPaper->actions())
         if (!a->isSeparator()) papers << a->objectName().section('(', 1).chopped(1);
     EXPECT_EQ(papers, QStringList({"letter", "a4", "a3", "legal", "tabloid", "a2", "a1", "a0",
                                    "arch-d", "arch-e", "roll-36in", "roll-24in", "roll-914mm"}));
@@ -128,7 +129,7 @@ TEST_F(SaveMenu, ProjectorViewOpensItsWindowOverTheShownPicture)
 {
     QTest::mouseClick(window.optMeasureType[Millimeter], Qt::LeftButton, {}, QPoint(8, 8));
     window.txtMeasure->setText("50");
-    window.mnuPatternProjector->trigger();
+    window.mnuPattern->mnuPatternProjector->trigger();
     const auto* projector = window.findChild<QDialog*>("ProjectorDialog");
     ASSERT_TRUE(projector);
     EXPECT_TRUE(projector->isVisible());
@@ -227,7 +228,8 @@ TEST_F(SaveMenu, FailureIsShownInTheCommandLinesWords)
         enter(window, Decimal, c.text);
         const QString path = folder.filePath(c.typed);
         const QByteArray before = contentOf(path);
-        ASSERT_TRUE(saveThroughDialog(window.mnuPatternSavePng, folder.path(), 0, c.typed));
+        ASSERT_TRUE(
+            saveThroughDialog(window.mnuPattern->mnuPatternSavePng, folder.path(), 0, c.typed));
         auto* message = window.findChild<QMessageBox*>("saveMessage");
         ASSERT_TRUE(message) << c.typed;
         EXPECT_EQ(message->text(),
@@ -244,14 +246,15 @@ TEST_F(SaveMenu, FolderAndPaperAreKeptForTheNextWindow)
 {
     enter(window, Millimeter, "50");
     saveCommand("mnuPatternPaper(a3)")->trigger();
-    ASSERT_TRUE(saveThroughDialog(window.mnuPatternSavePdf, folder.path(), 0, "a3.pdf"));
+    ASSERT_TRUE(
+        saveThroughDialog(window.mnuPattern->mnuPatternSavePdf, folder.path(), 0, "a3.pdf"));
     EXPECT_TRUE(tavrel::test::runHostTool("pdfinfo", {folder.filePath("a3.pdf")}).value_or("").contains("(A3)"));
 
     frmMain next;
     EXPECT_TRUE(next.findChild<QAction*>("mnuPatternPaper(a3)")->isChecked());
     enter(next, Millimeter, "50");
     QString openedIn;
-    saveThroughDialog(next.mnuPatternSavePdf, folder.path(), 0, "",
+    saveThroughDialog(next.mnuPattern->mnuPatternSavePdf, folder.path(), 0, "",
                       [&](QFileDialog& dialog) { openedIn = dialog.directory().absolutePath(); });
     EXPECT_EQ(openedIn, QDir(folder.path()).absolutePath());
 }
@@ -284,7 +287,7 @@ TEST_F(SaveMenu, AnEndingAddedAsksBeforeReplacingAFile)
         }
     });
     answer.start(10);
-    window.mnuPatternSavePng->trigger();
+    window.mnuPattern->mnuPatternSavePng->trigger();
     EXPECT_EQ(dialogs, 2) << "the dialog opens again after No";
     EXPECT_TRUE(asked.contains("skirt v1.2.png")) << asked.toStdString();
     EXPECT_EQ(contentOf(path), "earlier");
@@ -295,11 +298,13 @@ TEST_F(SaveMenu, AFailedSaveKeepsTheFolderThatWorked)
 {
     QTemporaryDir other;
     enter(window, Decimal, "2");
-    ASSERT_TRUE(saveThroughDialog(window.mnuPatternSavePng, folder.path(), 0, "good.png"));
-    ASSERT_TRUE(saveThroughDialog(window.mnuPatternSavePng, other.path(), 0, "missing/bad.png"));
+    ASSERT_TRUE(
+        saveThroughDialog(window.mnuPattern->mnuPatternSavePng, folder.path(), 0, "good.png"));
+    ASSERT_TRUE(saveThroughDialog(window.mnuPattern->mnuPatternSavePng, other.path(), 0,
+                                  "missing/bad.png"));
     ASSERT_TRUE(window.findChild<QMessageBox*>("saveMessage"));
     QString openedIn;
-    saveThroughDialog(window.mnuPatternSavePng, other.path(), 0, "",
+    saveThroughDialog(window.mnuPattern->mnuPatternSavePng, other.path(), 0, "",
                       [&](QFileDialog& dialog) { openedIn = dialog.directory().absolutePath(); });
     EXPECT_EQ(openedIn, QDir(folder.path()).absolutePath());
 }
@@ -313,7 +318,8 @@ TEST_F(SaveMenu, FolderAndPaperThatCannotBeWrittenHoldForTheRun)
     enter(window, Millimeter, "50");
     saveCommand("mnuPatternPaper(a3)")->trigger();
     saveCommand("mnuPatternPaper(legal)")->trigger();
-    ASSERT_TRUE(saveThroughDialog(window.mnuPatternSavePdf, folder.path(), 0, "legal.pdf"));
+    ASSERT_TRUE(
+        saveThroughDialog(window.mnuPattern->mnuPatternSavePdf, folder.path(), 0, "legal.pdf"));
     EXPECT_TRUE(QFile::exists(folder.filePath("legal.pdf")));
 
     const auto messages = window.findChildren<QMessageBox*>("settingsMessage");
@@ -324,7 +330,7 @@ TEST_F(SaveMenu, FolderAndPaperThatCannotBeWrittenHoldForTheRun)
     EXPECT_TRUE(next.findChild<QAction*>("mnuPatternPaper(legal)")->isChecked());
     enter(next, Millimeter, "50");
     QString openedIn;
-    saveThroughDialog(next.mnuPatternSavePdf, folder.path(), 0, "",
+    saveThroughDialog(next.mnuPattern->mnuPatternSavePdf, folder.path(), 0, "",
                       [&](QFileDialog& dialog) { openedIn = dialog.directory().absolutePath(); });
     EXPECT_EQ(openedIn, QDir(folder.path()).absolutePath());
 }
@@ -346,19 +352,22 @@ TEST_F(SaveMenu, APdfTakesTheCorrectionOfTheChosenPrinter)
             choice->setCurrentIndex(choice->count() - 1);
         }
     };
-    ASSERT_TRUE(saveThroughDialog(window.mnuPatternSavePdf, folder.path(), 0, "plain", choose));
+    ASSERT_TRUE(
+        saveThroughDialog(window.mnuPattern->mnuPatternSavePdf, folder.path(), 0, "plain", choose));
     EXPECT_TRUE(offered.isEmpty());
 
     const exporting::PrintCorrection correction{1.05, 0.97};
     tavrel::app::storePrintCorrection("Office/Laser", correction);
-    ASSERT_TRUE(saveThroughDialog(window.mnuPatternSavePdf, folder.path(), 0, "corrected", choose));
+    ASSERT_TRUE(saveThroughDialog(window.mnuPattern->mnuPatternSavePdf, folder.path(), 0,
+                                  "corrected", choose));
     EXPECT_TRUE(offeredForTheType);
     // The choice is for a PDF, whichever type the dialog opened with.
     const struct {
         QAction* save;
         int filterSteps;
         bool pdf;
-    } switches[] = {{window.mnuPatternSaveSvg, -1, true}, {window.mnuPatternSavePdf, 1, false}};
+    } switches[] = {{window.mnuPattern->mnuPatternSaveSvg, -1, true},
+                   {window.mnuPattern->mnuPatternSavePdf, 1, false}};
     for (const auto& to : switches) {
         ASSERT_TRUE(saveThroughDialog(to.save, folder.path(), to.filterSteps, "switched", choose));
         EXPECT_EQ(offeredForTheType, to.pdf) << to.save->objectName().toStdString();

@@ -1,8 +1,8 @@
-// Calibration arithmetic and its refusals, the typed lengths, and what survives in the user's
-// settings from one run to the next (kept in a temporary folder here).
-#include "app/screen_calibration.h"
-#include "app/projector_preferences.h"
-#include "app/user_settings.h"
+// Calibration arithmetic and its refusals, and what survives in the user's settings from one run
+// to the next (kept in a temporary folder here).
+#include "platform/user_settings.h"
+#include "projector/projector_preferences.h"
+#include "projector/screen_calibration.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,30 +46,6 @@ TEST(ScreenCalibration, PixelsPerInchFromBarRefusesWhatNoScreenShows)
     };
     for (const auto& c : cases)
         EXPECT_EQ(pixelsPerInchFromBar(c.bar, c.inches), c.expected) << c.bar << " / " << c.inches;
-}
-
-TEST(ScreenCalibration, ReadsTypedLengthsStrictly)
-{
-    const struct {
-        const char* text;
-        bool millimetres;
-        std::optional<double> inches;
-    } cases[] = {
-        {"7 7/8", false, 7.875},
-        {" 7/8 ", false, 0.875},
-        {"12.5", false, 12.5},
-        {"254", true, 10},
-        {"7 7/8", true, std::nullopt},
-        {"", false, std::nullopt},
-        {"abc", false, std::nullopt},
-        {"1/0", false, std::nullopt},
-        {"1 2 3/4", false, std::nullopt},
-        {"-5", false, std::nullopt},
-        {"1e3", true, std::nullopt},
-        {"7 /8", false, std::nullopt},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(readTypedInches(c.text, c.millimetres), c.inches) << c.text;
 }
 
 class StoredSettings : public testing::Test {

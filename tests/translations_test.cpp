@@ -2,18 +2,18 @@
 // the window, which then shows the translations whole and at a readable size; the comma key; and
 // numbers written as the language writes them.
 
-#include "app/translations.h"
-#include "app/calibration_view.h"
 #include "app/frm_about.h"
 #include "app/frm_main.h"
 #include "app/printer_calibration.h"
 #include "app/printer_calibration_dialog.h"
-#include "app/projector_dialog.h"
 #include "app/save_dialog.h"
 #include "export/paper.h"
 #include "export/pdf_export.h"
 #include "export/print_correction.h"
 #include "page_raster.h"
+#include "platform/translations.h"
+#include "projector/calibration_view.h"
+#include "projector/projector_dialog.h"
 #include "screen_ink.h"
 #include "ts_entries.h"
 #include "whole_text.h"
@@ -51,6 +51,7 @@ namespace {
 
 const char* const kLanguages[] = {"de", "fr", "es", "nl", "it", "pt_PT", "pt_BR"};
 const QString kWindow = "tavrel::app::frmMain";
+const QString kPatternMenu = "tavrel::app::PatternMenu";
 
 std::vector<TsEntry> entriesOf(const QString& language)
 {
@@ -116,8 +117,8 @@ TEST_P(EveryLanguage, TheWindowShowsItsTranslationsWholeAndReadable)
     window.show();
     EXPECT_EQ(window.cmdPrint->text(), translationOf(entries, kWindow, "Print Pattern"));
     EXPECT_EQ(window.mnuFile->title(), translationOf(entries, kWindow, "&File"));
-    EXPECT_EQ(window.mnuPatternProjector->text(),
-              translationOf(entries, kWindow, "Pro&jector View..."));
+    EXPECT_EQ(window.mnuPattern->mnuPatternProjector->text(),
+              translationOf(entries, kPatternMenu, "Pro&jector View..."));
     expectWhole(*window.cmdPrint);
     for (QRadioButton* option : window.optMeasureType) expectWhole(*option);
 
@@ -142,7 +143,7 @@ TEST_P(EveryLanguage, TheWindowShowsItsTranslationsWholeAndReadable)
     }
     window.txtMeasure->setText("99999");
     EXPECT_TRUE(window.lblTooLarge->text().startsWith(
-        translationOf(entries, kWindow,
+        translationOf(entries, "PatternExport",
                       "Too large to draw. The largest measurement is %1 millimeters.")
             .section("%1", 0, 0)))
         << window.lblTooLarge->text().toStdString();

@@ -3,8 +3,8 @@
 // another, the window is large enough for them all, and the picture lies below them.
 
 #include "app/frm_main.h"
-#include "app/translations.h"
 #include "platform/screen_metrics.h"
+#include "platform/translations.h"
 #include "whole_text.h"
 
 #include <QApplication>

@@ -616,6 +616,45 @@ nur durch eine vollständige Zeichnung ersetzt.
     </message>
 </context>
 <context>
+    <name>tavrel::app::PatternMenu</name>
+    <message>
+        <source>&amp;Pattern</source>
+        <translation>&amp;Schnittmuster</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PDF...</source>
+        <translation>Als &amp;PDF speichern...</translation>
+    </message>
+    <message>
+        <source>Save as &amp;SVG...</source>
+        <translation>Als &amp;SVG speichern...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;NG...</source>
+        <translation>Als P&amp;NG speichern...</translation>
+    </message>
+    <message>
+        <source>Save as &amp;DXF...</source>
+        <translation>Als &amp;DXF speichern...</translation>
+    </message>
+    <message>
+        <source>PDF Pape&amp;r</source>
+        <translation>PDF-Papier&amp;format</translation>
+    </message>
+    <message>
+        <source>Save Pattern</source>
+        <translation>Schnittmuster speichern</translation>
+    </message>
+    <message>
+        <source>Pro&amp;jector View...</source>
+        <translation>&amp;Beamer-Ansicht...</translation>
+    </message>
+    <message>
+        <source>&amp;Calibrate Printer...</source>
+        <translation>Drucker &amp;kalibrieren...</translation>
+    </message>
+</context>
+<context>
     <name>tavrel::app::PrinterCalibrationDialog</name>
     <message>
         <source>Calibrate Printer</source>
@@ -853,38 +892,6 @@ to </source>
         <translation>Ü&amp;ber Tavrel</translation>
     </message>
     <message>
-        <source>&amp;Pattern</source>
-        <translation>&amp;Schnittmuster</translation>
-    </message>
-    <message>
-        <source>Save as &amp;PDF...</source>
-        <translation>Als &amp;PDF speichern...</translation>
-    </message>
-    <message>
-        <source>Save as &amp;SVG...</source>
-        <translation>Als &amp;SVG speichern...</translation>
-    </message>
-    <message>
-        <source>Save as P&amp;NG...</source>
-        <translation>Als P&amp;NG speichern...</translation>
-    </message>
-    <message>
-        <source>Save as &amp;DXF...</source>
-        <translation>Als &amp;DXF speichern...</translation>
-    </message>
-    <message>
-        <source>PDF Pape&amp;r</source>
-        <translation>PDF-Papier&amp;format</translation>
-    </message>
-    <message>
-        <source>Pro&amp;jector View...</source>
-        <translation>&amp;Beamer-Ansicht...</translation>
-    </message>
-    <message>
-        <source>&amp;Calibrate Printer...</source>
-        <translation>Drucker &amp;kalibrieren...</translation>
-    </message>
-    <message>
         <source>When printed, each division above should measure one centimeter</source>
         <translation>Im Ausdruck sollte jeder Abschnitt darüber genau einen Zentimeter lang sein</translation>
     </message>
@@ -893,24 +900,12 @@ to </source>
         <translation>Im Ausdruck sollte jeder Abschnitt darüber genau einen Zoll lang sein</translation>
     </message>
     <message>
-        <source>Too large to draw. The largest measurement is %1 millimeters.</source>
-        <translation>Zu groß zum Zeichnen. Das größte mögliche Maß beträgt %1 Millimeter.</translation>
-    </message>
-    <message>
-        <source>Too large to draw. The largest measurement is %1 inches.</source>
-        <translation>Zu groß zum Zeichnen. Das größte mögliche Maß beträgt %1 Zoll.</translation>
-    </message>
-    <message>
         <source>Enter the measurement in inches</source>
         <translation>Maß in Zoll eingeben</translation>
     </message>
     <message>
         <source>Enter the measurement in millimeters</source>
         <translation>Maß in Millimetern eingeben</translation>
-    </message>
-    <message>
-        <source>Save Pattern</source>
-        <translation>Schnittmuster speichern</translation>
     </message>
     <message>
         <source>Pattern</source>

@@ -613,6 +613,45 @@ reemplaza por un dibujo completo.
     </message>
 </context>
 <context>
+    <name>tavrel::app::PatternMenu</name>
+    <message>
+        <source>&amp;Pattern</source>
+        <translation>&amp;Patrón</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PDF...</source>
+        <translation>Guardar como &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Save as &amp;SVG...</source>
+        <translation>Guardar como &amp;SVG...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;NG...</source>
+        <translation>Guardar como P&amp;NG...</translation>
+    </message>
+    <message>
+        <source>Save as &amp;DXF...</source>
+        <translation>Guardar como &amp;DXF...</translation>
+    </message>
+    <message>
+        <source>PDF Pape&amp;r</source>
+        <translation>Papel pa&amp;ra PDF</translation>
+    </message>
+    <message>
+        <source>Save Pattern</source>
+        <translation>Guardar patrón</translation>
+    </message>
+    <message>
+        <source>Pro&amp;jector View...</source>
+        <translation>Vista de pro&amp;yector...</translation>
+    </message>
+    <message>
+        <source>&amp;Calibrate Printer...</source>
+        <translation>&amp;Calibrar impresora...</translation>
+    </message>
+</context>
+<context>
     <name>tavrel::app::PrinterCalibrationDialog</name>
     <message>
         <source>Calibrate Printer</source>
@@ -847,38 +886,6 @@ a </translation>
         <translation>&amp;Acerca de Tavrel</translation>
     </message>
     <message>
-        <source>&amp;Pattern</source>
-        <translation>&amp;Patrón</translation>
-    </message>
-    <message>
-        <source>Save as &amp;PDF...</source>
-        <translation>Guardar como &amp;PDF...</translation>
-    </message>
-    <message>
-        <source>Save as &amp;SVG...</source>
-        <translation>Guardar como &amp;SVG...</translation>
-    </message>
-    <message>
-        <source>Save as P&amp;NG...</source>
-        <translation>Guardar como P&amp;NG...</translation>
-    </message>
-    <message>
-        <source>Save as &amp;DXF...</source>
-        <translation>Guardar como &amp;DXF...</translation>
-    </message>
-    <message>
-        <source>PDF Pape&amp;r</source>
-        <translation>Papel pa&amp;ra PDF</translation>
-    </message>
-    <message>
-        <source>Pro&amp;jector View...</source>
-        <translation>Vista de pro&amp;yector...</translation>
-    </message>
-    <message>
-        <source>&amp;Calibrate Printer...</source>
-        <translation>&amp;Calibrar impresora...</translation>
-    </message>
-    <message>
         <source>When printed, each division above should measure one centimeter</source>
         <translation>Una vez impresa, cada división de arriba debe medir un centímetro</translation>
     </message>
@@ -887,24 +894,12 @@ a </translation>
         <translation>Una vez impresa, cada división de arriba debe medir una pulgada</translation>
     </message>
     <message>
-        <source>Too large to draw. The largest measurement is %1 millimeters.</source>
-        <translation>Demasiado grande para dibujarlo. La medida máxima es de %1 milímetros.</translation>
-    </message>
-    <message>
-        <source>Too large to draw. The largest measurement is %1 inches.</source>
-        <translation>Demasiado grande para dibujarlo. La medida máxima es de %1 pulgadas.</translation>
-    </message>
-    <message>
         <source>Enter the measurement in inches</source>
         <translation>Escribe la medida en pulgadas</translation>
     </message>
     <message>
         <source>Enter the measurement in millimeters</source>
         <translation>Escribe la medida en milímetros</translation>
-    </message>
-    <message>
-        <source>Save Pattern</source>
-        <translation>Guardar patrón</translation>
     </message>
     <message>
         <source>Pattern</source>

@@ -614,6 +614,45 @@ remplacé que par un dessin complet.
     </message>
 </context>
 <context>
+    <name>tavrel::app::PatternMenu</name>
+    <message>
+        <source>&amp;Pattern</source>
+        <translation>&amp;Patron</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PDF...</source>
+        <translation>Enregistrer en &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Save as &amp;SVG...</source>
+        <translation>Enregistrer en &amp;SVG...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;NG...</source>
+        <translation>Enregistrer en P&amp;NG...</translation>
+    </message>
+    <message>
+        <source>Save as &amp;DXF...</source>
+        <translation>Enregistrer en &amp;DXF...</translation>
+    </message>
+    <message>
+        <source>PDF Pape&amp;r</source>
+        <translation>Format de papie&amp;r PDF</translation>
+    </message>
+    <message>
+        <source>Save Pattern</source>
+        <translation>Enregistrer le patron</translation>
+    </message>
+    <message>
+        <source>Pro&amp;jector View...</source>
+        <translation>Mode pro&amp;jecteur...</translation>
+    </message>
+    <message>
+        <source>&amp;Calibrate Printer...</source>
+        <translation>É&amp;talonner l’imprimante...</translation>
+    </message>
+</context>
+<context>
     <name>tavrel::app::PrinterCalibrationDialog</name>
     <message>
         <source>Calibrate Printer</source>
@@ -850,38 +889,6 @@ to </source>
         <translation>À &amp;propos de Tavrel</translation>
     </message>
     <message>
-        <source>&amp;Pattern</source>
-        <translation>&amp;Patron</translation>
-    </message>
-    <message>
-        <source>Save as &amp;PDF...</source>
-        <translation>Enregistrer en &amp;PDF...</translation>
-    </message>
-    <message>
-        <source>Save as &amp;SVG...</source>
-        <translation>Enregistrer en &amp;SVG...</translation>
-    </message>
-    <message>
-        <source>Save as P&amp;NG...</source>
-        <translation>Enregistrer en P&amp;NG...</translation>
-    </message>
-    <message>
-        <source>Save as &amp;DXF...</source>
-        <translation>Enregistrer en &amp;DXF...</translation>
-    </message>
-    <message>
-        <source>PDF Pape&amp;r</source>
-        <translation>Format de papie&amp;r PDF</translation>
-    </message>
-    <message>
-        <source>Pro&amp;jector View...</source>
-        <translation>Mode pro&amp;jecteur...</translation>
-    </message>
-    <message>
-        <source>&amp;Calibrate Printer...</source>
-        <translation>É&amp;talonner l’imprimante...</translation>
-    </message>
-    <message>
         <source>When printed, each division above should measure one centimeter</source>
         <translation>À l’impression, chaque division ci-dessus doit mesurer un centimètre</translation>
     </message>
@@ -890,24 +897,12 @@ to </source>
         <translation>À l’impression, chaque division ci-dessus doit mesurer un pouce</translation>
     </message>
     <message>
-        <source>Too large to draw. The largest measurement is %1 millimeters.</source>
-        <translation>Trop grand pour être tracé. La mesure maximale est de %1 millimètres.</translation>
-    </message>
-    <message>
-        <source>Too large to draw. The largest measurement is %1 inches.</source>
-        <translation>Trop grand pour être tracé. La mesure maximale est de %1 pouces.</translation>
-    </message>
-    <message>
         <source>Enter the measurement in inches</source>
         <translation>Saisissez la mesure en pouces</translation>
     </message>
     <message>
         <source>Enter the measurement in millimeters</source>
         <translation>Saisissez la mesure en millimètres</translation>
-    </message>
-    <message>
-        <source>Save Pattern</source>
-        <translation>Enregistrer le patron</translation>
     </message>
     <message>
         <source>Pattern</source>

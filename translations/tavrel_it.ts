@@ -613,6 +613,45 @@ esistente viene sostituito solo da un disegno completo.
     </message>
 </context>
 <context>
+    <name>tavrel::app::PatternMenu</name>
+    <message>
+        <source>&amp;Pattern</source>
+        <translation>&amp;Cartamodello</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PDF...</source>
+        <translation>Salva come &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Save as &amp;SVG...</source>
+        <translation>Salva come &amp;SVG...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;NG...</source>
+        <translation>Salva come P&amp;NG...</translation>
+    </message>
+    <message>
+        <source>Save as &amp;DXF...</source>
+        <translation>Salva come &amp;DXF...</translation>
+    </message>
+    <message>
+        <source>PDF Pape&amp;r</source>
+        <translation>&amp;Formato carta PDF</translation>
+    </message>
+    <message>
+        <source>Save Pattern</source>
+        <translation>Salva cartamodello</translation>
+    </message>
+    <message>
+        <source>Pro&amp;jector View...</source>
+        <translation>Modalità pro&amp;iettore...</translation>
+    </message>
+    <message>
+        <source>&amp;Calibrate Printer...</source>
+        <translation>&amp;Calibra stampante...</translation>
+    </message>
+</context>
+<context>
     <name>tavrel::app::PrinterCalibrationDialog</name>
     <message>
         <source>Calibrate Printer</source>
@@ -849,38 +888,6 @@ a </translation>
         <translation>&amp;Informazioni su Tavrel</translation>
     </message>
     <message>
-        <source>&amp;Pattern</source>
-        <translation>&amp;Cartamodello</translation>
-    </message>
-    <message>
-        <source>Save as &amp;PDF...</source>
-        <translation>Salva come &amp;PDF...</translation>
-    </message>
-    <message>
-        <source>Save as &amp;SVG...</source>
-        <translation>Salva come &amp;SVG...</translation>
-    </message>
-    <message>
-        <source>Save as P&amp;NG...</source>
-        <translation>Salva come P&amp;NG...</translation>
-    </message>
-    <message>
-        <source>Save as &amp;DXF...</source>
-        <translation>Salva come &amp;DXF...</translation>
-    </message>
-    <message>
-        <source>PDF Pape&amp;r</source>
-        <translation>&amp;Formato carta PDF</translation>
-    </message>
-    <message>
-        <source>Pro&amp;jector View...</source>
-        <translation>Modalità pro&amp;iettore...</translation>
-    </message>
-    <message>
-        <source>&amp;Calibrate Printer...</source>
-        <translation>&amp;Calibra stampante...</translation>
-    </message>
-    <message>
         <source>When printed, each division above should measure one centimeter</source>
         <translation>Sulla stampa ogni divisione qui sopra deve misurare un centimetro</translation>
     </message>
@@ -889,24 +896,12 @@ a </translation>
         <translation>Sulla stampa ogni divisione qui sopra deve misurare un pollice</translation>
     </message>
     <message>
-        <source>Too large to draw. The largest measurement is %1 millimeters.</source>
-        <translation>Troppo grande da disegnare. La misura massima è %1 millimetri.</translation>
-    </message>
-    <message>
-        <source>Too large to draw. The largest measurement is %1 inches.</source>
-        <translation>Troppo grande da disegnare. La misura massima è %1 pollici.</translation>
-    </message>
-    <message>
         <source>Enter the measurement in inches</source>
         <translation>Inserire la misura in pollici</translation>
     </message>
     <message>
         <source>Enter the measurement in millimeters</source>
         <translation>Inserire la misura in millimetri</translation>
-    </message>
-    <message>
-        <source>Save Pattern</source>
-        <translation>Salva cartamodello</translation>
     </message>
     <message>
         <source>Pattern</source>

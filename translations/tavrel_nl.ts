@@ -617,6 +617,45 @@ volledige tekening vervangen.
     </message>
 </context>
 <context>
+    <name>tavrel::app::PatternMenu</name>
+    <message>
+        <source>&amp;Pattern</source>
+        <translation>&amp;Patroon</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PDF...</source>
+        <translation>Opslaan als &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Save as &amp;SVG...</source>
+        <translation>Opslaan als &amp;SVG...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;NG...</source>
+        <translation>Opslaan als P&amp;NG...</translation>
+    </message>
+    <message>
+        <source>Save as &amp;DXF...</source>
+        <translation>Opslaan als &amp;DXF...</translation>
+    </message>
+    <message>
+        <source>PDF Pape&amp;r</source>
+        <translation>PDF-papie&amp;r</translation>
+    </message>
+    <message>
+        <source>Save Pattern</source>
+        <translation>Patroon opslaan</translation>
+    </message>
+    <message>
+        <source>Pro&amp;jector View...</source>
+        <translation>Pro&amp;jectorweergave...</translation>
+    </message>
+    <message>
+        <source>&amp;Calibrate Printer...</source>
+        <translation>Printer &amp;kalibreren...</translation>
+    </message>
+</context>
+<context>
     <name>tavrel::app::PrinterCalibrationDialog</name>
     <message>
         <source>Calibrate Printer</source>
@@ -859,38 +898,6 @@ naar </translation>
         <translation>&amp;Over Tavrel</translation>
     </message>
     <message>
-        <source>&amp;Pattern</source>
-        <translation>&amp;Patroon</translation>
-    </message>
-    <message>
-        <source>Save as &amp;PDF...</source>
-        <translation>Opslaan als &amp;PDF...</translation>
-    </message>
-    <message>
-        <source>Save as &amp;SVG...</source>
-        <translation>Opslaan als &amp;SVG...</translation>
-    </message>
-    <message>
-        <source>Save as P&amp;NG...</source>
-        <translation>Opslaan als P&amp;NG...</translation>
-    </message>
-    <message>
-        <source>Save as &amp;DXF...</source>
-        <translation>Opslaan als &amp;DXF...</translation>
-    </message>
-    <message>
-        <source>PDF Pape&amp;r</source>
-        <translation>PDF-papie&amp;r</translation>
-    </message>
-    <message>
-        <source>Pro&amp;jector View...</source>
-        <translation>Pro&amp;jectorweergave...</translation>
-    </message>
-    <message>
-        <source>&amp;Calibrate Printer...</source>
-        <translation>Printer &amp;kalibreren...</translation>
-    </message>
-    <message>
         <source>When printed, each division above should measure one centimeter</source>
         <translation>Na het afdrukken moet elk vak hierboven precies één centimeter lang zijn</translation>
     </message>
@@ -899,24 +906,12 @@ naar </translation>
         <translation>Na het afdrukken moet elk vak hierboven precies één inch lang zijn</translation>
     </message>
     <message>
-        <source>Too large to draw. The largest measurement is %1 millimeters.</source>
-        <translation>Te groot om te tekenen. De grootste maat is %1 millimeter.</translation>
-    </message>
-    <message>
-        <source>Too large to draw. The largest measurement is %1 inches.</source>
-        <translation>Te groot om te tekenen. De grootste maat is %1 inch.</translation>
-    </message>
-    <message>
         <source>Enter the measurement in inches</source>
         <translation>Voer de maat in inches in</translation>
     </message>
     <message>
         <source>Enter the measurement in millimeters</source>
         <translation>Voer de maat in millimeters in</translation>
-    </message>
-    <message>
-        <source>Save Pattern</source>
-        <translation>Patroon opslaan</translation>
     </message>
     <message>
         <source>Pattern</source>

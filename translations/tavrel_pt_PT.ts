@@ -616,6 +616,45 @@ por um desenho completo.
     </message>
 </context>
 <context>
+    <name>tavrel::app::PatternMenu</name>
+    <message>
+        <source>&amp;Pattern</source>
+        <translation>&amp;Molde</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PDF...</source>
+        <translation>Guardar como &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Save as &amp;SVG...</source>
+        <translation>Guardar como &amp;SVG...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;NG...</source>
+        <translation>Guardar como P&amp;NG...</translation>
+    </message>
+    <message>
+        <source>Save as &amp;DXF...</source>
+        <translation>Guardar como &amp;DXF...</translation>
+    </message>
+    <message>
+        <source>PDF Pape&amp;r</source>
+        <translation>Pape&amp;l do PDF</translation>
+    </message>
+    <message>
+        <source>Save Pattern</source>
+        <translation>Guardar molde</translation>
+    </message>
+    <message>
+        <source>Pro&amp;jector View...</source>
+        <translation>Mostrar no pro&amp;jetor...</translation>
+    </message>
+    <message>
+        <source>&amp;Calibrate Printer...</source>
+        <translation>&amp;Calibrar impressora...</translation>
+    </message>
+</context>
+<context>
     <name>tavrel::app::PrinterCalibrationDialog</name>
     <message>
         <source>Calibrate Printer</source>
@@ -851,38 +890,6 @@ para </translation>
         <translation>&amp;Acerca do Tavrel</translation>
     </message>
     <message>
-        <source>&amp;Pattern</source>
-        <translation>&amp;Molde</translation>
-    </message>
-    <message>
-        <source>Save as &amp;PDF...</source>
-        <translation>Guardar como &amp;PDF...</translation>
-    </message>
-    <message>
-        <source>Save as &amp;SVG...</source>
-        <translation>Guardar como &amp;SVG...</translation>
-    </message>
-    <message>
-        <source>Save as P&amp;NG...</source>
-        <translation>Guardar como P&amp;NG...</translation>
-    </message>
-    <message>
-        <source>Save as &amp;DXF...</source>
-        <translation>Guardar como &amp;DXF...</translation>
-    </message>
-    <message>
-        <source>PDF Pape&amp;r</source>
-        <translation>Pape&amp;l do PDF</translation>
-    </message>
-    <message>
-        <source>Pro&amp;jector View...</source>
-        <translation>Mostrar no pro&amp;jetor...</translation>
-    </message>
-    <message>
-        <source>&amp;Calibrate Printer...</source>
-        <translation>&amp;Calibrar impressora...</translation>
-    </message>
-    <message>
         <source>When printed, each division above should measure one centimeter</source>
         <translation>Na impressão, cada divisão acima deve medir um centímetro</translation>
     </message>
@@ -891,24 +898,12 @@ para </translation>
         <translation>Na impressão, cada divisão acima deve medir uma polegada</translation>
     </message>
     <message>
-        <source>Too large to draw. The largest measurement is %1 millimeters.</source>
-        <translation>Demasiado grande para desenhar. A maior medida possível é %1 milímetros.</translation>
-    </message>
-    <message>
-        <source>Too large to draw. The largest measurement is %1 inches.</source>
-        <translation>Demasiado grande para desenhar. A maior medida possível é %1 polegadas.</translation>
-    </message>
-    <message>
         <source>Enter the measurement in inches</source>
         <translation>Introduza a medida em polegadas</translation>
     </message>
     <message>
         <source>Enter the measurement in millimeters</source>
         <translation>Introduza a medida em milímetros</translation>
-    </message>
-    <message>
-        <source>Save Pattern</source>
-        <translation>Guardar molde</translation>
     </message>
     <message>
         <source>Pattern</source>

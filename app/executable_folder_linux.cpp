@@ -1,9 +1,0 @@
-#include "app/executable_folder.h"
-
-#include <QFileInfo>
-
-namespace tavrel::app {
-
-QString executableFolder() { return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath(); }
-
-}  // namespace tavrel::app

@@ -1,0 +1,382 @@
+#include "cli/command_line.h"
+
+#include "cli/toolkit_options.h"
+#include "export/calibration_sheet.h"
+#include "export/file_name.h"
+#include "export/pattern_export.h"
+#include "measure/typed_text.h"
+#include "platform/build_info.h"
+#include "platform/translations.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLoggingCategory>
+
+#include <array>
+#include <charconv>
+#include <clocale>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace tavrel::app {
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+constexpr int kMinimumDpi = 24;
+constexpr int kMaximumDpi = 1440;
+
+// The texts of the command line, for translation.
+class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+public:
+    static QString usage();
+};
+
+QString CommandLine::usage()
+{
+    //: Option names, unit names and paper names stay as they are: they must be typed so.
+    return tr(
+        "Usage: tavrel [--unit UNIT --measure TEXT --export FILE [--dpi N] [--paper PAPER]\n"
+        "              [--correction X,Y]]\n"
+        "       tavrel --calibration-sheet FILE.pdf [--paper PAPER] [--unit UNIT]\n"
+        "\n"
+        "Without options, opens the window. With --export, draws the pattern for one measurement\n"
+        "into FILE and opens no window. With --calibration-sheet, writes the sheet that measures\n"
+        "a printer's scaling error: a bar across and a bar down, 8 in (20 cm with --unit\n"
+        "millimeter; the locale's unit without --unit) or as long as the paper allows.\n"
+        "\n"
+        "  --unit UNIT     decimal (inches, as 2.5), fractions (inches, as \"2 1/2\")\n"
+        "                  or millimeter (as 63.5)\n"
+        "  --measure TEXT  the measurement, read as the window's entry box reads it\n"
+        "  --export FILE   FILE.png: the picture at one image pixel per screen pixel, with its\n"
+        "                  resolution recorded; FILE.svg: vector drawing at true size;\n"
+        "                  FILE.pdf: pages to print at 100 %, tiled when the pattern is larger\n"
+        "                  than the paper; FILE.dxf: lines and arcs at true size for cutting\n"
+        "                  machines and CAD, in inches or millimeters as the unit\n"
+        "  --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;\n"
+        "                  default 96)\n"
+        "  --paper PAPER   the PDF's paper: letter, a4, a3, legal or tabloid (default: letter\n"
+        "                  where the locale measures in US units, otherwise a4); for copy\n"
+        "                  shops a2, a1, a0, arch-d (24 x 36 in) or arch-e (36 x 48 in); or\n"
+        "                  a roll, roll-36in, roll-24in or roll-914mm: pages of the roll's\n"
+        "                  width, as long as the pattern needs up to 200 in\n"
+        "  --correction X,Y\n"
+        "                  undo a printer's scaling error: the PDF's pages are enlarged by X\n"
+        "                  across and Y down (0.8 to 1.25, as 1.02,0.99), each the length of\n"
+        "                  a bar of its calibration sheet divided by the length measured\n"
+        "  --lang CODE     the language of the window and of these messages, as de or pt_BR\n"
+        "                  (default: the system's)\n"
+        "  -h, --help      show this help\n"
+        "  -v, --version   show the version\n"
+        "\n"
+        "An option's value may follow as the next argument or after '=' (--dpi=120).\n"
+        "Exit status: 0 written, 1 nothing written (no measurement, too large, cannot write),\n"
+        "2 wrong options. An existing FILE is only ever replaced by a complete drawing.\n");
+}
+
+constexpr std::pair<std::string_view, measure::Unit> kUnitNames[] = {
+    {"decimal", measure::Unit::InchesDecimal},
+    {"fractions", measure::Unit::InchesFractions},
+    {"millimeter", measure::Unit::Millimeter}};
+
+struct Options {
+    std::optional<std::string> unit, measure, exportPath, dpi, paper, correction, sheetPath,
+        language;
+    bool help = false;
+    bool version = false;
+};
+
+std::optional<std::string>* valueSlot(Options& options, std::string_view name)
+{
+    if (name == "--unit") return &options.unit;
+    if (name == "--measure") return &options.measure;
+    if (name == "--export") return &options.exportPath;
+    if (name == "--dpi") return &options.dpi;
+    if (name == "--paper") return &options.paper;
+    if (name == "--correction") return &options.correction;
+    if (name == "--calibration-sheet") return &options.sheetPath;
+    if (name == "--lang") return &options.language;
+    return nullptr;
+}
+
+bool isFlag(std::string_view argument, std::string_view shortName, std::string_view longName)
+{
+    return argument == shortName || argument == longName;
+}
+
+std::string_view nameOf(std::string_view argument)
+{
+    return argument.starts_with("--") ? argument.substr(0, argument.find('=')) : argument;
+}
+
+// Arguments of ours switch to the command line; anything else is left to the window's toolkit.
+bool isOurs(std::string_view argument)
+{
+    Options none;
+    return isFlag(argument, "-h", "--help") || isFlag(argument, "-v", "--version") ||
+           valueSlot(none, nameOf(argument)) != nullptr;
+}
+
+QString unrecognised(std::string_view argument)
+{
+    const QString shown = QString::fromLocal8Bit(argument.data(), argument.size());
+    return (argument.starts_with("-") ? CommandLine::tr("unknown option %1")
+                                      : CommandLine::tr("unexpected argument %1"))
+        .arg(shown);
+}
+
+// Empty when all arguments are understood; otherwise what is wrong with them.
+QString parse(int argc, char** argv, Options& options)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (isFlag(argument, "-h", "--help")) {
+            options.help = true;
+            continue;
+        }
+        if (isFlag(argument, "-v", "--version")) {
+            options.version = true;
+            continue;
+        }
+        const std::string_view name = nameOf(argument);
+        std::optional<std::string>* slot = valueSlot(options, name);
+        const QString option = QString::fromLocal8Bit(name.data(), name.size());
+        if (!slot) return unrecognised(argument);
+        if (*slot) return CommandLine::tr("%1 is given twice").arg(option);
+        if (name.size() < argument.size())
+            *slot = std::string(argument.substr(name.size() + 1));
+        else if (i + 1 < argc && !isOurs(argv[i + 1]))
+            *slot = argv[++i];
+        else
+            return CommandLine::tr("%1 needs a value").arg(option);
+    }
+    return {};
+}
+
+// The first argument that neither the language option nor the window toolkit takes, or a
+// toolkit option without its value: the window would open as if it were not there.
+std::optional<std::string_view> argumentTheWindowRefuses(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        const auto values = toolkitOptionValues(argument);
+        if (argument == "--lang")
+            ++i;
+        else if (values && i + *values < argc)
+            i += *values;
+        else if (!argument.starts_with("--lang="))
+            return argument;
+    }
+    return std::nullopt;
+}
+
+QString windowArgumentProblem(std::string_view argument)
+{
+    if (!toolkitOptionValues(argument)) return unrecognised(argument);
+    return CommandLine::tr("%1 needs a value")
+        .arg(QString::fromLocal8Bit(argument.data(), argument.size()));
+}
+
+std::optional<measure::Unit> unitNamed(std::string_view name)
+{
+    for (const auto& [unitName, unit] : kUnitNames)
+        if (unitName == name) return unit;
+    return std::nullopt;
+}
+
+std::optional<int> dotsPerInchOf(std::string_view text)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    if (value < kMinimumDpi || value > kMaximumDpi) return std::nullopt;
+    return value;
+}
+
+std::optional<double> decimalOf(std::string_view text)
+{
+    double value = 0;
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+// "X,Y", each factor within the bounds of a printer at 100 %.
+std::optional<exporting::PrintCorrection> correctionOf(std::string_view text)
+{
+    const size_t comma = text.find(',');
+    if (comma == std::string_view::npos) return std::nullopt;
+    const auto across = decimalOf(text.substr(0, comma));
+    const auto down = decimalOf(text.substr(comma + 1));
+    if (!across || !down || !exporting::withinBounds(*across) || !exporting::withinBounds(*down))
+        return std::nullopt;
+    return exporting::PrintCorrection{*across, *down};
+}
+
+int usageError(const QString& message)
+{
+    const QString line = CommandLine::tr("%1 (see tavrel --help)").arg(message);
+    std::fprintf(stderr, "tavrel: %s\n", line.toLocal8Bit().constData());
+    return kExitUsage;
+}
+
+QString unknownUnit(const std::string& name)
+{
+    return CommandLine::tr("unknown unit \"%1\": use decimal, fractions or millimeter")
+        .arg(QString::fromLocal8Bit(name));
+}
+
+// A measurement that could not be typed in the unit's box, and how it is typed there.
+QString notTypable(const std::string& text, measure::Unit unit)
+{
+    const QString shown = QString::fromLocal8Bit(text);
+    if (unit == measure::Unit::InchesDecimal)
+        return CommandLine::tr(
+                   "--measure \"%1\" is not a measurement in decimal inches: use 2.5 "
+                   "for decimal inches or --unit fractions for 2 1/2")
+            .arg(shown);
+    if (unit == measure::Unit::InchesFractions)
+        return CommandLine::tr(
+                   "--measure \"%1\" is not a measurement in inches with fractions: "
+                   "use 2 1/2, 1/2 or 2.5, with one space, one slash and one point "
+                   "at most")
+            .arg(shown);
+    return CommandLine::tr(
+               "--measure \"%1\" is not a measurement in millimeters: use digits "
+               "with one point at most, as 63.5")
+        .arg(shown);
+}
+
+QString unknownPaper(const std::string& name)
+{
+    return CommandLine::tr(
+               "unknown paper \"%1\": use letter, a4, a3, legal or tabloid; a2, a1, "
+               "a0, arch-d or arch-e; or roll-36in, roll-24in or roll-914mm")
+        .arg(QString::fromLocal8Bit(name));
+}
+
+// Translated messages and the words on a PDF's pages need a GUI application, for its translators
+// and its fonts; none when one runs already. It needs no display, and its start-up notes about
+// the desktop session (such as a missing XDG_RUNTIME_DIR) mean nothing to an export, so they are
+// not shown. The application keeps its arguments for its whole life.
+std::unique_ptr<QGuiApplication> applicationForFonts()
+{
+    if (QCoreApplication::instance()) return nullptr;
+    static int argc = 3;
+    static char program[] = "tavrel", platformOption[] = "-platform", offscreen[] = "offscreen";
+    static char* argv[] = {program, platformOption, offscreen, nullptr};
+    QLoggingCategory::setFilterRules("default.warning=false");
+    auto application = std::make_unique<QGuiApplication>(argc, argv);
+    QLoggingCategory::setFilterRules({});
+    // The application takes the system's locale into the C library, whose number formatting
+    // would then write "0,01" where a decimal comma is the custom; numbers here are the
+    // program's own, the same everywhere.
+    std::setlocale(LC_NUMERIC, "C");
+    return application;
+}
+
+int runExport(const Options& options)
+{
+    if (!options.unit)
+        return usageError(
+            CommandLine::tr("--export needs --unit decimal, fractions or millimeter"));
+    if (!options.measure) return usageError(CommandLine::tr("--export needs --measure TEXT"));
+    const auto unit = unitNamed(*options.unit);
+    if (!unit) return usageError(unknownUnit(*options.unit));
+    const auto measurement = measure::asTypedInBox(*options.measure, *unit);
+    if (!measurement) return usageError(notTypable(*options.measure, *unit));
+    const auto dotsPerInch = options.dpi ? dotsPerInchOf(*options.dpi) : 96;
+    // The bounds as they are typed, without digit grouping.
+    if (!dotsPerInch)
+        return usageError(
+            CommandLine::tr("--dpi takes a whole number of dots per inch from %1 to %2")
+                .arg(kMinimumDpi)
+                .arg(kMaximumDpi));
+
+    // The name's bytes as given: they need not be UTF-8.
+    const std::filesystem::path path = exporting::fileNamedByArgument(*options.exportPath);
+    const bool pdf = exporting::shownName(path).endsWith(".pdf", Qt::CaseInsensitive);
+    const auto paper = options.paper ? exporting::paperNamed(*options.paper) : std::nullopt;
+    if (options.paper && !paper) return usageError(unknownPaper(*options.paper));
+    if (options.paper && !pdf)
+        return usageError(CommandLine::tr("--paper goes with an export to FILE.pdf"));
+    const auto correction =
+        options.correction ? correctionOf(*options.correction) : exporting::PrintCorrection{};
+    if (!correction)
+        return usageError(CommandLine::tr(
+            "--correction takes two factors from 0.8 to 1.25, across and down, as 1.02,0.99"));
+    if (options.correction && !pdf)
+        return usageError(CommandLine::tr("--correction goes with an export to FILE.pdf"));
+
+    const auto fonts = pdf ? applicationForFonts() : nullptr;
+
+    const QString failure =
+        exporting::exportPattern({*measurement, *unit, *dotsPerInch, path, paper, *correction});
+    if (failure.isEmpty()) return kExitOk;
+    std::fprintf(stderr, "tavrel: %s\n", failure.toLocal8Bit().constData());
+    return kExitFailed;
+}
+
+int runCalibrationSheet(const Options& options)
+{
+    if (options.measure || options.exportPath || options.dpi || options.correction)
+        return usageError(CommandLine::tr("--calibration-sheet goes only with --paper and --unit"));
+    const std::filesystem::path path = exporting::fileNamedByArgument(*options.sheetPath);
+    if (!exporting::shownName(path).endsWith(".pdf", Qt::CaseInsensitive))
+        return usageError(CommandLine::tr("--calibration-sheet writes a FILE.pdf"));
+    const auto unit = options.unit ? unitNamed(*options.unit) : std::nullopt;
+    if (options.unit && !unit) return usageError(unknownUnit(*options.unit));
+    const auto paper = options.paper ? exporting::paperNamed(*options.paper) : std::nullopt;
+    if (options.paper && !paper) return usageError(unknownPaper(*options.paper));
+    const bool millimetres = unit ? *unit == measure::Unit::Millimeter
+                                  : exporting::defaultPaper() != exporting::Paper::Letter;
+
+    const auto fonts = applicationForFonts();
+    const QString failure = exporting::saveCalibrationSheet(
+        path, paper.value_or(exporting::defaultPaper()),
+        millimetres ? exporting::CheckRuler::Centimeter : exporting::CheckRuler::Inch);
+    if (failure.isEmpty()) return kExitOk;
+    std::fprintf(stderr, "tavrel: %s\n", failure.toLocal8Bit().constData());
+    return kExitFailed;
+}
+
+}  // namespace
+
+std::optional<int> runCommandLine(int argc, char** argv)
+{
+    bool any = false;
+    for (int i = 1; i < argc; ++i) any = any || (isOurs(argv[i]) && nameOf(argv[i]) != "--lang");
+    const auto refused = any ? std::nullopt : argumentTheWindowRefuses(argc, argv);
+    if (!any && !refused) return std::nullopt;
+
+    // English, the language the texts are written in, needs no application, only its numbers.
+    const auto language = languageOption(argc, argv);
+    const auto application = speaksEnglish(language) ? nullptr : applicationForFonts();
+    installTranslations(language);
+    if (refused) return usageError(windowArgumentProblem(*refused));
+    Options options;
+    if (const QString problem = parse(argc, argv, options); !problem.isEmpty())
+        return usageError(problem);
+    if (options.help) {
+        std::fputs(CommandLine::usage().toLocal8Bit().constData(), stdout);
+        return kExitOk;
+    }
+    if (options.version) {
+        std::printf("tavrel %s\n", build::kVersion);
+        return kExitOk;
+    }
+    if (options.sheetPath) return runCalibrationSheet(options);
+    if (!options.exportPath)
+        return usageError(CommandLine::tr(
+            "--unit, --measure, --dpi, --paper and --correction go with --export FILE"));
+    return runExport(options);
+}
+
+}  // namespace tavrel::app

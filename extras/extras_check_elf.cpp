@@ -1,0 +1,20 @@
+#include "extras/elf_digest.h"
+#include "extras/extras_check.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace tavrel::app {
+
+QString extrasFileProblem(const QString& libraryName)
+{
+    const QString path = libraryName + QStringLiteral(".so");
+    if (!QFileInfo::exists(path)) return {};
+    const auto digest = elfLoadedDigest(path);
+    if (digest && digest->toHex() == kBuiltExtrasDigest) return {};
+    //: %1 is the module's file.
+    return QCoreApplication::translate("Extras", "%1 is not the module built with this program")
+        .arg(path);
+}
+
+}  // namespace tavrel::app

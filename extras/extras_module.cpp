@@ -1,0 +1,10 @@
+// The module of lazily loaded parts: its entry point hands the program the table of the real
+// functions.
+#include "extras/module_extras.h"
+
+#include <QtGlobal>
+
+extern "C" Q_DECL_EXPORT const tavrel::app::Extras* tavrel_extras()
+{
+    return &tavrel::app::moduleExtras();
+}

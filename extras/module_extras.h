@@ -1,0 +1,11 @@
+#pragma once
+// The module's table: the real printing, guide, saving and command line. The module hands it to
+// the program; tests that link these parts directly set it as the table the window calls.
+
+#include "extras/extras.h"
+
+namespace tavrel::app {
+
+const Extras& moduleExtras();
+
+}  // namespace tavrel::app

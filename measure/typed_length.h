@@ -1,0 +1,14 @@
+#pragma once
+// A length the user measured with a ruler and typed in, as the calibrations read it.
+
+#include <optional>
+#include <string_view>
+
+namespace tavrel::measure {
+
+// A typed length in inches: millimetres as a decimal number, inches as a decimal number or a
+// whole number and a fraction ("7 7/8", "7/8"). Spaces at either end aside; nullopt for anything
+// else.
+std::optional<double> readTypedInches(std::string_view text, bool millimetres);
+
+}  // namespace tavrel::measure

@@ -1,0 +1,49 @@
+#include "platform/decimal_comma.h"
+
+#include "platform/translations.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace tavrel::app {
+namespace {
+
+bool commaIsDecimalPoint() { return interfaceLocale().decimalPoint() == ","; }
+
+// A plain comma, in a language that writes decimals with a comma.
+bool commaTypesPoint(const QKeyEvent& key)
+{
+    return key.text() == "," && !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+           commaIsDecimalPoint();
+}
+
+class CommaAsPoint : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto& comma = static_cast<const QKeyEvent&>(*event);
+        if (!commaTypesPoint(comma)) return false;
+        // The point goes through the box's other filters as a typed point would.
+        QKeyEvent point(QEvent::KeyPress, Qt::Key_Period, comma.modifiers(), ".");
+        QCoreApplication::sendEvent(watched, &point);
+        return true;
+    }
+};
+
+}  // namespace
+
+void typePointForComma(QLineEdit& box)
+{
+    box.installEventFilter(new CommaAsPoint(&box));
+}
+
+QChar typedCharacter(QChar character)
+{
+    return character == ',' && commaIsDecimalPoint() ? QChar('.') : character;
+}
+
+}  // namespace tavrel::app

@@ -1,0 +1,9 @@
+#include "platform/executable_folder.h"
+
+#include <QFileInfo>
+
+namespace tavrel::app {
+
+QString executableFolder() { return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath(); }
+
+}  // namespace tavrel::app

@@ -1,0 +1,36 @@
+#include "projector/projector_preferences.h"
+
+#include "platform/user_settings.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace tavrel::app {
+
+ProjectorPreferences loadProjectorPreferences()
+{
+    const ProjectorPreferences defaults;
+    ProjectorPreferences loaded;
+    loaded.screenName = userSetting("Projector/screen").toString();
+    loaded.whiteOnBlack = userSetting("Projector/whiteOnBlack", defaults.whiteOnBlack).toBool();
+    const int width = userSetting("Projector/lineWidth").toInt();
+    loaded.lineWidth =
+        std::find(std::begin(kLineWidths), std::end(kLineWidths), width) != std::end(kLineWidths)
+            ? width
+            : defaults.lineWidth;
+    const int overlay = userSetting("Projector/overlay").toInt();
+    loaded.overlay = overlay >= 0 && overlay <= static_cast<int>(Overlay::Ruler)
+                         ? static_cast<Overlay>(overlay)
+                         : defaults.overlay;
+    return loaded;
+}
+
+bool saveProjectorPreferences(const ProjectorPreferences& preferences)
+{
+    return storeUserSettings({{"Projector/screen", preferences.screenName},
+                              {"Projector/whiteOnBlack", preferences.whiteOnBlack},
+                              {"Projector/lineWidth", preferences.lineWidth},
+                              {"Projector/overlay", static_cast<int>(preferences.overlay)}});
+}
+
+}  // namespace tavrel::app

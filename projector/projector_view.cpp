@@ -1,0 +1,146 @@
+#include "projector/projector_view.h"
+
+#include "measure/physical_units.h"
+#include "projector/check_overlay.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tavrel::app {
+namespace {
+
+// An arrow key moves the pattern a tenth of the view.
+constexpr int kArrowSteps = 10;
+
+}  // namespace
+
+ProjectorView::ProjectorView(picture::PersistentImage image, double twipsPerPixel,
+                             double pixelsPerInch, const ProjectorPreferences& look,
+                             bool centimetres, QWidget* parent)
+    : QWidget(parent),
+      image_(std::move(image)),
+      screenPixelsPerPicturePixel_(pixelsPerInch * twipsPerPixel / measure::kTwipsPerInch),
+      unitPixels_(centimetres ? pixelsPerInch / measure::kCentimetresPerInch : pixelsPerInch),
+      look_(look)
+{
+    image_.foreground = look.whiteOnBlack ? Qt::white : Qt::black;
+    image_.background = look.whiteOnBlack ? Qt::black : Qt::white;
+    setWindowTitle(tr("Projector View"));
+    setAccessibleDescription(tr("The pattern at true scale. The arrow keys move it; Esc leaves."));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::OpenHandCursor);
+}
+
+QSize ProjectorView::patternOnScreen() const
+{
+    return QSize(static_cast<int>(std::ceil(image_.size.width() * screenPixelsPerPicturePixel_)),
+                 static_cast<int>(std::ceil(image_.size.height() * screenPixelsPerPicturePixel_)));
+}
+
+// A pattern smaller than the view stands in its middle; a larger one is panned.
+QPoint ProjectorView::patternCorner() const
+{
+    const QSize pattern = patternOnScreen();
+    const int x = pattern.width() <= width() ? (width() - pattern.width()) / 2 : -pan_.x();
+    const int y = pattern.height() <= height() ? (height() - pattern.height()) / 2 : -pan_.y();
+    return QPoint(x, y);
+}
+
+void ProjectorView::panTo(QPoint pan)
+{
+    const QSize pattern = patternOnScreen();
+    pan = QPoint(std::clamp(pan.x(), 0, std::max(0, pattern.width() - width())),
+                 std::clamp(pan.y(), 0, std::max(0, pattern.height() - height())));
+    if (pan == pan_) return;
+    pan_ = pan;
+    update();
+}
+
+void ProjectorView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), image_.background);
+    const QPoint corner = patternCorner();
+
+    painter.save();
+    painter.translate(corner);
+    painter.scale(screenPixelsPerPicturePixel_, screenPixelsPerPicturePixel_);
+    const QRectF visible = painter.transform().inverted().mapRect(QRectF(rect()));
+    const QRectF area = visible.intersected(QRectF(QPointF(0, 0), QSizeF(image_.size)));
+    if (!area.isEmpty())
+        picture::replay(image_, painter, area, picture::LineWidth::OneDevicePixel,
+                        picture::Background::AlreadyFilled, look_.lineWidth);
+    painter.restore();
+
+    if (look_.overlay == Overlay::None) return;
+    QPen pen(image_.foreground);
+    pen.setCosmetic(true);
+    pen.setWidth(look_.lineWidth);
+    if (look_.overlay == Overlay::Grid) {
+        // Half-way between the pattern and its background, so that the pattern stands out.
+        pen.setColor(QColor(128, 128, 128));
+        painter.setPen(pen);
+        drawGrid(painter, rect(), corner, unitPixels_);
+    } else {
+        painter.setPen(pen);
+        drawCheckRuler(painter, rect(), unitPixels_);
+    }
+}
+
+void ProjectorView::keyPressEvent(QKeyEvent* event)
+{
+    const int across = std::max(1, width() / kArrowSteps);
+    const int down = std::max(1, height() / kArrowSteps);
+    switch (event->key()) {
+        case Qt::Key_Escape:
+            close();
+            return;
+        case Qt::Key_Left:
+            panTo(pan_ - QPoint(across, 0));
+            return;
+        case Qt::Key_Right:
+            panTo(pan_ + QPoint(across, 0));
+            return;
+        case Qt::Key_Up:
+            panTo(pan_ - QPoint(0, down));
+            return;
+        case Qt::Key_Down:
+            panTo(pan_ + QPoint(0, down));
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+void ProjectorView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) return;
+    dragFrom_ = event->position().toPoint();
+    setCursor(Qt::ClosedHandCursor);
+}
+
+// The pattern follows the mouse.
+void ProjectorView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!(event->buttons() & Qt::LeftButton)) return;
+    const QPoint at = event->position().toPoint();
+    panTo(pan_ - (at - dragFrom_));
+    dragFrom_ = at;
+}
+
+void ProjectorView::mouseReleaseEvent(QMouseEvent*)
+{
+    setCursor(Qt::OpenHandCursor);
+}
+
+void ProjectorView::resizeEvent(QResizeEvent*)
+{
+    panTo(pan_);
+}
+
+}  // namespace tavrel::app

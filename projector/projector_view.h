@@ -1,0 +1,46 @@
+#pragma once
+// The pattern at true scale on a whole screen, for projecting it onto the fabric: drawn for the
+// screen's calibrated pixels per inch, in the chosen colours and line width, with a grid or a
+// check ruler over it. It never zooms; a pattern larger than the screen pans under the mouse
+// and the arrow keys. Esc leaves.
+
+#include "picture/persistent_image.h"
+#include "projector/projector_preferences.h"
+
+#include <QPoint>
+#include <QWidget>
+
+namespace tavrel::app {
+
+class ProjectorView : public QWidget {
+    Q_OBJECT
+public:
+    // `twipsPerPixel` is the picture's scale, `pixelsPerInch` the screen's calibration.
+    ProjectorView(picture::PersistentImage image, double twipsPerPixel, double pixelsPerInch,
+                  const ProjectorPreferences& look, bool centimetres, QWidget* parent = nullptr);
+
+    // The view's top-left corner within the pattern on screen, in screen pixels.
+    QPoint pan() const { return pan_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QSize patternOnScreen() const;
+    QPoint patternCorner() const;
+    void panTo(QPoint pan);
+
+    picture::PersistentImage image_;
+    double screenPixelsPerPicturePixel_;
+    double unitPixels_;  // one centimetre or inch on this screen
+    ProjectorPreferences look_;
+    QPoint pan_;
+    QPoint dragFrom_;
+};
+
+}  // namespace tavrel::app

@@ -1,0 +1,65 @@
+#include "projector/screen_calibration.h"
+
+#include "platform/user_settings.h"
+
+#include <QScreen>
+#include <QUrl>
+
+#include <cmath>
+
+namespace tavrel::app {
+namespace {
+
+bool plausible(double pixelsPerInch)
+{
+    return std::isfinite(pixelsPerInch) && pixelsPerInch >= kMinPixelsPerInch &&
+           pixelsPerInch <= kMaxPixelsPerInch;
+}
+
+// Screen names may hold the slashes that QSettings takes for groups.
+QString settingsKey(const QString& screenKey)
+{
+    return QStringLiteral("ScreenCalibration/") +
+           QString::fromLatin1(QUrl::toPercentEncoding(screenKey));
+}
+
+}  // namespace
+
+std::optional<double> pixelsPerInchFromBar(int barPixels, double measuredInches)
+{
+    if (barPixels <= 0 || !(measuredInches > 0)) return std::nullopt;
+    const double pixelsPerInch = barPixels / measuredInches;
+    return plausible(pixelsPerInch) ? std::optional(pixelsPerInch) : std::nullopt;
+}
+
+QString screenKey(const QScreen& screen)
+{
+    const QSize size = screen.size();
+    return QStringLiteral("%1 %2x%3").arg(screen.name()).arg(size.width()).arg(size.height());
+}
+
+StoredCalibration readPixelsPerInch(const QString& key)
+{
+    const QVariant stored = userSetting(settingsKey(key));
+    bool isNumber = false;
+    const double value = stored.toDouble(&isNumber);
+    if (isNumber && plausible(value)) return {value, false};
+    return {std::nullopt, stored.isValid()};
+}
+
+std::optional<double> storedPixelsPerInch(const QString& key)
+{
+    return readPixelsPerInch(key).pixelsPerInch;
+}
+
+bool storePixelsPerInch(const QString& key, double pixelsPerInch)
+{
+    return storeUserSettings({{settingsKey(key), pixelsPerInch}});
+}
+
+bool forgetPixelsPerInch(const QString& key)
+{
+    return storeUserSettings({{settingsKey(key), QVariant()}});
+}
+
+}  // namespace tavrel::app

@@ -1,0 +1,12 @@
+// Tests that link printing, the guide, saving and the command line directly give the window
+// their real functions, as the program's module would.
+#include "extras/module_extras.h"
+
+namespace {
+
+const bool filled = [] {
+    tavrel::app::setExtras(tavrel::app::moduleExtras());
+    return true;
+}();
+
+}  // namespace
