@@ -3,7 +3,7 @@
 # file reader (Qt Core) with clang into build-fuzz/ and runs each for a bounded time, starting
 # from the seeds in fuzz/corpus/ (the help file reader's also from the guide, compiled there).
 # Fails, with the input kept under build-fuzz/artifacts/, when a target crashes, hangs, leaks
-# or finds a property that does not hold.
+# or finds a property that does not hold. A compiler warning fails the build.
 #   scripts/fuzz.sh          about a minute per target, as CI runs it
 #   scripts/fuzz.sh 600      ten minutes per target
 set -euo pipefail
@@ -18,7 +18,8 @@ declare -A built_seeds=([chm_file_fuzzer]=$build_dir/fuzz/guides)
 "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-    -DTAVREL_BUILD_FUZZERS=ON -DTAVREL_BUILD_APP=OFF -DTAVREL_BUILD_TESTS=OFF -DTAVREL_BUILD_BENCH=OFF
+    -DTAVREL_BUILD_FUZZERS=ON -DTAVREL_BUILD_APP=OFF -DTAVREL_BUILD_TESTS=OFF -DTAVREL_BUILD_BENCH=OFF \
+    -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 cmake --build "$build_dir" --parallel 2
 
 mkdir -p "$build_dir/logs" "$build_dir/artifacts"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the measurement and pattern core and their tests for 64-bit Windows with MinGW-w64 and
 # runs the tests under Wine, so that the core stays portable and its numbers stay identical on
-# the Windows C runtime. Installs the cross compiler and Wine when they are missing.
+# the Windows C runtime. Installs the cross compiler and Wine when they are missing. A compiler
+# warning fails the build.
 #   scripts/test-windows-core.sh      builds into build-windows-core/
 set -euo pipefail
 
@@ -18,6 +19,6 @@ mkdir -p "$build_dir"
 
 cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
-    -DTAVREL_BUILD_APP=OFF -DTAVREL_BUILD_TESTS=ON
+    -DTAVREL_BUILD_APP=OFF -DTAVREL_BUILD_TESTS=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 cmake --build "$build_dir" --parallel 2
 ctest --test-dir "$build_dir" --output-on-failure --no-tests=error -j2

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets everything up and runs every test: installs what is missing, builds, starts a virtual
 # X server and a print spooler with a PDF printer for the tests, runs CTest, and stops again
-# whatever it started.
+# whatever it started. A compiler warning fails the build.
 #   scripts/test.sh              the normal build, in build/
 #   scripts/test.sh --sanitize   an AddressSanitizer + UndefinedBehaviorSanitizer build, in build-sanitize/
 set -euo pipefail
@@ -9,12 +9,12 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 build_dir=build
-cmake_options=()
+cmake_options=(-DCMAKE_COMPILE_WARNING_AS_ERROR=ON)
 case ${1:-} in
     "") ;;
     --sanitize)
         build_dir=build-sanitize
-        cmake_options=(-DTAVREL_SANITIZE=ON)
+        cmake_options+=(-DTAVREL_SANITIZE=ON)
         # Set before the build too: test discovery runs the test programs. Leaks are checked;
         # lsan.supp names the few libraries that keep memory on purpose until the end. No
         # strict_string_checks: libxkbcommon-x11 hands strndup unterminated buffers, which that

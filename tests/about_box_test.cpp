@@ -172,7 +172,9 @@ TEST(AboutBoxPicture, WholeAndSharpAtEveryResolution)
         for (int y = 0; y + 1 < pixels.height(); y += 2)
             for (int x = 0; x + 1 < pixels.width(); x += 2)
                 finerThanDoubled |= pixels.pixel(x, y) != pixels.pixel(x + 1, y + 1);
-        if (c.ratio == 2) EXPECT_TRUE(finerThanDoubled);
+        if (c.ratio == 2) {
+            EXPECT_TRUE(finerThanDoubled);
+        }
     }
     tavrel::platform::setTwipsPerPixelOverride(std::nullopt);
 }

@@ -709,7 +709,9 @@ public:
     {
         const auto jobs = tavrel::test::waitForJobsAfter(before, 1);
         EXPECT_EQ(jobs.size(), 1u);
-        if (jobs.size() == 1) EXPECT_TRUE(jobs[0].completed) << "job " << jobs[0].id;
+        if (jobs.size() == 1) {
+            EXPECT_TRUE(jobs[0].completed) << "job " << jobs[0].id;
+        }
         if (jobs.size() != 1 || !jobs[0].completed) return {};
         const QString file = tavrel::test::printedFile(jobs[0].id);
         EXPECT_EQ(tavrel::test::pageCount(file), 1);

@@ -185,7 +185,9 @@ TEST_F(MainWindow, TypingBringsTheBoxAndItsNoticeIntoView)
         QTest::keyClicks(window.txtMeasure, c.typed);
         EXPECT_TRUE(inView(*view, *window.txtMeasure)) << c.typed;
         EXPECT_EQ(window.lblTooLarge->isVisible(), c.notice) << c.typed;
-        if (c.notice) EXPECT_TRUE(inView(*view, *window.lblTooLarge)) << c.typed;
+        if (c.notice) {
+            EXPECT_TRUE(inView(*view, *window.lblTooLarge)) << c.typed;
+        }
     }
 }
 

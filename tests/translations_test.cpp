@@ -87,7 +87,9 @@ void expectEveryTextTranslatedKeepingPlaceholdersAndAccessKeys(const std::vector
         for (const QString& form : entry.forms) {
             EXPECT_FALSE(form.isEmpty()) << source;
             // A text the same in both languages says so, as a word like "PDF" may be.
-            if (form == entry.source) EXPECT_EQ(entry.translatorComment, "same") << source;
+            if (form == entry.source) {
+                EXPECT_EQ(entry.translatorComment, "same") << source;
+            }
             EXPECT_EQ(placeholdersOf(form), placeholdersOf(entry.source)) << source;
             EXPECT_EQ(hasAccessKey(form), hasAccessKey(entry.source)) << source;
         }
@@ -213,10 +215,12 @@ void expectNoClash(const KeyedTexts& texts, const char* where)
     for (qsizetype i = 0; i < texts.size(); ++i)
         for (qsizetype j = i + 1; j < texts.size(); ++j)
             for (QChar key : texts[i].second)
-                if (!key.isNull())
+                if (!key.isNull()) {
                     EXPECT_FALSE(texts[j].second.contains(key))
                         << where << ": \"" << texts[i].first.toStdString() << "\" and \""
-                        << texts[j].first.toStdString() << "\" share " << QString(key).toStdString();
+                        << texts[j].first.toStdString() << "\" share "
+                        << QString(key).toStdString();
+                }
 }
 
 class AccessKeys : public EveryLanguage {};

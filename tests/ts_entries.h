@@ -40,7 +40,7 @@ inline std::vector<TsEntry> tsEntries(const QString& path)
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement) continue;
         if (xml.name() == u"name") context = xml.readElementText();
-        if (xml.name() == u"message") entries.push_back({context});
+        if (xml.name() == u"message") entries.emplace_back().context = context;
         if (entries.empty()) continue;
         TsEntry& entry = entries.back();
         if (xml.name() == u"source") entry.source = textOf(xml);

@@ -65,7 +65,9 @@ void expectFits(frmMain& window, bool drawn)
     for (qsizetype i = 0; i < shown.size(); ++i) {
         const std::string name = shown[i]->objectName().toStdString();
         EXPECT_TRUE(view->viewport()->rect().contains(shown[i]->geometry())) << name;
-        if (drawn) EXPECT_GT(window.picPattern->y(), shown[i]->geometry().bottom()) << name;
+        if (drawn) {
+            EXPECT_GT(window.picPattern->y(), shown[i]->geometry().bottom()) << name;
+        }
         for (qsizetype j = i + 1; j < shown.size(); ++j)
             EXPECT_FALSE(shownRect(*shown[i]).intersects(shownRect(*shown[j])))
                 << name << " and " << shown[j]->objectName().toStdString();

@@ -2,14 +2,14 @@
 # Cross-builds Tavrel for Windows (scripts/windows/build.sh), makes its installer
 # (scripts/windows/package.sh) and runs every test of that build as a Windows program under Wine,
 # in a Wine prefix of the build's own; the tests that cannot run there are listed as skipped with
-# their reason.
+# their reason. A compiler warning fails the build.
 #   scripts/windows/test.sh [CMAKE_OPTION...]
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build_dir=$root/build-windows
 
-"$root/scripts/windows/build.sh" "$@"
+"$root/scripts/windows/build.sh" -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "$@"
 # The installer and the archive, which setup_test installs.
 "$root/scripts/windows/package.sh"
 
