@@ -327,9 +327,9 @@ void frmMain::showWholeSentence(int plannedWindowHeight)
             .boundingRect(QRect(0, 0, band.width(), INT_MAX), Qt::TextWordWrap, lblScale->text())
             .width();
     const int needed = lblScale->heightForWidth(band.width());
-    if (wrappedWidth > band.width() || needed <= band.height()) return;
-    lblScale->resize(band.width(), needed);
     const int below = band.top() + needed - picPattern->height();
+    if (wrappedWidth > band.width()) return;
+    if (needed > band.height()) lblScale->resize(band.width(), needed);
     if (below <= 0) return;
     picPattern->setRoomBelow(below);
     const int beyondClient = picPattern->geometry().bottom() + 1 - askedClient_.height();

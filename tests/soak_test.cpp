@@ -310,7 +310,8 @@ public:
         const QSize drawing = window_.picPattern->Image().size;
         const QLabel& sentence = *window_.lblScale;
         const int room = window_.picPattern->height() - drawing.height();
-        if (room > 0 && sentence.geometry().bottom() + 1 != window_.picPattern->height())
+        if (room > 0 && sentence.y() + sentence.heightForWidth(sentence.width()) !=
+                            window_.picPattern->height())
             differ("room below the drawing is not the sentence's");
         const bool grown = room > 0 && expected_.pictureInView && window_.Height() > expected_.height;
         if (window_.Width() != expected_.width || (window_.Height() != expected_.height && !grown))
