@@ -115,19 +115,28 @@ std::string notInLanguage(const QByteArray& page, const QByteArray& englishPage,
     return {};
 }
 
-class GuideLanguage : public testing::TestWithParam<Guide> {};
+// The English guide and the one of the test's language, both opened.
+class BothGuides : public testing::TestWithParam<Guide> {
+protected:
+    void SetUp() override
+    {
+        english = ChmFile::open(TAVREL_HELP_FILE);
+        guide = ChmFile::open(guidePath(GetParam()));
+        ASSERT_NE(english, nullptr);
+        ASSERT_NE(guide, nullptr) << nameOf(GetParam());
+    }
+    std::unique_ptr<ChmFile> english, guide;
+};
+
+class GuideLanguage : public BothGuides {};
 class GuideLinks : public testing::TestWithParam<Guide> {};
-class GuidePictures : public testing::TestWithParam<Guide> {};
+class GuidePictures : public BothGuides {};
 
 // Each page reads in the guide's language; each contents title differs from the English one
 // and has no English word at all.
 TEST_P(GuideLanguage, EveryPageAndContentsTitleIsInTheGuidesLanguage)
 {
     const Guide& language = GetParam();
-    const auto english = ChmFile::open(TAVREL_HELP_FILE);
-    const auto guide = ChmFile::open(guidePath(language));
-    ASSERT_NE(english, nullptr);
-    ASSERT_NE(guide, nullptr) << nameOf(language);
 
     for (const QString& page : pagesOf(*english)) {
         const auto translated = guide->read(page);
@@ -197,10 +206,6 @@ std::string pngSize(const QByteArray& file)
 TEST_P(GuidePictures, EveryPictureHasItsTagsSizeAndTheGuidesLanguage)
 {
     const Guide& language = GetParam();
-    const auto english = ChmFile::open(TAVREL_HELP_FILE);
-    const auto guide = ChmFile::open(guidePath(language));
-    ASSERT_NE(english, nullptr);
-    ASSERT_NE(guide, nullptr) << nameOf(language);
 
     static const QRegularExpression image(R"re(<img\b[^>]*>)re");
     static const QRegularExpression attribute(R"re((\w+)="([^"]*)")re");
