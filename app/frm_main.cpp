@@ -278,7 +278,6 @@ void frmMain::drawOnce()
 {
     const pattern::Screen screen{platform::twipsPerPixelX(), platform::twipsPerPixelY()};
     const std::optional<measure::Unit> unit = selectedUnit();
-    const bool millimeterRuler = unit == measure::Unit::Millimeter;
     // Whether M can be drawn at all is known before anything changes.
     const pattern::Drawing drawing =
         pattern::prepareDrawing(GetMeasurement(), unit, screen, controlRoom());
@@ -308,7 +307,7 @@ void frmMain::drawOnce()
             const pattern::ArcArguments& a = op.arguments;
             DrawArc(picPattern->hDC(), a.X, a.Y, a.StartAngle, a.EndAngle, a.radius);
         });
-    lblScale->setText(scaleSentence(millimeterRuler));
+    lblScale->setText(scaleSentence(measure::unitSystemOf(*unit)));
     showWholeSentence(plan.windowHeight);
     picPattern->setAccessibleDescription(describePattern(
         txtMeasure->text(), *selectedUnit(), {plan.pictureWidth, plan.pictureHeight},
@@ -340,10 +339,11 @@ void frmMain::showWholeSentence(int plannedWindowHeight)
 }
 
 // One whole sentence per unit, so that a translation can agree with its unit.
-QString frmMain::scaleSentence(bool millimeterRuler)
+QString frmMain::scaleSentence(measure::UnitSystem ruler)
 {
-    return millimeterRuler ? tr("When printed, each division above should measure one centimeter")
-                           : tr("When printed, each division above should measure one inch");
+    return ruler == measure::UnitSystem::Metric
+               ? tr("When printed, each division above should measure one centimeter")
+               : tr("When printed, each division above should measure one inch");
 }
 
 void frmMain::showTooLargeNotice()
@@ -397,11 +397,10 @@ void frmMain::mnuFilePrint_Click()
     });
 }
 
-// Centimetres beside a pattern measured in millimetres, inches beside the inch units.
-exporting::CheckRuler frmMain::checkRuler() const
+// Centimeters beside a pattern measured in millimeters, inches beside the inch units.
+measure::UnitSystem frmMain::checkRuler() const
 {
-    return optMeasureType[2]->isChecked() ? exporting::CheckRuler::Centimeter
-                                          : exporting::CheckRuler::Inch;
+    return optMeasureType[2]->isChecked() ? measure::UnitSystem::Metric : measure::UnitSystem::Inch;
 }
 
 // The picture at natural size, 250 twips in from the printable area's corner, or in tiles when

@@ -24,9 +24,6 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 
-namespace tavrel::exporting {
-enum class CheckRuler;
-}
 namespace tavrel::platform {
 class ScrollView;
 }
@@ -104,8 +101,8 @@ private:
     int controlsBottom() const;
     void showBox();
     static QString promptText(bool millimeters);
-    exporting::CheckRuler checkRuler() const;
-    static QString scaleSentence(bool millimeterRuler);
+    measure::UnitSystem checkRuler() const;
+    static QString scaleSentence(measure::UnitSystem ruler);
 
     platform::ScrollView* clientView_ = nullptr;
     Growth growth_;               // of the controls past their stored places

@@ -10,10 +10,11 @@
 namespace tavrel::app {
 namespace {
 
-// Inches to a tenth, without a tenth of 0; millimetres whole.
-QString paperLength(double inches, bool millimetres)
+// Inches to a tenth, without a tenth of 0; millimeters whole.
+QString paperLength(double inches, measure::UnitSystem units)
 {
-    if (millimetres) return QLocale().toString(std::lround(inches * measure::kMillimetresPerInch));
+    if (units == measure::UnitSystem::Metric)
+        return QLocale().toString(std::lround(inches * measure::kMillimetersPerInch));
     const double tenths = std::round(inches * 10) / 10;
     return QLocale().toString(tenths, 'f', tenths == std::floor(tenths) ? 0 : 1);
 }
@@ -23,13 +24,13 @@ QString paperLength(double inches, bool millimetres)
 QString describePattern(const QString& typed, measure::Unit unit, QSize picturePixels,
                         double twipsPerPixelX, double twipsPerPixelY)
 {
-    const bool millimetres = unit == measure::Unit::Millimeter;
+    const measure::UnitSystem units = measure::unitSystemOf(unit);
     const QString across =
-        paperLength(picturePixels.width() * twipsPerPixelX / measure::kTwipsPerInch, millimetres);
+        paperLength(picturePixels.width() * twipsPerPixelX / measure::kTwipsPerInch, units);
     const QString down =
-        paperLength(picturePixels.height() * twipsPerPixelY / measure::kTwipsPerInch, millimetres);
+        paperLength(picturePixels.height() * twipsPerPixelY / measure::kTwipsPerInch, units);
     const QString sentence =
-        millimetres
+        units == measure::UnitSystem::Metric
             ? QCoreApplication::translate(
                   "PatternDescription",
                   "Pattern for %1 millimeters, %2 by %3 millimeters when printed")

@@ -11,7 +11,7 @@ namespace tavrel::app {
 
 // "Pattern for 2 1/2 inches, 5.6 by 7.9 inches when printed": `typed` as the box shows it, the
 // picture of `picturePixels` at its natural size on paper, in inches to a tenth or in whole
-// millimetres as the unit.
+// millimeters as the unit.
 QString describePattern(const QString& typed, measure::Unit unit, QSize picturePixels,
                         double twipsPerPixelX, double twipsPerPixelY);
 

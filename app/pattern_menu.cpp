@@ -65,10 +65,11 @@ void PatternMenu::enablePictureCommands(bool enabled)
         command->setEnabled(enabled);
 }
 
-// Millimetres were chosen in the window: centimetres beside the pattern.
-bool PatternMenu::metric() const
+// Millimeters were chosen in the window: centimeters beside the pattern.
+measure::UnitSystem PatternMenu::unitSystem() const
 {
-    return unit_() == measure::Unit::Millimeter;
+    return unit_() == measure::Unit::Millimeter ? measure::UnitSystem::Metric
+                                                : measure::UnitSystem::Inch;
 }
 
 // The three save commands are on and off together.
@@ -87,8 +88,7 @@ void PatternMenu::SavePattern(SaveFormat format)
     if (target.path.isEmpty()) return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const QString failure = extras().savePicture(
-        *shownPlan_, {exporting::fileNamed(target.path), platform::twipsPerPixelX(),
-                      metric() ? exporting::CheckRuler::Centimeter : exporting::CheckRuler::Inch,
+        *shownPlan_, {exporting::fileNamed(target.path), platform::twipsPerPixelX(), unitSystem(),
                       pdfPaper(), target.correction});
     QGuiApplication::restoreOverrideCursor();
     if (failure.isEmpty())
@@ -102,7 +102,7 @@ void PatternMenu::mnuPatternProjector_Click()
 {
     redraws_.afterDrawing([this] {
         if (mnuPatternProjector->isEnabled())
-            openProjector(window_, picture_.Image(), platform::twipsPerPixelX(), metric());
+            openProjector(window_, picture_.Image(), platform::twipsPerPixelX(), unitSystem());
     });
 }
 
@@ -110,9 +110,10 @@ void PatternMenu::mnuPatternProjector_Click()
 void PatternMenu::mnuPatternCalibratePrinter_Click()
 {
     const std::optional<measure::Unit> unit = unit_();
-    calibratePrinter(window_,
-                     unit ? *unit == measure::Unit::Millimeter
-                          : QLocale::system().measurementSystem() != QLocale::ImperialUSSystem);
+    const bool usInches = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
+    const measure::UnitSystem localeUnits =
+        usInches ? measure::UnitSystem::Inch : measure::UnitSystem::Metric;
+    calibratePrinter(window_, unit ? measure::unitSystemOf(*unit) : localeUnits);
 }
 
 }  // namespace tavrel::app

@@ -50,7 +50,7 @@ public:
 
 private:
     void SavePattern(SaveFormat format);
-    bool metric() const;
+    measure::UnitSystem unitSystem() const;
 
     QWidget* window_;
     const platform::PictureBox& picture_;

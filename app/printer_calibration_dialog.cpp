@@ -22,7 +22,7 @@ using measure::kTwipsPerInch;
 
 }  // namespace
 
-PrinterCalibrationDialog::PrinterCalibrationDialog(bool millimetres, QWidget* parent)
+PrinterCalibrationDialog::PrinterCalibrationDialog(measure::UnitSystem units, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName("PrinterCalibrationDialog");
@@ -35,7 +35,7 @@ PrinterCalibrationDialog::PrinterCalibrationDialog(bool millimetres, QWidget* pa
     cboUnit = new QComboBox(this);
     cboUnit->setObjectName("cboUnit");
     cboUnit->addItems({tr("Inches"), tr("Millimeters")});
-    cboUnit->setCurrentIndex(millimetres ? 1 : 0);
+    cboUnit->setCurrentIndex(units == measure::UnitSystem::Metric ? 1 : 0);
     lblAcross = new QLabel(this);
     txtAcross = new QLineEdit(this);
     txtAcross->setObjectName("txtAcross");
@@ -81,10 +81,9 @@ PrinterCalibrationDialog::PrinterCalibrationDialog(bool millimetres, QWidget* pa
     showPrinter();
 }
 
-exporting::CheckRuler PrinterCalibrationDialog::unit() const
+measure::UnitSystem PrinterCalibrationDialog::unit() const
 {
-    return cboUnit->currentIndex() == 1 ? exporting::CheckRuler::Centimeter
-                                        : exporting::CheckRuler::Inch;
+    return cboUnit->currentIndex() == 1 ? measure::UnitSystem::Metric : measure::UnitSystem::Inch;
 }
 
 exporting::CalibrationBars PrinterCalibrationDialog::bars() const
@@ -114,19 +113,17 @@ void PrinterCalibrationDialog::printSheet()
 
 bool PrinterCalibrationDialog::storeCorrection()
 {
-    const bool millimetres = unit() == exporting::CheckRuler::Centimeter;
-    const auto across =
-        measure::readTypedInches(txtAcross->text().trimmed().toStdString(), millimetres);
-    const auto down =
-        measure::readTypedInches(txtDown->text().trimmed().toStdString(), millimetres);
+    const auto across = measure::readTypedInches(txtAcross->text().trimmed().toStdString(), unit());
+    const auto down = measure::readTypedInches(txtDown->text().trimmed().toStdString(), unit());
     const exporting::CalibrationBars printed = bars();
     const MeasuredCorrection measured =
         across && down && *across > 0 && *down > 0
             ? correctionFromBars(printed.across / kTwipsPerInch, *across,
                                  printed.down / kTwipsPerInch, *down)
             : MeasuredCorrection{std::nullopt,
-                                 millimetres ? tr("Type each length in millimeters, as 198.5.")
-                                             : tr("Type each length in inches, as 7.85 or 7 7/8.")};
+                                 unit() == measure::UnitSystem::Metric
+                                     ? tr("Type each length in millimeters, as 198.5.")
+                                     : tr("Type each length in inches, as 7.85 or 7 7/8.")};
     if (!measured.correction) {
         platform::showWarning(this, tr("Calibrate Printer"), measured.problem,
                               "calibrationMessage");
@@ -147,14 +144,14 @@ void PrinterCalibrationDialog::resetCorrection()
 }
 
 // Without a printer there is nothing to measure: the reason is said instead of the dialog.
-void calibratePrinter(QWidget* parent, bool millimetres)
+void calibratePrinter(QWidget* parent, measure::UnitSystem units)
 {
     if (const QString problem = extras().defaultPrinter().problem; !problem.isEmpty()) {
         platform::showWarning(parent, PrinterCalibrationDialog::tr("Calibrate Printer"), problem,
                               "printMessage");
         return;
     }
-    PrinterCalibrationDialog dialog(millimetres, parent);
+    PrinterCalibrationDialog dialog(units, parent);
     dialog.exec();
 }
 

@@ -3,6 +3,7 @@
 // lengths as measured on it in the dialog's own unit, and a reset.
 
 #include "export/calibration_bars.h"
+#include "measure/unit.h"
 
 #include <QDialog>
 
@@ -15,7 +16,7 @@ namespace tavrel::app {
 class PrinterCalibrationDialog : public QDialog {
     Q_OBJECT
 public:
-    PrinterCalibrationDialog(bool millimetres, QWidget* parent = nullptr);
+    PrinterCalibrationDialog(measure::UnitSystem units, QWidget* parent = nullptr);
 
     QLabel* lblPrinter = nullptr;
     QLabel* lblCorrection = nullptr;
@@ -32,7 +33,7 @@ public:
     void resetCorrection();
 
 private:
-    exporting::CheckRuler unit() const;
+    measure::UnitSystem unit() const;
     exporting::CalibrationBars bars() const;
     void showPrinter();
 
@@ -40,7 +41,7 @@ private:
     QSizeF printable_;
 };
 
-// The dialog, modal, for the window's unit (millimetres or inches).
-void calibratePrinter(QWidget* parent, bool millimetres);
+// The dialog, modal, for the window's unit (millimeters or inches).
+void calibratePrinter(QWidget* parent, measure::UnitSystem units);
 
 }  // namespace tavrel::app

@@ -23,7 +23,7 @@ void PlanPattern(benchmark::State& state, std::string text)
     const float M = measure::convertMeasurement(text, tavrel::measure::unitAt(0), 15.0f).M;
     state.SetLabel(bench::labelForM(M));
     bench::timeEachIteration(state, [&] {
-        benchmark::DoNotOptimize(pattern::planPattern(M, {15, 15}, false));
+        benchmark::DoNotOptimize(pattern::planPattern(M, {15, 15}, measure::UnitSystem::Inch));
     });
 }
 BENCHMARK_CAPTURE(PlanPattern, M100, std::string(bench::kMeasureForM100))->UseManualTime();

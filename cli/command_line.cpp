@@ -335,13 +335,14 @@ int runCalibrationSheet(const Options& options)
     if (options.unit && !unit) return usageError(unknownUnit(*options.unit));
     const auto paper = options.paper ? exporting::paperNamed(*options.paper) : std::nullopt;
     if (options.paper && !paper) return usageError(unknownPaper(*options.paper));
-    const bool millimetres = unit ? *unit == measure::Unit::Millimeter
-                                  : exporting::defaultPaper() != exporting::Paper::Letter;
+    const measure::UnitSystem paperUnits = exporting::defaultPaper() == exporting::Paper::Letter
+                                               ? measure::UnitSystem::Inch
+                                               : measure::UnitSystem::Metric;
+    const measure::UnitSystem bars = unit ? measure::unitSystemOf(*unit) : paperUnits;
 
     const auto fonts = applicationForFonts();
-    const QString failure = exporting::saveCalibrationSheet(
-        path, paper.value_or(exporting::defaultPaper()),
-        millimetres ? exporting::CheckRuler::Centimeter : exporting::CheckRuler::Inch);
+    const QString failure =
+        exporting::saveCalibrationSheet(path, paper.value_or(exporting::defaultPaper()), bars);
     if (failure.isEmpty()) return kExitOk;
     std::fprintf(stderr, "tavrel: %s\n", failure.toLocal8Bit().constData());
     return kExitFailed;

@@ -18,13 +18,14 @@ struct BarUnit {
     int longest;  // in whole units
 };
 
-BarUnit barUnitOf(CheckRuler unit)
+BarUnit barUnitOf(measure::UnitSystem unit)
 {
-    if (unit == CheckRuler::Centimeter) return {kTwipsPerInch / measure::kCentimetresPerInch, 20};
+    if (unit == measure::UnitSystem::Metric)
+        return {kTwipsPerInch / measure::kCentimetersPerInch, 20};
     return {kTwipsPerInch, 8};
 }
 
-double barLength(double room, CheckRuler unit)
+double barLength(double room, measure::UnitSystem unit)
 {
     const BarUnit bar = barUnitOf(unit);
     return std::clamp(std::floor(room / bar.twips), 0.0, double(bar.longest)) * bar.twips;
@@ -32,25 +33,25 @@ double barLength(double room, CheckRuler unit)
 
 }  // namespace
 
-CalibrationBars calibrationBarsFor(QSizeF printableTwips, CheckRuler unit)
+CalibrationBars calibrationBarsFor(QSizeF printableTwips, measure::UnitSystem unit)
 {
     return {barLength(printableTwips.width() - 2 * kSheetInsetTwips, unit),
             barLength(printableTwips.height() - kDownBarTopTwips - kSheetInsetTwips, unit)};
 }
 
-double longestSheetTwips(CheckRuler unit)
+double longestSheetTwips(measure::UnitSystem unit)
 {
     const BarUnit bar = barUnitOf(unit);
     return kDownBarTopTwips + bar.longest * bar.twips + kSheetInsetTwips;
 }
 
-QString barLengthText(double twips, CheckRuler unit)
+QString barLengthText(double twips, measure::UnitSystem unit)
 {
-    if (unit == CheckRuler::Centimeter)
+    if (unit == measure::UnitSystem::Metric)
         //: A bar's length on the calibration sheet, such as "200 mm".
         return QCoreApplication::translate("CalibrationBars", "%1 mm")
             .arg(QLocale().toString(
-                std::lround(twips / kTwipsPerInch * measure::kMillimetresPerInch)));
+                std::lround(twips / kTwipsPerInch * measure::kMillimetersPerInch)));
     //: A bar's length on the calibration sheet, such as "8 in".
     return QCoreApplication::translate("CalibrationBars", "%1 in")
         .arg(QLocale().toString(std::lround(twips / kTwipsPerInch)));

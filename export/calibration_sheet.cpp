@@ -36,9 +36,9 @@ void drawBar(QPainter& painter, QPointF start, QPointF direction, double length)
 }
 
 // What to do with the sheet, in the unit its bars are measured in.
-QString instructions(CheckRuler unit)
+QString instructions(measure::UnitSystem unit)
 {
-    if (unit == CheckRuler::Centimeter)
+    if (unit == measure::UnitSystem::Metric)
         //: "Pattern > Calibrate Printer..." is a menu command: word it as the menu does.
         return QCoreApplication::translate(
             "CalibrationSheet",
@@ -59,7 +59,7 @@ QString instructions(CheckRuler unit)
 
 // A roll's sheet is cut as long as its longest bar down needs, about a letter sheet's length,
 // not as long as a page from the roll may be.
-QPageSize sheetPageSize(Paper paper, CheckRuler unit)
+QPageSize sheetPageSize(Paper paper, measure::UnitSystem unit)
 {
     const QPageSize page = pageSizeOf(paper);
     if (!isRoll(paper)) return page;
@@ -76,7 +76,7 @@ QString notMade()
 
 }  // namespace
 
-void drawCalibrationSheet(QPainter& painter, const QRectF& printableTwips, CheckRuler unit)
+void drawCalibrationSheet(QPainter& painter, const QRectF& printableTwips, measure::UnitSystem unit)
 {
     const CalibrationBars bars = calibrationBarsFor(printableTwips.size(), unit);
     const QRectF area =
@@ -108,7 +108,8 @@ void drawCalibrationSheet(QPainter& painter, const QRectF& printableTwips, Check
     drawBar(painter, downStart, QPointF(0, 1), bars.down);
 }
 
-QString saveCalibrationSheet(const std::filesystem::path& path, Paper paper, CheckRuler unit)
+QString saveCalibrationSheet(const std::filesystem::path& path, Paper paper,
+                             measure::UnitSystem unit)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

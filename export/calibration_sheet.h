@@ -16,10 +16,12 @@ class QPainter;
 namespace tavrel::exporting {
 
 // Draws the sheet in `printableTwips`, on a painter whose unit is the twip.
-void drawCalibrationSheet(QPainter& painter, const QRectF& printableTwips, CheckRuler unit);
+void drawCalibrationSheet(QPainter& painter, const QRectF& printableTwips,
+                          measure::UnitSystem unit);
 
 // The sheet as a one-page PDF on `paper`, half an inch in from its edges, to print at actual
 // size. Empty when the file is written; otherwise a one-line reason, and no file was touched.
-QString saveCalibrationSheet(const std::filesystem::path& path, Paper paper, CheckRuler unit);
+QString saveCalibrationSheet(const std::filesystem::path& path, Paper paper,
+                             measure::UnitSystem unit);
 
 }  // namespace tavrel::exporting

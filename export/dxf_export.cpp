@@ -17,7 +17,7 @@ constexpr int kLineweightDefault = -3;
 
 // Header values of $INSUNITS and $MEASUREMENT.
 constexpr int kInsUnitsInch = 1;
-constexpr int kInsUnitsMillimetre = 4;
+constexpr int kInsUnitsMillimeter = 4;
 constexpr int kMeasurementImperial = 0;
 constexpr int kMeasurementMetric = 1;
 
@@ -36,13 +36,13 @@ double normalisedDegrees(double angle)
     return reduced < 0 ? reduced + 360.0 : reduced;
 }
 
-void writeHeader(DL_Dxf& dxf, DxfDeviceWriter& writer, DxfUnit unit, const Placement& place,
-                 QSize picture)
+void writeHeader(DL_Dxf& dxf, DxfDeviceWriter& writer, measure::UnitSystem unit,
+                 const Placement& place, QSize picture)
 {
     dxf.writeHeader(writer);
-    const bool inch = unit == DxfUnit::Inch;
+    const bool inch = unit == measure::UnitSystem::Inch;
     writer.dxfString(9, "$INSUNITS");
-    writer.dxfInt(70, inch ? kInsUnitsInch : kInsUnitsMillimetre);
+    writer.dxfInt(70, inch ? kInsUnitsInch : kInsUnitsMillimeter);
     writer.dxfString(9, "$MEASUREMENT");
     writer.dxfInt(70, inch ? kMeasurementImperial : kMeasurementMetric);
     // The picture's extent, so that a program zooms to the whole pattern on opening it.
@@ -129,9 +129,10 @@ void writeShapes(DL_Dxf& dxf, DxfDeviceWriter& writer, const std::vector<picture
 
 }  // namespace
 
-bool writeDxf(const PatternLayers& layers, int dotsPerInch, DxfUnit unit, QIODevice& device)
+bool writeDxf(const PatternLayers& layers, int dotsPerInch, measure::UnitSystem unit,
+              QIODevice& device)
 {
-    const double unitsPerInch = unit == DxfUnit::Inch ? 1.0 : 25.4;
+    const double unitsPerInch = unit == measure::UnitSystem::Inch ? 1.0 : 25.4;
     const Placement place{unitsPerInch / dotsPerInch, double(layers.size.height())};
     DL_Dxf dxf;
     DxfDeviceWriter writer(device);

@@ -4,14 +4,14 @@
 // the check ruler on the layer RULER in blue, at true size with y upwards.
 
 #include "export/pattern_layers.h"
+#include "measure/unit.h"
 
 class QIODevice;
 
 namespace tavrel::exporting {
 
-enum class DxfUnit { Inch, Millimetre };
-
-// False when a write to the device failed.
-bool writeDxf(const PatternLayers& layers, int dotsPerInch, DxfUnit unit, QIODevice& device);
+// In inches or in millimeters; false when a write to the device failed.
+bool writeDxf(const PatternLayers& layers, int dotsPerInch, measure::UnitSystem unit,
+              QIODevice& device);
 
 }  // namespace tavrel::exporting

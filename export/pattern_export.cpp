@@ -23,10 +23,9 @@ QString exportPattern(const ExportRequest& request)
                                            "Nothing to draw: \"%1\" is not a measurement above 0.")
             .arg(QString::fromStdString(request.measurement));
 
-    const CheckRuler ruler =
-        request.unit == measure::Unit::Millimeter ? CheckRuler::Centimeter : CheckRuler::Inch;
-    return savePicture(*drawing.plan, {request.path, twipsPerPixel, ruler,
-                                       request.paper.value_or(defaultPaper()), request.correction});
+    return savePicture(*drawing.plan,
+                       {request.path, twipsPerPixel, measure::unitSystemOf(request.unit),
+                        request.paper.value_or(defaultPaper()), request.correction});
 }
 
 }  // namespace tavrel::exporting

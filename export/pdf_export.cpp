@@ -23,7 +23,7 @@ QPageLayout layoutOf(const PageFrame& frame)
 }
 
 bool drawDocument(QPdfWriter& writer, const picture::PersistentImage& image, double twipsPerPixel,
-                  CheckRuler ruler, const PdfTiling& tiling, PrintCorrection correction)
+                  measure::UnitSystem ruler, const PdfTiling& tiling, PrintCorrection correction)
 {
     const PageFrame& first = tiling.onePage() ? tiling : tiling.map;
     QPainter painter;
@@ -90,7 +90,8 @@ PdfTiling pdfTilingOf(const picture::PersistentImage& image, double twipsPerPixe
 }
 
 QByteArray renderPdfPages(const picture::PersistentImage& image, double twipsPerPixel,
-                          CheckRuler ruler, const PdfTiling& tiling, PrintCorrection correction)
+                          measure::UnitSystem ruler, const PdfTiling& tiling,
+                          PrintCorrection correction)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -102,8 +103,8 @@ QByteArray renderPdfPages(const picture::PersistentImage& image, double twipsPer
     return buffer.data();
 }
 
-bool writePdf(const picture::PersistentImage& image, double twipsPerPixel, CheckRuler ruler,
-              Paper paper, QIODevice& device, PrintCorrection correction)
+bool writePdf(const picture::PersistentImage& image, double twipsPerPixel,
+              measure::UnitSystem ruler, Paper paper, QIODevice& device, PrintCorrection correction)
 {
     const QByteArray pdf =
         renderPdfPages(image, twipsPerPixel, ruler,

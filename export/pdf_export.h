@@ -4,8 +4,8 @@
 // alignment marks and labels. Every page carries a check ruler and says to print at 100 %,
 // and the file asks viewers not to scale it.
 
-#include "export/check_ruler.h"
 #include "export/pdf_tiling.h"
+#include "measure/unit.h"
 #include "picture/persistent_image.h"
 
 class QIODevice;
@@ -23,7 +23,7 @@ PdfTiling pdfTilingOf(const picture::PersistentImage& image, double twipsPerPixe
 // of its frame. Everything is drawn enlarged by `correction` about the page's corner, for
 // frames that were corrected by it. Empty when the document cannot be made.
 QByteArray renderPdfPages(const picture::PersistentImage& image, double twipsPerPixel,
-                          CheckRuler ruler, const PdfTiling& tiling,
+                          measure::UnitSystem ruler, const PdfTiling& tiling,
                           PrintCorrection correction = {});
 
 // The PDF onto the device, asking viewers to print it at actual size. False when it cannot be
@@ -32,7 +32,8 @@ bool writeWithActualSize(const QByteArray& pdf, QIODevice& device);
 
 // False when the document cannot be made or the device refuses it. The words on the pages
 // need the fonts of a QGuiApplication.
-bool writePdf(const picture::PersistentImage& image, double twipsPerPixel, CheckRuler ruler,
-              Paper paper, QIODevice& device, PrintCorrection correction = {});
+bool writePdf(const picture::PersistentImage& image, double twipsPerPixel,
+              measure::UnitSystem ruler, Paper paper, QIODevice& device,
+              PrintCorrection correction = {});
 
 }  // namespace tavrel::exporting

@@ -25,25 +25,25 @@ constexpr double kMapTopTwips = 2400;     // below the title and the words
 constexpr double kLargestLabelTwips = 280;
 constexpr double kSmallestLabelTwips = 60;  // smaller would not be read: no labels then
 
-double unitLength(CheckRuler ruler)
+double unitLength(measure::UnitSystem ruler)
 {
-    return ruler == CheckRuler::Centimeter ? kTwipsPerInch / measure::kCentimetresPerInch
-                                           : kTwipsPerInch;
+    return ruler == measure::UnitSystem::Metric ? kTwipsPerInch / measure::kCentimetersPerInch
+                                                : kTwipsPerInch;
 }
 
 // What the foot of every page says beside its check ruler.
-QString rulerSentence(CheckRuler ruler)
+QString rulerSentence(measure::UnitSystem ruler)
 {
-    if (ruler == CheckRuler::Centimeter)
+    if (ruler == measure::UnitSystem::Metric)
         return QCoreApplication::translate("PdfPages",
                                            "When printed, this bar should measure one centimeter");
     return QCoreApplication::translate("PdfPages",
                                        "When printed, this bar should measure one inch");
 }
 
-QString mapInstructions(CheckRuler ruler)
+QString mapInstructions(measure::UnitSystem ruler)
 {
-    if (ruler == CheckRuler::Centimeter)
+    if (ruler == measure::UnitSystem::Metric)
         return QCoreApplication::translate(
             "PdfPages",
             "Print every page at 100 % (actual size), with no scaling and no \"fit to page\": the "

@@ -29,7 +29,7 @@ struct PdfPages {
     QPainter& painter;
     const picture::PersistentImage& image;
     double twipsPerPixel;
-    CheckRuler ruler;
+    measure::UnitSystem ruler;
     const PdfTiling& tiling;
 
     void drawOnePage() const;

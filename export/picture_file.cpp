@@ -57,8 +57,6 @@ QString savePicture(const pattern::PatternPlan& plan, const PictureFile& file)
     const Format format = formatOf(file.path);
     // PNG, SVG and DXF record whole dots per inch; a screen's twips per pixel come from them.
     const int dpi = int(std::lround(measure::kTwipsPerInch / file.twipsPerPixel));
-    const DxfUnit dxfUnit =
-        file.ruler == CheckRuler::Centimeter ? DxfUnit::Millimetre : DxfUnit::Inch;
     return saveFileAtomically(file.path, [&](QIODevice& device) {
         switch (format) {
             case Format::Png:
@@ -69,7 +67,7 @@ QString savePicture(const pattern::PatternPlan& plan, const PictureFile& file)
                 return writePdf(picture::patternImage(plan), file.twipsPerPixel, file.ruler,
                                 file.paper, device, file.correction);
             case Format::Dxf:
-                return writeDxf(patternLayers(plan), dpi, dxfUnit, device);
+                return writeDxf(patternLayers(plan), dpi, file.ruler, device);
             case Format::Unknown:
                 break;
         }

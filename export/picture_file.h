@@ -16,7 +16,7 @@ namespace tavrel::exporting {
 struct PictureFile {
     std::filesystem::path path;  // ends in .png, .svg, .pdf or .dxf, in any case
     float twipsPerPixel = 15;  // of the screen the picture is drawn for
-    CheckRuler ruler = CheckRuler::Inch;
+    measure::UnitSystem ruler = measure::UnitSystem::Inch;
     Paper paper = Paper::Letter;  // of a PDF
     PrintCorrection correction = {};  // of a PDF, for the printer it goes to
 };

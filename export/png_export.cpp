@@ -25,7 +25,7 @@
 namespace tavrel::exporting {
 namespace {
 
-constexpr double kMetresPerInch = 0.0254;
+constexpr double kMetersPerInch = 0.0254;
 
 [[noreturn]] void onPngError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 void onPngWarning(png_structp, png_const_charp) {}
@@ -60,8 +60,8 @@ public:
         if (setjmp(png_jmpbuf(png_))) return false;
         png_set_IHDR(png_, info_, png_uint_32(width), png_uint_32(height), 1, PNG_COLOR_TYPE_GRAY,
                      PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-        const auto pixelsPerMetre = png_uint_32(std::lround(dotsPerInch / kMetresPerInch));
-        png_set_pHYs(png_, info_, pixelsPerMetre, pixelsPerMetre, PNG_RESOLUTION_METER);
+        const auto pixelsPerMeter = png_uint_32(std::lround(dotsPerInch / kMetersPerInch));
+        png_set_pHYs(png_, info_, pixelsPerMeter, pixelsPerMeter, PNG_RESOLUTION_METER);
         // A pattern is long runs of white: run-length matching packs it smaller and faster
         // than the default search.
         png_set_compression_strategy(png_, Z_RLE);

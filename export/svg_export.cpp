@@ -64,7 +64,7 @@ void addArc(QPainterPath& path, const OutlineArc& arc, double scale)
     }
 }
 
-// The outline of the shapes inside the picture, in millimetres.
+// The outline of the shapes inside the picture, in millimeters.
 QPainterPath outlineOf(const std::vector<picture::Shape>& shapes, QSize picture, double scale)
 {
     QPainterPath path;
@@ -100,9 +100,9 @@ void writeGroup(QXmlStreamWriter& xml, const char* id, const char* colour,
 
 bool writeSvg(const PatternLayers& layers, int dotsPerInch, QIODevice& device)
 {
-    const double millimetresPerPixel = 25.4 / dotsPerInch;
-    const QString width = number(layers.size.width() * millimetresPerPixel);
-    const QString height = number(layers.size.height() * millimetresPerPixel);
+    const double millimetersPerPixel = 25.4 / dotsPerInch;
+    const QString width = number(layers.size.width() * millimetersPerPixel);
+    const QString height = number(layers.size.height() * millimetersPerPixel);
 
     QXmlStreamWriter xml(&device);
     xml.setAutoFormatting(true);
@@ -116,10 +116,10 @@ bool writeSvg(const PatternLayers& layers, int dotsPerInch, QIODevice& device)
     xml.writeTextElement("title", "Tavrel pattern");
     xml.writeTextElement("desc", "A flat cutting pattern at true size, in millimeters.");
     // Strokes one picture pixel wide, centred on the lines that a cutter follows.
-    writeGroup(xml, "figure", "#000000", outlineOf(layers.figure, layers.size, millimetresPerPixel),
-               millimetresPerPixel);
-    writeGroup(xml, "ruler", "#0000FF", outlineOf(layers.ruler, layers.size, millimetresPerPixel),
-               millimetresPerPixel);
+    writeGroup(xml, "figure", "#000000", outlineOf(layers.figure, layers.size, millimetersPerPixel),
+               millimetersPerPixel);
+    writeGroup(xml, "ruler", "#0000FF", outlineOf(layers.ruler, layers.size, millimetersPerPixel),
+               millimetersPerPixel);
     xml.writeEndDocument();
     return !xml.hasError();
 }

@@ -51,7 +51,7 @@ const LoadedModule& loadedModule()
 
 platform::PrintOutcome printThroughModule(const picture::PersistentImage& image,
                                           double twipsPerPixelX, double twipsPerPixelY,
-                                          double offsetTwips, exporting::CheckRuler ruler,
+                                          double offsetTwips, measure::UnitSystem ruler,
                                           const platform::CorrectionFor& correctionFor,
                                           const platform::ConfirmTiledPrint& confirm)
 {
@@ -66,7 +66,7 @@ platform::DefaultPrinter defaultPrinterThroughModule()
     return loadedModule().table->defaultPrinter();
 }
 
-platform::PrintOutcome printCalibrationSheetThroughModule(exporting::CheckRuler unit)
+platform::PrintOutcome printCalibrationSheetThroughModule(measure::UnitSystem unit)
 {
     if (!loadedModule().table) return {false, loadedModule().problem()};
     return loadedModule().table->printCalibrationSheet(unit);

@@ -66,7 +66,7 @@ Conversion convertMeasurement(std::string_view text, std::optional<Unit> unit, f
         case Unit::Millimeter: {
             const auto value = strictReading(text);
             if (!value) return {};
-            pixels.value = *value / kMillimetresPerInch * kTwipsPerInch / tpp;
+            pixels.value = *value / kMillimetersPerInch * kTwipsPerInch / tpp;
             break;
         }
     }

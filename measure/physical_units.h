@@ -4,8 +4,8 @@
 namespace tavrel::measure {
 
 inline constexpr double kTwipsPerInch = 1440;  // a twip is 1/1440 inch
-inline constexpr double kMillimetresPerInch = 25.4;
-inline constexpr double kCentimetresPerInch = 2.54;
+inline constexpr double kMillimetersPerInch = 25.4;
+inline constexpr double kCentimetersPerInch = 2.54;
 
 // Twips per screen pixel at a resolution in dots per inch; 15 (96 dpi) for a resolution that
 // is not above 0.

@@ -18,12 +18,12 @@ std::string_view trimmedWhitespace(std::string_view text)
 
 }  // namespace
 
-std::optional<double> readTypedInches(std::string_view text, bool millimetres)
+std::optional<double> readTypedInches(std::string_view text, UnitSystem units)
 {
     const std::string_view trimmed = trimmedWhitespace(text);
-    if (millimetres) {
+    if (units == UnitSystem::Metric) {
         const auto value = strictReading(trimmed);
-        return value ? std::optional(*value / kMillimetresPerInch) : std::nullopt;
+        return value ? std::optional(*value / kMillimetersPerInch) : std::nullopt;
     }
     if (const auto value = strictReading(trimmed)) return value;
     std::vector<std::string_view> parts;

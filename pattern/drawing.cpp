@@ -20,7 +20,7 @@ std::string digitsOf(std::int64_t value)
 }
 
 // The text for a number of steps of the unit's shown precision: hundredths of an inch as
-// "91.02" for decimal inches, whole inches for fractions, whole millimetres. Written without
+// "91.02" for decimal inches, whole inches for fractions, whole millimeters. Written without
 // the C library, whose decimal mark follows the system's locale.
 std::string formatMeasurement(std::int64_t steps, measure::Unit unit)
 {
@@ -41,15 +41,15 @@ Drawing prepareDrawing(const measure::Conversion& conversion, std::optional<meas
                        Screen screen, ControlRoom room)
 {
     Drawing drawing{conversion, std::nullopt};
-    if (conversion.status == measure::Conversion::Status::Ok)
-        drawing.plan = planPattern(conversion.M, screen, unit == measure::Unit::Millimeter, room);
+    if (conversion.status == measure::Conversion::Status::Ok && unit)
+        drawing.plan = planPattern(conversion.M, screen, measure::unitSystemOf(*unit), room);
     return drawing;
 }
 
 std::string largestMeasurementText(measure::Unit unit, Screen screen)
 {
     // Bisection over whole steps of the shown precision (hundredths of an inch, inches,
-    // millimetres): drawability only shrinks as the measurement grows.
+    // millimeters): drawability only shrinks as the measurement grows.
     std::int64_t low = 1;
     std::int64_t high = 1'000'000'000;
     if (!drawable(formatMeasurement(low, unit), unit, screen)) return {};

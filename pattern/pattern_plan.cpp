@@ -68,15 +68,14 @@ bool addFigure(PatternPlan& plan, float oneHalfM, float halfM)
     return true;
 }
 
-void addRuler(PatternPlan& plan, float oneHalfM, float twipsPerPixelX, bool millimeterRuler)
+void addRuler(PatternPlan& plan, float oneHalfM, float twipsPerPixelX, measure::UnitSystem ruler)
 {
-    using measure::kCentimetresPerInch, measure::kTwipsPerInch;
-    const float unitPixels = millimeterRuler
-                                 ? single(kTwipsPerInch / kCentimetresPerInch / twipsPerPixelX)
-                                 : single(kTwipsPerInch / twipsPerPixelX);
-    const std::int16_t first = millimeterRuler ? -2 : -1;
-    const std::int16_t last = millimeterRuler ? 2 : 1;
-    plan.unitWord = millimeterRuler ? "centimeter" : "inch";
+    using measure::kCentimetersPerInch, measure::kTwipsPerInch;
+    const bool metric = ruler == measure::UnitSystem::Metric;
+    const float unitPixels = metric ? single(kTwipsPerInch / kCentimetersPerInch / twipsPerPixelX)
+                                    : single(kTwipsPerInch / twipsPerPixelX);
+    const std::int16_t first = metric ? -2 : -1;
+    const std::int16_t last = metric ? 2 : 1;
 
     const double M = plan.M;
     const float tickTop = single(3.5 * M);
@@ -87,7 +86,6 @@ void addRuler(PatternPlan& plan, float oneHalfM, float twipsPerPixelX, bool mill
     for (std::int16_t i = first; i <= last; ++i)
         plan.ruler.push_back({tickX(i), tickTop, tickX(i), tickBottom});
     plan.ruler.push_back({tickX(first), tickBottom, tickX(last), tickBottom});
-    plan.sentence = "When printed, each division above should measure one " + plan.unitWord;
 }
 
 }  // namespace
@@ -98,7 +96,7 @@ int wholePixels(float size)
     return rounded && *rounded > 0 ? *rounded : 0;
 }
 
-std::optional<PatternPlan> planPattern(float M, Screen screen, bool millimeterRuler,
+std::optional<PatternPlan> planPattern(float M, Screen screen, measure::UnitSystem ruler,
                                        ControlRoom room)
 {
     if (!(M > 0.0f) || !std::isfinite(M)) return std::nullopt;
@@ -132,7 +130,7 @@ std::optional<PatternPlan> planPattern(float M, Screen screen, bool millimeterRu
     plan.windowHeight = *height;
 
     if (!addFigure(plan, oneHalfM, halfM)) return std::nullopt;
-    addRuler(plan, oneHalfM, screen.twipsPerPixelX, millimeterRuler);
+    addRuler(plan, oneHalfM, screen.twipsPerPixelX, ruler);
     return plan;
 }
 

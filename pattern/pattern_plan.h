@@ -1,13 +1,13 @@
 #pragma once
 // Everything one drawing of the pattern does, worked out from M before anything on screen
 // changes: the sizes of the picture, its label and the window, the twelve operations of the
-// figure, the ruler and the scale sentence. A plan exists only when every step fits.
+// figure and the ruler. A plan exists only when every step fits.
 
+#include "measure/unit.h"
 #include "pattern/arc_call.h"
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <variant>
 #include <vector>
 
@@ -50,8 +50,8 @@ struct PatternPlan {
 
     std::vector<Operation> figure;  // the twelve operations, in drawing order
     std::vector<LineOp> ruler;      // the ticks left to right, then the base line
-    std::string unitWord;           // "inch" or "centimeter"
-    std::string sentence;           // the caption of the scale label
+
+    bool operator==(const PatternPlan&) const = default;
 };
 
 // The window is never narrower than this many twips.
@@ -66,7 +66,8 @@ struct ControlRoom {
 
 // nullopt when M is not above 0 and finite, or when any arc argument, arc call or window size
 // leaves its integer range: such an M cannot be drawn.
-std::optional<PatternPlan> planPattern(float M, Screen screen, bool millimeterRuler,
+// The ruler has inch divisions, or centimeter ones for the metric system.
+std::optional<PatternPlan> planPattern(float M, Screen screen, measure::UnitSystem ruler,
                                        ControlRoom room = {});
 
 // The whole-pixel size a widget takes when moved to a fractional size.

@@ -13,7 +13,7 @@ void paintPatternPicture(QPainter& painter, QSize size, int lineDevicePixels)
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
     // The figure spans 3M across and reaches down to 3.25M; keep a pixel of margin.
     const float M = std::max(1.0f, std::min((size.width() - 2) / 3.0f, (size.height() - 2) / 3.25f));
-    const auto plan = pattern::planPattern(M, pattern::Screen{}, false);
+    const auto plan = pattern::planPattern(M, pattern::Screen{}, measure::UnitSystem::Inch);
     if (!plan) return;
     pattern::PatternPlan figureOnly = *plan;
     figureOnly.ruler.clear();

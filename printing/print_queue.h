@@ -25,7 +25,7 @@ using DrawPage = std::function<void(QPainter&, QSizeF printable)>;
 struct PrintTiles {
     const picture::PersistentImage& image;
     double twipsPerPixelX;
-    exporting::CheckRuler ruler;
+    measure::UnitSystem ruler;
     const exporting::PdfTiling& tiling;
     exporting::PrintCorrection correction;
 };

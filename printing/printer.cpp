@@ -62,7 +62,7 @@ DrawPage pictureOnPage(const PersistentImage& image, double twipsPerPixelX, doub
     };
 }
 
-DrawPage calibrationSheet(exporting::CheckRuler unit)
+DrawPage calibrationSheet(measure::UnitSystem unit)
 {
     return [unit](QPainter& painter, QSizeF printable) {
         exporting::drawCalibrationSheet(painter, QRectF(QPointF(0, 0), printable), unit);
@@ -86,7 +86,7 @@ exporting::PageFrame tileFrameOf(const QPageLayout& layout)
 
 PrintOutcome printOnDefaultPrinter(const PersistentImage& image, double twipsPerPixelX,
                                    double twipsPerPixelY, double offsetTwips,
-                                   exporting::CheckRuler ruler, const CorrectionFor& correctionFor,
+                                   measure::UnitSystem ruler, const CorrectionFor& correctionFor,
                                    const ConfirmTiledPrint& confirm)
 {
     const DefaultPrintQueue queue;
@@ -113,7 +113,7 @@ DefaultPrinter defaultPrinter()
     return {queue.info().printerName(), printableSize(printableLayout(queue.info())), {}};
 }
 
-PrintOutcome printCalibrationSheet(exporting::CheckRuler unit)
+PrintOutcome printCalibrationSheet(measure::UnitSystem unit)
 {
     const DefaultPrintQueue queue;
     if (!queue.problem().isEmpty()) return {false, queue.problem()};

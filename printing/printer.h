@@ -4,8 +4,8 @@
 // the picture whole in overlapping tiles of the printer's paper with a map of them first. A
 // printer calibrated against its scaling error gets its pages enlarged by the correction.
 
-#include "export/check_ruler.h"
 #include "export/print_correction.h"
+#include "measure/unit.h"
 #include "picture/persistent_image.h"
 
 #include <QSizeF>
@@ -40,7 +40,7 @@ using CorrectionFor = std::function<exporting::PrintCorrection(const QString& pr
 // whole job.
 PrintOutcome printOnDefaultPrinter(const picture::PersistentImage& image, double twipsPerPixelX,
                                    double twipsPerPixelY, double offsetTwips,
-                                   exporting::CheckRuler ruler, const CorrectionFor& correctionFor,
+                                   measure::UnitSystem ruler, const CorrectionFor& correctionFor,
                                    const ConfirmTiledPrint& confirm);
 
 // The default printer as its calibration needs it; a `problem` for the user when there is none.
@@ -53,6 +53,6 @@ DefaultPrinter defaultPrinter();
 
 // The calibration sheet on the default printer, never corrected: it measures the printer as it
 // is.
-PrintOutcome printCalibrationSheet(exporting::CheckRuler unit);
+PrintOutcome printCalibrationSheet(measure::UnitSystem unit);
 
 }  // namespace tavrel::platform

@@ -27,8 +27,8 @@ constexpr int kEndTick = 41;
 
 }  // namespace
 
-CalibrationView::CalibrationView(QString screenKey, bool millimetres, QWidget* parent)
-    : QWidget(parent), screenKey_(std::move(screenKey)), millimetres_(millimetres)
+CalibrationView::CalibrationView(QString screenKey, measure::UnitSystem units, QWidget* parent)
+    : QWidget(parent), screenKey_(std::move(screenKey)), units_(units)
 {
     setObjectName("CalibrationView");
     setWindowTitle(tr("Screen Calibration"));
@@ -39,7 +39,7 @@ CalibrationView::CalibrationView(QString screenKey, bool millimetres, QWidget* p
     setPalette(colours);
 
     auto* instructions = new QLabel(
-        millimetres
+        units == measure::UnitSystem::Metric
             ? tr("Drag the bar's right end, or use the arrow keys (with Shift for larger steps), "
                  "until it matches a length on your ruler; or simply measure the bar. Then type "
                  "that length in millimeters and press Enter. Esc leaves without calibrating.")
@@ -51,8 +51,9 @@ CalibrationView::CalibrationView(QString screenKey, bool millimetres, QWidget* p
     instructions->setWordWrap(true);
     txtBarLength_ = new QLineEdit(this);
     txtBarLength_->setObjectName("txtBarLength");
-    txtBarLength_->setAccessibleName(millimetres ? tr("Bar length in millimeters")
-                                                 : tr("Bar length in inches"));
+    txtBarLength_->setAccessibleName(units == measure::UnitSystem::Metric
+                                         ? tr("Bar length in millimeters")
+                                         : tr("Bar length in inches"));
     txtBarLength_->setAccessibleDescription(instructions->text());
     txtBarLength_->setMaximumWidth(200);
     txtBarLength_->installEventFilter(this);
@@ -142,10 +143,10 @@ void CalibrationView::resizeEvent(QResizeEvent*)
 void CalibrationView::accept()
 {
     const auto inches =
-        measure::readTypedInches(txtBarLength_->text().trimmed().toStdString(), millimetres_);
+        measure::readTypedInches(txtBarLength_->text().trimmed().toStdString(), units_);
     if (!inches) {
         platform::showWarning(this, tr("Calibration"),
-                              millimetres_
+                              units_ == measure::UnitSystem::Metric
                                   ? tr("Type the bar's length in millimeters, such as 250.")
                                   : tr("Type the bar's length in inches, such as 7 7/8."),
                               "calibrationRefused");

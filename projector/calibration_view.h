@@ -3,6 +3,8 @@
 // (dragging its right end, or the arrow keys, Shift for coarse steps) or simply measures, then
 // types what it measures. The screen's pixels per inch are stored for the next runs too.
 
+#include "measure/unit.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -14,8 +16,8 @@ class CalibrationView : public QWidget {
     Q_OBJECT
 public:
     // `screenKey` names the screen to store the calibration for; the length is typed in
-    // millimetres or in inches.
-    CalibrationView(QString screenKey, bool millimetres, QWidget* parent = nullptr);
+    // millimeters or in inches.
+    CalibrationView(QString screenKey, measure::UnitSystem units, QWidget* parent = nullptr);
 
     int barPixels() const { return barPixels_; }
 
@@ -37,7 +39,7 @@ private:
     void accept();
 
     QString screenKey_;
-    bool millimetres_;
+    measure::UnitSystem units_;
     int barPixels_ = 0;
     QLineEdit* txtBarLength_ = nullptr;
 };

@@ -1,6 +1,6 @@
 #pragma once
 // Marks drawn over the projected pattern at true scale, so that the user can check its scale
-// by eye with a real ruler. `unitPixels` is one centimetre or one inch in screen pixels; the
+// by eye with a real ruler. `unitPixels` is one centimeter or one inch in screen pixels; the
 // painter's pen gives colour and width.
 
 class QPainter;

@@ -44,11 +44,8 @@ QString firstChoice(const ProjectorPreferences& chosen, const QWidget* mainWindo
 }  // namespace
 
 ProjectorDialog::ProjectorDialog(picture::PersistentImage image, double twipsPerPixel,
-                                 bool centimetres, QWidget* parent)
-    : QDialog(parent),
-      image_(std::move(image)),
-      twipsPerPixel_(twipsPerPixel),
-      centimetres_(centimetres)
+                                 measure::UnitSystem ruler, QWidget* parent)
+    : QDialog(parent), image_(std::move(image)), twipsPerPixel_(twipsPerPixel), ruler_(ruler)
 {
     setObjectName("ProjectorDialog");
     setWindowTitle(tr("Projector"));
@@ -151,7 +148,7 @@ void ProjectorDialog::calibrate()
 void ProjectorDialog::calibrateThen(bool showPatternAfter)
 {
     QScreen* screen = chosenScreen();
-    auto* view = new CalibrationView(screenKey(*screen), centimetres_, this);
+    auto* view = new CalibrationView(screenKey(*screen), ruler_, this);
     connect(view, &CalibrationView::calibrated, this, [this, showPatternAfter] {
         showCalibration();
         if (showPatternAfter) showPattern();
@@ -199,15 +196,15 @@ void ProjectorDialog::showPattern()
         return;
     }
     auto* view = new ProjectorView(image_, twipsPerPixel_, *pixelsPerInch,
-                                   loadProjectorPreferences(), centimetres_, this);
+                                   loadProjectorPreferences(), ruler_, this);
     view->setObjectName("ProjectorView");
     showView(view, screen);
 }
 
 void openProjector(QWidget* parent, const picture::PersistentImage& image, double twipsPerPixel,
-                   bool centimetreRuler)
+                   measure::UnitSystem ruler)
 {
-    auto* dialog = new ProjectorDialog(image, twipsPerPixel, centimetreRuler, parent);
+    auto* dialog = new ProjectorDialog(image, twipsPerPixel, ruler, parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
 }

@@ -2,6 +2,7 @@
 // The projector's choices: which screen, white on black or black on white, the line width, a
 // grid or a ruler to check by eye, and the screen's calibration (made, kept or reset).
 
+#include "measure/unit.h"
 #include "picture/persistent_image.h"
 
 #include <QDialog>
@@ -16,7 +17,7 @@ namespace tavrel::app {
 class ProjectorDialog : public QDialog {
     Q_OBJECT
 public:
-    ProjectorDialog(picture::PersistentImage image, double twipsPerPixel, bool centimetres,
+    ProjectorDialog(picture::PersistentImage image, double twipsPerPixel, measure::UnitSystem ruler,
                     QWidget* parent = nullptr);
 
     QComboBox* cboScreen = nullptr;
@@ -41,7 +42,7 @@ private:
 
     picture::PersistentImage image_;
     double twipsPerPixel_;
-    bool centimetres_;
+    measure::UnitSystem ruler_;
     QPointer<QWidget> view_;  // the calibration or the pattern on its screen
 };
 

@@ -20,11 +20,13 @@ constexpr int kArrowSteps = 10;
 
 ProjectorView::ProjectorView(picture::PersistentImage image, double twipsPerPixel,
                              double pixelsPerInch, const ProjectorPreferences& look,
-                             bool centimetres, QWidget* parent)
+                             measure::UnitSystem ruler, QWidget* parent)
     : QWidget(parent),
       image_(std::move(image)),
       screenPixelsPerPicturePixel_(pixelsPerInch * twipsPerPixel / measure::kTwipsPerInch),
-      unitPixels_(centimetres ? pixelsPerInch / measure::kCentimetresPerInch : pixelsPerInch),
+      unitPixels_(ruler == measure::UnitSystem::Metric
+                      ? pixelsPerInch / measure::kCentimetersPerInch
+                      : pixelsPerInch),
       look_(look)
 {
     image_.foreground = look.whiteOnBlack ? Qt::white : Qt::black;

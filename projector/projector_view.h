@@ -4,6 +4,7 @@
 // check ruler over it. It never zooms; a pattern larger than the screen pans under the mouse
 // and the arrow keys. Esc leaves.
 
+#include "measure/unit.h"
 #include "picture/persistent_image.h"
 #include "projector/projector_preferences.h"
 
@@ -17,7 +18,8 @@ class ProjectorView : public QWidget {
 public:
     // `twipsPerPixel` is the picture's scale, `pixelsPerInch` the screen's calibration.
     ProjectorView(picture::PersistentImage image, double twipsPerPixel, double pixelsPerInch,
-                  const ProjectorPreferences& look, bool centimetres, QWidget* parent = nullptr);
+                  const ProjectorPreferences& look, measure::UnitSystem ruler,
+                  QWidget* parent = nullptr);
 
     // The view's top-left corner within the pattern on screen, in screen pixels.
     QPoint pan() const { return pan_; }
@@ -37,7 +39,7 @@ private:
 
     picture::PersistentImage image_;
     double screenPixelsPerPicturePixel_;
-    double unitPixels_;  // one centimetre or inch on this screen
+    double unitPixels_;  // one centimeter or inch on this screen
     ProjectorPreferences look_;
     QPoint pan_;
     QPoint dragFrom_;

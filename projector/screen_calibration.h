@@ -10,7 +10,7 @@ class QScreen;
 
 namespace tavrel::app {
 
-// The range real screens and projections fall in: a projection two metres wide at the low end,
+// The range real screens and projections fall in: a projection two meters wide at the low end,
 // a phone's panel at the high end. A length typed in the wrong unit falls outside it.
 inline constexpr double kMinPixelsPerInch = 20;
 inline constexpr double kMaxPixelsPerInch = 600;

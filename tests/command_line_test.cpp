@@ -683,7 +683,7 @@ TEST(CommandLineExport, PngHasThePictureSizeAndResolution)
         const char* measure;
         const char* dpi;
         QSize size;
-        int dotsPerMetre;
+        int dotsPerMeter;
     };
     QTemporaryDir folder;
     const QString path = folder.filePath("pattern.png");
@@ -695,8 +695,8 @@ TEST(CommandLineExport, PngHasThePictureSizeAndResolution)
                   0);
         const QImage png(path);
         EXPECT_EQ(png.size(), c.size) << c.measure;
-        EXPECT_EQ(png.dotsPerMeterX(), c.dotsPerMetre) << c.measure;
-        EXPECT_EQ(png.dotsPerMeterY(), c.dotsPerMetre) << c.measure;
+        EXPECT_EQ(png.dotsPerMeterX(), c.dotsPerMeter) << c.measure;
+        EXPECT_EQ(png.dotsPerMeterY(), c.dotsPerMeter) << c.measure;
     }
 }
 
@@ -706,7 +706,7 @@ TEST(CommandLineExport, SvgHasThePrintedSize)
     const QString path = folder.filePath("pattern.svg");
     ASSERT_EQ(run({"--unit", "decimal", "--measure", "1.3888889", "--export", path}).exitCode, 0);
     const QString svg = QString::fromUtf8(contentOf(path));
-    // 301 x 420 pixels at 96 dots per inch: 3.1354 x 4.375 inches, and a view box in millimetres.
+    // 301 x 420 pixels at 96 dots per inch: 3.1354 x 4.375 inches, and a view box in millimeters.
     const auto match =
         QRegularExpression("<svg [^>]*width=\"([0-9.]+)mm\" height=\"([0-9.]+)mm\"").match(svg);
     ASSERT_TRUE(match.hasMatch()) << svg.left(300).toStdString();

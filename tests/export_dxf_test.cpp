@@ -122,14 +122,14 @@ INSTANTIATE_TEST_SUITE_P(MeasurementsAcrossUnits, DxfOverScreen,
                          testing::ValuesIn(tavrel::test::measurementsAcrossUnits()));
 
 // M = 100 pixels at 96 dpi in both kinds of unit: the header names the unit, the ruler's ticks
-// lie one inch or one centimetre apart, and every arc has the radius of its stroke's centre line,
+// lie one inch or one centimeter apart, and every arc has the radius of its stroke's centre line,
 // half a pixel inside the rounded radius the window draws.
 TEST(DxfExport, RecordsItsUnitsAndMeasuresTrue)
 {
     struct Case {
         Measurement m;
         int insUnits, measurement;
-        double division;  // one inch or one centimetre, in the drawing's units
+        double division;  // one inch or one centimeter, in the drawing's units
         int ticks;
     };
     for (const Case& c :
@@ -174,7 +174,7 @@ TEST(DxfExport, ReportsAFailedWrite)
     QBuffer readOnly;
     readOnly.open(QIODevice::ReadOnly);
     EXPECT_FALSE(tavrel::exporting::writeDxf(tavrel::exporting::patternLayers(*drawing.plan), 96,
-                                             tavrel::exporting::DxfUnit::Inch, readOnly));
+                                             tavrel::measure::UnitSystem::Inch, readOnly));
 }
 
 }  // namespace

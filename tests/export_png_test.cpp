@@ -99,15 +99,15 @@ TEST(PngHeader, IsOneBitGrayWithThePhysicalResolution)
 {
     struct Case {
         int dotsPerInch;
-        int dotsPerMetre;
+        int dotsPerMeter;
     };
     const PersistentImage image = imageOf("1", 0, 15);
     for (const Case& c : {Case{96, 3780}, Case{120, 4724}, Case{24, 945}, Case{1440, 56693}}) {
         const QImage png = decode(encode(image, c.dotsPerInch, tavrel::exporting::kPngStripRows));
         EXPECT_EQ(png.format(), QImage::Format_Mono) << c.dotsPerInch;
         EXPECT_EQ(png.size(), QSize(217, 302)) << c.dotsPerInch;
-        EXPECT_EQ(png.dotsPerMeterX(), c.dotsPerMetre) << c.dotsPerInch;
-        EXPECT_EQ(png.dotsPerMeterY(), c.dotsPerMetre) << c.dotsPerInch;
+        EXPECT_EQ(png.dotsPerMeterX(), c.dotsPerMeter) << c.dotsPerInch;
+        EXPECT_EQ(png.dotsPerMeterY(), c.dotsPerMeter) << c.dotsPerInch;
     }
 }
 

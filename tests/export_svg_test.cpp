@@ -72,13 +72,13 @@ SvgRoot rootOf(const QByteArray& svg)
     return {};
 }
 
-double millimetres(const QString& length)
+double millimeters(const QString& length)
 {
     EXPECT_TRUE(length.endsWith("mm")) << length.toStdString();
     return length.chopped(2).toDouble();
 }
 
-TEST(SvgExport, HasTheTrueSizeWithAViewBoxInMillimetres)
+TEST(SvgExport, HasTheTrueSizeWithAViewBoxInMillimeters)
 {
     struct Case {
         const char* text;
@@ -93,8 +93,8 @@ TEST(SvgExport, HasTheTrueSizeWithAViewBoxInMillimetres)
 
         const double widthMm = pattern.image.size.width() * 25.4 / c.dotsPerInch;
         const double heightMm = pattern.image.size.height() * 25.4 / c.dotsPerInch;
-        EXPECT_NEAR(millimetres(root.width), widthMm, 1e-4) << c.text;
-        EXPECT_NEAR(millimetres(root.height), heightMm, 1e-4) << c.text;
+        EXPECT_NEAR(millimeters(root.width), widthMm, 1e-4) << c.text;
+        EXPECT_NEAR(millimeters(root.height), heightMm, 1e-4) << c.text;
         EXPECT_EQ(root.viewBox, "0 0 " + root.width.chopped(2) + ' ' + root.height.chopped(2))
             << c.text;
     }
@@ -185,7 +185,7 @@ TEST(SvgExport, RendersOverThePngPixels)
 }
 
 // librsvg, a reader independent of Qt, renders the file at 300 dpi: the ruler's blue ticks lie
-// one inch or one centimetre apart.
+// one inch or one centimeter apart.
 TEST(SvgExport, MeasuresTrueInRsvgConvert)
 {
     constexpr int dpi = 300;

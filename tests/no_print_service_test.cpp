@@ -63,7 +63,7 @@ TEST(NoPrintService, PrintingAndCalibrationSayItIsNotAvailable)
 
 TEST(NoPrintService, CalibrationDialogSaysSoInsteadOfBars)
 {
-    tavrel::app::PrinterCalibrationDialog dialog(false);
+    tavrel::app::PrinterCalibrationDialog dialog(tavrel::measure::UnitSystem::Inch);
     dialog.show();
     EXPECT_EQ(dialog.lblPrinter->text().toStdString(),
               "Printing is not available on this system: no print service is running.");

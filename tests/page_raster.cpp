@@ -184,7 +184,7 @@ std::vector<double> darkLinesAcrossPageRow(const QString& pdfPath, int page, int
 std::optional<double> checkRulerLength(const QString& pdfPath, int page, const QRectF& foot,
                                        double unit)
 {
-    constexpr int kDotsPerInch = 1200;  // a dot is 1.2 twips, 0.2 % of a centimetre
+    constexpr int kDotsPerInch = 1200;  // a dot is 1.2 twips, 0.2 % of a centimeter
     const double left = foot.left() + 1440;
     const auto ticks = darkLinesAcrossPageRow(pdfPath, page, kDotsPerInch, foot.top() + 240);
     const auto start = nearest(ticks, left, 60);

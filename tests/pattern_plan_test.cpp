@@ -6,6 +6,7 @@
 #include <limits>
 
 using namespace tavrel::pattern;
+using enum tavrel::measure::UnitSystem;
 
 namespace {
 
@@ -23,7 +24,7 @@ LineOp lineAt(const PatternPlan& plan, std::size_t row)
 
 TEST(PatternPlan, WorkedExampleAtBaseLength100)
 {
-    const auto plan = planPattern(100, kScreen96, false);
+    const auto plan = planPattern(100, kScreen96, Inch);
     ASSERT_TRUE(plan);
     EXPECT_EQ(plan->pictureWidth, 301);
     EXPECT_EQ(plan->pictureHeight, 420);
@@ -48,7 +49,7 @@ TEST(PatternPlan, WorkedExampleAtBaseLength100)
 
 TEST(PatternPlan, HalvesRoundToEvenAtBaseLength5)
 {
-    const auto plan = planPattern(5, kScreen96, false);
+    const auto plan = planPattern(5, kScreen96, Inch);
     ASSERT_TRUE(plan);
     EXPECT_EQ(plan->pictureWidth, 16);
     EXPECT_EQ(plan->pictureHeight, 21);
@@ -61,19 +62,18 @@ TEST(PatternPlan, HalvesRoundToEvenAtBaseLength5)
     EXPECT_FLOAT_EQ(chord.y1, 13.75f);
 }
 
-TEST(PatternPlan, InchRulerAndSentence)
+TEST(PatternPlan, InchRulerHasThreeTicksOneInchApart)
 {
-    const auto plan = planPattern(100, kScreen96, false);
+    const auto plan = planPattern(100, kScreen96, Inch);
     ASSERT_TRUE(plan);
     const std::vector<LineOp> expected{{54, 350, 54, 375}, {150, 350, 150, 375},
                                        {246, 350, 246, 375}, {54, 375, 246, 375}};
     EXPECT_EQ(plan->ruler, expected);
-    EXPECT_EQ(plan->sentence, "When printed, each division above should measure one inch");
 }
 
-TEST(PatternPlan, CentimetreRulerHasFiveTicksOneCentimetreApart)
+TEST(PatternPlan, CentimeterRulerHasFiveTicksOneCentimeterApart)
 {
-    const auto plan = planPattern(100, kScreen96, true);
+    const auto plan = planPattern(100, kScreen96, Metric);
     ASSERT_TRUE(plan);
     ASSERT_EQ(plan->ruler.size(), 6u);
     const float ticks[] = {74.409447f, 112.204727f, 150.0f, 187.795273f, 225.590546f};
@@ -82,21 +82,20 @@ TEST(PatternPlan, CentimetreRulerHasFiveTicksOneCentimetreApart)
         EXPECT_EQ(plan->ruler[i].x2, ticks[i]) << i;
     }
     EXPECT_EQ(plan->ruler[5], (LineOp{ticks[0], 375, ticks[4], 375}));
-    EXPECT_EQ(plan->sentence, "When printed, each division above should measure one centimeter");
 }
 
 TEST(PatternPlan, RulerSpacingFollowsTheScreenNotM)
 {
     const Screen screen120{12, 12};
     for (const float M : {10.0f, 100.0f, 1000.0f}) {
-        const auto inches = planPattern(M, screen120, false);
-        const auto centimetres = planPattern(M, screen120, true);
-        ASSERT_TRUE(inches && centimetres);
+        const auto inches = planPattern(M, screen120, Inch);
+        const auto centimeters = planPattern(M, screen120, Metric);
+        ASSERT_TRUE(inches && centimeters);
         EXPECT_FLOAT_EQ(inches->ruler[1].x1 - inches->ruler[0].x1, 120.0f);
-        EXPECT_NEAR(centimetres->ruler[1].x1 - centimetres->ruler[0].x1, 47.244095f, 1e-3);
+        EXPECT_NEAR(centimeters->ruler[1].x1 - centimeters->ruler[0].x1, 47.244095f, 1e-3);
     }
     // Below M = 64 the left inch tick falls left of the picture; the plan still stands.
-    const auto narrow = planPattern(40, kScreen96, false);
+    const auto narrow = planPattern(40, kScreen96, Inch);
     ASSERT_TRUE(narrow);
     EXPECT_LT(narrow->ruler[0].x1, 0);
 }
@@ -114,7 +113,7 @@ TEST(PatternPlan, WindowWidthHasAMinimumAndHeightNone)
          {Case{1, 6615, 3120}, Case{100, 6615, 9360}, Case{113, 6615, 10185},
           Case{180, 9615, 14400}, Case{1000, 46515, 66060}, Case{100, 7200, 10275, {165, 7200}},
           Case{180, 9615, 15315, {165, 7200}}}) {
-        const auto plan = planPattern(c.M, kScreen96, false, c.room);
+        const auto plan = planPattern(c.M, kScreen96, Inch, c.room);
         ASSERT_TRUE(plan) << c.M;
         EXPECT_EQ(plan->windowWidth, c.width) << c.M;
         EXPECT_EQ(plan->windowHeight, c.height) << c.M;
@@ -125,7 +124,7 @@ TEST(PatternPlan, WindowWidthHasAMinimumAndHeightNone)
 TEST(PatternPlan, Row8IsCentredOnTheLeftEdgeForEveryM)
 {
     for (const float M : {0.3f, 1.0f, 7.0f, 99.5f, 3000.0f, 6552.0f}) {
-        const auto plan = planPattern(M, kScreen96, false);
+        const auto plan = planPattern(M, kScreen96, Inch);
         ASSERT_TRUE(plan) << M;
         EXPECT_EQ(arcAt(*plan, 8).X, 0) << M;
         EXPECT_EQ(plan->labelWidth, plan->pictureWidth) << M;
@@ -134,22 +133,23 @@ TEST(PatternPlan, Row8IsCentredOnTheLeftEdgeForEveryM)
 
 TEST(PatternPlan, LargestDrawableBaseLengthAndBeyond)
 {
-    const auto largest = planPattern(6552, kScreen96, false);
+    const auto largest = planPattern(6552, kScreen96, Inch);
     ASSERT_TRUE(largest);
     EXPECT_EQ(largest->pictureWidth, 19657);
     EXPECT_EQ(largest->pictureHeight, 27518);
     // Row 7's box, 3M + 2M, leaves 16 bits just above M = 6553.5.
-    EXPECT_TRUE(planPattern(6553.5f, kScreen96, false));
-    EXPECT_FALSE(planPattern(6553.75f, kScreen96, false));
-    EXPECT_FALSE(planPattern(1e30f, kScreen96, false));
+    EXPECT_TRUE(planPattern(6553.5f, kScreen96, Inch));
+    EXPECT_FALSE(planPattern(6553.75f, kScreen96, Inch));
+    EXPECT_FALSE(planPattern(1e30f, kScreen96, Inch));
     // Working values of 4.2 M beyond single precision: refused, not stored as infinity.
-    EXPECT_FALSE(planPattern(1e38f, kScreen96, false));
-    EXPECT_FALSE(planPattern(std::numeric_limits<float>::max(), kScreen96, false));
+    EXPECT_FALSE(planPattern(1e38f, kScreen96, Inch));
+    EXPECT_FALSE(planPattern(std::numeric_limits<float>::max(), kScreen96, Inch));
 }
 
 TEST(PatternPlan, NothingIsPlannedForZeroNegativeOrNonFiniteM)
 {
-    for (const float M : {0.0f, -1.0f, INFINITY, NAN}) EXPECT_FALSE(planPattern(M, kScreen96, false));
+    for (const float M : {0.0f, -1.0f, INFINITY, NAN})
+        EXPECT_FALSE(planPattern(M, kScreen96, Inch));
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include <cstdio>
 #include <map>
 
+namespace measure = tavrel::measure;
 namespace exporting = tavrel::exporting;
 namespace picture = tavrel::picture;
 namespace test = tavrel::test;
@@ -31,8 +32,8 @@ using exporting::Paper;
 namespace {
 
 constexpr double kInch = 1440;
-constexpr double kCentimetre = 1440 / 2.54;
-constexpr int kDotsPerInch = 1200;  // a dot is 1.2 twips, 0.2 % of a centimetre
+constexpr double kCentimeter = 1440 / 2.54;
+constexpr int kDotsPerInch = 1200;  // a dot is 1.2 twips, 0.2 % of a centimeter
 
 struct TilingCase {
     const char* name;
@@ -257,7 +258,7 @@ protected:
         const QString path = folder_.filePath(QString("pattern-%1.pdf").arg(++files_));
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        const auto ruler = unit == 2 ? exporting::CheckRuler::Centimeter : exporting::CheckRuler::Inch;
+        const auto ruler = unit == 2 ? measure::UnitSystem::Metric : measure::UnitSystem::Inch;
         EXPECT_TRUE(exporting::writePdf(picture::patternImage(*drawing.plan), twipsPerPixel, ruler,
                                         paper, file, correction));
         return path;
@@ -322,10 +323,10 @@ INSTANTIATE_TEST_SUITE_P(
     PapersUnitsAndResolutions, OnePagePdf,
     testing::Values(OnePageCase{"InchesOnLetter", "2", 0, 15, Paper::Letter, kInch, 3},
                     OnePageCase{"InchesOnA4At120Dpi", "2", 0, 12, Paper::A4, kInch, 3},
-                    OnePageCase{"CentimetresOnA3", "50.8", 2, 15, Paper::A3, kCentimetre, 5},
+                    OnePageCase{"CentimetersOnA3", "50.8", 2, 15, Paper::A3, kCentimeter, 5},
                     OnePageCase{"FractionsOnLegal", "3", 1, 15, Paper::Legal, kInch, 3},
-                    OnePageCase{"CentimetresOnTabloidAt120Dpi", "100", 2, 12, Paper::Tabloid,
-                                kCentimetre, 5}),
+                    OnePageCase{"CentimetersOnTabloidAt120Dpi", "100", 2, 12, Paper::Tabloid,
+                                kCentimeter, 5}),
     [](const testing::TestParamInfo<OnePageCase>& info) { return info.param.name; });
 
 // Below the ruler the picture holds only the screen's sentence, and beside the ruler nothing:
@@ -364,7 +365,7 @@ TEST_F(PdfExport, MapLabelsFitTheirCellsOnTheLargestMaps)
             writer.setPageLayout(
                 QPageLayout(tiling.map.pageSize, QPageLayout::Portrait, QMarginsF()));
             QPainter painter(&writer);
-            exporting::PdfPages{painter, image, 15, exporting::CheckRuler::Inch, tiling}.drawMap();
+            exporting::PdfPages{painter, image, 15, measure::UnitSystem::Inch, tiling}.drawMap();
         }
         std::map<QString, QRectF> labels;
         for (const test::WordBox& word : test::wordBoxes(pdf, 1)) labels[word.word] = word.box;
@@ -555,14 +556,14 @@ INSTANTIATE_TEST_SUITE_P(EachResolution, TiledPdf,
                          testing::Values(TiledCase{"At96Dpi", 15}, TiledCase{"At120Dpi", 12}),
                          [](const testing::TestParamInfo<TiledCase>& info) { return info.param.name; });
 
-TEST_F(PdfExport, CentimetreCheckRulerOnTiles)
+TEST_F(PdfExport, CentimeterCheckRulerOnTiles)
 {
     const QString pdf = exportPdf("200", 2, 15, Paper::A4);
     const exporting::PdfTiling tiling = exporting::tilePicture({100000, 100000}, Paper::A4);
     ASSERT_GT(test::pageCount(pdf), 2);
-    const auto bar = checkRulerLength(pdf, 2, tiling, kCentimetre);
+    const auto bar = checkRulerLength(pdf, 2, tiling, kCentimeter);
     ASSERT_TRUE(bar);
-    EXPECT_NEAR(*bar, kCentimetre, 0.005 * kCentimetre);
+    EXPECT_NEAR(*bar, kCentimeter, 0.005 * kCentimeter);
     EXPECT_TRUE(test::pageText(pdf, 2).contains("should measure one centimeter"));
 }
 
@@ -597,7 +598,7 @@ TEST_F(PdfExport, CorrectionEnlargesThePagesAcrossAndDown)
     }
 }
 
-// The sheet's bars are 8 inches or 20 centimetres, or the most whole units the paper's printable
+// The sheet's bars are 8 inches or 20 centimeters, or the most whole units the paper's printable
 // area, half an inch in from its edges, holds. On a roll the sheet is as long as its bars need.
 TEST(CalibrationSheet, BarsAreAsLongAsThePaperAllows)
 {
@@ -611,14 +612,14 @@ TEST(CalibrationSheet, BarsAreAsLongAsThePaperAllows)
     for (const Case& c :
          {Case{{"--paper", "letter", "--unit", "decimal"}, 7 * kInch, 7 * kInch, {612, 792}},
           Case{{"--paper", "tabloid", "--unit", "fractions"}, 8 * kInch, 8 * kInch, {792, 1224}},
-          Case{{"--paper", "a4", "--unit", "millimeter"}, 17 * kCentimetre, 20 * kCentimetre,
+          Case{{"--paper", "a4", "--unit", "millimeter"}, 17 * kCentimeter, 20 * kCentimeter,
                {595, 842}},
           Case{{"--paper", "a4", "--unit", "decimal"}, 6 * kInch, 8 * kInch, {595, 842}},
-          Case{{"--paper", "a3", "--unit", "millimeter"}, 20 * kCentimetre, 20 * kCentimetre,
+          Case{{"--paper", "a3", "--unit", "millimeter"}, 20 * kCentimeter, 20 * kCentimeter,
                {842, 1191}},
           Case{{"--paper", "roll-36in", "--unit", "decimal"}, 8 * kInch, 8 * kInch, {2592, 836}},
-          Case{{"--paper", "roll-914mm", "--unit", "millimeter"}, 20 * kCentimetre,
-               20 * kCentimetre, {2590, 827}}}) {
+          Case{{"--paper", "roll-914mm", "--unit", "millimeter"}, 20 * kCentimeter,
+               20 * kCentimeter, {2590, 827}}}) {
         QProcess program;
         program.start(TAVREL_PROGRAM, QStringList{"--calibration-sheet", path} + c.options);
         ASSERT_TRUE(program.waitForFinished(30000));

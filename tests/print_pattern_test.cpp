@@ -36,8 +36,8 @@ namespace {
 
 constexpr double kPlacementTwips = 250;
 constexpr double kInch = 1440;
-constexpr double kCentimetre = 1440 / 2.54;
-constexpr int kDotsPerInch = 1200;  // a dot is 1.2 twips, 0.2 % of a centimetre
+constexpr double kCentimeter = 1440 / 2.54;
+constexpr int kDotsPerInch = 1200;  // a dot is 1.2 twips, 0.2 % of a centimeter
 
 // What the page shows of the picture, in twips.
 struct Printout {
@@ -173,8 +173,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(DivisionCase{"InchesAt96Dpi", 0, "2", 15, 3, kInch},
                     DivisionCase{"InchesAt120Dpi", 0, "2", 12, 3, kInch},
                     DivisionCase{"FractionsAt96Dpi", 1, "2 1/2", 15, 3, kInch},
-                    DivisionCase{"CentimetresAt96Dpi", 2, "50.8", 15, 5, kCentimetre},
-                    DivisionCase{"CentimetresAt120Dpi", 2, "50.8", 12, 5, kCentimetre}),
+                    DivisionCase{"CentimetersAt96Dpi", 2, "50.8", 15, 5, kCentimeter},
+                    DivisionCase{"CentimetersAt120Dpi", 2, "50.8", 12, 5, kCentimeter}),
     [](const testing::TestParamInfo<DivisionCase>& info) { return info.param.name; });
 
 // The question before a tiled print, answered once it shows: Print by its default button, or
@@ -288,7 +288,7 @@ TEST_F(PrintPatternTest, APatternThatFitsOnlyMovedInIsAskedAboutAndPrintsOnOnePa
 
 // Tiles keep the PDF's margins of half an inch, and where the printer cannot print as far out,
 // its printable area: the frame's top line and the foot's check ruler move in with it. The ruler
-// is a centimetre, as the pattern's.
+// is a centimeter, as the pattern's.
 TEST_F(PrintPatternTest, TilesKeepThePdfsMarginsOrAPrintersWiderOnes)
 {
     struct Case {
@@ -309,9 +309,9 @@ TEST_F(PrintPatternTest, TilesKeepThePdfsMarginsOrAPrintersWiderOnes)
         const QString pdf = printOnce([&] { clickPrint(window); });
         ASSERT_FALSE(pdf.isEmpty());
         ASSERT_GT(test::pageCount(pdf), 2);
-        const auto bar = test::checkRulerLength(pdf, 2, frame.footer, kCentimetre);
+        const auto bar = test::checkRulerLength(pdf, 2, frame.footer, kCentimeter);
         ASSERT_TRUE(bar);
-        EXPECT_NEAR(*bar, kCentimetre, 0.005 * kCentimetre);
+        EXPECT_NEAR(*bar, kCentimeter, 0.005 * kCentimeter);
         const auto tile = test::rasterizePage(pdf, 2, 300);
         ASSERT_TRUE(tile);
         const auto top =
@@ -427,7 +427,7 @@ TEST_F(PrintPatternTest, PlacementCountsFromThePrintableAreaOfAnyPaper)
 }
 
 // 2.57 inches lights the picture's last column at the widest point of the upper right arc;
-// 17.7 millimetres puts the ruler's left tick just outside the first column.
+// 17.7 millimeters puts the ruler's left tick just outside the first column.
 TEST_F(PrintPatternTest, InksEveryPixelTheScreenLightsAndNothingFarFromThem)
 {
     const auto area = test::printableAreaOf(printer_);

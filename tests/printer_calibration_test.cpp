@@ -21,14 +21,17 @@
 
 namespace app = tavrel::app;
 namespace exporting = tavrel::exporting;
+namespace measure = tavrel::measure;
 
 namespace {
 
 constexpr double kInch = 1440;
+constexpr auto kInches = measure::UnitSystem::Inch;
+constexpr auto kMetric = measure::UnitSystem::Metric;
 
 struct Typed {
     const char* name;
-    bool millimetres;
+    measure::UnitSystem units;
     const char* across;
     const char* down;
     double acrossShare, downShare;  // of the printed lengths, as typed; 0 when refused
@@ -36,7 +39,7 @@ struct Typed {
     friend std::ostream& operator<<(std::ostream& out, const Typed& t) { return out << t.name; }
 };
 
-// Letter with quarter-inch margins takes bars of 7 inches, or 17 and 22 centimetres.
+// Letter with quarter-inch margins takes bars of 7 inches, or 17 and 22 centimeters.
 class LetterPrinter : public testing::Environment {
 public:
     void SetUp() override
@@ -71,9 +74,7 @@ protected:
         ASSERT_TRUE(printer.problem.isEmpty()) << printer.problem.toStdString();
         printer_ = printer.name;
         app::forgetPrintCorrection(printer_);
-        bars_ = exporting::calibrationBarsFor(
-            printer.printableTwips, GetParam().millimetres ? exporting::CheckRuler::Centimeter
-                                                           : exporting::CheckRuler::Inch);
+        bars_ = exporting::calibrationBarsFor(printer.printableTwips, GetParam().units);
         ASSERT_EQ(printer_, "TavrelTestCalibration");
     }
     void TearDown() override { app::forgetPrintCorrection(printer_); }
@@ -83,9 +84,10 @@ protected:
 };
 
 // "@" in a typed text stands for the printed length in the dialog's unit, times the share.
-QString typed(const char* text, double printedTwips, double share, bool millimetres)
+QString typed(const char* text, double printedTwips, double share, measure::UnitSystem units)
 {
-    const double length = printedTwips / kInch * share * (millimetres ? 25.4 : 1);
+    const double length =
+        printedTwips / kInch * share * (units == measure::UnitSystem::Metric ? 25.4 : 1);
     return QString(text).replace("@", QString::number(length, 'f', 4));
 }
 
@@ -93,11 +95,11 @@ TEST_P(CalibrationDialog, KeepsTheCorrectionOrRefusesTheLengths)
 {
     const Typed& t = GetParam();
     app::storePrintCorrection(printer_, {1.01, 1.01});  // an earlier calibration
-    app::PrinterCalibrationDialog dialog(t.millimetres);
-    EXPECT_EQ(dialog.cboUnit->currentIndex(), t.millimetres ? 1 : 0);
+    app::PrinterCalibrationDialog dialog(t.units);
+    EXPECT_EQ(dialog.cboUnit->currentIndex(), t.units == measure::UnitSystem::Metric ? 1 : 0);
     EXPECT_EQ(dialog.lblPrinter->text(), printer_);
-    dialog.txtAcross->setText(typed(t.across, bars_.across, t.acrossShare, t.millimetres));
-    dialog.txtDown->setText(typed(t.down, bars_.down, t.downShare, t.millimetres));
+    dialog.txtAcross->setText(typed(t.across, bars_.across, t.acrossShare, t.units));
+    dialog.txtDown->setText(typed(t.down, bars_.down, t.downShare, t.units));
 
     const bool stored = dialog.storeCorrection();
     const exporting::PrintCorrection kept = app::storedPrintCorrection(printer_);
@@ -118,17 +120,17 @@ TEST_P(CalibrationDialog, KeepsTheCorrectionOrRefusesTheLengths)
 
 INSTANTIATE_TEST_SUITE_P(
     Lengths, CalibrationDialog,
-    testing::Values(Typed{"InchesTwoPercentSmall", false, "@", "@", 0.98, 0.98, ""},
-                    Typed{"InchesLargeAndSmall", false, "@", "@", 1.015, 0.97, ""},
-                    Typed{"MillimetresTwoPercentSmall", true, " @ ", "@", 0.98, 0.99, ""},
-                    Typed{"FractionOfAnInch", false, "6 7/8", "@", 6.875 / 7, 1,
+    testing::Values(Typed{"InchesTwoPercentSmall", kInches, "@", "@", 0.98, 0.98, ""},
+                    Typed{"InchesLargeAndSmall", kInches, "@", "@", 1.015, 0.97, ""},
+                    Typed{"MillimetersTwoPercentSmall", kMetric, " @ ", "@", 0.98, 0.99, ""},
+                    Typed{"FractionOfAnInch", kInches, "6 7/8", "@", 6.875 / 7, 1,
                           ""},  // of 7 inches
-                    Typed{"AtTheBounds", false, "@", "@", 1 / 1.25, 1 / 0.8, ""},
-                    Typed{"BeyondTheBounds", false, "@", "@", 1 / 1.26, 1, "80 % to 125 %"},
-                    Typed{"NotALength", false, "seven", "@", 1, 1, "Type each length in inches"},
-                    Typed{"Zero", true, "0", "@", 1, 1, "Type each length in millimeters"},
-                    Typed{"Negative", false, "-@", "@", 1, 1, "Type each length in inches"},
-                    Typed{"Empty", false, "@", "", 1, 1, "Type each length in inches"}),
+                    Typed{"AtTheBounds", kInches, "@", "@", 1 / 1.25, 1 / 0.8, ""},
+                    Typed{"BeyondTheBounds", kInches, "@", "@", 1 / 1.26, 1, "80 % to 125 %"},
+                    Typed{"NotALength", kInches, "seven", "@", 1, 1, "Type each length in inches"},
+                    Typed{"Zero", kMetric, "0", "@", 1, 1, "Type each length in millimeters"},
+                    Typed{"Negative", kInches, "-@", "@", 1, 1, "Type each length in inches"},
+                    Typed{"Empty", kInches, "@", "", 1, 1, "Type each length in inches"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PrinterCorrection, IsKeptPerPrinterAndOnlyWhenPlausible)
@@ -158,9 +160,9 @@ TEST(PrinterCorrection, IsKeptPerPrinterAndOnlyWhenPlausible)
 TEST(PrinterCorrection, UnwrittenHoldsForTheRunAndIsSaid)
 {
     const tavrel::test::UnwritableSettings unwritable;
-    app::PrinterCalibrationDialog dialog(false);
+    app::PrinterCalibrationDialog dialog(measure::UnitSystem::Inch);
     const exporting::CalibrationBars printed = exporting::calibrationBarsFor(
-        tavrel::platform::defaultPrinter().printableTwips, exporting::CheckRuler::Inch);
+        tavrel::platform::defaultPrinter().printableTwips, measure::UnitSystem::Inch);
     dialog.txtAcross->setText(QString::number(printed.across / kInch * 0.98, 'f', 4));
     dialog.txtDown->setText(QString::number(printed.down / kInch * 0.98, 'f', 4));
     ASSERT_TRUE(dialog.storeCorrection());
@@ -178,7 +180,7 @@ TEST(PrinterCorrection, ResetForgetsItAndTheDialogSaysSo)
 {
     const QString printer = tavrel::platform::defaultPrinter().name;
     app::storePrintCorrection(printer, {1.02, 0.99});
-    app::PrinterCalibrationDialog dialog(false);
+    app::PrinterCalibrationDialog dialog(measure::UnitSystem::Inch);
     EXPECT_EQ(dialog.lblCorrection->text(), "102 % across, 99 % down");
     dialog.resetCorrection();
     EXPECT_TRUE(app::storedPrintCorrection(printer).none());

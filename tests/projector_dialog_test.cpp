@@ -68,7 +68,7 @@ protected:
 
 TEST_F(Projector, BarFollowsKeysAndDrag)
 {
-    app::CalibrationView view(kProjectorKey, false);
+    app::CalibrationView view(kProjectorKey, measure::UnitSystem::Inch);
     view.setGeometry(test::projectorScreen()->geometry());
     view.show();
     EXPECT_EQ(view.barPixels(), 640);  // four fifths of the screen
@@ -84,19 +84,20 @@ TEST_F(Projector, BarFollowsKeysAndDrag)
 
 TEST_F(Projector, TypedLengthCalibratesOrIsRefused)
 {
+    using enum measure::UnitSystem;
     const struct {
         const char* text;
-        bool millimetres;
+        measure::UnitSystem units;
         std::optional<double> pixelsPerInch;
-    } cases[] = {{"6.4", false, 100},          {"6 2/5", false, 100},
-                 {"162.56", true, 100},        {"0.1", false, std::nullopt},
-                 {"abc", false, std::nullopt}, {"6 2/5", true, std::nullopt},
-                 {"32", false, 20},            {"33", false, std::nullopt},
-                 {"1", false, std::nullopt},   {"25.4", true, std::nullopt}};
+    } cases[] = {{"6.4", Inch, 100},           {"6 2/5", Inch, 100},
+                 {"162.56", Metric, 100},      {"0.1", Inch, std::nullopt},
+                 {"abc", Inch, std::nullopt},  {"6 2/5", Metric, std::nullopt},
+                 {"32", Inch, 20},             {"33", Inch, std::nullopt},
+                 {"1", Inch, std::nullopt},    {"25.4", Metric, std::nullopt}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         app::forgetPixelsPerInch(kProjectorKey);
-        auto* view = new app::CalibrationView(kProjectorKey, c.millimetres);
+        auto* view = new app::CalibrationView(kProjectorKey, c.units);
         view->setAttribute(Qt::WA_DeleteOnClose);
         view->setGeometry(test::projectorScreen()->geometry());
         view->show();
@@ -113,7 +114,7 @@ TEST_F(Projector, TypedLengthCalibratesOrIsRefused)
 // Each screen by the pixels it really has: a screen that scales by 2 has twice as many each way.
 TEST_F(Projector, NamesEachScreenByItsPixels)
 {
-    app::ProjectorDialog dialog({}, 15, false);
+    app::ProjectorDialog dialog({}, 15, measure::UnitSystem::Inch);
     QStringList names;
     for (int i = 0; i < dialog.cboScreen->count(); ++i) names << dialog.cboScreen->itemText(i);
     names.sort();
@@ -125,7 +126,7 @@ TEST_F(Projector, NamesEachScreenByItsPixels)
 TEST_F(Projector, ShowsOneViewAtATime)
 {
     app::storePixelsPerInch(kProjectorKey, 100);
-    app::ProjectorDialog dialog({}, 15, false);
+    app::ProjectorDialog dialog({}, 15, measure::UnitSystem::Inch);
     dialog.show();
     dialog.cboScreen->setCurrentIndex(dialog.cboScreen->findData("HDMI/Projector"));
     const auto shownViews = [] {
@@ -150,7 +151,7 @@ TEST_F(Projector, OffersTheScreenBesideTheMainWindow)
     mainWindow.setGeometry(test::projectorScreen()->geometry().adjusted(10, 10, -10, -10));
     mainWindow.show();
     ASSERT_EQ(mainWindow.screen(), test::projectorScreen());
-    app::ProjectorDialog dialog({}, 15, false, &mainWindow);
+    app::ProjectorDialog dialog({}, 15, measure::UnitSystem::Inch, &mainWindow);
     EXPECT_EQ(dialog.cboScreen->currentData().toString(), "Laptop");
 }
 
@@ -166,7 +167,7 @@ TEST_F(Projector, ShowsThePatternOnTheChosenScreenAtItsCalibration)
     QWidget mainWindow;
     mainWindow.setScreen(laptop);
     mainWindow.show();
-    app::openProjector(&mainWindow, pattern, 15, false);
+    app::openProjector(&mainWindow, pattern, 15, measure::UnitSystem::Inch);
     auto* dialog = shownWindow<app::ProjectorDialog>("ProjectorDialog");
     ASSERT_TRUE(dialog);
     ASSERT_EQ(dialog->cboScreen->currentData().toString(), "HDMI/Projector");
@@ -201,8 +202,8 @@ TEST_F(Projector, ShowsThePatternOnTheChosenScreenAtItsCalibration)
 TEST_F(Projector, ADamagedCalibrationIsSaidOnceWhenTheProjectorOpens)
 {
     app::userSettings().setValue("ScreenCalibration/HDMI%2FProjector%20800x600", "nan");
-    app::ProjectorDialog first({}, 15, false);
-    app::ProjectorDialog second({}, 15, false);
+    app::ProjectorDialog first({}, 15, measure::UnitSystem::Inch);
+    app::ProjectorDialog second({}, 15, measure::UnitSystem::Inch);
     ASSERT_EQ(first.cboScreen->currentData().toString(), "HDMI/Projector");
     EXPECT_EQ(first.lblCalibration->text(), "Not calibrated yet");
     auto* message = first.findChild<QMessageBox*>("damagedCalibrationMessage");
@@ -217,7 +218,7 @@ TEST_F(Projector, UnwrittenCalibrationHoldsForTheRunAndIsSaid)
 {
     if (test::kSettingsStayWritable) GTEST_SKIP() << test::kSettingsStayWritable;
     const test::UnwritableSettings unwritable;
-    app::ProjectorDialog dialog({}, 15, false);
+    app::ProjectorDialog dialog({}, 15, measure::UnitSystem::Inch);
     dialog.cboScreen->setCurrentIndex(dialog.cboScreen->findData("HDMI/Projector"));
     dialog.calibrate();
     auto* calibration = shownWindow<app::CalibrationView>("CalibrationView");

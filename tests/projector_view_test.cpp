@@ -48,28 +48,30 @@ void showOnProjector(ProjectorView& view)
 
 TEST(ProjectorView, RulerAndPatternAtTheCalibratedLength)
 {
+    using enum measure::UnitSystem;
     const struct {
         double pixelsPerInch;
         int lineWidth;
-        bool whiteOnBlack, centimetres;
-    } cases[] = {{96, 1, true, false},
-                 {50, 3, false, true},
-                 {37.3, 5, true, true},
-                 {150, 1, false, false},
-                 {71.9, 3, true, false}};
+        bool whiteOnBlack;
+        measure::UnitSystem ruler;
+    } cases[] = {{96, 1, true, Inch},
+                 {50, 3, false, Metric},
+                 {37.3, 5, true, Metric},
+                 {150, 1, false, Inch},
+                 {71.9, 3, true, Inch}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.pixelsPerInch << " px/in, width " << c.lineWidth);
         const app::ProjectorPreferences look{"", c.whiteOnBlack, c.lineWidth, app::Overlay::Ruler};
         // Two lines one inch apart, in a picture that fits the projector.
         ProjectorView view(verticalLines({300, 200}, {100, 196}), kTwipsPerPixel, c.pixelsPerInch,
-                           look, c.centimetres);
+                           look, c.ruler);
         showOnProjector(view);
         ASSERT_EQ(view.size(), QSize(800, 600));
         const QImage shown = view.grab().toImage();
         const QColor ink = c.whiteOnBlack ? Qt::white : Qt::black;
         EXPECT_EQ(shown.pixelColor(799, 599), c.whiteOnBlack ? QColor(Qt::black) : Qt::white);
 
-        const double unit = c.centimetres ? c.pixelsPerInch / 2.54 : c.pixelsPerInch;
+        const double unit = c.ruler == Metric ? c.pixelsPerInch / 2.54 : c.pixelsPerInch;
         const int units = std::min(10, int((800 - 2 * app::kCheckRulerMargin) / unit));
         const auto ticks = inkRuns(shown, app::kCheckRulerMargin + app::kCheckRulerTick / 2, ink);
         ASSERT_EQ(ticks.size(), size_t(units + 1));
@@ -113,7 +115,7 @@ protected:
     }
 
     ProjectorView view_{withLineAcross(verticalLines({5000, 4000}, {500}), 400), kTwipsPerPixel, 96,
-                        app::ProjectorPreferences{}, false};
+                        app::ProjectorPreferences{}, measure::UnitSystem::Inch};
 };
 
 TEST_F(Panning, ArrowKeysMoveATenthOfTheViewAndStopAtTheEdges)

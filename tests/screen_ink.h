@@ -22,7 +22,7 @@ struct Measurement {
 // More than fifty measurements in the three units at two resolutions, each small enough for one
 // page with the usual placement. Many put 1.5M's fraction between 0.5 and 0.75, where the
 // widest point of the upper right arc lies in the picture's last column; 0.885 inches and 17.7
-// millimetres put a tick of the ruler just left of the first column, and 0.885 inches at 96 dpi
+// millimeters put a tick of the ruler just left of the first column, and 0.885 inches at 96 dpi
 // its right tick in the last column.
 const std::vector<Measurement>& measurementsAcrossUnits();
 

@@ -53,6 +53,12 @@ struct BoxState {
     int unit = -1;
 };
 
+// The ruler beside a pattern typed in the window's unit at this index.
+measure::UnitSystem rulerFor(int unit)
+{
+    return unit == 2 ? measure::UnitSystem::Metric : measure::UnitSystem::Inch;
+}
+
 // One action of the soak: the box before and after it, and how often the box reported a
 // change of its text (replacing a selection with the same text reports one, too).
 struct Step {
@@ -154,9 +160,10 @@ private:
     {
         const auto conversion = measure::convertMeasurement(
             box.text.toStdString(), measure::unitAt(box.unit), screen_.twipsPerPixelX);
-        const auto plan = conversion.status == measure::Conversion::Status::Ok
-                              ? pattern::planPattern(conversion.M, screen_, box.unit == 2, room)
-                              : std::nullopt;
+        const auto plan =
+            conversion.status == measure::Conversion::Status::Ok
+                ? pattern::planPattern(conversion.M, screen_, rulerFor(box.unit), room)
+                : std::nullopt;
         if (conversion.status == measure::Conversion::Status::TooLarge ||
             (conversion.status == measure::Conversion::Status::Ok && !plan)) {
             notice = true;
@@ -322,10 +329,10 @@ public:
         // Whatever the history, a text that can be drawn or has nothing to draw sets M.
         const auto conversion = measure::convertMeasurement(
             text.toStdString(), tavrel::measure::unitAt(unit()), twipsPerPixel_);
-        const bool drawable =
-            conversion.status == measure::Conversion::Status::NothingToDraw ||
-            (conversion.status == measure::Conversion::Status::Ok &&
-             pattern::planPattern(conversion.M, {twipsPerPixel_, twipsPerPixel_}, unit() == 2));
+        const bool drawable = conversion.status == measure::Conversion::Status::NothingToDraw ||
+                              (conversion.status == measure::Conversion::Status::Ok &&
+                               pattern::planPattern(conversion.M, {twipsPerPixel_, twipsPerPixel_},
+                                                    rulerFor(unit())));
         if (!text.isEmpty() && drawable && window_.BaseLength() != conversion.M)
             differ("BaseLength is not the conversion of the text");
 

@@ -2,7 +2,7 @@
 // pages and the words on them: each page is cut along the top and the left line of its frame
 // and laid over its neighbours to its left and above, its cut edges on their dashed lines, so
 // that the halves of each circled cross meet. The result must be the screen's picture of the
-// pattern within half a millimetre, and every page must show some of it.
+// pattern within half a millimeter, and every page must show some of it.
 #include "export/pattern_export.h"
 #include "page_raster.h"
 #include "screen_ink.h"
@@ -25,7 +25,7 @@ namespace {
 // What a circled cross looks like: arms this long from its centre, a circle of this radius.
 constexpr double kCrossArmTwips = 160;
 constexpr double kCrossRadiusTwips = 100;
-constexpr double kHalfMillimetreTwips = 0.5 * 1440 / 25.4;
+constexpr double kHalfMillimeterTwips = 0.5 * 1440 / 25.4;
 
 bool dark(const QImage& image, int x, int y)
 {
@@ -284,7 +284,7 @@ struct AssemblyCase {
 
 class TileAssembly : public testing::TestWithParam<AssemblyCase> {};
 
-TEST_P(TileAssembly, FollowingTheWordsGivesThePatternWithinHalfAMillimetre)
+TEST_P(TileAssembly, FollowingTheWordsGivesThePatternWithinHalfAMillimeter)
 {
     const AssemblyCase& c = GetParam();
     const test::Measurement& m = c.measurement;
@@ -317,7 +317,7 @@ TEST_P(TileAssembly, FollowingTheWordsGivesThePatternWithinHalfAMillimetre)
     }
     ASSERT_TRUE(layPages(assembly)) << "a page has no dashed line or crosses to lay it by";
 
-    const double halfMillimetre = kHalfMillimetreTwips * dotsPerInch / 1440;
+    const double halfMillimeter = kHalfMillimeterTwips * dotsPerInch / 1440;
     for (const Seam& seam : assembly.seams) {
         const auto [underCrosses, overCrosses] = seam.crosses();
         ASSERT_GE(underCrosses.size(), 2u);
@@ -326,7 +326,7 @@ TEST_P(TileAssembly, FollowingTheWordsGivesThePatternWithinHalfAMillimetre)
         for (size_t i = 0; i < underCrosses.size(); ++i) {
             const double meet =
                 (seam.sideBySide ? apart.y() : apart.x()) + underCrosses[i] - overCrosses[i];
-            EXPECT_LE(std::abs(meet), halfMillimetre)
+            EXPECT_LE(std::abs(meet), halfMillimeter)
                 << "cross " << i << " between (" << seam.under.column << ", " << seam.under.row
                 << ") and (" << seam.over.column << ", " << seam.over.row << ")";
         }
@@ -372,7 +372,7 @@ TEST_P(TileAssembly, FollowingTheWordsGivesThePatternWithinHalfAMillimetre)
             for (int y = band.top(); y <= band.bottom(); ++y)
                 std::fill_n(inside.scanLine(y) + band.left(), band.width(), uchar(255));
         }
-    const int reach = int(halfMillimetre);
+    const int reach = int(halfMillimeter);
     const auto missing = test::compareWithScreen(screen, pattern, reach, reach);
     const auto stray = test::compareWithScreen(screen, inside, reach, reach);
     EXPECT_EQ(missing.unInked, 0) << missing.where.toStdString();
@@ -381,9 +381,9 @@ TEST_P(TileAssembly, FollowingTheWordsGivesThePatternWithinHalfAMillimetre)
 
 INSTANTIATE_TEST_SUITE_P(
     PapersAndUnits, TileAssembly,
-    testing::Values(
-        AssemblyCase{"SixInchesOnLetter", {0, "6", 96}, "letter", "1/2 inch (12.7 mm)"},
-        AssemblyCase{"TwoHundredMillimetresOnA4", {2, "200", 96}, "a4", "12.7 mm (1/2 inch)"}),
+    testing::Values(AssemblyCase{"SixInchesOnLetter", {0, "6", 96}, "letter", "1/2 inch (12.7 mm)"},
+                    AssemblyCase{
+                        "TwoHundredMillimetersOnA4", {2, "200", 96}, "a4", "12.7 mm (1/2 inch)"}),
     [](const testing::TestParamInfo<AssemblyCase>& info) { return info.param.name; });
 
 }  // namespace

@@ -240,9 +240,10 @@ TEST_P(AccessKeys, NoTwoOfAMenuOrDialogClash)
     expectNoClash(bar, "menu bar");
     for (const QMenu* menu : window.findChildren<QMenu*>())
         expectNoClash(keyedTextsOf(*menu), qPrintable(menu->title()));
-    tavrel::app::ProjectorDialog projector(window.picPattern->Image(), 15, false, &window);
+    tavrel::app::ProjectorDialog projector(window.picPattern->Image(), 15,
+                                           tavrel::measure::UnitSystem::Inch, &window);
     expectNoClash(keyedTextsOf(projector), "Projector");
-    tavrel::app::PrinterCalibrationDialog calibration(false, &window);
+    tavrel::app::PrinterCalibrationDialog calibration(tavrel::measure::UnitSystem::Inch, &window);
     expectNoClash(keyedTextsOf(calibration), "Calibrate Printer");
     tavrel::app::frmAbout about(&window);
     about.Form_Load();
@@ -274,8 +275,8 @@ TEST_P(EveryLanguage, TiledPdfWordsStayInsideTheirPages)
     const QString pdf = folder.filePath("tiles.pdf");
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(
-        exporting::writePdf(image, 15, exporting::CheckRuler::Inch, exporting::Paper::A4, file));
+    ASSERT_TRUE(exporting::writePdf(image, 15, tavrel::measure::UnitSystem::Inch,
+                                    exporting::Paper::A4, file));
     file.close();
     const struct {
         int page;
@@ -365,7 +366,7 @@ TEST(CommaKey, TypesThePointWhereTheLanguageWritesDecimalsWithAComma)
         QGuiApplication::clipboard()->setText(c.typed);
         window.txtMeasure->paste();
         EXPECT_EQ(window.txtMeasure->text(), c.boxReads) << c.language << " pasted " << c.typed;
-        tavrel::app::PrinterCalibrationDialog dialog(false);
+        tavrel::app::PrinterCalibrationDialog dialog(tavrel::measure::UnitSystem::Inch);
         QTest::keyClicks(dialog.txtAcross, c.typed);
         EXPECT_EQ(dialog.txtAcross->text(), c.lengthReads) << c.language << " " << c.typed;
     }
@@ -379,7 +380,7 @@ TEST(CommaKey, WithAltTypesNoPoint)
     installTranslations(QString("de"), TAVREL_QM_FOLDER);
     frmMain window;
     window.optMeasureType[0]->click();
-    tavrel::app::PrinterCalibrationDialog dialog(false);
+    tavrel::app::PrinterCalibrationDialog dialog(tavrel::measure::UnitSystem::Inch);
     for (QLineEdit* box : {window.txtMeasure, dialog.txtAcross}) {
         QTest::keyClicks(box, "2");
         QTest::keyClick(box, ',', Qt::AltModifier);
@@ -404,7 +405,7 @@ TEST(Numbers, AreWrittenAsTheLanguageWritesThem)
     };
     // A bar four fifths of a 2000 pixel wide screen said to measure one inch.
     const auto barRefused = [] {
-        tavrel::app::CalibrationView view("numbers test", false);
+        tavrel::app::CalibrationView view("numbers test", tavrel::measure::UnitSystem::Inch);
         view.resize(2000, 600);
         view.show();
         auto* length = view.findChild<QLineEdit*>("txtBarLength");
@@ -413,7 +414,7 @@ TEST(Numbers, AreWrittenAsTheLanguageWritesThem)
         return view.findChild<QMessageBox*>("calibrationRefused")->text();
     };
     const auto lineWidths = [] {
-        tavrel::app::ProjectorDialog dialog({}, 15, false);
+        tavrel::app::ProjectorDialog dialog({}, 15, tavrel::measure::UnitSystem::Inch);
         return dialog.cboLineWidth->itemText(0) + ", " + dialog.cboLineWidth->itemText(1);
     };
     const auto barOf = [](int pixels) {
