@@ -256,11 +256,6 @@ measure::Conversion frmMain::GetMeasurement() const
                                        platform::twipsPerPixelX());
 }
 
-float frmMain::ParseFraction(const QString& text) const
-{
-    return measure::parseFraction(text.toStdString());
-}
-
 bool frmMain::DrawArc(picture::DeviceContext& hdc, std::int16_t X, std::int16_t Y,
                       std::int16_t StartAngle, std::int16_t EndAngle, std::int16_t radius)
 {

@@ -87,7 +87,6 @@ protected:
 
 private:
     measure::Conversion GetMeasurement() const;
-    float ParseFraction(const QString& text) const;
     void DrawPattern();
     void PrintPattern();
     void drawOnce();

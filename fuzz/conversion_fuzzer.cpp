@@ -38,7 +38,7 @@ void checkReadings(std::string_view text)
         FUZZ_REQUIRE(*strict == numericPrefix(text));  // a whole number reads the same either way
     }
 
-    const float fraction = parseFraction(text);
+    const float fraction = ParseFraction(text);
     FUZZ_REQUIRE(std::isfinite(fraction) && fraction >= 0.0f);
 
     for (const char delimiter : {' ', '/'}) {

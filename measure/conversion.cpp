@@ -28,20 +28,20 @@ Pixels fractionsToPixels(std::string_view text, double tpp)
         if (!rounded) return {true, 0.0};
         whole = *rounded;
     } else if (!containsChar(text, ' ')) {
-        fraction = parseFraction(text);
+        fraction = ParseFraction(text);
     } else {
         const auto pieces = splitAt(text, ' ');
         const auto rounded = roundToInt32(numericPrefix(pieces[0]));
         if (!rounded) return {true, 0.0};
         whole = *rounded;
-        fraction = parseFraction(pieces[1]);
+        fraction = ParseFraction(pieces[1]);
     }
     return {false, (static_cast<double>(fraction) + whole) * kTwipsPerInch / tpp};
 }
 
 }  // namespace
 
-float parseFraction(std::string_view text)
+float ParseFraction(std::string_view text)
 {
     const auto pieces = splitAt(text, '/');
     if (pieces.size() < 2) return 0.0f;

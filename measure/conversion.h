@@ -24,7 +24,7 @@ struct Conversion {
 
 // Numerator over denominator of "a/b", each piece trimmed; 0 whenever that cannot be formed
 // (no "/", a zero denominator, a result beyond single precision).
-float parseFraction(std::string_view text);
+float ParseFraction(std::string_view text);
 
 // Without a unit nothing is converted: NothingToDraw.
 Conversion convertMeasurement(std::string_view text, std::optional<Unit> unit,

@@ -11,7 +11,7 @@ bool DeviceContext::Arc(int left, int top, int right, int bottom, int xStart, in
 
 bool DeviceContext::Ellipse(int left, int top, int right, int bottom)
 {
-    add(EllipseShape{left, top, right, bottom, solidBrush_});
+    add(EllipseShape{left, top, right, bottom});
     return true;
 }
 

@@ -20,16 +20,14 @@ public:
     // The part of the circle inscribed in the box between the rays from its centre through the
     // start and the end point, counter-clockwise; the whole outline when the rays coincide.
     bool Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd);
-    // The whole outline, filled with the context's brush (hollow unless set).
+    // The whole outline, filled with the context's brush, which is hollow.
     bool Ellipse(int left, int top, int right, int bottom);
-    void setSolidBrush(bool solid) { solidBrush_ = solid; }
 
 private:
     void add(const Shape& shape);
 
     PersistentImage& image_;
     std::function<void()> changed_;
-    bool solidBrush_ = false;
 };
 
 // One arc of the pattern, from its centre, radius and two angles to the box and rays (or the

@@ -135,6 +135,7 @@ void replay(const PersistentImage& image, QPainter& painter, const QRectF& area,
         pen.setWidthF(1.0);
     }
     painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);  // a whole circle is an outline
     const double slack = penSlack(painter, width, devicePixels);
     painter.setClipRect(area, Qt::IntersectClip);
     // Picture pixel (x, y) is the square from (x, y) to (x + 1, y + 1), and the screen lights the
@@ -152,10 +153,8 @@ void replay(const PersistentImage& image, QPainter& painter, const QRectF& area,
         } else if (const auto* ellipse = std::get_if<EllipseShape>(&shape)) {
             const QRectF box = boxOf(ellipse->left, ellipse->top, ellipse->right, ellipse->bottom);
             if (!mayTouch(box, area, slack)) continue;
-            painter.setBrush(ellipse->filled ? QBrush(image.foreground) : QBrush());
             painter.drawEllipse(outlineBox(ellipse->left, ellipse->top, ellipse->right,
                                            ellipse->bottom, width));
-            painter.setBrush(QBrush());
         }
     }
     painter.restore();

@@ -28,10 +28,9 @@ struct ArcShape {
     int xStart = 0, yStart = 0, xEnd = 0, yEnd = 0;
 };
 
-// The whole outline of the circle inscribed in the box, filled with the brush of its time.
+// The whole outline of the circle inscribed in the box.
 struct EllipseShape {
     int left = 0, top = 0, right = 0, bottom = 0;
-    bool filled = false;
 };
 
 using Shape = std::variant<LineShape, ArcShape, EllipseShape>;

@@ -15,8 +15,6 @@ PictureInk::PictureInk(const PersistentImage& image) : picture_(image.size)
     for (const Shape& shape : image.shapes) {
         const QPainterPath outline = scaledOutline(shape, image.size).translated(0.5, 0.5);
         inked_.push_back(stroker.createStroke(outline));
-        const auto* ellipse = std::get_if<EllipseShape>(&shape);
-        if (ellipse && ellipse->filled) inked_.push_back(outline);
     }
 }
 

@@ -18,7 +18,6 @@ public:
     // Position and size in the parent's pixels; fractional values go to whole pixels.
     void Move(float left, float top, float width, float height);
     int ScaleWidth() const { return width(); }
-    int ScaleHeight() const { return height(); }
     // Room below the drawing, on the same white, for a caption longer than the band it was
     // given; it is not part of the image. Move takes it away again.
     void setRoomBelow(int pixels);

@@ -6,7 +6,7 @@
 
 using tavrel::measure::Conversion;
 using tavrel::measure::convertMeasurement;
-using tavrel::measure::parseFraction;
+using tavrel::measure::ParseFraction;
 using Status = Conversion::Status;
 
 namespace {
@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                     WorkedValue{0, "1\r2", 15, 96, 72}, WorkedValue{0, "\r1", 15, 0, 0},
                     WorkedValue{1, "2\r1/2", 15, 96, 72}, WorkedValue{2, "25.4\r\n", 15, 0, 0}));
 
-TEST(Conversion, ExactSinglePrecisionValuesForMillimetres)
+TEST(Conversion, ExactSinglePrecisionValuesForMillimeters)
 {
     const Conversion c = convertMeasurement("10", tavrel::measure::unitAt(2), 15);
     EXPECT_EQ(c.pixels, 37.795277f);
@@ -69,7 +69,7 @@ TEST(ParseFraction, TrimsPiecesUsesTheFirstTwoAndNeverFails)
                           // A quotient beyond single precision is a failure, which reads as 0.
                           Case{"99999999999999999999999999999999999999999/1", 0},
                           Case{"1/99999999999999999999999999999999999999999", 1e-41f}}) {
-        EXPECT_FLOAT_EQ(parseFraction(c.text), c.value) << "'" << c.text << "'";
+        EXPECT_FLOAT_EQ(ParseFraction(c.text), c.value) << "'" << c.text << "'";
     }
 }
 

@@ -83,8 +83,8 @@ std::string describe(const picture::Shape& shape)
                       arc->right, arc->bottom, arc->xStart, arc->yStart, arc->xEnd, arc->yEnd);
     } else {
         const auto& e = std::get<picture::EllipseShape>(shape);
-        std::snprintf(text, sizeof text, "ellipse %d %d %d %d %d", e.left, e.top, e.right,
-                      e.bottom, e.filled);
+        std::snprintf(text, sizeof text, "ellipse %d %d %d %d", e.left, e.top, e.right,
+                      e.bottom);
     }
     return text;
 }
