@@ -12,7 +12,7 @@ namespace {
 
 using exporting::Paper;
 
-// A paper without its caption here is a compiler warning, which the project's builds fail on.
+// A paper left out here is a compiler warning (-Wswitch), which CI's builds fail on.
 const char* captionOf(Paper paper)
 {
     switch (paper) {
