@@ -3,6 +3,7 @@
 #include "cli/toolkit_options.h"
 #include "export/calibration_sheet.h"
 #include "export/file_name.h"
+#include "export/paper.h"
 #include "export/pattern_export.h"
 #include "measure/typed_text.h"
 #include "platform/build_info.h"
@@ -11,6 +12,8 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLoggingCategory>
+#include <QPageSize>
+#include <QStringList>
 
 #include <array>
 #include <charconv>
@@ -24,6 +27,9 @@
 namespace tavrel::app {
 namespace {
 
+using exporting::Paper;
+using exporting::PaperGroup;
+
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
@@ -36,12 +42,41 @@ class CommandLine {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 public:
     static QString usage();
+    static QString paperList(PaperGroup group, bool withSizes = false);
+
+private:
+    static QString sizeOf(Paper paper);
 };
+
+// The papers of one group in the table's order, as "a2, a1, a0, arch-d or arch-e".
+QString CommandLine::paperList(PaperGroup group, bool withSizes)
+{
+    QStringList names;
+    for (Paper paper : exporting::allPapers()) {
+        if (exporting::groupOf(paper) != group) continue;
+        const QString size = withSizes ? sizeOf(paper) : QString();
+        names << QString::fromUtf8(exporting::paperName(paper)) +
+                     (size.isEmpty() ? "" : " " + size);
+    }
+    const QString last = names.takeLast();
+    //: The last two of a list of paper names, as "legal or tabloid".
+    return names.isEmpty() ? last : tr("%1 or %2").arg(names.join(", "), last);
+}
+
+// The Arch sheets are less known than the others: the help gives their size.
+QString CommandLine::sizeOf(Paper paper)
+{
+    if (paper != Paper::ArchD && paper != Paper::ArchE) return {};
+    const QSizeF inches = exporting::pageSizeOf(paper).size(QPageSize::Inch);
+    //: A paper's size in inches, as "(24 x 36 in)".
+    return tr("(%1 x %2 in)").arg(inches.width()).arg(inches.height());
+}
 
 QString CommandLine::usage()
 {
-    //: Option names, unit names and paper names stay as they are: they must be typed so.
-    return tr(
+    //: Option names, unit names and paper names stay as they are: they must be typed so. %1, %2
+    //: and %3 are the names of the office papers, the copy-shop papers and the rolls.
+    const QString text = tr(
         "Usage: tavrel [--unit UNIT --measure TEXT --export FILE [--dpi N] [--paper PAPER]\n"
         "              [--correction X,Y]]\n"
         "       tavrel --calibration-sheet FILE.pdf [--paper PAPER] [--unit UNIT]\n"
@@ -61,10 +96,10 @@ QString CommandLine::usage()
         "                  machines and CAD, in inches or millimeters as the unit\n"
         "  --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;\n"
         "                  default 96)\n"
-        "  --paper PAPER   the PDF's paper: letter, a4, a3, legal or tabloid (default: letter\n"
+        "  --paper PAPER   the PDF's paper: %1 (default: letter\n"
         "                  where the locale measures in US units, otherwise a4); for copy\n"
-        "                  shops a2, a1, a0, arch-d (24 x 36 in) or arch-e (36 x 48 in); or\n"
-        "                  a roll, roll-36in, roll-24in or roll-914mm: pages of the roll's\n"
+        "                  shops %2; or\n"
+        "                  a roll, %3: pages of the roll's\n"
         "                  width, as long as the pattern needs up to 200 in\n"
         "  --correction X,Y\n"
         "                  undo a printer's scaling error: the PDF's pages are enlarged by X\n"
@@ -78,6 +113,8 @@ QString CommandLine::usage()
         "An option's value may follow as the next argument or after '=' (--dpi=120).\n"
         "Exit status: 0 written, 1 nothing written (no measurement, too large, cannot write),\n"
         "2 wrong options. An existing FILE is only ever replaced by a complete drawing.\n");
+    return text.arg(paperList(PaperGroup::Office, true), paperList(PaperGroup::CopyShop, true),
+                    paperList(PaperGroup::Roll, true));
 }
 
 constexpr std::pair<std::string_view, measure::Unit> kUnitNames[] = {
@@ -256,10 +293,11 @@ QString notTypable(const std::string& text, measure::Unit unit)
 
 QString unknownPaper(const std::string& name)
 {
-    return CommandLine::tr(
-               "unknown paper \"%1\": use letter, a4, a3, legal or tabloid; a2, a1, "
-               "a0, arch-d or arch-e; or roll-36in, roll-24in or roll-914mm")
-        .arg(QString::fromLocal8Bit(name));
+    //: %2, %3 and %4 are the names of the office papers, the copy-shop papers and the rolls.
+    return CommandLine::tr("unknown paper \"%1\": use %2; %3; or %4")
+        .arg(QString::fromLocal8Bit(name), CommandLine::paperList(PaperGroup::Office),
+             CommandLine::paperList(PaperGroup::CopyShop),
+             CommandLine::paperList(PaperGroup::Roll));
 }
 
 // Translated messages and the words on a PDF's pages need a GUI application, for its translators

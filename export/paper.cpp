@@ -11,6 +11,7 @@ namespace {
 struct PaperKind {
     std::string_view name;
     Paper paper;
+    PaperGroup group;
     QPageSize::PageSizeId sheet;  // Custom for a roll
     int rollPoints;               // a roll's width
 };
@@ -18,19 +19,19 @@ struct PaperKind {
 // A roll's width is in whole points, as Qt writes PDF pages: 914 mm is 2590.9 points, rounded
 // down, because a page wider than the roll would be shrunk to fit or refused.
 constexpr PaperKind kPapers[] = {
-    {"letter", Paper::Letter, QPageSize::Letter, 0},
-    {"a4", Paper::A4, QPageSize::A4, 0},
-    {"a3", Paper::A3, QPageSize::A3, 0},
-    {"legal", Paper::Legal, QPageSize::Legal, 0},
-    {"tabloid", Paper::Tabloid, QPageSize::Tabloid, 0},
-    {"a2", Paper::A2, QPageSize::A2, 0},
-    {"a1", Paper::A1, QPageSize::A1, 0},
-    {"a0", Paper::A0, QPageSize::A0, 0},
-    {"arch-d", Paper::ArchD, QPageSize::ArchD, 0},
-    {"arch-e", Paper::ArchE, QPageSize::ArchE, 0},
-    {"roll-36in", Paper::Roll36In, QPageSize::Custom, 36 * 72},
-    {"roll-24in", Paper::Roll24In, QPageSize::Custom, 24 * 72},
-    {"roll-914mm", Paper::Roll914Mm, QPageSize::Custom, 2590},
+    {"letter", Paper::Letter, PaperGroup::Office, QPageSize::Letter, 0},
+    {"a4", Paper::A4, PaperGroup::Office, QPageSize::A4, 0},
+    {"a3", Paper::A3, PaperGroup::Office, QPageSize::A3, 0},
+    {"legal", Paper::Legal, PaperGroup::Office, QPageSize::Legal, 0},
+    {"tabloid", Paper::Tabloid, PaperGroup::Office, QPageSize::Tabloid, 0},
+    {"a2", Paper::A2, PaperGroup::CopyShop, QPageSize::A2, 0},
+    {"a1", Paper::A1, PaperGroup::CopyShop, QPageSize::A1, 0},
+    {"a0", Paper::A0, PaperGroup::CopyShop, QPageSize::A0, 0},
+    {"arch-d", Paper::ArchD, PaperGroup::CopyShop, QPageSize::ArchD, 0},
+    {"arch-e", Paper::ArchE, PaperGroup::CopyShop, QPageSize::ArchE, 0},
+    {"roll-36in", Paper::Roll36In, PaperGroup::Roll, QPageSize::Custom, 36 * 72},
+    {"roll-24in", Paper::Roll24In, PaperGroup::Roll, QPageSize::Custom, 24 * 72},
+    {"roll-914mm", Paper::Roll914Mm, PaperGroup::Roll, QPageSize::Custom, 2590},
 };
 
 constexpr int kLongestPagePoints = 200 * 72;
@@ -42,6 +43,18 @@ const PaperKind& kindOf(Paper paper)
 }
 
 }  // namespace
+
+std::vector<Paper> allPapers()
+{
+    std::vector<Paper> papers;
+    for (const PaperKind& kind : kPapers) papers.push_back(kind.paper);
+    return papers;
+}
+
+PaperGroup groupOf(Paper paper)
+{
+    return kindOf(paper).group;
+}
 
 std::optional<Paper> paperNamed(std::string_view name)
 {
@@ -63,7 +76,7 @@ Paper defaultPaper(const QLocale& locale)
 
 bool isRoll(Paper paper)
 {
-    return kindOf(paper).rollPoints > 0;
+    return groupOf(paper) == PaperGroup::Roll;
 }
 
 QPageSize pageSizeOf(Paper paper)

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace tavrel::exporting {
 
@@ -25,6 +26,18 @@ enum class Paper {
     Roll24In,
     Roll914Mm,
 };
+
+// The kinds of paper, which the menu and the help list apart in this order.
+enum class PaperGroup {
+    Office,
+    CopyShop,
+    Roll,
+};
+
+// Every paper, group after group, in the order the menu and the command line's help list them:
+// a paper added to the one table of papers is offered everywhere.
+std::vector<Paper> allPapers();
+PaperGroup groupOf(Paper paper);
 
 // The command line's words: "letter", "a4", ... "arch-e", "roll-36in"; nullopt for anything
 // else.

@@ -1,6 +1,7 @@
 // The compiled help file as the program reads it: the guide built by chmcmd, read back byte for
 // byte, and files that are not help files, not whole or damaged refused without a crash.
 #include "helpview/chm_file.h"
+#include "languages.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -40,7 +41,7 @@ QString guidePath(const std::string& language)
 }
 
 // Every guide built: the English one and each translation.
-class EveryGuide : public testing::TestWithParam<std::string> {};
+class EveryGuide : public testing::TestWithParam<const char*> {};
 
 TEST(ChmFile, OpensTheGuideAtItsContentsPage)
 {
@@ -78,7 +79,7 @@ TEST_P(EveryGuide, ContentsKeepTheirNestingAndEveryPageReads)
 }
 
 INSTANTIATE_TEST_SUITE_P(EnglishAndTranslated, EveryGuide,
-                         testing::Values("", "de", "fr", "es", "nl", "it", "pt_PT", "pt_BR"));
+                         testing::ValuesIn(tavrel::test::withEnglish("")));
 
 // A translated guide opens at its own first page, has the printing page in its language too,
 // and lists the same pages as the English guide in the same order. The word is one the
@@ -89,10 +90,17 @@ struct Translation {
     const char* word;
 };
 
+const Translation kTranslations[] = {
+    {"de", "Tavrel-Hilfe", "Schnittmuster"},   {"fr", "Aide de Tavrel", "patron"},
+    {"es", "Ayuda de Tavrel", "patrón"},       {"nl", "Help bij Tavrel", "patroon"},
+    {"it", "Guida di Tavrel", "cartamodello"}, {"pt_PT", "Ajuda do Tavrel", "a sua"},
+    {"pt_BR", "Ajuda do Tavrel", "você"}};
+
 class TranslatedGuide : public testing::TestWithParam<Translation> {};
 
 TEST_P(TranslatedGuide, OpensAtItsOwnFirstPage)
 {
+    ASSERT_NE(GetParam().title, nullptr) << "no title and word for " << GetParam().language;
     const auto english = ChmFile::open(TAVREL_HELP_FILE);
     const auto guide = ChmFile::open(guidePath(GetParam().language));
     ASSERT_NE(english, nullptr);
@@ -112,13 +120,7 @@ TEST_P(TranslatedGuide, OpensAtItsOwnFirstPage)
 
 INSTANTIATE_TEST_SUITE_P(
     Languages, TranslatedGuide,
-    testing::Values(Translation{"de", "Tavrel-Hilfe", "Schnittmuster"},
-                    Translation{"fr", "Aide de Tavrel", "patron"},
-                    Translation{"es", "Ayuda de Tavrel", "patrón"},
-                    Translation{"nl", "Help bij Tavrel", "patroon"},
-                    Translation{"it", "Guida di Tavrel", "cartamodello"},
-                    Translation{"pt_PT", "Ajuda do Tavrel", "a sua"},
-                    Translation{"pt_BR", "Ajuda do Tavrel", "você"}));
+    testing::ValuesIn(tavrel::test::rowsOf(kTranslations, tavrel::test::kTranslatedLanguages)));
 
 // The LZX-compressed content comes back byte for byte, with or without the leading slash.
 TEST(ChmFile, StoredFilesReadBackExactly)

@@ -1,6 +1,7 @@
 // The real program run as a user runs it from a shell, with no display at all: exit codes,
 // messages, and what happens to the file named by --export.
 
+#include "export/paper.h"
 #include "locales.h"
 #include "page_raster.h"
 #include "pattern/drawing.h"
@@ -36,6 +37,8 @@
 #include <string>
 #include <tuple>
 #include <vector>
+
+namespace exporting = tavrel::exporting;
 
 namespace {
 
@@ -402,6 +405,38 @@ TEST(CommandLineLanguage, LangSpeaksTheLanguageOfItsCode)
     EXPECT_EQ(run({"--lang", "en", "--export", "x.png"}).err,
               "tavrel: --export needs --unit decimal, fractions or millimeter (see tavrel "
               "--help)\n");
+}
+
+// The help and the unknown paper's message name every paper of the one table, in its order, in
+// the words they always had; a translation joins the names in its own language.
+TEST(CommandLinePapers, HelpAndRefusalNameEveryPaperInTheTablesOrder)
+{
+    const QString help = run({"--help"}).out;
+    const QString refusal = run({"--calibration-sheet", "x.pdf", "--paper", "b5"}).err;
+    EXPECT_TRUE(help.contains(
+        "  --paper PAPER   the PDF's paper: letter, a4, a3, legal or tabloid (default: letter\n"
+        "                  where the locale measures in US units, otherwise a4); for copy\n"
+        "                  shops a2, a1, a0, arch-d (24 x 36 in) or arch-e (36 x 48 in); or\n"
+        "                  a roll, roll-36in, roll-24in or roll-914mm: pages of the roll's\n"
+        "                  width, as long as the pattern needs up to 200 in\n"))
+        << help.toStdString();
+    EXPECT_EQ(refusal,
+              "tavrel: unknown paper \"b5\": use letter, a4, a3, legal or tabloid; a2, "
+              "a1, a0, arch-d or arch-e; or roll-36in, roll-24in or roll-914mm (see "
+              "tavrel --help)\n");
+    const QString paperHelp = help.section("--paper PAPER ", 1).section("--correction", 0, 0);
+    for (const QString& text : {paperHelp, refusal}) {
+        qsizetype from = 0;
+        for (exporting::Paper paper : exporting::allPapers()) {
+            const QString name = QString::fromUtf8(exporting::paperName(paper));
+            from = text.indexOf(QRegularExpression("\\b" + name + "\\b"), from);
+            EXPECT_NE(from, -1) << name.toStdString() << " in " << text.toStdString();
+        }
+    }
+    EXPECT_TRUE(run({"--lang=de", "--help"})
+                    .out.contains("arch-d (24 x 36 Zoll) oder arch-e (36 x 48 Zoll)"));
+    EXPECT_TRUE(run({"--lang=de", "--calibration-sheet", "x.pdf", "--paper", "b5"})
+                    .err.contains("; oder roll-36in, roll-24in oder roll-914mm"));
 }
 
 // The window toolkit's own options still open the window: without a display, Qt then says that

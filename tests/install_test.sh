@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Installs Tavrel into a staging folder as a packager would, checks every installed file, and
 # starts the installed program on the test X server: F1 and Help > Content open the guide.
-#   install_test.sh BUILD_DIR
+# LANGUAGE... are the languages the program speaks besides English (TAVREL_LANGUAGES).
+#   install_test.sh BUILD_DIR LANGUAGE...
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/installed_program.sh"
 
-build=${1:?usage: install_test.sh BUILD_DIR}
+build=${1:?usage: install_test.sh BUILD_DIR LANGUAGE...}
+shift
+(($#)) || fail "no languages given: usage: install_test.sh BUILD_DIR LANGUAGE..."
 stage=$(mktemp -d)
 trap 'stop_program; rm -rf "$stage"' EXIT
 
@@ -16,7 +19,7 @@ usr=$stage/usr
 [[ $(readlink -f "$usr/bin/tavrel") == "$usr/libexec/tavrel/tavrel" ]] ||
     fail "bin/tavrel does not lead to the program"
 [[ -s $usr/libexec/tavrel/TavrelMarker.chm ]] || fail "the help file is not beside the program"
-for language in de fr es nl it pt_PT pt_BR; do
+for language in "$@"; do
     [[ -s $usr/libexec/tavrel/TavrelMarker_$language.chm ]] ||
         fail "the $language help file is not beside the program"
     [[ -s $usr/libexec/tavrel/translations/tavrel_$language.qm ]] ||

@@ -27,6 +27,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <optional>
 
 using tavrel::app::frmMain;
 namespace exporting = tavrel::exporting;
@@ -123,6 +124,23 @@ TEST_F(SaveMenu, SitsBetweenFileAndHelpWithoutShortcuts)
                           .arg(QString::fromUtf8(exporting::paperName(exporting::defaultPaper())));
     EXPECT_TRUE(window.findChild<QAction*>(name)->isChecked());
     EXPECT_FALSE(savingEnabled(window));
+}
+
+// The menu takes its papers from their one table: each of them, in the table's order, a line
+// between groups.
+TEST_F(SaveMenu, OffersEveryPaperOfTheTableInItsOrder)
+{
+    QStringList shown, expected;
+    for (QAction* a : window.mnuPattern->mnuPatternPaper->actions())
+        shown << (a->isSeparator() ? "-" : a->objectName());
+    std::optional<exporting::PaperGroup> group;
+    for (exporting::Paper paper : exporting::allPapers()) {
+        if (group && exporting::groupOf(paper) != *group) expected << "-";
+        group = exporting::groupOf(paper);
+        expected
+            << QString("mnuPatternPaper(%1)").arg(QString::fromUtf8(exporting::paperName(paper)));
+    }
+    EXPECT_EQ(shown, expected);
 }
 
 TEST_F(SaveMenu, ProjectorViewOpensItsWindowOverTheShownPicture)

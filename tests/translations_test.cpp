@@ -10,6 +10,7 @@
 #include "export/paper.h"
 #include "export/pdf_export.h"
 #include "export/print_correction.h"
+#include "languages.h"
 #include "page_raster.h"
 #include "platform/translations.h"
 #include "projector/calibration_view.h"
@@ -49,7 +50,6 @@ namespace exporting = tavrel::exporting;
 
 namespace {
 
-const char* const kLanguages[] = {"de", "fr", "es", "nl", "it", "pt_PT", "pt_BR"};
 const QString kWindow = "tavrel::app::frmMain";
 const QString kPatternMenu = "tavrel::app::PatternMenu";
 
@@ -261,8 +261,7 @@ TEST_P(AccessKeys, NoTwoOfAMenuOrDialogClash)
     tavrel::app::forgetPrintCorrection("TavrelTestPrinter");
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, AccessKeys,
-                         testing::Values("en", "de", "fr", "es", "nl", "it", "pt_PT", "pt_BR"));
+INSTANTIATE_TEST_SUITE_P(Languages, AccessKeys, testing::ValuesIn(tavrel::test::withEnglish("en")));
 
 // A tiled PDF on the narrowest office paper: no word of the map's title and instructions, or of
 // a page's foot, runs past the box it is written in, where it would be cut off.
@@ -288,7 +287,8 @@ TEST_P(EveryLanguage, TiledPdfWordsStayInsideTheirPages)
                 << word.word.toStdString() << " on page " << page.page;
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, EveryLanguage, testing::ValuesIn(kLanguages));
+INSTANTIATE_TEST_SUITE_P(Languages, EveryLanguage,
+                         testing::ValuesIn(tavrel::test::kTranslatedLanguages));
 
 // Brazil's Portuguese for Brazil; Portugal's for Portugal, for the other Portuguese-speaking
 // countries and for Portuguese alone, where Qt reads Brazil's. The guide follows the texts.

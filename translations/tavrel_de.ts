@@ -68,10 +68,10 @@ millimeter; the locale&apos;s unit without --unit) or as long as the paper allow
                   machines and CAD, in inches or millimeters as the unit
   --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;
                   default 96)
-  --paper PAPER   the PDF&apos;s paper: letter, a4, a3, legal or tabloid (default: letter
+  --paper PAPER   the PDF&apos;s paper: %1 (default: letter
                   where the locale measures in US units, otherwise a4); for copy
-                  shops a2, a1, a0, arch-d (24 x 36 in) or arch-e (36 x 48 in); or
-                  a roll, roll-36in, roll-24in or roll-914mm: pages of the roll&apos;s
+                  shops %2; or
+                  a roll, %3: pages of the roll&apos;s
                   width, as long as the pattern needs up to 200 in
   --correction X,Y
                   undo a printer&apos;s scaling error: the PDF&apos;s pages are enlarged by X
@@ -86,7 +86,7 @@ An option&apos;s value may follow as the next argument or after &apos;=&apos; (-
 Exit status: 0 written, 1 nothing written (no measurement, too large, cannot write),
 2 wrong options. An existing FILE is only ever replaced by a complete drawing.
 </source>
-        <extracomment>Option names, unit names and paper names stay as they are: they must be typed so.</extracomment>
+        <extracomment>Option names, unit names and paper names stay as they are: they must be typed so. %1, %2 and %3 are the names of the office papers, the copy-shop papers and the rolls.</extracomment>
         <translation>Aufruf: tavrel [--unit EINHEIT --measure TEXT --export DATEI [--dpi N]
                [--paper PAPIER] [--correction X,Y]]
         tavrel --calibration-sheet DATEI.pdf [--paper PAPIER] [--unit EINHEIT]
@@ -111,12 +111,12 @@ erlaubt.
                   Einheit
   --dpi N         die Bildschirmauflösung, für die gezeichnet wird, in Punkten
                   pro Zoll (24 bis 1440; Standard: 96)
-  --paper PAPIER  das Papierformat des PDFs: letter, a4, a3, legal oder
-                  tabloid (Standard: letter, wo die Regionseinstellungen
-                  US-Einheiten verwenden, sonst a4); für Copyshops a2, a1,
-                  a0, arch-d (24 x 36 Zoll) oder arch-e (36 x 48 Zoll); oder
-                  eine Rolle, roll-36in, roll-24in oder roll-914mm: Seiten in
-                  der Breite der Rolle, so lang wie das Schnittmuster, bis zu
+  --paper PAPIER  das Papierformat des PDFs: %1
+                  (Standard: letter, wo die Regionseinstellungen US-Einheiten
+                  verwenden, sonst a4); für Copyshops
+                  %2;
+                  oder eine Rolle, %3: Seiten
+                  in der Breite der Rolle, so lang wie das Schnittmuster, bis zu
                   200 Zoll
   --correction X,Y
                   gleicht den Skalierungsfehler eines Druckers aus: Die Seiten
@@ -160,8 +160,9 @@ nur durch eine vollständige Zeichnung ersetzt.
         <translation>unbekannte Einheit &quot;%1&quot;: möglich sind decimal, fractions oder millimeter</translation>
     </message>
     <message>
-        <source>unknown paper &quot;%1&quot;: use letter, a4, a3, legal or tabloid; a2, a1, a0, arch-d or arch-e; or roll-36in, roll-24in or roll-914mm</source>
-        <translation>unbekanntes Papierformat &quot;%1&quot;: möglich sind letter, a4, a3, legal oder tabloid; a2, a1, a0, arch-d oder arch-e; oder roll-36in, roll-24in oder roll-914mm</translation>
+        <source>unknown paper &quot;%1&quot;: use %2; %3; or %4</source>
+        <extracomment>%2, %3 and %4 are the names of the office papers, the copy-shop papers and the rolls.</extracomment>
+        <translation>unbekanntes Papierformat &quot;%1&quot;: möglich sind %2; %3; oder %4</translation>
     </message>
     <message>
         <source>--export needs --unit decimal, fractions or millimeter</source>
@@ -210,6 +211,16 @@ nur durch eine vollständige Zeichnung ersetzt.
     <message>
         <source>--measure &quot;%1&quot; is not a measurement in millimeters: use digits with one point at most, as 63.5</source>
         <translation>--measure &quot;%1&quot; ist kein Maß in Millimetern: Ziffern mit höchstens einem Punkt angeben, etwa 63.5</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>The last two of a list of paper names, as &quot;legal or tabloid&quot;.</extracomment>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>(%1 x %2 in)</source>
+        <extracomment>A paper&apos;s size in inches, as &quot;(24 x 36 in)&quot;.</extracomment>
+        <translation>(%1 x %2 Zoll)</translation>
     </message>
 </context>
 <context>

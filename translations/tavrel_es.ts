@@ -68,10 +68,10 @@ millimeter; the locale&apos;s unit without --unit) or as long as the paper allow
                   machines and CAD, in inches or millimeters as the unit
   --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;
                   default 96)
-  --paper PAPER   the PDF&apos;s paper: letter, a4, a3, legal or tabloid (default: letter
+  --paper PAPER   the PDF&apos;s paper: %1 (default: letter
                   where the locale measures in US units, otherwise a4); for copy
-                  shops a2, a1, a0, arch-d (24 x 36 in) or arch-e (36 x 48 in); or
-                  a roll, roll-36in, roll-24in or roll-914mm: pages of the roll&apos;s
+                  shops %2; or
+                  a roll, %3: pages of the roll&apos;s
                   width, as long as the pattern needs up to 200 in
   --correction X,Y
                   undo a printer&apos;s scaling error: the PDF&apos;s pages are enlarged by X
@@ -86,7 +86,7 @@ An option&apos;s value may follow as the next argument or after &apos;=&apos; (-
 Exit status: 0 written, 1 nothing written (no measurement, too large, cannot write),
 2 wrong options. An existing FILE is only ever replaced by a complete drawing.
 </source>
-        <extracomment>Option names, unit names and paper names stay as they are: they must be typed so.</extracomment>
+        <extracomment>Option names, unit names and paper names stay as they are: they must be typed so. %1, %2 and %3 are the names of the office papers, the copy-shop papers and the rolls.</extracomment>
         <translation>Uso: tavrel [--unit UNIDAD --measure TEXTO --export ARCHIVO [--dpi N]
              [--paper PAPEL] [--correction X,Y]]
      tavrel --calibration-sheet ARCHIVO.pdf [--paper PAPEL] [--unit UNIDAD]
@@ -109,11 +109,11 @@ configuración regional) o tan largas como permita el papel.
                     según la unidad
   --dpi N           la resolución de pantalla para la que se dibuja, en puntos
                     por pulgada (de 24 a 1440; por omisión, 96)
-  --paper PAPEL     el papel del PDF: letter, a4, a3, legal o tabloid (por
+  --paper PAPEL     el papel del PDF: %1 (por
                     omisión: letter si la configuración regional mide en
-                    unidades de EE. UU.; si no, a4); para copisterías a2, a1,
-                    a0, arch-d (24 x 36 pulg.) o arch-e (36 x 48 pulg.); o un
-                    rollo, roll-36in, roll-24in o roll-914mm: páginas del
+                    unidades de EE. UU.; si no, a4); para copisterías
+                    %2;
+                    o un rollo, %3: páginas del
                     ancho del rollo, tan largas como necesite el patrón, hasta
                     200 pulg.
   --correction X,Y  corrige el error de escala de una impresora: las páginas
@@ -157,8 +157,9 @@ reemplaza por un dibujo completo.
         <translation>unidad desconocida «%1»: usa decimal, fractions o millimeter</translation>
     </message>
     <message>
-        <source>unknown paper &quot;%1&quot;: use letter, a4, a3, legal or tabloid; a2, a1, a0, arch-d or arch-e; or roll-36in, roll-24in or roll-914mm</source>
-        <translation>papel desconocido «%1»: usa letter, a4, a3, legal o tabloid; a2, a1, a0, arch-d o arch-e; o roll-36in, roll-24in o roll-914mm</translation>
+        <source>unknown paper &quot;%1&quot;: use %2; %3; or %4</source>
+        <extracomment>%2, %3 and %4 are the names of the office papers, the copy-shop papers and the rolls.</extracomment>
+        <translation>papel desconocido «%1»: usa %2; %3; o %4</translation>
     </message>
     <message>
         <source>--export needs --unit decimal, fractions or millimeter</source>
@@ -207,6 +208,16 @@ reemplaza por un dibujo completo.
     <message>
         <source>--measure &quot;%1&quot; is not a measurement in millimeters: use digits with one point at most, as 63.5</source>
         <translation>--measure «%1» no es una medida en milímetros: usa cifras con un punto como máximo, como 63.5</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>The last two of a list of paper names, as &quot;legal or tabloid&quot;.</extracomment>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>(%1 x %2 in)</source>
+        <extracomment>A paper&apos;s size in inches, as &quot;(24 x 36 in)&quot;.</extracomment>
+        <translation>(%1 x %2 pulg.)</translation>
     </message>
 </context>
 <context>

@@ -67,10 +67,10 @@ millimeter; the locale&apos;s unit without --unit) or as long as the paper allow
                   machines and CAD, in inches or millimeters as the unit
   --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;
                   default 96)
-  --paper PAPER   the PDF&apos;s paper: letter, a4, a3, legal or tabloid (default: letter
+  --paper PAPER   the PDF&apos;s paper: %1 (default: letter
                   where the locale measures in US units, otherwise a4); for copy
-                  shops a2, a1, a0, arch-d (24 x 36 in) or arch-e (36 x 48 in); or
-                  a roll, roll-36in, roll-24in or roll-914mm: pages of the roll&apos;s
+                  shops %2; or
+                  a roll, %3: pages of the roll&apos;s
                   width, as long as the pattern needs up to 200 in
   --correction X,Y
                   undo a printer&apos;s scaling error: the PDF&apos;s pages are enlarged by X
@@ -85,7 +85,7 @@ An option&apos;s value may follow as the next argument or after &apos;=&apos; (-
 Exit status: 0 written, 1 nothing written (no measurement, too large, cannot write),
 2 wrong options. An existing FILE is only ever replaced by a complete drawing.
 </source>
-        <extracomment>Option names, unit names and paper names stay as they are: they must be typed so.</extracomment>
+        <extracomment>Option names, unit names and paper names stay as they are: they must be typed so. %1, %2 and %3 are the names of the office papers, the copy-shop papers and the rolls.</extracomment>
         <translation>Utilisation : tavrel [--unit UNITÉ --measure TEXTE --export FICHIER [--dpi N]
                      [--paper PAPIER] [--correction X,Y]]
               tavrel --calibration-sheet FICHIER.pdf [--paper PAPIER]
@@ -109,13 +109,14 @@ des paramètres régionaux) ou aussi longues que le papier le permet.
                     selon l’unité
   --dpi N           la résolution d’écran pour laquelle tracer, en points par
                     pouce (24 à 1440 ; 96 par défaut)
-  --paper PAPIER    le format de papier du PDF : letter, a4, a3, legal ou
-                    tabloid (par défaut letter là où les paramètres régionaux
-                    mesurent en unités américaines, sinon a4) ; pour les
-                    boutiques de reprographie a2, a1, a0, arch-d (24 x 36 po)
-                    ou arch-e (36 x 48 po) ; ou un rouleau, roll-36in,
-                    roll-24in ou roll-914mm : pages de la largeur du rouleau,
-                    aussi longues que le patron l’exige, jusqu’à 200 po
+  --paper PAPIER    le format de papier du PDF :
+                    %1 (par défaut letter là où
+                    les paramètres régionaux mesurent en unités américaines,
+                    sinon a4) ; pour les boutiques de reprographie
+                    %2 ; ou
+                    un rouleau, %3 : pages de la
+                    largeur du rouleau, aussi longues que le patron l’exige,
+                    jusqu’à 200 po
   --correction X,Y  compense l’erreur d’échelle d’une imprimante : les pages du
                     PDF sont agrandies d’un facteur X en largeur et d’un
                     facteur Y en hauteur (0,8 à 1,25, comme 1.02,0.99),
@@ -158,8 +159,9 @@ remplacé que par un dessin complet.
         <translation>unité inconnue « %1 » : utilisez decimal, fractions ou millimeter</translation>
     </message>
     <message>
-        <source>unknown paper &quot;%1&quot;: use letter, a4, a3, legal or tabloid; a2, a1, a0, arch-d or arch-e; or roll-36in, roll-24in or roll-914mm</source>
-        <translation>format de papier inconnu « %1 » : utilisez letter, a4, a3, legal ou tabloid ; a2, a1, a0, arch-d ou arch-e ; ou roll-36in, roll-24in ou roll-914mm</translation>
+        <source>unknown paper &quot;%1&quot;: use %2; %3; or %4</source>
+        <extracomment>%2, %3 and %4 are the names of the office papers, the copy-shop papers and the rolls.</extracomment>
+        <translation>format de papier inconnu « %1 » : utilisez %2 ; %3 ; ou %4</translation>
     </message>
     <message>
         <source>--export needs --unit decimal, fractions or millimeter</source>
@@ -208,6 +210,16 @@ remplacé que par un dessin complet.
     <message>
         <source>--measure &quot;%1&quot; is not a measurement in millimeters: use digits with one point at most, as 63.5</source>
         <translation>--measure « %1 » n’est pas une mesure en millimètres : utilisez des chiffres avec au plus un point, comme 63.5</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>The last two of a list of paper names, as &quot;legal or tabloid&quot;.</extracomment>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>(%1 x %2 in)</source>
+        <extracomment>A paper&apos;s size in inches, as &quot;(24 x 36 in)&quot;.</extracomment>
+        <translation>(%1 x %2 po)</translation>
     </message>
 </context>
 <context>

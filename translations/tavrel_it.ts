@@ -68,10 +68,10 @@ millimeter; the locale&apos;s unit without --unit) or as long as the paper allow
                   machines and CAD, in inches or millimeters as the unit
   --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;
                   default 96)
-  --paper PAPER   the PDF&apos;s paper: letter, a4, a3, legal or tabloid (default: letter
+  --paper PAPER   the PDF&apos;s paper: %1 (default: letter
                   where the locale measures in US units, otherwise a4); for copy
-                  shops a2, a1, a0, arch-d (24 x 36 in) or arch-e (36 x 48 in); or
-                  a roll, roll-36in, roll-24in or roll-914mm: pages of the roll&apos;s
+                  shops %2; or
+                  a roll, %3: pages of the roll&apos;s
                   width, as long as the pattern needs up to 200 in
   --correction X,Y
                   undo a printer&apos;s scaling error: the PDF&apos;s pages are enlarged by X
@@ -86,7 +86,7 @@ An option&apos;s value may follow as the next argument or after &apos;=&apos; (-
 Exit status: 0 written, 1 nothing written (no measurement, too large, cannot write),
 2 wrong options. An existing FILE is only ever replaced by a complete drawing.
 </source>
-        <extracomment>Option names, unit names and paper names stay as they are: they must be typed so.</extracomment>
+        <extracomment>Option names, unit names and paper names stay as they are: they must be typed so. %1, %2 and %3 are the names of the office papers, the copy-shop papers and the rolls.</extracomment>
         <translation>Uso: tavrel [--unit UNITÀ --measure TESTO --export FILE [--dpi N]
             [--paper CARTA] [--correction X,Y]]
      tavrel --calibration-sheet FILE.pdf [--paper CARTA] [--unit UNITÀ]
@@ -109,12 +109,13 @@ delle impostazioni locali) o lunghe quanto la carta consente.
                    o millimetri secondo l&apos;unità
   --dpi N          la risoluzione dello schermo per cui disegnare, in punti per
                    pollice (da 24 a 1440; predefinita: 96)
-  --paper CARTA    la carta del PDF: letter, a4, a3, legal o tabloid
+  --paper CARTA    la carta del PDF: %1
                    (predefinita: letter dove si misura in unità USA, altrimenti
-                   a4); per le copisterie a2, a1, a0, arch-d (24 x 36 pollici)
-                   o arch-e (36 x 48 pollici); oppure un rotolo, roll-36in,
-                   roll-24in o roll-914mm: pagine larghe quanto il rotolo e
-                   lunghe quanto serve al cartamodello, fino a 200 pollici
+                   a4); per le copisterie
+                   %2;
+                   oppure un rotolo, %3: pagine
+                   larghe quanto il rotolo e lunghe quanto serve al
+                   cartamodello, fino a 200 pollici
   --correction X,Y
                    annulla l&apos;errore di scala di una stampante: le pagine del
                    PDF vengono ingrandite di X in orizzontale e di Y in
@@ -157,8 +158,9 @@ esistente viene sostituito solo da un disegno completo.
         <translation>unità sconosciuta &quot;%1&quot;: usare decimal, fractions o millimeter</translation>
     </message>
     <message>
-        <source>unknown paper &quot;%1&quot;: use letter, a4, a3, legal or tabloid; a2, a1, a0, arch-d or arch-e; or roll-36in, roll-24in or roll-914mm</source>
-        <translation>carta sconosciuta &quot;%1&quot;: usare letter, a4, a3, legal o tabloid; a2, a1, a0, arch-d o arch-e; oppure roll-36in, roll-24in o roll-914mm</translation>
+        <source>unknown paper &quot;%1&quot;: use %2; %3; or %4</source>
+        <extracomment>%2, %3 and %4 are the names of the office papers, the copy-shop papers and the rolls.</extracomment>
+        <translation>carta sconosciuta &quot;%1&quot;: usare %2; %3; oppure %4</translation>
     </message>
     <message>
         <source>--export needs --unit decimal, fractions or millimeter</source>
@@ -207,6 +209,16 @@ esistente viene sostituito solo da un disegno completo.
     <message>
         <source>--measure &quot;%1&quot; is not a measurement in millimeters: use digits with one point at most, as 63.5</source>
         <translation>--measure &quot;%1&quot; non è una misura in millimetri: usare cifre con al massimo un punto, come 63.5</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>The last two of a list of paper names, as &quot;legal or tabloid&quot;.</extracomment>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>(%1 x %2 in)</source>
+        <extracomment>A paper&apos;s size in inches, as &quot;(24 x 36 in)&quot;.</extracomment>
+        <translation>(%1 x %2 pollici)</translation>
     </message>
 </context>
 <context>

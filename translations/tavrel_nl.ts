@@ -68,10 +68,10 @@ millimeter; the locale&apos;s unit without --unit) or as long as the paper allow
                   machines and CAD, in inches or millimeters as the unit
   --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;
                   default 96)
-  --paper PAPER   the PDF&apos;s paper: letter, a4, a3, legal or tabloid (default: letter
+  --paper PAPER   the PDF&apos;s paper: %1 (default: letter
                   where the locale measures in US units, otherwise a4); for copy
-                  shops a2, a1, a0, arch-d (24 x 36 in) or arch-e (36 x 48 in); or
-                  a roll, roll-36in, roll-24in or roll-914mm: pages of the roll&apos;s
+                  shops %2; or
+                  a roll, %3: pages of the roll&apos;s
                   width, as long as the pattern needs up to 200 in
   --correction X,Y
                   undo a printer&apos;s scaling error: the PDF&apos;s pages are enlarged by X
@@ -86,7 +86,7 @@ An option&apos;s value may follow as the next argument or after &apos;=&apos; (-
 Exit status: 0 written, 1 nothing written (no measurement, too large, cannot write),
 2 wrong options. An existing FILE is only ever replaced by a complete drawing.
 </source>
-        <extracomment>Option names, unit names and paper names stay as they are: they must be typed so.</extracomment>
+        <extracomment>Option names, unit names and paper names stay as they are: they must be typed so. %1, %2 and %3 are the names of the office papers, the copy-shop papers and the rolls.</extracomment>
         <translation>Gebruik: tavrel [--unit EENHEID --measure TEKST --export BESTAND [--dpi N]
                 [--paper PAPIER] [--correction X,Y]]
          tavrel --calibration-sheet BESTAND.pdf [--paper PAPIER]
@@ -112,11 +112,11 @@ toelaat.
                     eenheid
   --dpi N           de schermresolutie waarvoor getekend wordt, in punten per
                     inch (24 tot 1440; standaard 96)
-  --paper PAPIER    het papier van de PDF: letter, a4, a3, legal of tabloid
-                    (standaard: letter waar de landinstellingen in
-                    Amerikaanse eenheden meten, anders a4); voor copyshops
-                    a2, a1, a0, arch-d (24 x 36 inch) of arch-e (36 x 48
-                    inch); of een rol, roll-36in, roll-24in of roll-914mm:
+  --paper PAPIER    het papier van de PDF: %1
+                    (standaard: letter waar de landinstellingen in Amerikaanse
+                    eenheden meten, anders a4); voor copyshops
+                    %2;
+                    of een rol, %3:
                     pagina&apos;s zo breed als de rol en zo lang als het patroon
                     nodig heeft, tot 200 inch
   --correction X,Y  maakt de schaalfout van een printer ongedaan: de pagina&apos;s
@@ -161,8 +161,9 @@ volledige tekening vervangen.
         <translation>onbekende eenheid &quot;%1&quot;: gebruik decimal, fractions of millimeter</translation>
     </message>
     <message>
-        <source>unknown paper &quot;%1&quot;: use letter, a4, a3, legal or tabloid; a2, a1, a0, arch-d or arch-e; or roll-36in, roll-24in or roll-914mm</source>
-        <translation>onbekend papier &quot;%1&quot;: gebruik letter, a4, a3, legal of tabloid; a2, a1, a0, arch-d of arch-e; of roll-36in, roll-24in of roll-914mm</translation>
+        <source>unknown paper &quot;%1&quot;: use %2; %3; or %4</source>
+        <extracomment>%2, %3 and %4 are the names of the office papers, the copy-shop papers and the rolls.</extracomment>
+        <translation>onbekend papier &quot;%1&quot;: gebruik %2; %3; of %4</translation>
     </message>
     <message>
         <source>--export needs --unit decimal, fractions or millimeter</source>
@@ -211,6 +212,16 @@ volledige tekening vervangen.
     <message>
         <source>--measure &quot;%1&quot; is not a measurement in millimeters: use digits with one point at most, as 63.5</source>
         <translation>--measure &quot;%1&quot; is geen maat in millimeters: gebruik cijfers met hoogstens één punt, zoals 63.5</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>The last two of a list of paper names, as &quot;legal or tabloid&quot;.</extracomment>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>(%1 x %2 in)</source>
+        <extracomment>A paper&apos;s size in inches, as &quot;(24 x 36 in)&quot;.</extracomment>
+        <translation>(%1 x %2 inch)</translation>
     </message>
 </context>
 <context>

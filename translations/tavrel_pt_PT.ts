@@ -68,10 +68,10 @@ millimeter; the locale&apos;s unit without --unit) or as long as the paper allow
                   machines and CAD, in inches or millimeters as the unit
   --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;
                   default 96)
-  --paper PAPER   the PDF&apos;s paper: letter, a4, a3, legal or tabloid (default: letter
+  --paper PAPER   the PDF&apos;s paper: %1 (default: letter
                   where the locale measures in US units, otherwise a4); for copy
-                  shops a2, a1, a0, arch-d (24 x 36 in) or arch-e (36 x 48 in); or
-                  a roll, roll-36in, roll-24in or roll-914mm: pages of the roll&apos;s
+                  shops %2; or
+                  a roll, %3: pages of the roll&apos;s
                   width, as long as the pattern needs up to 200 in
   --correction X,Y
                   undo a printer&apos;s scaling error: the PDF&apos;s pages are enlarged by X
@@ -86,7 +86,7 @@ An option&apos;s value may follow as the next argument or after &apos;=&apos; (-
 Exit status: 0 written, 1 nothing written (no measurement, too large, cannot write),
 2 wrong options. An existing FILE is only ever replaced by a complete drawing.
 </source>
-        <extracomment>Option names, unit names and paper names stay as they are: they must be typed so.</extracomment>
+        <extracomment>Option names, unit names and paper names stay as they are: they must be typed so. %1, %2 and %3 are the names of the office papers, the copy-shop papers and the rolls.</extracomment>
         <translation>Utilização: tavrel [--unit UNIDADE --measure TEXTO --export FICHEIRO [--dpi N]
                    [--paper PAPEL] [--correction X,Y]]
             tavrel --calibration-sheet FICHEIRO.pdf [--paper PAPEL]
@@ -111,12 +111,13 @@ região) ou tão compridas quanto o papel permitir.
                    ou milímetros conforme a unidade
   --dpi N          a resolução do ecrã para a qual se desenha, em pontos por
                    polegada (24 a 1440; predefinição: 96)
-  --paper PAPEL    o papel do PDF: letter, a4, a3, legal ou tabloid
-                   (predefinição: letter onde a região mede em unidades dos
-                   EUA, caso contrário a4); para reprografias a2, a1, a0,
-                   arch-d (24 x 36 pol.) ou arch-e (36 x 48 pol.); ou um rolo,
-                   roll-36in, roll-24in ou roll-914mm: páginas da largura do
-                   rolo, tão compridas quanto o molde precisar, até 200 pol.
+  --paper PAPEL    o papel do PDF: %1
+                   (predefinição: letter onde a região mede em unidades dos EUA,
+                   caso contrário a4); para reprografias
+                   %2;
+                   ou um rolo, %3: páginas da
+                   largura do rolo, tão compridas quanto o molde precisar, até
+                   200 pol.
   --correction X,Y
                    anula o erro de escala de uma impressora: as páginas do PDF
                    são ampliadas pelo fator X na horizontal e Y na vertical
@@ -160,8 +161,9 @@ por um desenho completo.
         <translation>unidade desconhecida &quot;%1&quot;: use decimal, fractions ou millimeter</translation>
     </message>
     <message>
-        <source>unknown paper &quot;%1&quot;: use letter, a4, a3, legal or tabloid; a2, a1, a0, arch-d or arch-e; or roll-36in, roll-24in or roll-914mm</source>
-        <translation>papel desconhecido &quot;%1&quot;: use letter, a4, a3, legal ou tabloid; a2, a1, a0, arch-d ou arch-e; ou roll-36in, roll-24in ou roll-914mm</translation>
+        <source>unknown paper &quot;%1&quot;: use %2; %3; or %4</source>
+        <extracomment>%2, %3 and %4 are the names of the office papers, the copy-shop papers and the rolls.</extracomment>
+        <translation>papel desconhecido &quot;%1&quot;: use %2; %3; ou %4</translation>
     </message>
     <message>
         <source>--export needs --unit decimal, fractions or millimeter</source>
@@ -210,6 +212,16 @@ por um desenho completo.
     <message>
         <source>--measure &quot;%1&quot; is not a measurement in millimeters: use digits with one point at most, as 63.5</source>
         <translation>--measure &quot;%1&quot; não é uma medida em milímetros: use algarismos com no máximo um ponto, como 63.5</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>The last two of a list of paper names, as &quot;legal or tabloid&quot;.</extracomment>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>(%1 x %2 in)</source>
+        <extracomment>A paper&apos;s size in inches, as &quot;(24 x 36 in)&quot;.</extracomment>
+        <translation>(%1 x %2 pol.)</translation>
     </message>
 </context>
 <context>

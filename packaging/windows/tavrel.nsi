@@ -1,7 +1,9 @@
 ; Tavrel's Windows installer. scripts/windows/package.sh stages the program's folder and the
 ; lists of its files, then runs
 ;   makensis -DVERSION=1.0.0 -DSTAGE=folder -DICON=tavrel.ico -DFILES=files.nsh -DUNFILES=unfiles.nsh
-;            -DOUTFILE=setup.exe tavrel.nsi
+;            -DLANGUAGES=languages.nsh -DOUTFILE=setup.exe tavrel.nsi
+; languages.nsh, written by packaging/windows/CMakeLists.txt, adds the program's languages to
+; English.
 ; /S installs or uninstalls silently.
 ; A 64-bit installer, as the program is.
 Target amd64-unicode
@@ -30,13 +32,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "GPL-3.0-or-later"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
-!insertmacro MUI_LANGUAGE "German"
-!insertmacro MUI_LANGUAGE "French"
-!insertmacro MUI_LANGUAGE "Spanish"
-!insertmacro MUI_LANGUAGE "Dutch"
-!insertmacro MUI_LANGUAGE "Italian"
-!insertmacro MUI_LANGUAGE "Portuguese"
-!insertmacro MUI_LANGUAGE "PortugueseBR"
+!include "${LANGUAGES}"
 
 ; For every user of the machine: the Start menu's common folder.
 Function .onInit
