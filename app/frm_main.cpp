@@ -151,7 +151,7 @@ void frmMain::createControls(QWidget* client)
                  {[this](int& KeyAscii) { txtMeasure_KeyPress(KeyAscii); }, [this] { showBox(); },
                   [this](bool forward) { return focusNextPrevChild(forward); }});
     // Installed last, so it sees keys first: its point then meets the key filter as typed.
-    typePointForComma(*txtMeasure);
+    platform::typePointForComma(*txtMeasure);
     chooseUnitsByKeys(optMeasureType);
 }
 
@@ -190,7 +190,8 @@ void frmMain::Form_Load()
     // In the system's own notation, as the messages that name the guide show it.
     const std::string folder =
         QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
-    const std::string guide = helpFilePath(folder, interfaceLanguage().toStdString());
+    const std::string guide =
+        help::helpFilePath(folder, platform::interfaceLanguage().toStdString());
     platform::setHelpFilePath(QString::fromStdString(guide));
 }
 
@@ -403,11 +404,11 @@ measure::UnitSystem frmMain::checkRuler() const
 // the user cancelled it; nothing else changes.
 void frmMain::PrintPattern()
 {
-    const platform::PrintOutcome outcome = extras().printOnDefaultPrinter(
+    const printing::PrintOutcome outcome = extras::table().printOnDefaultPrinter(
         picPattern->Image(), platform::twipsPerPixelX(), platform::twipsPerPixelY(),
         picture::kPlacementTwips, checkRuler(),
         [this](const QString& printer) { return correctionForPrint(this, printer); },
-        [this](const platform::TiledPrint& print) { return confirmTiledPrint(this, print); });
+        [this](const printing::TiledPrint& print) { return confirmTiledPrint(this, print); });
     if (!outcome.sent && !outcome.problem.isEmpty())
         platform::showWarning(this, tr("Print Pattern"), outcome.problem, "printMessage");
 }
@@ -448,7 +449,8 @@ void frmMain::showBox()
 void frmMain::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        redraws_->afterDrawing([this] { extras().showHelp(this, platform::helpFilePath()); });
+        redraws_->afterDrawing(
+            [this] { extras::table().showHelp(this, platform::helpFilePath()); });
         return;
     }
     QMainWindow::keyPressEvent(event);

@@ -13,16 +13,16 @@ int main(int argc, char** argv)
 {
     tavrel::app::prepareProgramStart();
     tavrel::app::takeProgramArguments(argc, argv);
-    tavrel::app::setExtras(tavrel::app::extrasOnFirstUse());
-    if (const auto exitCode = tavrel::app::extras().runCommandLine(argc, argv)) return *exitCode;
+    tavrel::extras::setTable(tavrel::extras::tableOnFirstUse());
+    if (const auto exitCode = tavrel::extras::table().runCommandLine(argc, argv)) return *exitCode;
 
     QApplication application(argc, argv);
     // The application takes the system's locale into the C library; the program's numbers are
     // its own, the same in every language, so the C library keeps writing and reading them so.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName("Tavrel");
-    const auto language = tavrel::app::languageOption(argc, argv);
-    if (!tavrel::app::installTranslations(language) && language)
+    const auto language = tavrel::platform::languageOption(argc, argv);
+    if (!tavrel::platform::installTranslations(language) && language)
         std::fprintf(stderr, "tavrel: no translation for \"%s\"; speaking English\n",
                      qPrintable(*language));
     tavrel::platform::deferOverflowIcons(application);

@@ -43,7 +43,7 @@ PatternMenu::PatternMenu(QWidget* window, const platform::PictureBox& picture, R
     mnuPatternPaper = addMenu(tr("PDF Pape&r"));
     mnuPatternPaper->setObjectName("mnuPatternPaper");
     addPaperChoices(*mnuPatternPaper, pdfPaper(), [this](exporting::Paper paper) {
-        if (!rememberPdfPaper(paper)) sayNotStoredOnce(window_, tr("Save Pattern"));
+        if (!rememberPdfPaper(paper)) platform::sayNotStoredOnce(window_, tr("Save Pattern"));
     });
     mnuPatternSep2 = addSeparator();
     mnuPatternSep2->setObjectName("mnuPatternSep2");
@@ -87,7 +87,7 @@ void PatternMenu::SavePattern(SaveFormat format)
     const SaveTarget target = askWhereToSave(window_, format);
     if (target.path.isEmpty()) return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString failure = extras().savePicture(
+    const QString failure = extras::table().savePicture(
         *shownPlan_, {exporting::fileNamed(target.path), platform::twipsPerPixelX(), unitSystem(),
                       pdfPaper(), target.correction});
     QGuiApplication::restoreOverrideCursor();
@@ -102,7 +102,8 @@ void PatternMenu::mnuPatternProjector_Click()
 {
     redraws_.afterDrawing([this] {
         if (mnuPatternProjector->isEnabled())
-            openProjector(window_, picture_.Image(), platform::twipsPerPixelX(), unitSystem());
+            projector::openProjector(window_, picture_.Image(), platform::twipsPerPixelX(),
+                                     unitSystem());
     });
 }
 

@@ -10,7 +10,7 @@
 namespace tavrel::app {
 namespace {
 
-QString questionText(const platform::TiledPrint& print)
+QString questionText(const printing::TiledPrint& print)
 {
     // One page: the picture fits the paper only when moved in from its usual place.
     if (print.pageCount == 1)
@@ -32,7 +32,7 @@ QString questionText(const platform::TiledPrint& print)
 
 }  // namespace
 
-bool confirmTiledPrint(QWidget* parent, const platform::TiledPrint& print)
+bool confirmTiledPrint(QWidget* parent, const printing::TiledPrint& print)
 {
     QMessageBox box(QMessageBox::Question,
                     QCoreApplication::translate("PrintQuestion", "Print Pattern"),

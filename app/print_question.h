@@ -10,7 +10,7 @@ namespace tavrel::app {
 
 // Says how many pages of which paper the print takes, and whether the user wants it: Print
 // (the default button) or Cancel. Modal over `parent`.
-bool confirmTiledPrint(QWidget* parent, const platform::TiledPrint& print);
+bool confirmTiledPrint(QWidget* parent, const printing::TiledPrint& print);
 
 // The correction kept for `printerName`. A damaged one is ignored: before the first print on
 // that printer in a run, a modal message over `parent` says that it goes out uncorrected.

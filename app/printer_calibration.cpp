@@ -27,7 +27,7 @@ struct StoredFactor {
 
 StoredFactor storedFactor(const QString& key)
 {
-    const QVariant stored = userSetting(key);
+    const QVariant stored = platform::userSetting(key);
     bool isNumber = false;
     const double value = stored.toDouble(&isNumber);
     const bool valid = isNumber && exporting::withinBounds(value);
@@ -53,20 +53,20 @@ PrintCorrection storedPrintCorrection(const QString& printerName)
 bool storePrintCorrection(const QString& printerName, PrintCorrection correction)
 {
     const QString group = settingsGroup(printerName);
-    return storeUserSettings(
+    return platform::storeUserSettings(
         {{group + "/across", correction.across}, {group + "/down", correction.down}});
 }
 
 bool forgetPrintCorrection(const QString& printerName)
 {
     const QString group = settingsGroup(printerName);
-    return storeUserSettings({{group + "/across", {}}, {group + "/down", {}}});
+    return platform::storeUserSettings({{group + "/across", {}}, {group + "/down", {}}});
 }
 
 QStringList calibratedPrinters()
 {
     QStringList printers;
-    for (const QString& encoded : userSettingGroups(kGroup)) {
+    for (const QString& encoded : platform::userSettingGroups(kGroup)) {
         const QString name = QUrl::fromPercentEncoding(encoded.toLatin1());
         if (!storedPrintCorrection(name).none()) printers << name;
     }

@@ -43,8 +43,8 @@ PrinterCalibrationDialog::PrinterCalibrationDialog(measure::UnitSystem units, QW
     lblDown = new QLabel(this);
     txtDown = new QLineEdit(this);
     txtDown->setObjectName("txtDown");
-    typePointForComma(*txtAcross);
-    typePointForComma(*txtDown);
+    platform::typePointForComma(*txtAcross);
+    platform::typePointForComma(*txtDown);
     lblDown->setBuddy(txtDown);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -69,7 +69,7 @@ PrinterCalibrationDialog::PrinterCalibrationDialog(measure::UnitSystem units, QW
     form->addRow(lblDown, txtDown);
     form->addRow(buttons);
 
-    const platform::DefaultPrinter printer = extras().defaultPrinter();
+    const printing::DefaultPrinter printer = extras::table().defaultPrinter();
     printerName_ = printer.name;
     printable_ = printer.printableTwips;
     lblPrinter->setText(printer.problem.isEmpty() ? printerName_ : printer.problem);
@@ -106,7 +106,7 @@ void PrinterCalibrationDialog::showPrinter()
 
 void PrinterCalibrationDialog::printSheet()
 {
-    const platform::PrintOutcome outcome = extras().printCalibrationSheet(unit());
+    const printing::PrintOutcome outcome = extras::table().printCalibrationSheet(unit());
     if (!outcome.sent)
         platform::showWarning(this, tr("Calibrate Printer"), outcome.problem, "printMessage");
 }
@@ -130,7 +130,7 @@ bool PrinterCalibrationDialog::storeCorrection()
         return false;
     }
     if (!storePrintCorrection(printerName_, *measured.correction))
-        sayNotStored(this, tr("Calibrate Printer"));
+        platform::sayNotStored(this, tr("Calibrate Printer"));
     txtAcross->clear();
     txtDown->clear();
     showPrinter();
@@ -139,14 +139,14 @@ bool PrinterCalibrationDialog::storeCorrection()
 
 void PrinterCalibrationDialog::resetCorrection()
 {
-    if (!forgetPrintCorrection(printerName_)) sayNotStored(this, tr("Calibrate Printer"));
+    if (!forgetPrintCorrection(printerName_)) platform::sayNotStored(this, tr("Calibrate Printer"));
     showPrinter();
 }
 
 // Without a printer there is nothing to measure: the reason is said instead of the dialog.
 void calibratePrinter(QWidget* parent, measure::UnitSystem units)
 {
-    if (const QString problem = extras().defaultPrinter().problem; !problem.isEmpty()) {
+    if (const QString problem = extras::table().defaultPrinter().problem; !problem.isEmpty()) {
         platform::showWarning(parent, PrinterCalibrationDialog::tr("Calibrate Printer"), problem,
                               "printMessage");
         return;

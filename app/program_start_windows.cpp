@@ -28,7 +28,7 @@ void prepareProgramStart()
     // The PDF pages are set in DejaVu Sans, which Windows does not have: the program brings it,
     // for Qt's offscreen platform that the command line draws on.
     if (!qEnvironmentVariableIsSet("QT_QPA_FONTDIR"))
-        qputenv("QT_QPA_FONTDIR", (executableFolder() + "/fonts").toUtf8());
+        qputenv("QT_QPA_FONTDIR", (platform::executableFolder() + "/fonts").toUtf8());
 
     // A program with windows gets no console of its own. Started from one, --help, --version and
     // the export messages go to that console; output already sent to a file or pipe stays there.

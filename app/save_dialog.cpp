@@ -140,7 +140,7 @@ SaveTarget askWhereToSave(QWidget* parent, SaveFormat format)
 void rememberSavedFolder(QWidget* parent, SaveFormat format, const QString& path)
 {
     if (!rememberSaveFolder(QFileInfo(path).absolutePath()))
-        sayNotStoredOnce(parent, translated(choiceOf(format).title));
+        platform::sayNotStoredOnce(parent, translated(choiceOf(format).title));
 }
 
 }  // namespace tavrel::app

@@ -17,7 +17,7 @@ constexpr const char* kPaperKey = "save/pdfPaper";
 
 QString lastSaveFolder()
 {
-    const QString saved = userSetting(kFolderKey).toString();
+    const QString saved = platform::userSetting(kFolderKey).toString();
     if (!saved.isEmpty() && QDir(saved).exists()) return saved;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QDir(documents).exists() ? documents : QDir::homePath();
@@ -25,19 +25,20 @@ QString lastSaveFolder()
 
 bool rememberSaveFolder(const QString& folder)
 {
-    return storeUserSettings({{kFolderKey, folder}});
+    return platform::storeUserSettings({{kFolderKey, folder}});
 }
 
 // Kept by the command line's word for it, which stays the same as papers are added.
 exporting::Paper pdfPaper()
 {
-    const std::string name = userSetting(kPaperKey).toString().toStdString();
+    const std::string name = platform::userSetting(kPaperKey).toString().toStdString();
     return exporting::paperNamed(name).value_or(exporting::defaultPaper());
 }
 
 bool rememberPdfPaper(exporting::Paper paper)
 {
-    return storeUserSettings({{kPaperKey, QString::fromUtf8(exporting::paperName(paper))}});
+    return platform::storeUserSettings(
+        {{kPaperKey, QString::fromUtf8(exporting::paperName(paper))}});
 }
 
 }  // namespace tavrel::app

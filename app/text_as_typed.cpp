@@ -76,7 +76,7 @@ public:
         std::vector<int> codes;
         codes.reserve(change.inserted.size());
         for (const QChar character : change.inserted)
-            codes.push_back(characterCode(typedCharacter(character)));
+            codes.push_back(characterCode(platform::typedCharacter(character)));
         const QString before = shown_.left(change.from);
         const QString after = shown_.mid(change.to);
         const QString entered = QString::fromLatin1(measure::filterTypedCharacters(

@@ -20,9 +20,9 @@ void ProjectorPanStep(benchmark::State& state, double pixelsPerInch)
     const auto conversion =
         measure::convertMeasurement(bench::largestMeasure(), measure::Unit::InchesDecimal, 15);
     const auto plan = pattern::planPattern(conversion.M, {15, 15}, measure::UnitSystem::Inch);
-    const app::ProjectorPreferences look{"", true, 5, app::Overlay::Grid};
-    app::ProjectorView view(picture::patternImage(*plan), 15, pixelsPerInch, look,
-                            measure::UnitSystem::Inch);
+    const projector::ProjectorPreferences look{"", true, 5, projector::Overlay::Grid};
+    projector::ProjectorView view(picture::patternImage(*plan), 15, pixelsPerInch, look,
+                                  measure::UnitSystem::Inch);
     view.resize(1920, 1080);
     view.show();
     while (!view.windowHandle()->isExposed()) QCoreApplication::processEvents();

@@ -24,7 +24,7 @@
 #include <string>
 #include <string_view>
 
-namespace tavrel::app {
+namespace tavrel::cli {
 namespace {
 
 using exporting::Paper;
@@ -396,9 +396,9 @@ std::optional<int> runCommandLine(int argc, char** argv)
     if (!any && !refused) return std::nullopt;
 
     // English, the language the texts are written in, needs no application, only its numbers.
-    const auto language = languageOption(argc, argv);
-    const auto application = speaksEnglish(language) ? nullptr : applicationForFonts();
-    installTranslations(language);
+    const auto language = platform::languageOption(argc, argv);
+    const auto application = platform::speaksEnglish(language) ? nullptr : applicationForFonts();
+    platform::installTranslations(language);
     if (refused) return usageError(windowArgumentProblem(*refused));
     Options options;
     if (const QString problem = parse(argc, argv, options); !problem.isEmpty())
@@ -418,4 +418,4 @@ std::optional<int> runCommandLine(int argc, char** argv)
     return runExport(options);
 }
 
-}  // namespace tavrel::app
+}  // namespace tavrel::cli

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-namespace tavrel::app {
+namespace tavrel::cli {
 namespace {
 
 // Qt's options for any application, for widgets, and for the X11 platform, each also taken
@@ -47,4 +47,4 @@ std::optional<int> toolkitOptionValues(std::string_view argument)
     return std::nullopt;
 }
 
-}  // namespace tavrel::app
+}  // namespace tavrel::cli

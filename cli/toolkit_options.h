@@ -5,10 +5,10 @@
 #include <optional>
 #include <string_view>
 
-namespace tavrel::app {
+namespace tavrel::cli {
 
 // How many of the arguments after `argument` the window toolkit takes as its value (0 or 1);
 // nullopt when `argument` is no option of the window toolkit.
 std::optional<int> toolkitOptionValues(std::string_view argument);
 
-}  // namespace tavrel::app
+}  // namespace tavrel::cli

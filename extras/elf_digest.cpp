@@ -10,7 +10,7 @@
 #include <cstring>
 #include <vector>
 
-namespace tavrel::app {
+namespace tavrel::extras {
 namespace {
 
 using Header = ElfW(Ehdr);
@@ -85,4 +85,4 @@ std::optional<QByteArray> elfLoadedDigest(const QString& path)
     return digest.result();
 }
 
-}  // namespace tavrel::app
+}  // namespace tavrel::extras

@@ -8,10 +8,10 @@
 
 #include <optional>
 
-namespace tavrel::app {
+namespace tavrel::extras {
 
 // nullopt when the file cannot be read or is not a whole module of this machine's kind: one
 // whose segments lie beyond its end, as in a file cut short.
 std::optional<QByteArray> elfLoadedDigest(const QString& path);
 
-}  // namespace tavrel::app
+}  // namespace tavrel::extras

@@ -2,19 +2,22 @@
 
 #include <QtGlobal>
 
-namespace tavrel::app {
+namespace tavrel::extras {
 namespace {
 
-const Extras* table = nullptr;
+const Extras* filledTable = nullptr;
 
 }  // namespace
 
-const Extras& extras()
+const Extras& table()
 {
-    Q_ASSERT(table);
-    return *table;
+    Q_ASSERT(filledTable);
+    return *filledTable;
 }
 
-void setExtras(const Extras& filled) { table = &filled; }
+void setTable(const Extras& filled)
+{
+    filledTable = &filled;
+}
 
-}  // namespace tavrel::app
+}  // namespace tavrel::extras

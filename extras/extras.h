@@ -12,12 +12,12 @@
 class QString;
 class QWidget;
 
-namespace tavrel::app {
+namespace tavrel::extras {
 
 struct Extras {
-    decltype(&platform::printOnDefaultPrinter) printOnDefaultPrinter;
-    decltype(&platform::defaultPrinter) defaultPrinter;
-    decltype(&platform::printCalibrationSheet) printCalibrationSheet;
+    decltype(&printing::printOnDefaultPrinter) printOnDefaultPrinter;
+    decltype(&printing::defaultPrinter) defaultPrinter;
+    decltype(&printing::printCalibrationSheet) printCalibrationSheet;
     bool (*showHelp)(QWidget* parent, const QString& path);
     std::optional<int> (*runCommandLine)(int argc, char** argv);
     decltype(&exporting::savePicture) savePicture;
@@ -28,7 +28,7 @@ inline constexpr const char* kExtrasEntryPoint = "tavrel_extras";
 using ExtrasEntryPoint = const Extras* (*)();
 
 // The table every call goes through; set once, before the first call.
-const Extras& extras();
-void setExtras(const Extras& table);
+const Extras& table();
+void setTable(const Extras& table);
 
-}  // namespace tavrel::app
+}  // namespace tavrel::extras

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace tavrel::app {
+namespace tavrel::extras {
 
 // The digest of the module's loaded parts, in hexadecimal, written into the program as it is
 // built.
@@ -15,4 +15,4 @@ extern const char kBuiltExtrasDigest[];
 // empty when it may, or when it is missing (loading then says so itself).
 QString extrasFileProblem(const QString& libraryName);
 
-}  // namespace tavrel::app
+}  // namespace tavrel::extras

@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-namespace tavrel::app {
+namespace tavrel::extras {
 
 QString extrasFileProblem(const QString& libraryName)
 {
@@ -17,4 +17,4 @@ QString extrasFileProblem(const QString& libraryName)
         .arg(path);
 }
 
-}  // namespace tavrel::app
+}  // namespace tavrel::extras

@@ -1,6 +1,6 @@
 #include "extras/extras_check.h"
 
-namespace tavrel::app {
+namespace tavrel::extras {
 
 // Elsewhere the system's loader checks a module's parts against its file before mapping them.
 QString extrasFileProblem(const QString&)
@@ -8,4 +8,4 @@ QString extrasFileProblem(const QString&)
     return {};
 }
 
-}  // namespace tavrel::app
+}  // namespace tavrel::extras

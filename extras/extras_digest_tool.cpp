@@ -12,7 +12,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s MODULE OUTPUT.cpp\n", argv[0]);
         return 2;
     }
-    const auto digest = tavrel::app::elfLoadedDigest(QString::fromLocal8Bit(argv[1]));
+    const auto digest = tavrel::extras::elfLoadedDigest(QString::fromLocal8Bit(argv[1]));
     if (!digest) {
         std::fprintf(stderr, "%s: %s is not a whole ELF module\n", argv[0], argv[1]);
         return 1;
@@ -21,7 +21,7 @@ int main(int argc, char** argv)
     const QByteArray source =
         "// Written by tavrel_extras_digest from the module built with the program.\n"
         "#include \"extras/extras_check.h\"\n\n"
-        "const char tavrel::app::kBuiltExtrasDigest[] = \"" +
+        "const char tavrel::extras::kBuiltExtrasDigest[] = \"" +
         digest->toHex() + "\";\n";
     if (!output.open(QIODevice::WriteOnly) || output.write(source) != source.size()) {
         std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[2]);

@@ -17,11 +17,11 @@ namespace {
 QString programFolder()
 {
     if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath();
-    return app::executableFolder();
+    return platform::executableFolder();
 }
 
 struct LoadedModule {
-    const app::Extras* table = nullptr;
+    const extras::Extras* table = nullptr;
     QString loaderError;  // why there is no table
 
     // Worded at each use, in the language of that moment.
@@ -38,35 +38,35 @@ const LoadedModule& loadedModule()
 {
     static const LoadedModule loaded = [] {
         const QString name = programFolder() + "/tavrel-extras";
-        if (const QString problem = app::extrasFileProblem(name); !problem.isEmpty())
+        if (const QString problem = extras::extrasFileProblem(name); !problem.isEmpty())
             return LoadedModule{nullptr, problem};
         QLibrary module(name);
         const auto entry =
-            reinterpret_cast<app::ExtrasEntryPoint>(module.resolve(app::kExtrasEntryPoint));
+            reinterpret_cast<extras::ExtrasEntryPoint>(module.resolve(extras::kExtrasEntryPoint));
         if (entry) return LoadedModule{entry(), {}};
         return LoadedModule{nullptr, module.errorString()};
     }();
     return loaded;
 }
 
-platform::PrintOutcome printThroughModule(const picture::PersistentImage& image,
+printing::PrintOutcome printThroughModule(const picture::PersistentImage& image,
                                           double twipsPerPixelX, double twipsPerPixelY,
                                           double offsetTwips, measure::UnitSystem ruler,
-                                          const platform::CorrectionFor& correctionFor,
-                                          const platform::ConfirmTiledPrint& confirm)
+                                          const printing::CorrectionFor& correctionFor,
+                                          const printing::ConfirmTiledPrint& confirm)
 {
     if (!loadedModule().table) return {false, loadedModule().problem()};
     return loadedModule().table->printOnDefaultPrinter(image, twipsPerPixelX, twipsPerPixelY,
                                                        offsetTwips, ruler, correctionFor, confirm);
 }
 
-platform::DefaultPrinter defaultPrinterThroughModule()
+printing::DefaultPrinter defaultPrinterThroughModule()
 {
     if (!loadedModule().table) return {{}, {}, loadedModule().problem()};
     return loadedModule().table->defaultPrinter();
 }
 
-platform::PrintOutcome printCalibrationSheetThroughModule(measure::UnitSystem unit)
+printing::PrintOutcome printCalibrationSheetThroughModule(measure::UnitSystem unit)
 {
     if (!loadedModule().table) return {false, loadedModule().problem()};
     return loadedModule().table->printCalibrationSheet(unit);
@@ -92,7 +92,7 @@ bool showHelpThroughModule(QWidget* parent, const QString& path)
 std::optional<int> runCommandLineThroughModule(int argc, char** argv)
 {
     // No arguments, or only the language: the window, without loading anything.
-    if (argc < 2 || app::onlyLanguageChosen(argc, argv)) return std::nullopt;
+    if (argc < 2 || platform::onlyLanguageChosen(argc, argv)) return std::nullopt;
     if (!loadedModule().table) {
         std::fprintf(stderr, "tavrel: %s\n", qPrintable(loadedModule().problem()));
         return 1;
@@ -102,9 +102,9 @@ std::optional<int> runCommandLineThroughModule(int argc, char** argv)
 
 }  // namespace
 
-namespace app {
+namespace extras {
 
-const Extras& extrasOnFirstUse()
+const Extras& tableOnFirstUse()
 {
     static const Extras table{
         &printThroughModule,    &defaultPrinterThroughModule, &printCalibrationSheetThroughModule,
@@ -112,5 +112,5 @@ const Extras& extrasOnFirstUse()
     return table;
 }
 
-}  // namespace app
+}  // namespace extras
 }  // namespace tavrel

@@ -4,8 +4,8 @@
 
 #include "extras/extras.h"
 
-namespace tavrel::app {
+namespace tavrel::extras {
 
-const Extras& extrasOnFirstUse();
+const Extras& tableOnFirstUse();
 
-}  // namespace tavrel::app
+}  // namespace tavrel::extras

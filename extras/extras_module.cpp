@@ -4,7 +4,7 @@
 
 #include <QtGlobal>
 
-extern "C" Q_DECL_EXPORT const tavrel::app::Extras* tavrel_extras()
+extern "C" Q_DECL_EXPORT const tavrel::extras::Extras* tavrel_extras()
 {
-    return &tavrel::app::moduleExtras();
+    return &tavrel::extras::moduleTable();
 }

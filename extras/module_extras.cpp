@@ -3,17 +3,17 @@
 #include "cli/command_line.h"
 #include "helpview/help_viewer.h"
 
-namespace tavrel::app {
+namespace tavrel::extras {
 
-const Extras& moduleExtras()
+const Extras& moduleTable()
 {
-    static const Extras extras{&platform::printOnDefaultPrinter,
-                               &platform::defaultPrinter,
-                               &platform::printCalibrationSheet,
-                               &help::showHelp,
-                               &runCommandLine,
-                               &exporting::savePicture};
-    return extras;
+    static const Extras table{&printing::printOnDefaultPrinter,
+                              &printing::defaultPrinter,
+                              &printing::printCalibrationSheet,
+                              &help::showHelp,
+                              &cli::runCommandLine,
+                              &exporting::savePicture};
+    return table;
 }
 
-}  // namespace tavrel::app
+}  // namespace tavrel::extras

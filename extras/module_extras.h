@@ -4,8 +4,8 @@
 
 #include "extras/extras.h"
 
-namespace tavrel::app {
+namespace tavrel::extras {
 
-const Extras& moduleExtras();
+const Extras& moduleTable();
 
-}  // namespace tavrel::app
+}  // namespace tavrel::extras

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-namespace tavrel::app {
+namespace tavrel::help {
 namespace {
 
 bool isWindowsFolder(std::string_view folder)
@@ -30,7 +30,7 @@ std::string helpFilePath(std::string_view programFolder)
 
 std::string helpFilePath(std::string_view programFolder, std::string_view language)
 {
-    const std::string name = translationName(language);
+    const std::string name = platform::translationName(language);
     if (name.empty() || name == "en") return helpFilePath(programFolder);
     std::string translated = fileInFolder(programFolder, "TavrelMarker_" + name + ".chm");
     std::error_code unreadable;
@@ -38,4 +38,4 @@ std::string helpFilePath(std::string_view programFolder, std::string_view langua
     return helpFilePath(programFolder);
 }
 
-}  // namespace tavrel::app
+}  // namespace tavrel::help

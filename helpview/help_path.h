@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace tavrel::app {
+namespace tavrel::help {
 
 // The folder with one separator and the file name appended. A folder that already ends in a
 // separator (a drive root such as C:\ or the POSIX root /) gets none added. Windows folders
@@ -18,4 +18,4 @@ std::string helpFilePath(std::string_view programFolder);
 // one that names no language give the English guide, so that no code can name a file elsewhere.
 std::string helpFilePath(std::string_view programFolder, std::string_view language);
 
-}  // namespace tavrel::app
+}  // namespace tavrel::help

@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-namespace tavrel::app {
+namespace tavrel::platform {
 namespace {
 
 bool commaIsDecimalPoint() { return interfaceLocale().decimalPoint() == ","; }
@@ -46,4 +46,4 @@ QChar typedCharacter(QChar character)
     return character == ',' && commaIsDecimalPoint() ? QChar('.') : character;
 }
 
-}  // namespace tavrel::app
+}  // namespace tavrel::platform

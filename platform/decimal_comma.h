@@ -6,7 +6,7 @@
 
 class QLineEdit;
 
-namespace tavrel::app {
+namespace tavrel::platform {
 
 // Makes the comma key type a point into `box`, where the language writes decimal commas. Filters
 // the box had before see the point as a typed one.
@@ -16,4 +16,4 @@ void typePointForComma(QLineEdit& box);
 // decimal commas, else the character itself.
 QChar typedCharacter(QChar character);
 
-}  // namespace tavrel::app
+}  // namespace tavrel::platform

@@ -4,8 +4,8 @@
 
 #include <QString>
 
-namespace tavrel::app {
+namespace tavrel::platform {
 
 QString executableFolder();
 
-}  // namespace tavrel::app
+}  // namespace tavrel::platform

@@ -2,8 +2,8 @@
 
 #include <QFileInfo>
 
-namespace tavrel::app {
+namespace tavrel::platform {
 
 QString executableFolder() { return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath(); }
 
-}  // namespace tavrel::app
+}  // namespace tavrel::platform

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-namespace tavrel::app {
+namespace tavrel::platform {
 
 QString executableFolder()
 {
@@ -23,4 +23,4 @@ QString executableFolder()
     }
 }
 
-}  // namespace tavrel::app
+}  // namespace tavrel::platform

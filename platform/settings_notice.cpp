@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
-namespace tavrel::app {
+namespace tavrel::platform {
 
 void sayNotStored(QWidget* parent, const QString& title)
 {
@@ -28,4 +28,4 @@ void sayNotStoredOnce(QWidget* parent, const QString& title)
     sayNotStored(parent, title);
 }
 
-}  // namespace tavrel::app
+}  // namespace tavrel::platform

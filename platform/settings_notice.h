@@ -5,7 +5,7 @@
 class QString;
 class QWidget;
 
-namespace tavrel::app {
+namespace tavrel::platform {
 
 // For what the user stored on purpose, such as a calibration: said each time, over `parent`.
 void sayNotStored(QWidget* parent, const QString& title);
@@ -13,4 +13,4 @@ void sayNotStored(QWidget* parent, const QString& title);
 // it never stands in the way of the work.
 void sayNotStoredOnce(QWidget* parent, const QString& title);
 
-}  // namespace tavrel::app
+}  // namespace tavrel::platform

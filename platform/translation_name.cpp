@@ -4,7 +4,7 @@
 #include <cctype>
 #include <vector>
 
-namespace tavrel::app {
+namespace tavrel::platform {
 namespace {
 
 bool allLetters(std::string_view text)
@@ -49,4 +49,4 @@ std::string translationName(std::string_view code)
     return brazil ? "pt_BR" : "pt_PT";
 }
 
-}  // namespace tavrel::app
+}  // namespace tavrel::platform

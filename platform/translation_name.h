@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace tavrel::app {
+namespace tavrel::platform {
 
 // The translation's name for a locale or language code, read without regard to case: "de" for
 // "de", "de_AT", "de-Latn-DE" or "de_DE.UTF-8"; "pt_BR" for "pt_BR" or "pt-Latn-BR"; "pt_PT" for
@@ -15,4 +15,4 @@ namespace tavrel::app {
 // elsewhere.
 std::string translationName(std::string_view code);
 
-}  // namespace tavrel::app
+}  // namespace tavrel::platform

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-namespace tavrel::app {
+namespace tavrel::platform {
 namespace {
 
 QLocale& localeInEffect()
@@ -144,4 +144,4 @@ QString interfaceLanguage()
     return translationInEffect();
 }
 
-}  // namespace tavrel::app
+}  // namespace tavrel::platform

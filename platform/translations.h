@@ -9,7 +9,7 @@
 
 #include <optional>
 
-namespace tavrel::app {
+namespace tavrel::platform {
 
 // The value of "--lang CODE" or "--lang=CODE" among the arguments; an empty string when the
 // option is given without a value.
@@ -41,4 +41,4 @@ QLocale interfaceLocale();
 // program speaks English, as before any. F1 opens the guide of that translation.
 QString interfaceLanguage();
 
-}  // namespace tavrel::app
+}  // namespace tavrel::platform

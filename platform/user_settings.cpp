@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-namespace tavrel::app {
+namespace tavrel::platform {
 namespace {
 
 // What this run could not write, per settings file; QVariant() stands for a removed key.
@@ -94,4 +94,4 @@ bool storeUserSettings(const SettingChanges& changes)
     return written;
 }
 
-}  // namespace tavrel::app
+}  // namespace tavrel::platform

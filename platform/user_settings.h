@@ -10,7 +10,7 @@
 
 #include <utility>
 
-namespace tavrel::app {
+namespace tavrel::platform {
 
 // The settings file as it is on disk, without this run's unwritten changes.
 inline QSettings userSettings()
@@ -28,4 +28,4 @@ using SettingChanges = QList<std::pair<QString, QVariant>>;
 // False when the settings file could not be written; the changes then hold for this run.
 bool storeUserSettings(const SettingChanges& changes);
 
-}  // namespace tavrel::app
+}  // namespace tavrel::platform

@@ -16,7 +16,7 @@
 
 class QPainter;
 
-namespace tavrel::platform {
+namespace tavrel::printing {
 
 // Draws one page, on a painter in twips from the printable area's corner.
 using DrawPage = std::function<void(QPainter&, QSizeF printable)>;
@@ -56,4 +56,4 @@ private:
     QString problem_;
 };
 
-}  // namespace tavrel::platform
+}  // namespace tavrel::printing

@@ -13,7 +13,7 @@
 
 #include <cups/cups.h>
 
-namespace tavrel::platform {
+namespace tavrel::printing {
 namespace {
 
 struct FreeDestination {
@@ -126,4 +126,4 @@ PrintOutcome DefaultPrintQueue::printTiles(const char* title, const PrintTiles& 
                                           tiles.tiling, tiles.correction));
 }
 
-}  // namespace tavrel::platform
+}  // namespace tavrel::printing

@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QPrinter>
 
-namespace tavrel::platform {
+namespace tavrel::printing {
 namespace {
 
 QString noDefaultPrinter()
@@ -81,4 +81,4 @@ PrintOutcome DefaultPrintQueue::printTiles(const char* title, const PrintTiles& 
         });
 }
 
-}  // namespace tavrel::platform
+}  // namespace tavrel::printing

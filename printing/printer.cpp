@@ -15,7 +15,7 @@
 #include <algorithm>
 #include <optional>
 
-namespace tavrel::platform {
+namespace tavrel::printing {
 
 // QPrinter starts from margins of its own (10 points), which would move the picture off the
 // printable area's corner.
@@ -120,4 +120,4 @@ PrintOutcome printCalibrationSheet(measure::UnitSystem unit)
     return queue.printPage(kSheetTitle, calibrationSheet(unit));
 }
 
-}  // namespace tavrel::platform
+}  // namespace tavrel::printing

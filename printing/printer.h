@@ -13,7 +13,7 @@
 
 #include <functional>
 
-namespace tavrel::platform {
+namespace tavrel::printing {
 
 struct PrintOutcome {
     bool sent = false;
@@ -55,4 +55,4 @@ DefaultPrinter defaultPrinter();
 // is.
 PrintOutcome printCalibrationSheet(measure::UnitSystem unit);
 
-}  // namespace tavrel::platform
+}  // namespace tavrel::printing

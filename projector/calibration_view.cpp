@@ -16,7 +16,7 @@
 
 #include <algorithm>
 
-namespace tavrel::app {
+namespace tavrel::projector {
 namespace {
 
 constexpr int kFineStep = 1;
@@ -57,7 +57,7 @@ CalibrationView::CalibrationView(QString screenKey, measure::UnitSystem units, Q
     txtBarLength_->setAccessibleDescription(instructions->text());
     txtBarLength_->setMaximumWidth(200);
     txtBarLength_->installEventFilter(this);
-    typePointForComma(*txtBarLength_);
+    platform::typePointForComma(*txtBarLength_);
     connect(txtBarLength_, &QLineEdit::returnPressed, this, &CalibrationView::accept);
 
     auto* layout = new QVBoxLayout(this);
@@ -168,9 +168,9 @@ void CalibrationView::accept()
     }
     // Said over the projector window: this view closes now.
     if (!storePixelsPerInch(screenKey_, *pixelsPerInch))
-        sayNotStored(parentWidget(), tr("Calibration"));
+        platform::sayNotStored(parentWidget(), tr("Calibration"));
     emit calibrated(*pixelsPerInch);
     close();
 }
 
-}  // namespace tavrel::app
+}  // namespace tavrel::projector

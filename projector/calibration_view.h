@@ -10,7 +10,7 @@
 
 class QLineEdit;
 
-namespace tavrel::app {
+namespace tavrel::projector {
 
 class CalibrationView : public QWidget {
     Q_OBJECT
@@ -44,4 +44,4 @@ private:
     QLineEdit* txtBarLength_ = nullptr;
 };
 
-}  // namespace tavrel::app
+}  // namespace tavrel::projector

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace tavrel::app {
+namespace tavrel::projector {
 namespace {
 
 // The first multiple of `step` past `corner` at or left of `from`, so that lines fall on the
@@ -47,4 +47,4 @@ void drawCheckRuler(QPainter& painter, const QRect& view, double unitPixels)
     painter.drawLine(left, base, left + static_cast<int>(std::lround(units * unitPixels)), base);
 }
 
-}  // namespace tavrel::app
+}  // namespace tavrel::projector

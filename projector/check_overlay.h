@@ -7,7 +7,7 @@ class QPainter;
 class QPoint;
 class QRect;
 
-namespace tavrel::app {
+namespace tavrel::projector {
 
 // Lines one unit apart across the whole view, through the pattern's corner so that they move
 // with it.
@@ -21,4 +21,4 @@ void drawCheckRuler(QPainter& painter, const QRect& view, double unitPixels);
 inline constexpr int kCheckRulerMargin = 40;
 inline constexpr int kCheckRulerTick = 20;
 
-}  // namespace tavrel::app
+}  // namespace tavrel::projector

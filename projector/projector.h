@@ -9,7 +9,7 @@ struct PersistentImage;
 
 class QWidget;
 
-namespace tavrel::app {
+namespace tavrel::projector {
 
 // Opens the projector window over `parent`: it chooses the screen, colours, line width and
 // overlay, calibrates the screen and shows `image` (drawn at `twipsPerPixel`) full screen, with
@@ -18,4 +18,4 @@ namespace tavrel::app {
 void openProjector(QWidget* parent, const picture::PersistentImage& image, double twipsPerPixel,
                    measure::UnitSystem ruler);
 
-}  // namespace tavrel::app
+}  // namespace tavrel::projector

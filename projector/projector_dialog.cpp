@@ -20,7 +20,7 @@
 
 #include <algorithm>
 
-namespace tavrel::app {
+namespace tavrel::projector {
 namespace {
 
 // What the screen really has: scaling shows it in fewer, larger pixels.
@@ -137,7 +137,7 @@ void ProjectorDialog::saveChoices()
                                    cboColours->currentIndex() == 0,
                                    cboLineWidth->currentData().toInt(),
                                    static_cast<Overlay>(cboOverlay->currentIndex())}))
-        sayNotStoredOnce(this, tr("Projector"));
+        platform::sayNotStoredOnce(this, tr("Projector"));
 }
 
 void ProjectorDialog::calibrate()
@@ -181,7 +181,8 @@ void ProjectorDialog::changeEvent(QEvent* event)
 
 void ProjectorDialog::resetCalibration()
 {
-    if (!forgetPixelsPerInch(screenKey(*chosenScreen()))) sayNotStored(this, tr("Projector"));
+    if (!forgetPixelsPerInch(screenKey(*chosenScreen())))
+        platform::sayNotStored(this, tr("Projector"));
     showCalibration();
 }
 
@@ -209,4 +210,4 @@ void openProjector(QWidget* parent, const picture::PersistentImage& image, doubl
     dialog->show();
 }
 
-}  // namespace tavrel::app
+}  // namespace tavrel::projector

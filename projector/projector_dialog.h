@@ -12,7 +12,7 @@ class QComboBox;
 class QLabel;
 class QScreen;
 
-namespace tavrel::app {
+namespace tavrel::projector {
 
 class ProjectorDialog : public QDialog {
     Q_OBJECT
@@ -46,4 +46,4 @@ private:
     QPointer<QWidget> view_;  // the calibration or the pattern on its screen
 };
 
-}  // namespace tavrel::app
+}  // namespace tavrel::projector

@@ -5,20 +5,21 @@
 #include <algorithm>
 #include <iterator>
 
-namespace tavrel::app {
+namespace tavrel::projector {
 
 ProjectorPreferences loadProjectorPreferences()
 {
     const ProjectorPreferences defaults;
     ProjectorPreferences loaded;
-    loaded.screenName = userSetting("Projector/screen").toString();
-    loaded.whiteOnBlack = userSetting("Projector/whiteOnBlack", defaults.whiteOnBlack).toBool();
-    const int width = userSetting("Projector/lineWidth").toInt();
+    loaded.screenName = platform::userSetting("Projector/screen").toString();
+    loaded.whiteOnBlack =
+        platform::userSetting("Projector/whiteOnBlack", defaults.whiteOnBlack).toBool();
+    const int width = platform::userSetting("Projector/lineWidth").toInt();
     loaded.lineWidth =
         std::find(std::begin(kLineWidths), std::end(kLineWidths), width) != std::end(kLineWidths)
             ? width
             : defaults.lineWidth;
-    const int overlay = userSetting("Projector/overlay").toInt();
+    const int overlay = platform::userSetting("Projector/overlay").toInt();
     loaded.overlay = overlay >= 0 && overlay <= static_cast<int>(Overlay::Ruler)
                          ? static_cast<Overlay>(overlay)
                          : defaults.overlay;
@@ -27,10 +28,11 @@ ProjectorPreferences loadProjectorPreferences()
 
 bool saveProjectorPreferences(const ProjectorPreferences& preferences)
 {
-    return storeUserSettings({{"Projector/screen", preferences.screenName},
-                              {"Projector/whiteOnBlack", preferences.whiteOnBlack},
-                              {"Projector/lineWidth", preferences.lineWidth},
-                              {"Projector/overlay", static_cast<int>(preferences.overlay)}});
+    return platform::storeUserSettings(
+        {{"Projector/screen", preferences.screenName},
+         {"Projector/whiteOnBlack", preferences.whiteOnBlack},
+         {"Projector/lineWidth", preferences.lineWidth},
+         {"Projector/overlay", static_cast<int>(preferences.overlay)}});
 }
 
-}  // namespace tavrel::app
+}  // namespace tavrel::projector

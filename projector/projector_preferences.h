@@ -3,7 +3,7 @@
 
 #include <QString>
 
-namespace tavrel::app {
+namespace tavrel::projector {
 
 // What is drawn over the pattern to check its scale by eye.
 enum class Overlay { None, Grid, Ruler };
@@ -22,4 +22,4 @@ ProjectorPreferences loadProjectorPreferences();
 // False when the settings file could not be written: they then hold for this run.
 bool saveProjectorPreferences(const ProjectorPreferences& preferences);
 
-}  // namespace tavrel::app
+}  // namespace tavrel::projector

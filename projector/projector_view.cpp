@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace tavrel::app {
+namespace tavrel::projector {
 namespace {
 
 // An arrow key moves the pattern a tenth of the view.
@@ -145,4 +145,4 @@ void ProjectorView::resizeEvent(QResizeEvent*)
     panTo(pan_);
 }
 
-}  // namespace tavrel::app
+}  // namespace tavrel::projector

@@ -11,7 +11,7 @@
 #include <QPoint>
 #include <QWidget>
 
-namespace tavrel::app {
+namespace tavrel::projector {
 
 class ProjectorView : public QWidget {
     Q_OBJECT
@@ -45,4 +45,4 @@ private:
     QPoint dragFrom_;
 };
 
-}  // namespace tavrel::app
+}  // namespace tavrel::projector

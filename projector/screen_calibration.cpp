@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-namespace tavrel::app {
+namespace tavrel::projector {
 namespace {
 
 bool plausible(double pixelsPerInch)
@@ -40,7 +40,7 @@ QString screenKey(const QScreen& screen)
 
 StoredCalibration readPixelsPerInch(const QString& key)
 {
-    const QVariant stored = userSetting(settingsKey(key));
+    const QVariant stored = platform::userSetting(settingsKey(key));
     bool isNumber = false;
     const double value = stored.toDouble(&isNumber);
     if (isNumber && plausible(value)) return {value, false};
@@ -54,12 +54,12 @@ std::optional<double> storedPixelsPerInch(const QString& key)
 
 bool storePixelsPerInch(const QString& key, double pixelsPerInch)
 {
-    return storeUserSettings({{settingsKey(key), pixelsPerInch}});
+    return platform::storeUserSettings({{settingsKey(key), pixelsPerInch}});
 }
 
 bool forgetPixelsPerInch(const QString& key)
 {
-    return storeUserSettings({{settingsKey(key), QVariant()}});
+    return platform::storeUserSettings({{settingsKey(key), QVariant()}});
 }
 
-}  // namespace tavrel::app
+}  // namespace tavrel::projector

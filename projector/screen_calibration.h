@@ -8,7 +8,7 @@
 
 class QScreen;
 
-namespace tavrel::app {
+namespace tavrel::projector {
 
 // The range real screens and projections fall in: a projection two meters wide at the low end,
 // a phone's panel at the high end. A length typed in the wrong unit falls outside it.
@@ -36,4 +36,4 @@ std::optional<double> storedPixelsPerInch(const QString& key);
 bool storePixelsPerInch(const QString& key, double pixelsPerInch);
 bool forgetPixelsPerInch(const QString& key);
 
-}  // namespace tavrel::app
+}  // namespace tavrel::projector

@@ -18,7 +18,7 @@ class HelpPath : public testing::TestWithParam<Folder> {};
 
 TEST_P(HelpPath, AppendsOneSeparatorAndTheFileName)
 {
-    EXPECT_EQ(tavrel::app::helpFilePath(GetParam().programFolder), GetParam().helpFile);
+    EXPECT_EQ(tavrel::help::helpFilePath(GetParam().programFolder), GetParam().helpFile);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -60,7 +60,7 @@ protected:
 TEST_P(TranslatedHelpPath, ChoosesThePresentGuideOfTheLanguage)
 {
     // With the system's own separator: a backslash in a Windows folder.
-    EXPECT_EQ(tavrel::app::helpFilePath(folder().string(), GetParam().code),
+    EXPECT_EQ(tavrel::help::helpFilePath(folder().string(), GetParam().code),
               (folder() / GetParam().helpFile).string())
         << GetParam().code;
 }

@@ -5,7 +5,7 @@
 namespace {
 
 const bool filled = [] {
-    tavrel::app::setExtras(tavrel::app::moduleExtras());
+    tavrel::extras::setTable(tavrel::extras::moduleTable());
     return true;
 }();
 

@@ -383,8 +383,8 @@ TEST_F(PrintPatternTest, ADamagedCorrectionIsSaidOnceAndPrintsUncorrected)
 {
     const PaperQueue paper(printer_, scratch_, "Letter", {18, 18, 18, 18});
     ASSERT_TRUE(paper.queue.ready());
-    tavrel::app::userSettings().setValue("PrinterCorrection/" + paper.queue.name() + "/across",
-                                         1.1);
+    tavrel::platform::userSettings().setValue("PrinterCorrection/" + paper.queue.name() + "/across",
+                                              1.1);
     frmMain window;
     window.show();
     enter(window, 0, "3.3");  // fits at 100 %, not at 110 %

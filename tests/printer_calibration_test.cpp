@@ -20,6 +20,7 @@
 #include <memory>
 
 namespace app = tavrel::app;
+namespace platform = tavrel::platform;
 namespace exporting = tavrel::exporting;
 namespace measure = tavrel::measure;
 
@@ -70,7 +71,7 @@ class CalibrationDialog : public testing::TestWithParam<Typed> {
 protected:
     void SetUp() override
     {
-        const tavrel::platform::DefaultPrinter printer = tavrel::platform::defaultPrinter();
+        const tavrel::printing::DefaultPrinter printer = tavrel::printing::defaultPrinter();
         ASSERT_TRUE(printer.problem.isEmpty()) << printer.problem.toStdString();
         printer_ = printer.name;
         app::forgetPrintCorrection(printer_);
@@ -145,9 +146,9 @@ TEST(PrinterCorrection, IsKeptPerPrinterAndOnlyWhenPlausible)
     // correction is known to be damaged.
     const char* const values[] = {"1.5", "nan", "inf", "-1", "word", "", nullptr};
     for (const char* value : values) {
-        app::userSettings().remove("PrinterCorrection/edited");
-        if (value) app::userSettings().setValue("PrinterCorrection/edited/across", value);
-        app::userSettings().setValue("PrinterCorrection/edited/down", 1.0);
+        platform::userSettings().remove("PrinterCorrection/edited");
+        if (value) platform::userSettings().setValue("PrinterCorrection/edited/across", value);
+        platform::userSettings().setValue("PrinterCorrection/edited/down", 1.0);
         const app::StoredCorrection stored = app::readPrintCorrection("edited");
         EXPECT_TRUE(stored.correction.none()) << (value ? value : "down alone");
         EXPECT_TRUE(stored.damaged) << (value ? value : "down alone");
@@ -162,7 +163,7 @@ TEST(PrinterCorrection, UnwrittenHoldsForTheRunAndIsSaid)
     const tavrel::test::UnwritableSettings unwritable;
     app::PrinterCalibrationDialog dialog(measure::UnitSystem::Inch);
     const exporting::CalibrationBars printed = exporting::calibrationBarsFor(
-        tavrel::platform::defaultPrinter().printableTwips, measure::UnitSystem::Inch);
+        tavrel::printing::defaultPrinter().printableTwips, measure::UnitSystem::Inch);
     dialog.txtAcross->setText(QString::number(printed.across / kInch * 0.98, 'f', 4));
     dialog.txtDown->setText(QString::number(printed.down / kInch * 0.98, 'f', 4));
     ASSERT_TRUE(dialog.storeCorrection());
@@ -178,7 +179,7 @@ TEST(PrinterCorrection, UnwrittenHoldsForTheRunAndIsSaid)
 
 TEST(PrinterCorrection, ResetForgetsItAndTheDialogSaysSo)
 {
-    const QString printer = tavrel::platform::defaultPrinter().name;
+    const QString printer = tavrel::printing::defaultPrinter().name;
     app::storePrintCorrection(printer, {1.02, 0.99});
     app::PrinterCalibrationDialog dialog(measure::UnitSystem::Inch);
     EXPECT_EQ(dialog.lblCorrection->text(), "102 % across, 99 % down");

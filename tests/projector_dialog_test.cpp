@@ -46,7 +46,7 @@ protected:
         ASSERT_TRUE(folder_.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
         // Where the settings are in the registry, a new folder does not empty them.
-        app::userSettings().clear();
+        platform::userSettings().clear();
     }
 
     void TearDown() override
@@ -56,7 +56,7 @@ protected:
     }
 
     // Types the bar's length and presses Enter.
-    static void typeLength(app::CalibrationView& view, const char* text)
+    static void typeLength(projector::CalibrationView& view, const char* text)
     {
         auto* box = view.findChild<QLineEdit*>("txtBarLength");
         box->setText(text);
@@ -68,7 +68,7 @@ protected:
 
 TEST_F(Projector, BarFollowsKeysAndDrag)
 {
-    app::CalibrationView view(kProjectorKey, measure::UnitSystem::Inch);
+    projector::CalibrationView view(kProjectorKey, measure::UnitSystem::Inch);
     view.setGeometry(test::projectorScreen()->geometry());
     view.show();
     EXPECT_EQ(view.barPixels(), 640);  // four fifths of the screen
@@ -96,14 +96,14 @@ TEST_F(Projector, TypedLengthCalibratesOrIsRefused)
                  {"1", Inch, std::nullopt},    {"25.4", Metric, std::nullopt}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        app::forgetPixelsPerInch(kProjectorKey);
-        auto* view = new app::CalibrationView(kProjectorKey, c.units);
+        projector::forgetPixelsPerInch(kProjectorKey);
+        auto* view = new projector::CalibrationView(kProjectorKey, c.units);
         view->setAttribute(Qt::WA_DeleteOnClose);
         view->setGeometry(test::projectorScreen()->geometry());
         view->show();
-        QPointer<app::CalibrationView> alive(view);
+        QPointer<projector::CalibrationView> alive(view);
         typeLength(*view, c.text);
-        ASSERT_NEAR(app::storedPixelsPerInch(kProjectorKey).value_or(0),
+        ASSERT_NEAR(projector::storedPixelsPerInch(kProjectorKey).value_or(0),
                     c.pixelsPerInch.value_or(0), 1e-9);
         EXPECT_EQ(view->isVisible(), !c.pixelsPerInch) << "closes once calibrated";
         EXPECT_EQ(view->findChild<QMessageBox*>("calibrationRefused") != nullptr, !c.pixelsPerInch);
@@ -114,7 +114,7 @@ TEST_F(Projector, TypedLengthCalibratesOrIsRefused)
 // Each screen by the pixels it really has: a screen that scales by 2 has twice as many each way.
 TEST_F(Projector, NamesEachScreenByItsPixels)
 {
-    app::ProjectorDialog dialog({}, 15, measure::UnitSystem::Inch);
+    projector::ProjectorDialog dialog({}, 15, measure::UnitSystem::Inch);
     QStringList names;
     for (int i = 0; i < dialog.cboScreen->count(); ++i) names << dialog.cboScreen->itemText(i);
     names.sort();
@@ -125,15 +125,15 @@ TEST_F(Projector, NamesEachScreenByItsPixels)
 // Show Pattern again, or a calibration, replaces the view on the screen: one at a time.
 TEST_F(Projector, ShowsOneViewAtATime)
 {
-    app::storePixelsPerInch(kProjectorKey, 100);
-    app::ProjectorDialog dialog({}, 15, measure::UnitSystem::Inch);
+    projector::storePixelsPerInch(kProjectorKey, 100);
+    projector::ProjectorDialog dialog({}, 15, measure::UnitSystem::Inch);
     dialog.show();
     dialog.cboScreen->setCurrentIndex(dialog.cboScreen->findData("HDMI/Projector"));
     const auto shownViews = [] {
         int views = 0;
         for (QWidget* widget : QApplication::topLevelWidgets())
-            views += widget->isVisible() && (qobject_cast<app::ProjectorView*>(widget) ||
-                                             qobject_cast<app::CalibrationView*>(widget));
+            views += widget->isVisible() && (qobject_cast<projector::ProjectorView*>(widget) ||
+                                             qobject_cast<projector::CalibrationView*>(widget));
         return views;
     };
     dialog.showPattern();
@@ -141,7 +141,7 @@ TEST_F(Projector, ShowsOneViewAtATime)
     EXPECT_EQ(shownViews(), 1);
     dialog.calibrate();
     EXPECT_EQ(shownViews(), 1);
-    EXPECT_TRUE(shownWindow<app::CalibrationView>("CalibrationView"));
+    EXPECT_TRUE(shownWindow<projector::CalibrationView>("CalibrationView"));
 }
 
 TEST_F(Projector, OffersTheScreenBesideTheMainWindow)
@@ -151,7 +151,7 @@ TEST_F(Projector, OffersTheScreenBesideTheMainWindow)
     mainWindow.setGeometry(test::projectorScreen()->geometry().adjusted(10, 10, -10, -10));
     mainWindow.show();
     ASSERT_EQ(mainWindow.screen(), test::projectorScreen());
-    app::ProjectorDialog dialog({}, 15, measure::UnitSystem::Inch, &mainWindow);
+    projector::ProjectorDialog dialog({}, 15, measure::UnitSystem::Inch, &mainWindow);
     EXPECT_EQ(dialog.cboScreen->currentData().toString(), "Laptop");
 }
 
@@ -167,22 +167,22 @@ TEST_F(Projector, ShowsThePatternOnTheChosenScreenAtItsCalibration)
     QWidget mainWindow;
     mainWindow.setScreen(laptop);
     mainWindow.show();
-    app::openProjector(&mainWindow, pattern, 15, measure::UnitSystem::Inch);
-    auto* dialog = shownWindow<app::ProjectorDialog>("ProjectorDialog");
+    projector::openProjector(&mainWindow, pattern, 15, measure::UnitSystem::Inch);
+    auto* dialog = shownWindow<projector::ProjectorDialog>("ProjectorDialog");
     ASSERT_TRUE(dialog);
     ASSERT_EQ(dialog->cboScreen->currentData().toString(), "HDMI/Projector");
-    dialog->cboOverlay->setCurrentIndex(static_cast<int>(app::Overlay::Ruler));
+    dialog->cboOverlay->setCurrentIndex(static_cast<int>(projector::Overlay::Ruler));
     dialog->cboLineWidth->setCurrentIndex(1);
     EXPECT_EQ(dialog->lblCalibration->text(), "Not calibrated yet");
 
     dialog->showPattern();
-    auto* calibration = shownWindow<app::CalibrationView>("CalibrationView");
+    auto* calibration = shownWindow<projector::CalibrationView>("CalibrationView");
     ASSERT_TRUE(calibration);
     EXPECT_EQ(calibration->screen(), test::projectorScreen());
     typeLength(*calibration, "6.4");  // the bar of 640 pixels
     EXPECT_EQ(dialog->lblCalibration->text(), "100.0 pixels per inch");
 
-    auto* view = shownWindow<app::ProjectorView>("ProjectorView");
+    auto* view = shownWindow<projector::ProjectorView>("ProjectorView");
     ASSERT_TRUE(view);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
     EXPECT_EQ(view->geometry(), test::projectorScreen()->geometry());
@@ -190,20 +190,20 @@ TEST_F(Projector, ShowsThePatternOnTheChosenScreenAtItsCalibration)
     ASSERT_EQ(ticks.size(), 8u);  // seven inches fit
     EXPECT_EQ(ticks.back().centre() - ticks.front().centre(), 700);
     EXPECT_EQ(ticks.front().width, 3);
-    EXPECT_EQ(app::loadProjectorPreferences().screenName, "HDMI/Projector");
+    EXPECT_EQ(projector::loadProjectorPreferences().screenName, "HDMI/Projector");
 
     view->close();
     dialog->resetCalibration();
     EXPECT_EQ(dialog->lblCalibration->text(), "Not calibrated yet");
-    EXPECT_EQ(app::storedPixelsPerInch(kProjectorKey), std::nullopt);
+    EXPECT_EQ(projector::storedPixelsPerInch(kProjectorKey), std::nullopt);
 }
 
 // A damaged calibration counts as none, and the projector window says so once in a run.
 TEST_F(Projector, ADamagedCalibrationIsSaidOnceWhenTheProjectorOpens)
 {
-    app::userSettings().setValue("ScreenCalibration/HDMI%2FProjector%20800x600", "nan");
-    app::ProjectorDialog first({}, 15, measure::UnitSystem::Inch);
-    app::ProjectorDialog second({}, 15, measure::UnitSystem::Inch);
+    platform::userSettings().setValue("ScreenCalibration/HDMI%2FProjector%20800x600", "nan");
+    projector::ProjectorDialog first({}, 15, measure::UnitSystem::Inch);
+    projector::ProjectorDialog second({}, 15, measure::UnitSystem::Inch);
     ASSERT_EQ(first.cboScreen->currentData().toString(), "HDMI/Projector");
     EXPECT_EQ(first.lblCalibration->text(), "Not calibrated yet");
     auto* message = first.findChild<QMessageBox*>("damagedCalibrationMessage");
@@ -218,16 +218,16 @@ TEST_F(Projector, UnwrittenCalibrationHoldsForTheRunAndIsSaid)
 {
     if (test::kSettingsStayWritable) GTEST_SKIP() << test::kSettingsStayWritable;
     const test::UnwritableSettings unwritable;
-    app::ProjectorDialog dialog({}, 15, measure::UnitSystem::Inch);
+    projector::ProjectorDialog dialog({}, 15, measure::UnitSystem::Inch);
     dialog.cboScreen->setCurrentIndex(dialog.cboScreen->findData("HDMI/Projector"));
     dialog.calibrate();
-    auto* calibration = shownWindow<app::CalibrationView>("CalibrationView");
+    auto* calibration = shownWindow<projector::CalibrationView>("CalibrationView");
     ASSERT_TRUE(calibration);
     typeLength(*calibration, "6.4");
     EXPECT_EQ(dialog.lblCalibration->text(), "100.0 pixels per inch");
     dialog.showPattern();
     dialog.showPattern();
-    EXPECT_EQ(app::loadProjectorPreferences().screenName, "HDMI/Projector");
+    EXPECT_EQ(projector::loadProjectorPreferences().screenName, "HDMI/Projector");
     dialog.resetCalibration();
     EXPECT_EQ(dialog.lblCalibration->text(), "Not calibrated yet");
 

@@ -15,7 +15,7 @@
 namespace {
 
 using namespace tavrel;
-using app::ProjectorView;
+using projector::ProjectorView;
 using test::InkRun;
 using test::inkRuns;
 
@@ -61,7 +61,8 @@ TEST(ProjectorView, RulerAndPatternAtTheCalibratedLength)
                  {71.9, 3, true, Inch}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.pixelsPerInch << " px/in, width " << c.lineWidth);
-        const app::ProjectorPreferences look{"", c.whiteOnBlack, c.lineWidth, app::Overlay::Ruler};
+        const projector::ProjectorPreferences look{"", c.whiteOnBlack, c.lineWidth,
+                                                   projector::Overlay::Ruler};
         // Two lines one inch apart, in a picture that fits the projector.
         ProjectorView view(verticalLines({300, 200}, {100, 196}), kTwipsPerPixel, c.pixelsPerInch,
                            look, c.ruler);
@@ -72,8 +73,9 @@ TEST(ProjectorView, RulerAndPatternAtTheCalibratedLength)
         EXPECT_EQ(shown.pixelColor(799, 599), c.whiteOnBlack ? QColor(Qt::black) : Qt::white);
 
         const double unit = c.ruler == Metric ? c.pixelsPerInch / 2.54 : c.pixelsPerInch;
-        const int units = std::min(10, int((800 - 2 * app::kCheckRulerMargin) / unit));
-        const auto ticks = inkRuns(shown, app::kCheckRulerMargin + app::kCheckRulerTick / 2, ink);
+        const int units = std::min(10, int((800 - 2 * projector::kCheckRulerMargin) / unit));
+        const auto ticks =
+            inkRuns(shown, projector::kCheckRulerMargin + projector::kCheckRulerTick / 2, ink);
         ASSERT_EQ(ticks.size(), size_t(units + 1));
         EXPECT_NEAR(ticks.back().centre() - ticks.front().centre(), units * unit, 0.5);
         for (const InkRun& tick : ticks) EXPECT_EQ(tick.width, c.lineWidth);
@@ -115,7 +117,7 @@ protected:
     }
 
     ProjectorView view_{withLineAcross(verticalLines({5000, 4000}, {500}), 400), kTwipsPerPixel, 96,
-                        app::ProjectorPreferences{}, measure::UnitSystem::Inch};
+                        projector::ProjectorPreferences{}, measure::UnitSystem::Inch};
 };
 
 TEST_F(Panning, ArrowKeysMoveATenthOfTheViewAndStopAtTheEdges)

@@ -20,7 +20,8 @@
 
 namespace {
 
-using namespace tavrel::app;
+using namespace tavrel::projector;
+using namespace tavrel::platform;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInfinity = std::numeric_limits<double>::infinity();

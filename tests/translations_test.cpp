@@ -45,7 +45,7 @@
 #include <set>
 
 using tavrel::app::frmMain;
-using tavrel::app::installTranslations;
+using tavrel::platform::installTranslations;
 namespace exporting = tavrel::exporting;
 
 namespace {
@@ -240,8 +240,8 @@ TEST_P(AccessKeys, NoTwoOfAMenuOrDialogClash)
     expectNoClash(bar, "menu bar");
     for (const QMenu* menu : window.findChildren<QMenu*>())
         expectNoClash(keyedTextsOf(*menu), qPrintable(menu->title()));
-    tavrel::app::ProjectorDialog projector(window.picPattern->Image(), 15,
-                                           tavrel::measure::UnitSystem::Inch, &window);
+    tavrel::projector::ProjectorDialog projector(window.picPattern->Image(), 15,
+                                                 tavrel::measure::UnitSystem::Inch, &window);
     expectNoClash(keyedTextsOf(projector), "Projector");
     tavrel::app::PrinterCalibrationDialog calibration(tavrel::measure::UnitSystem::Inch, &window);
     expectNoClash(keyedTextsOf(calibration), "Calibrate Printer");
@@ -302,7 +302,7 @@ TEST(LanguageChoice, PortugueseIsBrazilsOnlyInBrazil)
                  {"pt_MZ", "pt_PT"}, {"de_AT", "de"},    {"en_GB", "en"}};
     for (const auto& c : cases) {
         installTranslations(QString(c.asked), TAVREL_QM_FOLDER);
-        EXPECT_EQ(tavrel::app::interfaceLanguage(), c.translation) << c.asked;
+        EXPECT_EQ(tavrel::platform::interfaceLanguage(), c.translation) << c.asked;
         const QString expected =
             QString(c.translation) == "en"
                 ? QString("Save as PDF")
@@ -405,7 +405,7 @@ TEST(Numbers, AreWrittenAsTheLanguageWritesThem)
     };
     // A bar four fifths of a 2000 pixel wide screen said to measure one inch.
     const auto barRefused = [] {
-        tavrel::app::CalibrationView view("numbers test", tavrel::measure::UnitSystem::Inch);
+        tavrel::projector::CalibrationView view("numbers test", tavrel::measure::UnitSystem::Inch);
         view.resize(2000, 600);
         view.show();
         auto* length = view.findChild<QLineEdit*>("txtBarLength");
@@ -414,13 +414,13 @@ TEST(Numbers, AreWrittenAsTheLanguageWritesThem)
         return view.findChild<QMessageBox*>("calibrationRefused")->text();
     };
     const auto lineWidths = [] {
-        tavrel::app::ProjectorDialog dialog({}, 15, tavrel::measure::UnitSystem::Inch);
+        tavrel::projector::ProjectorDialog dialog({}, 15, tavrel::measure::UnitSystem::Inch);
         return dialog.cboLineWidth->itemText(0) + ", " + dialog.cboLineWidth->itemText(1);
     };
     const auto barOf = [](int pixels) {
         return [pixels] {
             return QCoreApplication::translate(
-                "tavrel::app::CalibrationView",
+                "tavrel::projector::CalibrationView",
                 "A bar of %Ln pixels cannot measure %1: screens show between %2 and %3 pixels per "
                 "inch. Check the length and its unit.",
                 nullptr, pixels);

@@ -81,7 +81,7 @@ TEST(WindowFit, EveryTextShowsWholeAndClearInEveryFontLanguageAndResolution)
 {
     const QFont userFont = QApplication::font();
     for (const char* language : tavrel::test::withEnglish("en")) {
-        tavrel::app::installTranslations(QString(language), TAVREL_QM_FOLDER);
+        tavrel::platform::installTranslations(QString(language), TAVREL_QM_FOLDER);
         for (const int dpi : {96, 144, 192}) {
             platform::setTwipsPerPixelOverride(1440.0f / dpi);
             for (int points = 8; points <= 14; ++points) {
@@ -106,7 +106,7 @@ TEST(WindowFit, EveryTextShowsWholeAndClearInEveryFontLanguageAndResolution)
     }
     platform::setTwipsPerPixelOverride(std::nullopt);
     QApplication::setFont(userFont);
-    tavrel::app::installTranslations(QString("en"));
+    tavrel::platform::installTranslations(QString("en"));
 }
 
 }  // namespace

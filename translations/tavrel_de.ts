@@ -584,49 +584,6 @@ nur durch eine vollständige Zeichnung ersetzt.
     </message>
 </context>
 <context>
-    <name>tavrel::app::CalibrationView</name>
-    <message>
-        <source>Calibration</source>
-        <translation>Kalibrierung</translation>
-    </message>
-    <message>
-        <source>Type the bar&apos;s length in millimeters, such as 250.</source>
-        <translation>Geben Sie die Länge des Balkens in Millimetern ein, z. B. 250.</translation>
-    </message>
-    <message>
-        <source>Type the bar&apos;s length in inches, such as 7 7/8.</source>
-        <translation>Geben Sie die Länge des Balkens in Zoll ein, z. B. 7 7/8.</translation>
-    </message>
-    <message>
-        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimeters and press Enter. Esc leaves without calibrating.</source>
-        <translation>Ziehen Sie das rechte Ende des Balkens oder verwenden Sie die Pfeiltasten (mit der Umschalttaste für größere Schritte), bis er mit einer Länge auf Ihrem Lineal übereinstimmt, oder messen Sie den Balken einfach nach. Geben Sie dann diese Länge in Millimetern ein und drücken Sie die Eingabetaste. Mit Esc verlassen Sie die Ansicht, ohne zu kalibrieren.</translation>
-    </message>
-    <message>
-        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
-        <translation>Ziehen Sie das rechte Ende des Balkens oder verwenden Sie die Pfeiltasten (mit der Umschalttaste für größere Schritte), bis er mit einer Länge auf Ihrem Lineal übereinstimmt, oder messen Sie den Balken einfach nach. Geben Sie dann diese Länge in Zoll ein, z. B. 7 7/8, und drücken Sie die Eingabetaste. Mit Esc verlassen Sie die Ansicht, ohne zu kalibrieren.</translation>
-    </message>
-    <message>
-        <source>Screen Calibration</source>
-        <translation>Bildschirmkalibrierung</translation>
-    </message>
-    <message>
-        <source>Bar length in millimeters</source>
-        <translation>Länge des Balkens in Millimetern</translation>
-    </message>
-    <message>
-        <source>Bar length in inches</source>
-        <translation>Länge des Balkens in Zoll</translation>
-    </message>
-    <message numerus="yes">
-        <source>A bar of %Ln pixels cannot measure %1: screens show between %2 and %3 pixels per inch. Check the length and its unit.</source>
-        <extracomment>%Ln is the bar&apos;s length on the screen, %1 the length the user typed, %2 and %3 the least and the most pixels per inch.</extracomment>
-        <translation>
-            <numerusform>Ein Balken von %Ln Pixel kann nicht %1 lang sein: Bildschirme zeigen zwischen %2 und %3 Pixel pro Zoll. Prüfen Sie die Länge und ihre Einheit.</numerusform>
-            <numerusform>Ein Balken von %Ln Pixeln kann nicht %1 lang sein: Bildschirme zeigen zwischen %2 und %3 Pixel pro Zoll. Prüfen Sie die Länge und ihre Einheit.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>tavrel::app::PatternMenu</name>
     <message>
         <source>&amp;Pattern</source>
@@ -722,102 +679,6 @@ nur durch eine vollständige Zeichnung ersetzt.
     <message>
         <source>Type each length in inches, as 7.85 or 7 7/8.</source>
         <translation>Geben Sie jede Länge in Zoll ein, z. B. 7.85 oder 7 7/8.</translation>
-    </message>
-</context>
-<context>
-    <name>tavrel::app::ProjectorDialog</name>
-    <message>
-        <source>Projector</source>
-        <translation>Beamer</translation>
-    </message>
-    <message>
-        <source>White lines on black</source>
-        <translation>Weiße Linien auf Schwarz</translation>
-    </message>
-    <message>
-        <source>Black lines on white</source>
-        <translation>Schwarze Linien auf Weiß</translation>
-    </message>
-    <message>
-        <source>Nothing</source>
-        <translation>Keine</translation>
-    </message>
-    <message>
-        <source>A grid</source>
-        <translation>Raster</translation>
-    </message>
-    <message>
-        <source>A ruler</source>
-        <translation>Lineal</translation>
-    </message>
-    <message>
-        <source>&amp;Show Pattern</source>
-        <translation>Schnittmuster &amp;anzeigen</translation>
-    </message>
-    <message>
-        <source>&amp;Reset Calibration</source>
-        <translation>Kalibrierung &amp;zurücksetzen</translation>
-    </message>
-    <message>
-        <source>&amp;Lines:</source>
-        <translation>&amp;Linien:</translation>
-    </message>
-    <message>
-        <source>Line &amp;width:</source>
-        <translation>Linien&amp;breite:</translation>
-    </message>
-    <message>
-        <source>Check the scale &amp;by:</source>
-        <translation>&amp;Maßstabskontrolle:</translation>
-    </message>
-    <message>
-        <source>Calibration:</source>
-        <translation>Kalibrierung:</translation>
-    </message>
-    <message>
-        <source>%1 pixels per inch</source>
-        <translation>%1 Pixel pro Zoll</translation>
-    </message>
-    <message>
-        <source>Not calibrated yet</source>
-        <translation>Noch nicht kalibriert</translation>
-    </message>
-    <message>
-        <source>%1 (%2 x %3)</source>
-        <extracomment>A screen: its name (width x height in pixels).</extracomment>
-        <translatorcomment>same</translatorcomment>
-        <translation>%1 (%2 x %3)</translation>
-    </message>
-    <message>
-        <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
-        <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
-        <translation>Die für den Bildschirm %1 gespeicherte Kalibrierung ist beschädigt und wird ignoriert. Kalibrieren Sie den Bildschirm erneut, bevor das Schnittmuster darauf gezeigt wird.</translation>
-    </message>
-    <message>
-        <source>C&amp;alibrate...</source>
-        <translation>&amp;Kalibrieren...</translation>
-    </message>
-    <message>
-        <source>Scr&amp;een:</source>
-        <translation>Bil&amp;dschirm:</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n pixel(s)</source>
-        <translation>
-            <numerusform>%n Pixel</numerusform>
-            <numerusform>%n Pixel</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>tavrel::app::ProjectorView</name>
-    <message>
-        <source>Projector View</source>
-        <translation>Beamer-Ansicht</translation>
-    </message>
-    <message>
-        <source>The pattern at true scale. The arrow keys move it; Esc leaves.</source>
-        <translation>Das Schnittmuster in Originalgröße. Die Pfeiltasten verschieben es; Esc schließt die Ansicht.</translation>
     </message>
 </context>
 <context>
@@ -963,6 +824,145 @@ to </source>
     <message>
         <source>&amp;Home</source>
         <translation>&amp;Startseite</translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::projector::CalibrationView</name>
+    <message>
+        <source>Calibration</source>
+        <translation>Kalibrierung</translation>
+    </message>
+    <message>
+        <source>Type the bar&apos;s length in millimeters, such as 250.</source>
+        <translation>Geben Sie die Länge des Balkens in Millimetern ein, z. B. 250.</translation>
+    </message>
+    <message>
+        <source>Type the bar&apos;s length in inches, such as 7 7/8.</source>
+        <translation>Geben Sie die Länge des Balkens in Zoll ein, z. B. 7 7/8.</translation>
+    </message>
+    <message>
+        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimeters and press Enter. Esc leaves without calibrating.</source>
+        <translation>Ziehen Sie das rechte Ende des Balkens oder verwenden Sie die Pfeiltasten (mit der Umschalttaste für größere Schritte), bis er mit einer Länge auf Ihrem Lineal übereinstimmt, oder messen Sie den Balken einfach nach. Geben Sie dann diese Länge in Millimetern ein und drücken Sie die Eingabetaste. Mit Esc verlassen Sie die Ansicht, ohne zu kalibrieren.</translation>
+    </message>
+    <message>
+        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
+        <translation>Ziehen Sie das rechte Ende des Balkens oder verwenden Sie die Pfeiltasten (mit der Umschalttaste für größere Schritte), bis er mit einer Länge auf Ihrem Lineal übereinstimmt, oder messen Sie den Balken einfach nach. Geben Sie dann diese Länge in Zoll ein, z. B. 7 7/8, und drücken Sie die Eingabetaste. Mit Esc verlassen Sie die Ansicht, ohne zu kalibrieren.</translation>
+    </message>
+    <message>
+        <source>Screen Calibration</source>
+        <translation>Bildschirmkalibrierung</translation>
+    </message>
+    <message>
+        <source>Bar length in millimeters</source>
+        <translation>Länge des Balkens in Millimetern</translation>
+    </message>
+    <message>
+        <source>Bar length in inches</source>
+        <translation>Länge des Balkens in Zoll</translation>
+    </message>
+    <message numerus="yes">
+        <source>A bar of %Ln pixels cannot measure %1: screens show between %2 and %3 pixels per inch. Check the length and its unit.</source>
+        <extracomment>%Ln is the bar&apos;s length on the screen, %1 the length the user typed, %2 and %3 the least and the most pixels per inch.</extracomment>
+        <translation>
+            <numerusform>Ein Balken von %Ln Pixel kann nicht %1 lang sein: Bildschirme zeigen zwischen %2 und %3 Pixel pro Zoll. Prüfen Sie die Länge und ihre Einheit.</numerusform>
+            <numerusform>Ein Balken von %Ln Pixeln kann nicht %1 lang sein: Bildschirme zeigen zwischen %2 und %3 Pixel pro Zoll. Prüfen Sie die Länge und ihre Einheit.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::projector::ProjectorDialog</name>
+    <message>
+        <source>Projector</source>
+        <translation>Beamer</translation>
+    </message>
+    <message>
+        <source>White lines on black</source>
+        <translation>Weiße Linien auf Schwarz</translation>
+    </message>
+    <message>
+        <source>Black lines on white</source>
+        <translation>Schwarze Linien auf Weiß</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>A grid</source>
+        <translation>Raster</translation>
+    </message>
+    <message>
+        <source>A ruler</source>
+        <translation>Lineal</translation>
+    </message>
+    <message>
+        <source>&amp;Show Pattern</source>
+        <translation>Schnittmuster &amp;anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Calibration</source>
+        <translation>Kalibrierung &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Lines:</source>
+        <translation>&amp;Linien:</translation>
+    </message>
+    <message>
+        <source>Line &amp;width:</source>
+        <translation>Linien&amp;breite:</translation>
+    </message>
+    <message>
+        <source>Check the scale &amp;by:</source>
+        <translation>&amp;Maßstabskontrolle:</translation>
+    </message>
+    <message>
+        <source>Calibration:</source>
+        <translation>Kalibrierung:</translation>
+    </message>
+    <message>
+        <source>%1 pixels per inch</source>
+        <translation>%1 Pixel pro Zoll</translation>
+    </message>
+    <message>
+        <source>Not calibrated yet</source>
+        <translation>Noch nicht kalibriert</translation>
+    </message>
+    <message>
+        <source>%1 (%2 x %3)</source>
+        <extracomment>A screen: its name (width x height in pixels).</extracomment>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 (%2 x %3)</translation>
+    </message>
+    <message>
+        <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
+        <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
+        <translation>Die für den Bildschirm %1 gespeicherte Kalibrierung ist beschädigt und wird ignoriert. Kalibrieren Sie den Bildschirm erneut, bevor das Schnittmuster darauf gezeigt wird.</translation>
+    </message>
+    <message>
+        <source>C&amp;alibrate...</source>
+        <translation>&amp;Kalibrieren...</translation>
+    </message>
+    <message>
+        <source>Scr&amp;een:</source>
+        <translation>Bil&amp;dschirm:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pixel(s)</source>
+        <translation>
+            <numerusform>%n Pixel</numerusform>
+            <numerusform>%n Pixel</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::projector::ProjectorView</name>
+    <message>
+        <source>Projector View</source>
+        <translation>Beamer-Ansicht</translation>
+    </message>
+    <message>
+        <source>The pattern at true scale. The arrow keys move it; Esc leaves.</source>
+        <translation>Das Schnittmuster in Originalgröße. Die Pfeiltasten verschieben es; Esc schließt die Ansicht.</translation>
     </message>
 </context>
 </TS>

@@ -24,7 +24,7 @@
     </message>
 </context>
 <context>
-    <name>tavrel::app::CalibrationView</name>
+    <name>tavrel::projector::CalibrationView</name>
     <message numerus="yes">
         <source>A bar of %Ln pixels cannot measure %1: screens show between %2 and %3 pixels per inch. Check the length and its unit.</source>
         <extracomment>%Ln is the bar&apos;s length on the screen, %1 the length the user typed, %2 and %3 the least and the most pixels per inch.</extracomment>
@@ -35,7 +35,7 @@
     </message>
 </context>
 <context>
-    <name>tavrel::app::ProjectorDialog</name>
+    <name>tavrel::projector::ProjectorDialog</name>
     <message numerus="yes">
         <source>%n pixel(s)</source>
         <translation>

@@ -581,49 +581,6 @@ reemplaza por un dibujo completo.
     </message>
 </context>
 <context>
-    <name>tavrel::app::CalibrationView</name>
-    <message>
-        <source>Calibration</source>
-        <translation>Calibración</translation>
-    </message>
-    <message>
-        <source>Type the bar&apos;s length in millimeters, such as 250.</source>
-        <translation>Escribe la longitud de la barra en milímetros, por ejemplo 250.</translation>
-    </message>
-    <message>
-        <source>Type the bar&apos;s length in inches, such as 7 7/8.</source>
-        <translation>Escribe la longitud de la barra en pulgadas, por ejemplo 7 7/8.</translation>
-    </message>
-    <message>
-        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimeters and press Enter. Esc leaves without calibrating.</source>
-        <translation>Arrastra el extremo derecho de la barra, o usa las teclas de flecha (con Mayús para avanzar en pasos más grandes), hasta que coincida con una longitud de tu regla; o simplemente mide la barra. Después escribe esa longitud en milímetros y pulsa Intro. Esc sale sin calibrar.</translation>
-    </message>
-    <message>
-        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
-        <translation>Arrastra el extremo derecho de la barra, o usa las teclas de flecha (con Mayús para avanzar en pasos más grandes), hasta que coincida con una longitud de tu regla; o simplemente mide la barra. Después escribe esa longitud en pulgadas, por ejemplo 7 7/8, y pulsa Intro. Esc sale sin calibrar.</translation>
-    </message>
-    <message>
-        <source>Screen Calibration</source>
-        <translation>Calibración de la pantalla</translation>
-    </message>
-    <message>
-        <source>Bar length in millimeters</source>
-        <translation>Longitud de la barra en milímetros</translation>
-    </message>
-    <message>
-        <source>Bar length in inches</source>
-        <translation>Longitud de la barra en pulgadas</translation>
-    </message>
-    <message numerus="yes">
-        <source>A bar of %Ln pixels cannot measure %1: screens show between %2 and %3 pixels per inch. Check the length and its unit.</source>
-        <extracomment>%Ln is the bar&apos;s length on the screen, %1 the length the user typed, %2 and %3 the least and the most pixels per inch.</extracomment>
-        <translation>
-            <numerusform>Una barra de %Ln píxel no puede medir %1: las pantallas muestran entre %2 y %3 píxeles por pulgada. Comprueba la longitud y su unidad.</numerusform>
-            <numerusform>Una barra de %Ln píxeles no puede medir %1: las pantallas muestran entre %2 y %3 píxeles por pulgada. Comprueba la longitud y su unidad.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>tavrel::app::PatternMenu</name>
     <message>
         <source>&amp;Pattern</source>
@@ -719,102 +676,6 @@ reemplaza por un dibujo completo.
     <message>
         <source>Type each length in inches, as 7.85 or 7 7/8.</source>
         <translation>Escribe cada longitud en pulgadas, como 7.85 o 7 7/8.</translation>
-    </message>
-</context>
-<context>
-    <name>tavrel::app::ProjectorDialog</name>
-    <message>
-        <source>Projector</source>
-        <translation>Proyector</translation>
-    </message>
-    <message>
-        <source>White lines on black</source>
-        <translation>Líneas blancas sobre negro</translation>
-    </message>
-    <message>
-        <source>Black lines on white</source>
-        <translation>Líneas negras sobre blanco</translation>
-    </message>
-    <message>
-        <source>Nothing</source>
-        <translation>Nada</translation>
-    </message>
-    <message>
-        <source>A grid</source>
-        <translation>Una cuadrícula</translation>
-    </message>
-    <message>
-        <source>A ruler</source>
-        <translation>Una regla</translation>
-    </message>
-    <message>
-        <source>&amp;Show Pattern</source>
-        <translation>&amp;Mostrar patrón</translation>
-    </message>
-    <message>
-        <source>&amp;Reset Calibration</source>
-        <translation>&amp;Quitar calibración</translation>
-    </message>
-    <message>
-        <source>&amp;Lines:</source>
-        <translation>&amp;Líneas:</translation>
-    </message>
-    <message>
-        <source>Line &amp;width:</source>
-        <translation>&amp;Grosor de línea:</translation>
-    </message>
-    <message>
-        <source>Check the scale &amp;by:</source>
-        <translation>Comprobar la &amp;escala con:</translation>
-    </message>
-    <message>
-        <source>Calibration:</source>
-        <translation>Calibración:</translation>
-    </message>
-    <message>
-        <source>%1 pixels per inch</source>
-        <translation>%1 píxeles por pulgada</translation>
-    </message>
-    <message>
-        <source>Not calibrated yet</source>
-        <translation>Aún sin calibrar</translation>
-    </message>
-    <message>
-        <source>%1 (%2 x %3)</source>
-        <extracomment>A screen: its name (width x height in pixels).</extracomment>
-        <translatorcomment>same</translatorcomment>
-        <translation>%1 (%2 x %3)</translation>
-    </message>
-    <message>
-        <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
-        <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
-        <translation>La calibración guardada para la pantalla %1 está dañada, así que se ignora. Vuelve a calibrar la pantalla antes de mostrar el patrón en ella.</translation>
-    </message>
-    <message>
-        <source>C&amp;alibrate...</source>
-        <translation>C&amp;alibrar...</translation>
-    </message>
-    <message>
-        <source>Scr&amp;een:</source>
-        <translation>&amp;Pantalla:</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n pixel(s)</source>
-        <translation>
-            <numerusform>%n píxel</numerusform>
-            <numerusform>%n píxeles</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>tavrel::app::ProjectorView</name>
-    <message>
-        <source>Projector View</source>
-        <translation>Vista de proyector</translation>
-    </message>
-    <message>
-        <source>The pattern at true scale. The arrow keys move it; Esc leaves.</source>
-        <translation>El patrón a tamaño real. Las teclas de flecha lo desplazan; Esc cierra la vista.</translation>
     </message>
 </context>
 <context>
@@ -956,6 +817,145 @@ a </translation>
     <message>
         <source>&amp;Home</source>
         <translation>&amp;Inicio</translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::projector::CalibrationView</name>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibración</translation>
+    </message>
+    <message>
+        <source>Type the bar&apos;s length in millimeters, such as 250.</source>
+        <translation>Escribe la longitud de la barra en milímetros, por ejemplo 250.</translation>
+    </message>
+    <message>
+        <source>Type the bar&apos;s length in inches, such as 7 7/8.</source>
+        <translation>Escribe la longitud de la barra en pulgadas, por ejemplo 7 7/8.</translation>
+    </message>
+    <message>
+        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimeters and press Enter. Esc leaves without calibrating.</source>
+        <translation>Arrastra el extremo derecho de la barra, o usa las teclas de flecha (con Mayús para avanzar en pasos más grandes), hasta que coincida con una longitud de tu regla; o simplemente mide la barra. Después escribe esa longitud en milímetros y pulsa Intro. Esc sale sin calibrar.</translation>
+    </message>
+    <message>
+        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
+        <translation>Arrastra el extremo derecho de la barra, o usa las teclas de flecha (con Mayús para avanzar en pasos más grandes), hasta que coincida con una longitud de tu regla; o simplemente mide la barra. Después escribe esa longitud en pulgadas, por ejemplo 7 7/8, y pulsa Intro. Esc sale sin calibrar.</translation>
+    </message>
+    <message>
+        <source>Screen Calibration</source>
+        <translation>Calibración de la pantalla</translation>
+    </message>
+    <message>
+        <source>Bar length in millimeters</source>
+        <translation>Longitud de la barra en milímetros</translation>
+    </message>
+    <message>
+        <source>Bar length in inches</source>
+        <translation>Longitud de la barra en pulgadas</translation>
+    </message>
+    <message numerus="yes">
+        <source>A bar of %Ln pixels cannot measure %1: screens show between %2 and %3 pixels per inch. Check the length and its unit.</source>
+        <extracomment>%Ln is the bar&apos;s length on the screen, %1 the length the user typed, %2 and %3 the least and the most pixels per inch.</extracomment>
+        <translation>
+            <numerusform>Una barra de %Ln píxel no puede medir %1: las pantallas muestran entre %2 y %3 píxeles por pulgada. Comprueba la longitud y su unidad.</numerusform>
+            <numerusform>Una barra de %Ln píxeles no puede medir %1: las pantallas muestran entre %2 y %3 píxeles por pulgada. Comprueba la longitud y su unidad.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::projector::ProjectorDialog</name>
+    <message>
+        <source>Projector</source>
+        <translation>Proyector</translation>
+    </message>
+    <message>
+        <source>White lines on black</source>
+        <translation>Líneas blancas sobre negro</translation>
+    </message>
+    <message>
+        <source>Black lines on white</source>
+        <translation>Líneas negras sobre blanco</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nada</translation>
+    </message>
+    <message>
+        <source>A grid</source>
+        <translation>Una cuadrícula</translation>
+    </message>
+    <message>
+        <source>A ruler</source>
+        <translation>Una regla</translation>
+    </message>
+    <message>
+        <source>&amp;Show Pattern</source>
+        <translation>&amp;Mostrar patrón</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Calibration</source>
+        <translation>&amp;Quitar calibración</translation>
+    </message>
+    <message>
+        <source>&amp;Lines:</source>
+        <translation>&amp;Líneas:</translation>
+    </message>
+    <message>
+        <source>Line &amp;width:</source>
+        <translation>&amp;Grosor de línea:</translation>
+    </message>
+    <message>
+        <source>Check the scale &amp;by:</source>
+        <translation>Comprobar la &amp;escala con:</translation>
+    </message>
+    <message>
+        <source>Calibration:</source>
+        <translation>Calibración:</translation>
+    </message>
+    <message>
+        <source>%1 pixels per inch</source>
+        <translation>%1 píxeles por pulgada</translation>
+    </message>
+    <message>
+        <source>Not calibrated yet</source>
+        <translation>Aún sin calibrar</translation>
+    </message>
+    <message>
+        <source>%1 (%2 x %3)</source>
+        <extracomment>A screen: its name (width x height in pixels).</extracomment>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 (%2 x %3)</translation>
+    </message>
+    <message>
+        <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
+        <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
+        <translation>La calibración guardada para la pantalla %1 está dañada, así que se ignora. Vuelve a calibrar la pantalla antes de mostrar el patrón en ella.</translation>
+    </message>
+    <message>
+        <source>C&amp;alibrate...</source>
+        <translation>C&amp;alibrar...</translation>
+    </message>
+    <message>
+        <source>Scr&amp;een:</source>
+        <translation>&amp;Pantalla:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pixel(s)</source>
+        <translation>
+            <numerusform>%n píxel</numerusform>
+            <numerusform>%n píxeles</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::projector::ProjectorView</name>
+    <message>
+        <source>Projector View</source>
+        <translation>Vista de proyector</translation>
+    </message>
+    <message>
+        <source>The pattern at true scale. The arrow keys move it; Esc leaves.</source>
+        <translation>El patrón a tamaño real. Las teclas de flecha lo desplazan; Esc cierra la vista.</translation>
     </message>
 </context>
 </TS>

@@ -583,49 +583,6 @@ remplacé que par un dessin complet.
     </message>
 </context>
 <context>
-    <name>tavrel::app::CalibrationView</name>
-    <message>
-        <source>Calibration</source>
-        <translation>Étalonnage</translation>
-    </message>
-    <message>
-        <source>Type the bar&apos;s length in millimeters, such as 250.</source>
-        <translation>Tapez la longueur de la barre en millimètres, par exemple 250.</translation>
-    </message>
-    <message>
-        <source>Type the bar&apos;s length in inches, such as 7 7/8.</source>
-        <translation>Tapez la longueur de la barre en pouces, par exemple 7 7/8.</translation>
-    </message>
-    <message>
-        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimeters and press Enter. Esc leaves without calibrating.</source>
-        <translation>Faites glisser l’extrémité droite de la barre, ou utilisez les touches fléchées (avec Maj pour des pas plus grands), jusqu’à ce qu’elle corresponde à une longueur de votre règle&#xa0;; ou mesurez simplement la barre. Tapez ensuite cette longueur en millimètres et appuyez sur Entrée. Échap permet de quitter sans étalonner.</translation>
-    </message>
-    <message>
-        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
-        <translation>Faites glisser l’extrémité droite de la barre, ou utilisez les touches fléchées (avec Maj pour des pas plus grands), jusqu’à ce qu’elle corresponde à une longueur de votre règle&#xa0;; ou mesurez simplement la barre. Tapez ensuite cette longueur en pouces, par exemple 7 7/8, et appuyez sur Entrée. Échap permet de quitter sans étalonner.</translation>
-    </message>
-    <message>
-        <source>Screen Calibration</source>
-        <translation>Étalonnage de l’écran</translation>
-    </message>
-    <message>
-        <source>Bar length in millimeters</source>
-        <translation>Longueur de la barre en millimètres</translation>
-    </message>
-    <message>
-        <source>Bar length in inches</source>
-        <translation>Longueur de la barre en pouces</translation>
-    </message>
-    <message numerus="yes">
-        <source>A bar of %Ln pixels cannot measure %1: screens show between %2 and %3 pixels per inch. Check the length and its unit.</source>
-        <extracomment>%Ln is the bar&apos;s length on the screen, %1 the length the user typed, %2 and %3 the least and the most pixels per inch.</extracomment>
-        <translation>
-            <numerusform>Une barre de %Ln pixel ne peut pas mesurer %1&#xa0;: les écrans affichent entre %2 et %3 pixels par pouce. Vérifiez la longueur et son unité.</numerusform>
-            <numerusform>Une barre de %Ln pixels ne peut pas mesurer %1&#xa0;: les écrans affichent entre %2 et %3 pixels par pouce. Vérifiez la longueur et son unité.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>tavrel::app::PatternMenu</name>
     <message>
         <source>&amp;Pattern</source>
@@ -721,102 +678,6 @@ remplacé que par un dessin complet.
     <message>
         <source>Type each length in inches, as 7.85 or 7 7/8.</source>
         <translation>Tapez chaque longueur en pouces, par exemple 7.85 ou 7 7/8.</translation>
-    </message>
-</context>
-<context>
-    <name>tavrel::app::ProjectorDialog</name>
-    <message>
-        <source>Projector</source>
-        <translation>Projecteur</translation>
-    </message>
-    <message>
-        <source>White lines on black</source>
-        <translation>Traits blancs sur fond noir</translation>
-    </message>
-    <message>
-        <source>Black lines on white</source>
-        <translation>Traits noirs sur fond blanc</translation>
-    </message>
-    <message>
-        <source>Nothing</source>
-        <translation>Rien</translation>
-    </message>
-    <message>
-        <source>A grid</source>
-        <translation>Une grille</translation>
-    </message>
-    <message>
-        <source>A ruler</source>
-        <translation>Une règle</translation>
-    </message>
-    <message>
-        <source>&amp;Show Pattern</source>
-        <translation>&amp;Afficher le patron</translation>
-    </message>
-    <message>
-        <source>&amp;Reset Calibration</source>
-        <translation>&amp;Réinitialiser l’étalonnage</translation>
-    </message>
-    <message>
-        <source>&amp;Lines:</source>
-        <translation>&amp;Traits&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Line &amp;width:</source>
-        <translation>É&amp;paisseur des traits&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Check the scale &amp;by:</source>
-        <translation>&amp;Vérifier l’échelle avec&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Calibration:</source>
-        <translation>Étalonnage&#xa0;:</translation>
-    </message>
-    <message>
-        <source>%1 pixels per inch</source>
-        <translation>%1 pixels par pouce</translation>
-    </message>
-    <message>
-        <source>Not calibrated yet</source>
-        <translation>Pas encore étalonné</translation>
-    </message>
-    <message>
-        <source>%1 (%2 x %3)</source>
-        <extracomment>A screen: its name (width x height in pixels).</extracomment>
-        <translatorcomment>same</translatorcomment>
-        <translation>%1 (%2 x %3)</translation>
-    </message>
-    <message>
-        <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
-        <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
-        <translation>L’étalonnage enregistré pour l’écran %1 est endommagé et donc ignoré. Étalonnez de nouveau l’écran avant d’y afficher le patron.</translation>
-    </message>
-    <message>
-        <source>C&amp;alibrate...</source>
-        <translation>Éta&amp;lonner...</translation>
-    </message>
-    <message>
-        <source>Scr&amp;een:</source>
-        <translation>É&amp;cran&#xa0;:</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n pixel(s)</source>
-        <translation>
-            <numerusform>%n pixel</numerusform>
-            <numerusform>%n pixels</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>tavrel::app::ProjectorView</name>
-    <message>
-        <source>Projector View</source>
-        <translation>Mode projecteur</translation>
-    </message>
-    <message>
-        <source>The pattern at true scale. The arrow keys move it; Esc leaves.</source>
-        <translation>Le patron en taille réelle. Les touches fléchées le déplacent&#xa0;; Échap ferme la vue.</translation>
     </message>
 </context>
 <context>
@@ -961,6 +822,145 @@ to </source>
     <message>
         <source>&amp;Home</source>
         <translation>&amp;Accueil</translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::projector::CalibrationView</name>
+    <message>
+        <source>Calibration</source>
+        <translation>Étalonnage</translation>
+    </message>
+    <message>
+        <source>Type the bar&apos;s length in millimeters, such as 250.</source>
+        <translation>Tapez la longueur de la barre en millimètres, par exemple 250.</translation>
+    </message>
+    <message>
+        <source>Type the bar&apos;s length in inches, such as 7 7/8.</source>
+        <translation>Tapez la longueur de la barre en pouces, par exemple 7 7/8.</translation>
+    </message>
+    <message>
+        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimeters and press Enter. Esc leaves without calibrating.</source>
+        <translation>Faites glisser l’extrémité droite de la barre, ou utilisez les touches fléchées (avec Maj pour des pas plus grands), jusqu’à ce qu’elle corresponde à une longueur de votre règle&#xa0;; ou mesurez simplement la barre. Tapez ensuite cette longueur en millimètres et appuyez sur Entrée. Échap permet de quitter sans étalonner.</translation>
+    </message>
+    <message>
+        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
+        <translation>Faites glisser l’extrémité droite de la barre, ou utilisez les touches fléchées (avec Maj pour des pas plus grands), jusqu’à ce qu’elle corresponde à une longueur de votre règle&#xa0;; ou mesurez simplement la barre. Tapez ensuite cette longueur en pouces, par exemple 7 7/8, et appuyez sur Entrée. Échap permet de quitter sans étalonner.</translation>
+    </message>
+    <message>
+        <source>Screen Calibration</source>
+        <translation>Étalonnage de l’écran</translation>
+    </message>
+    <message>
+        <source>Bar length in millimeters</source>
+        <translation>Longueur de la barre en millimètres</translation>
+    </message>
+    <message>
+        <source>Bar length in inches</source>
+        <translation>Longueur de la barre en pouces</translation>
+    </message>
+    <message numerus="yes">
+        <source>A bar of %Ln pixels cannot measure %1: screens show between %2 and %3 pixels per inch. Check the length and its unit.</source>
+        <extracomment>%Ln is the bar&apos;s length on the screen, %1 the length the user typed, %2 and %3 the least and the most pixels per inch.</extracomment>
+        <translation>
+            <numerusform>Une barre de %Ln pixel ne peut pas mesurer %1&#xa0;: les écrans affichent entre %2 et %3 pixels par pouce. Vérifiez la longueur et son unité.</numerusform>
+            <numerusform>Une barre de %Ln pixels ne peut pas mesurer %1&#xa0;: les écrans affichent entre %2 et %3 pixels par pouce. Vérifiez la longueur et son unité.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::projector::ProjectorDialog</name>
+    <message>
+        <source>Projector</source>
+        <translation>Projecteur</translation>
+    </message>
+    <message>
+        <source>White lines on black</source>
+        <translation>Traits blancs sur fond noir</translation>
+    </message>
+    <message>
+        <source>Black lines on white</source>
+        <translation>Traits noirs sur fond blanc</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Rien</translation>
+    </message>
+    <message>
+        <source>A grid</source>
+        <translation>Une grille</translation>
+    </message>
+    <message>
+        <source>A ruler</source>
+        <translation>Une règle</translation>
+    </message>
+    <message>
+        <source>&amp;Show Pattern</source>
+        <translation>&amp;Afficher le patron</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Calibration</source>
+        <translation>&amp;Réinitialiser l’étalonnage</translation>
+    </message>
+    <message>
+        <source>&amp;Lines:</source>
+        <translation>&amp;Traits&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Line &amp;width:</source>
+        <translation>É&amp;paisseur des traits&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Check the scale &amp;by:</source>
+        <translation>&amp;Vérifier l’échelle avec&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Calibration:</source>
+        <translation>Étalonnage&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 pixels per inch</source>
+        <translation>%1 pixels par pouce</translation>
+    </message>
+    <message>
+        <source>Not calibrated yet</source>
+        <translation>Pas encore étalonné</translation>
+    </message>
+    <message>
+        <source>%1 (%2 x %3)</source>
+        <extracomment>A screen: its name (width x height in pixels).</extracomment>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 (%2 x %3)</translation>
+    </message>
+    <message>
+        <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
+        <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
+        <translation>L’étalonnage enregistré pour l’écran %1 est endommagé et donc ignoré. Étalonnez de nouveau l’écran avant d’y afficher le patron.</translation>
+    </message>
+    <message>
+        <source>C&amp;alibrate...</source>
+        <translation>Éta&amp;lonner...</translation>
+    </message>
+    <message>
+        <source>Scr&amp;een:</source>
+        <translation>É&amp;cran&#xa0;:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pixel(s)</source>
+        <translation>
+            <numerusform>%n pixel</numerusform>
+            <numerusform>%n pixels</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::projector::ProjectorView</name>
+    <message>
+        <source>Projector View</source>
+        <translation>Mode projecteur</translation>
+    </message>
+    <message>
+        <source>The pattern at true scale. The arrow keys move it; Esc leaves.</source>
+        <translation>Le patron en taille réelle. Les touches fléchées le déplacent&#xa0;; Échap ferme la vue.</translation>
     </message>
 </context>
 </TS>

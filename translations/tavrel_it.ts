@@ -582,49 +582,6 @@ esistente viene sostituito solo da un disegno completo.
     </message>
 </context>
 <context>
-    <name>tavrel::app::CalibrationView</name>
-    <message>
-        <source>Calibration</source>
-        <translation>Calibrazione</translation>
-    </message>
-    <message>
-        <source>Type the bar&apos;s length in millimeters, such as 250.</source>
-        <translation>Digitare la lunghezza della barra in millimetri, per esempio 250.</translation>
-    </message>
-    <message>
-        <source>Type the bar&apos;s length in inches, such as 7 7/8.</source>
-        <translation>Digitare la lunghezza della barra in pollici, per esempio 7 7/8.</translation>
-    </message>
-    <message>
-        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimeters and press Enter. Esc leaves without calibrating.</source>
-        <translation>Trascinare l&apos;estremità destra della barra, o usare i tasti freccia (con Maiusc per passi più lunghi), finché non corrisponde a una lunghezza del righello; oppure misurare semplicemente la barra. Poi digitare quella lunghezza in millimetri e premere Invio. Con Esc si esce senza calibrare.</translation>
-    </message>
-    <message>
-        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
-        <translation>Trascinare l&apos;estremità destra della barra, o usare i tasti freccia (con Maiusc per passi più lunghi), finché non corrisponde a una lunghezza del righello; oppure misurare semplicemente la barra. Poi digitare quella lunghezza in pollici, per esempio 7 7/8, e premere Invio. Con Esc si esce senza calibrare.</translation>
-    </message>
-    <message>
-        <source>Screen Calibration</source>
-        <translation>Calibrazione dello schermo</translation>
-    </message>
-    <message>
-        <source>Bar length in millimeters</source>
-        <translation>Lunghezza della barra in millimetri</translation>
-    </message>
-    <message>
-        <source>Bar length in inches</source>
-        <translation>Lunghezza della barra in pollici</translation>
-    </message>
-    <message numerus="yes">
-        <source>A bar of %Ln pixels cannot measure %1: screens show between %2 and %3 pixels per inch. Check the length and its unit.</source>
-        <extracomment>%Ln is the bar&apos;s length on the screen, %1 the length the user typed, %2 and %3 the least and the most pixels per inch.</extracomment>
-        <translation>
-            <numerusform>Una barra di %Ln pixel non può misurare %1: gli schermi hanno tra %2 e %3 pixel per pollice. Controllare la lunghezza e l&apos;unità di misura.</numerusform>
-            <numerusform>Una barra di %Ln pixel non può misurare %1: gli schermi hanno tra %2 e %3 pixel per pollice. Controllare la lunghezza e l&apos;unità di misura.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>tavrel::app::PatternMenu</name>
     <message>
         <source>&amp;Pattern</source>
@@ -720,102 +677,6 @@ esistente viene sostituito solo da un disegno completo.
     <message>
         <source>Type each length in inches, as 7.85 or 7 7/8.</source>
         <translation>Digitare ogni lunghezza in pollici, per esempio 7.85 o 7 7/8.</translation>
-    </message>
-</context>
-<context>
-    <name>tavrel::app::ProjectorDialog</name>
-    <message>
-        <source>Projector</source>
-        <translation>Proiettore</translation>
-    </message>
-    <message>
-        <source>White lines on black</source>
-        <translation>Linee bianche su nero</translation>
-    </message>
-    <message>
-        <source>Black lines on white</source>
-        <translation>Linee nere su bianco</translation>
-    </message>
-    <message>
-        <source>Nothing</source>
-        <translation>Nessuna</translation>
-    </message>
-    <message>
-        <source>A grid</source>
-        <translation>Una griglia</translation>
-    </message>
-    <message>
-        <source>A ruler</source>
-        <translation>Un righello</translation>
-    </message>
-    <message>
-        <source>&amp;Show Pattern</source>
-        <translation>&amp;Mostra cartamodello</translation>
-    </message>
-    <message>
-        <source>&amp;Reset Calibration</source>
-        <translation>A&amp;zzera calibrazione</translation>
-    </message>
-    <message>
-        <source>&amp;Lines:</source>
-        <translation>&amp;Linee:</translation>
-    </message>
-    <message>
-        <source>Line &amp;width:</source>
-        <translation>S&amp;pessore linee:</translation>
-    </message>
-    <message>
-        <source>Check the scale &amp;by:</source>
-        <translation>&amp;Verifica della scala:</translation>
-    </message>
-    <message>
-        <source>Calibration:</source>
-        <translation>Calibrazione:</translation>
-    </message>
-    <message>
-        <source>%1 pixels per inch</source>
-        <translation>%1 pixel per pollice</translation>
-    </message>
-    <message>
-        <source>Not calibrated yet</source>
-        <translation>Schermo non ancora calibrato</translation>
-    </message>
-    <message>
-        <source>%1 (%2 x %3)</source>
-        <extracomment>A screen: its name (width x height in pixels).</extracomment>
-        <translatorcomment>same</translatorcomment>
-        <translation>%1 (%2 x %3)</translation>
-    </message>
-    <message>
-        <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
-        <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
-        <translation>La calibrazione salvata per lo schermo %1 è danneggiata e viene ignorata. Calibrare di nuovo lo schermo prima di mostrarvi il cartamodello.</translation>
-    </message>
-    <message>
-        <source>C&amp;alibrate...</source>
-        <translation>C&amp;alibra...</translation>
-    </message>
-    <message>
-        <source>Scr&amp;een:</source>
-        <translation>&amp;Schermo:</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n pixel(s)</source>
-        <translation>
-            <numerusform>%n pixel</numerusform>
-            <numerusform>%n pixel</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>tavrel::app::ProjectorView</name>
-    <message>
-        <source>Projector View</source>
-        <translation>Modalità proiettore</translation>
-    </message>
-    <message>
-        <source>The pattern at true scale. The arrow keys move it; Esc leaves.</source>
-        <translation>Il cartamodello in scala reale. I tasti freccia lo spostano; Esc chiude la modalità proiettore.</translation>
     </message>
 </context>
 <context>
@@ -959,6 +820,145 @@ a </translation>
     <message>
         <source>&amp;Home</source>
         <translation>&amp;Pagina iniziale</translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::projector::CalibrationView</name>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibrazione</translation>
+    </message>
+    <message>
+        <source>Type the bar&apos;s length in millimeters, such as 250.</source>
+        <translation>Digitare la lunghezza della barra in millimetri, per esempio 250.</translation>
+    </message>
+    <message>
+        <source>Type the bar&apos;s length in inches, such as 7 7/8.</source>
+        <translation>Digitare la lunghezza della barra in pollici, per esempio 7 7/8.</translation>
+    </message>
+    <message>
+        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimeters and press Enter. Esc leaves without calibrating.</source>
+        <translation>Trascinare l&apos;estremità destra della barra, o usare i tasti freccia (con Maiusc per passi più lunghi), finché non corrisponde a una lunghezza del righello; oppure misurare semplicemente la barra. Poi digitare quella lunghezza in millimetri e premere Invio. Con Esc si esce senza calibrare.</translation>
+    </message>
+    <message>
+        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
+        <translation>Trascinare l&apos;estremità destra della barra, o usare i tasti freccia (con Maiusc per passi più lunghi), finché non corrisponde a una lunghezza del righello; oppure misurare semplicemente la barra. Poi digitare quella lunghezza in pollici, per esempio 7 7/8, e premere Invio. Con Esc si esce senza calibrare.</translation>
+    </message>
+    <message>
+        <source>Screen Calibration</source>
+        <translation>Calibrazione dello schermo</translation>
+    </message>
+    <message>
+        <source>Bar length in millimeters</source>
+        <translation>Lunghezza della barra in millimetri</translation>
+    </message>
+    <message>
+        <source>Bar length in inches</source>
+        <translation>Lunghezza della barra in pollici</translation>
+    </message>
+    <message numerus="yes">
+        <source>A bar of %Ln pixels cannot measure %1: screens show between %2 and %3 pixels per inch. Check the length and its unit.</source>
+        <extracomment>%Ln is the bar&apos;s length on the screen, %1 the length the user typed, %2 and %3 the least and the most pixels per inch.</extracomment>
+        <translation>
+            <numerusform>Una barra di %Ln pixel non può misurare %1: gli schermi hanno tra %2 e %3 pixel per pollice. Controllare la lunghezza e l&apos;unità di misura.</numerusform>
+            <numerusform>Una barra di %Ln pixel non può misurare %1: gli schermi hanno tra %2 e %3 pixel per pollice. Controllare la lunghezza e l&apos;unità di misura.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::projector::ProjectorDialog</name>
+    <message>
+        <source>Projector</source>
+        <translation>Proiettore</translation>
+    </message>
+    <message>
+        <source>White lines on black</source>
+        <translation>Linee bianche su nero</translation>
+    </message>
+    <message>
+        <source>Black lines on white</source>
+        <translation>Linee nere su bianco</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>A grid</source>
+        <translation>Una griglia</translation>
+    </message>
+    <message>
+        <source>A ruler</source>
+        <translation>Un righello</translation>
+    </message>
+    <message>
+        <source>&amp;Show Pattern</source>
+        <translation>&amp;Mostra cartamodello</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Calibration</source>
+        <translation>A&amp;zzera calibrazione</translation>
+    </message>
+    <message>
+        <source>&amp;Lines:</source>
+        <translation>&amp;Linee:</translation>
+    </message>
+    <message>
+        <source>Line &amp;width:</source>
+        <translation>S&amp;pessore linee:</translation>
+    </message>
+    <message>
+        <source>Check the scale &amp;by:</source>
+        <translation>&amp;Verifica della scala:</translation>
+    </message>
+    <message>
+        <source>Calibration:</source>
+        <translation>Calibrazione:</translation>
+    </message>
+    <message>
+        <source>%1 pixels per inch</source>
+        <translation>%1 pixel per pollice</translation>
+    </message>
+    <message>
+        <source>Not calibrated yet</source>
+        <translation>Schermo non ancora calibrato</translation>
+    </message>
+    <message>
+        <source>%1 (%2 x %3)</source>
+        <extracomment>A screen: its name (width x height in pixels).</extracomment>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 (%2 x %3)</translation>
+    </message>
+    <message>
+        <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
+        <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
+        <translation>La calibrazione salvata per lo schermo %1 è danneggiata e viene ignorata. Calibrare di nuovo lo schermo prima di mostrarvi il cartamodello.</translation>
+    </message>
+    <message>
+        <source>C&amp;alibrate...</source>
+        <translation>C&amp;alibra...</translation>
+    </message>
+    <message>
+        <source>Scr&amp;een:</source>
+        <translation>&amp;Schermo:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pixel(s)</source>
+        <translation>
+            <numerusform>%n pixel</numerusform>
+            <numerusform>%n pixel</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::projector::ProjectorView</name>
+    <message>
+        <source>Projector View</source>
+        <translation>Modalità proiettore</translation>
+    </message>
+    <message>
+        <source>The pattern at true scale. The arrow keys move it; Esc leaves.</source>
+        <translation>Il cartamodello in scala reale. I tasti freccia lo spostano; Esc chiude la modalità proiettore.</translation>
     </message>
 </context>
 </TS>

@@ -585,49 +585,6 @@ volledige tekening vervangen.
     </message>
 </context>
 <context>
-    <name>tavrel::app::CalibrationView</name>
-    <message>
-        <source>Calibration</source>
-        <translation>Kalibratie</translation>
-    </message>
-    <message>
-        <source>Type the bar&apos;s length in millimeters, such as 250.</source>
-        <translation>Typ de lengte van de balk in millimeters, bijvoorbeeld 250.</translation>
-    </message>
-    <message>
-        <source>Type the bar&apos;s length in inches, such as 7 7/8.</source>
-        <translation>Typ de lengte van de balk in inches, bijvoorbeeld 7 7/8.</translation>
-    </message>
-    <message>
-        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimeters and press Enter. Esc leaves without calibrating.</source>
-        <translation>Sleep het rechteruiteinde van de balk, of gebruik de pijltoetsen (met Shift voor grotere stappen), tot de balk overeenkomt met een lengte op je liniaal; of meet de balk gewoon op. Typ die lengte daarna in millimeters en druk op Enter. Esc breekt het kalibreren af.</translation>
-    </message>
-    <message>
-        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
-        <translation>Sleep het rechteruiteinde van de balk, of gebruik de pijltoetsen (met Shift voor grotere stappen), tot de balk overeenkomt met een lengte op je liniaal; of meet de balk gewoon op. Typ die lengte daarna in inches, bijvoorbeeld 7 7/8, en druk op Enter. Esc breekt het kalibreren af.</translation>
-    </message>
-    <message>
-        <source>Screen Calibration</source>
-        <translation>Schermkalibratie</translation>
-    </message>
-    <message>
-        <source>Bar length in millimeters</source>
-        <translation>Lengte van de balk in millimeters</translation>
-    </message>
-    <message>
-        <source>Bar length in inches</source>
-        <translation>Lengte van de balk in inches</translation>
-    </message>
-    <message numerus="yes">
-        <source>A bar of %Ln pixels cannot measure %1: screens show between %2 and %3 pixels per inch. Check the length and its unit.</source>
-        <extracomment>%Ln is the bar&apos;s length on the screen, %1 the length the user typed, %2 and %3 the least and the most pixels per inch.</extracomment>
-        <translation>
-            <numerusform>Een balk van %Ln pixel kan geen %1 lang zijn: schermen tonen tussen %2 en %3 pixels per inch. Controleer de lengte en de eenheid.</numerusform>
-            <numerusform>Een balk van %Ln pixels kan geen %1 lang zijn: schermen tonen tussen %2 en %3 pixels per inch. Controleer de lengte en de eenheid.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>tavrel::app::PatternMenu</name>
     <message>
         <source>&amp;Pattern</source>
@@ -726,104 +683,6 @@ volledige tekening vervangen.
     <message>
         <source>Type each length in inches, as 7.85 or 7 7/8.</source>
         <translation>Typ elke lengte in inches, zoals 7.85 of 7 7/8.</translation>
-    </message>
-</context>
-<context>
-    <name>tavrel::app::ProjectorDialog</name>
-    <message>
-        <source>Projector</source>
-        <translatorcomment>same</translatorcomment>
-        <translation>Projector</translation>
-    </message>
-    <message>
-        <source>White lines on black</source>
-        <translation>Witte lijnen op zwart</translation>
-    </message>
-    <message>
-        <source>Black lines on white</source>
-        <translation>Zwarte lijnen op wit</translation>
-    </message>
-    <message>
-        <source>Nothing</source>
-        <translation>Niets</translation>
-    </message>
-    <message>
-        <source>A grid</source>
-        <translation>Een raster</translation>
-    </message>
-    <message>
-        <source>A ruler</source>
-        <translation>Een liniaal</translation>
-    </message>
-    <message>
-        <source>&amp;Show Pattern</source>
-        <translation>Patroon &amp;tonen</translation>
-    </message>
-    <message>
-        <source>&amp;Reset Calibration</source>
-        <translation>Kalibratie &amp;wissen</translation>
-    </message>
-    <message>
-        <source>&amp;Lines:</source>
-        <translation>&amp;Lijnen:</translation>
-    </message>
-    <message>
-        <source>Line &amp;width:</source>
-        <translation>Lijn&amp;dikte:</translation>
-    </message>
-    <message>
-        <source>Check the scale &amp;by:</source>
-        <translation>Schaal contr&amp;oleren met:</translation>
-    </message>
-    <message>
-        <source>Calibration:</source>
-        <translation>Kalibratie:</translation>
-    </message>
-    <message>
-        <source>%1 pixels per inch</source>
-        <translatorcomment>same</translatorcomment>
-        <translation>%1 pixels per inch</translation>
-    </message>
-    <message>
-        <source>Not calibrated yet</source>
-        <translation>Nog niet gekalibreerd</translation>
-    </message>
-    <message>
-        <source>%1 (%2 x %3)</source>
-        <extracomment>A screen: its name (width x height in pixels).</extracomment>
-        <translatorcomment>same</translatorcomment>
-        <translation>%1 (%2 x %3)</translation>
-    </message>
-    <message>
-        <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
-        <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
-        <translation>De kalibratie die voor scherm %1 is bewaard, is beschadigd en wordt genegeerd. Kalibreer het scherm opnieuw voordat het patroon erop wordt getoond.</translation>
-    </message>
-    <message>
-        <source>C&amp;alibrate...</source>
-        <translation>&amp;Kalibreren...</translation>
-    </message>
-    <message>
-        <source>Scr&amp;een:</source>
-        <translation>Sc&amp;herm:</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n pixel(s)</source>
-        <translation>
-            <numerusform>%n pixel</numerusform>
-            <numerusform>%n pixels</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>tavrel::app::ProjectorView</name>
-    <message>
-        <source>Projector View</source>
-        <translation>Projectorweergave</translation>
-    </message>
-    <message>
-        <source>The pattern at true scale. The arrow keys move it; Esc leaves.</source>
-        <translation>Het patroon op ware grootte. De pijltoetsen verschuiven het; Esc sluit de projectorweergave.</translation>
     </message>
 </context>
 <context>
@@ -969,6 +828,147 @@ naar </translation>
     <message>
         <source>&amp;Home</source>
         <translation>&amp;Startpagina</translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::projector::CalibrationView</name>
+    <message>
+        <source>Calibration</source>
+        <translation>Kalibratie</translation>
+    </message>
+    <message>
+        <source>Type the bar&apos;s length in millimeters, such as 250.</source>
+        <translation>Typ de lengte van de balk in millimeters, bijvoorbeeld 250.</translation>
+    </message>
+    <message>
+        <source>Type the bar&apos;s length in inches, such as 7 7/8.</source>
+        <translation>Typ de lengte van de balk in inches, bijvoorbeeld 7 7/8.</translation>
+    </message>
+    <message>
+        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimeters and press Enter. Esc leaves without calibrating.</source>
+        <translation>Sleep het rechteruiteinde van de balk, of gebruik de pijltoetsen (met Shift voor grotere stappen), tot de balk overeenkomt met een lengte op je liniaal; of meet de balk gewoon op. Typ die lengte daarna in millimeters en druk op Enter. Esc breekt het kalibreren af.</translation>
+    </message>
+    <message>
+        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
+        <translation>Sleep het rechteruiteinde van de balk, of gebruik de pijltoetsen (met Shift voor grotere stappen), tot de balk overeenkomt met een lengte op je liniaal; of meet de balk gewoon op. Typ die lengte daarna in inches, bijvoorbeeld 7 7/8, en druk op Enter. Esc breekt het kalibreren af.</translation>
+    </message>
+    <message>
+        <source>Screen Calibration</source>
+        <translation>Schermkalibratie</translation>
+    </message>
+    <message>
+        <source>Bar length in millimeters</source>
+        <translation>Lengte van de balk in millimeters</translation>
+    </message>
+    <message>
+        <source>Bar length in inches</source>
+        <translation>Lengte van de balk in inches</translation>
+    </message>
+    <message numerus="yes">
+        <source>A bar of %Ln pixels cannot measure %1: screens show between %2 and %3 pixels per inch. Check the length and its unit.</source>
+        <extracomment>%Ln is the bar&apos;s length on the screen, %1 the length the user typed, %2 and %3 the least and the most pixels per inch.</extracomment>
+        <translation>
+            <numerusform>Een balk van %Ln pixel kan geen %1 lang zijn: schermen tonen tussen %2 en %3 pixels per inch. Controleer de lengte en de eenheid.</numerusform>
+            <numerusform>Een balk van %Ln pixels kan geen %1 lang zijn: schermen tonen tussen %2 en %3 pixels per inch. Controleer de lengte en de eenheid.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::projector::ProjectorDialog</name>
+    <message>
+        <source>Projector</source>
+        <translatorcomment>same</translatorcomment>
+        <translation>Projector</translation>
+    </message>
+    <message>
+        <source>White lines on black</source>
+        <translation>Witte lijnen op zwart</translation>
+    </message>
+    <message>
+        <source>Black lines on white</source>
+        <translation>Zwarte lijnen op wit</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Niets</translation>
+    </message>
+    <message>
+        <source>A grid</source>
+        <translation>Een raster</translation>
+    </message>
+    <message>
+        <source>A ruler</source>
+        <translation>Een liniaal</translation>
+    </message>
+    <message>
+        <source>&amp;Show Pattern</source>
+        <translation>Patroon &amp;tonen</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Calibration</source>
+        <translation>Kalibratie &amp;wissen</translation>
+    </message>
+    <message>
+        <source>&amp;Lines:</source>
+        <translation>&amp;Lijnen:</translation>
+    </message>
+    <message>
+        <source>Line &amp;width:</source>
+        <translation>Lijn&amp;dikte:</translation>
+    </message>
+    <message>
+        <source>Check the scale &amp;by:</source>
+        <translation>Schaal contr&amp;oleren met:</translation>
+    </message>
+    <message>
+        <source>Calibration:</source>
+        <translation>Kalibratie:</translation>
+    </message>
+    <message>
+        <source>%1 pixels per inch</source>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 pixels per inch</translation>
+    </message>
+    <message>
+        <source>Not calibrated yet</source>
+        <translation>Nog niet gekalibreerd</translation>
+    </message>
+    <message>
+        <source>%1 (%2 x %3)</source>
+        <extracomment>A screen: its name (width x height in pixels).</extracomment>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 (%2 x %3)</translation>
+    </message>
+    <message>
+        <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
+        <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
+        <translation>De kalibratie die voor scherm %1 is bewaard, is beschadigd en wordt genegeerd. Kalibreer het scherm opnieuw voordat het patroon erop wordt getoond.</translation>
+    </message>
+    <message>
+        <source>C&amp;alibrate...</source>
+        <translation>&amp;Kalibreren...</translation>
+    </message>
+    <message>
+        <source>Scr&amp;een:</source>
+        <translation>Sc&amp;herm:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pixel(s)</source>
+        <translation>
+            <numerusform>%n pixel</numerusform>
+            <numerusform>%n pixels</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::projector::ProjectorView</name>
+    <message>
+        <source>Projector View</source>
+        <translation>Projectorweergave</translation>
+    </message>
+    <message>
+        <source>The pattern at true scale. The arrow keys move it; Esc leaves.</source>
+        <translation>Het patroon op ware grootte. De pijltoetsen verschuiven het; Esc sluit de projectorweergave.</translation>
     </message>
 </context>
 </TS>

@@ -585,49 +585,6 @@ por um desenho completo.
     </message>
 </context>
 <context>
-    <name>tavrel::app::CalibrationView</name>
-    <message>
-        <source>Calibration</source>
-        <translation>Calibração</translation>
-    </message>
-    <message>
-        <source>Type the bar&apos;s length in millimeters, such as 250.</source>
-        <translation>Digite o comprimento da barra em milímetros, por exemplo 250.</translation>
-    </message>
-    <message>
-        <source>Type the bar&apos;s length in inches, such as 7 7/8.</source>
-        <translation>Digite o comprimento da barra em polegadas, por exemplo 7 7/8.</translation>
-    </message>
-    <message>
-        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimeters and press Enter. Esc leaves without calibrating.</source>
-        <translation>Arraste a ponta direita da barra, ou use as teclas de seta (com Shift para passos maiores), até ela coincidir com uma medida da sua régua; ou simplesmente meça a barra. Depois digite esse comprimento em milímetros e pressione Enter. Esc cancela a calibração.</translation>
-    </message>
-    <message>
-        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
-        <translation>Arraste a ponta direita da barra, ou use as teclas de seta (com Shift para passos maiores), até ela coincidir com uma medida da sua régua; ou simplesmente meça a barra. Depois digite esse comprimento em polegadas, por exemplo 7 7/8, e pressione Enter. Esc cancela a calibração.</translation>
-    </message>
-    <message>
-        <source>Screen Calibration</source>
-        <translation>Calibração da tela</translation>
-    </message>
-    <message>
-        <source>Bar length in millimeters</source>
-        <translation>Comprimento da barra em milímetros</translation>
-    </message>
-    <message>
-        <source>Bar length in inches</source>
-        <translation>Comprimento da barra em polegadas</translation>
-    </message>
-    <message numerus="yes">
-        <source>A bar of %Ln pixels cannot measure %1: screens show between %2 and %3 pixels per inch. Check the length and its unit.</source>
-        <extracomment>%Ln is the bar&apos;s length on the screen, %1 the length the user typed, %2 and %3 the least and the most pixels per inch.</extracomment>
-        <translation>
-            <numerusform>Uma barra de %Ln pixel não pode medir %1: as telas têm entre %2 e %3 pixels por polegada. Verifique o comprimento e a unidade.</numerusform>
-            <numerusform>Uma barra de %Ln pixels não pode medir %1: as telas têm entre %2 e %3 pixels por polegada. Verifique o comprimento e a unidade.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>tavrel::app::PatternMenu</name>
     <message>
         <source>&amp;Pattern</source>
@@ -723,102 +680,6 @@ por um desenho completo.
     <message>
         <source>Type each length in inches, as 7.85 or 7 7/8.</source>
         <translation>Digite cada comprimento em polegadas, como 7.85 ou 7 7/8.</translation>
-    </message>
-</context>
-<context>
-    <name>tavrel::app::ProjectorDialog</name>
-    <message>
-        <source>Projector</source>
-        <translation>Projetor</translation>
-    </message>
-    <message>
-        <source>White lines on black</source>
-        <translation>Linhas brancas sobre fundo preto</translation>
-    </message>
-    <message>
-        <source>Black lines on white</source>
-        <translation>Linhas pretas sobre fundo branco</translation>
-    </message>
-    <message>
-        <source>Nothing</source>
-        <translation>Nada</translation>
-    </message>
-    <message>
-        <source>A grid</source>
-        <translation>Uma grade</translation>
-    </message>
-    <message>
-        <source>A ruler</source>
-        <translation>Uma régua</translation>
-    </message>
-    <message>
-        <source>&amp;Show Pattern</source>
-        <translation>&amp;Mostrar molde</translation>
-    </message>
-    <message>
-        <source>&amp;Reset Calibration</source>
-        <translation>&amp;Remover calibração</translation>
-    </message>
-    <message>
-        <source>&amp;Lines:</source>
-        <translation>&amp;Linhas:</translation>
-    </message>
-    <message>
-        <source>Line &amp;width:</source>
-        <translation>Es&amp;pessura das linhas:</translation>
-    </message>
-    <message>
-        <source>Check the scale &amp;by:</source>
-        <translation>&amp;Verificar a escala com:</translation>
-    </message>
-    <message>
-        <source>Calibration:</source>
-        <translation>Calibração:</translation>
-    </message>
-    <message>
-        <source>%1 pixels per inch</source>
-        <translation>%1 pixels por polegada</translation>
-    </message>
-    <message>
-        <source>Not calibrated yet</source>
-        <translation>Ainda não calibrada</translation>
-    </message>
-    <message>
-        <source>%1 (%2 x %3)</source>
-        <extracomment>A screen: its name (width x height in pixels).</extracomment>
-        <translatorcomment>same</translatorcomment>
-        <translation>%1 (%2 x %3)</translation>
-    </message>
-    <message>
-        <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
-        <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
-        <translation>A calibração salva para a tela %1 está danificada e será ignorada. Calibre a tela novamente antes de mostrar o molde nela.</translation>
-    </message>
-    <message>
-        <source>C&amp;alibrate...</source>
-        <translation>C&amp;alibrar...</translation>
-    </message>
-    <message>
-        <source>Scr&amp;een:</source>
-        <translation>&amp;Tela:</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n pixel(s)</source>
-        <translation>
-            <numerusform>%n pixel</numerusform>
-            <numerusform>%n pixels</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>tavrel::app::ProjectorView</name>
-    <message>
-        <source>Projector View</source>
-        <translation>Exibição no projetor</translation>
-    </message>
-    <message>
-        <source>The pattern at true scale. The arrow keys move it; Esc leaves.</source>
-        <translation>O molde em escala real. As teclas de seta movem o molde; Esc fecha a projeção.</translation>
     </message>
 </context>
 <context>
@@ -961,6 +822,145 @@ para </translation>
     <message>
         <source>&amp;Home</source>
         <translation>&amp;Início</translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::projector::CalibrationView</name>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibração</translation>
+    </message>
+    <message>
+        <source>Type the bar&apos;s length in millimeters, such as 250.</source>
+        <translation>Digite o comprimento da barra em milímetros, por exemplo 250.</translation>
+    </message>
+    <message>
+        <source>Type the bar&apos;s length in inches, such as 7 7/8.</source>
+        <translation>Digite o comprimento da barra em polegadas, por exemplo 7 7/8.</translation>
+    </message>
+    <message>
+        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in millimeters and press Enter. Esc leaves without calibrating.</source>
+        <translation>Arraste a ponta direita da barra, ou use as teclas de seta (com Shift para passos maiores), até ela coincidir com uma medida da sua régua; ou simplesmente meça a barra. Depois digite esse comprimento em milímetros e pressione Enter. Esc cancela a calibração.</translation>
+    </message>
+    <message>
+        <source>Drag the bar&apos;s right end, or use the arrow keys (with Shift for larger steps), until it matches a length on your ruler; or simply measure the bar. Then type that length in inches, such as 7 7/8, and press Enter. Esc leaves without calibrating.</source>
+        <translation>Arraste a ponta direita da barra, ou use as teclas de seta (com Shift para passos maiores), até ela coincidir com uma medida da sua régua; ou simplesmente meça a barra. Depois digite esse comprimento em polegadas, por exemplo 7 7/8, e pressione Enter. Esc cancela a calibração.</translation>
+    </message>
+    <message>
+        <source>Screen Calibration</source>
+        <translation>Calibração da tela</translation>
+    </message>
+    <message>
+        <source>Bar length in millimeters</source>
+        <translation>Comprimento da barra em milímetros</translation>
+    </message>
+    <message>
+        <source>Bar length in inches</source>
+        <translation>Comprimento da barra em polegadas</translation>
+    </message>
+    <message numerus="yes">
+        <source>A bar of %Ln pixels cannot measure %1: screens show between %2 and %3 pixels per inch. Check the length and its unit.</source>
+        <extracomment>%Ln is the bar&apos;s length on the screen, %1 the length the user typed, %2 and %3 the least and the most pixels per inch.</extracomment>
+        <translation>
+            <numerusform>Uma barra de %Ln pixel não pode medir %1: as telas têm entre %2 e %3 pixels por polegada. Verifique o comprimento e a unidade.</numerusform>
+            <numerusform>Uma barra de %Ln pixels não pode medir %1: as telas têm entre %2 e %3 pixels por polegada. Verifique o comprimento e a unidade.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::projector::ProjectorDialog</name>
+    <message>
+        <source>Projector</source>
+        <translation>Projetor</translation>
+    </message>
+    <message>
+        <source>White lines on black</source>
+        <translation>Linhas brancas sobre fundo preto</translation>
+    </message>
+    <message>
+        <source>Black lines on white</source>
+        <translation>Linhas pretas sobre fundo branco</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nada</translation>
+    </message>
+    <message>
+        <source>A grid</source>
+        <translation>Uma grade</translation>
+    </message>
+    <message>
+        <source>A ruler</source>
+        <translation>Uma régua</translation>
+    </message>
+    <message>
+        <source>&amp;Show Pattern</source>
+        <translation>&amp;Mostrar molde</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Calibration</source>
+        <translation>&amp;Remover calibração</translation>
+    </message>
+    <message>
+        <source>&amp;Lines:</source>
+        <translation>&amp;Linhas:</translation>
+    </message>
+    <message>
+        <source>Line &amp;width:</source>
+        <translation>Es&amp;pessura das linhas:</translation>
+    </message>
+    <message>
+        <source>Check the scale &amp;by:</source>
+        <translation>&amp;Verificar a escala com:</translation>
+    </message>
+    <message>
+        <source>Calibration:</source>
+        <translation>Calibração:</translation>
+    </message>
+    <message>
+        <source>%1 pixels per inch</source>
+        <translation>%1 pixels por polegada</translation>
+    </message>
+    <message>
+        <source>Not calibrated yet</source>
+        <translation>Ainda não calibrada</translation>
+    </message>
+    <message>
+        <source>%1 (%2 x %3)</source>
+        <extracomment>A screen: its name (width x height in pixels).</extracomment>
+        <translatorcomment>same</translatorcomment>
+        <translation>%1 (%2 x %3)</translation>
+    </message>
+    <message>
+        <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
+        <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
+        <translation>A calibração salva para a tela %1 está danificada e será ignorada. Calibre a tela novamente antes de mostrar o molde nela.</translation>
+    </message>
+    <message>
+        <source>C&amp;alibrate...</source>
+        <translation>C&amp;alibrar...</translation>
+    </message>
+    <message>
+        <source>Scr&amp;een:</source>
+        <translation>&amp;Tela:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pixel(s)</source>
+        <translation>
+            <numerusform>%n pixel</numerusform>
+            <numerusform>%n pixels</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::projector::ProjectorView</name>
+    <message>
+        <source>Projector View</source>
+        <translation>Exibição no projetor</translation>
+    </message>
+    <message>
+        <source>The pattern at true scale. The arrow keys move it; Esc leaves.</source>
+        <translation>O molde em escala real. As teclas de seta movem o molde; Esc fecha a projeção.</translation>
     </message>
 </context>
 </TS>
