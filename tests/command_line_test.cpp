@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <elf.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/inotify.h>
@@ -1001,14 +1002,33 @@ constexpr double kSectionHeaders = -1;
 
 struct ModuleDamage {
     const char* name;
-    double keptShare;     // of the stripped module; kSectionHeaders to cut only those
-    double flippedShare;  // where a byte is inverted; negative for none
+    double keptShare;       // of the stripped module; kSectionHeaders to cut only those
+    double flippedShare;    // where a byte is inverted; negative for none
+    quint32 flippedWithin;  // of the loaded segment with these flags (PF_X code, PF_W data),
+                            // as padding between segments is never loaded; 0 for the file
     bool loads;
     friend std::ostream& operator<<(std::ostream& out, const ModuleDamage& d)
     {
         return out << d.name;
     }
 };
+
+// The file's bytes of the first loaded segment whose flags include `flags`; the whole file for 0.
+std::pair<qsizetype, qsizetype> loadedPart(const QByteArray& elf, quint32 flags)
+{
+    if (flags == 0) return {0, elf.size()};
+    Elf64_Ehdr header;
+    std::memcpy(&header, elf.constData(), sizeof header);
+    for (int i = 0; i < header.e_phnum; ++i) {
+        Elf64_Phdr segment;
+        std::memcpy(&segment, elf.constData() + header.e_phoff + i * sizeof segment,
+                    sizeof segment);
+        if (segment.p_type == PT_LOAD && (segment.p_flags & flags) == flags)
+            return {qsizetype(segment.p_offset), qsizetype(segment.p_filesz)};
+    }
+    ADD_FAILURE() << "no loaded segment with flags " << flags;
+    return {0, elf.size()};
+}
 
 class DamagedModule : public testing::TestWithParam<ModuleDamage> {};
 
@@ -1025,7 +1045,10 @@ TEST_P(DamagedModule, EndsInTheMessageNotASignal)
     bytes.truncate(d.keptShare == kSectionHeaders
                        ? qsizetype(sectionHeaders)
                        : std::max<qsizetype>(1, qsizetype(bytes.size() * d.keptShare)));
-    if (d.flippedShare >= 0) bytes[qsizetype(bytes.size() * d.flippedShare)] ^= 0xff;
+    if (d.flippedShare >= 0) {
+        const auto [begin, size] = loadedPart(bytes, d.flippedWithin);
+        bytes[begin + qsizetype(size * d.flippedShare)] ^= 0xff;
+    }
     QFile::remove(module);
     writeFile(module, bytes);
 
@@ -1045,17 +1068,17 @@ TEST_P(DamagedModule, EndsInTheMessageNotASignal)
 
 INSTANTIATE_TEST_SUITE_P(
     Module, DamagedModule,
-    testing::Values(ModuleDamage{"Stripped", 1, -1, true},
-                    ModuleDamage{"CutInTheHeader", 0.0004, -1, false},
-                    ModuleDamage{"CutInTheSymbols", 0.02, -1, false},
-                    ModuleDamage{"CutInTheCode", 0.25, -1, false},
-                    ModuleDamage{"CutInTheCodeLater", 0.5, -1, false},
-                    ModuleDamage{"CutInTheData", 0.75, -1, false},
-                    ModuleDamage{"CutNearTheEnd", 0.97, -1, false},
-                    ModuleDamage{"SectionHeadersCut", kSectionHeaders, -1, true},
-                    ModuleDamage{"ByteFlippedInTheSegmentTable", 1, 0.0008, false},
-                    ModuleDamage{"ByteFlippedInTheCode", 1, 0.3, false},
-                    ModuleDamage{"ByteFlippedInTheData", 1, 0.9, false}),
+    testing::Values(ModuleDamage{"Stripped", 1, -1, 0, true},
+                    ModuleDamage{"CutInTheHeader", 0.0004, -1, 0, false},
+                    ModuleDamage{"CutInTheSymbols", 0.02, -1, 0, false},
+                    ModuleDamage{"CutInTheCode", 0.25, -1, 0, false},
+                    ModuleDamage{"CutInTheCodeLater", 0.5, -1, 0, false},
+                    ModuleDamage{"CutInTheData", 0.75, -1, 0, false},
+                    ModuleDamage{"CutNearTheEnd", 0.97, -1, 0, false},
+                    ModuleDamage{"SectionHeadersCut", kSectionHeaders, -1, 0, true},
+                    ModuleDamage{"ByteFlippedInTheSegmentTable", 1, 0.0008, 0, false},
+                    ModuleDamage{"ByteFlippedInTheCode", 1, 0.3, PF_X, false},
+                    ModuleDamage{"ByteFlippedInTheData", 1, 0.9, PF_W, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
