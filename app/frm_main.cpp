@@ -396,7 +396,7 @@ void frmMain::mnuFilePrint_Click()
 // Centimeters beside a pattern measured in millimeters, inches beside the inch units.
 measure::UnitSystem frmMain::checkRuler() const
 {
-    return optMeasureType[2]->isChecked() ? measure::UnitSystem::Metric : measure::UnitSystem::Inch;
+    return measure::unitSystemOf(selectedUnit().value_or(measure::Unit::InchesDecimal));
 }
 
 // The picture at natural size, 250 twips in from the printable area's corner, or in tiles when

@@ -5,6 +5,7 @@
 #include "app/redraw_queue.h"
 #include "app/saved_choices.h"
 #include "export/file_name.h"
+#include "export/paper.h"
 #include "extras/extras.h"
 #include "platform/notice.h"
 #include "platform/picture_box.h"
@@ -13,7 +14,6 @@
 #include "projector/projector.h"
 
 #include <QGuiApplication>
-#include <QLocale>
 
 namespace tavrel::app {
 
@@ -68,8 +68,7 @@ void PatternMenu::enablePictureCommands(bool enabled)
 // Millimeters were chosen in the window: centimeters beside the pattern.
 measure::UnitSystem PatternMenu::unitSystem() const
 {
-    return unit_() == measure::Unit::Millimeter ? measure::UnitSystem::Metric
-                                                : measure::UnitSystem::Inch;
+    return measure::unitSystemOf(unit_().value_or(measure::Unit::InchesDecimal));
 }
 
 // The three save commands are on and off together.
@@ -111,10 +110,7 @@ void PatternMenu::mnuPatternProjector_Click()
 void PatternMenu::mnuPatternCalibratePrinter_Click()
 {
     const std::optional<measure::Unit> unit = unit_();
-    const bool usInches = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
-    const measure::UnitSystem localeUnits =
-        usInches ? measure::UnitSystem::Inch : measure::UnitSystem::Metric;
-    calibratePrinter(window_, unit ? measure::unitSystemOf(*unit) : localeUnits);
+    calibratePrinter(window_, unit ? measure::unitSystemOf(*unit) : exporting::defaultUnitSystem());
 }
 
 }  // namespace tavrel::app

@@ -373,10 +373,8 @@ int runCalibrationSheet(const Options& options)
     if (options.unit && !unit) return usageError(unknownUnit(*options.unit));
     const auto paper = options.paper ? exporting::paperNamed(*options.paper) : std::nullopt;
     if (options.paper && !paper) return usageError(unknownPaper(*options.paper));
-    const measure::UnitSystem paperUnits = exporting::defaultPaper() == exporting::Paper::Letter
-                                               ? measure::UnitSystem::Inch
-                                               : measure::UnitSystem::Metric;
-    const measure::UnitSystem bars = unit ? measure::unitSystemOf(*unit) : paperUnits;
+    const measure::UnitSystem bars =
+        unit ? measure::unitSystemOf(*unit) : exporting::defaultUnitSystem();
 
     const auto fonts = applicationForFonts();
     const QString failure =

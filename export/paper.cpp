@@ -74,6 +74,12 @@ Paper defaultPaper(const QLocale& locale)
     return locale.measurementSystem() == QLocale::ImperialUSSystem ? Paper::Letter : Paper::A4;
 }
 
+measure::UnitSystem defaultUnitSystem(const QLocale& locale)
+{
+    return defaultPaper(locale) == Paper::Letter ? measure::UnitSystem::Inch
+                                                 : measure::UnitSystem::Metric;
+}
+
 bool isRoll(Paper paper)
 {
     return groupOf(paper) == PaperGroup::Roll;

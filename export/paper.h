@@ -2,6 +2,8 @@
 // The papers a PDF can be printed on: the sheets of home and office printers, the larger ones
 // of copy shops, and wide-format rolls whose pages are cut to the pattern's length.
 
+#include "measure/unit.h"
+
 #include <QLocale>
 #include <QPageSize>
 
@@ -47,6 +49,8 @@ std::string_view paperName(Paper paper);
 // Letter where `locale` measures in US inches, A4 elsewhere; by default the system's locale,
 // whichever language the program speaks.
 Paper defaultPaper(const QLocale& locale = QLocale::system());
+// Inches where the default paper is Letter, metric beside A4.
+measure::UnitSystem defaultUnitSystem(const QLocale& locale = QLocale::system());
 
 bool isRoll(Paper paper);
 

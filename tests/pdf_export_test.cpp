@@ -200,8 +200,13 @@ TEST(Paper, DefaultsToLetterWhereTheLocaleMeasuresInUsInches)
     };
     for (const Case& c : {Case{QLocale(QLocale::English, QLocale::UnitedStates), Paper::Letter},
                           Case{QLocale(QLocale::English, QLocale::UnitedKingdom), Paper::A4},
-                          Case{QLocale(QLocale::German, QLocale::Germany), Paper::A4}})
+                          Case{QLocale(QLocale::German, QLocale::Germany), Paper::A4}}) {
         EXPECT_EQ(exporting::defaultPaper(c.locale), c.paper) << c.locale.name().toStdString();
+        // Calibrations measure in inches beside Letter, in millimeters beside A4.
+        EXPECT_EQ(exporting::defaultUnitSystem(c.locale), c.paper == Paper::Letter
+                                                              ? measure::UnitSystem::Inch
+                                                              : measure::UnitSystem::Metric);
+    }
 }
 
 // The program as a user runs it: the paper asked for, or the one of the user's locale.
@@ -258,7 +263,7 @@ protected:
         const QString path = folder_.filePath(QString("pattern-%1.pdf").arg(++files_));
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        const auto ruler = unit == 2 ? measure::UnitSystem::Metric : measure::UnitSystem::Inch;
+        const auto ruler = measure::unitSystemOf(*measure::unitAt(unit));
         EXPECT_TRUE(exporting::writePdf(picture::patternImage(*drawing.plan), twipsPerPixel, ruler,
                                         paper, file, correction));
         return path;

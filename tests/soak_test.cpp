@@ -56,7 +56,7 @@ struct BoxState {
 // The ruler beside a pattern typed in the window's unit at this index.
 measure::UnitSystem rulerFor(int unit)
 {
-    return unit == 2 ? measure::UnitSystem::Metric : measure::UnitSystem::Inch;
+    return measure::unitSystemOf(measure::unitAt(unit).value_or(measure::Unit::InchesDecimal));
 }
 
 // One action of the soak: the box before and after it, and how often the box reported a
