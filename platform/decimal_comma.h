@@ -12,6 +12,9 @@ namespace tavrel::platform {
 // the box had before see the point as a typed one.
 void typePointForComma(QLineEdit& box);
 
+// Whether the comma key types the decimal point: where decimals are written with a comma.
+bool commaTypesPoint();
+
 // The character that typing `character` gives: a point for a comma where the language writes
 // decimal commas, else the character itself.
 QChar typedCharacter(QChar character);
