@@ -1,4 +1,5 @@
 #include "app/frm_main.h"
+#include "app/no_display.h"
 #include "app/program_start.h"
 #include "extras/extras_loader.h"
 #include "platform/deferred_icons.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     tavrel::app::takeProgramArguments(argc, argv);
     tavrel::extras::setTable(tavrel::extras::tableOnFirstUse());
     if (const auto exitCode = tavrel::extras::table().runCommandLine(argc, argv)) return *exitCode;
+    if (!tavrel::app::displayNamed(argc, argv)) return tavrel::app::sayNoDisplay(argc, argv);
 
     QApplication application(argc, argv);
     // The application takes the system's locale into the C library; the program's numbers are
