@@ -3,7 +3,9 @@
 #include "app/program_start.h"
 #include "extras/extras_loader.h"
 #include "platform/deferred_icons.h"
+#include "platform/settings_notice.h"
 #include "platform/translations.h"
+#include "platform/user_settings.h"
 
 #include <QApplication>
 
@@ -28,8 +30,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "tavrel: no translation for \"%s\"; speaking English\n",
                      qPrintable(*language));
     tavrel::platform::deferOverflowIcons(application);
+    const auto damagedSettingsCopy = tavrel::platform::setAsideDamagedSettings();
     tavrel::app::frmMain window;
     window.Form_Load();
     window.show();
+    if (damagedSettingsCopy) tavrel::platform::saySettingsSetAside(&window, *damagedSettingsCopy);
     return QApplication::exec();
 }
