@@ -193,22 +193,25 @@ TEST_F(StoredSettings, ADamagedFileIsSetAsideAndStillWritten)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        QTemporaryDir folder;
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
-        writeSettingsFile(folder.path(), c.content);
-        const QString file = folder.filePath("Tavrel/Tavrel.conf");
+        // A store that is the first to read the file.
+        QTemporaryDir stores;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, stores.path());
+        writeSettingsFile(stores.path(), c.content);
+        EXPECT_TRUE(storePixelsPerInch("HDMI-1 1920x1080", 31.5));
+        EXPECT_TRUE(storePixelsPerInch("HDMI-1 1920x1080", 32.5));
+        EXPECT_EQ(storedPixelsPerInch("HDMI-1 1920x1080"), 32.5);
 
+        QTemporaryDir starts;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, starts.path());
+        writeSettingsFile(starts.path(), c.content);
         const auto copy = setAsideDamagedSettings();
         ASSERT_EQ(copy.has_value(), c.damaged);
         if (copy) {
-            EXPECT_EQ(*copy, file + ".damaged");
+            EXPECT_EQ(*copy, starts.filePath("Tavrel/Tavrel.conf.damaged"));
             QFile kept(*copy);
             ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
             EXPECT_EQ(kept.readAll(), c.content);
         }
-        EXPECT_TRUE(storePixelsPerInch("HDMI-1 1920x1080", 31.5));
-        EXPECT_TRUE(storePixelsPerInch("HDMI-1 1920x1080", 32.5));
-        EXPECT_EQ(storedPixelsPerInch("HDMI-1 1920x1080"), 32.5);
     }
 }
 
