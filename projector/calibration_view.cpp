@@ -152,7 +152,10 @@ void CalibrationView::accept()
                               "calibrationRefused");
         return;
     }
-    const auto pixelsPerInch = pixelsPerInchFromBar(barPixels_, *inches);
+    // A ruler measures from the first end mark to the last: one pixel less than the bar's
+    // pixels, the marks being its first and last.
+    const int markDistance = barPixels_ - 1;
+    const auto pixelsPerInch = pixelsPerInchFromBar(markDistance, *inches);
     if (!pixelsPerInch) {
         platform::showWarning(
             this, tr("Calibration"),
@@ -160,7 +163,7 @@ void CalibrationView::accept()
             //: the least and the most pixels per inch.
             tr("A bar of %Ln pixels cannot measure %1: screens show between %2 and %3 pixels per "
                "inch. Check the length and its unit.",
-               nullptr, barPixels_)
+               nullptr, markDistance)
                 .arg(txtBarLength_->text().trimmed(), QLocale().toString(kMinPixelsPerInch),
                      QLocale().toString(kMaxPixelsPerInch)),
             "calibrationRefused");

@@ -84,17 +84,18 @@ ProjectorDialog::ProjectorDialog(picture::PersistentImage image, double twipsPer
 
     lblCalibration = new QLabel(this);
     lblCalibration->setObjectName("lblCalibration");
-    connect(cboScreen, &QComboBox::currentIndexChanged, this, &ProjectorDialog::showCalibration);
-    showCalibration();
 
     auto* buttons = new QDialogButtonBox(this);
     auto* show = buttons->addButton(tr("&Show Pattern"), QDialogButtonBox::AcceptRole);
     auto* calibrateButton = buttons->addButton(tr("C&alibrate..."), QDialogButtonBox::ActionRole);
-    auto* reset = buttons->addButton(tr("&Reset Calibration"), QDialogButtonBox::ResetRole);
+    cmdResetCalibration = buttons->addButton(tr("&Reset Calibration"), QDialogButtonBox::ResetRole);
+    cmdResetCalibration->setObjectName("cmdResetCalibration");
     buttons->addButton(QDialogButtonBox::Close);
     connect(show, &QPushButton::clicked, this, &ProjectorDialog::showPattern);
     connect(calibrateButton, &QPushButton::clicked, this, &ProjectorDialog::calibrate);
-    connect(reset, &QPushButton::clicked, this, &ProjectorDialog::resetCalibration);
+    connect(cmdResetCalibration, &QPushButton::clicked, this, &ProjectorDialog::resetCalibration);
+    connect(cboScreen, &QComboBox::currentIndexChanged, this, &ProjectorDialog::showCalibration);
+    showCalibration();
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* form = new QFormLayout(this);
@@ -125,6 +126,8 @@ void ProjectorDialog::showCalibration()
         stored.pixelsPerInch
             ? tr("%1 pixels per inch").arg(QLocale().toString(*stored.pixelsPerInch, 'f', 1))
             : tr("Not calibrated yet"));
+    // A damaged calibration can be forgotten too.
+    cmdResetCalibration->setEnabled(stored.pixelsPerInch || stored.damaged);
     if (stored.damaged && !told.contains(key)) {
         told.insert(key);
         platform::showWarning(this, tr("Projector"),

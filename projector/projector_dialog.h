@@ -10,6 +10,7 @@
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QScreen;
 
 namespace tavrel::projector {
@@ -25,6 +26,7 @@ public:
     QComboBox* cboLineWidth = nullptr;
     QComboBox* cboOverlay = nullptr;
     QLabel* lblCalibration = nullptr;
+    QPushButton* cmdResetCalibration = nullptr;  // on while there is a calibration to forget
 
     void calibrate();
     void resetCalibration();

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPointer>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -89,10 +90,11 @@ TEST_F(Projector, TypedLengthCalibratesOrIsRefused)
         const char* text;
         measure::UnitSystem units;
         std::optional<double> pixelsPerInch;
-    } cases[] = {{"6.4", Inch, 100},           {"6 2/5", Inch, 100},
-                 {"162.56", Metric, 100},      {"0.1", Inch, std::nullopt},
+    } cases[] = {// The bar of 640 pixels has its end marks 639 pixels apart.
+                 {"6.39", Inch, 100},          {"6 39/100", Inch, 100},
+                 {"162.306", Metric, 100},     {"0.1", Inch, std::nullopt},
                  {"abc", Inch, std::nullopt},  {"6 2/5", Metric, std::nullopt},
-                 {"32", Inch, 20},             {"33", Inch, std::nullopt},
+                 {"31.95", Inch, 20},          {"32", Inch, std::nullopt},
                  {"1", Inch, std::nullopt},    {"25.4", Metric, std::nullopt}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -174,13 +176,15 @@ TEST_F(Projector, ShowsThePatternOnTheChosenScreenAtItsCalibration)
     dialog->cboOverlay->setCurrentIndex(static_cast<int>(projector::Overlay::Ruler));
     dialog->cboLineWidth->setCurrentIndex(1);
     EXPECT_EQ(dialog->lblCalibration->text(), "Not calibrated yet");
+    EXPECT_FALSE(dialog->cmdResetCalibration->isEnabled());
 
     dialog->showPattern();
     auto* calibration = shownWindow<projector::CalibrationView>("CalibrationView");
     ASSERT_TRUE(calibration);
     EXPECT_EQ(calibration->screen(), test::projectorScreen());
-    typeLength(*calibration, "6.4");  // the bar of 640 pixels
+    typeLength(*calibration, "6.39");  // the bar of 640 pixels, its end marks 639 apart
     EXPECT_EQ(dialog->lblCalibration->text(), "100.0 pixels per inch");
+    EXPECT_TRUE(dialog->cmdResetCalibration->isEnabled());
 
     auto* view = shownWindow<projector::ProjectorView>("ProjectorView");
     ASSERT_TRUE(view);
@@ -195,6 +199,7 @@ TEST_F(Projector, ShowsThePatternOnTheChosenScreenAtItsCalibration)
     view->close();
     dialog->resetCalibration();
     EXPECT_EQ(dialog->lblCalibration->text(), "Not calibrated yet");
+    EXPECT_FALSE(dialog->cmdResetCalibration->isEnabled());
     EXPECT_EQ(projector::storedPixelsPerInch(kProjectorKey), std::nullopt);
 }
 
@@ -206,6 +211,7 @@ TEST_F(Projector, ADamagedCalibrationIsSaidOnceWhenTheProjectorOpens)
     projector::ProjectorDialog second({}, 15, measure::UnitSystem::Inch);
     ASSERT_EQ(first.cboScreen->currentData().toString(), "HDMI/Projector");
     EXPECT_EQ(first.lblCalibration->text(), "Not calibrated yet");
+    EXPECT_TRUE(first.cmdResetCalibration->isEnabled()) << "a damaged calibration is forgotten too";
     auto* message = first.findChild<QMessageBox*>("damagedCalibrationMessage");
     ASSERT_NE(message, nullptr);
     EXPECT_TRUE(message->text().startsWith("The calibration kept for HDMI/Projector (800 x 600) "
@@ -225,7 +231,7 @@ TEST_F(Projector, UnwrittenCalibrationHoldsForTheRunAndIsSaid)
     dialog.calibrate();
     auto* calibration = shownWindow<projector::CalibrationView>("CalibrationView");
     ASSERT_TRUE(calibration);
-    typeLength(*calibration, "6.4");
+    typeLength(*calibration, "6.39");
     EXPECT_EQ(dialog.lblCalibration->text(), "100.0 pixels per inch");
     dialog.showPattern();
     dialog.showPattern();
