@@ -2,6 +2,7 @@
 // messages, and what happens to the file named by --export.
 
 #include "export/paper.h"
+#include "languages.h"
 #include "locales.h"
 #include "page_raster.h"
 #include "pattern/drawing.h"
@@ -461,11 +462,12 @@ TEST(CommandLinePapers, HelpAndRefusalNameEveryPaperInTheTablesOrder)
     const QString help = run({"--help"}).out;
     const QString refusal = run({"--calibration-sheet", "x.pdf", "--paper", "b5"}).err;
     EXPECT_TRUE(help.contains(
-        "  --paper PAPER   the PDF's paper: letter, a4, a3, legal or tabloid (default: letter\n"
-        "                  where the locale measures in US units, otherwise a4); for copy\n"
-        "                  shops a2, a1, a0, arch-d (24 x 36 in) or arch-e (36 x 48 in); or\n"
-        "                  a roll, roll-36in, roll-24in or roll-914mm: pages of the roll's\n"
-        "                  width, as long as the pattern needs up to 200 in\n"))
+        "  --paper PAPER   the PDF's paper: letter, a4, a3, legal or tabloid\n"
+        "                  (default: letter where the locale measures in US units,\n"
+        "                  otherwise a4); for copy shops\n"
+        "                  a2, a1, a0, arch-d (24 x 36 in) or arch-e (36 x 48 in);\n"
+        "                  or a roll, roll-36in, roll-24in or roll-914mm: pages of\n"
+        "                  the roll's width, as long as the pattern needs up to 200 in\n"))
         << help.toStdString();
     EXPECT_EQ(refusal,
               "tavrel: unknown paper \"b5\": use letter, a4, a3, legal or tabloid; a2, "
@@ -482,6 +484,18 @@ TEST(CommandLinePapers, HelpAndRefusalNameEveryPaperInTheTablesOrder)
     }
     EXPECT_TRUE(run({"--lang=de", "--help"})
                     .out.contains("arch-d (24 x 36 Zoll) oder arch-e (36 x 48 Zoll)"));
+}
+
+// The help fits a terminal of 80 columns in every language, its lists of papers included.
+TEST(CommandLinePapers, HelpFitsSeventyNineColumnsInEveryLanguage)
+{
+    for (const char* language : tavrel::test::withEnglish("en")) {
+        const QStringList lines =
+            run({"--lang", language, "--help"}).out.split('\n', Qt::SkipEmptyParts);
+        ASSERT_GT(lines.size(), 30) << language;
+        for (const QString& line : lines)
+            EXPECT_LE(line.size(), 79) << language << ": " << line.toStdString();
+    }
     EXPECT_TRUE(run({"--lang=de", "--calibration-sheet", "x.pdf", "--paper", "b5"})
                     .err.contains("; oder roll-36in, roll-24in oder roll-914mm"));
 }

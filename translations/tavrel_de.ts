@@ -49,93 +49,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: tavrel [--unit UNIT --measure TEXT --export FILE [--dpi N] [--paper PAPER]
-              [--correction X,Y]]
-       tavrel --calibration-sheet FILE.pdf [--paper PAPER] [--unit UNIT]
-
-Without options, opens the window. With --export, draws the pattern for one measurement
-into FILE and opens no window. With --calibration-sheet, writes the sheet that measures
-a printer&apos;s scaling error: a bar across and a bar down, 8 in (20 cm with --unit
-millimeter; the locale&apos;s unit without --unit) or as long as the paper allows.
-
-  --unit UNIT     decimal (inches, as 2.5), fractions (inches, as &quot;2 1/2&quot;)
-                  or millimeter (as 63.5)
-  --measure TEXT  the measurement, read as the window&apos;s entry box reads it
-  --export FILE   FILE.png: the picture at one image pixel per screen pixel, with its
-                  resolution recorded; FILE.svg: vector drawing at true size;
-                  FILE.pdf: pages to print at 100 %, tiled when the pattern is larger
-                  than the paper; FILE.dxf: lines and arcs at true size for cutting
-                  machines and CAD, in inches or millimeters as the unit
-  --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;
-                  default 96)
-  --paper PAPER   the PDF&apos;s paper: %1 (default: letter
-                  where the locale measures in US units, otherwise a4); for copy
-                  shops %2; or
-                  a roll, %3: pages of the roll&apos;s
-                  width, as long as the pattern needs up to 200 in
-  --correction X,Y
-                  undo a printer&apos;s scaling error: the PDF&apos;s pages are enlarged by X
-                  across and Y down (0.8 to 1.25, as 1.02,0.99), each the length of
-                  a bar of its calibration sheet divided by the length measured
-  --lang CODE     the language of the window and of these messages, as de or pt_BR
-                  (default: the system&apos;s)
-  -h, --help      show this help
-  -v, --version   show the version
-
-An option&apos;s value may follow as the next argument or after &apos;=&apos; (--dpi=120).
-Exit status: 0 written, 1 nothing written (no measurement, too large, cannot write),
-2 wrong options. An existing FILE is only ever replaced by a complete drawing.
-</source>
-        <extracomment>Option names, unit names and paper names stay as they are: they must be typed so. %1, %2 and %3 are the names of the office papers, the copy-shop papers and the rolls.</extracomment>
-        <translation>Aufruf: tavrel [--unit EINHEIT --measure TEXT --export DATEI [--dpi N]
-               [--paper PAPIER] [--correction X,Y]]
-        tavrel --calibration-sheet DATEI.pdf [--paper PAPIER] [--unit EINHEIT]
-
-Ohne Optionen öffnet sich das Fenster. Mit --export wird das Schnittmuster
-für ein Maß in DATEI gezeichnet, ohne ein Fenster zu öffnen. Mit
---calibration-sheet wird das Testblatt geschrieben, mit dem sich der
-Skalierungsfehler eines Druckers messen lässt: ein waagerechter und ein
-senkrechter Balken, je 8 Zoll lang (20 cm mit --unit millimeter; ohne --unit
-in der Einheit der Regionseinstellungen) oder so lang, wie das Papier es
-erlaubt.
-
-  --unit EINHEIT  decimal (Zoll, z. B. 2.5), fractions (Zoll, z. B. &quot;2 1/2&quot;)
-                  oder millimeter (z. B. 63.5)
-  --measure TEXT  das Maß, gelesen wie im Eingabefeld des Fensters
-  --export DATEI  DATEI.png: das Bild mit einem Bildpixel je Bildschirmpixel,
-                  mit eingetragener Auflösung; DATEI.svg: Vektorzeichnung in
-                  Originalgröße; DATEI.pdf: Seiten zum Drucken mit 100 %, auf
-                  mehrere Seiten verteilt, wenn das Schnittmuster größer als
-                  das Papier ist; DATEI.dxf: Linien und Bögen in Originalgröße
-                  für Schneideplotter und CAD, in Zoll oder Millimetern je nach
-                  Einheit
-  --dpi N         die Bildschirmauflösung, für die gezeichnet wird, in Punkten
-                  pro Zoll (24 bis 1440; Standard: 96)
-  --paper PAPIER  das Papierformat des PDFs: %1
-                  (Standard: letter, wo die Regionseinstellungen US-Einheiten
-                  verwenden, sonst a4); für Copyshops
-                  %2;
-                  oder eine Rolle, %3: Seiten
-                  in der Breite der Rolle, so lang wie das Schnittmuster, bis zu
-                  200 Zoll
-  --correction X,Y
-                  gleicht den Skalierungsfehler eines Druckers aus: Die Seiten
-                  des PDFs werden waagerecht um den Faktor X und senkrecht um
-                  den Faktor Y vergrößert (0,8 bis 1,25, z. B. 1.02,0.99),
-                  jeweils die Länge eines Balkens seines Testblatts geteilt
-                  durch die gemessene Länge
-  --lang CODE     die Sprache des Fensters und dieser Meldungen, z. B. de oder
-                  pt_BR (Standard: die des Systems)
-  -h, --help      diese Hilfe anzeigen
-  -v, --version   die Version anzeigen
-
-Der Wert einer Option kann als nächstes Argument oder nach &apos;=&apos; folgen
-(--dpi=120). Exit-Status: 0 geschrieben, 1 nichts geschrieben (kein Maß, zu
-groß, Schreiben nicht möglich), 2 falsche Optionen. Eine vorhandene DATEI wird
-nur durch eine vollständige Zeichnung ersetzt.
-</translation>
-    </message>
-    <message>
         <source>unknown option %1</source>
         <translation>unbekannte Option %1</translation>
     </message>
@@ -241,6 +154,98 @@ nur durch eine vollständige Zeichnung ersetzt.
     <message>
         <source>--export FILE ends in a dot: end it in .png, .svg, .pdf or .dxf</source>
         <translation>--export DATEI endet auf einen Punkt: lassen Sie sie auf .png, .svg, .pdf oder .dxf enden</translation>
+    </message>
+    <message>
+        <source>Usage: tavrel [--unit UNIT --measure TEXT --export FILE [--dpi N]
+              [--paper PAPER] [--correction X,Y]]
+       tavrel --calibration-sheet FILE.pdf [--paper PAPER] [--unit UNIT]
+
+Without options, opens the window. With --export, draws the pattern for one
+measurement into FILE and opens no window. With --calibration-sheet, writes
+the sheet that measures a printer&apos;s scaling error: a bar across and a bar
+down, 8 in (20 cm with --unit millimeter; the locale&apos;s unit without --unit)
+or as long as the paper allows.
+
+  --unit UNIT     decimal (inches, as 2.5), fractions (inches, as &quot;2 1/2&quot;)
+                  or millimeter (as 63.5)
+  --measure TEXT  the measurement, read as the window&apos;s entry box reads it
+  --export FILE   FILE.png: the picture at one image pixel per screen pixel,
+                  with its resolution recorded; FILE.svg: vector drawing at
+                  true size; FILE.pdf: pages to print at 100 %, tiled when
+                  the pattern is larger than the paper; FILE.dxf: lines and
+                  arcs at true size for cutting machines and CAD, in inches
+                  or millimeters as the unit
+  --dpi N         the screen resolution to draw for, in dots per inch
+                  (24 to 1440; default 96)
+  --paper PAPER   the PDF&apos;s paper: %1
+                  (default: letter where the locale measures in US units,
+                  otherwise a4); for copy shops
+                  %2;
+                  or a roll, %3: pages of
+                  the roll&apos;s width, as long as the pattern needs up to 200 in
+  --correction X,Y
+                  undo a printer&apos;s scaling error: the PDF&apos;s pages are enlarged
+                  by X across and Y down (0.8 to 1.25, as 1.02,0.99), each the
+                  length of a bar of its calibration sheet divided by the
+                  length measured
+  --lang CODE     the language of the window and of these messages, as de or
+                  pt_BR (default: the system&apos;s)
+  -h, --help      show this help
+  -v, --version   show the version
+
+An option&apos;s value may follow as the next argument or after &apos;=&apos; (--dpi=120).
+Exit status: 0 written, 1 nothing written (no measurement, too large, cannot
+write), 2 wrong options. An existing FILE is only ever replaced by a complete
+drawing.
+</source>
+        <extracomment>Option names, unit names and paper names stay as they are: they must be typed so. %1, %2 and %3 are the names of the office papers, the copy-shop papers and the rolls.</extracomment>
+        <translation>Aufruf: tavrel [--unit EINHEIT --measure TEXT --export DATEI [--dpi N]
+               [--paper PAPIER] [--correction X,Y]]
+        tavrel --calibration-sheet DATEI.pdf [--paper PAPIER] [--unit EINHEIT]
+
+Ohne Optionen öffnet sich das Fenster. Mit --export wird das Schnittmuster
+für ein Maß in DATEI gezeichnet, ohne ein Fenster zu öffnen. Mit
+--calibration-sheet wird das Testblatt geschrieben, mit dem sich der
+Skalierungsfehler eines Druckers messen lässt: ein waagerechter und ein
+senkrechter Balken, je 8 Zoll lang (20 cm mit --unit millimeter; ohne --unit
+in der Einheit der Regionseinstellungen) oder so lang, wie das Papier es
+erlaubt.
+
+  --unit EINHEIT  decimal (Zoll, z. B. 2.5), fractions (Zoll, z. B. &quot;2 1/2&quot;)
+                  oder millimeter (z. B. 63.5)
+  --measure TEXT  das Maß, gelesen wie im Eingabefeld des Fensters
+  --export DATEI  DATEI.png: das Bild mit einem Bildpixel je Bildschirmpixel,
+                  mit eingetragener Auflösung; DATEI.svg: Vektorzeichnung in
+                  Originalgröße; DATEI.pdf: Seiten zum Drucken mit 100 %, auf
+                  mehrere Seiten verteilt, wenn das Schnittmuster größer als
+                  das Papier ist; DATEI.dxf: Linien und Bögen in Originalgröße
+                  für Schneideplotter und CAD, in Zoll oder Millimetern je nach
+                  Einheit
+  --dpi N         die Bildschirmauflösung, für die gezeichnet wird, in Punkten
+                  pro Zoll (24 bis 1440; Standard: 96)
+  --paper PAPIER  das Papierformat des PDFs: %1
+                  (Standard: letter, wo die Regionseinstellungen US-Einheiten
+                  verwenden, sonst a4); für Copyshops
+                  %2;
+                  oder eine Rolle, %3: Seiten
+                  in der Breite der Rolle, so lang wie das Schnittmuster, bis
+                  zu 200 Zoll
+  --correction X,Y
+                  gleicht den Skalierungsfehler eines Druckers aus: Die Seiten
+                  des PDFs werden waagerecht um den Faktor X und senkrecht um
+                  den Faktor Y vergrößert (0,8 bis 1,25, z. B. 1.02,0.99),
+                  jeweils die Länge eines Balkens seines Testblatts geteilt
+                  durch die gemessene Länge
+  --lang CODE     die Sprache des Fensters und dieser Meldungen, z. B. de oder
+                  pt_BR (Standard: die des Systems)
+  -h, --help      diese Hilfe anzeigen
+  -v, --version   die Version anzeigen
+
+Der Wert einer Option kann als nächstes Argument oder nach &apos;=&apos; folgen
+(--dpi=120). Exit-Status: 0 geschrieben, 1 nichts geschrieben (kein Maß, zu
+groß, Schreiben nicht möglich), 2 falsche Optionen. Eine vorhandene DATEI wird
+nur durch eine vollständige Zeichnung ersetzt.
+</translation>
     </message>
 </context>
 <context>

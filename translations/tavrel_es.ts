@@ -49,90 +49,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: tavrel [--unit UNIT --measure TEXT --export FILE [--dpi N] [--paper PAPER]
-              [--correction X,Y]]
-       tavrel --calibration-sheet FILE.pdf [--paper PAPER] [--unit UNIT]
-
-Without options, opens the window. With --export, draws the pattern for one measurement
-into FILE and opens no window. With --calibration-sheet, writes the sheet that measures
-a printer&apos;s scaling error: a bar across and a bar down, 8 in (20 cm with --unit
-millimeter; the locale&apos;s unit without --unit) or as long as the paper allows.
-
-  --unit UNIT     decimal (inches, as 2.5), fractions (inches, as &quot;2 1/2&quot;)
-                  or millimeter (as 63.5)
-  --measure TEXT  the measurement, read as the window&apos;s entry box reads it
-  --export FILE   FILE.png: the picture at one image pixel per screen pixel, with its
-                  resolution recorded; FILE.svg: vector drawing at true size;
-                  FILE.pdf: pages to print at 100 %, tiled when the pattern is larger
-                  than the paper; FILE.dxf: lines and arcs at true size for cutting
-                  machines and CAD, in inches or millimeters as the unit
-  --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;
-                  default 96)
-  --paper PAPER   the PDF&apos;s paper: %1 (default: letter
-                  where the locale measures in US units, otherwise a4); for copy
-                  shops %2; or
-                  a roll, %3: pages of the roll&apos;s
-                  width, as long as the pattern needs up to 200 in
-  --correction X,Y
-                  undo a printer&apos;s scaling error: the PDF&apos;s pages are enlarged by X
-                  across and Y down (0.8 to 1.25, as 1.02,0.99), each the length of
-                  a bar of its calibration sheet divided by the length measured
-  --lang CODE     the language of the window and of these messages, as de or pt_BR
-                  (default: the system&apos;s)
-  -h, --help      show this help
-  -v, --version   show the version
-
-An option&apos;s value may follow as the next argument or after &apos;=&apos; (--dpi=120).
-Exit status: 0 written, 1 nothing written (no measurement, too large, cannot write),
-2 wrong options. An existing FILE is only ever replaced by a complete drawing.
-</source>
-        <extracomment>Option names, unit names and paper names stay as they are: they must be typed so. %1, %2 and %3 are the names of the office papers, the copy-shop papers and the rolls.</extracomment>
-        <translation>Uso: tavrel [--unit UNIDAD --measure TEXTO --export ARCHIVO [--dpi N]
-             [--paper PAPEL] [--correction X,Y]]
-     tavrel --calibration-sheet ARCHIVO.pdf [--paper PAPEL] [--unit UNIDAD]
-
-Sin opciones, abre la ventana. Con --export, dibuja el patrón de una medida en
-ARCHIVO y no abre ninguna ventana. Con --calibration-sheet, escribe la hoja que
-mide el error de escala de una impresora: una barra horizontal y otra vertical,
-de 8 pulg. (20 cm con --unit millimeter; sin --unit, en la unidad de la
-configuración regional) o tan largas como permita el papel.
-
-  --unit UNIDAD     decimal (pulgadas, como 2.5), fractions (pulgadas, como
-                    &quot;2 1/2&quot;) o millimeter (como 63.5)
-  --measure TEXTO   la medida, leída igual que la lee la casilla de la ventana
-  --export ARCHIVO  ARCHIVO.png: la imagen a un píxel de imagen por píxel de
-                    pantalla, con su resolución registrada; ARCHIVO.svg:
-                    dibujo vectorial a tamaño real; ARCHIVO.pdf: páginas para
-                    imprimir al 100 %, en mosaico si el patrón es más grande
-                    que el papel; ARCHIVO.dxf: líneas y arcos a tamaño real
-                    para máquinas de corte y CAD, en pulgadas o milímetros
-                    según la unidad
-  --dpi N           la resolución de pantalla para la que se dibuja, en puntos
-                    por pulgada (de 24 a 1440; por omisión, 96)
-  --paper PAPEL     el papel del PDF: %1 (por
-                    omisión: letter si la configuración regional mide en
-                    unidades de EE. UU.; si no, a4); para copisterías
-                    %2;
-                    o un rollo, %3: páginas del
-                    ancho del rollo, tan largas como necesite el patrón, hasta
-                    200 pulg.
-  --correction X,Y  corrige el error de escala de una impresora: las páginas
-                    del PDF se amplían en un factor X en horizontal y en un
-                    factor Y en vertical (de 0,8 a 1,25, como 1.02,0.99); cada
-                    factor es la longitud de una barra de la hoja de
-                    calibración dividida por la longitud medida
-  --lang CÓDIGO     el idioma de la ventana y de estos mensajes, como de o
-                    pt_BR (por omisión: el del sistema)
-  -h, --help        muestra esta ayuda
-  -v, --version     muestra la versión
-
-El valor de una opción va como argumento siguiente o tras &apos;=&apos; (--dpi=120).
-Estado de salida: 0 escrito, 1 nada escrito (sin medida, demasiado grande, no
-se puede escribir), 2 opciones incorrectas. Un ARCHIVO existente solo se
-reemplaza por un dibujo completo.
-</translation>
-    </message>
-    <message>
         <source>unknown option %1</source>
         <translation>opción desconocida %1</translation>
     </message>
@@ -213,7 +129,7 @@ reemplaza por un dibujo completo.
     <message>
         <source>(%1 x %2 in)</source>
         <extracomment>A paper&apos;s size in inches, as &quot;(24 x 36 in)&quot;.</extracomment>
-        <translation>(%1 x %2 pulg.)</translation>
+        <translation>(%1x%2 pulg.)</translation>
     </message>
     <message>
         <source>--measure &quot;%1&quot; is unclear: a comma before three digits may group thousands. Write decimals with a point and thousands without a separator</source>
@@ -238,6 +154,95 @@ reemplaza por un dibujo completo.
     <message>
         <source>--export FILE ends in a dot: end it in .png, .svg, .pdf or .dxf</source>
         <translation>--export ARCHIVO termina en un punto: termínelo en .png, .svg, .pdf o .dxf</translation>
+    </message>
+    <message>
+        <source>Usage: tavrel [--unit UNIT --measure TEXT --export FILE [--dpi N]
+              [--paper PAPER] [--correction X,Y]]
+       tavrel --calibration-sheet FILE.pdf [--paper PAPER] [--unit UNIT]
+
+Without options, opens the window. With --export, draws the pattern for one
+measurement into FILE and opens no window. With --calibration-sheet, writes
+the sheet that measures a printer&apos;s scaling error: a bar across and a bar
+down, 8 in (20 cm with --unit millimeter; the locale&apos;s unit without --unit)
+or as long as the paper allows.
+
+  --unit UNIT     decimal (inches, as 2.5), fractions (inches, as &quot;2 1/2&quot;)
+                  or millimeter (as 63.5)
+  --measure TEXT  the measurement, read as the window&apos;s entry box reads it
+  --export FILE   FILE.png: the picture at one image pixel per screen pixel,
+                  with its resolution recorded; FILE.svg: vector drawing at
+                  true size; FILE.pdf: pages to print at 100 %, tiled when
+                  the pattern is larger than the paper; FILE.dxf: lines and
+                  arcs at true size for cutting machines and CAD, in inches
+                  or millimeters as the unit
+  --dpi N         the screen resolution to draw for, in dots per inch
+                  (24 to 1440; default 96)
+  --paper PAPER   the PDF&apos;s paper: %1
+                  (default: letter where the locale measures in US units,
+                  otherwise a4); for copy shops
+                  %2;
+                  or a roll, %3: pages of
+                  the roll&apos;s width, as long as the pattern needs up to 200 in
+  --correction X,Y
+                  undo a printer&apos;s scaling error: the PDF&apos;s pages are enlarged
+                  by X across and Y down (0.8 to 1.25, as 1.02,0.99), each the
+                  length of a bar of its calibration sheet divided by the
+                  length measured
+  --lang CODE     the language of the window and of these messages, as de or
+                  pt_BR (default: the system&apos;s)
+  -h, --help      show this help
+  -v, --version   show the version
+
+An option&apos;s value may follow as the next argument or after &apos;=&apos; (--dpi=120).
+Exit status: 0 written, 1 nothing written (no measurement, too large, cannot
+write), 2 wrong options. An existing FILE is only ever replaced by a complete
+drawing.
+</source>
+        <extracomment>Option names, unit names and paper names stay as they are: they must be typed so. %1, %2 and %3 are the names of the office papers, the copy-shop papers and the rolls.</extracomment>
+        <translation>Uso: tavrel [--unit UNIDAD --measure TEXTO --export ARCHIVO [--dpi N]
+             [--paper PAPEL] [--correction X,Y]]
+     tavrel --calibration-sheet ARCHIVO.pdf [--paper PAPEL] [--unit UNIDAD]
+
+Sin opciones, abre la ventana. Con --export, dibuja el patrón de una medida en
+ARCHIVO y no abre ninguna ventana. Con --calibration-sheet, escribe la hoja que
+mide el error de escala de una impresora: una barra horizontal y otra vertical,
+de 8 pulg. (20 cm con --unit millimeter; sin --unit, en la unidad de la
+configuración regional) o tan largas como permita el papel.
+
+  --unit UNIDAD     decimal (pulgadas, como 2.5), fractions (pulgadas, como
+                    &quot;2 1/2&quot;) o millimeter (como 63.5)
+  --measure TEXTO   la medida, leída igual que la lee la casilla de la ventana
+  --export ARCHIVO  ARCHIVO.png: la imagen a un píxel de imagen por píxel de
+                    pantalla, con su resolución registrada; ARCHIVO.svg:
+                    dibujo vectorial a tamaño real; ARCHIVO.pdf: páginas para
+                    imprimir al 100 %, en mosaico si el patrón es más grande
+                    que el papel; ARCHIVO.dxf: líneas y arcos a tamaño real
+                    para máquinas de corte y CAD, en pulgadas o milímetros
+                    según la unidad
+  --dpi N           la resolución de pantalla para la que se dibuja, en puntos
+                    por pulgada (de 24 a 1440; por omisión, 96)
+  --paper PAPEL     el papel del PDF: %1 (por
+                    omisión: letter si la configuración regional mide en
+                    unidades de EE. UU.; si no, a4); para copisterías
+                    %2;
+                    o un rollo, %3: páginas del
+                    ancho del rollo, tan largas como necesite el patrón, hasta
+                    200 pulg.
+  --correction X,Y  corrige el error de escala de una impresora: las páginas
+                    del PDF se amplían en un factor X en horizontal y en un
+                    factor Y en vertical (de 0,8 a 1,25, como 1.02,0.99); cada
+                    factor es la longitud de una barra de la hoja de
+                    calibración dividida por la longitud medida
+  --lang CÓDIGO     el idioma de la ventana y de estos mensajes, como de o
+                    pt_BR (por omisión: el del sistema)
+  -h, --help        muestra esta ayuda
+  -v, --version     muestra la versión
+
+El valor de una opción va como argumento siguiente o tras &apos;=&apos; (--dpi=120).
+Estado de salida: 0 escrito, 1 nada escrito (sin medida, demasiado grande, no
+se puede escribir), 2 opciones incorrectas. Un ARCHIVO existente solo se
+reemplaza por un dibujo completo.
+</translation>
     </message>
 </context>
 <context>

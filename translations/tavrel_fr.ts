@@ -48,93 +48,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: tavrel [--unit UNIT --measure TEXT --export FILE [--dpi N] [--paper PAPER]
-              [--correction X,Y]]
-       tavrel --calibration-sheet FILE.pdf [--paper PAPER] [--unit UNIT]
-
-Without options, opens the window. With --export, draws the pattern for one measurement
-into FILE and opens no window. With --calibration-sheet, writes the sheet that measures
-a printer&apos;s scaling error: a bar across and a bar down, 8 in (20 cm with --unit
-millimeter; the locale&apos;s unit without --unit) or as long as the paper allows.
-
-  --unit UNIT     decimal (inches, as 2.5), fractions (inches, as &quot;2 1/2&quot;)
-                  or millimeter (as 63.5)
-  --measure TEXT  the measurement, read as the window&apos;s entry box reads it
-  --export FILE   FILE.png: the picture at one image pixel per screen pixel, with its
-                  resolution recorded; FILE.svg: vector drawing at true size;
-                  FILE.pdf: pages to print at 100 %, tiled when the pattern is larger
-                  than the paper; FILE.dxf: lines and arcs at true size for cutting
-                  machines and CAD, in inches or millimeters as the unit
-  --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;
-                  default 96)
-  --paper PAPER   the PDF&apos;s paper: %1 (default: letter
-                  where the locale measures in US units, otherwise a4); for copy
-                  shops %2; or
-                  a roll, %3: pages of the roll&apos;s
-                  width, as long as the pattern needs up to 200 in
-  --correction X,Y
-                  undo a printer&apos;s scaling error: the PDF&apos;s pages are enlarged by X
-                  across and Y down (0.8 to 1.25, as 1.02,0.99), each the length of
-                  a bar of its calibration sheet divided by the length measured
-  --lang CODE     the language of the window and of these messages, as de or pt_BR
-                  (default: the system&apos;s)
-  -h, --help      show this help
-  -v, --version   show the version
-
-An option&apos;s value may follow as the next argument or after &apos;=&apos; (--dpi=120).
-Exit status: 0 written, 1 nothing written (no measurement, too large, cannot write),
-2 wrong options. An existing FILE is only ever replaced by a complete drawing.
-</source>
-        <extracomment>Option names, unit names and paper names stay as they are: they must be typed so. %1, %2 and %3 are the names of the office papers, the copy-shop papers and the rolls.</extracomment>
-        <translation>Utilisation : tavrel [--unit UNITÉ --measure TEXTE --export FICHIER [--dpi N]
-                     [--paper PAPIER] [--correction X,Y]]
-              tavrel --calibration-sheet FICHIER.pdf [--paper PAPIER]
-                     [--unit UNITÉ]
-
-Sans option, ouvre la fenêtre. Avec --export, trace le patron d’une mesure dans
-FICHIER, sans ouvrir de fenêtre. Avec --calibration-sheet, écrit la feuille qui
-mesure l’erreur d’échelle d’une imprimante : une barre horizontale et une barre
-verticale de 8 po (20 cm avec --unit millimeter ; sans --unit, dans l’unité
-des paramètres régionaux) ou aussi longues que le papier le permet.
-
-  --unit UNITÉ      decimal (pouces, comme 2.5), fractions (pouces, comme
-                    &quot;2 1/2&quot;) ou millimeter (comme 63.5)
-  --measure TEXTE   la mesure, lue comme la lit la zone de saisie de la fenêtre
-  --export FICHIER  FICHIER.png : l’image, à un pixel d’image par pixel
-                    d’écran, avec sa résolution enregistrée ; FICHIER.svg :
-                    dessin vectoriel en taille réelle ; FICHIER.pdf : pages à
-                    imprimer à 100 %, en mosaïque si le patron dépasse le
-                    papier ; FICHIER.dxf : lignes et arcs en taille réelle pour
-                    machines de découpe et CAO, en pouces ou en millimètres
-                    selon l’unité
-  --dpi N           la résolution d’écran pour laquelle tracer, en points par
-                    pouce (24 à 1440 ; 96 par défaut)
-  --paper PAPIER    le format de papier du PDF :
-                    %1 (par défaut letter là où
-                    les paramètres régionaux mesurent en unités américaines,
-                    sinon a4) ; pour les boutiques de reprographie
-                    %2 ; ou
-                    un rouleau, %3 : pages de la
-                    largeur du rouleau, aussi longues que le patron l’exige,
-                    jusqu’à 200 po
-  --correction X,Y  compense l’erreur d’échelle d’une imprimante : les pages du
-                    PDF sont agrandies d’un facteur X en largeur et d’un
-                    facteur Y en hauteur (0,8 à 1,25, comme 1.02,0.99),
-                    chacun étant la longueur d’une barre de la feuille
-                    d’étalonnage divisée par la longueur mesurée
-  --lang CODE       la langue de la fenêtre et de ces messages, comme de ou
-                    pt_BR (par défaut, celle du système)
-  -h, --help        affiche cette aide
-  -v, --version     affiche la version
-
-La valeur d’une option se donne comme argument suivant ou après « = »
-(--dpi=120).
-Code de sortie : 0 fichier écrit, 1 rien d’écrit (pas de mesure, trop grand,
-écriture impossible), 2 options incorrectes. Un FICHIER existant n’est jamais
-remplacé que par un dessin complet.
-</translation>
-    </message>
-    <message>
         <source>unknown option %1</source>
         <translation>option inconnue %1</translation>
     </message>
@@ -240,6 +153,98 @@ remplacé que par un dessin complet.
     <message>
         <source>--export FILE ends in a dot: end it in .png, .svg, .pdf or .dxf</source>
         <translation>--export FICHIER se termine par un point : terminez-le par .png, .svg, .pdf ou .dxf</translation>
+    </message>
+    <message>
+        <source>Usage: tavrel [--unit UNIT --measure TEXT --export FILE [--dpi N]
+              [--paper PAPER] [--correction X,Y]]
+       tavrel --calibration-sheet FILE.pdf [--paper PAPER] [--unit UNIT]
+
+Without options, opens the window. With --export, draws the pattern for one
+measurement into FILE and opens no window. With --calibration-sheet, writes
+the sheet that measures a printer&apos;s scaling error: a bar across and a bar
+down, 8 in (20 cm with --unit millimeter; the locale&apos;s unit without --unit)
+or as long as the paper allows.
+
+  --unit UNIT     decimal (inches, as 2.5), fractions (inches, as &quot;2 1/2&quot;)
+                  or millimeter (as 63.5)
+  --measure TEXT  the measurement, read as the window&apos;s entry box reads it
+  --export FILE   FILE.png: the picture at one image pixel per screen pixel,
+                  with its resolution recorded; FILE.svg: vector drawing at
+                  true size; FILE.pdf: pages to print at 100 %, tiled when
+                  the pattern is larger than the paper; FILE.dxf: lines and
+                  arcs at true size for cutting machines and CAD, in inches
+                  or millimeters as the unit
+  --dpi N         the screen resolution to draw for, in dots per inch
+                  (24 to 1440; default 96)
+  --paper PAPER   the PDF&apos;s paper: %1
+                  (default: letter where the locale measures in US units,
+                  otherwise a4); for copy shops
+                  %2;
+                  or a roll, %3: pages of
+                  the roll&apos;s width, as long as the pattern needs up to 200 in
+  --correction X,Y
+                  undo a printer&apos;s scaling error: the PDF&apos;s pages are enlarged
+                  by X across and Y down (0.8 to 1.25, as 1.02,0.99), each the
+                  length of a bar of its calibration sheet divided by the
+                  length measured
+  --lang CODE     the language of the window and of these messages, as de or
+                  pt_BR (default: the system&apos;s)
+  -h, --help      show this help
+  -v, --version   show the version
+
+An option&apos;s value may follow as the next argument or after &apos;=&apos; (--dpi=120).
+Exit status: 0 written, 1 nothing written (no measurement, too large, cannot
+write), 2 wrong options. An existing FILE is only ever replaced by a complete
+drawing.
+</source>
+        <extracomment>Option names, unit names and paper names stay as they are: they must be typed so. %1, %2 and %3 are the names of the office papers, the copy-shop papers and the rolls.</extracomment>
+        <translation>Utilisation : tavrel [--unit UNITÉ --measure TEXTE --export FICHIER [--dpi N]
+                     [--paper PAPIER] [--correction X,Y]]
+              tavrel --calibration-sheet FICHIER.pdf [--paper PAPIER]
+                     [--unit UNITÉ]
+
+Sans option, ouvre la fenêtre. Avec --export, trace le patron d’une mesure dans
+FICHIER, sans ouvrir de fenêtre. Avec --calibration-sheet, écrit la feuille qui
+mesure l’erreur d’échelle d’une imprimante : une barre horizontale et une barre
+verticale de 8 po (20 cm avec --unit millimeter ; sans --unit, dans l’unité
+des paramètres régionaux) ou aussi longues que le papier le permet.
+
+  --unit UNITÉ      decimal (pouces, comme 2.5), fractions (pouces, comme
+                    &quot;2 1/2&quot;) ou millimeter (comme 63.5)
+  --measure TEXTE   la mesure, lue comme la lit la zone de saisie de la fenêtre
+  --export FICHIER  FICHIER.png : l’image, à un pixel d’image par pixel
+                    d’écran, avec sa résolution enregistrée ; FICHIER.svg :
+                    dessin vectoriel en taille réelle ; FICHIER.pdf : pages à
+                    imprimer à 100 %, en mosaïque si le patron dépasse le
+                    papier ; FICHIER.dxf : lignes et arcs en taille réelle pour
+                    machines de découpe et CAO, en pouces ou en millimètres
+                    selon l’unité
+  --dpi N           la résolution d’écran pour laquelle tracer, en points par
+                    pouce (24 à 1440 ; 96 par défaut)
+  --paper PAPIER    le format de papier du PDF :
+                    %1 (par défaut letter là où
+                    les paramètres régionaux mesurent en unités américaines,
+                    sinon a4) ; pour les boutiques de reprographie
+                    %2 ; ou
+                    un rouleau, %3 : pages
+                    de la largeur du rouleau, aussi longues que le patron
+                    l’exige, jusqu’à 200 po
+  --correction X,Y  compense l’erreur d’échelle d’une imprimante : les pages du
+                    PDF sont agrandies d’un facteur X en largeur et d’un
+                    facteur Y en hauteur (0,8 à 1,25, comme 1.02,0.99),
+                    chacun étant la longueur d’une barre de la feuille
+                    d’étalonnage divisée par la longueur mesurée
+  --lang CODE       la langue de la fenêtre et de ces messages, comme de ou
+                    pt_BR (par défaut, celle du système)
+  -h, --help        affiche cette aide
+  -v, --version     affiche la version
+
+La valeur d’une option se donne comme argument suivant ou après « = »
+(--dpi=120).
+Code de sortie : 0 fichier écrit, 1 rien d’écrit (pas de mesure, trop grand,
+écriture impossible), 2 options incorrectes. Un FICHIER existant n’est jamais
+remplacé que par un dessin complet.
+</translation>
     </message>
 </context>
 <context>

@@ -49,91 +49,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: tavrel [--unit UNIT --measure TEXT --export FILE [--dpi N] [--paper PAPER]
-              [--correction X,Y]]
-       tavrel --calibration-sheet FILE.pdf [--paper PAPER] [--unit UNIT]
-
-Without options, opens the window. With --export, draws the pattern for one measurement
-into FILE and opens no window. With --calibration-sheet, writes the sheet that measures
-a printer&apos;s scaling error: a bar across and a bar down, 8 in (20 cm with --unit
-millimeter; the locale&apos;s unit without --unit) or as long as the paper allows.
-
-  --unit UNIT     decimal (inches, as 2.5), fractions (inches, as &quot;2 1/2&quot;)
-                  or millimeter (as 63.5)
-  --measure TEXT  the measurement, read as the window&apos;s entry box reads it
-  --export FILE   FILE.png: the picture at one image pixel per screen pixel, with its
-                  resolution recorded; FILE.svg: vector drawing at true size;
-                  FILE.pdf: pages to print at 100 %, tiled when the pattern is larger
-                  than the paper; FILE.dxf: lines and arcs at true size for cutting
-                  machines and CAD, in inches or millimeters as the unit
-  --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;
-                  default 96)
-  --paper PAPER   the PDF&apos;s paper: %1 (default: letter
-                  where the locale measures in US units, otherwise a4); for copy
-                  shops %2; or
-                  a roll, %3: pages of the roll&apos;s
-                  width, as long as the pattern needs up to 200 in
-  --correction X,Y
-                  undo a printer&apos;s scaling error: the PDF&apos;s pages are enlarged by X
-                  across and Y down (0.8 to 1.25, as 1.02,0.99), each the length of
-                  a bar of its calibration sheet divided by the length measured
-  --lang CODE     the language of the window and of these messages, as de or pt_BR
-                  (default: the system&apos;s)
-  -h, --help      show this help
-  -v, --version   show the version
-
-An option&apos;s value may follow as the next argument or after &apos;=&apos; (--dpi=120).
-Exit status: 0 written, 1 nothing written (no measurement, too large, cannot write),
-2 wrong options. An existing FILE is only ever replaced by a complete drawing.
-</source>
-        <extracomment>Option names, unit names and paper names stay as they are: they must be typed so. %1, %2 and %3 are the names of the office papers, the copy-shop papers and the rolls.</extracomment>
-        <translation>Uso: tavrel [--unit UNITÀ --measure TESTO --export FILE [--dpi N]
-            [--paper CARTA] [--correction X,Y]]
-     tavrel --calibration-sheet FILE.pdf [--paper CARTA] [--unit UNITÀ]
-
-Senza opzioni apre la finestra. Con --export disegna il cartamodello per una
-misura nel FILE e non apre nessuna finestra. Con --calibration-sheet scrive il
-foglio che misura l&apos;errore di scala di una stampante: una barra orizzontale e
-una verticale di 8 pollici (20 cm con --unit millimeter; senza --unit, l&apos;unità
-delle impostazioni locali) o lunghe quanto la carta consente.
-
-  --unit UNITÀ     decimal (pollici, come 2.5), fractions (pollici, come
-                   &quot;2 1/2&quot;) o millimeter (come 63.5)
-  --measure TESTO  la misura, letta come la legge la casella della finestra
-  --export FILE    FILE.png: l&apos;immagine, un pixel dell&apos;immagine per ogni pixel
-                   dello schermo, con la risoluzione registrata; FILE.svg:
-                   disegno vettoriale a grandezza naturale; FILE.pdf: pagine da
-                   stampare al 100 %, suddivise su più fogli se il cartamodello
-                   è più grande della carta; FILE.dxf: linee e archi a
-                   grandezza naturale per macchine da taglio e CAD, in pollici
-                   o millimetri secondo l&apos;unità
-  --dpi N          la risoluzione dello schermo per cui disegnare, in punti per
-                   pollice (da 24 a 1440; predefinita: 96)
-  --paper CARTA    la carta del PDF: %1
-                   (predefinita: letter dove si misura in unità USA, altrimenti
-                   a4); per le copisterie
-                   %2;
-                   oppure un rotolo, %3: pagine
-                   larghe quanto il rotolo e lunghe quanto serve al
-                   cartamodello, fino a 200 pollici
-  --correction X,Y
-                   annulla l&apos;errore di scala di una stampante: le pagine del
-                   PDF vengono ingrandite di X in orizzontale e di Y in
-                   verticale (da 0,8 a 1,25, come 1.02,0.99); ciascun fattore è
-                   la lunghezza di una barra del foglio di calibrazione divisa
-                   per quella misurata
-  --lang CODICE    la lingua della finestra e di questi messaggi, come de o
-                   pt_BR (predefinita: quella del sistema)
-  -h, --help       mostra questo aiuto
-  -v, --version    mostra la versione
-
-Il valore di un&apos;opzione può seguire come argomento successivo o dopo &apos;=&apos;
-(--dpi=120). Codice di uscita: 0 file scritto, 1 nessun file scritto (nessuna
-misura, troppo grande, scrittura impossibile), 2 opzioni errate. Un FILE
-esistente viene sostituito solo da un disegno completo.
-</translation>
-    </message>
-    <message>
         <source>unknown option %1</source>
         <translation>opzione sconosciuta %1</translation>
     </message>
@@ -214,7 +129,7 @@ esistente viene sostituito solo da un disegno completo.
     <message>
         <source>(%1 x %2 in)</source>
         <extracomment>A paper&apos;s size in inches, as &quot;(24 x 36 in)&quot;.</extracomment>
-        <translation>(%1 x %2 pollici)</translation>
+        <translation>(%1 x %2 poll.)</translation>
     </message>
     <message>
         <source>--measure &quot;%1&quot; is unclear: a comma before three digits may group thousands. Write decimals with a point and thousands without a separator</source>
@@ -239,6 +154,96 @@ esistente viene sostituito solo da un disegno completo.
     <message>
         <source>--export FILE ends in a dot: end it in .png, .svg, .pdf or .dxf</source>
         <translation>--export FILE termina con un punto: fatelo terminare con .png, .svg, .pdf o .dxf</translation>
+    </message>
+    <message>
+        <source>Usage: tavrel [--unit UNIT --measure TEXT --export FILE [--dpi N]
+              [--paper PAPER] [--correction X,Y]]
+       tavrel --calibration-sheet FILE.pdf [--paper PAPER] [--unit UNIT]
+
+Without options, opens the window. With --export, draws the pattern for one
+measurement into FILE and opens no window. With --calibration-sheet, writes
+the sheet that measures a printer&apos;s scaling error: a bar across and a bar
+down, 8 in (20 cm with --unit millimeter; the locale&apos;s unit without --unit)
+or as long as the paper allows.
+
+  --unit UNIT     decimal (inches, as 2.5), fractions (inches, as &quot;2 1/2&quot;)
+                  or millimeter (as 63.5)
+  --measure TEXT  the measurement, read as the window&apos;s entry box reads it
+  --export FILE   FILE.png: the picture at one image pixel per screen pixel,
+                  with its resolution recorded; FILE.svg: vector drawing at
+                  true size; FILE.pdf: pages to print at 100 %, tiled when
+                  the pattern is larger than the paper; FILE.dxf: lines and
+                  arcs at true size for cutting machines and CAD, in inches
+                  or millimeters as the unit
+  --dpi N         the screen resolution to draw for, in dots per inch
+                  (24 to 1440; default 96)
+  --paper PAPER   the PDF&apos;s paper: %1
+                  (default: letter where the locale measures in US units,
+                  otherwise a4); for copy shops
+                  %2;
+                  or a roll, %3: pages of
+                  the roll&apos;s width, as long as the pattern needs up to 200 in
+  --correction X,Y
+                  undo a printer&apos;s scaling error: the PDF&apos;s pages are enlarged
+                  by X across and Y down (0.8 to 1.25, as 1.02,0.99), each the
+                  length of a bar of its calibration sheet divided by the
+                  length measured
+  --lang CODE     the language of the window and of these messages, as de or
+                  pt_BR (default: the system&apos;s)
+  -h, --help      show this help
+  -v, --version   show the version
+
+An option&apos;s value may follow as the next argument or after &apos;=&apos; (--dpi=120).
+Exit status: 0 written, 1 nothing written (no measurement, too large, cannot
+write), 2 wrong options. An existing FILE is only ever replaced by a complete
+drawing.
+</source>
+        <extracomment>Option names, unit names and paper names stay as they are: they must be typed so. %1, %2 and %3 are the names of the office papers, the copy-shop papers and the rolls.</extracomment>
+        <translation>Uso: tavrel [--unit UNITÀ --measure TESTO --export FILE [--dpi N]
+            [--paper CARTA] [--correction X,Y]]
+     tavrel --calibration-sheet FILE.pdf [--paper CARTA] [--unit UNITÀ]
+
+Senza opzioni apre la finestra. Con --export disegna il cartamodello per una
+misura nel FILE e non apre nessuna finestra. Con --calibration-sheet scrive il
+foglio che misura l&apos;errore di scala di una stampante: una barra orizzontale e
+una verticale di 8 pollici (20 cm con --unit millimeter; senza --unit, l&apos;unità
+delle impostazioni locali) o lunghe quanto la carta consente.
+
+  --unit UNITÀ     decimal (pollici, come 2.5), fractions (pollici, come
+                   &quot;2 1/2&quot;) o millimeter (come 63.5)
+  --measure TESTO  la misura, letta come la legge la casella della finestra
+  --export FILE    FILE.png: l&apos;immagine, un pixel dell&apos;immagine per ogni pixel
+                   dello schermo, con la risoluzione registrata; FILE.svg:
+                   disegno vettoriale a grandezza naturale; FILE.pdf: pagine da
+                   stampare al 100 %, suddivise su più fogli se il cartamodello
+                   è più grande della carta; FILE.dxf: linee e archi a
+                   grandezza naturale per macchine da taglio e CAD, in pollici
+                   o millimetri secondo l&apos;unità
+  --dpi N          la risoluzione dello schermo per cui disegnare, in punti per
+                   pollice (da 24 a 1440; predefinita: 96)
+  --paper CARTA    la carta del PDF: %1
+                   (predefinita: letter dove si misura in unità USA, altrimenti
+                   a4); per le copisterie
+                   %2;
+                   oppure un rotolo, %3: pagine
+                   larghe quanto il rotolo e lunghe quanto serve al
+                   cartamodello, fino a 200 pollici
+  --correction X,Y
+                   annulla l&apos;errore di scala di una stampante: le pagine del
+                   PDF vengono ingrandite di X in orizzontale e di Y in
+                   verticale (da 0,8 a 1,25, come 1.02,0.99); ciascun fattore è
+                   la lunghezza di una barra del foglio di calibrazione divisa
+                   per quella misurata
+  --lang CODICE    la lingua della finestra e di questi messaggi, come de o
+                   pt_BR (predefinita: quella del sistema)
+  -h, --help       mostra questo aiuto
+  -v, --version    mostra la versione
+
+Il valore di un&apos;opzione può seguire come argomento successivo o dopo &apos;=&apos;
+(--dpi=120). Codice di uscita: 0 file scritto, 1 nessun file scritto (nessuna
+misura, troppo grande, scrittura impossibile), 2 opzioni errate. Un FILE
+esistente viene sostituito solo da un disegno completo.
+</translation>
     </message>
 </context>
 <context>

@@ -49,94 +49,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: tavrel [--unit UNIT --measure TEXT --export FILE [--dpi N] [--paper PAPER]
-              [--correction X,Y]]
-       tavrel --calibration-sheet FILE.pdf [--paper PAPER] [--unit UNIT]
-
-Without options, opens the window. With --export, draws the pattern for one measurement
-into FILE and opens no window. With --calibration-sheet, writes the sheet that measures
-a printer&apos;s scaling error: a bar across and a bar down, 8 in (20 cm with --unit
-millimeter; the locale&apos;s unit without --unit) or as long as the paper allows.
-
-  --unit UNIT     decimal (inches, as 2.5), fractions (inches, as &quot;2 1/2&quot;)
-                  or millimeter (as 63.5)
-  --measure TEXT  the measurement, read as the window&apos;s entry box reads it
-  --export FILE   FILE.png: the picture at one image pixel per screen pixel, with its
-                  resolution recorded; FILE.svg: vector drawing at true size;
-                  FILE.pdf: pages to print at 100 %, tiled when the pattern is larger
-                  than the paper; FILE.dxf: lines and arcs at true size for cutting
-                  machines and CAD, in inches or millimeters as the unit
-  --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;
-                  default 96)
-  --paper PAPER   the PDF&apos;s paper: %1 (default: letter
-                  where the locale measures in US units, otherwise a4); for copy
-                  shops %2; or
-                  a roll, %3: pages of the roll&apos;s
-                  width, as long as the pattern needs up to 200 in
-  --correction X,Y
-                  undo a printer&apos;s scaling error: the PDF&apos;s pages are enlarged by X
-                  across and Y down (0.8 to 1.25, as 1.02,0.99), each the length of
-                  a bar of its calibration sheet divided by the length measured
-  --lang CODE     the language of the window and of these messages, as de or pt_BR
-                  (default: the system&apos;s)
-  -h, --help      show this help
-  -v, --version   show the version
-
-An option&apos;s value may follow as the next argument or after &apos;=&apos; (--dpi=120).
-Exit status: 0 written, 1 nothing written (no measurement, too large, cannot write),
-2 wrong options. An existing FILE is only ever replaced by a complete drawing.
-</source>
-        <extracomment>Option names, unit names and paper names stay as they are: they must be typed so. %1, %2 and %3 are the names of the office papers, the copy-shop papers and the rolls.</extracomment>
-        <translation>Gebruik: tavrel [--unit EENHEID --measure TEKST --export BESTAND [--dpi N]
-                [--paper PAPIER] [--correction X,Y]]
-         tavrel --calibration-sheet BESTAND.pdf [--paper PAPIER]
-                [--unit EENHEID]
-
-Zonder opties opent Tavrel het venster. Met --export tekent Tavrel het patroon
-voor één maat in BESTAND, zonder een venster te openen. Met --calibration-sheet
-schrijft Tavrel het testvel dat de schaalfout van een printer meet: een
-horizontale en een verticale balk van 8 inch (20 cm met --unit millimeter;
-zonder --unit de eenheid van de landinstellingen) of zo lang als het papier
-toelaat.
-
-  --unit EENHEID    decimal (inches, zoals 2.5), fractions (inches, zoals
-                    &quot;2 1/2&quot;) of millimeter (zoals 63.5)
-  --measure TEKST   de maat, gelezen zoals in het invoervak van het venster
-  --export BESTAND  BESTAND.png: de afbeelding met één beeldpixel per
-                    schermpixel, met de resolutie erin vastgelegd;
-                    BESTAND.svg: vectortekening op ware grootte;
-                    BESTAND.pdf: af te drukken op 100 %, verdeeld over
-                    meerdere pagina&apos;s als het patroon groter is dan het
-                    papier; BESTAND.dxf: lijnen en bogen op ware grootte voor
-                    snijmachines en CAD, in inches of millimeters volgens de
-                    eenheid
-  --dpi N           de schermresolutie waarvoor getekend wordt, in punten per
-                    inch (24 tot 1440; standaard 96)
-  --paper PAPIER    het papier van de PDF: %1
-                    (standaard: letter waar de landinstellingen in Amerikaanse
-                    eenheden meten, anders a4); voor copyshops
-                    %2;
-                    of een rol, %3:
-                    pagina&apos;s zo breed als de rol en zo lang als het patroon
-                    nodig heeft, tot 200 inch
-  --correction X,Y  maakt de schaalfout van een printer ongedaan: de pagina&apos;s
-                    van de PDF worden horizontaal met X en verticaal met Y
-                    vergroot (0,8 tot 1,25, zoals 1.02,0.99), elk de lengte
-                    van een balk van het testvel gedeeld door de gemeten
-                    lengte
-  --lang CODE       de taal van het venster en van deze meldingen, zoals de
-                    of pt_BR (standaard: die van het systeem)
-  -h, --help        deze hulp tonen
-  -v, --version     de versie tonen
-
-De waarde van een optie mag het volgende argument zijn of na &apos;=&apos; staan
-(--dpi=120).
-Afsluitcode: 0 geschreven, 1 niets geschreven (geen maat, te groot, kan niet
-schrijven), 2 verkeerde opties. Een bestaand BESTAND wordt alleen door een
-volledige tekening vervangen.
-</translation>
-    </message>
-    <message>
         <source>unknown option %1</source>
         <translation>onbekende optie %1</translation>
     </message>
@@ -242,6 +154,99 @@ volledige tekening vervangen.
     <message>
         <source>--export FILE ends in a dot: end it in .png, .svg, .pdf or .dxf</source>
         <translation>--export BESTAND eindigt op een punt: laat het eindigen op .png, .svg, .pdf of .dxf</translation>
+    </message>
+    <message>
+        <source>Usage: tavrel [--unit UNIT --measure TEXT --export FILE [--dpi N]
+              [--paper PAPER] [--correction X,Y]]
+       tavrel --calibration-sheet FILE.pdf [--paper PAPER] [--unit UNIT]
+
+Without options, opens the window. With --export, draws the pattern for one
+measurement into FILE and opens no window. With --calibration-sheet, writes
+the sheet that measures a printer&apos;s scaling error: a bar across and a bar
+down, 8 in (20 cm with --unit millimeter; the locale&apos;s unit without --unit)
+or as long as the paper allows.
+
+  --unit UNIT     decimal (inches, as 2.5), fractions (inches, as &quot;2 1/2&quot;)
+                  or millimeter (as 63.5)
+  --measure TEXT  the measurement, read as the window&apos;s entry box reads it
+  --export FILE   FILE.png: the picture at one image pixel per screen pixel,
+                  with its resolution recorded; FILE.svg: vector drawing at
+                  true size; FILE.pdf: pages to print at 100 %, tiled when
+                  the pattern is larger than the paper; FILE.dxf: lines and
+                  arcs at true size for cutting machines and CAD, in inches
+                  or millimeters as the unit
+  --dpi N         the screen resolution to draw for, in dots per inch
+                  (24 to 1440; default 96)
+  --paper PAPER   the PDF&apos;s paper: %1
+                  (default: letter where the locale measures in US units,
+                  otherwise a4); for copy shops
+                  %2;
+                  or a roll, %3: pages of
+                  the roll&apos;s width, as long as the pattern needs up to 200 in
+  --correction X,Y
+                  undo a printer&apos;s scaling error: the PDF&apos;s pages are enlarged
+                  by X across and Y down (0.8 to 1.25, as 1.02,0.99), each the
+                  length of a bar of its calibration sheet divided by the
+                  length measured
+  --lang CODE     the language of the window and of these messages, as de or
+                  pt_BR (default: the system&apos;s)
+  -h, --help      show this help
+  -v, --version   show the version
+
+An option&apos;s value may follow as the next argument or after &apos;=&apos; (--dpi=120).
+Exit status: 0 written, 1 nothing written (no measurement, too large, cannot
+write), 2 wrong options. An existing FILE is only ever replaced by a complete
+drawing.
+</source>
+        <extracomment>Option names, unit names and paper names stay as they are: they must be typed so. %1, %2 and %3 are the names of the office papers, the copy-shop papers and the rolls.</extracomment>
+        <translation>Gebruik: tavrel [--unit EENHEID --measure TEKST --export BESTAND [--dpi N]
+                [--paper PAPIER] [--correction X,Y]]
+         tavrel --calibration-sheet BESTAND.pdf [--paper PAPIER]
+                [--unit EENHEID]
+
+Zonder opties opent Tavrel het venster. Met --export tekent Tavrel het patroon
+voor één maat in BESTAND, zonder een venster te openen. Met --calibration-sheet
+schrijft Tavrel het testvel dat de schaalfout van een printer meet: een
+horizontale en een verticale balk van 8 inch (20 cm met --unit millimeter;
+zonder --unit de eenheid van de landinstellingen) of zo lang als het papier
+toelaat.
+
+  --unit EENHEID    decimal (inches, zoals 2.5), fractions (inches, zoals
+                    &quot;2 1/2&quot;) of millimeter (zoals 63.5)
+  --measure TEKST   de maat, gelezen zoals in het invoervak van het venster
+  --export BESTAND  BESTAND.png: de afbeelding met één beeldpixel per
+                    schermpixel, met de resolutie erin vastgelegd;
+                    BESTAND.svg: vectortekening op ware grootte;
+                    BESTAND.pdf: af te drukken op 100 %, verdeeld over
+                    meerdere pagina&apos;s als het patroon groter is dan het
+                    papier; BESTAND.dxf: lijnen en bogen op ware grootte voor
+                    snijmachines en CAD, in inches of millimeters volgens de
+                    eenheid
+  --dpi N           de schermresolutie waarvoor getekend wordt, in punten per
+                    inch (24 tot 1440; standaard 96)
+  --paper PAPIER    het papier van de PDF: %1
+                    (standaard: letter waar de landinstellingen in Amerikaanse
+                    eenheden meten, anders a4); voor copyshops
+                    %2;
+                    of een rol, %3:
+                    pagina&apos;s zo breed als de rol en zo lang als het patroon
+                    nodig heeft, tot 200 inch
+  --correction X,Y  maakt de schaalfout van een printer ongedaan: de pagina&apos;s
+                    van de PDF worden horizontaal met X en verticaal met Y
+                    vergroot (0,8 tot 1,25, zoals 1.02,0.99), elk de lengte
+                    van een balk van het testvel gedeeld door de gemeten
+                    lengte
+  --lang CODE       de taal van het venster en van deze meldingen, zoals de
+                    of pt_BR (standaard: die van het systeem)
+  -h, --help        deze hulp tonen
+  -v, --version     de versie tonen
+
+De waarde van een optie mag het volgende argument zijn of na &apos;=&apos; staan
+(--dpi=120).
+Afsluitcode: 0 geschreven, 1 niets geschreven (geen maat, te groot, kan niet
+schrijven), 2 verkeerde opties. Een bestaand BESTAND wordt alleen door een
+volledige tekening vervangen.
+</translation>
     </message>
 </context>
 <context>

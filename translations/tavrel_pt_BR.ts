@@ -49,94 +49,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: tavrel [--unit UNIT --measure TEXT --export FILE [--dpi N] [--paper PAPER]
-              [--correction X,Y]]
-       tavrel --calibration-sheet FILE.pdf [--paper PAPER] [--unit UNIT]
-
-Without options, opens the window. With --export, draws the pattern for one measurement
-into FILE and opens no window. With --calibration-sheet, writes the sheet that measures
-a printer&apos;s scaling error: a bar across and a bar down, 8 in (20 cm with --unit
-millimeter; the locale&apos;s unit without --unit) or as long as the paper allows.
-
-  --unit UNIT     decimal (inches, as 2.5), fractions (inches, as &quot;2 1/2&quot;)
-                  or millimeter (as 63.5)
-  --measure TEXT  the measurement, read as the window&apos;s entry box reads it
-  --export FILE   FILE.png: the picture at one image pixel per screen pixel, with its
-                  resolution recorded; FILE.svg: vector drawing at true size;
-                  FILE.pdf: pages to print at 100 %, tiled when the pattern is larger
-                  than the paper; FILE.dxf: lines and arcs at true size for cutting
-                  machines and CAD, in inches or millimeters as the unit
-  --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;
-                  default 96)
-  --paper PAPER   the PDF&apos;s paper: %1 (default: letter
-                  where the locale measures in US units, otherwise a4); for copy
-                  shops %2; or
-                  a roll, %3: pages of the roll&apos;s
-                  width, as long as the pattern needs up to 200 in
-  --correction X,Y
-                  undo a printer&apos;s scaling error: the PDF&apos;s pages are enlarged by X
-                  across and Y down (0.8 to 1.25, as 1.02,0.99), each the length of
-                  a bar of its calibration sheet divided by the length measured
-  --lang CODE     the language of the window and of these messages, as de or pt_BR
-                  (default: the system&apos;s)
-  -h, --help      show this help
-  -v, --version   show the version
-
-An option&apos;s value may follow as the next argument or after &apos;=&apos; (--dpi=120).
-Exit status: 0 written, 1 nothing written (no measurement, too large, cannot write),
-2 wrong options. An existing FILE is only ever replaced by a complete drawing.
-</source>
-        <extracomment>Option names, unit names and paper names stay as they are: they must be typed so. %1, %2 and %3 are the names of the office papers, the copy-shop papers and the rolls.</extracomment>
-        <translation>Uso: tavrel [--unit UNIDADE --measure TEXTO --export ARQUIVO [--dpi N]
-            [--paper PAPEL] [--correction X,Y]]
-     tavrel --calibration-sheet ARQUIVO.pdf [--paper PAPEL] [--unit UNIDADE]
-
-Sem opções, abre a janela. Com --export, desenha o molde de uma medida no
-ARQUIVO e não abre nenhuma janela. Com --calibration-sheet, grava a folha
-que mede o erro de escala de uma impressora: uma barra horizontal e uma
-vertical, de 8 pol. (20 cm com --unit millimeter; sem --unit, na unidade da
-região) ou tão compridas quanto o papel permitir.
-
-  --unit UNIDADE   decimal (polegadas, como 2.5), fractions (polegadas, como
-                   &quot;2 1/2&quot;) ou millimeter (como 63.5)
-  --measure TEXTO  a medida, lida do mesmo jeito que a caixa de entrada da
-                   janela a lê
-  --export ARQUIVO
-                   ARQUIVO.png: a imagem com um pixel de imagem por pixel de
-                   tela, com a resolução registrada; ARQUIVO.svg: desenho
-                   vetorial em tamanho real; ARQUIVO.pdf: páginas para
-                   imprimir em 100 %, divididas em várias folhas quando o
-                   molde é maior que o papel; ARQUIVO.dxf: linhas e arcos
-                   em tamanho real para máquinas de corte e CAD, em polegadas
-                   ou milímetros conforme a unidade
-  --dpi N          a resolução da tela para a qual se desenha, em pontos por
-                   polegada (24 a 1440; padrão: 96)
-  --paper PAPEL    o papel do PDF: %1 (padrão:
-                   letter onde a região mede em unidades dos EUA, senão a4);
-                   para gráficas e copiadoras
-                   %2;
-                   ou um rolo, %3: páginas da
-                   largura do rolo, tão compridas quanto o molde precisar, até
-                   200 pol.
-  --correction X,Y
-                   compensa o erro de escala de uma impressora: as páginas do
-                   PDF são ampliadas pelo fator X na horizontal e Y na vertical
-                   (0,8 a 1,25, como 1.02,0.99); cada fator é o comprimento de
-                   uma barra da folha de calibração dividido pelo comprimento
-                   medido
-  --lang CÓDIGO    o idioma da janela e destas mensagens, como de ou pt_BR
-                   (padrão: o do sistema)
-  -h, --help       mostra esta ajuda
-  -v, --version    mostra a versão
-
-O valor de uma opção pode vir como o argumento seguinte ou depois de &apos;=&apos;
-(--dpi=120).
-Código de saída: 0 gravado, 1 nada gravado (sem medida, grande demais,
-impossível gravar), 2 opções erradas. Um ARQUIVO existente só é substituído
-por um desenho completo.
-</translation>
-    </message>
-    <message>
         <source>unknown option %1</source>
         <translation>opção desconhecida %1</translation>
     </message>
@@ -242,6 +154,99 @@ por um desenho completo.
     <message>
         <source>--export FILE ends in a dot: end it in .png, .svg, .pdf or .dxf</source>
         <translation>--export ARQUIVO termina em um ponto: termine-o em .png, .svg, .pdf ou .dxf</translation>
+    </message>
+    <message>
+        <source>Usage: tavrel [--unit UNIT --measure TEXT --export FILE [--dpi N]
+              [--paper PAPER] [--correction X,Y]]
+       tavrel --calibration-sheet FILE.pdf [--paper PAPER] [--unit UNIT]
+
+Without options, opens the window. With --export, draws the pattern for one
+measurement into FILE and opens no window. With --calibration-sheet, writes
+the sheet that measures a printer&apos;s scaling error: a bar across and a bar
+down, 8 in (20 cm with --unit millimeter; the locale&apos;s unit without --unit)
+or as long as the paper allows.
+
+  --unit UNIT     decimal (inches, as 2.5), fractions (inches, as &quot;2 1/2&quot;)
+                  or millimeter (as 63.5)
+  --measure TEXT  the measurement, read as the window&apos;s entry box reads it
+  --export FILE   FILE.png: the picture at one image pixel per screen pixel,
+                  with its resolution recorded; FILE.svg: vector drawing at
+                  true size; FILE.pdf: pages to print at 100 %, tiled when
+                  the pattern is larger than the paper; FILE.dxf: lines and
+                  arcs at true size for cutting machines and CAD, in inches
+                  or millimeters as the unit
+  --dpi N         the screen resolution to draw for, in dots per inch
+                  (24 to 1440; default 96)
+  --paper PAPER   the PDF&apos;s paper: %1
+                  (default: letter where the locale measures in US units,
+                  otherwise a4); for copy shops
+                  %2;
+                  or a roll, %3: pages of
+                  the roll&apos;s width, as long as the pattern needs up to 200 in
+  --correction X,Y
+                  undo a printer&apos;s scaling error: the PDF&apos;s pages are enlarged
+                  by X across and Y down (0.8 to 1.25, as 1.02,0.99), each the
+                  length of a bar of its calibration sheet divided by the
+                  length measured
+  --lang CODE     the language of the window and of these messages, as de or
+                  pt_BR (default: the system&apos;s)
+  -h, --help      show this help
+  -v, --version   show the version
+
+An option&apos;s value may follow as the next argument or after &apos;=&apos; (--dpi=120).
+Exit status: 0 written, 1 nothing written (no measurement, too large, cannot
+write), 2 wrong options. An existing FILE is only ever replaced by a complete
+drawing.
+</source>
+        <extracomment>Option names, unit names and paper names stay as they are: they must be typed so. %1, %2 and %3 are the names of the office papers, the copy-shop papers and the rolls.</extracomment>
+        <translation>Uso: tavrel [--unit UNIDADE --measure TEXTO --export ARQUIVO [--dpi N]
+            [--paper PAPEL] [--correction X,Y]]
+     tavrel --calibration-sheet ARQUIVO.pdf [--paper PAPEL] [--unit UNIDADE]
+
+Sem opções, abre a janela. Com --export, desenha o molde de uma medida no
+ARQUIVO e não abre nenhuma janela. Com --calibration-sheet, grava a folha
+que mede o erro de escala de uma impressora: uma barra horizontal e uma
+vertical, de 8 pol. (20 cm com --unit millimeter; sem --unit, na unidade da
+região) ou tão compridas quanto o papel permitir.
+
+  --unit UNIDADE   decimal (polegadas, como 2.5), fractions (polegadas, como
+                   &quot;2 1/2&quot;) ou millimeter (como 63.5)
+  --measure TEXTO  a medida, lida do mesmo jeito que a caixa de entrada da
+                   janela a lê
+  --export ARQUIVO
+                   ARQUIVO.png: a imagem com um pixel de imagem por pixel de
+                   tela, com a resolução registrada; ARQUIVO.svg: desenho
+                   vetorial em tamanho real; ARQUIVO.pdf: páginas para
+                   imprimir em 100 %, divididas em várias folhas quando o
+                   molde é maior que o papel; ARQUIVO.dxf: linhas e arcos
+                   em tamanho real para máquinas de corte e CAD, em polegadas
+                   ou milímetros conforme a unidade
+  --dpi N          a resolução da tela para a qual se desenha, em pontos por
+                   polegada (24 a 1440; padrão: 96)
+  --paper PAPEL    o papel do PDF: %1 (padrão:
+                   letter onde a região mede em unidades dos EUA, senão a4);
+                   para gráficas e copiadoras
+                   %2;
+                   ou um rolo, %3: páginas da
+                   largura do rolo, tão compridas quanto o molde precisar, até
+                   200 pol.
+  --correction X,Y
+                   compensa o erro de escala de uma impressora: as páginas do
+                   PDF são ampliadas pelo fator X na horizontal e Y na vertical
+                   (0,8 a 1,25, como 1.02,0.99); cada fator é o comprimento de
+                   uma barra da folha de calibração dividido pelo comprimento
+                   medido
+  --lang CÓDIGO    o idioma da janela e destas mensagens, como de ou pt_BR
+                   (padrão: o do sistema)
+  -h, --help       mostra esta ajuda
+  -v, --version    mostra a versão
+
+O valor de uma opção pode vir como o argumento seguinte ou depois de &apos;=&apos;
+(--dpi=120).
+Código de saída: 0 gravado, 1 nada gravado (sem medida, grande demais,
+impossível gravar), 2 opções erradas. Um ARQUIVO existente só é substituído
+por um desenho completo.
+</translation>
     </message>
 </context>
 <context>
