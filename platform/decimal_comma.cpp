@@ -1,21 +1,18 @@
 #include "platform/decimal_comma.h"
 
-#include "platform/translations.h"
-
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 
 namespace tavrel::platform {
 namespace {
 
-bool commaIsDecimalPoint() { return interfaceLocale().decimalPoint() == ","; }
-
-// A plain comma, in a language that writes decimals with a comma.
-bool commaTypesPoint(const QKeyEvent& key)
+// A plain comma key, where the system writes decimals with a comma.
+bool typesPoint(const QKeyEvent& key)
 {
     return key.text() == "," && !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
-           commaIsDecimalPoint();
+           commaTypesPoint();
 }
 
 class CommaAsPoint : public QObject {
@@ -26,7 +23,7 @@ public:
     {
         if (event->type() != QEvent::KeyPress) return false;
         const auto& comma = static_cast<const QKeyEvent&>(*event);
-        if (!commaTypesPoint(comma)) return false;
+        if (!typesPoint(comma)) return false;
         // The point goes through the box's other filters as a typed point would.
         QKeyEvent point(QEvent::KeyPress, Qt::Key_Period, comma.modifiers(), ".");
         QCoreApplication::sendEvent(watched, &point);
@@ -36,6 +33,11 @@ public:
 
 }  // namespace
 
+bool commaTypesPoint()
+{
+    return QLocale::system().decimalPoint() == ",";
+}
+
 void typePointForComma(QLineEdit& box)
 {
     box.installEventFilter(new CommaAsPoint(&box));
@@ -43,7 +45,7 @@ void typePointForComma(QLineEdit& box)
 
 QChar typedCharacter(QChar character)
 {
-    return character == ',' && commaIsDecimalPoint() ? QChar('.') : character;
+    return character == ',' && commaTypesPoint() ? QChar('.') : character;
 }
 
 }  // namespace tavrel::platform
