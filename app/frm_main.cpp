@@ -8,6 +8,7 @@
 #include "app/pattern_menu.h"
 #include "app/print_question.h"
 #include "app/printer_calibration.h"
+#include "app/reading_notice.h"
 #include "app/redraw_queue.h"
 #include "app/text_as_typed.h"
 #include "app/twip_layout.h"
@@ -16,6 +17,7 @@
 #include "extras/extras.h"
 #include "helpview/help_path.h"
 #include "measure/key_filter.h"
+#include "measure/physical_units.h"
 #include "pattern/drawing.h"
 #include "picture/natural_size.h"
 #include "picture/pattern_picture.h"
@@ -118,6 +120,8 @@ void frmMain::createControls(QWidget* client)
     lblInfo = place(new QLabel("Label1", client), "lblInfo", {2760, 120, 1695, 495});
     lblTooLarge = new AlertLabel(client);
     lblTooLarge->setObjectName("lblTooLarge");
+    lblNotice = new AlertLabel(client);
+    lblNotice->setObjectName("lblNotice");
 
     lblInfo->setWordWrap(true);
     growth_ = growToFit({optMeasureType, lblInfo, txtMeasure, cmdPrint},
@@ -136,10 +140,12 @@ void frmMain::createControls(QWidget* client)
     cmdPrint->setEnabled(false);
     picPattern->setFocusPolicy(Qt::NoFocus);
 
-    lblTooLarge->setWordWrap(true);
-    lblTooLarge->setStyleSheet(
-        "QLabel { background: #fff8c4; color: black; border: 1px solid #b0a040; padding: 2px; }");
-    lblTooLarge->hide();
+    for (QLabel* notice : {lblTooLarge, lblNotice}) {
+        notice->setWordWrap(true);
+        notice->setStyleSheet("QLabel { background: #fff8c4; color: black; "
+                              "border: 1px solid #b0a040; padding: 2px; }");
+        notice->hide();
+    }
 
     setTabOrder(cmdPrint, optMeasureType[0]);
     setTabOrder(optMeasureType[0], optMeasureType[1]);
@@ -225,7 +231,7 @@ void frmMain::updateClientArea()
     QRect content;
     for (QWidget* control :
          std::initializer_list<QWidget*>{optMeasureType[0], optMeasureType[1], optMeasureType[2],
-                                         cmdPrint, lblInfo, txtMeasure, lblTooLarge})
+                                         cmdPrint, lblInfo, txtMeasure, lblTooLarge, lblNotice})
         if (!control->isHidden()) content |= control->geometry();
     if (pictureInView_) content |= picPattern->geometry();
     clientView_->setClientArea(QSize(content.right() + 1, content.bottom() + 1), askedClient_);
@@ -307,9 +313,14 @@ void frmMain::drawOnce()
         });
     lblScale->setText(scaleSentence(measure::unitSystemOf(*unit)));
     showWholeSentence(plan.windowHeight);
+    const double drawnInches =
+        drawing.conversion.pixels * screen.twipsPerPixelX / measure::kTwipsPerInch;
     picPattern->setAccessibleDescription(describePattern(
-        txtMeasure->text(), *selectedUnit(), {plan.pictureWidth, plan.pictureHeight},
+        txtMeasure->text(), *unit, drawnInches, {plan.pictureWidth, plan.pictureHeight},
         screen.twipsPerPixelX, screen.twipsPerPixelY));
+    if (const QString notice = readingNotice(txtMeasure->text(), *unit, drawnInches);
+        !notice.isEmpty())
+        showBoxNotice(notice);
     mnuPattern->showPicture(plan);
 }
 
@@ -347,14 +358,29 @@ QString frmMain::scaleSentence(measure::UnitSystem ruler)
 void frmMain::showTooLargeNotice()
 {
     const pattern::Screen screen{platform::twipsPerPixelX(), platform::twipsPerPixelY()};
-    lblTooLarge->setText(exporting::tooLargeMessage(*selectedUnit(), screen));
-    // 240 pixels wide on a screen of 96 dots per inch, as wide in inches on any other.
+    const QChar typedPoint = platform::commaTypesPoint() ? QLatin1Char(',') : QLatin1Char('.');
+    lblTooLarge->setText(exporting::tooLargeMessage(*selectedUnit(), screen, typedPoint));
+    placeUnderBox(*lblTooLarge, txtMeasure->geometry().bottom() + 2);
+}
+
+void frmMain::showBoxNotice(const QString& text)
+{
+    lblNotice->setText(text);
+    const int top = lblTooLarge->isHidden() ? txtMeasure->geometry().bottom() + 2
+                                            : lblTooLarge->geometry().bottom() + 2;
+    placeUnderBox(*lblNotice, top);
+    updateClientArea();
+    showBox();
+}
+
+// 240 pixels wide on a screen of 96 dots per inch, as wide in inches on any other, over whatever
+// lies below the box.
+void frmMain::placeUnderBox(QLabel& notice, int top)
+{
     const int width = pixelsOf({0, 0, 3600, 0}).width();
-    const QRect box = txtMeasure->geometry();
-    lblTooLarge->setGeometry(box.left(), box.bottom() + 2, width,
-                             lblTooLarge->heightForWidth(width));
-    lblTooLarge->show();
-    lblTooLarge->raise();
+    notice.setGeometry(txtMeasure->geometry().left(), top, width, notice.heightForWidth(width));
+    notice.show();
+    notice.raise();
 }
 
 QString frmMain::promptText(bool millimeters)
@@ -426,6 +452,7 @@ void frmMain::txtMeasure_KeyPress(int& KeyAscii)
 // was drawn may have emptied the box.
 void frmMain::txtMeasure_Change()
 {
+    lblNotice->hide();
     if (!txtMeasure->text().isEmpty())
         DrawPattern();
     else
@@ -443,7 +470,8 @@ void frmMain::txtMeasure_Change()
 // notice under it.
 void frmMain::showBox()
 {
-    if (lblTooLarge->isVisible()) clientView_->ensureWidgetVisible(lblTooLarge, 0, 0);
+    for (QLabel* notice : {lblNotice, lblTooLarge})
+        if (notice->isVisible()) clientView_->ensureWidgetVisible(notice, 0, 0);
     clientView_->ensureWidgetVisible(txtMeasure);
 }
 

@@ -45,6 +45,10 @@ public:
 
     float BaseLength() const { return BaseLength_; }
 
+    // A short note under the entry box (under the too-large notice when that shows too) on what
+    // became of the text: gone again with the next change of the text.
+    void showBoxNotice(const QString& text);
+
     // The window's outer size in twips, as last requested.
     int Width() const { return widthTwips_; }
     int Height() const { return heightTwips_; }
@@ -61,6 +65,7 @@ public:
     platform::PictureBox* picPattern = nullptr;
     QLabel* lblScale = nullptr;
     QLabel* lblTooLarge = nullptr;
+    QLabel* lblNotice = nullptr;
     QMenu* mnuFile = nullptr;
     QAction* mnuFilePrint = nullptr;
     QAction* mnuFileSep1 = nullptr;
@@ -93,6 +98,7 @@ private:
     void showWholeSentence(int plannedWindowHeight);
     std::optional<measure::Unit> selectedUnit() const;
     void showTooLargeNotice();
+    void placeUnderBox(QLabel& notice, int top);
     void createControls(QWidget* client);
     void createMenus();
     void applyOuterSize();

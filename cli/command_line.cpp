@@ -5,6 +5,7 @@
 #include "export/file_name.h"
 #include "export/paper.h"
 #include "export/pattern_export.h"
+#include "measure/fractions_reading.h"
 #include "measure/typed_text.h"
 #include "platform/build_info.h"
 #include "platform/translations.h"
@@ -270,10 +271,16 @@ QString unknownUnit(const std::string& name)
         .arg(QString::fromLocal8Bit(name));
 }
 
-// A measurement that could not be typed in the unit's box, and how it is typed there.
+// A measurement that could not be typed in the unit's box, and how it is typed there. Every text
+// suggested here is one the unit takes as it stands.
 QString notTypable(const std::string& text, measure::Unit unit)
 {
     const QString shown = QString::fromLocal8Bit(text);
+    if (measure::commaMayGroupThousands(text))
+        return CommandLine::tr(
+                   "--measure \"%1\" is unclear: a comma before three digits may group thousands. "
+                   "Write decimals with a point and thousands without a separator")
+            .arg(shown);
     if (unit == measure::Unit::InchesDecimal)
         return CommandLine::tr(
                    "--measure \"%1\" is not a measurement in decimal inches: use 2.5 "
@@ -281,14 +288,37 @@ QString notTypable(const std::string& text, measure::Unit unit)
             .arg(shown);
     if (unit == measure::Unit::InchesFractions)
         return CommandLine::tr(
-                   "--measure \"%1\" is not a measurement in inches with fractions: "
-                   "use 2 1/2, 1/2 or 2.5, with one space, one slash and one point "
-                   "at most")
+                   "--measure \"%1\" is not a measurement in inches with fractions: use a whole "
+                   "number, a fraction, or both with one space between, as 2, 1/2 or 2 1/2")
             .arg(shown);
     return CommandLine::tr(
                "--measure \"%1\" is not a measurement in millimeters: use digits "
                "with one point at most, as 63.5")
         .arg(shown);
+}
+
+// A measurement in inches with fractions that the unit would read as another size than it says:
+// the window rounds "2.5" to 2 inches and reads "3 1/0" as 3.
+QString misreadInFractions(const std::string& text, measure::FractionsReading reading)
+{
+    const QString shown = QString::fromLocal8Bit(text);
+    const bool plainNumber = text.find_first_of("/ ") == std::string::npos;
+    if (reading == measure::FractionsReading::WholeRounded && plainNumber)
+        return CommandLine::tr(
+                   "--measure \"%1\" has decimals, which --unit fractions rounds away to whole "
+                   "inches: use --unit decimal for %1")
+            .arg(shown);
+    if (reading == measure::FractionsReading::WholeRounded)
+        return CommandLine::tr(
+                   "--measure \"%1\" has decimals in its whole inches, which --unit fractions "
+                   "rounds away: write them in the fraction, as 2 1/2, or use --unit decimal")
+            .arg(shown);
+    if (reading == measure::FractionsReading::ZeroDenominator)
+        return CommandLine::tr(
+                   "--measure \"%1\" has a fraction over 0: write a number above 0 after the "
+                   "slash, as 2 1/2")
+            .arg(shown);
+    return notTypable(text, measure::Unit::InchesFractions);
 }
 
 QString unknownPaper(const std::string& name)
@@ -330,6 +360,11 @@ int runExport(const Options& options)
     if (!unit) return usageError(unknownUnit(*options.unit));
     const auto measurement = measure::asTypedInBox(*options.measure, *unit);
     if (!measurement) return usageError(notTypable(*options.measure, *unit));
+    if (*unit == measure::Unit::InchesFractions) {
+        const auto reading = measure::readingOfFractions(*measurement);
+        if (reading != measure::FractionsReading::AsWritten)
+            return usageError(misreadInFractions(*options.measure, reading));
+    }
     const auto dotsPerInch = options.dpi ? dotsPerInchOf(*options.dpi) : 96;
     // The bounds as they are typed, without digit grouping.
     if (!dotsPerInch)

@@ -8,12 +8,21 @@
 
 namespace tavrel::exporting {
 
-// `typed`, a measurement as the entry box takes it ("91.02"), with the decimal mark of the
-// language the texts are in ("91,02" in German, whose comma key types the box's point). No digit
-// grouping: the box would not read it.
-inline QString measurementText(const std::string& typed)
+// `typed`, a measurement as the entry box takes it ("91.02"), written so that it can be typed
+// back: Latin digits, no grouping, and `decimalMark` for the point, which is either the point or
+// the comma ("91,02" where the comma key types the box's point). Never another language's own
+// digits or mark, such as Arabic "91٫02", which the box refuses.
+inline QString measurementText(const std::string& typed, QChar decimalMark)
 {
-    return QString::fromStdString(typed).replace(QLatin1Char('.'), QLocale().decimalPoint());
+    const QChar mark = decimalMark == QLatin1Char(',') ? decimalMark : QLatin1Char('.');
+    return QString::fromStdString(typed).replace(QLatin1Char('.'), mark);
+}
+
+// The decimal mark of numbers typed on the command line, which reads a comma as the point on
+// every machine: the comma where the language writes one, else the point.
+inline QChar commandLineDecimalMark()
+{
+    return QLocale().decimalPoint() == QLatin1String(",") ? QLatin1Char(',') : QLatin1Char('.');
 }
 
 }  // namespace tavrel::exporting

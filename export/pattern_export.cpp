@@ -1,5 +1,6 @@
 #include "export/pattern_export.h"
 
+#include "export/measurement_text.h"
 #include "export/picture_file.h"
 #include "export/too_large_message.h"
 #include "measure/physical_units.h"
@@ -17,7 +18,8 @@ QString exportPattern(const ExportRequest& request)
     const float twipsPerPixel = measure::twipsPerPixelForDpi(request.dotsPerInch);
     const pattern::Screen screen{twipsPerPixel, twipsPerPixel};
     const auto drawing = pattern::prepareDrawing(request.measurement, request.unit, screen);
-    if (drawing.tooLarge()) return tooLargeMessage(request.unit, screen);
+    if (drawing.tooLarge())
+        return tooLargeMessage(request.unit, screen, commandLineDecimalMark());
     if (!drawing.plan)
         return QCoreApplication::translate("PatternExport",
                                            "Nothing to draw: \"%1\" is not a measurement above 0.")

@@ -12,9 +12,11 @@
 namespace tavrel::exporting {
 namespace {
 
+// To a ten-thousandth of a millimeter; a value that rounds to nothing is 0, never "-0.0000".
 QString number(double value)
 {
-    return QString::number(value, 'f', 4);
+    const QString text = QString::number(value, 'f', 4);
+    return text == QLatin1String("-0.0000") || text == QLatin1String("0.0000") ? QString('0') : text;
 }
 
 QString point(const QPointF& p)

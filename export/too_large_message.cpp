@@ -7,9 +7,10 @@
 
 namespace tavrel::exporting {
 
-QString tooLargeMessage(measure::Unit unit, pattern::Screen screen)
+QString tooLargeMessage(measure::Unit unit, pattern::Screen screen, QChar decimalMark)
 {
-    const QString largest = measurementText(pattern::largestMeasurementText(unit, screen));
+    const QString largest =
+        measurementText(pattern::largestMeasurementText(unit, screen), decimalMark);
     if (unit == measure::Unit::Millimeter)
         //: %1 is a number, such as 2312.
         return QCoreApplication::translate(

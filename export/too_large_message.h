@@ -9,7 +9,8 @@
 
 namespace tavrel::exporting {
 
-// Names the largest measurement `unit` draws on `screen`, with the language's decimal mark.
-QString tooLargeMessage(measure::Unit unit, pattern::Screen screen);
+// Names the largest measurement `unit` draws on `screen` as it is typed, with `decimalMark` (a
+// point or a comma) for its point.
+QString tooLargeMessage(measure::Unit unit, pattern::Screen screen, QChar decimalMark);
 
 }  // namespace tavrel::exporting

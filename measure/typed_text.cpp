@@ -10,15 +10,17 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// A comma with a digit before it and exactly three after it may group thousands.
-bool mayGroupThousands(std::string_view text, std::size_t comma)
-{
-    const std::string_view after = text.substr(comma + 1);
-    const auto digitsAfter = std::find_if_not(after.begin(), after.end(), isDigit) - after.begin();
-    return comma > 0 && isDigit(text[comma - 1]) && digitsAfter == 3;
-}
-
 }  // namespace
+
+bool commaMayGroupThousands(std::string_view text)
+{
+    for (std::size_t comma = text.find(','); comma != std::string_view::npos;
+         comma = text.find(',', comma + 1)) {
+        const std::string_view after = text.substr(comma + 1);
+        if (std::find_if_not(after.begin(), after.end(), isDigit) - after.begin() == 3) return true;
+    }
+    return false;
+}
 
 bool couldBeTyped(std::string_view text, Unit unit)
 {
@@ -43,7 +45,7 @@ std::optional<std::string> asTypedInBox(std::string_view text, Unit unit)
     std::string typed(text);
     if (const std::size_t comma = typed.find(','); comma != std::string::npos) {
         if (typed.find(',', comma + 1) != std::string::npos ||
-            typed.find('.') != std::string::npos || mayGroupThousands(typed, comma))
+            typed.find('.') != std::string::npos || commaMayGroupThousands(typed))
             return std::nullopt;
         typed[comma] = '.';
     }

@@ -15,10 +15,14 @@ namespace tavrel::measure {
 // as the caret goes anywhere and any character can be deleted again.
 bool couldBeTyped(std::string_view text, Unit unit);
 
+// Whether a comma stands before exactly three digits, as in "1,000" or ",500": it may group
+// thousands, so reading it as a decimal point could make a measurement a thousand times smaller.
+bool commaMayGroupThousands(std::string_view text);
+
 // The text as the unit's box would hold it: `text` itself when it could be typed there, or with
 // its comma as the decimal point where the comma cannot be meant otherwise ("2,5", ",5"; not
-// "1,000", which may be a thousand, nor "1,5,0" or "1,5.0"), as the comma key types a point
-// where decimals are written with a comma. nullopt for any other text.
+// "1,000" or ",500", which may group thousands, nor "1,5,0" or "1,5.0"), as the comma key types a
+// point where decimals are written with a comma. nullopt for any other text.
 std::optional<std::string> asTypedInBox(std::string_view text, Unit unit);
 
 }  // namespace tavrel::measure

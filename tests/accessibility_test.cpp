@@ -56,14 +56,23 @@ TEST(Accessibility, PictureSaysWhatItShowsAndItsSizeOnPaper)
         const char* typed;
         float twipsPerPixel;
         const char* description;
+        const char* numbers = "en";  // the locale of the numbers in texts
     } cases[] = {
         {1, "2 1/2", 15, "Pattern for 2 1/2 inches, 5.6 by 7.9 inches when printed"},
         {1, "2 1/2", 12, "Pattern for 2 1/2 inches, 5.6 by 7.9 inches when printed"},
         {0, "10", 15, "Pattern for 10 inches, 22.5 by 31.5 inches when printed"},
         {2, "63.5", 15, "Pattern for 63.5 millimeters, 143 by 200 millimeters when printed"},
+        // The size drawn, not the text, where the two differ.
+        {1, "2.5", 15, "Pattern for 2 inches, 4.5 by 6.3 inches when printed"},
+        {1, "3 1/0", 15, "Pattern for 3 inches, 6.8 by 9.4 inches when printed"},
+        // Every number of the sentence in one notation, none grouped.
+        {2, "1000.5", 15,
+         "Pattern for 1000,5 millimeters, 2251 by 3151 millimeters when printed", "de"},
+        {1, "2 1.5/2", 15, "Pattern for 2 1,5/2 inches, 6,2 by 8,7 inches when printed", "pl"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
+        QLocale::setDefault(QLocale(c.numbers));
         tavrel::platform::setTwipsPerPixelOverride(c.twipsPerPixel);
         frmMain window;
         window.optMeasureType[c.unit]->click();
@@ -73,6 +82,7 @@ TEST(Accessibility, PictureSaysWhatItShowsAndItsSizeOnPaper)
         EXPECT_EQ(picture->text(QAccessible::Name), "Pattern");
         EXPECT_EQ(picture->text(QAccessible::Description).toStdString(), c.description);
     }
+    QLocale::setDefault(QLocale::c());
     tavrel::platform::setTwipsPerPixelOverride(std::nullopt);
 }
 

@@ -326,9 +326,7 @@ INSTANTIATE_TEST_SUITE_P(
              false},
         Case{{"--unit", "millimeter", "--measure", ".", "--export", "@png"}, 1,
              "Nothing to draw", false},
-        Case{{"--unit", "fractions", "--measure", "1/0", "--export", "@png"}, 1,
-             "Nothing to draw", false},
-        Case{{"--unit", "fractions", "--measure", " 3", "--export", "@png"}, 1,
+        Case{{"--unit", "fractions", "--measure", "0/1", "--export", "@png"}, 1,
              "Nothing to draw", false},
         Case{{"--unit", "decimal", "--measure", "91.03", "--export", "@png"}, 1,
              "Too large to draw. The largest measurement is 91.02 inches.", false},
@@ -369,8 +367,48 @@ INSTANTIATE_TEST_SUITE_P(
              false},
         Case{{"--unit", "millimeter", "--measure", "-5", "--export", "@png"}, 2, "\"-5\"", false},
         Case{{"--unit", "fractions", "--measure", " 3 1/4", "--export", "@png"}, 2,
-             "is not a measurement in inches with fractions: use 2 1/2, 1/2 or 2.5", false},
+             "is not a measurement in inches with fractions: use a whole number, a fraction, or "
+             "both with one space between, as 2, 1/2 or 2 1/2 (see tavrel --help)",
+             false},
+        Case{{"--unit", "decimal", "--measure", ",500", "--export", "@png"}, 2,
+             "--measure \",500\" is unclear: a comma before three digits may group thousands.",
+             false},
         Case{{"--unit", "millimeter", "--measure", "63,5", "--export", "@svg"}, 0, "", true},
+        Case{{"--unit", "fractions", "--measure", "1.5/2", "--export", "@png"}, 0, "", true}));
+
+// The window reads a decimal whole part in inches with fractions rounded and a fraction over 0
+// as none; the command line refuses such a text rather than write another size than it says.
+INSTANTIATE_TEST_SUITE_P(
+    Fractions, CommandLine,
+    testing::Values(
+        Case{{"--unit", "fractions", "--measure", "2.5", "--export", "@png"}, 2,
+             "--measure \"2.5\" has decimals, which --unit fractions rounds away to whole inches: "
+             "use --unit decimal for 2.5 (see tavrel --help)",
+             false},
+        Case{{"--unit", "fractions", "--measure", "3.5", "--export", "@svg"}, 2,
+             "use --unit decimal for 3.5", false},
+        Case{{"--unit", "fractions", "--measure", "2,75", "--export", "@pdf"}, 2,
+             "use --unit decimal for 2,75", false},
+        Case{{"--unit", "fractions", "--measure", "2.5 1/2", "--export", "@dxf"}, 2,
+             "has decimals in its whole inches", false},
+        Case{{"--unit", "fractions", "--measure", "3 1/0", "--export", "@png"}, 2,
+             "--measure \"3 1/0\" has a fraction over 0: write a number above 0 after the slash",
+             false},
+        Case{{"--unit", "fractions", "--measure", "3 1/", "--export", "@png"}, 2,
+             "has a fraction over 0", false},
+        Case{{"--unit", "fractions", "--measure", "1/0", "--export", "@png"}, 2,
+             "has a fraction over 0", false},
+        Case{{"--unit", "fractions", "--measure", "1 2", "--export", "@png"}, 2,
+             "is not a measurement in inches with fractions", false},
+        Case{{"--unit", "fractions", "--measure", "1 /2", "--export", "@png"}, 2,
+             "is not a measurement in inches with fractions", false},
+        Case{{"--unit", "fractions", "--measure", "1/ 2", "--export", "@png"}, 2,
+             "is not a measurement in inches with fractions", false},
+        Case{{"--unit", "fractions", "--measure", "1/2 ", "--export", "@png"}, 2,
+             "is not a measurement in inches with fractions", false},
+        Case{{"--unit", "fractions", "--measure", " 3", "--export", "@png"}, 2,
+             "is not a measurement in inches with fractions", false},
+        Case{{"--unit", "fractions", "--measure", "3.0", "--export", "@png"}, 0, "", true},
         Case{{"--unit", "fractions", "--measure", "2 1/2", "--export", "@png"}, 0, "", true}));
 
 TEST(CommandLineExport, TooLargeNamesTheLargestMeasurementForTheGivenResolution)

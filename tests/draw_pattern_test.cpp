@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QLocale>
 #include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
@@ -153,6 +154,13 @@ TEST_F(DrawPatternTest, TooLargeNamesTheLargestMeasurementInEveryLocale)
             EXPECT_EQ(window.lblTooLarge->text(), c.notice) << locale;
         }
     }
+    // Nor in another language's digits or decimal mark, such as Arabic's, which the box refuses.
+    QLocale::setDefault(QLocale("ar_EG"));
+    frmMain window;
+    window.show();
+    enter(window, 0, "99");
+    EXPECT_EQ(window.lblTooLarge->text(), "Too large to draw. The largest measurement is 91.02 inches.");
+    QLocale::setDefault(QLocale::c());
 }
 
 }  // namespace

@@ -132,6 +132,8 @@ TEST(SvgExport, HoldsOnlyTheFigureAndTheRulerAsTrimmedStrokes)
                     EXPECT_LE(match.captured(first).toDouble(), 80) << text;  // 301 px
                     EXPECT_GE(match.captured(first + 1).toDouble(), 0) << text;
                     EXPECT_LE(match.captured(first + 1).toDouble(), 111.125) << text;  // 420 px
+                    for (const int i : {first, first + 1})  // never "-0.0000"
+                        EXPECT_FALSE(match.captured(i).startsWith('-')) << text;
                 }
             }
         }

@@ -3,6 +3,7 @@
 #include "measure/conversion.h"
 #include "platform/application.h"
 #include "platform/screen_metrics.h"
+#include "platform/translations.h"
 
 #include <QAction>
 #include <QApplication>
@@ -448,6 +449,45 @@ TEST_F(MainWindow, PrintingFollowsTheBoxAndTheTooLargeNotice)
         step.act();
         EXPECT_EQ(window.lblTooLarge->isVisible(), step.notice) << step.what;
         EXPECT_EQ(printingEnabled(window), step.printing) << step.what;
+    }
+}
+
+// Inches with fractions round a decimal whole part and take a fraction over 0 as none: a notice
+// under the box says what is drawn while that differs from the text, and goes with the next
+// change that reads as written.
+TEST_F(MainWindow, NoticeSaysWhatIsDrawnWhereTheTextSaysOtherwise)
+{
+    const struct {
+        const char* typed;
+        float inches;
+        const char* notice;
+    } steps[] = {
+        {"2", 2, ""},
+        {"2.5", 2, "2.5 is drawn as 2 inches in Inches (Fractions); choose Inches (Decimal) for 2.5"},
+        {"2 1/", 2, "2 1/ is drawn as 2 inches in Inches (Fractions): a fraction over 0 counts as none"},
+        {"2 1/2", 2.5f, ""},
+        {"1 1", 1,
+         "1 1 is drawn as 1 inch in Inches (Fractions); type a whole number, a space and a "
+         "fraction, as 2 1/2"},
+        {"1.4 1/2", 1.5f,
+         "1.4 1/2 is drawn as 1.5 inches in Inches (Fractions), whose whole inches are rounded"},
+        // Too large from the second digit on: nothing more is drawn, and the too-large notice
+        // says why.
+        {"99999999999", 9, ""},
+    };
+    tavrel::platform::installTranslations(QString("en"), TAVREL_QM_FOLDER);
+    chooseUnit(window, Fractions);
+    for (const auto& step : steps) {
+        window.txtMeasure->selectAll();
+        QTest::keyClicks(window.txtMeasure, step.typed);
+        const QString text = window.txtMeasure->text();
+        ASSERT_EQ(text, step.typed);
+        EXPECT_EQ(window.lblNotice->isVisible(), *step.notice != 0) << step.typed;
+        if (*step.notice) {
+            EXPECT_EQ(window.lblNotice->text().toStdString(), step.notice);
+            EXPECT_GT(window.lblNotice->y(), window.txtMeasure->geometry().bottom());
+        }
+        EXPECT_FLOAT_EQ(window.BaseLength(), step.inches * 72) << text.toStdString();
     }
 }
 

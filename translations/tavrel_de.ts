@@ -205,10 +205,6 @@ nur durch eine vollständige Zeichnung ersetzt.
         <translation>--measure &quot;%1&quot; ist kein Maß in Zoll (dezimal): für Dezimalzoll 2.5 angeben, für 2 1/2 --unit fractions</translation>
     </message>
     <message>
-        <source>--measure &quot;%1&quot; is not a measurement in inches with fractions: use 2 1/2, 1/2 or 2.5, with one space, one slash and one point at most</source>
-        <translation>--measure &quot;%1&quot; ist kein Maß in Zoll mit Brüchen: 2 1/2, 1/2 oder 2.5 angeben, mit höchstens einem Leerzeichen, einem Schrägstrich und einem Punkt</translation>
-    </message>
-    <message>
         <source>--measure &quot;%1&quot; is not a measurement in millimeters: use digits with one point at most, as 63.5</source>
         <translation>--measure &quot;%1&quot; ist kein Maß in Millimetern: Ziffern mit höchstens einem Punkt angeben, etwa 63.5</translation>
     </message>
@@ -221,6 +217,26 @@ nur durch eine vollständige Zeichnung ersetzt.
         <source>(%1 x %2 in)</source>
         <extracomment>A paper&apos;s size in inches, as &quot;(24 x 36 in)&quot;.</extracomment>
         <translation>(%1 x %2 Zoll)</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is unclear: a comma before three digits may group thousands. Write decimals with a point and thousands without a separator</source>
+        <translation>--measure &quot;%1&quot; ist mehrdeutig: Ein Komma vor drei Ziffern kann Tausender trennen. Dezimalstellen mit Punkt und Tausender ohne Trennzeichen schreiben</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in inches with fractions: use a whole number, a fraction, or both with one space between, as 2, 1/2 or 2 1/2</source>
+        <translation>--measure &quot;%1&quot; ist kein Maß in Zoll mit Brüchen: eine ganze Zahl, einen Bruch oder beides mit einem Leerzeichen dazwischen angeben, etwa 2, 1/2 oder 2 1/2</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; has decimals, which --unit fractions rounds away to whole inches: use --unit decimal for %1</source>
+        <translation>--measure &quot;%1&quot; hat Dezimalstellen, die --unit fractions auf ganze Zoll rundet: für %1 --unit decimal angeben</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; has decimals in its whole inches, which --unit fractions rounds away: write them in the fraction, as 2 1/2, or use --unit decimal</source>
+        <translation>--measure &quot;%1&quot; hat Dezimalstellen in den ganzen Zoll, die --unit fractions wegrundet: sie im Bruch schreiben, etwa 2 1/2, oder --unit decimal angeben</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; has a fraction over 0: write a number above 0 after the slash, as 2 1/2</source>
+        <translation>--measure &quot;%1&quot; hat einen Bruch mit 0 im Nenner: nach dem Schrägstrich eine Zahl über 0 schreiben, etwa 2 1/2</translation>
     </message>
 </context>
 <context>
@@ -519,6 +535,41 @@ nur durch eine vollständige Zeichnung ersetzt.
         <source>These lengths would need a correction of %1, beyond what a printer at 100 % needs (%2 % to %3 %). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.</source>
         <extracomment>%1 is the correction, such as &quot;130 % across, 99.5 % down&quot;; %2 and %3 are the least and the greatest percentages, 80 and 125.</extracomment>
         <translation>Diese Längen würden eine Korrektur von %1 erfordern, mehr als ein Drucker bei 100 % braucht (%2 % bis %3 %). Prüfen Sie, ob das Testblatt mit 100 % gedruckt wurde, messen Sie die Balken erneut und geben Sie die Längen in der hier gewählten Einheit ein.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingNotice</name>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3; choose %4 for %1</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 and %4 the units&apos; captions.</extracomment>
+        <translation>
+            <numerusform>In %3 wird %1 als %2 Zoll gezeichnet; für %1 %4 wählen</numerusform>
+            <numerusform>In %3 wird %1 als %2 Zoll gezeichnet; für %1 %4 wählen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3, whose whole inches are rounded</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 the unit&apos;s caption.</extracomment>
+        <translation>
+            <numerusform>In %3 wird %1 als %2 Zoll gezeichnet, da dort die ganzen Zoll gerundet werden</numerusform>
+            <numerusform>In %3 wird %1 als %2 Zoll gezeichnet, da dort die ganzen Zoll gerundet werden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3: a fraction over 0 counts as none</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 the unit&apos;s caption.</extracomment>
+        <translation>
+            <numerusform>In %3 wird %1 als %2 Zoll gezeichnet: Ein Bruch mit 0 im Nenner zählt nicht</numerusform>
+            <numerusform>In %3 wird %1 als %2 Zoll gezeichnet: Ein Bruch mit 0 im Nenner zählt nicht</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3; type a whole number, a space and a fraction, as 2 1/2</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 the unit&apos;s caption.</extracomment>
+        <translation>
+            <numerusform>In %3 wird %1 als %2 Zoll gezeichnet; eine ganze Zahl, ein Leerzeichen und einen Bruch eingeben, etwa 2 1/2</numerusform>
+            <numerusform>In %3 wird %1 als %2 Zoll gezeichnet; eine ganze Zahl, ein Leerzeichen und einen Bruch eingeben, etwa 2 1/2</numerusform>
+        </translation>
     </message>
 </context>
 <context>

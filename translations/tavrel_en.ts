@@ -24,6 +24,41 @@
     </message>
 </context>
 <context>
+    <name>ReadingNotice</name>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3; choose %4 for %1</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 and %4 the units&apos; captions.</extracomment>
+        <translation>
+            <numerusform>%1 is drawn as %2 inch in %3; choose %4 for %1</numerusform>
+            <numerusform>%1 is drawn as %2 inches in %3; choose %4 for %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3, whose whole inches are rounded</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 the unit&apos;s caption.</extracomment>
+        <translation>
+            <numerusform>%1 is drawn as %2 inch in %3, whose whole inches are rounded</numerusform>
+            <numerusform>%1 is drawn as %2 inches in %3, whose whole inches are rounded</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3: a fraction over 0 counts as none</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 the unit&apos;s caption.</extracomment>
+        <translation>
+            <numerusform>%1 is drawn as %2 inch in %3: a fraction over 0 counts as none</numerusform>
+            <numerusform>%1 is drawn as %2 inches in %3: a fraction over 0 counts as none</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3; type a whole number, a space and a fraction, as 2 1/2</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 the unit&apos;s caption.</extracomment>
+        <translation>
+            <numerusform>%1 is drawn as %2 inch in %3; type a whole number, a space and a fraction, as 2 1/2</numerusform>
+            <numerusform>%1 is drawn as %2 inches in %3; type a whole number, a space and a fraction, as 2 1/2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tavrel::projector::CalibrationView</name>
     <message numerus="yes">
         <source>A bar of %Ln pixels cannot measure %1: screens show between %2 and %3 pixels per inch. Check the length and its unit.</source>

@@ -202,10 +202,6 @@ reemplaza por un dibujo completo.
         <translation>--measure «%1» no es una medida en pulgadas decimales: usa 2.5 para pulgadas decimales o --unit fractions para 2 1/2</translation>
     </message>
     <message>
-        <source>--measure &quot;%1&quot; is not a measurement in inches with fractions: use 2 1/2, 1/2 or 2.5, with one space, one slash and one point at most</source>
-        <translation>--measure «%1» no es una medida en pulgadas con fracciones: usa 2 1/2, 1/2 o 2.5, con un espacio, una barra y un punto como máximo</translation>
-    </message>
-    <message>
         <source>--measure &quot;%1&quot; is not a measurement in millimeters: use digits with one point at most, as 63.5</source>
         <translation>--measure «%1» no es una medida en milímetros: usa cifras con un punto como máximo, como 63.5</translation>
     </message>
@@ -218,6 +214,26 @@ reemplaza por un dibujo completo.
         <source>(%1 x %2 in)</source>
         <extracomment>A paper&apos;s size in inches, as &quot;(24 x 36 in)&quot;.</extracomment>
         <translation>(%1 x %2 pulg.)</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is unclear: a comma before three digits may group thousands. Write decimals with a point and thousands without a separator</source>
+        <translation>--measure «%1» es ambiguo: una coma antes de tres cifras puede separar miles. Escribe los decimales con punto y los miles sin separador</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in inches with fractions: use a whole number, a fraction, or both with one space between, as 2, 1/2 or 2 1/2</source>
+        <translation>--measure «%1» no es una medida en pulgadas con fracciones: usa un número entero, una fracción o ambos separados por un espacio, como 2, 1/2 o 2 1/2</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; has decimals, which --unit fractions rounds away to whole inches: use --unit decimal for %1</source>
+        <translation>--measure «%1» tiene decimales, que --unit fractions redondea a pulgadas enteras: usa --unit decimal para %1</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; has decimals in its whole inches, which --unit fractions rounds away: write them in the fraction, as 2 1/2, or use --unit decimal</source>
+        <translation>--measure «%1» tiene decimales en sus pulgadas enteras, que --unit fractions redondea: escríbelos en la fracción, como 2 1/2, o usa --unit decimal</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; has a fraction over 0: write a number above 0 after the slash, as 2 1/2</source>
+        <translation>--measure «%1» tiene una fracción sobre 0: escribe un número mayor que 0 después de la barra, como 2 1/2</translation>
     </message>
 </context>
 <context>
@@ -516,6 +532,41 @@ reemplaza por un dibujo completo.
         <source>These lengths would need a correction of %1, beyond what a printer at 100 % needs (%2 % to %3 %). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.</source>
         <extracomment>%1 is the correction, such as &quot;130 % across, 99.5 % down&quot;; %2 and %3 are the least and the greatest percentages, 80 and 125.</extracomment>
         <translation>Estas longitudes necesitarían una corrección de %1, más de lo que necesita una impresora al 100 % (de %2 % a %3 %). Comprueba que la hoja se imprimió al 100 %, vuelve a medir las barras y escribe las longitudes en la unidad elegida aquí.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingNotice</name>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3; choose %4 for %1</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 and %4 the units&apos; captions.</extracomment>
+        <translation>
+            <numerusform>En %3, %1 se dibuja como %2 pulgada; elige %4 para %1</numerusform>
+            <numerusform>En %3, %1 se dibuja como %2 pulgadas; elige %4 para %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3, whose whole inches are rounded</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 the unit&apos;s caption.</extracomment>
+        <translation>
+            <numerusform>En %3, %1 se dibuja como %2 pulgada, porque allí se redondean las pulgadas enteras</numerusform>
+            <numerusform>En %3, %1 se dibuja como %2 pulgadas, porque allí se redondean las pulgadas enteras</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3: a fraction over 0 counts as none</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 the unit&apos;s caption.</extracomment>
+        <translation>
+            <numerusform>En %3, %1 se dibuja como %2 pulgada: una fracción sobre 0 no cuenta</numerusform>
+            <numerusform>En %3, %1 se dibuja como %2 pulgadas: una fracción sobre 0 no cuenta</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3; type a whole number, a space and a fraction, as 2 1/2</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 the unit&apos;s caption.</extracomment>
+        <translation>
+            <numerusform>En %3, %1 se dibuja como %2 pulgada; escribe un número entero, un espacio y una fracción, como 2 1/2</numerusform>
+            <numerusform>En %3, %1 se dibuja como %2 pulgadas; escribe un número entero, un espacio y una fracción, como 2 1/2</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -204,10 +204,6 @@ remplacé que par un dessin complet.
         <translation>--measure « %1 » n’est pas une mesure en pouces décimaux : utilisez 2.5 pour des pouces décimaux ou --unit fractions pour 2 1/2</translation>
     </message>
     <message>
-        <source>--measure &quot;%1&quot; is not a measurement in inches with fractions: use 2 1/2, 1/2 or 2.5, with one space, one slash and one point at most</source>
-        <translation>--measure « %1 » n’est pas une mesure en pouces avec fractions : utilisez 2 1/2, 1/2 ou 2.5, avec au plus une espace, une barre oblique et un point</translation>
-    </message>
-    <message>
         <source>--measure &quot;%1&quot; is not a measurement in millimeters: use digits with one point at most, as 63.5</source>
         <translation>--measure « %1 » n’est pas une mesure en millimètres : utilisez des chiffres avec au plus un point, comme 63.5</translation>
     </message>
@@ -220,6 +216,26 @@ remplacé que par un dessin complet.
         <source>(%1 x %2 in)</source>
         <extracomment>A paper&apos;s size in inches, as &quot;(24 x 36 in)&quot;.</extracomment>
         <translation>(%1 x %2 po)</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is unclear: a comma before three digits may group thousands. Write decimals with a point and thousands without a separator</source>
+        <translation>--measure « %1 » est ambigu : une virgule suivie de trois chiffres peut séparer les milliers. Écrivez les décimales avec un point et les milliers sans séparateur</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in inches with fractions: use a whole number, a fraction, or both with one space between, as 2, 1/2 or 2 1/2</source>
+        <translation>--measure « %1 » n’est pas une mesure en pouces avec fractions : utilisez un nombre entier, une fraction, ou les deux séparés par une espace, comme 2, 1/2 ou 2 1/2</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; has decimals, which --unit fractions rounds away to whole inches: use --unit decimal for %1</source>
+        <translation>--measure « %1 » a des décimales, que --unit fractions arrondit au pouce entier : utilisez --unit decimal pour %1</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; has decimals in its whole inches, which --unit fractions rounds away: write them in the fraction, as 2 1/2, or use --unit decimal</source>
+        <translation>--measure « %1 » a des décimales dans ses pouces entiers, que --unit fractions arrondit : écrivez-les dans la fraction, comme 2 1/2, ou utilisez --unit decimal</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; has a fraction over 0: write a number above 0 after the slash, as 2 1/2</source>
+        <translation>--measure « %1 » a une fraction sur 0 : écrivez un nombre supérieur à 0 après la barre oblique, comme 2 1/2</translation>
     </message>
 </context>
 <context>
@@ -518,6 +534,41 @@ remplacé que par un dessin complet.
         <source>These lengths would need a correction of %1, beyond what a printer at 100 % needs (%2 % to %3 %). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.</source>
         <extracomment>%1 is the correction, such as &quot;130 % across, 99.5 % down&quot;; %2 and %3 are the least and the greatest percentages, 80 and 125.</extracomment>
         <translation>Ces longueurs demanderaient une correction de %1, au-delà de ce qu’il faut à une imprimante réglée à 100&#xa0;% (de %2&#xa0;% à %3&#xa0;%). Vérifiez que la feuille a été imprimée à 100&#xa0;%, mesurez de nouveau les barres et tapez les longueurs dans l’unité choisie ici.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingNotice</name>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3; choose %4 for %1</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 and %4 the units&apos; captions.</extracomment>
+        <translation>
+            <numerusform>En %3, %1 est dessiné comme %2 pouce ; choisissez %4 pour %1</numerusform>
+            <numerusform>En %3, %1 est dessiné comme %2 pouces ; choisissez %4 pour %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3, whose whole inches are rounded</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 the unit&apos;s caption.</extracomment>
+        <translation>
+            <numerusform>En %3, %1 est dessiné comme %2 pouce, car les pouces entiers y sont arrondis</numerusform>
+            <numerusform>En %3, %1 est dessiné comme %2 pouces, car les pouces entiers y sont arrondis</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3: a fraction over 0 counts as none</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 the unit&apos;s caption.</extracomment>
+        <translation>
+            <numerusform>En %3, %1 est dessiné comme %2 pouce : une fraction sur 0 ne compte pas</numerusform>
+            <numerusform>En %3, %1 est dessiné comme %2 pouces : une fraction sur 0 ne compte pas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3; type a whole number, a space and a fraction, as 2 1/2</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 the unit&apos;s caption.</extracomment>
+        <translation>
+            <numerusform>En %3, %1 est dessiné comme %2 pouce ; tapez un nombre entier, une espace et une fraction, comme 2 1/2</numerusform>
+            <numerusform>En %3, %1 est dessiné comme %2 pouces ; tapez un nombre entier, une espace et une fraction, comme 2 1/2</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -203,10 +203,6 @@ esistente viene sostituito solo da un disegno completo.
         <translation>--measure &quot;%1&quot; non è una misura in pollici decimali: usare 2.5 per i pollici decimali o --unit fractions per 2 1/2</translation>
     </message>
     <message>
-        <source>--measure &quot;%1&quot; is not a measurement in inches with fractions: use 2 1/2, 1/2 or 2.5, with one space, one slash and one point at most</source>
-        <translation>--measure &quot;%1&quot; non è una misura in pollici con frazioni: usare 2 1/2, 1/2 o 2.5, con al massimo uno spazio, una barra e un punto</translation>
-    </message>
-    <message>
         <source>--measure &quot;%1&quot; is not a measurement in millimeters: use digits with one point at most, as 63.5</source>
         <translation>--measure &quot;%1&quot; non è una misura in millimetri: usare cifre con al massimo un punto, come 63.5</translation>
     </message>
@@ -219,6 +215,26 @@ esistente viene sostituito solo da un disegno completo.
         <source>(%1 x %2 in)</source>
         <extracomment>A paper&apos;s size in inches, as &quot;(24 x 36 in)&quot;.</extracomment>
         <translation>(%1 x %2 pollici)</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is unclear: a comma before three digits may group thousands. Write decimals with a point and thousands without a separator</source>
+        <translation>--measure &quot;%1&quot; è ambiguo: una virgola prima di tre cifre può separare le migliaia. Scrivere i decimali con il punto e le migliaia senza separatore</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in inches with fractions: use a whole number, a fraction, or both with one space between, as 2, 1/2 or 2 1/2</source>
+        <translation>--measure &quot;%1&quot; non è una misura in pollici con frazioni: usare un numero intero, una frazione o entrambi separati da uno spazio, come 2, 1/2 o 2 1/2</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; has decimals, which --unit fractions rounds away to whole inches: use --unit decimal for %1</source>
+        <translation>--measure &quot;%1&quot; ha dei decimali, che --unit fractions arrotonda ai pollici interi: usare --unit decimal per %1</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; has decimals in its whole inches, which --unit fractions rounds away: write them in the fraction, as 2 1/2, or use --unit decimal</source>
+        <translation>--measure &quot;%1&quot; ha dei decimali nei pollici interi, che --unit fractions arrotonda: scriverli nella frazione, come 2 1/2, o usare --unit decimal</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; has a fraction over 0: write a number above 0 after the slash, as 2 1/2</source>
+        <translation>--measure &quot;%1&quot; ha una frazione con 0 al denominatore: scrivere dopo la barra un numero maggiore di 0, come 2 1/2</translation>
     </message>
 </context>
 <context>
@@ -517,6 +533,41 @@ esistente viene sostituito solo da un disegno completo.
         <source>These lengths would need a correction of %1, beyond what a printer at 100 % needs (%2 % to %3 %). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.</source>
         <extracomment>%1 is the correction, such as &quot;130 % across, 99.5 % down&quot;; %2 and %3 are the least and the greatest percentages, 80 and 125.</extracomment>
         <translation>Queste lunghezze richiederebbero una correzione di %1, oltre quanto serve a una stampante al 100 % (da %2 % a %3 %). Verificare che il foglio sia stato stampato al 100 %, misurare di nuovo le barre e digitare le lunghezze nell&apos;unità scelta qui.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingNotice</name>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3; choose %4 for %1</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 and %4 the units&apos; captions.</extracomment>
+        <translation>
+            <numerusform>In %3, %1 viene disegnato come %2 pollice; scegliere %4 per %1</numerusform>
+            <numerusform>In %3, %1 viene disegnato come %2 pollici; scegliere %4 per %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3, whose whole inches are rounded</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 the unit&apos;s caption.</extracomment>
+        <translation>
+            <numerusform>In %3, %1 viene disegnato come %2 pollice, perché i pollici interi vengono arrotondati</numerusform>
+            <numerusform>In %3, %1 viene disegnato come %2 pollici, perché i pollici interi vengono arrotondati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3: a fraction over 0 counts as none</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 the unit&apos;s caption.</extracomment>
+        <translation>
+            <numerusform>In %3, %1 viene disegnato come %2 pollice: una frazione con 0 al denominatore non conta</numerusform>
+            <numerusform>In %3, %1 viene disegnato come %2 pollici: una frazione con 0 al denominatore non conta</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3; type a whole number, a space and a fraction, as 2 1/2</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 the unit&apos;s caption.</extracomment>
+        <translation>
+            <numerusform>In %3, %1 viene disegnato come %2 pollice; digitare un numero intero, uno spazio e una frazione, come 2 1/2</numerusform>
+            <numerusform>In %3, %1 viene disegnato come %2 pollici; digitare un numero intero, uno spazio e una frazione, come 2 1/2</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -206,10 +206,6 @@ volledige tekening vervangen.
         <translation>--measure &quot;%1&quot; is geen maat in decimale inches: gebruik 2.5 voor decimale inches of --unit fractions voor 2 1/2</translation>
     </message>
     <message>
-        <source>--measure &quot;%1&quot; is not a measurement in inches with fractions: use 2 1/2, 1/2 or 2.5, with one space, one slash and one point at most</source>
-        <translation>--measure &quot;%1&quot; is geen maat in inches met breuken: gebruik 2 1/2, 1/2 of 2.5, met hoogstens één spatie, één schuine streep en één punt</translation>
-    </message>
-    <message>
         <source>--measure &quot;%1&quot; is not a measurement in millimeters: use digits with one point at most, as 63.5</source>
         <translation>--measure &quot;%1&quot; is geen maat in millimeters: gebruik cijfers met hoogstens één punt, zoals 63.5</translation>
     </message>
@@ -222,6 +218,26 @@ volledige tekening vervangen.
         <source>(%1 x %2 in)</source>
         <extracomment>A paper&apos;s size in inches, as &quot;(24 x 36 in)&quot;.</extracomment>
         <translation>(%1 x %2 inch)</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is unclear: a comma before three digits may group thousands. Write decimals with a point and thousands without a separator</source>
+        <translation>--measure &quot;%1&quot; is dubbelzinnig: een komma voor drie cijfers kan duizendtallen scheiden. Schrijf decimalen met een punt en duizendtallen zonder scheidingsteken</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in inches with fractions: use a whole number, a fraction, or both with one space between, as 2, 1/2 or 2 1/2</source>
+        <translation>--measure &quot;%1&quot; is geen maat in inches met breuken: gebruik een geheel getal, een breuk of beide met één spatie ertussen, zoals 2, 1/2 of 2 1/2</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; has decimals, which --unit fractions rounds away to whole inches: use --unit decimal for %1</source>
+        <translation>--measure &quot;%1&quot; heeft decimalen, die --unit fractions afrondt op hele inches: gebruik --unit decimal voor %1</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; has decimals in its whole inches, which --unit fractions rounds away: write them in the fraction, as 2 1/2, or use --unit decimal</source>
+        <translation>--measure &quot;%1&quot; heeft decimalen in de hele inches, die --unit fractions wegrondt: schrijf ze in de breuk, zoals 2 1/2, of gebruik --unit decimal</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; has a fraction over 0: write a number above 0 after the slash, as 2 1/2</source>
+        <translation>--measure &quot;%1&quot; heeft een breuk met 0 als noemer: schrijf na de schuine streep een getal boven 0, zoals 2 1/2</translation>
     </message>
 </context>
 <context>
@@ -520,6 +536,41 @@ volledige tekening vervangen.
         <source>These lengths would need a correction of %1, beyond what a printer at 100 % needs (%2 % to %3 %). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.</source>
         <extracomment>%1 is the correction, such as &quot;130 % across, 99.5 % down&quot;; %2 and %3 are the least and the greatest percentages, 80 and 125.</extracomment>
         <translation>Deze lengtes zouden een correctie van %1 vereisen, meer dan een printer op 100 % nodig heeft (%2 % tot %3 %). Controleer of het testvel op 100 % is afgedrukt, meet de balken opnieuw en typ de lengtes in de eenheid die hier is gekozen.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingNotice</name>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3; choose %4 for %1</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 and %4 the units&apos; captions.</extracomment>
+        <translation>
+            <numerusform>In %3 wordt %1 getekend als %2 inch; kies %4 voor %1</numerusform>
+            <numerusform>In %3 wordt %1 getekend als %2 inch; kies %4 voor %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3, whose whole inches are rounded</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 the unit&apos;s caption.</extracomment>
+        <translation>
+            <numerusform>In %3 wordt %1 getekend als %2 inch, omdat de hele inches daar worden afgerond</numerusform>
+            <numerusform>In %3 wordt %1 getekend als %2 inch, omdat de hele inches daar worden afgerond</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3: a fraction over 0 counts as none</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 the unit&apos;s caption.</extracomment>
+        <translation>
+            <numerusform>In %3 wordt %1 getekend als %2 inch: een breuk met 0 als noemer telt niet</numerusform>
+            <numerusform>In %3 wordt %1 getekend als %2 inch: een breuk met 0 als noemer telt niet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3; type a whole number, a space and a fraction, as 2 1/2</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 the unit&apos;s caption.</extracomment>
+        <translation>
+            <numerusform>In %3 wordt %1 getekend als %2 inch; typ een geheel getal, een spatie en een breuk, zoals 2 1/2</numerusform>
+            <numerusform>In %3 wordt %1 getekend als %2 inch; typ een geheel getal, een spatie en een breuk, zoals 2 1/2</numerusform>
+        </translation>
     </message>
 </context>
 <context>

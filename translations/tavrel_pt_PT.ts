@@ -206,10 +206,6 @@ por um desenho completo.
         <translation>--measure &quot;%1&quot; não é uma medida em polegadas decimais: use 2.5 para polegadas decimais ou --unit fractions para 2 1/2</translation>
     </message>
     <message>
-        <source>--measure &quot;%1&quot; is not a measurement in inches with fractions: use 2 1/2, 1/2 or 2.5, with one space, one slash and one point at most</source>
-        <translation>--measure &quot;%1&quot; não é uma medida em polegadas com frações: use 2 1/2, 1/2 ou 2.5, com no máximo um espaço, uma barra e um ponto</translation>
-    </message>
-    <message>
         <source>--measure &quot;%1&quot; is not a measurement in millimeters: use digits with one point at most, as 63.5</source>
         <translation>--measure &quot;%1&quot; não é uma medida em milímetros: use algarismos com no máximo um ponto, como 63.5</translation>
     </message>
@@ -222,6 +218,26 @@ por um desenho completo.
         <source>(%1 x %2 in)</source>
         <extracomment>A paper&apos;s size in inches, as &quot;(24 x 36 in)&quot;.</extracomment>
         <translation>(%1 x %2 pol.)</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is unclear: a comma before three digits may group thousands. Write decimals with a point and thousands without a separator</source>
+        <translation>--measure &quot;%1&quot; é ambíguo: uma vírgula antes de três algarismos pode separar milhares. Escreva as casas decimais com ponto e os milhares sem separador</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; is not a measurement in inches with fractions: use a whole number, a fraction, or both with one space between, as 2, 1/2 or 2 1/2</source>
+        <translation>--measure &quot;%1&quot; não é uma medida em polegadas com frações: use um número inteiro, uma fração ou ambos separados por um espaço, como 2, 1/2 ou 2 1/2</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; has decimals, which --unit fractions rounds away to whole inches: use --unit decimal for %1</source>
+        <translation>--measure &quot;%1&quot; tem casas decimais, que --unit fractions arredonda para polegadas inteiras: use --unit decimal para %1</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; has decimals in its whole inches, which --unit fractions rounds away: write them in the fraction, as 2 1/2, or use --unit decimal</source>
+        <translation>--measure &quot;%1&quot; tem casas decimais nas polegadas inteiras, que --unit fractions arredonda: escreva-as na fração, como 2 1/2, ou use --unit decimal</translation>
+    </message>
+    <message>
+        <source>--measure &quot;%1&quot; has a fraction over 0: write a number above 0 after the slash, as 2 1/2</source>
+        <translation>--measure &quot;%1&quot; tem uma fração sobre 0: escreva depois da barra um número maior que 0, como 2 1/2</translation>
     </message>
 </context>
 <context>
@@ -520,6 +536,41 @@ por um desenho completo.
         <source>These lengths would need a correction of %1, beyond what a printer at 100 % needs (%2 % to %3 %). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.</source>
         <extracomment>%1 is the correction, such as &quot;130 % across, 99.5 % down&quot;; %2 and %3 are the least and the greatest percentages, 80 and 125.</extracomment>
         <translation>Estes comprimentos exigiriam uma correção de %1, para além do que uma impressora a 100 % precisa (%2 % a %3 %). Verifique se a folha foi impressa a 100 %, meça de novo as barras e escreva os comprimentos na unidade aqui escolhida.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingNotice</name>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3; choose %4 for %1</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 and %4 the units&apos; captions.</extracomment>
+        <translation>
+            <numerusform>Em %3, %1 é desenhado como %2 polegada; escolha %4 para %1</numerusform>
+            <numerusform>Em %3, %1 é desenhado como %2 polegadas; escolha %4 para %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3, whose whole inches are rounded</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 the unit&apos;s caption.</extracomment>
+        <translation>
+            <numerusform>Em %3, %1 é desenhado como %2 polegada, porque as polegadas inteiras são arredondadas</numerusform>
+            <numerusform>Em %3, %1 é desenhado como %2 polegadas, porque as polegadas inteiras são arredondadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3: a fraction over 0 counts as none</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 the unit&apos;s caption.</extracomment>
+        <translation>
+            <numerusform>Em %3, %1 é desenhado como %2 polegada: uma fração sobre 0 não conta</numerusform>
+            <numerusform>Em %3, %1 é desenhado como %2 polegadas: uma fração sobre 0 não conta</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is drawn as %2 inch(es) in %3; type a whole number, a space and a fraction, as 2 1/2</source>
+        <extracomment>%1 is the text in the box, %2 the inches drawn, %3 the unit&apos;s caption.</extracomment>
+        <translation>
+            <numerusform>Em %3, %1 é desenhado como %2 polegada; escreva um número inteiro, um espaço e uma fração, como 2 1/2</numerusform>
+            <numerusform>Em %3, %1 é desenhado como %2 polegadas; escreva um número inteiro, um espaço e uma fração, como 2 1/2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
