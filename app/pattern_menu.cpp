@@ -43,7 +43,7 @@ PatternMenu::PatternMenu(QWidget* window, const platform::PictureBox& picture, R
     mnuPatternPaper = addMenu(tr("PDF Pape&r"));
     mnuPatternPaper->setObjectName("mnuPatternPaper");
     addPaperChoices(*mnuPatternPaper, pdfPaper(), [this](exporting::Paper paper) {
-        if (!rememberPdfPaper(paper)) platform::sayNotStoredOnce(window_, tr("Save Pattern"));
+        if (!rememberPdfPaper(paper)) platform::sayNotStoredOnce(window_, tr("PDF Paper"));
     });
     mnuPatternSep2 = addSeparator();
     mnuPatternSep2->setObjectName("mnuPatternSep2");

@@ -31,7 +31,7 @@ StoredFactor storedFactor(const QString& key)
     bool isNumber = false;
     const double value = stored.toDouble(&isNumber);
     const bool valid = isNumber && exporting::withinBounds(value);
-    return {valid ? std::optional(value) : std::nullopt, stored.isValid()};
+    return {valid ? std::optional(value) : std::nullopt, platform::hasUserSetting(key)};
 }
 
 }  // namespace

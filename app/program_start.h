@@ -9,4 +9,9 @@ void prepareProgramStart();
 // code page can write; elsewhere argv's own bytes.
 void takeProgramArguments(int& argc, char**& argv);
 
+// Whether there is a display for the window: false where none is named, as over ssh without
+// X forwarding, where the window toolkit would end the program with a core dump. A platform or
+// display the user chose (-platform offscreen, -display :1) is the toolkit's to try.
+bool displayNamed(int argc, char** argv);
+
 }  // namespace tavrel::app

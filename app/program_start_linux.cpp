@@ -1,6 +1,9 @@
 #include "app/program_start.h"
 
+#include <QtGlobal>
+
 #include <csignal>
+#include <string_view>
 
 namespace tavrel::app {
 
@@ -12,5 +15,17 @@ void prepareProgramStart()
 }
 
 void takeProgramArguments(int&, char**&) {}
+
+bool displayNamed(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "-platform" || argument == "--platform" || argument == "-display" ||
+            argument == "--display")
+            return true;
+    }
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
 
 }  // namespace tavrel::app

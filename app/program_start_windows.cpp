@@ -56,4 +56,10 @@ void takeProgramArguments(int& argc, char**& argv)
     argv = pointers.data();
 }
 
+// Windows always has one.
+bool displayNamed(int, char**)
+{
+    return true;
+}
+
 }  // namespace tavrel::app

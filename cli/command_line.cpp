@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include "cli/help_and_version.h"
 #include "cli/toolkit_options.h"
 #include "export/calibration_sheet.h"
 #include "export/file_name.h"
@@ -7,14 +8,11 @@
 #include "export/pattern_export.h"
 #include "measure/fractions_reading.h"
 #include "measure/typed_text.h"
-#include "platform/build_info.h"
 #include "platform/translations.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLoggingCategory>
-#include <QPageSize>
-#include <QStringList>
 
 #include <array>
 #include <charconv>
@@ -28,7 +26,6 @@
 namespace tavrel::cli {
 namespace {
 
-using exporting::Paper;
 using exporting::PaperGroup;
 
 constexpr int kExitOk = 0;
@@ -41,82 +38,7 @@ constexpr int kMaximumDpi = 1440;
 // The texts of the command line, for translation.
 class CommandLine {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
-public:
-    static QString usage();
-    static QString paperList(PaperGroup group, bool withSizes = false);
-
-private:
-    static QString sizeOf(Paper paper);
 };
-
-// The papers of one group in the table's order, as "a2, a1, a0, arch-d or arch-e".
-QString CommandLine::paperList(PaperGroup group, bool withSizes)
-{
-    QStringList names;
-    for (Paper paper : exporting::allPapers()) {
-        if (exporting::groupOf(paper) != group) continue;
-        const QString size = withSizes ? sizeOf(paper) : QString();
-        names << QString::fromUtf8(exporting::paperName(paper)) +
-                     (size.isEmpty() ? "" : " " + size);
-    }
-    const QString last = names.takeLast();
-    //: The last two of a list of paper names, as "legal or tabloid".
-    return names.isEmpty() ? last : tr("%1 or %2").arg(names.join(", "), last);
-}
-
-// The Arch sheets are less known than the others: the help gives their size.
-QString CommandLine::sizeOf(Paper paper)
-{
-    if (paper != Paper::ArchD && paper != Paper::ArchE) return {};
-    const QSizeF inches = exporting::pageSizeOf(paper).size(QPageSize::Inch);
-    //: A paper's size in inches, as "(24 x 36 in)".
-    return tr("(%1 x %2 in)").arg(inches.width()).arg(inches.height());
-}
-
-QString CommandLine::usage()
-{
-    //: Option names, unit names and paper names stay as they are: they must be typed so. %1, %2
-    //: and %3 are the names of the office papers, the copy-shop papers and the rolls.
-    const QString text = tr(
-        "Usage: tavrel [--unit UNIT --measure TEXT --export FILE [--dpi N] [--paper PAPER]\n"
-        "              [--correction X,Y]]\n"
-        "       tavrel --calibration-sheet FILE.pdf [--paper PAPER] [--unit UNIT]\n"
-        "\n"
-        "Without options, opens the window. With --export, draws the pattern for one measurement\n"
-        "into FILE and opens no window. With --calibration-sheet, writes the sheet that measures\n"
-        "a printer's scaling error: a bar across and a bar down, 8 in (20 cm with --unit\n"
-        "millimeter; the locale's unit without --unit) or as long as the paper allows.\n"
-        "\n"
-        "  --unit UNIT     decimal (inches, as 2.5), fractions (inches, as \"2 1/2\")\n"
-        "                  or millimeter (as 63.5)\n"
-        "  --measure TEXT  the measurement, read as the window's entry box reads it\n"
-        "  --export FILE   FILE.png: the picture at one image pixel per screen pixel, with its\n"
-        "                  resolution recorded; FILE.svg: vector drawing at true size;\n"
-        "                  FILE.pdf: pages to print at 100 %, tiled when the pattern is larger\n"
-        "                  than the paper; FILE.dxf: lines and arcs at true size for cutting\n"
-        "                  machines and CAD, in inches or millimeters as the unit\n"
-        "  --dpi N         the screen resolution to draw for, in dots per inch (24 to 1440;\n"
-        "                  default 96)\n"
-        "  --paper PAPER   the PDF's paper: %1 (default: letter\n"
-        "                  where the locale measures in US units, otherwise a4); for copy\n"
-        "                  shops %2; or\n"
-        "                  a roll, %3: pages of the roll's\n"
-        "                  width, as long as the pattern needs up to 200 in\n"
-        "  --correction X,Y\n"
-        "                  undo a printer's scaling error: the PDF's pages are enlarged by X\n"
-        "                  across and Y down (0.8 to 1.25, as 1.02,0.99), each the length of\n"
-        "                  a bar of its calibration sheet divided by the length measured\n"
-        "  --lang CODE     the language of the window and of these messages, as de or pt_BR\n"
-        "                  (default: the system's)\n"
-        "  -h, --help      show this help\n"
-        "  -v, --version   show the version\n"
-        "\n"
-        "An option's value may follow as the next argument or after '=' (--dpi=120).\n"
-        "Exit status: 0 written, 1 nothing written (no measurement, too large, cannot write),\n"
-        "2 wrong options. An existing FILE is only ever replaced by a complete drawing.\n");
-    return text.arg(paperList(PaperGroup::Office, true), paperList(PaperGroup::CopyShop, true),
-                    paperList(PaperGroup::Roll, true));
-}
 
 constexpr std::pair<std::string_view, measure::Unit> kUnitNames[] = {
     {"decimal", measure::Unit::InchesDecimal},
@@ -198,13 +120,14 @@ QString parse(int argc, char** argv, Options& options)
 }
 
 // The first argument that neither the language option nor the window toolkit takes, or a
-// toolkit option without its value: the window would open as if it were not there.
+// toolkit option or the language without its value: the window would open as if it were not
+// there.
 std::optional<std::string_view> argumentTheWindowRefuses(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         const auto values = toolkitOptionValues(argument);
-        if (argument == "--lang")
+        if (argument == "--lang" && i + 1 < argc)
             ++i;
         else if (values && i + *values < argc)
             i += *values;
@@ -216,7 +139,7 @@ std::optional<std::string_view> argumentTheWindowRefuses(int argc, char** argv)
 
 QString windowArgumentProblem(std::string_view argument)
 {
-    if (!toolkitOptionValues(argument)) return unrecognised(argument);
+    if (!toolkitOptionValues(argument) && argument != "--lang") return unrecognised(argument);
     return CommandLine::tr("%1 needs a value")
         .arg(QString::fromLocal8Bit(argument.data(), argument.size()));
 }
@@ -325,9 +248,9 @@ QString unknownPaper(const std::string& name)
 {
     //: %2, %3 and %4 are the names of the office papers, the copy-shop papers and the rolls.
     return CommandLine::tr("unknown paper \"%1\": use %2; %3; or %4")
-        .arg(QString::fromLocal8Bit(name), CommandLine::paperList(PaperGroup::Office),
-             CommandLine::paperList(PaperGroup::CopyShop),
-             CommandLine::paperList(PaperGroup::Roll));
+        .arg(QString::fromLocal8Bit(name), paperList(PaperGroup::Office),
+             paperList(PaperGroup::CopyShop),
+             paperList(PaperGroup::Roll));
 }
 
 // Translated messages and the words on a PDF's pages need a GUI application, for its translators
@@ -373,6 +296,11 @@ int runExport(const Options& options)
                 .arg(kMinimumDpi)
                 .arg(kMaximumDpi));
 
+    // Windows drops a name's last dots, so that "x.png." would be written as x.png there and
+    // refused here.
+    if (options.exportPath->ends_with('.'))
+        return usageError(CommandLine::tr(
+            "--export FILE ends in a dot: end it in .png, .svg, .pdf or .dxf"));
     // The name's bytes as given: they need not be UTF-8.
     const std::filesystem::path path = exporting::fileNamedByArgument(*options.exportPath);
     const bool pdf = exporting::shownName(path).endsWith(".pdf", Qt::CaseInsensitive);
@@ -436,14 +364,8 @@ std::optional<int> runCommandLine(int argc, char** argv)
     Options options;
     if (const QString problem = parse(argc, argv, options); !problem.isEmpty())
         return usageError(problem);
-    if (options.help) {
-        std::fputs(CommandLine::usage().toLocal8Bit().constData(), stdout);
-        return kExitOk;
-    }
-    if (options.version) {
-        std::printf("tavrel %s\n", build::kVersion);
-        return kExitOk;
-    }
+    if (options.help) return showHelp();
+    if (options.version) return showVersion();
     if (options.sheetPath) return runCalibrationSheet(options);
     if (!options.exportPath)
         return usageError(CommandLine::tr(

@@ -28,6 +28,19 @@ QString failure(const std::filesystem::path& path, int error)
         return QCoreApplication::translate(
                    "ExportFile", "Cannot write \"%1\": no program is reading from this pipe.")
             .arg(shown);
+    if (error == kFolderNotWritable) {
+        // The folder the file is in, where a link to it leads.
+        std::error_code failed;
+        const std::filesystem::path real = std::filesystem::weakly_canonical(path, failed);
+        const std::filesystem::path folder =
+            (failed ? std::filesystem::absolute(path, failed) : real).parent_path();
+        //: %2 is the folder of the file %1.
+        return QCoreApplication::translate("ExportFile",
+                                           "Cannot write \"%1\": its folder \"%2\" does not let "
+                                           "you add files, and the new file is written there "
+                                           "before it replaces the old one.")
+            .arg(shown, shownName(folder));
+    }
     //: %2 is the system's reason, such as "No space left on device".
     return QCoreApplication::translate("ExportFile", "Cannot write \"%1\": %2.")
         .arg(shown, withoutFullStop(systemReason(error)));

@@ -2,18 +2,21 @@
 
 #include <QRandomGenerator>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <climits>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <tuple>
 #include <vector>
@@ -114,15 +117,25 @@ struct SignalCleanup {
 };
 SignalCleanup cleanup;
 
-// Those of a terminal, a session and a request to end: the ones a user sends.
-constexpr int kEndingSignals[] = {SIGINT, SIGQUIT, SIGTERM, SIGHUP};
-struct sigaction previousActions[std::size(kEndingSignals)];
+// Every signal a program may catch whose default ends it: those a user sends, those of timers,
+// limits and other programs, the faults, and the real-time ones.
+constexpr int kEndingSignals[] = {SIGHUP,    SIGINT,  SIGQUIT, SIGILL,  SIGTRAP, SIGABRT,
+                                  SIGBUS,    SIGFPE,  SIGUSR1, SIGSEGV, SIGUSR2, SIGPIPE,
+                                  SIGALRM,   SIGTERM, SIGSTKFLT, SIGXCPU, SIGXFSZ, SIGVTALRM,
+                                  SIGPROF,   SIGIO,   SIGPWR,  SIGSYS};
+struct sigaction previousActions[NSIG];
+
+template <typename Call>
+void forEachEndingSignal(Call call)
+{
+    for (const int signal : kEndingSignals) call(signal);
+    for (int signal = SIGRTMIN; signal <= SIGRTMAX; ++signal) call(signal);
+}
 
 extern "C" void removeTemporaryAndEnd(int signal)
 {
     if (cleanup.armed.load()) ::unlinkat(cleanup.folder, cleanup.name, 0);
-    for (std::size_t i = 0; i < std::size(kEndingSignals); ++i)
-        if (kEndingSignals[i] == signal) ::sigaction(signal, &previousActions[i], nullptr);
+    ::sigaction(signal, &previousActions[signal], nullptr);
     // Delivered once the handler returns, with the action it had before: usually the end.
     ::raise(signal);
 }
@@ -139,35 +152,80 @@ public:
         struct sigaction handler {};
         handler.sa_handler = removeTemporaryAndEnd;
         sigfillset(&handler.sa_mask);
-        for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
-            ::sigaction(kEndingSignals[i], nullptr, &previousActions[i]);
-            if (previousActions[i].sa_handler != SIG_IGN)
-                ::sigaction(kEndingSignals[i], &handler, nullptr);
-        }
+        forEachEndingSignal([&handler](int signal) {
+            ::sigaction(signal, nullptr, &previousActions[signal]);
+            if (previousActions[signal].sa_handler != SIG_IGN)
+                ::sigaction(signal, &handler, nullptr);
+        });
     }
     ~RemovedOnSignal()
     {
         cleanup.armed.store(false);
-        for (std::size_t i = 0; i < std::size(kEndingSignals); ++i)
-            ::sigaction(kEndingSignals[i], &previousActions[i], nullptr);
+        forEachEndingSignal(
+            [](int signal) { ::sigaction(signal, &previousActions[signal], nullptr); });
     }
     RemovedOnSignal(const RemovedOnSignal&) = delete;
     RemovedOnSignal& operator=(const RemovedOnSignal&) = delete;
 };
 
-// ".NAME.RANDOM", hidden beside the target. NAME is shortened, at the start of a character,
-// where the whole would pass the folder's limit on a name.
-std::string temporaryName(const std::string& name, int folder)
+// A temporary file is named ".NAME.RANDOM", hidden beside the target, RANDOM being this many of
+// these characters.
+constexpr std::string_view kRandomCharacters = "0123456789abcdefghijklmnopqrstuvwxyz";
+constexpr std::size_t kRandomLength = 8;
+
+// ".NAME.", NAME shortened, at the start of a character, where the whole temporary name would
+// pass the folder's limit on a name.
+std::string temporaryPrefix(const std::string& name, int folder)
 {
     const long limit = ::fpathconf(folder, _PC_NAME_MAX);
     const std::size_t longest = limit > 0 && limit < NAME_MAX ? std::size_t(limit) : NAME_MAX;
-    std::string random(8, '0');
-    for (char& digit : random)
-        digit = "0123456789abcdefghijklmnopqrstuvwxyz"[QRandomGenerator::global()->bounded(36)];
-    const std::size_t room = longest > random.size() + 2 ? longest - random.size() - 2 : 0;
+    const std::size_t room = longest > kRandomLength + 2 ? longest - kRandomLength - 2 : 0;
     std::size_t kept = std::min(name.size(), room);
     while (kept > 0 && kept < name.size() && (name[kept] & 0xC0) == 0x80) --kept;
-    return "." + name.substr(0, kept) + "." + random;
+    return "." + name.substr(0, kept) + ".";
+}
+
+std::string temporaryName(const std::string& prefix)
+{
+    std::string random(kRandomLength, '0');
+    for (char& character : random)
+        character = kRandomCharacters[std::size_t(
+            QRandomGenerator::global()->bounded(int(kRandomCharacters.size())))];
+    return prefix + random;
+}
+
+bool isTemporaryOf(std::string_view name, const std::string& prefix)
+{
+    return name.size() == prefix.size() + kRandomLength && name.starts_with(prefix) &&
+           name.find_first_not_of(kRandomCharacters, prefix.size()) == std::string_view::npos;
+}
+
+// An export ended by SIGKILL, or by the machine going down, had no chance to remove its
+// temporary file. The next export of the same target removes those of this user that have
+// not changed for a minute, so that an export still running beside it keeps its own.
+constexpr auto kStaleAfter = std::chrono::minutes(1);
+
+void removeStaleTemporaries(int folder, const std::string& prefix)
+{
+    // A folder that may be written but not listed keeps them.
+    const int listing = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (listing < 0) return;
+    DIR* entries = ::fdopendir(listing);
+    if (!entries) {
+        ::close(listing);
+        return;
+    }
+    const auto now = std::chrono::system_clock::now();
+    while (const dirent* entry = ::readdir(entries)) {
+        struct stat status {};
+        if (!isTemporaryOf(entry->d_name, prefix) ||
+            ::fstatat(folder, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        const auto changed = std::chrono::system_clock::from_time_t(status.st_mtime);
+        if (S_ISREG(status.st_mode) && status.st_uid == ::geteuid() && now - changed > kStaleAfter)
+            ::unlinkat(folder, entry->d_name, 0);
+    }
+    ::closedir(entries);
 }
 
 // Extended attributes, the access ACL among them, as far as the system lets this user set them.
@@ -208,14 +266,16 @@ int keepOwnerAndAccess(int fd, const struct stat& replaced, const fs::path& targ
 int replaceThroughTemporary(int folder, const std::string& name, const fs::path& target,
                             const struct stat* replaced, const QByteArray& content)
 {
+    const std::string prefix = temporaryPrefix(name, folder);
+    removeStaleTemporaries(folder, prefix);
     for (;;) {
-        const std::string temporary = temporaryName(name, folder);
+        const std::string temporary = temporaryName(prefix);
         // Armed before the file exists: a signal cannot slip in between.
         const RemovedOnSignal removed(folder, temporary);
         const int fd = ::openat(folder, temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
                                 replaced ? 0600 : 0666);
         if (fd < 0 && errno == EEXIST) continue;
-        if (fd < 0) return errno;
+        if (fd < 0) return replaced && errno == EACCES ? kFolderNotWritable : errno;
         int error = replaced ? keepOwnerAndAccess(fd, *replaced, target) : 0;
         if (error == 0) error = writeAll(fd, content);
         // Some filesystems (network ones, quotas) report a full disk only here. EINVAL: the

@@ -1,11 +1,12 @@
 #include "export/png_export.h"
 
+#include "export/parallel_deflate.h"
+
 #include <QIODevice>
 #include <QImage>
 #include <QPainter>
 
 #include <png.h>
-#include <zlib.h>
 
 #if __has_include(<sys/mman.h>)
 #include <sys/mman.h>
@@ -27,7 +28,10 @@ namespace {
 
 constexpr double kMetersPerInch = 0.0254;
 
-[[noreturn]] void onPngError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+[[noreturn]] void onPngError(png_structp png, png_const_charp)
+{
+    png_longjmp(png, 1);
+}
 void onPngWarning(png_structp, png_const_charp) {}
 
 void writeToDevice(png_structp png, png_bytep data, size_t length)
@@ -62,28 +66,26 @@ public:
                      PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
         const auto pixelsPerMeter = png_uint_32(std::lround(dotsPerInch / kMetersPerInch));
         png_set_pHYs(png_, info_, pixelsPerMeter, pixelsPerMeter, PNG_RESOLUTION_METER);
-        // A pattern is long runs of white: run-length matching packs it smaller and faster
-        // than the default search.
-        png_set_compression_strategy(png_, Z_RLE);
         png_write_info(png_, info_);
         return true;
     }
 
-    bool writeRow(const unsigned char* row)
+    // The image data, compressed here rather than by libpng, which compresses on one thread.
+    bool writeImageData(const unsigned char* data, size_t size)
     {
-        if (setjmp(png_jmpbuf(png_))) return false;
-        png_write_row(png_, row);
-        return true;
+        return writeChunk("IDAT", data, size);
     }
 
-    bool finish()
-    {
-        if (setjmp(png_jmpbuf(png_))) return false;
-        png_write_end(png_, info_);
-        return true;
-    }
+    bool finish() { return writeChunk("IEND", nullptr, 0); }
 
 private:
+    bool writeChunk(const char* name, const unsigned char* data, size_t size)
+    {
+        if (setjmp(png_jmpbuf(png_))) return false;
+        png_write_chunk(png_, reinterpret_cast<png_const_bytep>(name), data, size);
+        return true;
+    }
+
     png_structp png_ = nullptr;
     png_infop info_ = nullptr;
 };
@@ -95,6 +97,10 @@ private:
 // the largest radius the arc primitive accepts (2M at M = 6553) makes them about 320 rows tall.
 constexpr int kStripMargin = 512;
 
+// Rows are compressed a megabyte at a time: each piece costs a compressor of its own, and the
+// largest pattern still gives dozens of them to share among the cores.
+constexpr size_t kPieceBytes = size_t(1) << 20;
+
 // The canvas of the largest patterns is tens of megabytes, touched once a page; in pages of
 // two megabytes, where the system offers them, that costs a few hundred faults, not thousands.
 class CanvasMemory {
@@ -104,16 +110,22 @@ public:
     explicit CanvasMemory(size_t bytes)
     {
         const size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-        data_ = static_cast<uchar*>(
-            ::operator new(rounded, std::align_val_t(kHugePage), std::nothrow));
+        data_ =
+            static_cast<uchar*>(::operator new(rounded, std::align_val_t(kHugePage), std::nothrow));
 #ifdef MADV_HUGEPAGE
         if (data_) madvise(data_, rounded, MADV_HUGEPAGE);
 #endif
     }
-    ~CanvasMemory() { ::operator delete(data_, std::align_val_t(kHugePage)); }
+    ~CanvasMemory()
+    {
+        ::operator delete(data_, std::align_val_t(kHugePage));
+    }
     CanvasMemory(const CanvasMemory&) = delete;
     CanvasMemory& operator=(const CanvasMemory&) = delete;
-    uchar* data() const { return data_; }
+    uchar* data() const
+    {
+        return data_;
+    }
 
 private:
     uchar* data_ = nullptr;
@@ -167,17 +179,12 @@ void packRow(uchar* gray, int width, unsigned char* bits)
     }
     if (const int rest = width % 8) {
         unsigned bitsOfByte = 0;
-        for (int k = 0; k < rest; ++k) bitsOfByte |= unsigned(gray[8 * whole + k] >= 128) << (7 - k);
+        for (int k = 0; k < rest; ++k)
+            bitsOfByte |= unsigned(gray[8 * whole + k] >= 128) << (7 - k);
         bits[whole] = static_cast<unsigned char>(bitsOfByte);
     }
     std::memset(gray + 8 * restFrom, 0xFF, size_t(width - 8 * restFrom));
 }
-
-// Packed rows of one strip, handed from the drawing thread to the compressing one.
-struct PackedStrip {
-    std::vector<unsigned char> bits;
-    int rows = 0;
-};
 
 }  // namespace
 
@@ -198,31 +205,28 @@ bool writePng(const picture::PersistentImage& image, int dotsPerInch, QIODevice&
     // The canvas is paper once; each strip's ink is made white again as it is packed, so no
     // strip paints the whole paper again.
     std::memset(memory.data(), 0xFF, size_t(width) * size_t(canvasRows));
+    // Each row behind the filter byte that says it is stored as it is.
     const size_t rowBytes = (size_t(width) + 7) / 8;
-    // Drawing and compressing take about as long as each other: libpng compresses one strip on
-    // a second thread while this one draws the next.
-    PackedStrip drawn, compressing;
-    drawn.bits.resize(rowBytes * size_t(stripRows));
-    compressing.bits.resize(drawn.bits.size());
-    bool written = true;
-    std::thread compressor;
+    const size_t filteredRowBytes = rowBytes + 1;
+    // Compressing takes about four times as long as drawing: the strips compress on the other
+    // cores while this one draws the next.
+    ParallelDeflate compressor([&writer](const unsigned char* data,
+                                         size_t size) { return writer.writeImageData(data, size); },
+                               std::thread::hardware_concurrency());
+    std::vector<unsigned char> piece;
     for (int top = 0; top < height; top += stripRows) {
-        drawn.rows = std::min(stripRows, height - top);
+        const int rows = std::min(stripRows, height - top);
         const int canvasTop = std::clamp(top - kStripMargin, 0, height - canvasRows);
-        renderRows(image, top, drawn.rows, canvas, canvasTop);
-        for (int row = 0; row < drawn.rows; ++row)
+        renderRows(image, top, rows, canvas, canvasTop);
+        const size_t pieceRows = piece.size() / filteredRowBytes;
+        piece.resize(piece.size() + filteredRowBytes * size_t(rows), 0);
+        for (int row = 0; row < rows; ++row)
             packRow(memory.data() + size_t(width) * size_t(top + row - canvasTop), width,
-                    drawn.bits.data() + rowBytes * size_t(row));
-        if (compressor.joinable()) compressor.join();
-        if (!written) return false;
-        std::swap(drawn, compressing);
-        compressor = std::thread([&] {
-            for (int row = 0; row < compressing.rows && written; ++row)
-                written = writer.writeRow(compressing.bits.data() + rowBytes * size_t(row));
-        });
+                    piece.data() + filteredRowBytes * (pieceRows + size_t(row)) + 1);
+        if (piece.size() >= kPieceBytes && !compressor.add(piece)) return false;
     }
-    if (compressor.joinable()) compressor.join();
-    if (!written) return false;
+    if (!piece.empty() && !compressor.add(piece)) return false;
+    if (!compressor.finish()) return false;
     return writer.finish();
 }
 

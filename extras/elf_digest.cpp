@@ -3,7 +3,10 @@
 #include <QCryptographicHash>
 #include <QFile>
 
+#include <fcntl.h>
 #include <link.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstddef>
@@ -59,8 +62,16 @@ bool isModuleOfThisMachine(const Header& header)
 
 std::optional<QByteArray> elfLoadedDigest(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    // Without waiting, and only a regular file: opening a named pipe waits for a writer.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat status {};
+    QFile file;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
     const auto headerBytes = readPart(file, 0, sizeof(Header));
     if (!headerBytes) return std::nullopt;
     Header header;

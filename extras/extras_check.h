@@ -11,8 +11,8 @@ namespace tavrel::extras {
 // built.
 extern const char kBuiltExtrasDigest[];
 
-// Why the module must not be loaded, named as QLibrary takes it, without the system's suffix;
-// empty when it may, or when it is missing (loading then says so itself).
+// Why the module must not be loaded, named as QLibrary takes it, without the system's suffix:
+// missing, not a file or not the module built with the program; empty when it may.
 QString extrasFileProblem(const QString& libraryName);
 
 }  // namespace tavrel::extras

@@ -9,7 +9,13 @@ namespace tavrel::extras {
 QString extrasFileProblem(const QString& libraryName)
 {
     const QString path = libraryName + QStringLiteral(".so");
-    if (!QFileInfo::exists(path)) return {};
+    const QFileInfo file(path);
+    //: %1 is the module's file.
+    if (!file.exists()) return QCoreApplication::translate("Extras", "%1 is missing").arg(path);
+    // A named pipe would keep every export, the help and F1 waiting for a writer.
+    if (!file.isFile())
+        //: %1 is the module's file.
+        return QCoreApplication::translate("Extras", "%1 is not a file").arg(path);
     const auto digest = elfLoadedDigest(path);
     if (digest && digest->toHex() == kBuiltExtrasDigest) return {};
     //: %1 is the module's file.

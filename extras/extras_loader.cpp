@@ -1,5 +1,6 @@
 #include "extras/extras_loader.h"
 
+#include "cli/help_and_version.h"
 #include "extras/extras_check.h"
 #include "platform/executable_folder.h"
 #include "platform/notice.h"
@@ -93,6 +94,7 @@ std::optional<int> runCommandLineThroughModule(int argc, char** argv)
 {
     // No arguments, or only the language: the window, without loading anything.
     if (argc < 2 || platform::onlyLanguageChosen(argc, argv)) return std::nullopt;
+    if (const auto answered = cli::runHelpOrVersion(argc, argv)) return answered;
     if (!loadedModule().table) {
         std::fprintf(stderr, "tavrel: %s\n", qPrintable(loadedModule().problem()));
         return 1;

@@ -28,4 +28,24 @@ void sayNotStoredOnce(QWidget* parent, const QString& title)
     sayNotStored(parent, title);
 }
 
+void saySettingsSetAside(QWidget* parent, const QString& copy)
+{
+    const QString file = QDir::toNativeSeparators(userSettings().fileName());
+    const QString text =
+        copy.isEmpty()
+            //: %1 is the settings file.
+            ? QCoreApplication::translate(
+                  "Settings",
+                  "Tavrel's settings file %1 is damaged. The settings that could be read are "
+                  "kept; the rest could not be copied aside and goes with the next change.")
+                  .arg(file)
+            //: %1 is the settings file, %2 the copy of it as it was.
+            : QCoreApplication::translate(
+                  "Settings",
+                  "Tavrel's settings file %1 is damaged. The settings that could be read are "
+                  "kept; the file as it was is set aside as %2.")
+                  .arg(file, QDir::toNativeSeparators(copy));
+    platform::showWarning(parent, QStringLiteral("Tavrel"), text, "damagedSettingsMessage");
+}
+
 }  // namespace tavrel::platform

@@ -13,4 +13,8 @@ void sayNotStored(QWidget* parent, const QString& title);
 // it never stands in the way of the work.
 void sayNotStoredOnce(QWidget* parent, const QString& title);
 
+// That the settings file was damaged: what could be read is kept, and the file as it was is in
+// `copy`, or, where `copy` is empty, lost at the next change.
+void saySettingsSetAside(QWidget* parent, const QString& copy);
+
 }  // namespace tavrel::platform

@@ -5,6 +5,7 @@
 #include <QTemporaryFile>
 
 #include <algorithm>
+#include <tuple>
 
 namespace tavrel::platform {
 namespace {
@@ -56,6 +57,14 @@ QVariant userSetting(const QString& key, const QVariant& fallback)
     return settings.value(key, fallback);
 }
 
+bool hasUserSetting(const QString& key)
+{
+    const QSettings settings = userSettings();
+    const QHash<QString, QVariant>& kept = unwritten(settings.fileName());
+    if (const auto found = kept.find(key); found != kept.end()) return found->isValid();
+    return settings.contains(key);
+}
+
 QStringList userSettingGroups(const QString& group)
 {
     QSettings settings = userSettings();
@@ -82,8 +91,9 @@ bool storeUserSettings(const SettingChanges& changes)
             settings.remove(key);
     }
     settings.sync();
+    // Qt keeps a FormatError from reading a damaged file; only an AccessError is the writing's.
     const bool written =
-        settings.status() == QSettings::NoError && fileHolds(settings.fileName(), changes);
+        settings.status() != QSettings::AccessError && fileHolds(settings.fileName(), changes);
     QHash<QString, QVariant>& kept = unwritten(settings.fileName());
     for (const auto& [key, value] : changes) {
         if (written)
@@ -92,6 +102,17 @@ bool storeUserSettings(const SettingChanges& changes)
             kept.insert(key, value);
     }
     return written;
+}
+
+std::optional<QString> setAsideDamagedSettings()
+{
+    QSettings settings = userSettings();
+    // The status of a read is known once something is read.
+    std::ignore = settings.allKeys();
+    if (settings.status() != QSettings::FormatError) return std::nullopt;
+    const QString copy = settings.fileName() + QStringLiteral(".damaged");
+    QFile::remove(copy);
+    return QFile::copy(settings.fileName(), copy) ? copy : QString();
 }
 
 }  // namespace tavrel::platform

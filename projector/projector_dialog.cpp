@@ -41,6 +41,16 @@ QString firstChoice(const ProjectorPreferences& chosen, const QWidget* mainWindo
     return QString();
 }
 
+// As the list of screens names it. The system's name may be a word such as "screen" itself.
+QString screenLabel(const QScreen& screen)
+{
+    //: A screen: its name (width x height in pixels).
+    return ProjectorDialog::tr("%1 (%2 x %3)")
+        .arg(screen.name())
+        .arg(physicalSize(screen).width())
+        .arg(physicalSize(screen).height());
+}
+
 }  // namespace
 
 ProjectorDialog::ProjectorDialog(picture::PersistentImage image, double twipsPerPixel,
@@ -54,12 +64,7 @@ ProjectorDialog::ProjectorDialog(picture::PersistentImage image, double twipsPer
     cboScreen = new QComboBox(this);
     cboScreen->setObjectName("cboScreen");
     for (QScreen* screen : QGuiApplication::screens())
-        //: A screen: its name (width x height in pixels).
-        cboScreen->addItem(tr("%1 (%2 x %3)")
-                               .arg(screen->name())
-                               .arg(physicalSize(*screen).width())
-                               .arg(physicalSize(*screen).height()),
-                           screen->name());
+        cboScreen->addItem(screenLabel(*screen), screen->name());
     cboScreen->setCurrentIndex(std::max(0, cboScreen->findData(firstChoice(chosen, parent))));
 
     cboColours = new QComboBox(this);
@@ -113,7 +118,8 @@ QScreen* ProjectorDialog::chosenScreen() const
 void ProjectorDialog::showCalibration()
 {
     static QSet<QString> told;
-    const QString key = screenKey(*chosenScreen());
+    const QScreen& screen = *chosenScreen();
+    const QString key = screenKey(screen);
     const StoredCalibration stored = readPixelsPerInch(key);
     lblCalibration->setText(
         stored.pixelsPerInch
@@ -122,11 +128,10 @@ void ProjectorDialog::showCalibration()
     if (stored.damaged && !told.contains(key)) {
         told.insert(key);
         platform::showWarning(this, tr("Projector"),
-                              //: %1 is the screen: its name and size in pixels.
-                              tr("The calibration kept for the screen %1 is damaged, so it is "
-                                 "ignored. Calibrate the screen again before the pattern is "
-                                 "shown on it.")
-                                  .arg(key),
+                              //: %1 is the screen as the list of screens names it.
+                              tr("The calibration kept for %1 is damaged, so it is ignored. "
+                                 "Calibrate the screen again before the pattern is shown on it.")
+                                  .arg(screenLabel(screen)),
                               "damagedCalibrationMessage");
     }
 }

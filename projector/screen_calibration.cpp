@@ -44,7 +44,7 @@ StoredCalibration readPixelsPerInch(const QString& key)
     bool isNumber = false;
     const double value = stored.toDouble(&isNumber);
     if (isNumber && plausible(value)) return {value, false};
-    return {std::nullopt, stored.isValid()};
+    return {std::nullopt, platform::hasUserSetting(settingsKey(key))};
 }
 
 std::optional<double> storedPixelsPerInch(const QString& key)

@@ -242,7 +242,15 @@ INSTANTIATE_TEST_SUITE_P(
         Case{{"--unit", "decimal", "--measure", "1", "--export", "@png", "--dpi=-96"}, 2,
              "--dpi takes", false},
         Case{{"--unit", "decimal", "--measure", "1", "--export", "@png", "--dpi="}, 2,
-             "--dpi takes", false}));
+             "--dpi takes", false},
+        // Windows would write it as x.png.
+        Case{{"--unit", "decimal", "--measure", "1", "--export", "x.png."}, 2,
+             "--export FILE ends in a dot", false},
+        Case{{"--lang"}, 2, "--lang needs a value", false},
+        // No display to open the window on: said, instead of Qt's core dump.
+        Case{{}, 1, "there is no display to open the window on", false},
+        Case{{"--lang", "de"}, 1, "--export pattern.png", false},
+        Case{{"--lang=en"}, 1, "--export pattern.png", false}));
 
 INSTANTIATE_TEST_SUITE_P(
     Pdf, CommandLine,
@@ -478,17 +486,24 @@ TEST(CommandLinePapers, HelpAndRefusalNameEveryPaperInTheTablesOrder)
                     .err.contains("; oder roll-36in, roll-24in oder roll-914mm"));
 }
 
-// The window toolkit's own options still open the window: without a display, Qt then says that
-// it cannot start, where an unknown option gets the usage line.
+// The window toolkit's own options still open the window, where an unknown option gets the
+// usage line. Without a display, the program says so; where the user names a display or a
+// platform, Qt tries it and says that it cannot start.
 TEST(CommandLineWindow, ToolkitOptionsReachTheWindowToolkit)
 {
-    for (const QStringList& arguments :
-         {QStringList{"-style", "fusion"}, QStringList{"-style=fusion"},
-          QStringList{"--lang", "de", "-reverse"}, QStringList{"-display", ":99999"},
-          QStringList{"--platform", "xcb", "-qwindowtitle", "Pattern"}}) {
-        const Outcome outcome = run(arguments);
-        EXPECT_NE(outcome.exitCode, 2) << arguments.join(' ').toStdString();
-        EXPECT_TRUE(outcome.err.contains("Qt platform plugin")) << outcome.err.toStdString();
+    const char* noDisplay = "tavrel: there is no display";
+    const struct {
+        QStringList arguments;
+        const char* message;
+    } cases[] = {{{"-style", "fusion"}, noDisplay},
+                 {{"-style=fusion"}, noDisplay},
+                 {{"--lang", "de", "-reverse"}, "--export pattern.png"},
+                 {{"-display", ":99999"}, "Qt platform plugin"},
+                 {{"--platform", "xcb", "-qwindowtitle", "Pattern"}, "Qt platform plugin"}};
+    for (const auto& c : cases) {
+        const Outcome outcome = run(c.arguments);
+        EXPECT_NE(outcome.exitCode, 2) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(outcome.err.contains(c.message)) << outcome.err.toStdString();
     }
 }
 
@@ -595,6 +610,34 @@ TEST(CommandLineExport, ReportsPathsThatCannotBeWritten)
         EXPECT_TRUE(outcome.err.contains(c.path)) << outcome.err.toStdString();
     }
     EXPECT_EQ(filesIn(folder.path()), QStringList());
+}
+
+// A file that may be written in a folder that may not: the message names the folder, in which
+// the replacement is made. Root may add files to any folder, so it runs the program as nobody.
+TEST(CommandLineExport, AWritableFileInAReadOnlyFolderNamesTheFolder)
+{
+    QTemporaryDir folder;
+    const QString target = folder.filePath("pattern.png");
+    writeFile(target, kEarlier);
+    const auto readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    const auto enterable = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(target, readable | QFile::WriteOwner | QFile::WriteGroup |
+                                                  QFile::WriteOther));
+    ASSERT_TRUE(QFile::setPermissions(folder.path(), readable | enterable));
+    QProcess process;
+    start(process, {"--unit", "decimal", "--measure", "1", "--export", target},
+          ::geteuid() == 0 ? R"(exec setpriv --reuid=65534 --regid=65534 --clear-groups "$0" "$@")"
+                           : "");
+    const Outcome outcome = finish(process);
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_EQ(outcome.err.toStdString(),
+              QString("tavrel: Cannot write \"%1\": its folder \"%2\" does not let you add "
+                      "files, and the new file is written there before it replaces the old one.\n")
+                  .arg(target, QFileInfo(folder.path()).canonicalFilePath())
+                  .toStdString());
+    EXPECT_EQ(contentOf(target), kEarlier);
 }
 
 // A small filesystem of its own that can be filled up. Mounting needs root, as in CI.
@@ -1030,7 +1073,51 @@ INSTANTIATE_TEST_SUITE_P(
                     Interruption{SIGHUP, 200, false},
                     Interruption{SIGHUP, kWhenTheTemporaryAppears, false},
                     Interruption{SIGHUP, 300, true},
-                    Interruption{SIGHUP, kWhenTheTemporaryAppears, true}));
+                    Interruption{SIGHUP, kWhenTheTemporaryAppears, true},
+                    // Those of other programs, timers and limits end it as well.
+                    Interruption{SIGUSR1, kWhenTheTemporaryAppears, false},
+                    Interruption{SIGUSR2, kWhenTheTemporaryAppears, false},
+                    Interruption{SIGALRM, kWhenTheTemporaryAppears, false},
+                    Interruption{SIGPIPE, kWhenTheTemporaryAppears, false},
+                    Interruption{SIGXCPU, kWhenTheTemporaryAppears, false},
+                    Interruption{SIGXFSZ, kWhenTheTemporaryAppears, false},
+                    Interruption{SIGVTALRM, kWhenTheTemporaryAppears, false},
+                    Interruption{SIGPROF, kWhenTheTemporaryAppears, false},
+                    Interruption{SIGRTMIN + 3, kWhenTheTemporaryAppears, false},
+                    Interruption{SIGSEGV, kWhenTheTemporaryAppears, false}));
+
+// After SIGKILL, which no program can catch, the next export of the same target removes the
+// temporary files left of it, but not another target's, another program's or a running
+// export's.
+TEST(KilledExport, ItsTemporariesGoWithTheNextExport)
+{
+    struct Leftover {
+        const char* name;
+        int ageSeconds;
+        bool removed;
+    };
+    const Leftover leftovers[] = {{".pattern.pdf.0a1b2c3d", 120, true},
+                                  {".pattern.pdf.zz99zz99", 61 * 60, true},
+                                  {".pattern.pdf.4e5f6g7h", 50, false},
+                                  {".pattern.pdf.0A1B2C3D", 120, false},
+                                  {".pattern.pdf.0a1b2c3", 120, false},
+                                  {".pattern.pdf.0a1b2c3d4", 120, false},
+                                  {".other.pdf.0a1b2c3d", 120, false},
+                                  {"pattern.pdf.0a1b2c3d", 120, false}};
+    QTemporaryDir folder;
+    for (const Leftover& leftover : leftovers) {
+        const QString path = folder.filePath(leftover.name);
+        writeFile(path, kEarlier);
+        const timespec times[2] = {{::time(nullptr) - leftover.ageSeconds, 0},
+                                   {::time(nullptr) - leftover.ageSeconds, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, bytesOf(path).constData(), times, 0), 0);
+    }
+    const QString target = folder.filePath("pattern.pdf");
+    ASSERT_EQ(run({"--unit", "decimal", "--measure", "2", "--export", target}).exitCode, 0);
+    for (const Leftover& leftover : leftovers)
+        EXPECT_EQ(QFile::exists(folder.filePath(leftover.name)), !leftover.removed)
+            << leftover.name;
+}
 
 // A module cut short or with a byte changed, beside a copy of the program: the command line,
 // which loads it, says that a part is damaged and exits with 1, never by a signal. The module is
@@ -1118,5 +1205,41 @@ INSTANTIATE_TEST_SUITE_P(
                     ModuleDamage{"ByteFlippedInTheCode", 1, 0.3, PF_X, false},
                     ModuleDamage{"ByteFlippedInTheData", 1, 0.9, PF_W, false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A module that is missing or no file, such as a named pipe, which would keep a reader waiting:
+// the help and the version never need it, and an export names the file looked for.
+TEST(UnusableModule, IsNamedAndNeverWaitedFor)
+{
+    struct Case {
+        const char* name;
+        bool pipe;
+        const char* problem;
+    };
+    for (const Case& c : {Case{"missing", false, " is missing)"},
+                          Case{"a named pipe", true, " is not a file)"}}) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir folder;
+        const QString program = folder.filePath("tavrel");
+        const QString module = folder.filePath("tavrel-extras.so");
+        ASSERT_TRUE(QFile::copy(TAVREL_PROGRAM, program));
+        if (c.pipe) {
+            ASSERT_EQ(::mkfifo(bytesOf(module).constData(), 0644), 0);
+        }
+
+        const Outcome help = run({"--help"}, {}, program);
+        EXPECT_EQ(help.exitCode, 0) << help.err.toStdString();
+        EXPECT_TRUE(help.out.contains("Usage: tavrel"));
+        const Outcome version = run({"--lang", "de", "-v"}, {}, program);
+        EXPECT_EQ(version.exitCode, 0) << version.err.toStdString();
+        EXPECT_EQ(version.out, "tavrel 1.0.0\n");
+        const Outcome exported = run(
+            {"--unit", "decimal", "--measure", "2", "--export", folder.filePath("x.png")}, {},
+            program);
+        EXPECT_EQ(exported.exitCode, 1);
+        EXPECT_TRUE(exported.err.contains("A part of Tavrel is missing or damaged (" + module +
+                                          c.problem))
+            << exported.err.toStdString();
+    }
+}
 
 }  // namespace

@@ -208,7 +208,9 @@ TEST_F(Projector, ADamagedCalibrationIsSaidOnceWhenTheProjectorOpens)
     EXPECT_EQ(first.lblCalibration->text(), "Not calibrated yet");
     auto* message = first.findChild<QMessageBox*>("damagedCalibrationMessage");
     ASSERT_NE(message, nullptr);
-    EXPECT_TRUE(message->text().contains(kProjectorKey)) << message->text().toStdString();
+    EXPECT_TRUE(message->text().startsWith("The calibration kept for HDMI/Projector (800 x 600) "
+                                           "is damaged"))
+        << message->text().toStdString();
     EXPECT_EQ(second.findChild<QMessageBox*>("damagedCalibrationMessage"), nullptr);
 }
 

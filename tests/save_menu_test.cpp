@@ -342,6 +342,7 @@ TEST_F(SaveMenu, FolderAndPaperThatCannotBeWrittenHoldForTheRun)
 
     const auto messages = window.findChildren<QMessageBox*>("settingsMessage");
     ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0]->windowTitle(), "PDF Paper") << "titled for the paper chosen first";
     EXPECT_TRUE(messages[0]->text().contains(unwritable.fileName()))
         << messages[0]->text().toStdString();
     frmMain next;

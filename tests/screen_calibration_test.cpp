@@ -60,6 +60,14 @@ protected:
     QTemporaryDir folder_;
 };
 
+void writeSettingsFile(const QString& folder, const QByteArray& content)
+{
+    QDir(folder).mkpath("Tavrel");
+    QFile file(folder + "/Tavrel/Tavrel.conf");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(content), content.size());
+}
+
 TEST_F(StoredSettings, CalibrationIsKeptPerScreenUntilReset)
 {
     const QString projector = "HDMI/1 1920x1080", other = "HDMI/1 1280x720";
@@ -81,6 +89,9 @@ TEST_F(StoredSettings, DamagedValuesAreIgnored)
         EXPECT_TRUE(stored.damaged) << value;
     }
     EXPECT_FALSE(readPixelsPerInch("DP-2 800x600").damaged) << "none stored is not damaged";
+    // A variant of junk reads as no value at all, but is there.
+    writeSettingsFile(folder_.path(), "[ScreenCalibration]\nDP-3%2520800x600=@Variant(junk)\n");
+    EXPECT_TRUE(readPixelsPerInch("DP-3 800x600").damaged);
     userSettings().setValue("Projector/lineWidth", 4);
     userSettings().setValue("Projector/overlay", 7);
     const ProjectorPreferences loaded = loadProjectorPreferences();
@@ -162,6 +173,45 @@ TEST_F(StoredSettings, UnwrittenChangesHoldForTheRun)
         EXPECT_TRUE(storePixelsPerInch(screen, 33.5));
         const QSettings file(folder.filePath("Tavrel/Tavrel.conf"), QSettings::IniFormat);
         EXPECT_EQ(file.value("ScreenCalibration/HDMI-1%201920x1080").toDouble(), 33.5);
+    }
+}
+
+// A file with lines that are no key=value, or with junk, is copied aside once at start, before
+// its next change drops them; the changes are then written, and said to be.
+TEST_F(StoredSettings, ADamagedFileIsSetAsideAndStillWritten)
+{
+    struct Case {
+        const char* name;
+        QByteArray content;
+        bool damaged;
+    };
+    const Case cases[] = {
+        {"sound", "[Projector]\nlineWidth=2\n", false},
+        {"a line without =", "[Projector]\nlineWidth=2\nwide lines\n", true},
+        {"junk", "[Projector]\nlineWidth=2\n\x01\xff\xfe\x02", true},
+        {"an unclosed group", "[Projector\nlineWidth=2\n", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // A store that is the first to read the file.
+        QTemporaryDir stores;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, stores.path());
+        writeSettingsFile(stores.path(), c.content);
+        EXPECT_TRUE(storePixelsPerInch("HDMI-1 1920x1080", 31.5));
+        EXPECT_TRUE(storePixelsPerInch("HDMI-1 1920x1080", 32.5));
+        EXPECT_EQ(storedPixelsPerInch("HDMI-1 1920x1080"), 32.5);
+
+        QTemporaryDir starts;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, starts.path());
+        writeSettingsFile(starts.path(), c.content);
+        const auto copy = setAsideDamagedSettings();
+        ASSERT_EQ(copy.has_value(), c.damaged);
+        if (copy) {
+            EXPECT_EQ(*copy, starts.filePath("Tavrel/Tavrel.conf.damaged"));
+            QFile kept(*copy);
+            ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+            EXPECT_EQ(kept.readAll(), c.content);
+        }
     }
 }
 

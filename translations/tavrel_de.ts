@@ -238,6 +238,10 @@ nur durch eine vollständige Zeichnung ersetzt.
         <source>--measure &quot;%1&quot; has a fraction over 0: write a number above 0 after the slash, as 2 1/2</source>
         <translation>--measure &quot;%1&quot; hat einen Bruch mit 0 im Nenner: nach dem Schrägstrich eine Zahl über 0 schreiben, etwa 2 1/2</translation>
     </message>
+    <message>
+        <source>--export FILE ends in a dot: end it in .png, .svg, .pdf or .dxf</source>
+        <translation>--export DATEI endet auf einen Punkt: lassen Sie sie auf .png, .svg, .pdf oder .dxf enden</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -274,6 +278,11 @@ nur durch eine vollständige Zeichnung ersetzt.
         <source>Cannot write &quot;%1&quot;: no program is reading from this pipe.</source>
         <translation>„%1“ kann nicht geschrieben werden: Kein Programm liest aus dieser Pipe.</translation>
     </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: its folder &quot;%2&quot; does not let you add files, and the new file is written there before it replaces the old one.</source>
+        <extracomment>%2 is the folder of the file %1.</extracomment>
+        <translation>„%1“ kann nicht geschrieben werden: In seinem Ordner „%2“ dürfen Sie keine Dateien anlegen, und die neue Datei wird dort geschrieben, bevor sie die alte ersetzt.</translation>
+    </message>
 </context>
 <context>
     <name>Extras</name>
@@ -285,6 +294,16 @@ nur durch eine vollständige Zeichnung ersetzt.
         <source>%1 is not the module built with this program</source>
         <extracomment>%1 is the module&apos;s file.</extracomment>
         <translation>%1 ist nicht das mit diesem Programm erstellte Modul</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <extracomment>%1 is the module&apos;s file.</extracomment>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <extracomment>%1 is the module&apos;s file.</extracomment>
+        <translation>%1 ist keine Datei</translation>
     </message>
 </context>
 <context>
@@ -538,6 +557,14 @@ nur durch eine vollständige Zeichnung ersetzt.
     </message>
 </context>
 <context>
+    <name>Program</name>
+    <message>
+        <source>there is no display to open the window on. To export a pattern to a file instead: tavrel --unit fractions --measure &quot;2 1/2&quot; --export pattern.png (see tavrel --help)</source>
+        <extracomment>The command stays as it is: it must be typed so.</extracomment>
+        <translation>es gibt keine Anzeige, auf der sich das Fenster öffnen ließe. Um stattdessen ein Schnittmuster in eine Datei zu exportieren: tavrel --unit fractions --measure &quot;2 1/2&quot; --export pattern.png (siehe tavrel --help)</translation>
+    </message>
+</context>
+<context>
     <name>ReadingNotice</name>
     <message numerus="yes">
         <source>%1 is drawn as %2 inch(es) in %3; choose %4 for %1</source>
@@ -696,6 +723,16 @@ nur durch eine vollständige Zeichnung ersetzt.
         <extracomment>%1 is the settings file.</extracomment>
         <translation>Tavrel konnte seine Einstellungsdatei %1 nicht schreiben, daher gilt diese Änderung nur, bis Tavrel beendet wird. Prüfen Sie, ob ihr Ordner beschreibbar ist und der Datenträger nicht voll ist.</translation>
     </message>
+    <message>
+        <source>Tavrel&apos;s settings file %1 is damaged. The settings that could be read are kept; the rest could not be copied aside and goes with the next change.</source>
+        <extracomment>%1 is the settings file.</extracomment>
+        <translation>Die Einstellungsdatei %1 von Tavrel ist beschädigt. Die lesbaren Einstellungen bleiben erhalten; der Rest konnte nicht beiseitegelegt werden und geht mit der nächsten Änderung verloren.</translation>
+    </message>
+    <message>
+        <source>Tavrel&apos;s settings file %1 is damaged. The settings that could be read are kept; the file as it was is set aside as %2.</source>
+        <extracomment>%1 is the settings file, %2 the copy of it as it was.</extracomment>
+        <translation>Die Einstellungsdatei %1 von Tavrel ist beschädigt. Die lesbaren Einstellungen bleiben erhalten; die Datei, wie sie war, ist als %2 beiseitegelegt.</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::app::PatternMenu</name>
@@ -734,6 +771,10 @@ nur durch eine vollständige Zeichnung ersetzt.
     <message>
         <source>&amp;Calibrate Printer...</source>
         <translation>Drucker &amp;kalibrieren...</translation>
+    </message>
+    <message>
+        <source>PDF Paper</source>
+        <translation>PDF-Papierformat</translation>
     </message>
 </context>
 <context>
@@ -1048,11 +1089,6 @@ to </source>
         <translation>%1 (%2 x %3)</translation>
     </message>
     <message>
-        <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
-        <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
-        <translation>Die für den Bildschirm %1 gespeicherte Kalibrierung ist beschädigt und wird ignoriert. Kalibrieren Sie den Bildschirm erneut, bevor das Schnittmuster darauf gezeigt wird.</translation>
-    </message>
-    <message>
         <source>C&amp;alibrate...</source>
         <translation>&amp;Kalibrieren...</translation>
     </message>
@@ -1066,6 +1102,11 @@ to </source>
             <numerusform>%n Pixel</numerusform>
             <numerusform>%n Pixel</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The calibration kept for %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
+        <extracomment>%1 is the screen as the list of screens names it.</extracomment>
+        <translation>Die für %1 gespeicherte Kalibrierung ist beschädigt und wird ignoriert. Kalibrieren Sie den Bildschirm erneut, bevor das Schnittmuster darauf gezeigt wird.</translation>
     </message>
 </context>
 <context>

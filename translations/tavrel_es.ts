@@ -235,6 +235,10 @@ reemplaza por un dibujo completo.
         <source>--measure &quot;%1&quot; has a fraction over 0: write a number above 0 after the slash, as 2 1/2</source>
         <translation>--measure «%1» tiene una fracción sobre 0: escribe un número mayor que 0 después de la barra, como 2 1/2</translation>
     </message>
+    <message>
+        <source>--export FILE ends in a dot: end it in .png, .svg, .pdf or .dxf</source>
+        <translation>--export ARCHIVO termina en un punto: termínelo en .png, .svg, .pdf o .dxf</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -271,6 +275,11 @@ reemplaza por un dibujo completo.
         <source>Cannot write &quot;%1&quot;: no program is reading from this pipe.</source>
         <translation>No se puede escribir «%1»: ningún programa está leyendo de esta tubería.</translation>
     </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: its folder &quot;%2&quot; does not let you add files, and the new file is written there before it replaces the old one.</source>
+        <extracomment>%2 is the folder of the file %1.</extracomment>
+        <translation>No se puede escribir «%1»: su carpeta «%2» no le permite añadir archivos, y el archivo nuevo se escribe allí antes de sustituir al antiguo.</translation>
+    </message>
 </context>
 <context>
     <name>Extras</name>
@@ -282,6 +291,16 @@ reemplaza por un dibujo completo.
         <source>%1 is not the module built with this program</source>
         <extracomment>%1 is the module&apos;s file.</extracomment>
         <translation>%1 no es el módulo compilado con este programa</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <extracomment>%1 is the module&apos;s file.</extracomment>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <extracomment>%1 is the module&apos;s file.</extracomment>
+        <translation>%1 no es un archivo</translation>
     </message>
 </context>
 <context>
@@ -535,6 +554,14 @@ reemplaza por un dibujo completo.
     </message>
 </context>
 <context>
+    <name>Program</name>
+    <message>
+        <source>there is no display to open the window on. To export a pattern to a file instead: tavrel --unit fractions --measure &quot;2 1/2&quot; --export pattern.png (see tavrel --help)</source>
+        <extracomment>The command stays as it is: it must be typed so.</extracomment>
+        <translation>no hay ninguna pantalla en la que abrir la ventana. Para exportar en su lugar un patrón a un archivo: tavrel --unit fractions --measure &quot;2 1/2&quot; --export pattern.png (vea tavrel --help)</translation>
+    </message>
+</context>
+<context>
     <name>ReadingNotice</name>
     <message numerus="yes">
         <source>%1 is drawn as %2 inch(es) in %3; choose %4 for %1</source>
@@ -693,6 +720,16 @@ reemplaza por un dibujo completo.
         <extracomment>%1 is the settings file.</extracomment>
         <translation>Tavrel no pudo escribir su archivo de configuración %1, así que este cambio solo se mantiene hasta que Tavrel se cierre. Comprueba que se puede escribir en su carpeta y que el disco no está lleno.</translation>
     </message>
+    <message>
+        <source>Tavrel&apos;s settings file %1 is damaged. The settings that could be read are kept; the rest could not be copied aside and goes with the next change.</source>
+        <extracomment>%1 is the settings file.</extracomment>
+        <translation>El archivo de ajustes %1 de Tavrel está dañado. Se conservan los ajustes que se pudieron leer; el resto no se pudo apartar y se perderá con el próximo cambio.</translation>
+    </message>
+    <message>
+        <source>Tavrel&apos;s settings file %1 is damaged. The settings that could be read are kept; the file as it was is set aside as %2.</source>
+        <extracomment>%1 is the settings file, %2 the copy of it as it was.</extracomment>
+        <translation>El archivo de ajustes %1 de Tavrel está dañado. Se conservan los ajustes que se pudieron leer; el archivo tal como estaba se ha apartado como %2.</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::app::PatternMenu</name>
@@ -731,6 +768,10 @@ reemplaza por un dibujo completo.
     <message>
         <source>&amp;Calibrate Printer...</source>
         <translation>&amp;Calibrar impresora...</translation>
+    </message>
+    <message>
+        <source>PDF Paper</source>
+        <translation>Papel para PDF</translation>
     </message>
 </context>
 <context>
@@ -1041,11 +1082,6 @@ a </translation>
         <translation>%1 (%2 x %3)</translation>
     </message>
     <message>
-        <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
-        <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
-        <translation>La calibración guardada para la pantalla %1 está dañada, así que se ignora. Vuelve a calibrar la pantalla antes de mostrar el patrón en ella.</translation>
-    </message>
-    <message>
         <source>C&amp;alibrate...</source>
         <translation>C&amp;alibrar...</translation>
     </message>
@@ -1059,6 +1095,11 @@ a </translation>
             <numerusform>%n píxel</numerusform>
             <numerusform>%n píxeles</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The calibration kept for %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
+        <extracomment>%1 is the screen as the list of screens names it.</extracomment>
+        <translation>La calibración guardada para %1 está dañada, así que se ignora. Vuelva a calibrar la pantalla antes de mostrar el patrón en ella.</translation>
     </message>
 </context>
 <context>

@@ -237,6 +237,10 @@ remplacé que par un dessin complet.
         <source>--measure &quot;%1&quot; has a fraction over 0: write a number above 0 after the slash, as 2 1/2</source>
         <translation>--measure « %1 » a une fraction sur 0 : écrivez un nombre supérieur à 0 après la barre oblique, comme 2 1/2</translation>
     </message>
+    <message>
+        <source>--export FILE ends in a dot: end it in .png, .svg, .pdf or .dxf</source>
+        <translation>--export FICHIER se termine par un point : terminez-le par .png, .svg, .pdf ou .dxf</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -273,6 +277,11 @@ remplacé que par un dessin complet.
         <source>Cannot write &quot;%1&quot;: no program is reading from this pipe.</source>
         <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: aucun programme ne lit ce tube.</translation>
     </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: its folder &quot;%2&quot; does not let you add files, and the new file is written there before it replaces the old one.</source>
+        <extracomment>%2 is the folder of the file %1.</extracomment>
+        <translation>Impossible d’écrire « %1 » : son dossier « %2 » ne vous permet pas d’y ajouter des fichiers, et le nouveau fichier y est écrit avant de remplacer l’ancien.</translation>
+    </message>
 </context>
 <context>
     <name>Extras</name>
@@ -284,6 +293,16 @@ remplacé que par un dessin complet.
         <source>%1 is not the module built with this program</source>
         <extracomment>%1 is the module&apos;s file.</extracomment>
         <translation>%1 n’est pas le module compilé avec ce programme</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <extracomment>%1 is the module&apos;s file.</extracomment>
+        <translation>%1 est introuvable</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <extracomment>%1 is the module&apos;s file.</extracomment>
+        <translation>%1 n’est pas un fichier</translation>
     </message>
 </context>
 <context>
@@ -537,6 +556,14 @@ remplacé que par un dessin complet.
     </message>
 </context>
 <context>
+    <name>Program</name>
+    <message>
+        <source>there is no display to open the window on. To export a pattern to a file instead: tavrel --unit fractions --measure &quot;2 1/2&quot; --export pattern.png (see tavrel --help)</source>
+        <extracomment>The command stays as it is: it must be typed so.</extracomment>
+        <translation>aucun écran sur lequel ouvrir la fenêtre. Pour exporter plutôt un patron dans un fichier : tavrel --unit fractions --measure &quot;2 1/2&quot; --export pattern.png (voir tavrel --help)</translation>
+    </message>
+</context>
+<context>
     <name>ReadingNotice</name>
     <message numerus="yes">
         <source>%1 is drawn as %2 inch(es) in %3; choose %4 for %1</source>
@@ -696,6 +723,16 @@ remplacé que par un dessin complet.
         <extracomment>%1 is the settings file.</extracomment>
         <translation>Tavrel n’a pas pu écrire son fichier de réglages %1&#xa0;: cette modification ne vaut donc que jusqu’à la fermeture de Tavrel. Vérifiez que son dossier est accessible en écriture et que le disque n’est pas plein.</translation>
     </message>
+    <message>
+        <source>Tavrel&apos;s settings file %1 is damaged. The settings that could be read are kept; the rest could not be copied aside and goes with the next change.</source>
+        <extracomment>%1 is the settings file.</extracomment>
+        <translation>Le fichier de réglages %1 de Tavrel est endommagé. Les réglages lisibles sont conservés ; le reste n’a pas pu être mis de côté et disparaîtra à la prochaine modification.</translation>
+    </message>
+    <message>
+        <source>Tavrel&apos;s settings file %1 is damaged. The settings that could be read are kept; the file as it was is set aside as %2.</source>
+        <extracomment>%1 is the settings file, %2 the copy of it as it was.</extracomment>
+        <translation>Le fichier de réglages %1 de Tavrel est endommagé. Les réglages lisibles sont conservés ; le fichier tel qu’il était est mis de côté sous le nom %2.</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::app::PatternMenu</name>
@@ -734,6 +771,10 @@ remplacé que par un dessin complet.
     <message>
         <source>&amp;Calibrate Printer...</source>
         <translation>É&amp;talonner l’imprimante...</translation>
+    </message>
+    <message>
+        <source>PDF Paper</source>
+        <translation>Format de papier PDF</translation>
     </message>
 </context>
 <context>
@@ -1047,11 +1088,6 @@ to </source>
         <translation>%1 (%2 x %3)</translation>
     </message>
     <message>
-        <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
-        <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
-        <translation>L’étalonnage enregistré pour l’écran %1 est endommagé et donc ignoré. Étalonnez de nouveau l’écran avant d’y afficher le patron.</translation>
-    </message>
-    <message>
         <source>C&amp;alibrate...</source>
         <translation>Éta&amp;lonner...</translation>
     </message>
@@ -1065,6 +1101,11 @@ to </source>
             <numerusform>%n pixel</numerusform>
             <numerusform>%n pixels</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The calibration kept for %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
+        <extracomment>%1 is the screen as the list of screens names it.</extracomment>
+        <translation>L’étalonnage conservé pour %1 est endommagé ; il est donc ignoré. Étalonnez à nouveau l’écran avant d’y afficher le patron.</translation>
     </message>
 </context>
 <context>

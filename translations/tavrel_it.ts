@@ -236,6 +236,10 @@ esistente viene sostituito solo da un disegno completo.
         <source>--measure &quot;%1&quot; has a fraction over 0: write a number above 0 after the slash, as 2 1/2</source>
         <translation>--measure &quot;%1&quot; ha una frazione con 0 al denominatore: scrivere dopo la barra un numero maggiore di 0, come 2 1/2</translation>
     </message>
+    <message>
+        <source>--export FILE ends in a dot: end it in .png, .svg, .pdf or .dxf</source>
+        <translation>--export FILE termina con un punto: fatelo terminare con .png, .svg, .pdf o .dxf</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -272,6 +276,11 @@ esistente viene sostituito solo da un disegno completo.
         <source>Cannot write &quot;%1&quot;: no program is reading from this pipe.</source>
         <translation>Impossibile scrivere &quot;%1&quot;: nessun programma sta leggendo da questa pipe.</translation>
     </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: its folder &quot;%2&quot; does not let you add files, and the new file is written there before it replaces the old one.</source>
+        <extracomment>%2 is the folder of the file %1.</extracomment>
+        <translation>Impossibile scrivere «%1»: la sua cartella «%2» non vi permette di aggiungere file, e il nuovo file viene scritto lì prima di sostituire quello vecchio.</translation>
+    </message>
 </context>
 <context>
     <name>Extras</name>
@@ -283,6 +292,16 @@ esistente viene sostituito solo da un disegno completo.
         <source>%1 is not the module built with this program</source>
         <extracomment>%1 is the module&apos;s file.</extracomment>
         <translation>%1 non è il modulo compilato con questo programma</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <extracomment>%1 is the module&apos;s file.</extracomment>
+        <translation>%1 manca</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <extracomment>%1 is the module&apos;s file.</extracomment>
+        <translation>%1 non è un file</translation>
     </message>
 </context>
 <context>
@@ -536,6 +555,14 @@ esistente viene sostituito solo da un disegno completo.
     </message>
 </context>
 <context>
+    <name>Program</name>
+    <message>
+        <source>there is no display to open the window on. To export a pattern to a file instead: tavrel --unit fractions --measure &quot;2 1/2&quot; --export pattern.png (see tavrel --help)</source>
+        <extracomment>The command stays as it is: it must be typed so.</extracomment>
+        <translation>non c’è uno schermo su cui aprire la finestra. Per esportare invece un cartamodello in un file: tavrel --unit fractions --measure &quot;2 1/2&quot; --export pattern.png (vedere tavrel --help)</translation>
+    </message>
+</context>
+<context>
     <name>ReadingNotice</name>
     <message numerus="yes">
         <source>%1 is drawn as %2 inch(es) in %3; choose %4 for %1</source>
@@ -694,6 +721,16 @@ esistente viene sostituito solo da un disegno completo.
         <extracomment>%1 is the settings file.</extracomment>
         <translation>Tavrel non ha potuto scrivere il suo file delle impostazioni %1, quindi questa modifica vale solo fino alla chiusura di Tavrel. Controllare che si possa scrivere nella sua cartella e che il disco non sia pieno.</translation>
     </message>
+    <message>
+        <source>Tavrel&apos;s settings file %1 is damaged. The settings that could be read are kept; the rest could not be copied aside and goes with the next change.</source>
+        <extracomment>%1 is the settings file.</extracomment>
+        <translation>Il file delle impostazioni %1 di Tavrel è danneggiato. Le impostazioni leggibili sono conservate; il resto non è stato possibile metterlo da parte e andrà perso alla prossima modifica.</translation>
+    </message>
+    <message>
+        <source>Tavrel&apos;s settings file %1 is damaged. The settings that could be read are kept; the file as it was is set aside as %2.</source>
+        <extracomment>%1 is the settings file, %2 the copy of it as it was.</extracomment>
+        <translation>Il file delle impostazioni %1 di Tavrel è danneggiato. Le impostazioni leggibili sono conservate; il file com’era è stato messo da parte come %2.</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::app::PatternMenu</name>
@@ -732,6 +769,10 @@ esistente viene sostituito solo da un disegno completo.
     <message>
         <source>&amp;Calibrate Printer...</source>
         <translation>&amp;Calibra stampante...</translation>
+    </message>
+    <message>
+        <source>PDF Paper</source>
+        <translation>Formato carta PDF</translation>
     </message>
 </context>
 <context>
@@ -1044,11 +1085,6 @@ a </translation>
         <translation>%1 (%2 x %3)</translation>
     </message>
     <message>
-        <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
-        <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
-        <translation>La calibrazione salvata per lo schermo %1 è danneggiata e viene ignorata. Calibrare di nuovo lo schermo prima di mostrarvi il cartamodello.</translation>
-    </message>
-    <message>
         <source>C&amp;alibrate...</source>
         <translation>C&amp;alibra...</translation>
     </message>
@@ -1062,6 +1098,11 @@ a </translation>
             <numerusform>%n pixel</numerusform>
             <numerusform>%n pixel</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The calibration kept for %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
+        <extracomment>%1 is the screen as the list of screens names it.</extracomment>
+        <translation>La calibrazione conservata per %1 è danneggiata, quindi viene ignorata. Calibrate di nuovo lo schermo prima di mostrarvi il cartamodello.</translation>
     </message>
 </context>
 <context>

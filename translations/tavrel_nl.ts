@@ -239,6 +239,10 @@ volledige tekening vervangen.
         <source>--measure &quot;%1&quot; has a fraction over 0: write a number above 0 after the slash, as 2 1/2</source>
         <translation>--measure &quot;%1&quot; heeft een breuk met 0 als noemer: schrijf na de schuine streep een getal boven 0, zoals 2 1/2</translation>
     </message>
+    <message>
+        <source>--export FILE ends in a dot: end it in .png, .svg, .pdf or .dxf</source>
+        <translation>--export BESTAND eindigt op een punt: laat het eindigen op .png, .svg, .pdf of .dxf</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -275,6 +279,11 @@ volledige tekening vervangen.
         <source>Cannot write &quot;%1&quot;: no program is reading from this pipe.</source>
         <translation>Kan &quot;%1&quot; niet schrijven: geen enkel programma leest uit deze pipe.</translation>
     </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: its folder &quot;%2&quot; does not let you add files, and the new file is written there before it replaces the old one.</source>
+        <extracomment>%2 is the folder of the file %1.</extracomment>
+        <translation>Kan „%1” niet schrijven: de map „%2” laat u er geen bestanden aan toevoegen, en het nieuwe bestand wordt daar geschreven voordat het het oude vervangt.</translation>
+    </message>
 </context>
 <context>
     <name>Extras</name>
@@ -286,6 +295,16 @@ volledige tekening vervangen.
         <source>%1 is not the module built with this program</source>
         <extracomment>%1 is the module&apos;s file.</extracomment>
         <translation>%1 is niet de module die met dit programma is gebouwd</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <extracomment>%1 is the module&apos;s file.</extracomment>
+        <translation>%1 ontbreekt</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <extracomment>%1 is the module&apos;s file.</extracomment>
+        <translation>%1 is geen bestand</translation>
     </message>
 </context>
 <context>
@@ -539,6 +558,14 @@ volledige tekening vervangen.
     </message>
 </context>
 <context>
+    <name>Program</name>
+    <message>
+        <source>there is no display to open the window on. To export a pattern to a file instead: tavrel --unit fractions --measure &quot;2 1/2&quot; --export pattern.png (see tavrel --help)</source>
+        <extracomment>The command stays as it is: it must be typed so.</extracomment>
+        <translation>er is geen beeldscherm om het venster op te openen. Om in plaats daarvan een patroon naar een bestand te exporteren: tavrel --unit fractions --measure &quot;2 1/2&quot; --export pattern.png (zie tavrel --help)</translation>
+    </message>
+</context>
+<context>
     <name>ReadingNotice</name>
     <message numerus="yes">
         <source>%1 is drawn as %2 inch(es) in %3; choose %4 for %1</source>
@@ -698,6 +725,16 @@ volledige tekening vervangen.
         <extracomment>%1 is the settings file.</extracomment>
         <translation>Tavrel kon zijn instellingenbestand %1 niet schrijven, dus deze wijziging geldt alleen tot Tavrel wordt gesloten. Controleer of er in de map geschreven kan worden en of de schijf niet vol is.</translation>
     </message>
+    <message>
+        <source>Tavrel&apos;s settings file %1 is damaged. The settings that could be read are kept; the rest could not be copied aside and goes with the next change.</source>
+        <extracomment>%1 is the settings file.</extracomment>
+        <translation>Het instellingenbestand %1 van Tavrel is beschadigd. De instellingen die gelezen konden worden, blijven bewaard; de rest kon niet apart worden gezet en verdwijnt bij de volgende wijziging.</translation>
+    </message>
+    <message>
+        <source>Tavrel&apos;s settings file %1 is damaged. The settings that could be read are kept; the file as it was is set aside as %2.</source>
+        <extracomment>%1 is the settings file, %2 the copy of it as it was.</extracomment>
+        <translation>Het instellingenbestand %1 van Tavrel is beschadigd. De instellingen die gelezen konden worden, blijven bewaard; het bestand zoals het was, is apart gezet als %2.</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::app::PatternMenu</name>
@@ -736,6 +773,10 @@ volledige tekening vervangen.
     <message>
         <source>&amp;Calibrate Printer...</source>
         <translation>Printer &amp;kalibreren...</translation>
+    </message>
+    <message>
+        <source>PDF Paper</source>
+        <translation>PDF-papier</translation>
     </message>
 </context>
 <context>
@@ -1055,11 +1096,6 @@ naar </translation>
         <translation>%1 (%2 x %3)</translation>
     </message>
     <message>
-        <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
-        <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
-        <translation>De kalibratie die voor scherm %1 is bewaard, is beschadigd en wordt genegeerd. Kalibreer het scherm opnieuw voordat het patroon erop wordt getoond.</translation>
-    </message>
-    <message>
         <source>C&amp;alibrate...</source>
         <translation>&amp;Kalibreren...</translation>
     </message>
@@ -1073,6 +1109,11 @@ naar </translation>
             <numerusform>%n pixel</numerusform>
             <numerusform>%n pixels</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The calibration kept for %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
+        <extracomment>%1 is the screen as the list of screens names it.</extracomment>
+        <translation>De kalibratie die voor %1 bewaard is, is beschadigd en wordt daarom genegeerd. Kalibreer het scherm opnieuw voordat het patroon erop wordt getoond.</translation>
     </message>
 </context>
 <context>

@@ -239,6 +239,10 @@ por um desenho completo.
         <source>--measure &quot;%1&quot; has a fraction over 0: write a number above 0 after the slash, as 2 1/2</source>
         <translation>--measure &quot;%1&quot; tem uma fração sobre 0: escreva depois da barra um número maior que 0, como 2 1/2</translation>
     </message>
+    <message>
+        <source>--export FILE ends in a dot: end it in .png, .svg, .pdf or .dxf</source>
+        <translation>--export ARQUIVO termina em um ponto: termine-o em .png, .svg, .pdf ou .dxf</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -275,6 +279,11 @@ por um desenho completo.
         <source>Cannot write &quot;%1&quot;: no program is reading from this pipe.</source>
         <translation>Não é possível gravar “%1”: nenhum programa está lendo deste pipe.</translation>
     </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: its folder &quot;%2&quot; does not let you add files, and the new file is written there before it replaces the old one.</source>
+        <extracomment>%2 is the folder of the file %1.</extracomment>
+        <translation>Não é possível gravar “%1”: a pasta “%2” não permite que você adicione arquivos, e o novo arquivo é gravado nela antes de substituir o antigo.</translation>
+    </message>
 </context>
 <context>
     <name>Extras</name>
@@ -286,6 +295,16 @@ por um desenho completo.
         <source>%1 is not the module built with this program</source>
         <extracomment>%1 is the module&apos;s file.</extracomment>
         <translation>%1 não é o módulo compilado com este programa</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <extracomment>%1 is the module&apos;s file.</extracomment>
+        <translation>%1 não existe</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <extracomment>%1 is the module&apos;s file.</extracomment>
+        <translation>%1 não é um arquivo</translation>
     </message>
 </context>
 <context>
@@ -539,6 +558,14 @@ por um desenho completo.
     </message>
 </context>
 <context>
+    <name>Program</name>
+    <message>
+        <source>there is no display to open the window on. To export a pattern to a file instead: tavrel --unit fractions --measure &quot;2 1/2&quot; --export pattern.png (see tavrel --help)</source>
+        <extracomment>The command stays as it is: it must be typed so.</extracomment>
+        <translation>não há nenhuma tela onde abrir a janela. Para exportar um molde para um arquivo em vez disso: tavrel --unit fractions --measure &quot;2 1/2&quot; --export pattern.png (veja tavrel --help)</translation>
+    </message>
+</context>
+<context>
     <name>ReadingNotice</name>
     <message numerus="yes">
         <source>%1 is drawn as %2 inch(es) in %3; choose %4 for %1</source>
@@ -698,6 +725,16 @@ por um desenho completo.
         <extracomment>%1 is the settings file.</extracomment>
         <translation>O Tavrel não conseguiu gravar o arquivo de configurações %1, então esta alteração só vale até o Tavrel ser fechado. Verifique se é possível gravar na pasta e se o disco não está cheio.</translation>
     </message>
+    <message>
+        <source>Tavrel&apos;s settings file %1 is damaged. The settings that could be read are kept; the rest could not be copied aside and goes with the next change.</source>
+        <extracomment>%1 is the settings file.</extracomment>
+        <translation>O arquivo de configurações %1 do Tavrel está danificado. As configurações que puderam ser lidas são mantidas; o resto não pôde ser guardado à parte e se perde na próxima alteração.</translation>
+    </message>
+    <message>
+        <source>Tavrel&apos;s settings file %1 is damaged. The settings that could be read are kept; the file as it was is set aside as %2.</source>
+        <extracomment>%1 is the settings file, %2 the copy of it as it was.</extracomment>
+        <translation>O arquivo de configurações %1 do Tavrel está danificado. As configurações que puderam ser lidas são mantidas; o arquivo como estava foi guardado à parte como %2.</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::app::PatternMenu</name>
@@ -736,6 +773,10 @@ por um desenho completo.
     <message>
         <source>&amp;Calibrate Printer...</source>
         <translation>&amp;Calibrar impressora...</translation>
+    </message>
+    <message>
+        <source>PDF Paper</source>
+        <translation>Papel do PDF</translation>
     </message>
 </context>
 <context>
@@ -1047,11 +1088,6 @@ para </translation>
         <translation>%1 (%2 x %3)</translation>
     </message>
     <message>
-        <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
-        <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
-        <translation>A calibração salva para a tela %1 está danificada e será ignorada. Calibre a tela novamente antes de mostrar o molde nela.</translation>
-    </message>
-    <message>
         <source>C&amp;alibrate...</source>
         <translation>C&amp;alibrar...</translation>
     </message>
@@ -1065,6 +1101,11 @@ para </translation>
             <numerusform>%n pixel</numerusform>
             <numerusform>%n pixels</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The calibration kept for %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
+        <extracomment>%1 is the screen as the list of screens names it.</extracomment>
+        <translation>A calibração guardada para %1 está danificada, por isso é ignorada. Calibre a tela de novo antes de mostrar o molde nela.</translation>
     </message>
 </context>
 <context>

@@ -239,6 +239,10 @@ por um desenho completo.
         <source>--measure &quot;%1&quot; has a fraction over 0: write a number above 0 after the slash, as 2 1/2</source>
         <translation>--measure &quot;%1&quot; tem uma fração sobre 0: escreva depois da barra um número maior que 0, como 2 1/2</translation>
     </message>
+    <message>
+        <source>--export FILE ends in a dot: end it in .png, .svg, .pdf or .dxf</source>
+        <translation>--export FICHEIRO termina num ponto: termine-o em .png, .svg, .pdf ou .dxf</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -275,6 +279,11 @@ por um desenho completo.
         <source>Cannot write &quot;%1&quot;: no program is reading from this pipe.</source>
         <translation>Não é possível escrever «%1»: nenhum programa está a ler deste pipe.</translation>
     </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: its folder &quot;%2&quot; does not let you add files, and the new file is written there before it replaces the old one.</source>
+        <extracomment>%2 is the folder of the file %1.</extracomment>
+        <translation>Não é possível escrever «%1»: a pasta «%2» não lhe permite acrescentar ficheiros, e o novo ficheiro é escrito nela antes de substituir o antigo.</translation>
+    </message>
 </context>
 <context>
     <name>Extras</name>
@@ -286,6 +295,16 @@ por um desenho completo.
         <source>%1 is not the module built with this program</source>
         <extracomment>%1 is the module&apos;s file.</extracomment>
         <translation>%1 não é o módulo compilado com este programa</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <extracomment>%1 is the module&apos;s file.</extracomment>
+        <translation>%1 não existe</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <extracomment>%1 is the module&apos;s file.</extracomment>
+        <translation>%1 não é um ficheiro</translation>
     </message>
 </context>
 <context>
@@ -539,6 +558,14 @@ por um desenho completo.
     </message>
 </context>
 <context>
+    <name>Program</name>
+    <message>
+        <source>there is no display to open the window on. To export a pattern to a file instead: tavrel --unit fractions --measure &quot;2 1/2&quot; --export pattern.png (see tavrel --help)</source>
+        <extracomment>The command stays as it is: it must be typed so.</extracomment>
+        <translation>não há nenhum ecrã onde abrir a janela. Para exportar antes um molde para um ficheiro: tavrel --unit fractions --measure &quot;2 1/2&quot; --export pattern.png (ver tavrel --help)</translation>
+    </message>
+</context>
+<context>
     <name>ReadingNotice</name>
     <message numerus="yes">
         <source>%1 is drawn as %2 inch(es) in %3; choose %4 for %1</source>
@@ -697,6 +724,16 @@ por um desenho completo.
         <extracomment>%1 is the settings file.</extracomment>
         <translation>O Tavrel não conseguiu escrever o seu ficheiro de definições %1, pelo que esta alteração só vale até o Tavrel ser fechado. Verifique se é possível escrever na pasta e se o disco não está cheio.</translation>
     </message>
+    <message>
+        <source>Tavrel&apos;s settings file %1 is damaged. The settings that could be read are kept; the rest could not be copied aside and goes with the next change.</source>
+        <extracomment>%1 is the settings file.</extracomment>
+        <translation>O ficheiro de definições %1 do Tavrel está danificado. As definições que foi possível ler são mantidas; o resto não pôde ser posto de parte e perde-se na próxima alteração.</translation>
+    </message>
+    <message>
+        <source>Tavrel&apos;s settings file %1 is damaged. The settings that could be read are kept; the file as it was is set aside as %2.</source>
+        <extracomment>%1 is the settings file, %2 the copy of it as it was.</extracomment>
+        <translation>O ficheiro de definições %1 do Tavrel está danificado. As definições que foi possível ler são mantidas; o ficheiro tal como estava foi posto de parte como %2.</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::app::PatternMenu</name>
@@ -735,6 +772,10 @@ por um desenho completo.
     <message>
         <source>&amp;Calibrate Printer...</source>
         <translation>&amp;Calibrar impressora...</translation>
+    </message>
+    <message>
+        <source>PDF Paper</source>
+        <translation>Papel do PDF</translation>
     </message>
 </context>
 <context>
@@ -1046,11 +1087,6 @@ para </translation>
         <translation>%1 (%2 x %3)</translation>
     </message>
     <message>
-        <source>The calibration kept for the screen %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
-        <extracomment>%1 is the screen: its name and size in pixels.</extracomment>
-        <translation>A calibração guardada para o ecrã %1 está danificada e é ignorada. Calibre novamente o ecrã antes de mostrar o molde nele.</translation>
-    </message>
-    <message>
         <source>C&amp;alibrate...</source>
         <translation>C&amp;alibrar...</translation>
     </message>
@@ -1064,6 +1100,11 @@ para </translation>
             <numerusform>%n píxel</numerusform>
             <numerusform>%n píxeis</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The calibration kept for %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
+        <extracomment>%1 is the screen as the list of screens names it.</extracomment>
+        <translation>A calibração guardada para %1 está danificada, por isso é ignorada. Calibre de novo o ecrã antes de mostrar nele o molde.</translation>
     </message>
 </context>
 <context>
