@@ -28,6 +28,17 @@ int characterCode(const QKeyEvent& event)
     return unit <= 255 ? unit : 0;
 }
 
+// The box's editing commands (copy, cut, paste, select all, undo, redo by the platform's keys:
+// Ctrl+C, Ctrl+Insert, Shift+Delete, Shift+Insert ...) act as in any text box: they type no
+// character, so the key filter never sees them.
+bool isEditingCommand(const QKeyEvent& key)
+{
+    for (const auto command : {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste,
+                               QKeySequence::SelectAll, QKeySequence::Undo, QKeySequence::Redo})
+        if (key.matches(command)) return true;
+    return false;
+}
+
 class BoxKeys : public QObject {
 public:
     BoxKeys(QLineEdit& box, BoxKeyHandlers handlers)
@@ -43,6 +54,7 @@ protected:
         if (event->type() == QEvent::KeyPress) {
             const auto& key = *static_cast<QKeyEvent*>(event);
             if (moveFocusOnFromBox(key)) return true;
+            if (isEditingCommand(key)) return false;
             int code = characterCode(key);
             if (code < 0) return false;
             handlers_.characterTyped();
@@ -67,12 +79,16 @@ private:
         return handlers_.moveFocus(forward);
     }
 
-    // The box's standard edit menu, without the Ctrl shortcuts it would list: the key filter
-    // discards those keys as control codes.
+    // The box's standard edit menu, with its shortcuts; its Paste pastes as the Paste key does.
     void showEditMenu(const QPoint& globalPos)
     {
         QMenu* menu = box_.createStandardContextMenu();
-        for (QAction* action : menu->actions()) action->setText(action->text().section('\t', 0, 0));
+        // Its Paste is the command connected to the box's own paste: by name in Qt 6.4, by
+        // pointer in later versions.
+        for (QAction* action : menu->actions())
+            if (disconnect(action, SIGNAL(triggered()), &box_, SLOT(paste())) ||
+                disconnect(action, &QAction::triggered, &box_, &QLineEdit::paste))
+                connect(action, &QAction::triggered, this, [this] { handlers_.paste(); });
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->popup(globalPos);
     }

@@ -101,7 +101,9 @@ void frmMain::createControls(QWidget* client)
 {
     txtMeasure = place(new QLineEdit(client), "txtMeasure", {2760, 720, 1695, 405});
     txtMeasure->setMaxLength(std::numeric_limits<int>::max());  // the box has no length limit
-    enterTextAsTyped(*txtMeasure, [this] { return selectedUnit(); });
+    const auto pasteWhole = enterTextAsTyped(
+        *txtMeasure, [this] { return selectedUnit(); },
+        [this](const QString& notice) { showBoxNotice(notice); });
     const QString captions[] = {tr("Inches (Decimal)"), tr("Inches (Fractions)"), tr("Millimeter")};
     const char* names[] = {"optMeasureType(0)", "optMeasureType(1)", "optMeasureType(2)"};
     auto* group = new QButtonGroup(this);
@@ -155,7 +157,7 @@ void frmMain::createControls(QWidget* client)
     connect(cmdPrint, &QPushButton::clicked, this, &frmMain::cmdPrint_Click);
     routeBoxKeys(*txtMeasure,
                  {[this](int& KeyAscii) { txtMeasure_KeyPress(KeyAscii); }, [this] { showBox(); },
-                  [this](bool forward) { return focusNextPrevChild(forward); }});
+                  [this](bool forward) { return focusNextPrevChild(forward); }, pasteWhole});
     // Installed last, so it sees keys first: its point then meets the key filter as typed.
     platform::typePointForComma(*txtMeasure);
     chooseUnitsByKeys(optMeasureType);

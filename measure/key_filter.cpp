@@ -47,4 +47,24 @@ std::string filterTypedCharacters(const std::vector<int>& codes, std::string_vie
     return entered;
 }
 
+std::optional<Refusal> firstRefusal(const std::vector<int>& codes, std::string_view text,
+                                    std::string_view before, std::string_view after,
+                                    std::optional<Unit> unit)
+{
+    std::string current(text);
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        const int code = codes[i];
+        // "1" holds none of the characters taken once, so a code refused there never enters.
+        if (code == kBackspace || filterKey(code, "1", unit) == 0)
+            return Refusal{i, Refusal::Why::NotTaken};
+        if (filterKey(code, current, unit) == 0) {
+            const bool held = containsChar(current, static_cast<char>(code));
+            return Refusal{i, held ? Refusal::Why::OnlyOne : Refusal::Why::NotFirst};
+        }
+        if (i == 0) current = std::string(before).append(after);
+        current.insert(before.size() + i, 1, static_cast<char>(code));
+    }
+    return std::nullopt;
+}
+
 }  // namespace tavrel::measure

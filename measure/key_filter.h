@@ -23,4 +23,19 @@ std::string filterTypedCharacters(const std::vector<int>& codes, std::string_vie
                                   std::string_view before, std::string_view after,
                                   std::optional<Unit> unit);
 
+// The first of `codes` that does not enter when they are typed as filterTypedCharacters types
+// them, and why; nothing when every one enters.
+struct Refusal {
+    enum class Why {
+        NotTaken,  // the box takes no such character in this unit
+        OnlyOne,   // the box holds one already
+        NotFirst,  // not into an empty box
+    };
+    std::size_t index = 0;
+    Why why = Why::NotTaken;
+};
+std::optional<Refusal> firstRefusal(const std::vector<int>& codes, std::string_view text,
+                                    std::string_view before, std::string_view after,
+                                    std::optional<Unit> unit);
+
 }  // namespace tavrel::measure

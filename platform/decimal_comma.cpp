@@ -1,15 +1,14 @@
 #include "platform/decimal_comma.h"
 
-#include "platform/translations.h"
-
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 
 namespace tavrel::platform {
 namespace {
 
-// A plain comma, in a language that writes decimals with a comma.
+// A plain comma key, where the system writes decimals with a comma.
 bool typesPoint(const QKeyEvent& key)
 {
     return key.text() == "," && !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
@@ -34,7 +33,10 @@ public:
 
 }  // namespace
 
-bool commaTypesPoint() { return interfaceLocale().decimalPoint() == ","; }
+bool commaTypesPoint()
+{
+    return QLocale::system().decimalPoint() == ",";
+}
 
 void typePointForComma(QLineEdit& box)
 {

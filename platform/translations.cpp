@@ -14,12 +14,6 @@
 namespace tavrel::platform {
 namespace {
 
-QLocale& localeInEffect()
-{
-    static QLocale locale(QLocale::English, QLocale::UnitedStates);
-    return locale;
-}
-
 QString& translationInEffect()
 {
     static QString name("en");
@@ -118,8 +112,6 @@ bool installTranslations(const std::optional<QString>& language, const QString& 
     removeInstalled();
     translationInEffect() = "en";
     const QLocale locale = language ? localeNamed(*language) : QLocale::system();
-    // Its decimal mark counts even where the texts stay English.
-    localeInEffect() = locale;
     const bool english = namesEnglishFirst(locale);
     // Translators need the application; the command line has none in English.
     if (QCoreApplication::instance()) {
@@ -132,11 +124,6 @@ bool installTranslations(const std::optional<QString>& language, const QString& 
     const bool translated = translationInEffect() != "en";
     QLocale::setDefault(numbersOf(locale, translated));
     return translated || english;
-}
-
-QLocale interfaceLocale()
-{
-    return localeInEffect();
 }
 
 QString interfaceLanguage()

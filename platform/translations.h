@@ -33,10 +33,6 @@ bool speaksEnglish(const std::optional<QString>& language);
 // are translated.
 bool installTranslations(const std::optional<QString>& language, const QString& folder = {});
 
-// The locale asked for at the last installation, translated or not: decides whether the comma
-// key types a decimal point and which translated guide F1 opens. English before any.
-QLocale interfaceLocale();
-
 // The translation in effect since the last installation, as "de" or "pt_BR"; "en" while the
 // program speaks English, as before any. F1 opens the guide of that translation.
 QString interfaceLanguage();

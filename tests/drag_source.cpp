@@ -1,11 +1,15 @@
-// A small window that hands its text over by drag and drop, as another program would: the
-// end-to-end tests drag from it into the box with real X input.
+// A small window that hands its text over by drag and drop, as another Qt program would: it
+// offers to copy or move it, and deletes its text when the drop moved it. The end-to-end tests
+// drag from it into the box with real X input; it prints each drag's end as "copy", "move" or
+// "none".
 //   drag_source TEXT X Y     shows TEXT at (X, Y) on the screen
 #include <QApplication>
 #include <QDrag>
 #include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
+
+#include <cstdio>
 
 namespace {
 
@@ -21,7 +25,13 @@ protected:
         data->setText(text());
         auto* drag = new QDrag(this);
         drag->setMimeData(data);
-        drag->exec(Qt::CopyAction);
+        const Qt::DropAction action = drag->exec(Qt::CopyAction | Qt::MoveAction);
+        if (action == Qt::MoveAction) clear();
+        const char* name = action == Qt::MoveAction   ? "move"
+                           : action == Qt::CopyAction ? "copy"
+                                                      : "none";
+        std::printf("%s\n", name);
+        std::fflush(stdout);
     }
 };
 

@@ -30,6 +30,8 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -93,9 +95,11 @@ public:
         environment.insert("QT_QPA_PLATFORM", "xcb");
         environment.remove("QT_QPA_PLATFORMTHEME");  // Qt's own file dialog, not a desktop's
         environment.insert("XDG_CONFIG_HOME", settings.path());
+        for (const auto& [name, value] : localeVariables)
+            value.isEmpty() ? environment.remove(name) : environment.insert(name, value);
         rememberSaveFolder(saves.path());
         program.setProcessEnvironment(environment);
-        program.start(TAVREL_PROGRAM, {});
+        program.start(TAVREL_PROGRAM, arguments);
         ASSERT_TRUE(program.waitForStarted());
         window = run("xdotool", {"search", "--sync", "--onlyvisible", "--pid", pid()})
                      .section('\n', 0, 0);
@@ -247,6 +251,10 @@ public:
     }
 
     const char* displayVariable = "TAVREL_E2E_DISPLAY";
+    // The system's locale the program runs in, besides the tests' own: an empty value unsets
+    // the variable.
+    std::vector<std::pair<QString, QString>> localeVariables;
+    QStringList arguments;
     QString display;
     QTemporaryDir settings;  // the program's own, never the user's
     QTemporaryDir saves;     // where its file dialogs open
@@ -408,7 +416,8 @@ const Scenario kMouseAndQueuedCommands[] = {
          e.click(260, 61, 2);
      },
      "55", Millimeter},
-    // Another program's text dropped at the end of the box.
+    // Another Qt program's text dropped at the end of the box: copied, never moved, though the
+    // program offers both, so it keeps its text.
     {"DroppingTextIntoTheBox", Millimeter, "5",
      [](EndToEnd& e) {
          QProcess source;
@@ -427,6 +436,10 @@ const Scenario kMouseAndQueuedCommands[] = {
              e.waitUntil(dropped, std::chrono::seconds(5));
          }
          ASSERT_TRUE(dropped());
+         ASSERT_TRUE(source.canReadLine() || source.waitForReadyRead(5000));
+         QStringList ends;
+         while (source.canReadLine()) ends << QString(source.readLine()).trimmed();
+         EXPECT_EQ(ends.last(), "copy") << ends.join(", ").toStdString();
          source.kill();
          source.waitForFinished();
      },
@@ -472,9 +485,10 @@ void whileOffered(EndToEnd& e, const char* selection, const char* text,
     xclip.waitForFinished();
 }
 
-// Text that comes by another way than a typed key enters as typed: compose and dead keys give
-// characters the key filter refuses, and pasted text loses its comma (the English comma key
-// types nothing) and its other characters the filter refuses.
+// Text that comes by another way than a typed key passes the key filter: compose and dead keys
+// type characters the filter refuses; a paste enters whole or not at all, so one with a
+// character the filter refuses (a comma, where the system writes decimals with a point) enters
+// nothing, and the next paste enters alone.
 const Scenario kTextAsTyped[] = {
     {"ComposedAndDeadKeyCharactersAreRefused", Millimeter, "5",
      [](EndToEnd& e) {
@@ -482,17 +496,19 @@ const Scenario kTextAsTyped[] = {
          e.type("0");
      },
      "50", Millimeter},
-    {"ShiftInsertPastesAsTyped", Millimeter, "",
+    {"ShiftInsertPastesWholeOrNothing", Millimeter, "",
      [](EndToEnd& e) {
-         whileOffered(e, "clipboard", "2,5", [&] {
+         whileOffered(e, "clipboard", "2,5", [&] { e.keys({"shift+Insert"}); });
+         whileOffered(e, "clipboard", "3", [&] {
              e.keys({"shift+Insert"});
-             ASSERT_TRUE(e.waitForSize(windowFor("25", Millimeter)));
+             ASSERT_TRUE(e.waitForSize(windowFor("3", Millimeter)));
          });
      },
-     "25", Millimeter},
-    {"MiddleClickPastesTheSelectionAsTyped", Millimeter, "1",
+     "3", Millimeter},
+    {"MiddleClickPastesTheSelectionWholeOrNothing", Millimeter, "1",
      [](EndToEnd& e) {
-         whileOffered(e, "primary", "-2 mm", [&] {
+         whileOffered(e, "primary", "-2 mm", [&] { e.click(260, 61, 2); });
+         whileOffered(e, "primary", "2", [&] {
              e.click(260, 61, 2);
              ASSERT_TRUE(e.waitForSize(windowFor("12", Millimeter)));
          });
@@ -501,6 +517,47 @@ const Scenario kTextAsTyped[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(TextAsTyped, PersonAtTheBox, testing::ValuesIn(kTextAsTyped),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The comma key types the point where the system's locale writes decimals with a comma, whatever
+// the language of the texts: a German system with English texts types "0,2" as 0.2, an American
+// one with German texts as 02.
+struct CommaCase {
+    const char* name;
+    std::vector<std::pair<QString, QString>> localeVariables;
+    QStringList arguments;
+    const char* drawn;
+    friend void PrintTo(const CommaCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class CommaKey : public EndToEnd, public testing::WithParamInterface<CommaCase> {
+public:
+    void SetUp() override
+    {
+        localeVariables = GetParam().localeVariables;
+        arguments = GetParam().arguments;
+        startProgram();
+    }
+};
+
+TEST_P(CommaKey, TypesThePointWhereTheSystemWritesDecimalsWithAComma)
+{
+    chooseUnit(Decimal);
+    type("0,2");
+    ASSERT_TRUE(waitForSize(windowFor(GetParam().drawn, Decimal)))
+        << "window " << geometry().width << " x " << geometry().height;
+}
+
+const CommaCase kCommaCases[] = {
+    {"GermanSystemEnglishTexts", {{"LC_ALL", "de_DE.UTF-8"}}, {"--lang", "en"}, "0.2"},
+    {"GermanNumbersOnly",
+     {{"LC_ALL", ""}, {"LANG", "en_US.UTF-8"}, {"LC_NUMERIC", "de_DE.UTF-8"}},
+     {},
+     "0.2"},
+    {"AmericanSystemGermanTexts", {{"LC_ALL", "en_US.UTF-8"}}, {"--lang", "de"}, "02"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Systems, CommaKey, testing::ValuesIn(kCommaCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Pattern > Save as ..., the file's name typed into the dialog over the name it suggests, in the

@@ -4,6 +4,8 @@
 
 using tavrel::measure::filterKey;
 using tavrel::measure::filterTypedCharacters;
+using tavrel::measure::firstRefusal;
+using Why = tavrel::measure::Refusal::Why;
 
 namespace {
 
@@ -63,6 +65,43 @@ TEST(TypedCharacters, EachPassesTheFilterAgainstTheTextAsItIsByThen)
                                         c.before, c.after, tavrel::measure::unitAt(c.unit)),
                   c.entered)
             << "'" << c.typed << "' into '" << text << "'";
+    }
+}
+
+// The first character that would not enter, typed the same way, and why: one the unit never
+// takes, a second of those taken once, or a blank into the empty box.
+TEST(TypedCharacters, TheFirstRefusedIsFoundWithItsReason)
+{
+    const struct {
+        const char* typed;
+        const char* before;
+        const char* selected;
+        const char* after;
+        int unit;
+        std::optional<std::size_t> index;
+        Why why;
+    } cases[] = {
+        {"2 1/2", "", "", "", 1, std::nullopt, {}},
+        {"2.5", "", "1.5", "", 0, std::nullopt, {}},  // the selection gives way to the first
+        {"2\t1/2", "", "", "", 1, 1, Why::NotTaken},
+        {"1/2", "", "", "", 0, 1, Why::NotTaken},
+        {"1.2.3", "", "", "", 0, 3, Why::OnlyOne},
+        {".5", "", "1.5", "", 0, 0, Why::OnlyOne},  // judged against the whole text first
+        {" 1 2", "2", "", "", 1, 2, Why::OnlyOne},
+        {" 1/2", "", "", "", 1, 0, Why::NotFirst},
+        {"\b1", "2", "", "", 0, 0, Why::NotTaken},
+    };
+    for (const auto& c : cases) {
+        const std::string text = std::string(c.before) + c.selected + c.after;
+        const std::string typed = c.typed;
+        const auto refusal =
+            firstRefusal(std::vector<int>(typed.begin(), typed.end()), text, c.before, c.after,
+                         tavrel::measure::unitAt(c.unit));
+        const std::string row = "'" + typed + "' into '" + text + "'";
+        ASSERT_EQ(refusal.has_value(), c.index.has_value()) << row;
+        if (!refusal) continue;
+        EXPECT_EQ(refusal->index, *c.index) << row;
+        EXPECT_EQ(refusal->why, c.why) << row;
     }
 }
 

@@ -427,7 +427,8 @@ private:
         return text;
     }
 
-    // Pastes as the context menu, Shift+Insert or a drop do: through the key filter, as typed.
+    // Pastes by Shift+Insert, whole or not at all, or by the box's own paste and insert, which
+    // take what the key filter lets through.
     void paste()
     {
         const QString text = randomText();

@@ -605,6 +605,69 @@ nur durch eine vollständige Zeichnung ersetzt.
     </message>
 </context>
 <context>
+    <name>RefusalNotice</name>
+    <message>
+        <source>space</source>
+        <translation>Leerzeichen</translation>
+    </message>
+    <message>
+        <source>no-break space</source>
+        <translation>geschütztes Leerzeichen</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>line break</source>
+        <translation>Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>Punkt</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>slash</source>
+        <translation>Schrägstrich</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>character U+%1</source>
+        <translation>U+%1</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the box takes no %1.</source>
+        <translation>Nichts eingefügt: Das Feld nimmt das Zeichen %1 nicht an.</translation>
+    </message>
+    <message>
+        <source>Nothing was dropped: the box takes no %1.</source>
+        <translation>Nichts abgelegt: Das Feld nimmt das Zeichen %1 nicht an.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the box takes only one %1.</source>
+        <translation>Nichts eingefügt: Das Feld nimmt das Zeichen %1 nur einmal an.</translation>
+    </message>
+    <message>
+        <source>Nothing was dropped: the box takes only one %1.</source>
+        <translation>Nichts abgelegt: Das Feld nimmt das Zeichen %1 nur einmal an.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the box takes no %1 at the start.</source>
+        <translation>Nichts eingefügt: Das Feld nimmt das Zeichen %1 nicht am Anfang an.</translation>
+    </message>
+    <message>
+        <source>Nothing was dropped: the box takes no %1 at the start.</source>
+        <translation>Nichts abgelegt: Das Feld nimmt das Zeichen %1 nicht am Anfang an.</translation>
+    </message>
+</context>
+<context>
     <name>SaveDialog</name>
     <message>
         <source>Save as PDF</source>

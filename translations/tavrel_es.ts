@@ -602,6 +602,69 @@ reemplaza por un dibujo completo.
     </message>
 </context>
 <context>
+    <name>RefusalNotice</name>
+    <message>
+        <source>space</source>
+        <translation>espacio</translation>
+    </message>
+    <message>
+        <source>no-break space</source>
+        <translation>espacio de no separación</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tabulación</translation>
+    </message>
+    <message>
+        <source>line break</source>
+        <translation>salto de línea</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>punto</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>coma</translation>
+    </message>
+    <message>
+        <source>slash</source>
+        <translation>barra</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>character U+%1</source>
+        <translation>U+%1</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the box takes no %1.</source>
+        <translation>No se ha pegado nada: el campo no admite el carácter %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was dropped: the box takes no %1.</source>
+        <translation>No se ha soltado nada: el campo no admite el carácter %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the box takes only one %1.</source>
+        <translation>No se ha pegado nada: el campo admite el carácter %1 solo una vez.</translation>
+    </message>
+    <message>
+        <source>Nothing was dropped: the box takes only one %1.</source>
+        <translation>No se ha soltado nada: el campo admite el carácter %1 solo una vez.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the box takes no %1 at the start.</source>
+        <translation>No se ha pegado nada: el campo no admite el carácter %1 al principio.</translation>
+    </message>
+    <message>
+        <source>Nothing was dropped: the box takes no %1 at the start.</source>
+        <translation>No se ha soltado nada: el campo no admite el carácter %1 al principio.</translation>
+    </message>
+</context>
+<context>
     <name>SaveDialog</name>
     <message>
         <source>Save as PDF</source>

@@ -604,6 +604,70 @@ remplacé que par un dessin complet.
     </message>
 </context>
 <context>
+    <name>RefusalNotice</name>
+    <message>
+        <source>space</source>
+        <translation>espace</translation>
+    </message>
+    <message>
+        <source>no-break space</source>
+        <translation>espace insécable</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tabulation</translation>
+    </message>
+    <message>
+        <source>line break</source>
+        <translation>saut de ligne</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translatorcomment>same</translatorcomment>
+        <translation>point</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>virgule</translation>
+    </message>
+    <message>
+        <source>slash</source>
+        <translation>barre oblique</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>« %1 »</translation>
+    </message>
+    <message>
+        <source>character U+%1</source>
+        <translation>U+%1</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the box takes no %1.</source>
+        <translation>Rien n’a été collé : le champ refuse le caractère %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was dropped: the box takes no %1.</source>
+        <translation>Rien n’a été déposé : le champ refuse le caractère %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the box takes only one %1.</source>
+        <translation>Rien n’a été collé : le champ n’accepte qu’une fois le caractère %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was dropped: the box takes only one %1.</source>
+        <translation>Rien n’a été déposé : le champ n’accepte qu’une fois le caractère %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the box takes no %1 at the start.</source>
+        <translation>Rien n’a été collé : le champ refuse le caractère %1 au début.</translation>
+    </message>
+    <message>
+        <source>Nothing was dropped: the box takes no %1 at the start.</source>
+        <translation>Rien n’a été déposé : le champ refuse le caractère %1 au début.</translation>
+    </message>
+</context>
+<context>
     <name>SaveDialog</name>
     <message>
         <source>Save as PDF</source>

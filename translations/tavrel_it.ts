@@ -603,6 +603,69 @@ esistente viene sostituito solo da un disegno completo.
     </message>
 </context>
 <context>
+    <name>RefusalNotice</name>
+    <message>
+        <source>space</source>
+        <translation>spazio</translation>
+    </message>
+    <message>
+        <source>no-break space</source>
+        <translation>spazio unificatore</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tabulazione</translation>
+    </message>
+    <message>
+        <source>line break</source>
+        <translation>a capo</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>punto</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>virgola</translation>
+    </message>
+    <message>
+        <source>slash</source>
+        <translation>barra</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>character U+%1</source>
+        <translation>U+%1</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the box takes no %1.</source>
+        <translation>Non è stato incollato nulla: la casella non accetta il carattere %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was dropped: the box takes no %1.</source>
+        <translation>Non è stato rilasciato nulla: la casella non accetta il carattere %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the box takes only one %1.</source>
+        <translation>Non è stato incollato nulla: la casella accetta il carattere %1 una sola volta.</translation>
+    </message>
+    <message>
+        <source>Nothing was dropped: the box takes only one %1.</source>
+        <translation>Non è stato rilasciato nulla: la casella accetta il carattere %1 una sola volta.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the box takes no %1 at the start.</source>
+        <translation>Non è stato incollato nulla: la casella non accetta il carattere %1 all’inizio.</translation>
+    </message>
+    <message>
+        <source>Nothing was dropped: the box takes no %1 at the start.</source>
+        <translation>Non è stato rilasciato nulla: la casella non accetta il carattere %1 all’inizio.</translation>
+    </message>
+</context>
+<context>
     <name>SaveDialog</name>
     <message>
         <source>Save as PDF</source>

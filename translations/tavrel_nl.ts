@@ -606,6 +606,70 @@ volledige tekening vervangen.
     </message>
 </context>
 <context>
+    <name>RefusalNotice</name>
+    <message>
+        <source>space</source>
+        <translation>spatie</translation>
+    </message>
+    <message>
+        <source>no-break space</source>
+        <translation>vaste spatie</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translatorcomment>same</translatorcomment>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <source>line break</source>
+        <translation>regeleinde</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>punt</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>komma</translation>
+    </message>
+    <message>
+        <source>slash</source>
+        <translation>schuine streep</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>‘%1’</translation>
+    </message>
+    <message>
+        <source>character U+%1</source>
+        <translation>U+%1</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the box takes no %1.</source>
+        <translation>Er is niets geplakt: het vak accepteert het teken %1 niet.</translation>
+    </message>
+    <message>
+        <source>Nothing was dropped: the box takes no %1.</source>
+        <translation>Er is niets neergezet: het vak accepteert het teken %1 niet.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the box takes only one %1.</source>
+        <translation>Er is niets geplakt: het vak accepteert het teken %1 maar één keer.</translation>
+    </message>
+    <message>
+        <source>Nothing was dropped: the box takes only one %1.</source>
+        <translation>Er is niets neergezet: het vak accepteert het teken %1 maar één keer.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the box takes no %1 at the start.</source>
+        <translation>Er is niets geplakt: het vak accepteert het teken %1 niet aan het begin.</translation>
+    </message>
+    <message>
+        <source>Nothing was dropped: the box takes no %1 at the start.</source>
+        <translation>Er is niets neergezet: het vak accepteert het teken %1 niet aan het begin.</translation>
+    </message>
+</context>
+<context>
     <name>SaveDialog</name>
     <message>
         <source>Save as PDF</source>

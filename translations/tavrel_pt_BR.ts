@@ -606,6 +606,70 @@ por um desenho completo.
     </message>
 </context>
 <context>
+    <name>RefusalNotice</name>
+    <message>
+        <source>space</source>
+        <translation>espaço</translation>
+    </message>
+    <message>
+        <source>no-break space</source>
+        <translation>espaço não separável</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tabulação</translation>
+    </message>
+    <message>
+        <source>line break</source>
+        <translation>quebra de linha</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>ponto</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>vírgula</translation>
+    </message>
+    <message>
+        <source>slash</source>
+        <translation>barra</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translatorcomment>same</translatorcomment>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>character U+%1</source>
+        <translation>U+%1</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the box takes no %1.</source>
+        <translation>Nada foi colado: a caixa não aceita o caractere %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was dropped: the box takes no %1.</source>
+        <translation>Nada foi solto: a caixa não aceita o caractere %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the box takes only one %1.</source>
+        <translation>Nada foi colado: a caixa aceita o caractere %1 só uma vez.</translation>
+    </message>
+    <message>
+        <source>Nothing was dropped: the box takes only one %1.</source>
+        <translation>Nada foi solto: a caixa aceita o caractere %1 só uma vez.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the box takes no %1 at the start.</source>
+        <translation>Nada foi colado: a caixa não aceita o caractere %1 no início.</translation>
+    </message>
+    <message>
+        <source>Nothing was dropped: the box takes no %1 at the start.</source>
+        <translation>Nada foi solto: a caixa não aceita o caractere %1 no início.</translation>
+    </message>
+</context>
+<context>
     <name>SaveDialog</name>
     <message>
         <source>Save as PDF</source>
