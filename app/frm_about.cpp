@@ -14,11 +14,24 @@
 #include <QPushButton>
 #include <QWindow>
 
-
 namespace tavrel::app {
 namespace {
 
 const QColor kDialogGrey(0xE0, 0xE0, 0xE0);
+
+// The author and the credit lines are the packager's to set. The build's own, which these are,
+// are translated; a packager's own have no translation and show as given.
+[[maybe_unused]] const char* const kBuildsOwnTexts[] = {
+    QT_TRANSLATE_NOOP("tavrel::app::frmAbout", "The Tavrel developers"),
+    //: The About box's two credit lines: keep the line break.
+    QT_TRANSLATE_NOOP("tavrel::app::frmAbout",
+                      "This program draws a flat cutting pattern and its sizing\n"
+                      "formula from a published source; see the user's guide.")};
+
+QString packagerText(const QByteArray& given)
+{
+    return QCoreApplication::translate("tavrel::app::frmAbout", given.constData());
+}
 
 // The desktop's palette with the box's grey as the window and button face and black text.
 QPalette greyPalette()
@@ -124,10 +137,12 @@ void frmAbout::Form_Load()
                             .arg(build::kVersionMajor)
                             .arg(build::kVersionMinor)
                             .arg(build::kVersionPatch));
-    lblDescription->setText(QString("\r\n  %1\r\n  %2")
-                                .arg(QString(build::kCreditLine1), QString(build::kCreditLine2)));
+    const QStringList credit =
+        packagerText(QByteArray(build::kCreditLine1) + '\n' + build::kCreditLine2).split('\n');
+    lblDescription->setText(
+        QString("\r\n  %1\r\n  %2").arg(credit.value(0), credit.mid(1).join(' ')));
     // The box's lines end in CR LF, which translators are not asked to type.
-    Label1->setText(tr("Written by: %1").arg(QString(build::kAuthorName)) + "\r\n\r\n" +
+    Label1->setText(tr("Written by: %1").arg(packagerText(build::kAuthorName)) + "\r\n\r\n" +
                     //: Two lines. The author's mail address follows right after the second
                     //: line and ends the sentence, so keep the line break and the final space.
                     tr("Please send comments and suggestions \nto ").replace('\n', "\r\n"));
@@ -156,7 +171,10 @@ void frmAbout::showEvent(QShowEvent* event)
 }
 
 // Esc reaches reject(), Enter the default button: both end here and close the box.
-void frmAbout::cmdOK_Click() { accept(); }
+void frmAbout::cmdOK_Click()
+{
+    accept();
+}
 
 void frmAbout::txtLink_Click()
 {
@@ -183,7 +201,8 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event)
             txtLink_MouseMove(at.x(), at.y());
         } else if (event->type() == QEvent::MouseButtonRelease) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() == Qt::LeftButton && txtLink->rect().contains(mouse->position().toPoint()))
+            if (mouse->button() == Qt::LeftButton &&
+                txtLink->rect().contains(mouse->position().toPoint()))
                 txtLink_Click();
         }
     }

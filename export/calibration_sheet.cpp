@@ -1,5 +1,6 @@
 #include "export/calibration_sheet.h"
 
+#include "export/document_titles.h"
 #include "export/export_file.h"
 #include "export/page_text.h"
 #include "export/pdf_export.h"
@@ -114,7 +115,7 @@ QString saveCalibrationSheet(const std::filesystem::path& path, Paper paper,
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setTitle("Tavrel printer calibration");
+    writer.setTitle(calibrationSheetTitle());
     writer.setCreator("Tavrel");
     writer.setResolution(int(kTwipsPerInch));
     const QPageLayout layout(sheetPageSize(paper, unit), QPageLayout::Portrait, QMarginsF());

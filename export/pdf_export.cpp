@@ -1,5 +1,6 @@
 #include "export/pdf_export.h"
 
+#include "export/document_titles.h"
 #include "export/pdf_pages.h"
 #include "measure/physical_units.h"
 #include "picture/picture_ink.h"
@@ -96,7 +97,7 @@ QByteArray renderPdfPages(const picture::PersistentImage& image, double twipsPer
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setTitle("Tavrel pattern");
+    writer.setTitle(patternTitle());
     writer.setCreator("Tavrel");
     writer.setResolution(int(measure::kTwipsPerInch));  // the painter's unit is the twip
     if (!drawDocument(writer, image, twipsPerPixel, ruler, tiling, correction)) return {};

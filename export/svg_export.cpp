@@ -1,5 +1,6 @@
 #include "export/svg_export.h"
 
+#include "export/document_titles.h"
 #include "export/trimmed_outline.h"
 
 #include <QPainterPath>
@@ -115,8 +116,8 @@ bool writeSvg(const PatternLayers& layers, int dotsPerInch, QIODevice& device)
     xml.writeAttribute("width", width + "mm");
     xml.writeAttribute("height", height + "mm");
     xml.writeAttribute("viewBox", "0 0 " + width + ' ' + height);
-    xml.writeTextElement("title", "Tavrel pattern");
-    xml.writeTextElement("desc", "A flat cutting pattern at true size, in millimeters.");
+    xml.writeTextElement("title", patternTitle());
+    xml.writeTextElement("desc", patternDescription());
     // Strokes one picture pixel wide, centred on the lines that a cutter follows.
     writeGroup(xml, "figure", "#000000", outlineOf(layers.figure, layers.size, millimetersPerPixel),
                millimetersPerPixel);

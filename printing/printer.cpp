@@ -1,6 +1,7 @@
 #include "printing/printer.h"
 
 #include "export/calibration_sheet.h"
+#include "export/document_titles.h"
 #include "export/pdf_export.h"
 #include "measure/physical_units.h"
 #include "picture/natural_size.h"
@@ -37,8 +38,6 @@ namespace {
 
 using exporting::PrintCorrection;
 using picture::PersistentImage;
-constexpr const char* kJobTitle = "Tavrel pattern";
-constexpr const char* kSheetTitle = "Tavrel printer calibration";
 
 bool inkFits(const PersistentImage& image, double twipsPerPixelX, double twipsPerPixelY,
              double offsetTwips, QSizeF printable, PrintCorrection correction)
@@ -94,16 +93,17 @@ PrintOutcome printOnDefaultPrinter(const PersistentImage& image, double twipsPer
     const QPrinterInfo& info = queue.info();
     const QPageLayout layout = printableLayout(info);
     const PrintCorrection correction = correctionFor(info.printerName());
+    const QByteArray jobTitle = exporting::patternTitle().toUtf8();
     const bool fits = inkFits(image, twipsPerPixelX, twipsPerPixelY, offsetTwips,
                               printableSize(layout), correction);
     if (fits)
-        return queue.printPage(kJobTitle, pictureOnPage(image, twipsPerPixelX, twipsPerPixelY,
+        return queue.printPage(jobTitle.constData(), pictureOnPage(image, twipsPerPixelX, twipsPerPixelY,
                                                         offsetTwips, correction));
     // The tiles take one scale across and down, as the screen's pixels are square.
     const exporting::PdfTiling tiling = exporting::pdfTilingOf(
         image, twipsPerPixelX, exporting::correctedFrame(tileFrameOf(layout), correction));
     if (!confirm({tiling.pageCount, layout.pageSize().name(), info.printerName()})) return {};
-    return queue.printTiles(kJobTitle, {image, twipsPerPixelX, ruler, tiling, correction});
+    return queue.printTiles(jobTitle.constData(), {image, twipsPerPixelX, ruler, tiling, correction});
 }
 
 DefaultPrinter defaultPrinter()
@@ -117,7 +117,8 @@ PrintOutcome printCalibrationSheet(measure::UnitSystem unit)
 {
     const DefaultPrintQueue queue;
     if (!queue.problem().isEmpty()) return {false, queue.problem()};
-    return queue.printPage(kSheetTitle, calibrationSheet(unit));
+    return queue.printPage(exporting::calibrationSheetTitle().toUtf8().constData(),
+                           calibrationSheet(unit));
 }
 
 }  // namespace tavrel::printing
