@@ -486,15 +486,24 @@ TEST(CommandLinePapers, HelpAndRefusalNameEveryPaperInTheTablesOrder)
                     .out.contains("arch-d (24 x 36 Zoll) oder arch-e (36 x 48 Zoll)"));
 }
 
-// The help fits a terminal of 80 columns in every language, its lists of papers included.
+// The help fits a terminal of 80 columns in every language, its lists of papers included, and
+// the correction's bounds are written as the option takes them, with a point: its comma parts
+// the two factors.
 TEST(CommandLinePapers, HelpFitsSeventyNineColumnsInEveryLanguage)
 {
     for (const char* language : tavrel::test::withEnglish("en")) {
-        const QStringList lines =
-            run({"--lang", language, "--help"}).out.split('\n', Qt::SkipEmptyParts);
+        const QString help = run({"--lang", language, "--help"}).out;
+        const QStringList lines = help.split('\n', Qt::SkipEmptyParts);
         ASSERT_GT(lines.size(), 30) << language;
         for (const QString& line : lines)
             EXPECT_LE(line.size(), 79) << language << ": " << line.toStdString();
+        const QString refusal = run({"--lang", language, "--unit", "decimal", "--measure", "2",
+                                     "--export", "x.pdf", "--correction", "2,2"})
+                                    .err;
+        for (const QString& text : {help, refusal}) {
+            EXPECT_TRUE(text.contains("0.8") && text.contains("1.25")) << text.toStdString();
+            EXPECT_FALSE(text.contains("0,8") || text.contains("1,25")) << text.toStdString();
+        }
     }
     EXPECT_TRUE(run({"--lang=de", "--calibration-sheet", "x.pdf", "--paper", "b5"})
                     .err.contains("; oder roll-36in, roll-24in oder roll-914mm"));

@@ -4,14 +4,17 @@
 
 #include "app/frm_about.h"
 #include "app/frm_main.h"
+#include "app/print_question.h"
 #include "app/printer_calibration.h"
 #include "app/printer_calibration_dialog.h"
 #include "app/save_dialog.h"
 #include "export/paper.h"
 #include "export/pdf_export.h"
 #include "export/print_correction.h"
+#include "export/svg_export.h"
 #include "languages.h"
 #include "page_raster.h"
+#include "pattern/drawing.h"
 #include "platform/decimal_comma.h"
 #include "platform/translations.h"
 #include "projector/calibration_view.h"
@@ -22,6 +25,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -159,6 +163,27 @@ TEST_P(EveryLanguage, TheWindowShowsItsTranslationsWholeAndReadable)
                                  sentence.text().section("\r\n", -1).trimmed()),
               about.txtLink->x())
         << sentence.text().toStdString();
+    // The build's own author and credit lines are translated too, the credit on its two lines.
+    const QString credit = translationOf(entries, "tavrel::app::frmAbout",
+                                         "This program draws a flat cutting pattern and its "
+                                         "sizing\nformula from a published source; see the "
+                                         "user's guide.");
+    EXPECT_TRUE(sentence.text().contains(
+        translationOf(entries, "tavrel::app::frmAbout", "The Tavrel developers")));
+    EXPECT_EQ(about.lblDescription->text().split("\r\n").mid(1).join('\n').remove("  "), credit);
+
+    // A saved drawing's title is in the language too.
+    QBuffer svg;
+    svg.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(exporting::writeSvg(
+        exporting::patternLayers(
+            *tavrel::pattern::prepareDrawing("2", tavrel::measure::Unit::InchesDecimal, {15, 15})
+                 .plan),
+        96, svg));
+    EXPECT_TRUE(svg.data().contains(
+        ("<title>" + translationOf(entries, "DocumentTitles", "Tavrel pattern") + "</title>")
+            .toUtf8()))
+        << svg.data().left(600).toStdString();
 }
 
 // The letter a text's "&" marks, lower case; none for a text without one.
@@ -170,7 +195,8 @@ QChar accessKey(const QString& text)
 
 // Every key a standard button may answer to: the letter its shown text marks, or its first
 // letter, as GNOME and KDE mark them, and the letter Qt's GNOME text marks in the language.
-QList<QChar> standardButtonKeys(const QAbstractButton& button, QDialogButtonBox::StandardButton kind)
+QList<QChar> standardButtonKeys(const QAbstractButton& button,
+                                QDialogButtonBox::StandardButton kind)
 {
     static const std::map<QDialogButtonBox::StandardButton, const char*> kGnomeTexts = {
         {QDialogButtonBox::Ok, "&OK"},         {QDialogButtonBox::Save, "&Save"},
@@ -260,6 +286,15 @@ TEST_P(AccessKeys, NoTwoOfAMenuOrDialogClash)
     });
     tavrel::app::askWhereToSave(&window, tavrel::app::SaveFormat::Pdf);
     tavrel::app::forgetPrintCorrection("TavrelTestPrinter");
+
+    // The question before a print in tiles, its Print beside the standard Cancel.
+    QTimer::singleShot(0, [] {
+        auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(question, nullptr);
+        expectNoClash(keyedTextsOf(*question), "Print Pattern");
+        question->reject();
+    });
+    tavrel::app::confirmTiledPrint(&window, {4, "A4", "PDF"});
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, AccessKeys, testing::ValuesIn(tavrel::test::withEnglish("en")));
@@ -429,8 +464,9 @@ TEST(Numbers, AreWrittenAsTheLanguageWritesThem)
         // decimals with a point, whatever the language of the texts.
         {"de", tooLarge, {" 91.02 "}},
         {"fr", tooLarge, {" 91.02 "}},
-        {"en", barRefused, {"A bar of 1600 pixels cannot measure 1", "between 20 and 600"}},
-        {"de", barRefused, {" 1.600 Pixeln "}},
+        // A bar of 1600 pixels has its end marks 1599 apart.
+        {"en", barRefused, {"A bar of 1599 pixels cannot measure 1", "between 20 and 600"}},
+        {"de", barRefused, {" 1.599 Pixeln "}},
         {"en", lineWidths, {"1 pixel, 3 pixels"}},
         {"en", barOf(1), {"A bar of 1 pixel cannot"}},
         {"en", barOf(2), {"A bar of 2 pixels cannot"}},

@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>--correction takes two factors from 0.8 to 1.25, across and down, as 1.02,0.99</source>
-        <translation>--correction erwartet zwei Faktoren von 0,8 bis 1,25, waagerecht und senkrecht, z. B. 1.02,0.99</translation>
+        <translation>--correction erwartet zwei Faktoren mit Dezimalpunkt von 0.8 bis 1.25, waagerecht und senkrecht, z. B. 1.02,0.99</translation>
     </message>
     <message>
         <source>--correction goes with an export to FILE.pdf</source>
@@ -233,7 +233,7 @@ erlaubt.
   --correction X,Y
                   gleicht den Skalierungsfehler eines Druckers aus: Die Seiten
                   des PDFs werden waagerecht um den Faktor X und senkrecht um
-                  den Faktor Y vergrößert (0,8 bis 1,25, z. B. 1.02,0.99),
+                  den Faktor Y vergrößert (0.8 bis 1.25, z. B. 1.02,0.99),
                   jeweils die Länge eines Balkens seines Testblatts geteilt
                   durch die gemessene Länge
   --lang CODE     die Sprache des Fensters und dieser Meldungen, z. B. de oder
@@ -262,6 +262,23 @@ nur durch eine vollständige Zeichnung ersetzt.
         <source>sewing;pattern;craft;template;print;true scale;</source>
         <extracomment>Words a sewist types into the desktop&apos;s search to find the program, each followed by a semicolon.</extracomment>
         <translation>Nähen;Schnittmuster;Basteln;Schablone;Drucken;Originalgröße;maßstabsgetreu;</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentTitles</name>
+    <message>
+        <source>Tavrel pattern</source>
+        <extracomment>A document&apos;s title and a print job&apos;s name.</extracomment>
+        <translation>Tavrel-Schnittmuster</translation>
+    </message>
+    <message>
+        <source>A flat cutting pattern at true size, in millimeters.</source>
+        <translation>Ein flaches Schnittmuster in Originalgröße, in Millimetern.</translation>
+    </message>
+    <message>
+        <source>Tavrel printer calibration</source>
+        <extracomment>A document&apos;s title and a print job&apos;s name.</extracomment>
+        <translation>Tavrel-Druckerkalibrierung</translation>
     </message>
 </context>
 <context>
@@ -878,6 +895,17 @@ to </source>
         <source>Send mail to the author</source>
         <extracomment>The mail link&apos;s name for screen readers, which read the address after it.</extracomment>
         <translation>E-Mail an den Autor senden</translation>
+    </message>
+    <message>
+        <source>The Tavrel developers</source>
+        <translation>Die Tavrel-Entwickler</translation>
+    </message>
+    <message>
+        <source>This program draws a flat cutting pattern and its sizing
+formula from a published source; see the user&apos;s guide.</source>
+        <extracomment>The About box&apos;s two credit lines: keep the line break.</extracomment>
+        <translation>Dieses Programm zeichnet ein flaches Schnittmuster und seine
+Größenformel nach einer veröffentlichten Quelle; siehe Handbuch.</translation>
     </message>
 </context>
 <context>

@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>--correction takes two factors from 0.8 to 1.25, across and down, as 1.02,0.99</source>
-        <translation>--correction admite dos factores de 0,8 a 1,25, horizontal y vertical, como 1.02,0.99</translation>
+        <translation>--correction admite dos factores con punto decimal de 0.8 a 1.25, horizontal y vertical, como 1.02,0.99</translation>
     </message>
     <message>
         <source>--correction goes with an export to FILE.pdf</source>
@@ -230,7 +230,7 @@ configuración regional) o tan largas como permita el papel.
                     200 pulg.
   --correction X,Y  corrige el error de escala de una impresora: las páginas
                     del PDF se amplían en un factor X en horizontal y en un
-                    factor Y en vertical (de 0,8 a 1,25, como 1.02,0.99); cada
+                    factor Y en vertical (de 0.8 a 1.25, como 1.02,0.99); cada
                     factor es la longitud de una barra de la hoja de
                     calibración dividida por la longitud medida
   --lang CÓDIGO     el idioma de la ventana y de estos mensajes, como de o
@@ -259,6 +259,23 @@ reemplaza por un dibujo completo.
         <source>sewing;pattern;craft;template;print;true scale;</source>
         <extracomment>Words a sewist types into the desktop&apos;s search to find the program, each followed by a semicolon.</extracomment>
         <translation>costura;patrón;manualidades;plantilla;imprimir;tamaño real;</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentTitles</name>
+    <message>
+        <source>Tavrel pattern</source>
+        <extracomment>A document&apos;s title and a print job&apos;s name.</extracomment>
+        <translation>Patrón de Tavrel</translation>
+    </message>
+    <message>
+        <source>A flat cutting pattern at true size, in millimeters.</source>
+        <translation>Un patrón plano a tamaño real, en milímetros.</translation>
+    </message>
+    <message>
+        <source>Tavrel printer calibration</source>
+        <extracomment>A document&apos;s title and a print job&apos;s name.</extracomment>
+        <translation>Calibración de impresora de Tavrel</translation>
     </message>
 </context>
 <context>
@@ -873,6 +890,17 @@ a </translation>
         <source>Send mail to the author</source>
         <extracomment>The mail link&apos;s name for screen readers, which read the address after it.</extracomment>
         <translation>Enviar un correo al autor</translation>
+    </message>
+    <message>
+        <source>The Tavrel developers</source>
+        <translation>Los desarrolladores de Tavrel</translation>
+    </message>
+    <message>
+        <source>This program draws a flat cutting pattern and its sizing
+formula from a published source; see the user&apos;s guide.</source>
+        <extracomment>The About box&apos;s two credit lines: keep the line break.</extracomment>
+        <translation>Este programa dibuja un patrón plano y su fórmula de tallaje
+a partir de una fuente publicada; consulta la guía del usuario.</translation>
     </message>
 </context>
 <context>

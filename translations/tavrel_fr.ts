@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>--correction takes two factors from 0.8 to 1.25, across and down, as 1.02,0.99</source>
-        <translation>--correction attend deux facteurs de 0,8 à 1,25, en largeur et en hauteur, comme 1.02,0.99</translation>
+        <translation>--correction attend deux facteurs avec un point décimal, de 0.8 à 1.25, en largeur et en hauteur, comme 1.02,0.99</translation>
     </message>
     <message>
         <source>--correction goes with an export to FILE.pdf</source>
@@ -231,7 +231,7 @@ des paramètres régionaux) ou aussi longues que le papier le permet.
                     l’exige, jusqu’à 200 po
   --correction X,Y  compense l’erreur d’échelle d’une imprimante : les pages du
                     PDF sont agrandies d’un facteur X en largeur et d’un
-                    facteur Y en hauteur (0,8 à 1,25, comme 1.02,0.99),
+                    facteur Y en hauteur (0.8 à 1.25, comme 1.02,0.99),
                     chacun étant la longueur d’une barre de la feuille
                     d’étalonnage divisée par la longueur mesurée
   --lang CODE       la langue de la fenêtre et de ces messages, comme de ou
@@ -255,12 +255,29 @@ remplacé que par un dessin complet.
     </message>
     <message>
         <source>Draft a full-size cutting pattern from one measurement and print it at true scale</source>
-        <translation>Tracer un patron en taille réelle à partir d&apos;une seule mesure et l&apos;imprimer à l&apos;échelle exacte</translation>
+        <translation>Tracer un patron en taille réelle à partir d’une seule mesure et l’imprimer à l’échelle exacte</translation>
     </message>
     <message>
         <source>sewing;pattern;craft;template;print;true scale;</source>
         <extracomment>Words a sewist types into the desktop&apos;s search to find the program, each followed by a semicolon.</extracomment>
         <translation>couture;patron;travaux manuels;gabarit;imprimer;taille réelle;</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentTitles</name>
+    <message>
+        <source>Tavrel pattern</source>
+        <extracomment>A document&apos;s title and a print job&apos;s name.</extracomment>
+        <translation>Patron Tavrel</translation>
+    </message>
+    <message>
+        <source>A flat cutting pattern at true size, in millimeters.</source>
+        <translation>Un patron à plat en taille réelle, en millimètres.</translation>
+    </message>
+    <message>
+        <source>Tavrel printer calibration</source>
+        <extracomment>A document&apos;s title and a print job&apos;s name.</extracomment>
+        <translation>Étalonnage d’imprimante Tavrel</translation>
     </message>
 </context>
 <context>
@@ -333,15 +350,15 @@ remplacé que par un dessin complet.
     <name>Metainfo</name>
     <message>
         <source>Full-size cutting patterns from one measurement</source>
-        <translation>Des patrons en taille réelle à partir d&apos;une seule mesure</translation>
+        <translation>Des patrons en taille réelle à partir d’une seule mesure</translation>
     </message>
     <message>
         <source>Tavrel drafts a flat cutting pattern from a single measurement and prints it at its real size, ready to pin to fabric or trace onto cardstock.</source>
-        <translation>Tavrel trace un patron à plat à partir d&apos;une seule mesure et l&apos;imprime en taille réelle, prêt à épingler sur le tissu ou à reporter sur du carton.</translation>
+        <translation>Tavrel trace un patron à plat à partir d’une seule mesure et l’imprime en taille réelle, prêt à épingler sur le tissu ou à reporter sur du carton.</translation>
     </message>
     <message>
         <source>Choose inches as decimals, inches with fractions such as 2 1/2, or millimeters, type the measurement, and the pattern follows every keystroke. A ruler under the pattern tells what one division must measure on paper, so you can check that the printout came out at 100 %. Patterns can also be saved as PDF, SVG, PNG or DXF files.</source>
-        <translation>Choisissez les pouces en décimales, les pouces en fractions comme 2 1/2 ou les millimètres, tapez la mesure, et le patron suit chaque frappe. Une règle sous le patron indique ce qu&apos;une division doit mesurer sur le papier, pour vérifier que l&apos;impression est sortie à 100 %. Les patrons peuvent aussi être enregistrés en fichiers PDF, SVG, PNG ou DXF.</translation>
+        <translation>Choisissez les pouces en décimales, les pouces en fractions comme 2 1/2 ou les millimètres, tapez la mesure, et le patron suit chaque frappe. Une règle sous le patron indique ce qu’une division doit mesurer sur le papier, pour vérifier que l’impression est sortie à 100 %. Les patrons peuvent aussi être enregistrés en fichiers PDF, SVG, PNG ou DXF.</translation>
     </message>
     <message>
         <source>A pattern for 2 1/2 inches with its check ruler</source>
@@ -878,6 +895,17 @@ to </source>
         <source>Send mail to the author</source>
         <extracomment>The mail link&apos;s name for screen readers, which read the address after it.</extracomment>
         <translation>Écrire à l’auteur</translation>
+    </message>
+    <message>
+        <source>The Tavrel developers</source>
+        <translation>Les développeurs de Tavrel</translation>
+    </message>
+    <message>
+        <source>This program draws a flat cutting pattern and its sizing
+formula from a published source; see the user&apos;s guide.</source>
+        <extracomment>The About box&apos;s two credit lines: keep the line break.</extracomment>
+        <translation>Ce programme trace un patron à plat et sa formule de taille
+d’après une source publiée ; voir le guide de l’utilisateur.</translation>
     </message>
 </context>
 <context>

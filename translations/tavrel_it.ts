@@ -20,12 +20,12 @@
     <message>
         <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in millimeters, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they come out at their true size.</source>
         <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
-        <translation>Stampare questo foglio al 100 % (dimensioni effettive), senza ridimensionamento e senza &quot;Adatta alla pagina&quot;. Misurare ogni barra con un buon righello in millimetri, dal centro di una tacca d&apos;estremità al centro dell&apos;altra. In Tavrel scegliere Cartamodello &gt; Calibra stampante... e digitare le due lunghezze misurate: le stampe successive con questa stampante verranno corrette in modo da risultare in scala esatta.</translation>
+        <translation>Stampare questo foglio al 100 % (dimensioni effettive), senza ridimensionamento e senza «Adatta alla pagina». Misurare ogni barra con un buon righello in millimetri, dal centro di una tacca d&apos;estremità al centro dell&apos;altra. In Tavrel scegliere Cartamodello &gt; Calibra stampante... e digitare le due lunghezze misurate: le stampe successive con questa stampante verranno corrette in modo da risultare in scala esatta.</translation>
     </message>
     <message>
         <source>Print this sheet at 100 % (actual size), with no scaling and no &quot;fit to page&quot;. Measure each bar with a good ruler in inches, from the middle of one end mark to the middle of the other. In Tavrel, choose Pattern &gt; Calibrate Printer... and type the two lengths you measured: later prints on this printer are then corrected so that they come out at their true size.</source>
         <extracomment>&quot;Pattern &gt; Calibrate Printer...&quot; is a menu command: word it as the menu does.</extracomment>
-        <translation>Stampare questo foglio al 100 % (dimensioni effettive), senza ridimensionamento e senza &quot;Adatta alla pagina&quot;. Misurare ogni barra con un buon righello in pollici, dal centro di una tacca d&apos;estremità al centro dell&apos;altra. In Tavrel scegliere Cartamodello &gt; Calibra stampante... e digitare le due lunghezze misurate: le stampe successive con questa stampante verranno corrette in modo da risultare in scala esatta.</translation>
+        <translation>Stampare questo foglio al 100 % (dimensioni effettive), senza ridimensionamento e senza «Adatta alla pagina». Misurare ogni barra con un buon righello in pollici, dal centro di una tacca d&apos;estremità al centro dell&apos;altra. In Tavrel scegliere Cartamodello &gt; Calibra stampante... e digitare le due lunghezze misurate: le stampe successive con questa stampante verranno corrette in modo da risultare in scala esatta.</translation>
     </message>
     <message>
         <source>The calibration sheet could not be made.</source>
@@ -70,12 +70,12 @@
     </message>
     <message>
         <source>unknown unit &quot;%1&quot;: use decimal, fractions or millimeter</source>
-        <translation>unità sconosciuta &quot;%1&quot;: usare decimal, fractions o millimeter</translation>
+        <translation>unità sconosciuta «%1»: usare decimal, fractions o millimeter</translation>
     </message>
     <message>
         <source>unknown paper &quot;%1&quot;: use %2; %3; or %4</source>
         <extracomment>%2, %3 and %4 are the names of the office papers, the copy-shop papers and the rolls.</extracomment>
-        <translation>carta sconosciuta &quot;%1&quot;: usare %2; %3; oppure %4</translation>
+        <translation>carta sconosciuta «%1»: usare %2; %3; oppure %4</translation>
     </message>
     <message>
         <source>--export needs --unit decimal, fractions or millimeter</source>
@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>--correction takes two factors from 0.8 to 1.25, across and down, as 1.02,0.99</source>
-        <translation>--correction richiede due fattori da 0,8 a 1,25, orizzontale e verticale, come 1.02,0.99</translation>
+        <translation>--correction richiede due fattori con il punto decimale da 0.8 a 1.25, orizzontale e verticale, come 1.02,0.99</translation>
     </message>
     <message>
         <source>--correction goes with an export to FILE.pdf</source>
@@ -115,11 +115,11 @@
     </message>
     <message>
         <source>--measure &quot;%1&quot; is not a measurement in decimal inches: use 2.5 for decimal inches or --unit fractions for 2 1/2</source>
-        <translation>--measure &quot;%1&quot; non è una misura in pollici decimali: usare 2.5 per i pollici decimali o --unit fractions per 2 1/2</translation>
+        <translation>--measure «%1» non è una misura in pollici decimali: usare 2.5 per i pollici decimali o --unit fractions per 2 1/2</translation>
     </message>
     <message>
         <source>--measure &quot;%1&quot; is not a measurement in millimeters: use digits with one point at most, as 63.5</source>
-        <translation>--measure &quot;%1&quot; non è una misura in millimetri: usare cifre con al massimo un punto, come 63.5</translation>
+        <translation>--measure «%1» non è una misura in millimetri: usare cifre con al massimo un punto, come 63.5</translation>
     </message>
     <message>
         <source>%1 or %2</source>
@@ -133,23 +133,23 @@
     </message>
     <message>
         <source>--measure &quot;%1&quot; is unclear: a comma before three digits may group thousands. Write decimals with a point and thousands without a separator</source>
-        <translation>--measure &quot;%1&quot; è ambiguo: una virgola prima di tre cifre può separare le migliaia. Scrivere i decimali con il punto e le migliaia senza separatore</translation>
+        <translation>--measure «%1» è ambiguo: una virgola prima di tre cifre può separare le migliaia. Scrivere i decimali con il punto e le migliaia senza separatore</translation>
     </message>
     <message>
         <source>--measure &quot;%1&quot; is not a measurement in inches with fractions: use a whole number, a fraction, or both with one space between, as 2, 1/2 or 2 1/2</source>
-        <translation>--measure &quot;%1&quot; non è una misura in pollici con frazioni: usare un numero intero, una frazione o entrambi separati da uno spazio, come 2, 1/2 o 2 1/2</translation>
+        <translation>--measure «%1» non è una misura in pollici con frazioni: usare un numero intero, una frazione o entrambi separati da uno spazio, come 2, 1/2 o 2 1/2</translation>
     </message>
     <message>
         <source>--measure &quot;%1&quot; has decimals, which --unit fractions rounds away to whole inches: use --unit decimal for %1</source>
-        <translation>--measure &quot;%1&quot; ha dei decimali, che --unit fractions arrotonda ai pollici interi: usare --unit decimal per %1</translation>
+        <translation>--measure «%1» ha dei decimali, che --unit fractions arrotonda ai pollici interi: usare --unit decimal per %1</translation>
     </message>
     <message>
         <source>--measure &quot;%1&quot; has decimals in its whole inches, which --unit fractions rounds away: write them in the fraction, as 2 1/2, or use --unit decimal</source>
-        <translation>--measure &quot;%1&quot; ha dei decimali nei pollici interi, che --unit fractions arrotonda: scriverli nella frazione, come 2 1/2, o usare --unit decimal</translation>
+        <translation>--measure «%1» ha dei decimali nei pollici interi, che --unit fractions arrotonda: scriverli nella frazione, come 2 1/2, o usare --unit decimal</translation>
     </message>
     <message>
         <source>--measure &quot;%1&quot; has a fraction over 0: write a number above 0 after the slash, as 2 1/2</source>
-        <translation>--measure &quot;%1&quot; ha una frazione con 0 al denominatore: scrivere dopo la barra un numero maggiore di 0, come 2 1/2</translation>
+        <translation>--measure «%1» ha una frazione con 0 al denominatore: scrivere dopo la barra un numero maggiore di 0, come 2 1/2</translation>
     </message>
     <message>
         <source>--export FILE ends in a dot: end it in .png, .svg, .pdf or .dxf</source>
@@ -231,7 +231,7 @@ delle impostazioni locali) o lunghe quanto la carta consente.
   --correction X,Y
                    annulla l&apos;errore di scala di una stampante: le pagine del
                    PDF vengono ingrandite di X in orizzontale e di Y in
-                   verticale (da 0,8 a 1,25, come 1.02,0.99); ciascun fattore è
+                   verticale (da 0.8 a 1.25, come 1.02,0.99); ciascun fattore è
                    la lunghezza di una barra del foglio di calibrazione divisa
                    per quella misurata
   --lang CODICE    la lingua della finestra e di questi messaggi, come de o
@@ -263,23 +263,40 @@ esistente viene sostituito solo da un disegno completo.
     </message>
 </context>
 <context>
+    <name>DocumentTitles</name>
+    <message>
+        <source>Tavrel pattern</source>
+        <extracomment>A document&apos;s title and a print job&apos;s name.</extracomment>
+        <translation>Cartamodello Tavrel</translation>
+    </message>
+    <message>
+        <source>A flat cutting pattern at true size, in millimeters.</source>
+        <translation>Un cartamodello piano a grandezza naturale, in millimetri.</translation>
+    </message>
+    <message>
+        <source>Tavrel printer calibration</source>
+        <extracomment>A document&apos;s title and a print job&apos;s name.</extracomment>
+        <translation>Calibrazione stampante Tavrel</translation>
+    </message>
+</context>
+<context>
     <name>ExportFile</name>
     <message>
         <source>Cannot write &quot;%1&quot;: the picture could not be encoded.</source>
-        <translation>Impossibile scrivere &quot;%1&quot;: non è stato possibile codificare l&apos;immagine.</translation>
+        <translation>Impossibile scrivere «%1»: non è stato possibile codificare l&apos;immagine.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
         <extracomment>%2 is the system&apos;s reason, such as &quot;No space left on device&quot;.</extracomment>
-        <translation>Impossibile scrivere &quot;%1&quot;: %2.</translation>
+        <translation>Impossibile scrivere «%1»: %2.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: it is a disk or a socket, not a file.</source>
-        <translation>Impossibile scrivere &quot;%1&quot;: è un disco o un socket, non un file.</translation>
+        <translation>Impossibile scrivere «%1»: è un disco o un socket, non un file.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: no program is reading from this pipe.</source>
-        <translation>Impossibile scrivere &quot;%1&quot;: nessun programma sta leggendo da questa pipe.</translation>
+        <translation>Impossibile scrivere «%1»: nessun programma sta leggendo da questa pipe.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: its folder &quot;%2&quot; does not let you add files, and the new file is written there before it replaces the old one.</source>
@@ -432,7 +449,7 @@ esistente viene sostituito solo da un disegno completo.
     </message>
     <message>
         <source>Nothing to draw: &quot;%1&quot; is not a measurement above 0.</source>
-        <translation>Niente da disegnare: &quot;%1&quot; non è una misura maggiore di 0.</translation>
+        <translation>Niente da disegnare: «%1» non è una misura maggiore di 0.</translation>
     </message>
 </context>
 <context>
@@ -447,11 +464,11 @@ esistente viene sostituito solo da un disegno completo.
     </message>
     <message>
         <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one centimeter. Cut each page along the top and the left line of its frame. Then lay the pages out as in the diagram below, each page over its neighbors to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 12.7 mm (1/2 inch).</source>
-        <translation>Stampare ogni pagina al 100 % (dimensioni effettive), senza ridimensionamento e senza &quot;Adatta alla pagina&quot;: la barra in fondo a ogni pagina deve allora misurare un centimetro. Tagliare ogni pagina lungo la linea superiore e la linea sinistra della sua cornice. Poi disporre le pagine come nello schema qui sotto, ciascuna sopra le pagine vicine a sinistra e in alto, con i bordi tagliati sulle loro linee tratteggiate, in modo che le due metà di ogni croce cerchiata combacino. Unire le pagine con nastro adesivo. Le pagine si sovrappongono di 12,7 mm (1/2 pollice).</translation>
+        <translation>Stampare ogni pagina al 100 % (dimensioni effettive), senza ridimensionamento e senza «Adatta alla pagina»: la barra in fondo a ogni pagina deve allora misurare un centimetro. Tagliare ogni pagina lungo la linea superiore e la linea sinistra della sua cornice. Poi disporre le pagine come nello schema qui sotto, ciascuna sopra le pagine vicine a sinistra e in alto, con i bordi tagliati sulle loro linee tratteggiate, in modo che le due metà di ogni croce cerchiata combacino. Unire le pagine con nastro adesivo. Le pagine si sovrappongono di 12,7 mm (1/2 pollice).</translation>
     </message>
     <message>
         <source>Print every page at 100 % (actual size), with no scaling and no &quot;fit to page&quot;: the bar at the foot of each page must then measure one inch. Cut each page along the top and the left line of its frame. Then lay the pages out as in the diagram below, each page over its neighbors to its left and above, with its cut edges on their dashed lines, so that the halves of each circled cross meet. Tape them together. The pages overlap by 1/2 inch (12.7 mm).</source>
-        <translation>Stampare ogni pagina al 100 % (dimensioni effettive), senza ridimensionamento e senza &quot;Adatta alla pagina&quot;: la barra in fondo a ogni pagina deve allora misurare un pollice. Tagliare ogni pagina lungo la linea superiore e la linea sinistra della sua cornice. Poi disporre le pagine come nello schema qui sotto, ciascuna sopra le pagine vicine a sinistra e in alto, con i bordi tagliati sulle loro linee tratteggiate, in modo che le due metà di ogni croce cerchiata combacino. Unire le pagine con nastro adesivo. Le pagine si sovrappongono di 1/2 pollice (12,7 mm).</translation>
+        <translation>Stampare ogni pagina al 100 % (dimensioni effettive), senza ridimensionamento e senza «Adatta alla pagina»: la barra in fondo a ogni pagina deve allora misurare un pollice. Tagliare ogni pagina lungo la linea superiore e la linea sinistra della sua cornice. Poi disporre le pagine come nello schema qui sotto, ciascuna sopra le pagine vicine a sinistra e in alto, con i bordi tagliati sulle loro linee tratteggiate, in modo che le due metà di ogni croce cerchiata combacino. Unire le pagine con nastro adesivo. Le pagine si sovrappongono di 1/2 pollice (12,7 mm).</translation>
     </message>
     <message numerus="yes">
         <source>Tavrel pattern on %n pages: %1 across, %2 down</source>
@@ -474,7 +491,7 @@ esistente viene sostituito solo da un disegno completo.
     <name>PictureFile</name>
     <message>
         <source>Cannot export to &quot;%1&quot;: the file name must end in .png, .svg, .pdf or .dxf.</source>
-        <translation>Impossibile esportare in &quot;%1&quot;: il nome del file deve terminare con .png, .svg, .pdf o .dxf.</translation>
+        <translation>Impossibile esportare in «%1»: il nome del file deve terminare con .png, .svg, .pdf o .dxf.</translation>
     </message>
     <message>
         <source>Too small to draw. At this measurement the pattern is less than one pixel high.</source>
@@ -494,14 +511,14 @@ esistente viene sostituito solo da un disegno completo.
     <message>
         <source>The pattern does not fit the page at its usual place. It will print on one page of %1 on &quot;%2&quot;, moved in from the corner.</source>
         <extracomment>%1 is the paper, such as A4; %2 the printer.</extracomment>
-        <translation>Il cartamodello non entra nella pagina nella sua posizione abituale. Verrà stampato su una pagina %1 con la stampante &quot;%2&quot;, scostato dall&apos;angolo.</translation>
+        <translation>Il cartamodello non entra nella pagina nella sua posizione abituale. Verrà stampato su una pagina %1 con la stampante «%2», scostato dall&apos;angolo.</translation>
     </message>
     <message numerus="yes">
         <source>The pattern is larger than the page. It will print whole on %n pages of %1 on &quot;%2&quot;: first a diagram of how the pages fit together, then the pages to tape together.</source>
         <extracomment>%n pages in all, the diagram&apos;s page included; %1 the paper, such as A4; %2 the printer.</extracomment>
         <translation>
-            <numerusform>Il cartamodello è più grande della pagina. Verrà stampato per intero su %n pagina %1 con la stampante &quot;%2&quot;: prima uno schema delle pagine, poi le pagine da unire con nastro adesivo come indicato nello schema.</numerusform>
-            <numerusform>Il cartamodello è più grande della pagina. Verrà stampato per intero su %n pagine %1 con la stampante &quot;%2&quot;: prima uno schema delle pagine, poi le pagine da unire con nastro adesivo come indicato nello schema.</numerusform>
+            <numerusform>Il cartamodello è più grande della pagina. Verrà stampato per intero su %n pagina %1 con la stampante «%2»: prima uno schema delle pagine, poi le pagine da unire con nastro adesivo come indicato nello schema.</numerusform>
+            <numerusform>Il cartamodello è più grande della pagina. Verrà stampato per intero su %n pagine %1 con la stampante «%2»: prima uno schema delle pagine, poi le pagine da unire con nastro adesivo come indicato nello schema.</numerusform>
         </translation>
     </message>
     <message>
@@ -515,7 +532,7 @@ esistente viene sostituito solo da un disegno completo.
     <message>
         <source>The correction kept for the printer &quot;%1&quot; is damaged, so it is ignored: the pattern prints as the printer makes it. Calibrate the printer again to correct its prints.</source>
         <extracomment>%1 is the printer.</extracomment>
-        <translation>La correzione salvata per la stampante &quot;%1&quot; è danneggiata e viene ignorata: il cartamodello viene stampato senza correzione. Calibrare di nuovo la stampante per correggerne le stampe.</translation>
+        <translation>La correzione salvata per la stampante «%1» è danneggiata e viene ignorata: il cartamodello viene stampato senza correzione. Calibrare di nuovo la stampante per correggerne le stampe.</translation>
     </message>
 </context>
 <context>
@@ -527,12 +544,12 @@ esistente viene sostituito solo da un disegno completo.
     </message>
     <message>
         <source>The page for the printer &quot;%1&quot; could not be prepared. Nothing was printed.</source>
-        <translation>Impossibile preparare la pagina per la stampante &quot;%1&quot;. Non è stato stampato nulla.</translation>
+        <translation>Impossibile preparare la pagina per la stampante «%1». Non è stato stampato nulla.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not take the job: %2. Nothing was printed.</source>
         <extracomment>%1 is the printer, %2 the print system&apos;s reason.</extracomment>
-        <translation>La stampante &quot;%1&quot; non ha accettato il lavoro: %2. Non è stato stampato nulla.</translation>
+        <translation>La stampante «%1» non ha accettato il lavoro: %2. Non è stato stampato nulla.</translation>
     </message>
     <message>
         <source>There is no default printer. Choose one in the system&apos;s printer settings, then print again.</source>
@@ -540,11 +557,11 @@ esistente viene sostituito solo da un disegno completo.
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not be started. Nothing was printed.</source>
-        <translation>Impossibile avviare la stampante &quot;%1&quot;. Non è stato stampato nulla.</translation>
+        <translation>Impossibile avviare la stampante «%1». Non è stato stampato nulla.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not take the job. Nothing was printed.</source>
-        <translation>La stampante &quot;%1&quot; non ha accettato il lavoro. Non è stato stampato nulla.</translation>
+        <translation>La stampante «%1» non ha accettato il lavoro. Non è stato stampato nulla.</translation>
     </message>
     <message>
         <source>Printing is not available on this system: no print service is running.</source>
@@ -875,6 +892,17 @@ a </translation>
         <source>Send mail to the author</source>
         <extracomment>The mail link&apos;s name for screen readers, which read the address after it.</extracomment>
         <translation>Scrivere all&apos;autore</translation>
+    </message>
+    <message>
+        <source>The Tavrel developers</source>
+        <translation>Gli sviluppatori di Tavrel</translation>
+    </message>
+    <message>
+        <source>This program draws a flat cutting pattern and its sizing
+formula from a published source; see the user&apos;s guide.</source>
+        <extracomment>The About box&apos;s two credit lines: keep the line break.</extracomment>
+        <translation>Questo programma disegna un cartamodello piano e la sua formula
+di taglia da una fonte pubblicata; vedere la guida per l’utente.</translation>
     </message>
 </context>
 <context>

@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>--correction takes two factors from 0.8 to 1.25, across and down, as 1.02,0.99</source>
-        <translation>--correction verwacht twee factoren van 0,8 tot 1,25, horizontaal en verticaal, zoals 1.02,0.99</translation>
+        <translation>--correction verwacht twee factoren met een decimale punt van 0.8 tot 1.25, horizontaal en verticaal, zoals 1.02,0.99</translation>
     </message>
     <message>
         <source>--correction goes with an export to FILE.pdf</source>
@@ -233,7 +233,7 @@ toelaat.
                     nodig heeft, tot 200 inch
   --correction X,Y  maakt de schaalfout van een printer ongedaan: de pagina&apos;s
                     van de PDF worden horizontaal met X en verticaal met Y
-                    vergroot (0,8 tot 1,25, zoals 1.02,0.99), elk de lengte
+                    vergroot (0.8 tot 1.25, zoals 1.02,0.99), elk de lengte
                     van een balk van het testvel gedeeld door de gemeten
                     lengte
   --lang CODE       de taal van het venster en van deze meldingen, zoals de
@@ -263,6 +263,23 @@ volledige tekening vervangen.
         <source>sewing;pattern;craft;template;print;true scale;</source>
         <extracomment>Words a sewist types into the desktop&apos;s search to find the program, each followed by a semicolon.</extracomment>
         <translation>naaien;patroon;knippatroon;knutselen;mal;afdrukken;ware grootte;</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentTitles</name>
+    <message>
+        <source>Tavrel pattern</source>
+        <extracomment>A document&apos;s title and a print job&apos;s name.</extracomment>
+        <translation>Tavrel-patroon</translation>
+    </message>
+    <message>
+        <source>A flat cutting pattern at true size, in millimeters.</source>
+        <translation>Een vlak snijpatroon op ware grootte, in millimeters.</translation>
+    </message>
+    <message>
+        <source>Tavrel printer calibration</source>
+        <extracomment>A document&apos;s title and a print job&apos;s name.</extracomment>
+        <translation>Tavrel-printerkalibratie</translation>
     </message>
 </context>
 <context>
@@ -513,7 +530,7 @@ volledige tekening vervangen.
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;Afdrukken</translation>
+        <translation>Af&amp;drukken</translation>
     </message>
     <message>
         <source>The correction kept for the printer &quot;%1&quot; is damaged, so it is ignored: the pattern prints as the printer makes it. Calibrate the printer again to correct its prints.</source>
@@ -882,6 +899,17 @@ naar </translation>
         <source>Send mail to the author</source>
         <extracomment>The mail link&apos;s name for screen readers, which read the address after it.</extracomment>
         <translation>E-mail naar de auteur sturen</translation>
+    </message>
+    <message>
+        <source>The Tavrel developers</source>
+        <translation>De ontwikkelaars van Tavrel</translation>
+    </message>
+    <message>
+        <source>This program draws a flat cutting pattern and its sizing
+formula from a published source; see the user&apos;s guide.</source>
+        <extracomment>The About box&apos;s two credit lines: keep the line break.</extracomment>
+        <translation>Dit programma tekent een vlak snijpatroon en de maatformule
+uit een gepubliceerde bron; zie de handleiding.</translation>
     </message>
 </context>
 <context>

@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>--correction takes two factors from 0.8 to 1.25, across and down, as 1.02,0.99</source>
-        <translation>--correction aceita dois fatores de 0,8 a 1,25, horizontal e vertical, como 1.02,0.99</translation>
+        <translation>--correction aceita dois fatores com ponto decimal de 0.8 a 1.25, horizontal e vertical, como 1.02,0.99</translation>
     </message>
     <message>
         <source>--correction goes with an export to FILE.pdf</source>
@@ -233,7 +233,7 @@ região) ou tão compridas quanto o papel permitir.
   --correction X,Y
                    compensa o erro de escala de uma impressora: as páginas do
                    PDF são ampliadas pelo fator X na horizontal e Y na vertical
-                   (0,8 a 1,25, como 1.02,0.99); cada fator é o comprimento de
+                   (0.8 a 1.25, como 1.02,0.99); cada fator é o comprimento de
                    uma barra da folha de calibração dividido pelo comprimento
                    medido
   --lang CÓDIGO    o idioma da janela e destas mensagens, como de ou pt_BR
@@ -263,6 +263,23 @@ por um desenho completo.
         <source>sewing;pattern;craft;template;print;true scale;</source>
         <extracomment>Words a sewist types into the desktop&apos;s search to find the program, each followed by a semicolon.</extracomment>
         <translation>costura;molde;moldes;artesanato;modelagem;imprimir;tamanho real;</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentTitles</name>
+    <message>
+        <source>Tavrel pattern</source>
+        <extracomment>A document&apos;s title and a print job&apos;s name.</extracomment>
+        <translation>Molde do Tavrel</translation>
+    </message>
+    <message>
+        <source>A flat cutting pattern at true size, in millimeters.</source>
+        <translation>Um molde plano em tamanho real, em milímetros.</translation>
+    </message>
+    <message>
+        <source>Tavrel printer calibration</source>
+        <extracomment>A document&apos;s title and a print job&apos;s name.</extracomment>
+        <translation>Calibração de impressora do Tavrel</translation>
     </message>
 </context>
 <context>
@@ -354,7 +371,7 @@ por um desenho completo.
     <name>PaperMenu</name>
     <message>
         <source>&amp;Letter (8.5 x 11 in)</source>
-        <translation>&amp;Letter (8,5 x 11 pol.)</translation>
+        <translation>&amp;Carta (8,5 x 11 pol.)</translation>
     </message>
     <message>
         <source>A&amp;4</source>
@@ -879,6 +896,17 @@ para </translation>
         <source>Send mail to the author</source>
         <extracomment>The mail link&apos;s name for screen readers, which read the address after it.</extracomment>
         <translation>Enviar e-mail para o autor</translation>
+    </message>
+    <message>
+        <source>The Tavrel developers</source>
+        <translation>Os desenvolvedores do Tavrel</translation>
+    </message>
+    <message>
+        <source>This program draws a flat cutting pattern and its sizing
+formula from a published source; see the user&apos;s guide.</source>
+        <extracomment>The About box&apos;s two credit lines: keep the line break.</extracomment>
+        <translation>Este programa desenha um molde plano e a sua fórmula de tamanho
+a partir de uma fonte publicada; veja o guia do usuário.</translation>
     </message>
 </context>
 <context>
