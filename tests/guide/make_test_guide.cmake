@@ -23,7 +23,7 @@ foreach(count 3 4 20)
   list(APPEND added_files tables-${count}.html)
 endforeach()
 
-string(REPEAT "A line of the guide, as long as lines of it are, and then some more. " 9000 words)
+string(REPEAT "A line of the guide, as long as lines of it are, and then some more. " 2000 words)
 file(WRITE ${STAGE_DIR}/large.html
   "<html><head><title>Large</title></head><body><p>${words}</p></body></html>\n")
 string(REPEAT "<b>" 3100 tags)
