@@ -2,7 +2,9 @@
 
 #include "helpview/lzx_decoder.h"
 
+#include <algorithm>
 #include <bit>
+#include <limits>
 
 namespace tavrel::help {
 namespace {
@@ -13,6 +15,7 @@ constexpr quint64 kLargestContent = 64 * 1024 * 1024;
 constexpr quint64 kFrameSize = LzxDecoder::kFrameSize;
 constexpr quint64 kDirectoryHeaderSize = 0x54;
 constexpr quint64 kListingHeaderSize = 0x14;
+constexpr quint64 kIndexHeaderSize = 8;
 
 constexpr const char* kControlData = "::DataSpace/Storage/MSCompressed/ControlData";
 constexpr const char* kContent = "::DataSpace/Storage/MSCompressed/Content";
@@ -98,7 +101,12 @@ std::optional<QByteArray> ChmArchive::file(const QByteArray& path) const
     return section.mid(qsizetype(start), qsizetype(entry->length));
 }
 
-// The ITSP header, then chunks of one size; the listing chunks (PMGL) chain from the first.
+// The ITSP header, then chunks of one size: listing chunks (PMGL) with the entries and, once they
+// are more than one, index chunks (PMGI) naming each listing chunk under the first path in it.
+// The listing chunks are read in the order the index gives them, from its root down, as readers
+// look paths up: the header's number of the first listing chunk cannot be trusted (chmcmd
+// writes 1 where chunk 0 comes first), nor can the chain of listing chunks that starts there.
+// Without an index, the listing chunks chain from the one the header names.
 bool ChmArchive::readDirectory(quint64 offset, quint64 length)
 {
     if (length < kDirectoryHeaderSize) return false;
@@ -110,17 +118,56 @@ bool ChmArchive::readDirectory(quint64 offset, quint64 length)
     const quint64 chunkCount = u32At(header, 0x2c);
     if (chunkSize < kListingHeaderSize || chunkCount > (length - kDirectoryHeaderSize) / chunkSize)
         return false;
-    std::vector<bool> seen(chunkCount);
-    for (auto chunk = qint32(u32At(header, 0x20)); chunk != -1;) {
-        if (chunk < 0 || quint64(chunk) >= chunkCount || seen[std::size_t(chunk)]) return false;
-        seen[std::size_t(chunk)] = true;
+    const auto indexRoot = qint32(u32At(header, 0x1c));
+    const auto firstListing = qint32(u32At(header, 0x20));
+
+    // Chunks still to read, the next one last. Each chunk is taken once, so a damaged directory
+    // that names a chunk twice or points back up is refused.
+    std::vector<qint32> toRead;
+    std::vector<bool> taken(chunkCount);
+    const auto take = [&](qint32 chunk) {
+        if (chunk < 0 || quint64(chunk) >= chunkCount || taken[std::size_t(chunk)]) return false;
+        taken[std::size_t(chunk)] = true;
+        toRead.push_back(chunk);
+        return true;
+    };
+    if (!take(indexRoot == -1 ? firstListing : indexRoot)) return false;
+    while (!toRead.empty()) {
+        const qint32 chunk = toRead.back();
+        toRead.pop_back();
         const QByteArray bytes =
             bytes_.mid(qsizetype(offset + kDirectoryHeaderSize + quint64(chunk) * chunkSize),
                        qsizetype(chunkSize));
-        if (!readChunk(bytes)) return false;
-        chunk = qint32(u32At(bytes, 0x10));
+        if (bytes.startsWith("PMGI")) {
+            const std::optional<std::vector<qint32>> children = indexedChunks(bytes);
+            if (!children || !std::all_of(children->rbegin(), children->rend(), take)) return false;
+        } else if (!readChunk(bytes)) {
+            return false;
+        } else if (const auto next = qint32(u32At(bytes, 0x10)); indexRoot == -1 && next != -1) {
+            if (!take(next)) return false;
+        }
     }
     return true;
+}
+
+// An index chunk: its entries (name length, name, chunk number) fill it up to the free space at
+// its end, in the order of the paths.
+std::optional<std::vector<qint32>> ChmArchive::indexedChunks(const QByteArray& chunk)
+{
+    const quint64 freeSpace = u32At(chunk, 4);
+    if (freeSpace > quint64(chunk.size()) - kIndexHeaderSize) return std::nullopt;
+    std::vector<qint32> chunks;
+    qsizetype at = kIndexHeaderSize;
+    const qsizetype end = chunk.size() - qsizetype(freeSpace);
+    while (at < end) {
+        const std::optional<quint64> nameLength = encodedInteger(chunk, at, end);
+        if (!nameLength || *nameLength > quint64(end - at)) return std::nullopt;
+        at += qsizetype(*nameLength);
+        const std::optional<quint64> number = encodedInteger(chunk, at, end);
+        if (!number || *number > quint64(std::numeric_limits<qint32>::max())) return std::nullopt;
+        chunks.push_back(qint32(*number));
+    }
+    return chunks;
 }
 
 // A listing chunk: its entries (name length, name, section, start, length) fill it up to the

@@ -33,6 +33,7 @@ private:
 
     ChmArchive() = default;
     bool readDirectory(quint64 offset, quint64 length);
+    static std::optional<std::vector<qint32>> indexedChunks(const QByteArray& chunk);
     bool readChunk(const QByteArray& chunk);
     bool decompressContent();
     std::optional<QByteArray> uncompressedFile(const char* path) const;

@@ -135,6 +135,27 @@ TEST(ChmFile, StoredFilesReadBackExactly)
     }
 }
 
+// A guide whose directory needs several chunks: the user's guide with 300 pages more
+// (tests/guide). chmcmd's header names chunk 1 as the first listing chunk, though chunk 0, with
+// the title, the start page, the contents and the pictures, comes first.
+TEST(ChmFile, AGuideWithSeveralDirectoryChunksReadsWhole)
+{
+    ASSERT_TRUE(fileBytes(TAVREL_TEST_GUIDE).contains("PMGI")) << "one chunk: add pages";
+    const auto english = ChmFile::open(TAVREL_HELP_FILE);
+    const auto guide = ChmFile::open(TAVREL_TEST_GUIDE);
+    ASSERT_NE(guide, nullptr);
+    EXPECT_EQ(guide->title(), "Tavrel Help");
+    EXPECT_EQ(guide->defaultTopic(), "/index.html");
+    EXPECT_EQ(guide->contents(), english->contents());
+    for (const char* name : {"images/window.png", "style.css", "index.html"})
+        EXPECT_EQ(guide->read(name), english->read(name)) << name;
+    for (int page = 1; page <= 300; ++page) {
+        const QString name = QString("more/page-%1.html").arg(page);
+        const QByteArray text = QString("<p>Page %1</p>").arg(page).toUtf8();
+        EXPECT_TRUE(guide->read(name).value_or("").contains(text)) << name.toStdString();
+    }
+}
+
 TEST(ChmFile, WhatIsNotAStoredFileReadsAsNothing)
 {
     const auto guide = ChmFile::open(TAVREL_HELP_FILE);
@@ -195,13 +216,14 @@ INSTANTIATE_TEST_SUITE_P(Files, NotAHelpFile,
 
 // The guide with one number of its structure damaged, found from a mark near it: "LZXC" in the
 // compressed section's control data, the reset table's entry size and header size, a listing
-// chunk of the directory, the file's header.
+// or index chunk of the directory, the file's header.
 struct DamagedNumber {
     const char* what;
     QByteArray mark;
     int offset;  // from the mark
     quint64 value;
     int width;   // in bytes, little-endian
+    const char* guide = TAVREL_HELP_FILE;
 };
 
 const QByteArray kResetTable("\x08\0\0\0\x28\0\0\0", 8);
@@ -211,7 +233,7 @@ class DamagedGuide : public testing::TestWithParam<DamagedNumber> {};
 TEST_P(DamagedGuide, IsRefusedCleanly)
 {
     const DamagedNumber& damage = GetParam();
-    QByteArray guide = fileBytes(TAVREL_HELP_FILE);
+    QByteArray guide = fileBytes(damage.guide);
     const qsizetype at = guide.indexOf(damage.mark);
     ASSERT_GE(at, 0) << damage.what;
     const auto value = qToLittleEndian(damage.value);
@@ -234,6 +256,13 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedNumber{"frame length past 32 bits", kResetTable, 28, 1, 1},
         DamagedNumber{"listing chunk followed by itself", "PMGL", 16, 0, 4},
         DamagedNumber{"free space beyond the chunk", "PMGL", 4, 0x10000, 4},
+        // The test guide's index: its first entry, "/" in chunk 0, has its number at 10.
+        DamagedNumber{"index naming a chunk beyond the directory", "PMGI", 10, 0x7f, 1,
+                      TAVREL_TEST_GUIDE},
+        DamagedNumber{"index naming a chunk twice", "PMGI", 10, 1, 1, TAVREL_TEST_GUIDE},
+        DamagedNumber{"index naming itself", "PMGI", 10, 3, 1, TAVREL_TEST_GUIDE},
+        DamagedNumber{"index free space beyond the chunk", "PMGI", 4, 0x10000, 4,
+                      TAVREL_TEST_GUIDE},
         DamagedNumber{"directory beyond the file", "ITSF", 0x48, quint64(1) << 32, 8},
         DamagedNumber{"stored section beyond the file", "ITSF", 0x58, quint64(1) << 32, 8}));
 

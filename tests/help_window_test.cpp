@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFile>
 #include <QMessageBox>
 #include <QPixmap>
@@ -90,6 +91,33 @@ protected:
 
     frmMain window;
 };
+
+// Where the help window sends the links it hands to the desktop.
+class DesktopLinks : public QObject {
+    Q_OBJECT
+public:
+    DesktopLinks()
+    {
+        for (const char* scheme : kSchemes) QDesktopServices::setUrlHandler(scheme, this, "open");
+    }
+    ~DesktopLinks() override
+    {
+        for (const char* scheme : kSchemes) QDesktopServices::unsetUrlHandler(scheme);
+    }
+    std::vector<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened.push_back(url); }
+
+private:
+    static constexpr const char* kSchemes[] = {"mailto", "http", "https", "ftp", "file"};
+};
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
 
 TEST_F(HelpWindow, F1OpensTheGuideAtItsContentsPage)
 {
@@ -279,4 +307,84 @@ TEST_F(HelpWindow, AFileThatIsNotAHelpFileGivesTheMessage)
     }
 }
 
+// The test guide's page outside.html names a picture, style sheets and a page outside the guide:
+// by file address, by path and by name, which Qt's own loading looks up in the working folder.
+// None of them reaches the window.
+TEST_F(HelpWindow, NothingOutsideTheGuideLoads)
+{
+    const QString outside = TAVREL_OUTSIDE_DIR;
+    ASSERT_TRUE(QDir().mkpath(outside));
+    QImage outsidePicture(77, 33, QImage::Format_RGB32);
+    outsidePicture.fill(Qt::red);
+    ASSERT_TRUE(outsidePicture.save(outside + "/outside.png"));
+    ASSERT_TRUE(writeFile(outside + "/outside.css", "h1 { color: #ff0000 }"));
+    ASSERT_TRUE(writeFile(outside + "/imported.css", "p { color: #ff0000 }"));
+    ASSERT_TRUE(writeFile(outside + "/outside.html", "<html><title>Outside</title></html>"));
+    const QString workingFolder = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(outside));
+    platform::setHelpFilePath(TAVREL_TEST_GUIDE);
+    pressF1();
+    browser()->setSource(topic("outside.html"));
+    const QImage shown = browser()->viewport()->grab().toImage();
+    QDir::setCurrent(workingFolder);
+
+    // Red shows only what came from outside: the picture, and text the style sheets color.
+    int redPixels = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) redPixels += shown.pixelColor(x, y) == Qt::red;
+    EXPECT_EQ(redPixels, 0);
+    int pictures = 0;
+    QTextDocument* page = browser()->document();
+    for (QTextBlock block = page->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            EXPECT_NE(format.foreground().color().name(), "#ff0000")
+                << it.fragment().text().toStdString();
+            pictures += format.isImageFormat();
+        }
+    }
+    EXPECT_EQ(pictures, 4);
+
+    DesktopLinks desktop;
+    const QString outsidePage = "file://" + outside + "/outside.html";
+    for (const QString& link : {outsidePage, QString("ftp://example.org/")}) {
+        clickLink(link);
+        expectShowing(topic("outside.html"), "Outside the guide");
+    }
+    EXPECT_TRUE(desktop.opened.empty());
+    clickLink("mailto:someone@example.org");
+    clickLink("https://example.org/help");
+    expectShowing(topic("outside.html"), "Outside the guide");
+    EXPECT_EQ(desktop.opened, (std::vector<QUrl>{QUrl("mailto:someone@example.org"),
+                                                 QUrl("https://example.org/help")}));
+    // A link inside the guide still opens; the refused ones left nothing to go back to.
+    clickLink("typing.html");
+    expectShowing(topic("typing.html"), "Typing the measurement");
+    action("helpBack")->trigger();
+    expectShowing(topic("outside.html"), "Outside the guide");
+    action("helpBack")->trigger();
+    expectShowing(topic("index.html"), "Tavrel Help");
+    EXPECT_FALSE(action("helpBack")->isEnabled());
+}
+
+// Pages Qt's text layout would take seconds or more for, or overflow the stack on, say so instead.
+TEST_F(HelpWindow, APageTooLargeToLayOutSaysSo)
+{
+    platform::setHelpFilePath(TAVREL_TEST_GUIDE);
+    pressF1();
+    const std::pair<const char*, const char*> pages[] = {
+        {"tables-3.html", "Tables 3 deep"}, {"tables-4.html", "Page too large"},
+        {"tables-20.html", "Page too large"}, {"large.html", "Page too large"},
+        {"many-tags.html", "Page too large"}};
+    for (const auto& [page, title] : pages) {
+        browser()->setSource(topic(page));
+        EXPECT_EQ(browser()->documentTitle(), title) << page;
+        if (QString(title) == "Page too large") {
+            EXPECT_TRUE(browser()->toPlainText().contains(page)) << page;
+        }
+    }
+}
+
 }  // namespace
+
+#include "help_window_test.moc"

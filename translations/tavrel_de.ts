@@ -983,6 +983,15 @@ Größenformel nach einer veröffentlichten Quelle; siehe Handbuch.</translation
         <extracomment>%1 is the page&apos;s address within the help file, such as &quot;printing.html&quot;.</extracomment>
         <translation>Die Hilfedatei enthält keine Seite %1.</translation>
     </message>
+    <message>
+        <source>Page too large</source>
+        <translation>Seite zu groß</translation>
+    </message>
+    <message>
+        <source>The page %1 is too large or too deeply nested for the help window to show.</source>
+        <extracomment>%1 is the page&apos;s address within the help file, such as &quot;printing.html&quot;.</extracomment>
+        <translation>Die Seite %1 ist zu groß oder zu tief verschachtelt, als dass das Hilfefenster sie anzeigen könnte.</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::help::HelpWindow</name>

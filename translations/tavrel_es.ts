@@ -977,6 +977,15 @@ a partir de una fuente publicada; consulta la guía del usuario.</translation>
         <extracomment>%1 is the page&apos;s address within the help file, such as &quot;printing.html&quot;.</extracomment>
         <translation>El archivo de ayuda no tiene la página %1.</translation>
     </message>
+    <message>
+        <source>Page too large</source>
+        <translation>Página demasiado grande</translation>
+    </message>
+    <message>
+        <source>The page %1 is too large or too deeply nested for the help window to show.</source>
+        <extracomment>%1 is the page&apos;s address within the help file, such as &quot;printing.html&quot;.</extracomment>
+        <translation>La página %1 es demasiado grande o está anidada a demasiada profundidad para que la ventana de ayuda pueda mostrarla.</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::help::HelpWindow</name>

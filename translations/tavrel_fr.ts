@@ -982,6 +982,15 @@ d’après une source publiée ; voir le guide de l’utilisateur.</translation>
         <extracomment>%1 is the page&apos;s address within the help file, such as &quot;printing.html&quot;.</extracomment>
         <translation>Le fichier d’aide ne contient pas de page %1.</translation>
     </message>
+    <message>
+        <source>Page too large</source>
+        <translation>Page trop volumineuse</translation>
+    </message>
+    <message>
+        <source>The page %1 is too large or too deeply nested for the help window to show.</source>
+        <extracomment>%1 is the page&apos;s address within the help file, such as &quot;printing.html&quot;.</extracomment>
+        <translation>La page %1 est trop volumineuse ou trop profondément imbriquée pour que la fenêtre d’aide puisse l’afficher.</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::help::HelpWindow</name>

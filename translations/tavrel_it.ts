@@ -980,6 +980,15 @@ di taglia da una fonte pubblicata; vedere la guida per l’utente.</translation>
         <extracomment>%1 is the page&apos;s address within the help file, such as &quot;printing.html&quot;.</extracomment>
         <translation>Il file della guida non contiene la pagina %1.</translation>
     </message>
+    <message>
+        <source>Page too large</source>
+        <translation>Pagina troppo grande</translation>
+    </message>
+    <message>
+        <source>The page %1 is too large or too deeply nested for the help window to show.</source>
+        <extracomment>%1 is the page&apos;s address within the help file, such as &quot;printing.html&quot;.</extracomment>
+        <translation>La pagina %1 è troppo grande o troppo annidata perché la finestra della guida possa mostrarla.</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::help::HelpWindow</name>

@@ -988,6 +988,15 @@ uit een gepubliceerde bron; zie de handleiding.</translation>
         <extracomment>%1 is the page&apos;s address within the help file, such as &quot;printing.html&quot;.</extracomment>
         <translation>Het helpbestand heeft geen pagina %1.</translation>
     </message>
+    <message>
+        <source>Page too large</source>
+        <translation>Pagina te groot</translation>
+    </message>
+    <message>
+        <source>The page %1 is too large or too deeply nested for the help window to show.</source>
+        <extracomment>%1 is the page&apos;s address within the help file, such as &quot;printing.html&quot;.</extracomment>
+        <translation>De pagina %1 is te groot of te diep genest om in het helpvenster te tonen.</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::help::HelpWindow</name>

@@ -983,6 +983,15 @@ a partir de uma fonte publicada; veja o guia do usuário.</translation>
         <extracomment>%1 is the page&apos;s address within the help file, such as &quot;printing.html&quot;.</extracomment>
         <translation>O arquivo de ajuda não tem a página %1.</translation>
     </message>
+    <message>
+        <source>Page too large</source>
+        <translation>Página grande demais</translation>
+    </message>
+    <message>
+        <source>The page %1 is too large or too deeply nested for the help window to show.</source>
+        <extracomment>%1 is the page&apos;s address within the help file, such as &quot;printing.html&quot;.</extracomment>
+        <translation>A página %1 é grande demais ou está aninhada em níveis demais para ser exibida na janela de ajuda.</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::help::HelpWindow</name>

@@ -982,6 +982,15 @@ a partir de uma fonte publicada; consulte o guia do utilizador.</translation>
         <extracomment>%1 is the page&apos;s address within the help file, such as &quot;printing.html&quot;.</extracomment>
         <translation>O ficheiro de ajuda não tem a página %1.</translation>
     </message>
+    <message>
+        <source>Page too large</source>
+        <translation>Página demasiado grande</translation>
+    </message>
+    <message>
+        <source>The page %1 is too large or too deeply nested for the help window to show.</source>
+        <extracomment>%1 is the page&apos;s address within the help file, such as &quot;printing.html&quot;.</extracomment>
+        <translation>A página %1 é demasiado grande ou está demasiado aninhada para ser mostrada na janela de ajuda.</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::help::HelpWindow</name>
