@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace tavrel::app {
 namespace {
 
@@ -146,13 +148,61 @@ void frmAbout::Form_Load()
                     //: Two lines. The author's mail address follows right after the second
                     //: line and ends the sentence, so keep the line break and the final space.
                     tr("Please send comments and suggestions \nto ").replace('\n', "\r\n"));
+    // Measured in the fonts the box shows with.
+    ensurePolished();
     fitLinesToWidth(*lblDescription);
     fitLinesToWidth(*Label1);
+    fitToText();
+}
+
+// In a larger font than the box was laid out for, nothing is cut or covered: the title keeps
+// its one line, each label below it grows to its lines and moves the next one down, the address
+// keeps to the last line of its sentence, and the box grows around them. In the font it was laid
+// out for, everything stays where it is stored.
+void frmAbout::fitToText()
+{
+    shrinkFontToFit(*lblTitle, [this](const QFont& font) {
+        return QFontMetrics(font).horizontalAdvance(lblTitle->text()) <=
+               lblTitle->contentsRect().width();
+    });
+    // What the box shows lowest and rightmost: the last label's lines, the address and OK.
+    const auto shown = [this] {
+        return txtLink->geometry() | cmdOK->geometry() |
+               QRect(Label1->pos(), QSize(1, Label1->sizeHint().height()));
+    };
+    const QSize margins(std::max(0, width() - shown().right() - 1),
+                        std::max(0, height() - shown().bottom() - 1));
+    const int linkBelowSentence = txtLink->y() - Label1->y();
+    int moved = 0;
+    for (QLabel* label : {lblVersion, lblDescription, Label1}) {
+        // OK stands beside the last label, below the others.
+        if (label == Label1) cmdOK->move(cmdOK->x(), cmdOK->y() + moved);
+        label->move(label->x(), label->y() + moved);
+        const int needed = label->sizeHint().height();
+        if (needed <= label->height()) continue;
+        moved += needed - label->height();
+        label->resize(label->width(), needed);
+    }
+
     // The address ends the sentence on its last line: where a language needs more room for the
-    // words before it than English's "to ", the address moves right to leave them whole.
+    // words before it than English's "to ", the address moves right to leave them whole; where
+    // the lines are taller or shorter, it moves onto the last one. Its letters may reach into
+    // the line above's descent, as in the stored layout, never into its letters.
+    const QFontMetrics metrics = Label1->fontMetrics();
     const QString lastWords = Label1->text().section("\r\n", -1);
-    const int wordsEnd = Label1->x() + Label1->fontMetrics().horizontalAdvance(lastWords);
-    if (wordsEnd > txtLink->x()) txtLink->move(wordsEnd, txtLink->y());
+    const int wordsEnd = Label1->x() + metrics.horizontalAdvance(lastWords);
+    const int lastLineTop = Label1->y() + Label1->contentsRect().top() +
+                            metrics.lineSpacing() * int(Label1->text().count("\r\n"));
+    const int linkTextTop = (txtLink->height() - txtLink->fontMetrics().height()) / 2;
+    int linkTop = Label1->y() + linkBelowSentence;
+    if (linkTop + linkTextTop < lastLineTop - metrics.descent() ||
+        linkTop + linkTextTop >= lastLineTop + metrics.height())
+        linkTop = lastLineTop - linkTextTop;
+    txtLink->move(std::max(txtLink->x(), wordsEnd), linkTop);
+
+    // The box grows to keep the margins it had beside and below them.
+    setFixedSize(std::max(width(), shown().right() + 1 + margins.width()),
+                 std::max(height(), shown().bottom() + 1 + margins.height()));
 }
 
 // Drawn for the box's size in the pixels of the screen the box is on, so that it is whole and

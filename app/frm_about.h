@@ -34,6 +34,7 @@ protected:
 
 private:
     void drawIcon();
+    void fitToText();
 };
 
 }  // namespace tavrel::app

@@ -159,9 +159,9 @@ def main(program):
             ("push button", "Print Pattern"),
         ], "with a pattern")
 
-        # On its way to "2 1/2" the box held "2 1/", which draws 2 inches: the notice that says
-        # so is announced too.
-        check(any(text.startswith("2 1/ is drawn as 2 inches") for text in announced),
+        # On its way to "2 1/2" the box held "2 1" and "2 1/", which draw 2 inches: the notice
+        # that says so is announced as it shows.
+        check(any(text.startswith("2 1 is drawn as 2 inches") for text in announced),
               f"announced: {announced}")
         announced.clear()
         erase = ["BackSpace"] * 20

@@ -2,6 +2,7 @@
 // whole inside its control (the scale sentence too, in a small pattern), no control covers
 // another, the window is large enough for them all, and the picture lies below them.
 
+#include "app/frm_about.h"
 #include "app/frm_main.h"
 #include "languages.h"
 #include "platform/screen_metrics.h"
@@ -75,6 +76,50 @@ void expectFits(frmMain& window, bool drawn)
     }
 }
 
+// The About box in the window's font, language and resolution: every text whole on its lines, the
+// address after the words of the sentence's last line and clear of the lines above, no control
+// over another, all inside the box.
+void expectAboutFits(QWidget& owner)
+{
+    tavrel::app::frmAbout about(&owner);
+    about.Form_Load();
+    about.show();
+    const QLabel& title = *about.lblTitle;
+    EXPECT_LE(title.fontMetrics().horizontalAdvance(title.text()), title.contentsRect().width());
+    EXPECT_LE(title.fontMetrics().height(), title.height());
+    for (const QLabel* label : {about.lblVersion, about.lblDescription, about.Label1}) {
+        EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
+        EXPECT_LE(label->sizeHint().height(), label->height()) << label->text().toStdString();
+    }
+    expectWhole(*about.cmdOK);
+
+    const QLabel& sentence = *about.Label1;
+    const QFontMetrics metrics = sentence.fontMetrics();
+    const int lastLineTop = sentence.y() + sentence.contentsRect().top() +
+                            metrics.lineSpacing() * int(sentence.text().count("\r\n"));
+    const QLineEdit& link = *about.txtLink;
+    const int linkTextTop = link.y() + (link.height() - link.fontMetrics().height()) / 2;
+    EXPECT_GE(linkTextTop, lastLineTop - metrics.descent()) << "over the line above";
+    EXPECT_LT(linkTextTop, lastLineTop + metrics.height()) << "below the last line";
+    EXPECT_GE(link.x(),
+              sentence.x() + metrics.horizontalAdvance(sentence.text().section("\r\n", -1)));
+
+    const QList<const QWidget*> controls = {about.picIcon,        about.lblTitle, about.lblVersion,
+                                            about.lblDescription, about.Label1,   about.cmdOK};
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        const std::string name = controls[i]->objectName().toStdString();
+        // What the control shows: a label its lines, which may end above its bottom.
+        const auto* label = qobject_cast<const QLabel*>(controls[i]);
+        const QRect shown(controls[i]->pos(),
+                          label ? label->sizeHint().boundedTo(label->size()) : controls[i]->size());
+        EXPECT_TRUE(about.rect().contains(shown)) << name;
+        for (qsizetype j = i + 1; j < controls.size(); ++j)
+            EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
+                << name << " and " << controls[j]->objectName().toStdString();
+    }
+    EXPECT_TRUE(about.rect().contains(link.geometry()));
+}
+
 // Screens of 144 and 192 dots per inch with Qt's scaling off, met as the window meets them:
 // twips per pixel follow the resolution, and a font of so many points is as many pixels high.
 TEST(WindowFit, EveryTextShowsWholeAndClearInEveryFontLanguageAndResolution)
@@ -101,6 +146,7 @@ TEST(WindowFit, EveryTextShowsWholeAndClearInEveryFontLanguageAndResolution)
                 window.optMeasureType[2]->click();
                 QTest::keyClicks(window.txtMeasure, "20");
                 expectFits(window, true);
+                expectAboutFits(window);
             }
         }
     }
