@@ -57,8 +57,9 @@ if [[ ${1:-} == --windows ]]; then
         # Tests under Wine: fonts for Qt's offscreen platform, a virtual screen with real input,
         # reading PDF pages, the print spooler with a PDF printer
         fonts-dejavu-core xvfb xauth xdotool imagemagick poppler-utils cups printer-driver-cups-pdf
-        # The installer, the portable archive and the program's icon
-        nsis zip
+        # The installer, the portable archive and the program's icon; reading the installer's
+        # icon and its shortcut back
+        nsis zip icoutils binutils
     )
 fi
 

@@ -69,7 +69,7 @@ x86_64-w64-mingw32-strip --strip-unneeded "$stage"/*.exe "$stage"/*.dll "$stage"
 ) >"$build_dir/setup/unfiles.nsh"
 
 setup=$build_dir/tavrel-$version-setup.exe
-makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DICON="$build_dir/packaging/windows/tavrel.ico" \
+makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$stage" -DICON="$build_dir/packaging/windows/tavrel.ico" \
     -DFILES="$build_dir/setup/files.nsh" -DUNFILES="$build_dir/setup/unfiles.nsh" \
     -DLANGUAGES="$build_dir/packaging/windows/languages.nsh" \
     -DOUTFILE="$setup" "$root/packaging/windows/tavrel.nsi"

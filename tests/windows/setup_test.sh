@@ -18,6 +18,17 @@ fail() {
     exit 1
 }
 
+# The setup shows Tavrel's icon, not the installer's stock one: the same images.
+icon_images() {
+    local folder
+    folder=$(mktemp -d -p "$work")
+    icotool -x -o "$folder" "$1" 2>/dev/null
+    (cd "$folder" && md5sum -- * | cut -d' ' -f1 | sort)
+}
+wrestool -x -t 14 "$setup" -o "$work/setup.ico"
+[[ $(icon_images "$work/setup.ico") == $(icon_images "$build_dir/packaging/windows/tavrel.ico") ]] ||
+    fail "the setup does not show Tavrel's icon"
+
 wineboot --init >/dev/null 2>&1
 wine "$setup" /S
 wineserver -w
@@ -30,6 +41,8 @@ for file in tavrel.exe tavrel-extras.dll Qt6Core.dll platforms/qwindows.dll plat
     [[ -f $folder/$file ]] || fail "the installer did not put $file in place"
 done
 [[ -f $shortcut ]] || fail "no Start-menu entry"
+strings -el "$shortcut" | grep -qx 'C:\\Program Files\\Tavrel' ||
+    fail "the Start-menu entry does not start in the program's folder: $(strings -el "$shortcut")"
 wine reg query "$key" /v DisplayVersion >/dev/null 2>&1 || fail "no entry in the installed programs"
 
 # The installed program on its own: no SDK on the path.
@@ -39,8 +52,12 @@ wine "$folder/tavrel.exe" --unit decimal --measure 2 --export "Z:${pdf//\//\\}" 
 pdftotext "$pdf" - | grep -q "should measure one inch" || fail "the PDF has no check ruler"
 pdfinfo "$pdf" | grep -q 'Page size: *612 x 792 pts' || fail "the PDF is not on letter paper"
 
+# A silent uninstall keeps the user's settings, which only a choice on its page removes.
+settings='HKCU\Software\Tavrel'
+wine reg add "$settings" /v LastPaper /d a4 /f >/dev/null 2>&1
 wine "$folder/uninstall.exe" /S
 wineserver -w
+wine reg query "$settings" /v LastPaper >/dev/null 2>&1 || fail "a silent uninstall removed the settings"
 [[ ! -e $folder ]] || fail "left behind: $(cd "$folder" && find . | head)"
 [[ ! -e $shortcut ]] || fail "the Start-menu entry is left"
 ! wine reg query "$key" >/dev/null 2>&1 || fail "the entry in the installed programs is left"
