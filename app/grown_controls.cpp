@@ -19,8 +19,14 @@ namespace {
 constexpr int kGapTwips = 90;
 constexpr int kAbovePromptTwips = 60;
 
-int rightOf(const QRect& r) { return r.x() + r.width(); }
-int bottomOf(const QRect& r) { return r.y() + r.height(); }
+int rightOf(const QRect& r)
+{
+    return r.x() + r.width();
+}
+int bottomOf(const QRect& r)
+{
+    return r.y() + r.height();
+}
 
 // The room each text takes wrapped at `width` in the label's font, the widest and the tallest;
 // a word longer than the width keeps its length.
@@ -48,17 +54,24 @@ Growth growToFit(const MainControls& controls, const QStringList& prompts)
     const int storedBottom =
         std::max(bottomOf(controls.units.back()->geometry()), bottomOf(storedPrint));
 
-    // The units grow alike, as wide as the widest caption needs; a unit that grew taller moves
-    // those below it down.
+    // The units grow alike, as wide as the widest caption needs; a unit that grew taller, or
+    // that the platform's theme makes taller than the room to the next one, moves those below
+    // it down. The theme's sizes are there once the units are polished.
     int unitsWidth = 0;
-    for (const QRadioButton* unit : controls.units)
-        unitsWidth = std::max({unitsWidth, unit->width(), unit->sizeHint().width()});
-    int shift = 0;
     for (QRadioButton* unit : controls.units) {
+        unit->ensurePolished();
+        unitsWidth = std::max({unitsWidth, unit->width(), unit->sizeHint().width()});
+    }
+    int shift = 0;
+    for (std::size_t i = 0; i < controls.units.size(); ++i) {
+        QRadioButton* unit = controls.units[i];
         const QRect stored = unit->geometry();
+        const int needed = unit->sizeHint().height();
         unit->setGeometry(stored.x(), stored.y() + shift, unitsWidth,
-                          std::max(stored.height(), unit->sizeHint().height()));
-        shift += unit->height() - stored.height();
+                          std::max(stored.height(), needed));
+        const int room = i + 1 < controls.units.size() ? controls.units[i + 1]->y() - stored.y()
+                                                       : stored.height();
+        shift += std::max(unit->height() - stored.height(), needed - room);
     }
     const int unitsRight = controls.units.front()->x() + unitsWidth;
 

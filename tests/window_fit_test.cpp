@@ -11,9 +11,11 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyleFactory>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -153,6 +155,34 @@ TEST(WindowFit, EveryTextShowsWholeAndClearInEveryFontLanguageAndResolution)
     platform::setTwipsPerPixelOverride(std::nullopt);
     QApplication::setFont(userFont);
     tavrel::platform::installTranslations(QString("en"));
+}
+
+// A platform theme whose unit marks are taller than the room between the stored units, as GTK's
+// are at 192 dots per inch: the units below move down, clear of each other.
+class TallUnitMarks : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override
+    {
+        if (metric == PM_ExclusiveIndicatorHeight || metric == PM_ExclusiveIndicatorWidth)
+            return 30;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+TEST(WindowFit, UnitsTheThemeMakesTallerMoveTheOnesBelowThem)
+{
+    const QString styleName = QApplication::style()->name();
+    QApplication::setStyle(new TallUnitMarks(QStyleFactory::create(styleName)));
+    {
+        frmMain window;
+        window.show();
+        expectFits(window, false);
+        window.optMeasureType[1]->click();
+        expectFits(window, false);
+    }
+    QApplication::setStyle(QStyleFactory::create(styleName));
 }
 
 }  // namespace
