@@ -466,6 +466,7 @@ TEST_F(MainWindow, NoticeSaysWhatIsDrawnWhereTheTextSaysOtherwise)
         {"2.5", 2, "2.5 is drawn as 2 inches in Inches (Fractions); choose Inches (Decimal) for 2.5"},
         {"2 1/", 2, "2 1/ is drawn as 2 inches in Inches (Fractions): a fraction over 0 counts as none"},
         {"2 1/2", 2.5f, ""},
+        {"1/", 0, ""},  // nothing drawn, nothing to say
         {"1 1", 1,
          "1 1 is drawn as 1 inch in Inches (Fractions); type a whole number, a space and a "
          "fraction, as 2 1/2"},
