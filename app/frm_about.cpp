@@ -165,6 +165,7 @@ void frmAbout::fitToText()
         return QFontMetrics(font).horizontalAdvance(lblTitle->text()) <=
                lblTitle->contentsRect().width();
     });
+    cmdOK->resize(cmdOK->size().expandedTo(cmdOK->sizeHint()));
     // What the box shows lowest and rightmost: the last label's lines, the address and OK.
     const auto shown = [this] {
         return txtLink->geometry() | cmdOK->geometry() |

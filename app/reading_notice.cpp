@@ -79,7 +79,7 @@ bool drawnAsTyped(const QString& typed, measure::Unit unit)
 
 QString readingNotice(const QString& typed, measure::Unit unit, double drawnInches)
 {
-    if (drawnAsTyped(typed, unit) || drawnInches <= 0) return {};
+    if (drawnAsTyped(typed, unit)) return {};
     return ReadingNotice::of(typed, drawnInches);
 }
 

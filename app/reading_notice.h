@@ -12,7 +12,7 @@ namespace tavrel::app {
 // Whether `typed` is drawn as the size it plainly says.
 bool drawnAsTyped(const QString& typed, measure::Unit unit);
 
-// What is drawn for `typed`, empty where that is what it says or nothing is drawn. Numbers are
+// What is drawn for `typed`, empty where that is what it says. Numbers are
 // written as the box takes them back: Latin digits, with the comma for the point where the comma
 // key types it.
 QString readingNotice(const QString& typed, measure::Unit unit, double drawnInches);

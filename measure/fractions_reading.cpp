@@ -53,7 +53,6 @@ FractionsReading readingOfFractions(std::string_view text)
     if (pieces.size() == 1)
         return containsChar(text, '/') ? readingOfFraction(text) : readingOfWhole(text);
     // A blank at the end ("3 ") is read as it says; anything else after it must be a fraction.
-    if (!pieces[1].empty() && !containsChar(pieces[1], '/')) return FractionsReading::Unclear;
     const FractionsReading whole = readingOfWhole(pieces[0]);
     if (whole == FractionsReading::Unclear || pieces[1].empty()) return whole;
     const FractionsReading fraction = readingOfFraction(pieces[1]);

@@ -152,6 +152,13 @@ TEST(WindowFit, EveryTextShowsWholeAndClearInEveryFontLanguageAndResolution)
             }
         }
     }
+    // A font far larger than the box was laid out for: its labels grow past the room between them.
+    QFont large = userFont;
+    large.setPointSize(24);
+    QApplication::setFont(large);
+    platform::setTwipsPerPixelOverride(15);
+    QWidget owner;
+    expectAboutFits(owner);
     platform::setTwipsPerPixelOverride(std::nullopt);
     QApplication::setFont(userFont);
     tavrel::platform::installTranslations(QString("en"));
@@ -181,6 +188,10 @@ TEST(WindowFit, UnitsTheThemeMakesTallerMoveTheOnesBelowThem)
         expectFits(window, false);
         window.optMeasureType[1]->click();
         expectFits(window, false);
+        // Each unit's whole height, as the theme makes it, before the next one.
+        for (int i = 0; i < 2; ++i)
+            EXPECT_GE(window.optMeasureType[i + 1]->y(),
+                      window.optMeasureType[i]->geometry().bottom() + 1);
     }
     QApplication::setStyle(QStyleFactory::create(styleName));
 }
