@@ -41,6 +41,7 @@ struct Entry {
     QSize picture;
     int windowWidth, windowHeight;
     const char* unitWord;
+    float twipsPerPixelDown = 0;  // where pixels are not square
 };
 
 class DrawPatternEntries : public DrawPatternTest, public testing::WithParamInterface<Entry> {};
@@ -48,7 +49,8 @@ class DrawPatternEntries : public DrawPatternTest, public testing::WithParamInte
 TEST_P(DrawPatternEntries, SizeThePictureLabelAndWindow)
 {
     const Entry& e = GetParam();
-    platform::setTwipsPerPixelOverride(e.twipsPerPixel);
+    platform::setTwipsPerPixelOverride(e.twipsPerPixel, e.twipsPerPixelDown ? e.twipsPerPixelDown
+                                                                            : e.twipsPerPixel);
     frmMain window;
     window.show();
     enter(window, e.unit, e.text);
@@ -70,7 +72,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Entry{0, "1", 15, 72, {217, 302}, 6615, 7590, "inch"},
                     Entry{1, "2 1/2", 15, 180, {541, 756}, 9615, 14400, "inch"},
                     Entry{2, "25.4", 15, 72, {217, 302}, 6615, 7590, "centimeter"},
-                    Entry{0, "1", 12, 90, {271, 378}, 6615, 6984, "inch"}));
+                    Entry{0, "1", 12, 90, {271, 378}, 6615, 6984, "inch"},
+                    Entry{0, "1", 15, 72, {217, 302}, 6615, 6072, "inch", 12}));
 
 TEST_F(DrawPatternTest, WindowShowsExactlyThePictureOfTheCurrentText)
 {
