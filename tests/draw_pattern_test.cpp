@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
+#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -49,10 +50,12 @@ class DrawPatternEntries : public DrawPatternTest, public testing::WithParamInte
 TEST_P(DrawPatternEntries, SizeThePictureLabelAndWindow)
 {
     const Entry& e = GetParam();
-    platform::setTwipsPerPixelOverride(e.twipsPerPixel, e.twipsPerPixelDown ? e.twipsPerPixelDown
-                                                                            : e.twipsPerPixel);
+    const float down = e.twipsPerPixelDown ? e.twipsPerPixelDown : e.twipsPerPixel;
+    platform::setTwipsPerPixelOverride(e.twipsPerPixel, down);
     frmMain window;
     window.show();
+    // Width and Height are the window's outer size in twips, each pixel as high as the screen's.
+    EXPECT_EQ(window.Height(), std::lround(window.height() * down)) << "before drawing";
     enter(window, e.unit, e.text);
 
     EXPECT_FLOAT_EQ(window.BaseLength(), e.M);
@@ -63,6 +66,9 @@ TEST_P(DrawPatternEntries, SizeThePictureLabelAndWindow)
     EXPECT_EQ(label.width(), e.picture.width());
     EXPECT_EQ(window.Width(), e.windowWidth);
     EXPECT_EQ(window.Height(), e.windowHeight);
+    EXPECT_EQ(window.frameGeometry().height(),
+              std::min(int(std::lround(e.windowHeight / down)),
+                       window.screen()->availableGeometry().height()));
     EXPECT_EQ(window.lblScale->text(),
               QString("When printed, each division above should measure one ") + e.unitWord);
 }

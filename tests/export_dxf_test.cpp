@@ -125,9 +125,9 @@ INSTANTIATE_TEST_SUITE_P(MeasurementsAcrossUnits, DxfOverScreen,
                          testing::ValuesIn(tavrel::test::measurementsAcrossUnits()));
 
 // M = 100 pixels at 96 dpi in both kinds of unit: the header names the unit and the picture's
-// extent of 301 x 420 pixels, the ruler's ticks
-// lie one inch or one centimeter apart, and every arc has the radius of its stroke's centre line,
-// half a pixel inside the rounded radius the window draws.
+// extent of 301 x 420 pixels, the ruler's ticks lie one inch or one centimeter apart, and every
+// arc has the radius of its stroke's centre line, half a pixel inside the rounded radius the
+// window draws.
 TEST(DxfExport, RecordsItsUnitsAndMeasuresTrue)
 {
     struct Case {

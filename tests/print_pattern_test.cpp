@@ -278,27 +278,37 @@ struct PaperQueue {
 };
 
 // 3.65 inches on Letter without margins: the figure and its ruler fit at the placement, the band
-// below them that holds the screen's sentence does not. Only what prints counts.
+// below them that holds the screen's sentence does not. Only what prints counts. So it is for 3
+// inches on pixels taller than wide, whose ink would be too wide at their height.
 TEST_F(PrintPatternTest, APatternWhoseInkFitsPrintsAsAlwaysThoughTheSentenceBandDoesNot)
 {
     const PaperQueue paper(printer_, scratch_, "Letter", {0, 0, 0, 0});
     ASSERT_TRUE(paper.queue.ready());
-    frmMain window;
-    window.show();
-    enter(window, 0, "3.65");
-    ASSERT_GT(window.picPattern->height() * 15 + kPlacementTwips, 15840);
+    struct Case {
+        const char* text;
+        PrintScale scale;
+    };
+    for (const Case& c : {Case{"3.65", {15, 15}}, Case{"3", {12, 15}}}) {
+        SCOPED_TRACE(c.text);
+        platform::setTwipsPerPixelOverride(float(c.scale.across), float(c.scale.down));
+        frmMain window;
+        window.show();
+        enter(window, 0, c.text);
+        ASSERT_GT(window.picPattern->height() * c.scale.down + kPlacementTwips, 15840);
 
-    const auto question = answerTilesQuestion(window, false);
-    const QString pdf = printOnce([&] { clickPrint(window); });
-    ASSERT_FALSE(pdf.isEmpty());
-    EXPECT_TRUE(question->isEmpty());
-    EXPECT_EQ(test::pageCount(pdf), 1);
-    const auto page = test::rasterizePage(pdf, 1, kDotsPerInch);
-    ASSERT_TRUE(page);
-    const Printout printout = measure(*page, QMarginsF(), window.BaseLength(), {15, 15}, 96);
-    ASSERT_EQ(printout.divisions.size(), 2u);
-    ASSERT_TRUE(printout.left && printout.top);
-    EXPECT_NEAR(*printout.top, kPlacementTwips, 5);
+        const auto question = answerTilesQuestion(window, false);
+        const QString pdf = printOnce([&] { clickPrint(window); });
+        ASSERT_FALSE(pdf.isEmpty());
+        EXPECT_TRUE(question->isEmpty());
+        EXPECT_EQ(test::pageCount(pdf), 1);
+        const auto page = test::rasterizePage(pdf, 1, kDotsPerInch);
+        ASSERT_TRUE(page);
+        const Printout printout =
+            measure(*page, QMarginsF(), window.BaseLength(), c.scale, kInch / c.scale.across);
+        ASSERT_EQ(printout.divisions.size(), 2u);
+        ASSERT_TRUE(printout.left && printout.top);
+        EXPECT_NEAR(*printout.top, kPlacementTwips, 5);
+    }
 }
 
 // 3.3 inches on Letter half an inch in from its edges: the ink is too wide for the placement,

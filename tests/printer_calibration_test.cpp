@@ -4,12 +4,14 @@
 // with Letter paper, as the default printer.
 #include "app/printer_calibration.h"
 #include "app/printer_calibration_dialog.h"
+#include "platform/settings_notice.h"
 #include "platform/user_settings.h"
 #include "printing/printer.h"
 #include "spooler.h"
 #include "unwritable_settings.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -181,6 +183,19 @@ TEST(PrinterCorrection, UnwrittenHoldsForTheRunAndIsSaid)
     const auto messages = dialog.findChildren<QMessageBox*>("settingsMessage");
     ASSERT_EQ(messages.size(), 2) << "one for the correction, one for the reset";
     EXPECT_TRUE(messages[0]->text().contains(unwritable.fileName()));
+}
+
+// A damaged settings file is named before the copy of it that was set aside.
+TEST(SettingsNotice, NamesTheDamagedFileThenItsCopy)
+{
+    QWidget window;
+    platform::saySettingsSetAside(&window, "/kept/Tavrel.conf.damaged");
+    const auto* box = window.findChild<QMessageBox*>("damagedSettingsMessage");
+    ASSERT_NE(box, nullptr);
+    const QString file = QDir::toNativeSeparators(platform::userSettings().fileName());
+    EXPECT_EQ(box->text(), "Tavrel's settings file " + file +
+                               " is damaged. The settings that could be read are kept; the file "
+                               "as it was is set aside as /kept/Tavrel.conf.damaged.");
 }
 
 TEST(PrinterCorrection, ResetForgetsItAndTheDialogSaysSo)
