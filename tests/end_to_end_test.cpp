@@ -202,6 +202,32 @@ public:
         return {"mousemove", "--window", window, QString::number(x), QString::number(menuBar + y)};
     }
     void xdotool(const QStringList& arguments) { run("xdotool", arguments); }
+    // xdotool gives up when a window it looks through (a menu the program closes) goes away
+    // meanwhile: these ask it again until what they wait for is there.
+
+    // The program's first visible window whose name matches `name`, once it shows; empty when
+    // none showed.
+    QString shownWindow(const QString& name)
+    {
+        QString found;
+        waitUntil([&] {
+            int status = 0;
+            found = run("xdotool",
+                        {"search", "--all", "--onlyvisible", "--pid", pid(), "--name", name},
+                        &status);
+            return status == 0 && !found.isEmpty();
+        });
+        return found.section('\n', 0, 0);
+    }
+    // Gives `target` the keyboard focus.
+    bool focus(const QString& target)
+    {
+        return waitUntil([&] {
+            int status = 0;
+            run("xdotool", {"windowfocus", "--sync", target}, &status);
+            return status == 0;
+        });
+    }
     void click(int x, int y, int button = 1)
     {
         xdotool(at(x, y) << "click" << QString::number(button));
@@ -376,14 +402,14 @@ TEST_P(PersonAtTheBox, ProgramLivesOnAndEndsAsTheBoxSays)
 // closes the box.
 void expectAboutAfterDrawing(EndToEnd& e, Geometry drawn)
 {
-    const QString about = e.run("xdotool", {"search", "--sync", "--all", "--onlyvisible", "--pid",
-                                            e.pid(), "--name", "^About Tavrel Maker$"});
+    const QString about = e.shownWindow("^About Tavrel Maker$");
     EXPECT_EQ(e.geometry(), drawn) << "the About box came before the drawing had finished";
-    e.xdotool({"windowfocus", "--sync", about, "key", "Escape"});
+    ASSERT_TRUE(e.focus(about));
+    e.keys({"Escape"});
     ASSERT_TRUE(e.waitUntil([&] { return e.windowsShown() == 1; }));
     // The closed box gives the focus back to the main window in the program's own time: keys
     // sent before that go nowhere.
-    e.xdotool({"windowfocus", "--sync", e.window});
+    ASSERT_TRUE(e.focus(e.window));
 }
 
 // The box's text starts at (184, 48) in the client area, 27 pixels high.
@@ -543,8 +569,7 @@ TEST_P(SavingFromTheMenu, WritesTheFileNamedInTheDialog)
     type("2");
     ASSERT_TRUE(waitForSize(windowFor("2", Decimal)));
     keys({"alt+p", c.accessKey});
-    const QString dialog = run("xdotool", {"search", "--sync", "--all", "--onlyvisible", "--pid",
-                                           pid(), "--name", QString("^%1$").arg(c.dialogTitle)});
+    const QString dialog = shownWindow(QString("^%1$").arg(c.dialogTitle));
     xdotool({"windowfocus", "--sync", dialog});
     keys({"ctrl+a"});
     type("from the menu");
@@ -638,8 +663,7 @@ public:
         // The drawing is larger than the screen, to which the window grows.
         EXPECT_TRUE(waitUntil([&] { return geometry().height > 1000; }));
         click(368, 24);  // "Print Pattern"
-        return run("xdotool", {"search", "--sync", "--all", "--onlyvisible", "--pid", pid(),
-                               "--name", "^Print Pattern$"});
+        return shownWindow("^Print Pattern$");
     }
 
     // The pattern's PDF on the same paper, from the program's command line.
@@ -747,8 +771,7 @@ TEST_F(CalibrationEndToEnd, APrinterTwoPercentSmallPrintsTrueAfterOneCalibration
     xdotool(at(200, 40) << "windowfocus"
                         << "--sync" << window);
     keys({"alt+p", "c"});
-    const QString dialog = run("xdotool", {"search", "--sync", "--all", "--onlyvisible", "--pid",
-                                           pid(), "--name", "^Calibrate Printer$"});
+    const QString dialog = shownWindow("^Calibrate Printer$");
     ASSERT_FALSE(dialog.isEmpty());
     int before = tavrel::test::newestJobId();
     xdotool({"windowfocus", "--sync", dialog, "key", "alt+p"});
