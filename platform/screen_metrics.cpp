@@ -8,7 +8,10 @@
 namespace tavrel::platform {
 namespace {
 
-std::optional<float> pinned;
+struct Pinned {
+    float across, down;
+};
+std::optional<Pinned> pinned;
 
 float fromScreen(bool horizontal)
 {
@@ -22,9 +25,14 @@ float fromScreen(bool horizontal)
 
 }  // namespace
 
-float twipsPerPixelX() { return pinned ? *pinned : fromScreen(true); }
-float twipsPerPixelY() { return pinned ? *pinned : fromScreen(false); }
+float twipsPerPixelX() { return pinned ? pinned->across : fromScreen(true); }
+float twipsPerPixelY() { return pinned ? pinned->down : fromScreen(false); }
 
-void setTwipsPerPixelOverride(std::optional<float> twipsPerPixel) { pinned = twipsPerPixel; }
+void setTwipsPerPixelOverride(std::optional<float> twipsPerPixel)
+{
+    pinned = twipsPerPixel ? std::optional(Pinned{*twipsPerPixel, *twipsPerPixel}) : std::nullopt;
+}
+
+void setTwipsPerPixelOverride(float across, float down) { pinned = Pinned{across, down}; }
 
 }  // namespace tavrel::platform

@@ -13,5 +13,7 @@ float twipsPerPixelY();
 
 // Pins both values (12 for 120 dpi, 15 for 96 dpi ...); nullopt goes back to the screen.
 void setTwipsPerPixelOverride(std::optional<float> twipsPerPixel);
+// Pins a screen whose pixels are not square, which no test screen has.
+void setTwipsPerPixelOverride(float across, float down);
 
 }  // namespace tavrel::platform

@@ -57,9 +57,11 @@ TEST(Accessibility, PictureSaysWhatItShowsAndItsSizeOnPaper)
         float twipsPerPixel;
         const char* description;
         const char* numbers = "en";  // the locale of the numbers in texts
+        float twipsPerPixelDown = 0;  // where pixels are not square
     } cases[] = {
         {1, "2 1/2", 15, "Pattern for 2 1/2 inches, 5.6 by 7.9 inches when printed"},
         {1, "2 1/2", 12, "Pattern for 2 1/2 inches, 5.6 by 7.9 inches when printed"},
+        {1, "2 1/2", 15, "Pattern for 2 1/2 inches, 5.6 by 6.3 inches when printed", "en", 12},
         {0, "10", 15, "Pattern for 10 inches, 22.5 by 31.5 inches when printed"},
         {2, "63.5", 15, "Pattern for 63.5 millimeters, 143 by 200 millimeters when printed"},
         // The size drawn, not the text, where the two differ.
@@ -73,7 +75,8 @@ TEST(Accessibility, PictureSaysWhatItShowsAndItsSizeOnPaper)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         QLocale::setDefault(QLocale(c.numbers));
-        tavrel::platform::setTwipsPerPixelOverride(c.twipsPerPixel);
+        tavrel::platform::setTwipsPerPixelOverride(
+            c.twipsPerPixel, c.twipsPerPixelDown ? c.twipsPerPixelDown : c.twipsPerPixel);
         frmMain window;
         window.optMeasureType[c.unit]->click();
         window.txtMeasure->setText(c.typed);

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
+#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -41,6 +42,7 @@ struct Entry {
     QSize picture;
     int windowWidth, windowHeight;
     const char* unitWord;
+    float twipsPerPixelDown = 0;  // where pixels are not square
 };
 
 class DrawPatternEntries : public DrawPatternTest, public testing::WithParamInterface<Entry> {};
@@ -48,9 +50,12 @@ class DrawPatternEntries : public DrawPatternTest, public testing::WithParamInte
 TEST_P(DrawPatternEntries, SizeThePictureLabelAndWindow)
 {
     const Entry& e = GetParam();
-    platform::setTwipsPerPixelOverride(e.twipsPerPixel);
+    const float down = e.twipsPerPixelDown ? e.twipsPerPixelDown : e.twipsPerPixel;
+    platform::setTwipsPerPixelOverride(e.twipsPerPixel, down);
     frmMain window;
     window.show();
+    // Width and Height are the window's outer size in twips, each pixel as high as the screen's.
+    EXPECT_EQ(window.Height(), std::lround(window.height() * down)) << "before drawing";
     enter(window, e.unit, e.text);
 
     EXPECT_FLOAT_EQ(window.BaseLength(), e.M);
@@ -61,6 +66,9 @@ TEST_P(DrawPatternEntries, SizeThePictureLabelAndWindow)
     EXPECT_EQ(label.width(), e.picture.width());
     EXPECT_EQ(window.Width(), e.windowWidth);
     EXPECT_EQ(window.Height(), e.windowHeight);
+    EXPECT_EQ(window.frameGeometry().height(),
+              std::min(int(std::lround(e.windowHeight / down)),
+                       window.screen()->availableGeometry().height()));
     EXPECT_EQ(window.lblScale->text(),
               QString("When printed, each division above should measure one ") + e.unitWord);
 }
@@ -70,7 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Entry{0, "1", 15, 72, {217, 302}, 6615, 7590, "inch"},
                     Entry{1, "2 1/2", 15, 180, {541, 756}, 9615, 14400, "inch"},
                     Entry{2, "25.4", 15, 72, {217, 302}, 6615, 7590, "centimeter"},
-                    Entry{0, "1", 12, 90, {271, 378}, 6615, 6984, "inch"}));
+                    Entry{0, "1", 12, 90, {271, 378}, 6615, 6984, "inch"},
+                    Entry{0, "1", 15, 72, {217, 302}, 6615, 6072, "inch", 12}));
 
 TEST_F(DrawPatternTest, WindowShowsExactlyThePictureOfTheCurrentText)
 {

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Reads a DXF file with ezdxf, a reader independent of the library that wrote it, and prints
-what the tests check: the units, the layers' colours and every entity of the model space, one a
+what the tests check: the units, the drawing's extent, the layers' colours and every entity of the model space, one a
 line. Exits with 1 when the file does not read or its audit finds errors."""
 import sys
 
@@ -14,6 +14,7 @@ if auditor.has_errors:
     sys.exit(1)
 print("VERSION", doc.dxfversion)
 print("UNITS", doc.header.get("$INSUNITS", -1), doc.header.get("$MEASUREMENT", -1))
+print("EXTENT", *("%.17g" % v for name in ("$EXTMIN", "$EXTMAX") for v in doc.header[name]))
 for layer in doc.layers:
     print("LAYER", layer.dxf.name, layer.dxf.color)
 for e in doc.modelspace():

@@ -28,6 +28,7 @@ struct Entity {
 struct Drawing {
     QString version, error;
     int insUnits = -1, measurement = -1;
+    std::vector<double> extent;  // the lowest corner's x, y and z, then the highest one's
     std::map<QString, int> layerColours;
     std::vector<Entity> entities;
 };
@@ -53,6 +54,8 @@ Drawing exportedDrawing(const Measurement& m)
             drawing.insUnits = words[1].toInt();
             drawing.measurement = words[2].toInt();
         }
+        if (words[0] == "EXTENT")
+            for (const QString& word : words.mid(1)) drawing.extent.push_back(word.toDouble());
         if (words[0] == "LAYER") drawing.layerColours[words[1]] = words[2].toInt();
         if (words[0] != "LINE" && words[0] != "ARC" && words[0] != "CIRCLE") continue;
         Entity entity{words[0], words[1], {}};
@@ -121,9 +124,10 @@ TEST_P(DxfOverScreen, FollowsTheLitPixelsWithinThePicture)
 INSTANTIATE_TEST_SUITE_P(MeasurementsAcrossUnits, DxfOverScreen,
                          testing::ValuesIn(tavrel::test::measurementsAcrossUnits()));
 
-// M = 100 pixels at 96 dpi in both kinds of unit: the header names the unit, the ruler's ticks
-// lie one inch or one centimeter apart, and every arc has the radius of its stroke's centre line,
-// half a pixel inside the rounded radius the window draws.
+// M = 100 pixels at 96 dpi in both kinds of unit: the header names the unit and the picture's
+// extent of 301 x 420 pixels, the ruler's ticks lie one inch or one centimeter apart, and every
+// arc has the radius of its stroke's centre line, half a pixel inside the rounded radius the
+// window draws.
 TEST(DxfExport, RecordsItsUnitsAndMeasuresTrue)
 {
     struct Case {
@@ -139,10 +143,14 @@ TEST(DxfExport, RecordsItsUnitsAndMeasuresTrue)
         EXPECT_EQ(drawing.version, "AC1015");
         EXPECT_EQ(drawing.insUnits, c.insUnits);
         EXPECT_EQ(drawing.measurement, c.measurement);
+        const double unitsPerPixel = 1.0 / pixelsPerUnit(c.m);
+        const std::vector<double> extent{0, 0, 0, 301 * unitsPerPixel, 420 * unitsPerPixel, 0};
+        ASSERT_EQ(drawing.extent.size(), extent.size());
+        for (std::size_t i = 0; i < extent.size(); ++i)
+            EXPECT_NEAR(drawing.extent[i], extent[i], 1e-9) << "extent value " << i;
         EXPECT_EQ(drawing.layerColours.at("CUT"), 7);
         EXPECT_EQ(drawing.layerColours.at("RULER"), 5);
 
-        const double unitsPerPixel = 1.0 / pixelsPerUnit(c.m);
         std::multiset<double> radii;
         std::vector<double> tickXs;
         int figureLines = 0, rulerLines = 0;

@@ -84,16 +84,17 @@ TEST(PatternPlan, CentimeterRulerHasFiveTicksOneCentimeterApart)
     EXPECT_EQ(plan->ruler[5], (LineOp{ticks[0], 375, ticks[4], 375}));
 }
 
+// The ruler lies across: its pixels are the screen's across, whatever they are down.
 TEST(PatternPlan, RulerSpacingFollowsTheScreenNotM)
 {
-    const Screen screen120{12, 12};
-    for (const float M : {10.0f, 100.0f, 1000.0f}) {
-        const auto inches = planPattern(M, screen120, Inch);
-        const auto centimeters = planPattern(M, screen120, Metric);
-        ASSERT_TRUE(inches && centimeters);
-        EXPECT_FLOAT_EQ(inches->ruler[1].x1 - inches->ruler[0].x1, 120.0f);
-        EXPECT_NEAR(centimeters->ruler[1].x1 - centimeters->ruler[0].x1, 47.244095f, 1e-3);
-    }
+    for (const Screen screen : {Screen{12, 12}, Screen{12, 15}})
+        for (const float M : {10.0f, 100.0f, 1000.0f}) {
+            const auto inches = planPattern(M, screen, Inch);
+            const auto centimeters = planPattern(M, screen, Metric);
+            ASSERT_TRUE(inches && centimeters);
+            EXPECT_FLOAT_EQ(inches->ruler[1].x1 - inches->ruler[0].x1, 120.0f);
+            EXPECT_NEAR(centimeters->ruler[1].x1 - centimeters->ruler[0].x1, 47.244095f, 1e-3);
+        }
     // Below M = 64 the left inch tick falls left of the picture; the plan still stands.
     const auto narrow = planPattern(40, kScreen96, Inch);
     ASSERT_TRUE(narrow);
@@ -106,14 +107,15 @@ TEST(PatternPlan, WindowWidthHasAMinimumAndHeightNone)
         float M;
         std::int32_t width, height;
         ControlRoom room = {};
+        Screen screen = kScreen96;
     };
     // (3M + 1 + 100) x 15 and (4.2M + 204) x 15, rounded; controls that grew push the picture
-    // down and widen the narrowest window.
+    // down and widen the narrowest window. Pixels 12 twips high count 12 twips each down.
     for (const Case& c :
          {Case{1, 6615, 3120}, Case{100, 6615, 9360}, Case{113, 6615, 10185},
           Case{180, 9615, 14400}, Case{1000, 46515, 66060}, Case{100, 7200, 10275, {165, 7200}},
-          Case{180, 9615, 15315, {165, 7200}}}) {
-        const auto plan = planPattern(c.M, kScreen96, Inch, c.room);
+          Case{180, 9615, 15315, {165, 7200}}, Case{1000, 46515, 52848, {}, {15, 12}}}) {
+        const auto plan = planPattern(c.M, c.screen, Inch, c.room);
         ASSERT_TRUE(plan) << c.M;
         EXPECT_EQ(plan->windowWidth, c.width) << c.M;
         EXPECT_EQ(plan->windowHeight, c.height) << c.M;

@@ -162,6 +162,8 @@ TEST(Tiling, CorrectedFramesAreThePapersOnceEnlarged)
             EXPECT_TRUE(paperArea.contains(enlarged(tiling.content, c))) << c.across;
             EXPECT_TRUE(paperArea.contains(enlarged(tiling.footer, c))) << c.across;
             EXPECT_NEAR(enlarged(tiling.content, c).left(), plain.content.left(), 0.01);
+            EXPECT_NEAR(tiling.page.width() * c.across, page.width(), 0.01);
+            EXPECT_NEAR(tiling.page.height() * c.down, page.height(), 0.01);
             // The picture with its placement fits down the rows, however short the pages are.
             EXPECT_GE((tiling.rows - 1) * tiling.stepY + tiling.content.height(),
                       picture.height() + (tiling.onePage() ? tiling.placement.y() : 0));
@@ -604,7 +606,8 @@ TEST_F(PdfExport, CorrectionEnlargesThePagesAcrossAndDown)
 }
 
 // The sheet's bars are 8 inches or 20 centimeters, or the most whole units the paper's printable
-// area, half an inch in from its edges, holds. On a roll the sheet is as long as its bars need.
+// area, half an inch in from its edges, holds, and are labelled so, in inches or millimeters. On
+// a roll the sheet is as long as its bars need.
 TEST(CalibrationSheet, BarsAreAsLongAsThePaperAllows)
 {
     struct Case {
@@ -638,6 +641,14 @@ TEST(CalibrationSheet, BarsAreAsLongAsThePaperAllows)
         ASSERT_TRUE(bars) << c.options.join(' ').toStdString();
         EXPECT_NEAR(bars->across, c.across, 5) << c.options.join(' ').toStdString();
         EXPECT_NEAR(bars->down, c.down, 5) << c.options.join(' ').toStdString();
+        const auto label = [&](double twips) {
+            return c.options.contains("millimeter")
+                       ? QString("%1 mm").arg(std::lround(twips / kInch * 25.4))
+                       : QString("%1 in").arg(std::lround(twips / kInch));
+        };
+        const QString text = test::pageText(path, 1).simplified();
+        EXPECT_TRUE(text.contains("Across: " + label(c.across))) << text.toStdString();
+        EXPECT_TRUE(text.contains("Down: " + label(c.down))) << text.toStdString();
     }
 }
 

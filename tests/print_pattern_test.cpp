@@ -49,16 +49,25 @@ struct Printout {
 // a pixel further on.
 constexpr double kInkCentre = 0.5;
 
+// How the picture's pixels print: twips per pixel across and down, all enlarged by the
+// printer's correction about the printable area's corner.
+struct PrintScale {
+    double across, down;
+    exporting::PrintCorrection correction = {};
+};
+
 // Reads the ruler's ticks, the centre line (x = 1.5M) and the ruler's base line (y = 3.75M),
 // looking for them near where they belong if the picture sits at the placement.
 Printout measure(const test::PageRaster& page, const QMarginsF& margins, float M,
-                 double twipsPerPixel, double pixelsPerDivision)
+                 const PrintScale& scale, double pixelsPerDivision)
 {
+    const exporting::PrintCorrection& enlarged = scale.correction;
     const auto x = [&](double px) {
-        return margins.left() + kPlacementTwips + (px + kInkCentre) * twipsPerPixel;
+        return margins.left() +
+               (kPlacementTwips + (px + kInkCentre) * scale.across) * enlarged.across;
     };
     const auto y = [&](double px) {
-        return margins.top() + kPlacementTwips + (px + kInkCentre) * twipsPerPixel;
+        return margins.top() + (kPlacementTwips + (px + kInkCentre) * scale.down) * enlarged.down;
     };
     Printout printout;
     const auto ticks = test::darkLinesAcrossRow(page, y(3.625 * M));
@@ -67,11 +76,16 @@ Printout measure(const test::PageRaster& page, const QMarginsF& margins, float M
     const auto centre = test::nearest(test::darkLinesAcrossRow(page, y(1.25 * M)), x(1.5 * M), kReach);
     const auto base = test::nearest(
         test::darkLinesAcrossColumn(page, x(1.5 * M + 0.5 * pixelsPerDivision)), y(3.75 * M), kReach);
-    if (centre) printout.left = *centre - margins.left() - (1.5 * M + kInkCentre) * twipsPerPixel;
-    if (base) printout.top = *base - margins.top() - (3.75 * M + kInkCentre) * twipsPerPixel;
+    if (centre)
+        printout.left = (*centre - margins.left()) / enlarged.across -
+                        (1.5 * M + kInkCentre) * scale.across;
+    if (base)
+        printout.top = (*base - margins.top()) / enlarged.down - (3.75 * M + kInkCentre) * scale.down;
     return printout;
 }
 
+// Each test prints on a cups-pdf queue of its own, as the default printer, and follows the jobs
+// of the printer the program prints on.
 class PrintPatternTest : public testing::Test {
 protected:
     void SetUp() override
@@ -83,13 +97,16 @@ protected:
                "printer; scripts/test.sh starts both (by hand: source scripts/services.sh; "
                "start_cups LOG_DIR). The spooler says: "
             << why.toStdString();
-        printer_ = *printer;
+        ASSERT_TRUE(ownQueue_.ready());
+        qputenv("PRINTER", ownQueue_.name().toLocal8Bit());
+        printer_ = ownQueue_.name();
         ASSERT_TRUE(scratch_.isValid());
     }
 
     void TearDown() override
     {
         platform::setTwipsPerPixelOverride(std::nullopt);
+        tavrel::app::forgetPrintCorrection(printer_);
         qunsetenv("PRINTER");
     }
 
@@ -101,12 +118,15 @@ protected:
 
     static void clickPrint(frmMain& window) { QTest::mouseClick(window.cmdPrint, Qt::LeftButton); }
 
-    // Runs `print`, waits for the one job it gives to complete, and returns the file it left.
+    // Runs `print`, waits for the one job it gives the default printer to complete, and returns
+    // the file it left.
     QString printOnce(const std::function<void()>& print)
     {
+        QString why;
+        const QString printer = test::defaultPrinter(why).value_or(QString());
         const int before = test::newestJobId();
         print();
-        const auto jobs = test::waitForJobsAfter(before, 1);
+        const auto jobs = test::waitForJobsAfter(before, printer, 1);
         if (jobs.size() != 1 || !jobs[0].completed) {
             ADD_FAILURE() << jobs.size() << " jobs after one print, first completed: "
                           << (!jobs.empty() && jobs[0].completed);
@@ -117,6 +137,7 @@ protected:
         return printed;
     }
 
+    test::TemporaryQueue ownQueue_{"TavrelTestPrint", {}};
     QString printer_;
     QTemporaryDir scratch_;
 };
@@ -128,6 +149,8 @@ struct DivisionCase {
     float twipsPerPixel;
     size_t ticks;
     double division;
+    float twipsPerPixelDown = 0;  // where pixels are not square
+    exporting::PrintCorrection correction = {};  // the printer's, which enlarges the page
     friend std::ostream& operator<<(std::ostream& out, const DivisionCase& c) { return out << c.name; }
 };
 
@@ -139,7 +162,10 @@ TEST_P(PrintedDivisions, MeasureOneUnitAndSitAtThePlacement)
     const DivisionCase& c = GetParam();
     const auto area = test::printableAreaOf(printer_);
     ASSERT_TRUE(area) << "no page size in the PPD of " << printer_.toStdString();
-    platform::setTwipsPerPixelOverride(c.twipsPerPixel);
+    const PrintScale scale{c.twipsPerPixel, c.twipsPerPixelDown ? c.twipsPerPixelDown : c.twipsPerPixel,
+                           c.correction};
+    platform::setTwipsPerPixelOverride(float(scale.across), float(scale.down));
+    if (!c.correction.none()) tavrel::app::storePrintCorrection(printer_, c.correction);
     frmMain window;
     window.show();
     enter(window, c.unit, c.text);
@@ -154,13 +180,14 @@ TEST_P(PrintedDivisions, MeasureOneUnitAndSitAtThePlacement)
 
     const auto page = test::rasterizePage(pdf, 1, kDotsPerInch);
     ASSERT_TRUE(page);
-    const Printout printout = measure(*page, area->margins, window.BaseLength(), c.twipsPerPixel,
+    const Printout printout = measure(*page, area->margins, window.BaseLength(), scale,
                                       c.division / c.twipsPerPixel);
     ASSERT_EQ(printout.divisions.size(), c.ticks - 1);
+    const double printed = c.division * c.correction.across;
     for (double division : printout.divisions) {
-        EXPECT_NEAR(division, c.division, 0.005 * c.division);
+        EXPECT_NEAR(division, printed, 0.005 * c.division);
         std::printf("measured division %.2f twips (%.3f %%)\n", division,
-                    100.0 * (division - c.division) / c.division);
+                    100.0 * (division - printed) / printed);
     }
     ASSERT_TRUE(printout.left && printout.top);
     EXPECT_NEAR(*printout.left, kPlacementTwips, 5);
@@ -174,7 +201,9 @@ INSTANTIATE_TEST_SUITE_P(
                     DivisionCase{"InchesAt120Dpi", 0, "2", 12, 3, kInch},
                     DivisionCase{"FractionsAt96Dpi", 1, "2 1/2", 15, 3, kInch},
                     DivisionCase{"CentimetersAt96Dpi", 2, "50.8", 15, 5, kCentimeter},
-                    DivisionCase{"CentimetersAt120Dpi", 2, "50.8", 12, 5, kCentimeter}),
+                    DivisionCase{"CentimetersAt120Dpi", 2, "50.8", 12, 5, kCentimeter},
+                    DivisionCase{"InchesOnPixelsTallerThanWide", 0, "2", 12, 3, kInch, 15},
+                    DivisionCase{"InchesOnACorrectedPrinter", 0, "2", 15, 3, kInch, 0, {1.03, 0.97}}),
     [](const testing::TestParamInfo<DivisionCase>& info) { return info.param.name; });
 
 // The question before a tiled print, answered once it shows: Print by its default button, or
@@ -216,7 +245,8 @@ TEST_F(PrintPatternTest, ButtonAndMenuEachGiveOneJobOfOnePageWithTheSameContent)
     EXPECT_EQ(window.findChild<QMessageBox*>("printMessage"), nullptr);
 }
 
-// Nothing drawn for the box's text: nothing to print, not even a blank page.
+// Nothing drawn for the box's text: nothing to print, not even a blank page. The printer numbers
+// its jobs as they come, so the page printed next is its only job once it is done.
 TEST_F(PrintPatternTest, AFirstTextWithNothingToDrawSendsNoBlankPage)
 {
     frmMain window;
@@ -225,11 +255,13 @@ TEST_F(PrintPatternTest, AFirstTextWithNothingToDrawSendsNoBlankPage)
     EXPECT_FALSE(window.cmdPrint->isEnabled());
     EXPECT_FALSE(window.mnuFilePrint->isEnabled());
 
-    const int before = test::newestJobId();
-    clickPrint(window);
-    window.mnuFilePrint->trigger();
-    QTest::qWait(500);
-    EXPECT_TRUE(test::jobsAfter(before).empty());
+    const QString printed = printOnce([&] {
+        clickPrint(window);
+        window.mnuFilePrint->trigger();
+        enter(window, 0, "2");
+        clickPrint(window);
+    });
+    EXPECT_FALSE(printed.isEmpty());
 }
 
 // A queue of the tests' own whose default paper is `paper`, with its printable area
@@ -246,27 +278,37 @@ struct PaperQueue {
 };
 
 // 3.65 inches on Letter without margins: the figure and its ruler fit at the placement, the band
-// below them that holds the screen's sentence does not. Only what prints counts.
+// below them that holds the screen's sentence does not. Only what prints counts. So it is for 3
+// inches on pixels taller than wide, whose ink would be too wide at their height.
 TEST_F(PrintPatternTest, APatternWhoseInkFitsPrintsAsAlwaysThoughTheSentenceBandDoesNot)
 {
     const PaperQueue paper(printer_, scratch_, "Letter", {0, 0, 0, 0});
     ASSERT_TRUE(paper.queue.ready());
-    frmMain window;
-    window.show();
-    enter(window, 0, "3.65");
-    ASSERT_GT(window.picPattern->height() * 15 + kPlacementTwips, 15840);
+    struct Case {
+        const char* text;
+        PrintScale scale;
+    };
+    for (const Case& c : {Case{"3.65", {15, 15}}, Case{"3", {12, 15}}}) {
+        SCOPED_TRACE(c.text);
+        platform::setTwipsPerPixelOverride(float(c.scale.across), float(c.scale.down));
+        frmMain window;
+        window.show();
+        enter(window, 0, c.text);
+        ASSERT_GT(window.picPattern->height() * c.scale.down + kPlacementTwips, 15840);
 
-    const auto question = answerTilesQuestion(window, false);
-    const QString pdf = printOnce([&] { clickPrint(window); });
-    ASSERT_FALSE(pdf.isEmpty());
-    EXPECT_TRUE(question->isEmpty());
-    EXPECT_EQ(test::pageCount(pdf), 1);
-    const auto page = test::rasterizePage(pdf, 1, kDotsPerInch);
-    ASSERT_TRUE(page);
-    const Printout printout = measure(*page, QMarginsF(), window.BaseLength(), 15, 96);
-    ASSERT_EQ(printout.divisions.size(), 2u);
-    ASSERT_TRUE(printout.left && printout.top);
-    EXPECT_NEAR(*printout.top, kPlacementTwips, 5);
+        const auto question = answerTilesQuestion(window, false);
+        const QString pdf = printOnce([&] { clickPrint(window); });
+        ASSERT_FALSE(pdf.isEmpty());
+        EXPECT_TRUE(question->isEmpty());
+        EXPECT_EQ(test::pageCount(pdf), 1);
+        const auto page = test::rasterizePage(pdf, 1, kDotsPerInch);
+        ASSERT_TRUE(page);
+        const Printout printout =
+            measure(*page, QMarginsF(), window.BaseLength(), c.scale, kInch / c.scale.across);
+        ASSERT_EQ(printout.divisions.size(), 2u);
+        ASSERT_TRUE(printout.left && printout.top);
+        EXPECT_NEAR(*printout.top, kPlacementTwips, 5);
+    }
 }
 
 // 3.3 inches on Letter half an inch in from its edges: the ink is too wide for the placement,
@@ -282,12 +324,14 @@ TEST_F(PrintPatternTest, APatternThatFitsOnlyMovedInIsAskedAboutAndPrintsOnOnePa
     const auto question = answerTilesQuestion(window, true);
     const QString pdf = printOnce([&] { clickPrint(window); });
     ASSERT_FALSE(pdf.isEmpty());
-    EXPECT_TRUE(question->contains("moved in from the corner")) << question->toStdString();
+    EXPECT_TRUE(question->contains(
+        QString("one page of US Letter on \"%1\", moved in from the corner").arg(paper.queue.name())))
+        << question->toStdString();
     EXPECT_EQ(test::pageCount(pdf), 1);
 }
 
 // Tiles keep the PDF's margins of half an inch, and where the printer cannot print as far out,
-// its printable area: the frame's top line and the foot's check ruler move in with it. The ruler
+// its printable area: the frame's lines and the foot's check ruler move in with it. The ruler
 // is a centimeter, as the pattern's.
 TEST_F(PrintPatternTest, TilesKeepThePdfsMarginsOrAPrintersWiderOnes)
 {
@@ -295,8 +339,11 @@ TEST_F(PrintPatternTest, TilesKeepThePdfsMarginsOrAPrintersWiderOnes)
         QMarginsF printerPoints, tileTwips;  // left, top, right, bottom
     };
     for (const Case& c : {Case{{36, 45, 27, 54}, {720, 900, 720, 1080}},
-                          Case{{18, 9, 18, 18}, {720, 720, 720, 720}}}) {
-        SCOPED_TRACE(testing::Message() << "printer's top margin " << c.printerPoints.top());
+                          Case{{18, 9, 18, 18}, {720, 720, 720, 720}},
+                          Case{{45, 18, 54, 18}, {900, 720, 1080, 720}}}) {
+        SCOPED_TRACE(testing::Message() << "printer's margins " << c.printerPoints.left() << ", "
+                                        << c.printerPoints.top() << ", "
+                                        << c.printerPoints.right());
         const PaperQueue paper(printer_, scratch_, "Letter", c.printerPoints);
         ASSERT_TRUE(paper.queue.ready());
         frmMain window;
@@ -319,11 +366,17 @@ TEST_F(PrintPatternTest, TilesKeepThePdfsMarginsOrAPrintersWiderOnes)
                           frame.content.top(), 40);
         ASSERT_TRUE(top) << "no frame line at the printable area's top";
         EXPECT_NEAR(*top, c.tileTwips.top(), 10);
+        const auto sides = test::darkLinesAcrossRow(*tile, frame.content.top() + 100);
+        const auto left = test::nearest(sides, frame.content.left(), 40);
+        const auto right = test::nearest(sides, frame.content.right(), 40);
+        ASSERT_TRUE(left && right) << "no frame line at the printable area's sides";
+        EXPECT_NEAR(*left, c.tileTwips.left(), 10);
+        EXPECT_NEAR(*right, 12240 - c.tileTwips.right(), 10);
     }
 }
 
 // A printer's stored correction enlarges what it prints: a pattern that fits the page at 100 %
-// needs tiles once enlarged by 10 %, each way or down alone, and every tile's check ruler is
+// needs tiles once enlarged by 10 %, each way or one way alone, and every tile's check ruler is
 // enlarged with it, so that the printer's own shrinking leaves it true.
 TEST_F(PrintPatternTest, AStoredCorrectionEnlargesThePrintAndJudgesTheFitEnlarged)
 {
@@ -333,7 +386,8 @@ TEST_F(PrintPatternTest, AStoredCorrectionEnlargesThePrintAndJudgesTheFitEnlarge
         exporting::PrintCorrection correction;
         const char* text;
     };
-    for (const Case& c : {Case{{1.1, 1.1}, "3.3"}, Case{{1.0, 1.1}, "3.4"}}) {
+    for (const Case& c :
+         {Case{{1.1, 1.1}, "3.3"}, Case{{1.0, 1.1}, "3.4"}, Case{{1.1, 1.0}, "3.4"}}) {
         SCOPED_TRACE(c.text);
         tavrel::app::storePrintCorrection(paper.queue.name(), c.correction);
         frmMain window;
@@ -349,7 +403,8 @@ TEST_F(PrintPatternTest, AStoredCorrectionEnlargesThePrintAndJudgesTheFitEnlarge
         const QString pdf = printOnce([&] { clickPrint(window); });
         tavrel::app::forgetPrintCorrection(paper.queue.name());
         ASSERT_FALSE(pdf.isEmpty());
-        EXPECT_FALSE(question->isEmpty());
+        EXPECT_TRUE(question->contains(QString("pages of US Letter on \"%1\"").arg(paper.queue.name())))
+            << question->toStdString();
         ASSERT_GT(test::pageCount(pdf), 2);
         const QRectF foot =
             exporting::pageFrameOf(QPageSize(QPageSize::Letter), QMarginsF(720, 720, 720, 720))
@@ -419,7 +474,7 @@ TEST_F(PrintPatternTest, PlacementCountsFromThePrintableAreaOfAnyPaper)
     const auto smallPage = test::rasterizePage(small, 1, kDotsPerInch);
     ASSERT_TRUE(smallPage);
     EXPECT_NEAR(test::pageSizeTwips(small, 1).width(), letter.width(), 20);
-    const Printout printout = measure(*smallPage, margins, smallM, 15, 96);
+    const Printout printout = measure(*smallPage, margins, smallM, {15, 15}, 96);
     ASSERT_TRUE(printout.left && printout.top);
     EXPECT_NEAR(*printout.left, kPlacementTwips, 5);
     EXPECT_NEAR(*printout.top, kPlacementTwips, 5);
@@ -455,10 +510,9 @@ class PrintFailureTest : public PrintPatternTest {
 protected:
     // Prints where nothing can go out: a message says why, nothing changes, and no job appears
     // but the `cancelledJobs` the spooler made before it refused the document.
-    void expectRefusal(const char* printerVariable, const QString& wording,
-                       size_t cancelledJobs = 0)
+    void expectRefusal(const QString& printer, const QString& wording, size_t cancelledJobs = 0)
     {
-        qputenv("PRINTER", printerVariable);
+        qputenv("PRINTER", printer.toLocal8Bit());
         frmMain window;
         window.show();
         enter(window, 1, "2 1/2");
@@ -476,7 +530,7 @@ protected:
         // The spooler's reason ends with a full stop of its own; the message has one.
         EXPECT_FALSE(message->text().contains("..") || message->text().contains(".)"))
             << message->text().toStdString();
-        const auto jobs = test::jobsAfter(before);
+        const auto jobs = test::jobsAfter(before, printer);
         EXPECT_EQ(jobs.size(), cancelledJobs);
         for (const test::Job& job : jobs)
             EXPECT_TRUE(job.finished && !job.completed) << "job " << job.id << " left waiting";
@@ -497,7 +551,7 @@ TEST_F(PrintFailureTest, APrinterThatRefusesTheJobIsSaid)
 {
     test::TemporaryQueue queue("TavrelTestRefusing", {}, test::TemporaryQueue::Accepts::Nothing);
     ASSERT_TRUE(queue.ready());
-    expectRefusal("TavrelTestRefusing", "did not take the job");
+    expectRefusal(queue.name(), "The printer \"" + queue.name() + "\" did not take the job: ");
 }
 
 TEST_F(PrintFailureTest, APrinterThatRefusesTheDocumentIsSaidAndItsJobCancelled)
@@ -505,7 +559,7 @@ TEST_F(PrintFailureTest, APrinterThatRefusesTheDocumentIsSaidAndItsJobCancelled)
     test::TemporaryQueue queue("TavrelTestNoPdf",
                                test::ppdWithoutPdf(printer_, scratch_.filePath("no-pdf.ppd")));
     ASSERT_TRUE(queue.ready());
-    expectRefusal("TavrelTestNoPdf", "did not take the job", 1);
+    expectRefusal(queue.name(), "The printer \"" + queue.name() + "\" did not take the job: ", 1);
 }
 
 }  // namespace

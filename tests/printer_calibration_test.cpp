@@ -4,12 +4,14 @@
 // with Letter paper, as the default printer.
 #include "app/printer_calibration.h"
 #include "app/printer_calibration_dialog.h"
+#include "platform/settings_notice.h"
 #include "platform/user_settings.h"
 #include "printing/printer.h"
 #include "spooler.h"
 #include "unwritable_settings.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -40,7 +42,7 @@ struct Typed {
     friend std::ostream& operator<<(std::ostream& out, const Typed& t) { return out << t.name; }
 };
 
-// Letter with quarter-inch margins takes bars of 7 inches, or 17 and 22 centimeters.
+// Letter with quarter-inch margins takes bars of 7 inches, or 19 and 20 centimeters.
 class LetterPrinter : public testing::Environment {
 public:
     void SetUp() override
@@ -76,7 +78,7 @@ protected:
         printer_ = printer.name;
         app::forgetPrintCorrection(printer_);
         bars_ = exporting::calibrationBarsFor(printer.printableTwips, GetParam().units);
-        ASSERT_EQ(printer_, "TavrelTestCalibration");
+        ASSERT_TRUE(printer_.startsWith("TavrelTestCalibration-")) << printer_.toStdString();
     }
     void TearDown() override { app::forgetPrintCorrection(printer_); }
 
@@ -99,6 +101,11 @@ TEST_P(CalibrationDialog, KeepsTheCorrectionOrRefusesTheLengths)
     app::PrinterCalibrationDialog dialog(t.units);
     EXPECT_EQ(dialog.cboUnit->currentIndex(), t.units == measure::UnitSystem::Metric ? 1 : 0);
     EXPECT_EQ(dialog.lblPrinter->text(), printer_);
+    const bool metric = t.units == measure::UnitSystem::Metric;
+    EXPECT_EQ(dialog.lblAcross->text().toStdString(),
+              metric ? "&Across bar (190 mm) measures:" : "&Across bar (7 in) measures:");
+    EXPECT_EQ(dialog.lblDown->text().toStdString(),
+              metric ? "&Down bar (200 mm) measures:" : "&Down bar (7 in) measures:");
     dialog.txtAcross->setText(typed(t.across, bars_.across, t.acrossShare, t.units));
     dialog.txtDown->setText(typed(t.down, bars_.down, t.downShare, t.units));
 
@@ -144,7 +151,7 @@ TEST(PrinterCorrection, IsKeptPerPrinterAndOnlyWhenPlausible)
 
     // A settings file edited by hand, or from another program, prints as sent, and the
     // correction is known to be damaged.
-    const char* const values[] = {"1.5", "nan", "inf", "-1", "word", "", nullptr};
+    const char* const values[] = {"1.5", "0.5", "nan", "inf", "-1", "word", "", nullptr};
     for (const char* value : values) {
         platform::userSettings().remove("PrinterCorrection/edited");
         if (value) platform::userSettings().setValue("PrinterCorrection/edited/across", value);
@@ -152,6 +159,7 @@ TEST(PrinterCorrection, IsKeptPerPrinterAndOnlyWhenPlausible)
         const app::StoredCorrection stored = app::readPrintCorrection("edited");
         EXPECT_TRUE(stored.correction.none()) << (value ? value : "down alone");
         EXPECT_TRUE(stored.damaged) << (value ? value : "down alone");
+        EXPECT_FALSE(app::calibratedPrinters().contains("edited")) << (value ? value : "down alone");
     }
     EXPECT_FALSE(app::readPrintCorrection("never calibrated").damaged);
 }
@@ -175,6 +183,19 @@ TEST(PrinterCorrection, UnwrittenHoldsForTheRunAndIsSaid)
     const auto messages = dialog.findChildren<QMessageBox*>("settingsMessage");
     ASSERT_EQ(messages.size(), 2) << "one for the correction, one for the reset";
     EXPECT_TRUE(messages[0]->text().contains(unwritable.fileName()));
+}
+
+// A damaged settings file is named before the copy of it that was set aside.
+TEST(SettingsNotice, NamesTheDamagedFileThenItsCopy)
+{
+    QWidget window;
+    platform::saySettingsSetAside(&window, "/kept/Tavrel.conf.damaged");
+    const auto* box = window.findChild<QMessageBox*>("damagedSettingsMessage");
+    ASSERT_NE(box, nullptr);
+    const QString file = QDir::toNativeSeparators(platform::userSettings().fileName());
+    EXPECT_EQ(box->text(), "Tavrel's settings file " + file +
+                               " is damaged. The settings that could be read are kept; the file "
+                               "as it was is set aside as /kept/Tavrel.conf.damaged.");
 }
 
 TEST(PrinterCorrection, ResetForgetsItAndTheDialogSaysSo)

@@ -90,11 +90,13 @@ TEST_F(Projector, TypedLengthCalibratesOrIsRefused)
         const char* text;
         measure::UnitSystem units;
         std::optional<double> pixelsPerInch;
+        const char* refusal = "";
     } cases[] = {// The bar of 640 pixels has its end marks 639 pixels apart.
                  {"6.39", Inch, 100},          {"6 39/100", Inch, 100},
                  {"162.306", Metric, 100},     {"0.1", Inch, std::nullopt},
                  {"abc", Inch, std::nullopt},  {"6 2/5", Metric, std::nullopt},
-                 {"31.95", Inch, 20},          {"32", Inch, std::nullopt},
+                 {"31.95", Inch, 20},
+                 {"32", Inch, std::nullopt, "measure 32: screens show between 20 and 600 pixels"},
                  {"1", Inch, std::nullopt},    {"25.4", Metric, std::nullopt}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -108,7 +110,11 @@ TEST_F(Projector, TypedLengthCalibratesOrIsRefused)
         ASSERT_NEAR(projector::storedPixelsPerInch(kProjectorKey).value_or(0),
                     c.pixelsPerInch.value_or(0), 1e-9);
         EXPECT_EQ(view->isVisible(), !c.pixelsPerInch) << "closes once calibrated";
-        EXPECT_EQ(view->findChild<QMessageBox*>("calibrationRefused") != nullptr, !c.pixelsPerInch);
+        const auto* refused = view->findChild<QMessageBox*>("calibrationRefused");
+        EXPECT_EQ(refused != nullptr, !c.pixelsPerInch);
+        if (refused) {
+            EXPECT_TRUE(refused->text().contains(c.refusal)) << refused->text().toStdString();
+        }
         view->close();
     }
 }

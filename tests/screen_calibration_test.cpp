@@ -92,11 +92,14 @@ TEST_F(StoredSettings, DamagedValuesAreIgnored)
     // A variant of junk reads as no value at all, but is there.
     writeSettingsFile(folder_.path(), "[ScreenCalibration]\nDP-3%2520800x600=@Variant(junk)\n");
     EXPECT_TRUE(readPixelsPerInch("DP-3 800x600").damaged);
-    userSettings().setValue("Projector/lineWidth", 4);
-    userSettings().setValue("Projector/overlay", 7);
-    const ProjectorPreferences loaded = loadProjectorPreferences();
-    EXPECT_EQ(loaded.lineWidth, 1);
-    EXPECT_EQ(loaded.overlay, Overlay::None);
+    for (const int width : {-1, 0, 2, 4}) {
+        userSettings().setValue("Projector/lineWidth", width);
+        EXPECT_EQ(loadProjectorPreferences().lineWidth, 1) << width;
+    }
+    for (const int overlay : {-1, 3, 7}) {
+        userSettings().setValue("Projector/overlay", overlay);
+        EXPECT_EQ(loadProjectorPreferences().overlay, Overlay::None) << overlay;
+    }
 }
 
 // What stops the settings file from being written, set up in the settings folder, and undone.

@@ -1,5 +1,6 @@
 #include "spooler.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -100,10 +101,12 @@ std::optional<PaperArea> printableAreaOf(const QString& printer)
                          kTwipsPerPoint};
 }
 
-std::vector<Job> jobsAfter(int jobId)
+namespace {
+
+std::vector<Job> jobsOf(int jobId, const char* printer)
 {
     cups_job_t* jobs = nullptr;
-    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, nullptr, 0, CUPS_WHICHJOBS_ALL);
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, printer, 0, CUPS_WHICHJOBS_ALL);
     std::vector<Job> after;
     for (int i = 0; i < count; ++i)
         if (jobs[i].id > jobId)
@@ -115,19 +118,26 @@ std::vector<Job> jobsAfter(int jobId)
     return after;
 }
 
+}  // namespace
+
+std::vector<Job> jobsAfter(int jobId, const QString& printer)
+{
+    return jobsOf(jobId, printer.toLocal8Bit().constData());
+}
+
 int newestJobId()
 {
-    const auto jobs = jobsAfter(0);
+    const auto jobs = jobsOf(0, nullptr);
     return jobs.empty() ? 0 : jobs.back().id;
 }
 
-std::vector<Job> waitForJobsAfter(int jobId, size_t count, int seconds)
+std::vector<Job> waitForJobsAfter(int jobId, const QString& printer, size_t count, int seconds)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
     // One query decides: a second one, for the active jobs alone, that failed for a moment read
     // as "none active" and let a test take an unprinted job as done.
     for (;;) {
-        const auto after = jobsAfter(jobId);
+        const auto after = jobsAfter(jobId, printer);
         const bool settled =
             after.size() >= count &&
             std::all_of(after.begin(), after.end(), [](const Job& job) { return job.finished; });
@@ -144,13 +154,13 @@ QString printedFile(int jobId)
 }
 
 TemporaryQueue::TemporaryQueue(const QString& name, const QString& ppd, Accepts accepts)
-    : name_(name)
+    : name_(name + '-' + QString::number(QCoreApplication::applicationPid()))
 {
-    QStringList arguments{"-p", name, "-v", "cups-pdf:/", "-E"};
+    QStringList arguments{"-p", name_, "-v", "cups-pdf:/", "-E"};
     arguments << (ppd.isEmpty() ? QStringList{"-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"}
                                 : QStringList{"-P", ppd});
     ready_ = runQuietly("lpadmin", arguments);
-    if (ready_ && accepts == Accepts::Nothing) ready_ = runQuietly("cupsreject", {name});
+    if (ready_ && accepts == Accepts::Nothing) ready_ = runQuietly("cupsreject", {name_});
 }
 
 TemporaryQueue::~TemporaryQueue() { runQuietly("lpadmin", {"-x", name_}); }

@@ -30,19 +30,23 @@ struct Job {
     bool finished = false;  // completed, cancelled or aborted: the spooler is done with it
 };
 
+// Other programs and tests print through the same spooler at the same time: a test follows the
+// jobs of a printer of its own, counted from the newest job of any printer.
 int newestJobId();  // 0 when the spooler has none
-std::vector<Job> jobsAfter(int jobId);
+std::vector<Job> jobsAfter(int jobId, const QString& printer);
 
-// Waits up to `seconds` until `count` jobs after `jobId` exist and none is still pending or
-// printing; returns them.
-std::vector<Job> waitForJobsAfter(int jobId, size_t count, int seconds = 60);
+// Waits up to `seconds` until `count` jobs on `printer` after `jobId` exist and none is still
+// pending or printing; returns them.
+std::vector<Job> waitForJobsAfter(int jobId, const QString& printer, size_t count,
+                                  int seconds = 60);
 
 // The file cups-pdf wrote for a job of this user (it names files "<title>-job_<id>.pdf");
 // empty when there is none.
 QString printedFile(int jobId);
 
-// A cups-pdf queue that exists for the lifetime of the object. `ppd` is a file to use, or empty
-// for the standard cups-pdf one; a refusing queue takes no jobs.
+// A cups-pdf queue that exists for the lifetime of the object, named `name` and this process's
+// id, so that a test run beside another keeps its own. `ppd` is a file to use, or empty for the
+// standard cups-pdf one; a refusing queue takes no jobs.
 class TemporaryQueue {
 public:
     enum class Accepts { Jobs, Nothing };
