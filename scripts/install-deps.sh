@@ -13,8 +13,9 @@ packages=(
     # Translations: lupdate and lrelease with their CMake functions, and Qt's own translations
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     libgtest-dev libbenchmark-dev
-    # End-to-end tests: a virtual screen, real X input, screenshots, reading PDF pages
-    xvfb xauth xdotool imagemagick poppler-utils
+    # End-to-end tests: a virtual screen, real X input and its keymap, screenshots, reading PDF
+    # pages
+    xvfb xauth xdotool x11-xkb-utils imagemagick poppler-utils
     # Another program holding text in the X selections, for the paste tests
     xclip
     # Reading the program as a screen reader does: the accessibility bus on a D-Bus session of
