@@ -387,6 +387,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The window reads a decimal whole part in inches with fractions rounded and a fraction over 0
 // as none; the command line refuses such a text rather than write another size than it says.
+// Which texts those are, the reading's own table tells; here, one row for each message.
 INSTANTIATE_TEST_SUITE_P(
     Fractions, CommandLine,
     testing::Values(
@@ -394,8 +395,6 @@ INSTANTIATE_TEST_SUITE_P(
              "--measure \"2.5\" has decimals, which --unit fractions rounds away to whole inches: "
              "use --unit decimal for 2.5 (see tavrel --help)",
              false},
-        Case{{"--unit", "fractions", "--measure", "3.5", "--export", "@svg"}, 2,
-             "use --unit decimal for 3.5", false},
         Case{{"--unit", "fractions", "--measure", "2,75", "--export", "@pdf"}, 2,
              "use --unit decimal for 2,75", false},
         Case{{"--unit", "fractions", "--measure", "2.5 1/2", "--export", "@dxf"}, 2,
@@ -403,19 +402,9 @@ INSTANTIATE_TEST_SUITE_P(
         Case{{"--unit", "fractions", "--measure", "3 1/0", "--export", "@png"}, 2,
              "--measure \"3 1/0\" has a fraction over 0: write a number above 0 after the slash",
              false},
-        Case{{"--unit", "fractions", "--measure", "3 1/", "--export", "@png"}, 2,
-             "has a fraction over 0", false},
-        Case{{"--unit", "fractions", "--measure", "1/0", "--export", "@png"}, 2,
-             "has a fraction over 0", false},
         Case{{"--unit", "fractions", "--measure", "1 2", "--export", "@png"}, 2,
              "is not a measurement in inches with fractions", false},
-        Case{{"--unit", "fractions", "--measure", "1 /2", "--export", "@png"}, 2,
-             "is not a measurement in inches with fractions", false},
-        Case{{"--unit", "fractions", "--measure", "1/ 2", "--export", "@png"}, 2,
-             "is not a measurement in inches with fractions", false},
         Case{{"--unit", "fractions", "--measure", "1/2 ", "--export", "@png"}, 2,
-             "is not a measurement in inches with fractions", false},
-        Case{{"--unit", "fractions", "--measure", " 3", "--export", "@png"}, 2,
              "is not a measurement in inches with fractions", false},
         Case{{"--unit", "fractions", "--measure", "3.0", "--export", "@png"}, 0, "", true},
         Case{{"--unit", "fractions", "--measure", "2 1/2", "--export", "@png"}, 0, "", true}));
