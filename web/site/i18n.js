@@ -64,15 +64,13 @@ export function currentLanguage() {
 }
 
 // The language to start in: the user's last choice on the page, else, as the desktop does with
-// the system's languages, English when the browser's first language is English or none, else
-// the first of the browser's languages the page speaks (all of them before languages() has
-// listed what it speaks), else English.
+// the system's languages, the first of the browser's languages the page speaks, English
+// included (any of them before languages() has listed what it speaks), else English.
 export function preferredLanguage() {
   const chosen = storage()?.getItem(STORAGE_KEY);
   const known = (name) => name && (!knownCodes || knownCodes.includes(name));
   if (chosen && translationName(chosen) === chosen && known(chosen)) return chosen;
   const wanted = (globalThis.navigator?.languages ?? []).map(translationName);
-  if (wanted.length === 0 || wanted[0] === 'en') return 'en';
   return wanted.find(known) ?? 'en';
 }
 

@@ -58,9 +58,9 @@ test('a page not yet translated reads in English, with the English pictures', ()
 test('refuses a link the guide cannot serve', () => {
   const rows = [
     { link: '<a href="https://example.com/">', expected: 'is outside the guide' },
-    { link: '<img src="//example.com/x.png">', expected: 'is outside the guide' },
+    { link: '<img src="//example.com">', expected: 'is outside the guide' },
     { link: '<a href="missing.html">', expected: 'finds no file' },
-    { link: '<a href="../index.html">', expected: 'finds no file' },
+    { link: '<a href="../en/index.html">', expected: 'finds no file' },
     { link: '<a href="printing.html#nowhere">', expected: 'finds no anchor' },
   ];
   // One run reports them all.
