@@ -14,10 +14,14 @@ const root = fileURLToPath(new URL('../../', import.meta.url));
 const written = mkdtempSync(join(tmpdir(), 'tavrel-languages-'));
 const folder = new URL('../site/languages/', import.meta.url).href;
 
-// The page's languages folder, served from where languages.py wrote it.
+// The page's languages folder, served from where languages.py wrote it, a file as late as
+// `late` has it.
+const late = new Map();
 globalThis.fetch = async (url) => {
+  const name = String(url).slice(folder.length);
+  await new Promise((resolve) => setTimeout(resolve, late.get(name) ?? 0));
   try {
-    return new Response(readFileSync(join(written, String(url).slice(folder.length))));
+    return new Response(readFileSync(join(written, name)));
   } catch {
     return new Response('', { status: 404, statusText: 'Not Found' });
   }
@@ -110,4 +114,11 @@ test('refuses a language it has not, keeping the one in effect; remembers a choi
   await i18n.useLanguage('it', { remember: true });
   assert.equal(stored.get('tavrel.language'), 'it');
   assert.equal(i18n.tr('WebPage', 'Language'), 'Lingua');
+});
+
+test('of two quick choices, keeps the later one', async () => {
+  late.set('de.json', 50);
+  const [first, second] = await Promise.all([i18n.useLanguage('de'), i18n.useLanguage('es')]);
+  late.clear();
+  assert.deepEqual([first, second, i18n.currentLanguage()], ['es', 'es', 'es']);
 });
