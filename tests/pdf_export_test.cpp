@@ -45,8 +45,8 @@ TEST(Paper, SheetsAreQtsStandardPageSizes)
         {Paper::A1, QPageSize::A1},         {Paper::A0, QPageSize::A0},
         {Paper::ArchD, QPageSize::ArchD},   {Paper::ArchE, QPageSize::ArchE}};
     for (const Paper paper : exporting::allPapers()) {
-        const QPageSize page = exporting::pageSizeOf(paper);
         if (exporting::isRoll(paper)) continue;
+        const QPageSize page = exporting::pageSizeOf(paper);
         EXPECT_EQ(page, QPageSize(sheets.at(paper))) << exporting::paperName(paper);
         EXPECT_EQ(exporting::toQt(tavrel::pages::paperPoints(paper)), page.size(QPageSize::Point))
             << exporting::paperName(paper);
