@@ -43,6 +43,9 @@ PaperGroup groupOf(Paper paper);
 // else.
 std::optional<Paper> paperNamed(std::string_view name);
 std::string_view paperName(Paper paper);
+// The menu's caption, with its access key, in English: the translations know it in the context
+// "PaperMenu".
+const char* paperCaption(Paper paper);
 
 bool isRoll(Paper paper);
 
