@@ -1,7 +1,9 @@
 // Draws the program's icons from the pattern's own figure into a hicolor icon tree:
 //   make_icons OUTPUT_FOLDER
 // gives OUTPUT_FOLDER/hicolor/NxN/apps/tavrel.png for the usual sizes and
-// OUTPUT_FOLDER/hicolor/scalable/apps/tavrel.svg.
+// OUTPUT_FOLDER/hicolor/scalable/apps/tavrel.svg;
+//   make_icons --web OUTPUT_FOLDER
+// gives the browser page's icons, OUTPUT_FOLDER/tavrel-192.png, tavrel-512.png and tavrel.svg.
 
 #include "picture/pattern_picture.h"
 
@@ -11,22 +13,21 @@
 #include <QSvgGenerator>
 
 #include <cstdio>
+#include <vector>
 
 namespace {
 
-bool writePng(const QString& folder, int side)
+bool writePng(const QString& dir, const QString& name, int side)
 {
-    const QString dir = QString("%1/hicolor/%2x%2/apps").arg(folder).arg(side);
     QImage image(side, side, QImage::Format_RGB32);
     QPainter painter(&image);
     tavrel::picture::paintPatternPicture(painter, image.size());
     painter.end();
-    return QDir().mkpath(dir) && image.save(dir + "/tavrel.png");
+    return QDir().mkpath(dir) && image.save(dir + '/' + name);
 }
 
-bool writeSvg(const QString& folder)
+bool writeSvg(const QString& dir)
 {
-    const QString dir = folder + "/hicolor/scalable/apps";
     if (!QDir().mkpath(dir)) return false;
     constexpr int kSide = 256;
     QSvgGenerator svg;
@@ -43,17 +44,24 @@ bool writeSvg(const QString& folder)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_icons OUTPUT_FOLDER\n");
+    const bool web = argc == 3 && QByteArray(argv[1]) == "--web";
+    if (argc != 2 && !web) {
+        std::fprintf(stderr, "usage: make_icons [--web] OUTPUT_FOLDER\n");
         return 2;
     }
-    const QString folder = QString::fromLocal8Bit(argv[1]);
-    for (const int side : {16, 22, 24, 32, 48, 64, 128, 256})
-        if (!writePng(folder, side)) {
+    const QString folder = QString::fromLocal8Bit(argv[argc - 1]);
+    const std::vector<int> sides =
+        web ? std::vector<int>{192, 512} : std::vector<int>{16, 22, 24, 32, 48, 64, 128, 256};
+    for (const int side : sides) {
+        const bool written =
+            web ? writePng(folder, QString("tavrel-%1.png").arg(side), side)
+                : writePng(QString("%1/hicolor/%2x%2/apps").arg(folder).arg(side), "tavrel.png", side);
+        if (!written) {
             std::fprintf(stderr, "make_icons: cannot write the %dx%d icon\n", side, side);
             return 1;
         }
-    if (!writeSvg(folder)) {
+    }
+    if (!writeSvg(web ? folder : folder + "/hicolor/scalable/apps")) {
         std::fprintf(stderr, "make_icons: cannot write the scalable icon\n");
         return 1;
     }

@@ -61,4 +61,8 @@ stop_services
 
 # CTest's closing line once more, so that the log ends with it rather than with the services.
 grep -E 'tests passed|No tests were found' "$summary" | tail -n1 || echo "ctest ended with status $status"
+# The browser page once, beside the normal build, whose program its files are checked against.
+if [[ $status == 0 && $build_dir == build ]]; then
+    "$root/scripts/web/test.sh" || status=$?
+fi
 exit "$status"

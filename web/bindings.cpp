@@ -8,6 +8,8 @@
 #include "measure/typed_length.h"
 #include "pattern/drawing.h"
 #include "pattern/projection.h"
+#include "pages/paper.h"
+#include "pages/print_correction.h"
 #include "web/drawn_pattern.h"
 #include "web/dxf_file.h"
 #include "web/picture_strokes.h"
@@ -134,6 +136,22 @@ bool drawsLines(const std::string& text, int unit, int dotsPerInch)
     return drawnPattern(text, *unitOf(unit), dotsPerInch).has_value();
 }
 
+// Every paper in the menu's order: its command-line name, its caption to translate and its
+// group, which the menu sets apart.
+val papers()
+{
+    val list = val::array();
+    int index = 0;
+    for (const pages::Paper paper : pages::allPapers()) {
+        val entry = val::object();
+        entry.set("name", std::string(pages::paperName(paper)));
+        entry.set("caption", std::string(pages::paperCaption(paper)));
+        entry.set("group", static_cast<int>(pages::groupOf(paper)));
+        list.set(index++, entry);
+    }
+    return list;
+}
+
 measure::UnitSystem unitSystem(bool metric)
 {
     return metric ? measure::UnitSystem::Metric : measure::UnitSystem::Inch;
@@ -197,6 +215,8 @@ EMSCRIPTEN_BINDINGS(tavrel)
     emscripten::function("enteredText", &enteredText);
     emscripten::function("refusalOf", &refusalOf);
     emscripten::function("drawingOf", &drawingOf);
+    emscripten::function("papers", &papers);
+    emscripten::function("correctionWithinBounds", &pages::withinBounds);
     emscripten::function("svgFile", &svgFileOf);
     emscripten::function("dxfFile", &dxfFileOf);
     emscripten::function("drawsLines", &drawsLines);
