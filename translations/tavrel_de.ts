@@ -348,6 +348,14 @@ nur durch eine vollständige Zeichnung ersetzt.
     </message>
 </context>
 <context>
+    <name>LanguageName</name>
+    <message>
+        <source>English</source>
+        <extracomment>This language&apos;s own name, as a list of languages shows it: &quot;Deutsch&quot; in German.</extracomment>
+        <translation>Deutsch</translation>
+    </message>
+</context>
+<context>
     <name>Metainfo</name>
     <message>
         <source>Full-size cutting patterns from one measurement</source>
@@ -754,6 +762,45 @@ nur durch eine vollständige Zeichnung ersetzt.
         <source>Tavrel&apos;s settings file %1 is damaged. The settings that could be read are kept; the file as it was is set aside as %2.</source>
         <extracomment>%1 is the settings file, %2 the copy of it as it was.</extracomment>
         <translation>Die Einstellungsdatei %1 von Tavrel ist beschädigt. Die lesbaren Einstellungen bleiben erhalten; die Datei, wie sie war, ist als %2 beiseitegelegt.</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Print at 100 % (&quot;Actual size&quot;), not &quot;Fit to page&quot;, then check the ruler on the printout.</source>
+        <extracomment>Under the pattern, before printing. &quot;Actual size&quot; and &quot;Fit to page&quot; are the print dialog&apos;s settings as browsers and PDF viewers name them in the language.</extracomment>
+        <translation>Drucken Sie mit 100 % („Tatsächliche Größe“), nicht mit „An Seite anpassen“, und prüfen Sie dann das Kontrolllineal auf dem Ausdruck.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <extracomment>The caption of the list of languages.</extracomment>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Install Tavrel</source>
+        <extracomment>A button that installs the page as a program on the computer or phone.</extracomment>
+        <translation>Tavrel installieren</translation>
+    </message>
+    <message>
+        <source>Works offline</source>
+        <extracomment>Said of the page once installed: it needs no internet connection.</extracomment>
+        <translation>Funktioniert offline</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <extracomment>A button that saves the pattern as a file.</extracomment>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <extracomment>The caption of the control that enlarges the pattern on the screen.</extracomment>
+        <translatorcomment>same</translatorcomment>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>A button that closes the guide or a message.</extracomment>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

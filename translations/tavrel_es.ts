@@ -345,6 +345,14 @@ reemplaza por un dibujo completo.
     </message>
 </context>
 <context>
+    <name>LanguageName</name>
+    <message>
+        <source>English</source>
+        <extracomment>This language&apos;s own name, as a list of languages shows it: &quot;Deutsch&quot; in German.</extracomment>
+        <translation>Español</translation>
+    </message>
+</context>
+<context>
     <name>Metainfo</name>
     <message>
         <source>Full-size cutting patterns from one measurement</source>
@@ -751,6 +759,45 @@ reemplaza por un dibujo completo.
         <source>Tavrel&apos;s settings file %1 is damaged. The settings that could be read are kept; the file as it was is set aside as %2.</source>
         <extracomment>%1 is the settings file, %2 the copy of it as it was.</extracomment>
         <translation>El archivo de ajustes %1 de Tavrel está dañado. Se conservan los ajustes que se pudieron leer; el archivo tal como estaba se ha apartado como %2.</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Print at 100 % (&quot;Actual size&quot;), not &quot;Fit to page&quot;, then check the ruler on the printout.</source>
+        <extracomment>Under the pattern, before printing. &quot;Actual size&quot; and &quot;Fit to page&quot; are the print dialog&apos;s settings as browsers and PDF viewers name them in the language.</extracomment>
+        <translation>Imprime al 100 % («Tamaño real»), no con «Ajustar a la página», y luego comprueba la regla de control en la hoja impresa.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <extracomment>The caption of the list of languages.</extracomment>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Install Tavrel</source>
+        <extracomment>A button that installs the page as a program on the computer or phone.</extracomment>
+        <translation>Instalar Tavrel</translation>
+    </message>
+    <message>
+        <source>Works offline</source>
+        <extracomment>Said of the page once installed: it needs no internet connection.</extracomment>
+        <translation>Funciona sin conexión</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <extracomment>A button that saves the pattern as a file.</extracomment>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <extracomment>The caption of the control that enlarges the pattern on the screen.</extracomment>
+        <translatorcomment>same</translatorcomment>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>A button that closes the guide or a message.</extracomment>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>

@@ -347,6 +347,14 @@ remplacé que par un dessin complet.
     </message>
 </context>
 <context>
+    <name>LanguageName</name>
+    <message>
+        <source>English</source>
+        <extracomment>This language&apos;s own name, as a list of languages shows it: &quot;Deutsch&quot; in German.</extracomment>
+        <translation>Français</translation>
+    </message>
+</context>
+<context>
     <name>Metainfo</name>
     <message>
         <source>Full-size cutting patterns from one measurement</source>
@@ -754,6 +762,45 @@ remplacé que par un dessin complet.
         <source>Tavrel&apos;s settings file %1 is damaged. The settings that could be read are kept; the file as it was is set aside as %2.</source>
         <extracomment>%1 is the settings file, %2 the copy of it as it was.</extracomment>
         <translation>Le fichier de réglages %1 de Tavrel est endommagé. Les réglages lisibles sont conservés ; le fichier tel qu’il était est mis de côté sous le nom %2.</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Print at 100 % (&quot;Actual size&quot;), not &quot;Fit to page&quot;, then check the ruler on the printout.</source>
+        <extracomment>Under the pattern, before printing. &quot;Actual size&quot; and &quot;Fit to page&quot; are the print dialog&apos;s settings as browsers and PDF viewers name them in the language.</extracomment>
+        <translation>Imprimez à 100&#xa0;% («&#xa0;Taille réelle&#xa0;»), et non «&#xa0;Ajuster à la page&#xa0;», puis vérifiez la règle de contrôle sur la feuille imprimée.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <extracomment>The caption of the list of languages.</extracomment>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Install Tavrel</source>
+        <extracomment>A button that installs the page as a program on the computer or phone.</extracomment>
+        <translation>Installer Tavrel</translation>
+    </message>
+    <message>
+        <source>Works offline</source>
+        <extracomment>Said of the page once installed: it needs no internet connection.</extracomment>
+        <translation>Fonctionne hors ligne</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <extracomment>A button that saves the pattern as a file.</extracomment>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <extracomment>The caption of the control that enlarges the pattern on the screen.</extracomment>
+        <translatorcomment>same</translatorcomment>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>A button that closes the guide or a message.</extracomment>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>

@@ -346,6 +346,14 @@ esistente viene sostituito solo da un disegno completo.
     </message>
 </context>
 <context>
+    <name>LanguageName</name>
+    <message>
+        <source>English</source>
+        <extracomment>This language&apos;s own name, as a list of languages shows it: &quot;Deutsch&quot; in German.</extracomment>
+        <translation>Italiano</translation>
+    </message>
+</context>
+<context>
     <name>Metainfo</name>
     <message>
         <source>Full-size cutting patterns from one measurement</source>
@@ -752,6 +760,45 @@ esistente viene sostituito solo da un disegno completo.
         <source>Tavrel&apos;s settings file %1 is damaged. The settings that could be read are kept; the file as it was is set aside as %2.</source>
         <extracomment>%1 is the settings file, %2 the copy of it as it was.</extracomment>
         <translation>Il file delle impostazioni %1 di Tavrel è danneggiato. Le impostazioni leggibili sono conservate; il file com’era è stato messo da parte come %2.</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Print at 100 % (&quot;Actual size&quot;), not &quot;Fit to page&quot;, then check the ruler on the printout.</source>
+        <extracomment>Under the pattern, before printing. &quot;Actual size&quot; and &quot;Fit to page&quot; are the print dialog&apos;s settings as browsers and PDF viewers name them in the language.</extracomment>
+        <translation>Stampare al 100 % («Dimensioni effettive»), non con «Adatta alla pagina», poi controllare il righello di controllo sul foglio stampato.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <extracomment>The caption of the list of languages.</extracomment>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Install Tavrel</source>
+        <extracomment>A button that installs the page as a program on the computer or phone.</extracomment>
+        <translation>Installa Tavrel</translation>
+    </message>
+    <message>
+        <source>Works offline</source>
+        <extracomment>Said of the page once installed: it needs no internet connection.</extracomment>
+        <translation>Funziona offline</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <extracomment>A button that saves the pattern as a file.</extracomment>
+        <translation>Scarica</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <extracomment>The caption of the control that enlarges the pattern on the screen.</extracomment>
+        <translatorcomment>same</translatorcomment>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>A button that closes the guide or a message.</extracomment>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>

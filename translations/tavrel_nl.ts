@@ -349,6 +349,14 @@ volledige tekening vervangen.
     </message>
 </context>
 <context>
+    <name>LanguageName</name>
+    <message>
+        <source>English</source>
+        <extracomment>This language&apos;s own name, as a list of languages shows it: &quot;Deutsch&quot; in German.</extracomment>
+        <translation>Nederlands</translation>
+    </message>
+</context>
+<context>
     <name>Metainfo</name>
     <message>
         <source>Full-size cutting patterns from one measurement</source>
@@ -756,6 +764,44 @@ volledige tekening vervangen.
         <source>Tavrel&apos;s settings file %1 is damaged. The settings that could be read are kept; the file as it was is set aside as %2.</source>
         <extracomment>%1 is the settings file, %2 the copy of it as it was.</extracomment>
         <translation>Het instellingenbestand %1 van Tavrel is beschadigd. De instellingen die gelezen konden worden, blijven bewaard; het bestand zoals het was, is apart gezet als %2.</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Print at 100 % (&quot;Actual size&quot;), not &quot;Fit to page&quot;, then check the ruler on the printout.</source>
+        <extracomment>Under the pattern, before printing. &quot;Actual size&quot; and &quot;Fit to page&quot; are the print dialog&apos;s settings as browsers and PDF viewers name them in the language.</extracomment>
+        <translation>Druk af op 100 % (&quot;Werkelijke grootte&quot;), niet met &quot;Aanpassen aan pagina&quot;, en controleer daarna de controleliniaal op de afdruk.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <extracomment>The caption of the list of languages.</extracomment>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>Install Tavrel</source>
+        <extracomment>A button that installs the page as a program on the computer or phone.</extracomment>
+        <translation>Tavrel installeren</translation>
+    </message>
+    <message>
+        <source>Works offline</source>
+        <extracomment>Said of the page once installed: it needs no internet connection.</extracomment>
+        <translation>Werkt offline</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <extracomment>A button that saves the pattern as a file.</extracomment>
+        <translation>Downloaden</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <extracomment>The caption of the control that enlarges the pattern on the screen.</extracomment>
+        <translation>Zoomen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>A button that closes the guide or a message.</extracomment>
+        <translation>Sluiten</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,33 @@
+// The texts only the browser page shows, listed where lupdate finds them, so that
+// `update_translations` keeps them in the .ts files with the window's texts and the page shows
+// them in every language (scripts/web/languages.py). The page asks for each by these same words.
+// Built without Qt, the marker leaves the text as it is.
+
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
+namespace {
+
+[[maybe_unused]] const char* const kPageTexts[] = {
+    //: Under the pattern, before printing. "Actual size" and "Fit to page" are the print dialog's
+    //: settings as browsers and PDF viewers name them in the language.
+    QT_TRANSLATE_NOOP("WebPage", "Print at 100 % (\"Actual size\"), not \"Fit to page\", then "
+                                 "check the ruler on the printout."),
+    //: The caption of the list of languages.
+    QT_TRANSLATE_NOOP("WebPage", "Language"),
+    //: A button that installs the page as a program on the computer or phone.
+    QT_TRANSLATE_NOOP("WebPage", "Install Tavrel"),
+    //: Said of the page once installed: it needs no internet connection.
+    QT_TRANSLATE_NOOP("WebPage", "Works offline"),
+    //: A button that saves the pattern as a file.
+    QT_TRANSLATE_NOOP("WebPage", "Download"),
+    //: The caption of the control that enlarges the pattern on the screen.
+    QT_TRANSLATE_NOOP("WebPage", "Zoom"),
+    //: A button that closes the guide or a message.
+    QT_TRANSLATE_NOOP("WebPage", "Close"),
+    //: This language's own name, as a list of languages shows it: "Deutsch" in German.
+    QT_TRANSLATE_NOOP("LanguageName", "English"),
+};
+
+}  // namespace
