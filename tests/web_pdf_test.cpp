@@ -2,8 +2,12 @@
 // and picture, as poppler reads and rasterizes them.
 #include "export/pattern_export.h"
 #include "page_raster.h"
+#include "pattern/drawing.h"
+#include "picture/picture_ink.h"
+#include "screen_ink.h"
 #include "web/pdf/pattern_pdf.h"
 #include "web/pdf/pdf_document.h"
+#include "web/pdf/shape_ink.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -149,6 +153,37 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"Corrected", "3", measure::Unit::InchesDecimal, 96, pages::Paper::Letter,
              {1.02, 0.99}}),
     [](const testing::TestParamInfo<Case>& info) { return info.param.name; });
+
+// The ink decides which tiles get pages: the browser finds it where the desktop's stroker does.
+TEST(WebPdf, FindsTheInkTheDesktopFinds)
+{
+    for (const test::Measurement& m : test::measurementsAcrossUnits()) {
+        SCOPED_TRACE(m.text);
+        const tavrel::picture::PersistentImage image = test::pictureOf(m);
+        const float twipsPerPixel = float(1440.0 / m.dotsPerInch);
+        const auto shapes = tavrel::pattern::shapesOfPlan(
+            *tavrel::pattern::prepareDrawing(m.text, *measure::unitAt(m.unit),
+                                             {twipsPerPixel, twipsPerPixel})
+                 .plan);
+        const tavrel::picture::PictureInk desktop(image);
+        const web::ShapeInk browser(shapes, {image.size.width(), image.size.height()});
+        EXPECT_NEAR(browser.right(), desktop.extent().width(), 1e-3);
+        EXPECT_NEAR(browser.bottom(), desktop.extent().height(), 1e-3);
+        // Either finds ink where the other finds it in a slightly larger area: the desktop
+        // strokes each quarter of a circle as one cubic curve, up to 0.03 % of its radius off.
+        const double side = 7;
+        const double more = 0.05 + 3e-4 * std::max(image.size.width(), image.size.height());
+        for (double y = -side + 0.6; y < image.size.height(); y += side)
+            for (double x = -side + 0.3; x < image.size.width(); x += side) {
+                const QRectF area(x, y, side, side), larger = area.adjusted(-more, -more, more, more);
+                const bool inBrowser = browser.within({x, y, side, side});
+                ASSERT_TRUE(!inBrowser || desktop.within(larger)) << x << ", " << y;
+                const bool inBrowserLarger =
+                    browser.within({larger.x(), larger.y(), larger.width(), larger.height()});
+                ASSERT_TRUE(!desktop.within(area) || inBrowserLarger) << x << ", " << y;
+            }
+    }
+}
 
 TEST(WebPdf, SaysWhyNothingIsDrawn)
 {

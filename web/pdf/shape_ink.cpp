@@ -36,15 +36,38 @@ Circle circleOf(const pattern::ScaledArc& arc)
             arc.sweepDegrees};
 }
 
-// The centre line of a line's stroke, lengthened by its square caps.
-pattern::Segment strokeLine(const pattern::LineShape& line, pattern::PixelSize picture)
+// A rectangle turned to lie along `axis` (of length 1): a line's stroke with its square caps,
+// or the cap at an end of an arc.
+struct Band {
+    pattern::Point centre, axis;
+    double halfLength = 0, halfWidth = kHalfWidth;
+};
+
+pattern::Segment shifted(const pattern::Segment& s)
 {
-    pattern::Segment s = pattern::scaledLine(line, picture);
-    s = {s.x1 + kShift, s.y1 + kShift, s.x2 + kShift, s.y2 + kShift};
+    return {s.x1 + kShift, s.y1 + kShift, s.x2 + kShift, s.y2 + kShift};
+}
+
+Band bandOf(const pattern::Segment& s)
+{
     const double length = std::hypot(s.x2 - s.x1, s.y2 - s.y1);
-    if (length == 0) return s;
-    const double dx = (s.x2 - s.x1) / length * kHalfWidth, dy = (s.y2 - s.y1) / length * kHalfWidth;
-    return {s.x1 - dx, s.y1 - dy, s.x2 + dx, s.y2 + dy};
+    const pattern::Point centre{(s.x1 + s.x2) / 2, (s.y1 + s.y2) / 2};
+    // A line of no length is a square of the pen's width.
+    if (length == 0) return {centre, {1, 0}, kHalfWidth};
+    return {centre, {(s.x2 - s.x1) / length, (s.y2 - s.y1) / length}, length / 2 + kHalfWidth};
+}
+
+// Separating axes: the band and the rectangle overlap, or touch, unless one of their four
+// axes holds them apart.
+bool overlaps(const Band& b, const PixelRect& r)
+{
+    const double hx = r.width / 2, hy = r.height / 2;
+    const double dx = b.centre.x - (r.left + hx), dy = b.centre.y - (r.top + hy);
+    const double ax = std::abs(b.axis.x), ay = std::abs(b.axis.y);
+    return std::abs(dx) <= hx + ax * b.halfLength + ay * b.halfWidth &&
+           std::abs(dy) <= hy + ay * b.halfLength + ax * b.halfWidth &&
+           std::abs(dx * b.axis.x + dy * b.axis.y) <= b.halfLength + hx * ax + hy * ay &&
+           std::abs(-dx * b.axis.y + dy * b.axis.x) <= b.halfWidth + hx * ay + hy * ax;
 }
 
 bool inside(pattern::Point p, const PixelRect& r)
@@ -52,28 +75,39 @@ bool inside(pattern::Point p, const PixelRect& r)
     return p.x >= r.left && p.x <= r.left + r.width && p.y >= r.top && p.y <= r.top + r.height;
 }
 
-// Liang and Barsky's clipping: whether any part of the segment lies in the rectangle.
-bool crosses(const pattern::Segment& s, const PixelRect& r)
+double distance(pattern::Point p, const PixelRect& r)
 {
-    const double dx = s.x2 - s.x1, dy = s.y2 - s.y1;
-    double enter = 0, leave = 1;
-    const auto limit = [&](double towardsOutside, double room) {
-        if (towardsOutside == 0) return room >= 0;
-        const double t = room / towardsOutside;
-        if (towardsOutside < 0)
-            enter = std::max(enter, t);
-        else
-            leave = std::min(leave, t);
-        return enter <= leave;
-    };
-    return limit(-dx, s.x1 - r.left) && limit(dx, r.left + r.width - s.x1) &&
-           limit(-dy, s.y1 - r.top) && limit(dy, r.top + r.height - s.y1);
+    const double dx = std::max({r.left - p.x, 0.0, p.x - r.left - r.width});
+    const double dy = std::max({r.top - p.y, 0.0, p.y - r.top - r.height});
+    return std::hypot(dx, dy);
 }
 
-bool crosses(const Circle& c, const PixelRect& r)
+double degreesOf(const Circle& c, pattern::Point p)
 {
-    if (inside(c.at(c.startDegrees), r)) return true;
-    const auto crossing = [&](double degrees) { return c.covers(degrees) && inside(c.at(degrees), r); };
+    return std::atan2(c.centre.y - p.y, p.x - c.centre.x) * 180 / std::numbers::pi;
+}
+
+// The square cap at an end of an arc, lengthening it along its tangent.
+Band capOf(const Circle& c, double degrees, double outwards)
+{
+    const pattern::Point end = c.at(degrees);
+    const double radians = degrees * std::numbers::pi / 180;
+    const pattern::Point axis{outwards * std::sin(radians), outwards * std::cos(radians)};
+    return {{end.x + axis.x * kHalfWidth / 2, end.y + axis.y * kHalfWidth / 2},
+            axis,
+            kHalfWidth / 2};
+}
+
+// Whether the arc comes within the pen's half width of the rectangle. Where they do not cross,
+// the arc comes nearest at one of its ends, across from a corner, or where it runs along an
+// edge: at its quarters.
+bool bodyTouches(const Circle& c, const PixelRect& r)
+{
+    std::vector<double> candidates = {c.startDegrees, c.startDegrees + c.sweepDegrees,
+                                      0, 90, 180, 270};
+    const auto crossing = [&](double degrees) {
+        return c.covers(degrees) && inside(c.at(degrees), r);
+    };
     for (const double x : {r.left, r.left + r.width}) {
         const double cosine = (x - c.centre.x) / c.radius;
         if (std::abs(cosine) > 1) continue;
@@ -86,17 +120,35 @@ bool crosses(const Circle& c, const PixelRect& r)
         const double degrees = std::asin(sine) * 180 / std::numbers::pi;
         if (crossing(degrees) || crossing(180 - degrees)) return true;
     }
-    return false;
+    if (inside(c.at(c.startDegrees), r)) return true;
+    for (const double x : {r.left, r.left + r.width})
+        for (const double y : {r.top, r.top + r.height})
+            candidates.push_back(degreesOf(c, {x, y}));
+    return std::any_of(candidates.begin(), candidates.end(), [&](double degrees) {
+        return c.covers(degrees) && distance(c.at(degrees), r) <= kHalfWidth;
+    });
+}
+
+bool touches(const Band& line, const PixelRect& r)
+{
+    return overlaps(line, r);
+}
+
+bool touches(const Circle& c, const PixelRect& r)
+{
+    if (c.sweepDegrees < 360 && (overlaps(capOf(c, c.startDegrees, 1), r) ||
+                                 overlaps(capOf(c, c.startDegrees + c.sweepDegrees, -1), r)))
+        return true;
+    return bodyTouches(c, r);
 }
 
 // The furthest right and down a stroke reaches: its outer edge at the quadrants it passes and
 // the corners of its square caps.
-pattern::Point farCorner(const pattern::Segment& s)
+pattern::Point farCorner(const Band& b)
 {
-    const double length = std::hypot(s.x2 - s.x1, s.y2 - s.y1);
-    const double nx = length == 0 ? kHalfWidth : -(s.y2 - s.y1) / length * kHalfWidth;
-    const double ny = length == 0 ? kHalfWidth : (s.x2 - s.x1) / length * kHalfWidth;
-    return {std::max(s.x1, s.x2) + std::abs(nx), std::max(s.y1, s.y2) + std::abs(ny)};
+    const double ax = std::abs(b.axis.x), ay = std::abs(b.axis.y);
+    return {b.centre.x + ax * b.halfLength + ay * b.halfWidth,
+            b.centre.y + ay * b.halfLength + ax * b.halfWidth};
 }
 
 pattern::Point farCorner(const Circle& c)
@@ -120,7 +172,7 @@ template <typename Visit>
 void eachStroke(const pattern::Shape& shape, pattern::PixelSize picture, const Visit& visit)
 {
     if (const auto* line = std::get_if<pattern::LineShape>(&shape))
-        visit(strokeLine(*line, picture));
+        visit(bandOf(shifted(pattern::scaledLine(*line, picture))));
     else if (const auto* arc = std::get_if<pattern::ArcShape>(&shape))
         visit(circleOf(pattern::scaledArc(*arc)));
     else
@@ -148,12 +200,10 @@ bool ShapeInk::within(const PixelRect& area) const
     const double right = std::min(area.left + area.width, double(picture_.width));
     const double bottom = std::min(area.top + area.height, double(picture_.height));
     if (right <= left || bottom <= top) return false;
-    // The stroke's half width around the centre lines.
-    const PixelRect reach{left - kHalfWidth, top - kHalfWidth, right - left + 2 * kHalfWidth,
-                          bottom - top + 2 * kHalfWidth};
+    const PixelRect visible{left, top, right - left, bottom - top};
     return std::any_of(shapes_.begin(), shapes_.end(), [&](const pattern::Shape& shape) {
         bool found = false;
-        eachStroke(shape, picture_, [&](const auto& stroke) { found = crosses(stroke, reach); });
+        eachStroke(shape, picture_, [&](const auto& stroke) { found = touches(stroke, visible); });
         return found;
     });
 }
