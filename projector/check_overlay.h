@@ -1,7 +1,9 @@
 #pragma once
 // Marks drawn over the projected pattern at true scale, so that the user can check its scale
 // by eye with a real ruler. `unitPixels` is one centimeter or one inch in screen pixels; the
-// painter's pen gives colour and width.
+// painter's pen gives colour and width. Where the lines go is the pattern core's to say.
+
+#include "pattern/projection.h"
 
 class QPainter;
 class QPoint;
@@ -18,7 +20,7 @@ void drawGrid(QPainter& painter, const QRect& view, const QPoint& patternCorner,
 void drawCheckRuler(QPainter& painter, const QRect& view, double unitPixels);
 
 // Where the check ruler stands, for whoever measures it.
-inline constexpr int kCheckRulerMargin = 40;
-inline constexpr int kCheckRulerTick = 20;
+using pattern::kCheckRulerMargin;
+using pattern::kCheckRulerTick;
 
 }  // namespace tavrel::projector

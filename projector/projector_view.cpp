@@ -1,6 +1,5 @@
 #include "projector/projector_view.h"
 
-#include "measure/physical_units.h"
 #include "projector/check_overlay.h"
 
 #include <QKeyEvent>
@@ -23,10 +22,7 @@ ProjectorView::ProjectorView(picture::PersistentImage image, double twipsPerPixe
                              measure::UnitSystem ruler, QWidget* parent)
     : QWidget(parent),
       image_(std::move(image)),
-      screenPixelsPerPicturePixel_(pixelsPerInch * twipsPerPixel / measure::kTwipsPerInch),
-      unitPixels_(ruler == measure::UnitSystem::Metric
-                      ? pixelsPerInch / measure::kCentimetersPerInch
-                      : pixelsPerInch),
+      scale_(pattern::projectionScale(pixelsPerInch, twipsPerPixel, ruler)),
       look_(look)
 {
     image_.foreground = look.whiteOnBlack ? Qt::white : Qt::black;
@@ -40,8 +36,8 @@ ProjectorView::ProjectorView(picture::PersistentImage image, double twipsPerPixe
 
 QSize ProjectorView::patternOnScreen() const
 {
-    return QSize(static_cast<int>(std::ceil(image_.size.width() * screenPixelsPerPicturePixel_)),
-                 static_cast<int>(std::ceil(image_.size.height() * screenPixelsPerPicturePixel_)));
+    return QSize(static_cast<int>(std::ceil(image_.size.width() * scale_.screenPixelsPerPicturePixel)),
+                 static_cast<int>(std::ceil(image_.size.height() * scale_.screenPixelsPerPicturePixel)));
 }
 
 // A pattern smaller than the view stands in its middle; a larger one is panned.
@@ -71,7 +67,7 @@ void ProjectorView::paintEvent(QPaintEvent*)
 
     painter.save();
     painter.translate(corner);
-    painter.scale(screenPixelsPerPicturePixel_, screenPixelsPerPicturePixel_);
+    painter.scale(scale_.screenPixelsPerPicturePixel, scale_.screenPixelsPerPicturePixel);
     const QRectF visible = painter.transform().inverted().mapRect(QRectF(rect()));
     const QRectF area = visible.intersected(QRectF(QPointF(0, 0), QSizeF(image_.size)));
     if (!area.isEmpty())
@@ -87,10 +83,10 @@ void ProjectorView::paintEvent(QPaintEvent*)
         // Half-way between the pattern and its background, so that the pattern stands out.
         pen.setColor(QColor(128, 128, 128));
         painter.setPen(pen);
-        drawGrid(painter, rect(), corner, unitPixels_);
+        drawGrid(painter, rect(), corner, scale_.unitPixels);
     } else {
         painter.setPen(pen);
-        drawCheckRuler(painter, rect(), unitPixels_);
+        drawCheckRuler(painter, rect(), scale_.unitPixels);
     }
 }
 

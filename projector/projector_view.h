@@ -5,6 +5,7 @@
 // and the arrow keys. Esc leaves.
 
 #include "measure/unit.h"
+#include "pattern/projection.h"
 #include "picture/persistent_image.h"
 #include "projector/projector_preferences.h"
 
@@ -38,8 +39,7 @@ private:
     void panTo(QPoint pan);
 
     picture::PersistentImage image_;
-    double screenPixelsPerPicturePixel_;
-    double unitPixels_;  // one centimeter or inch on this screen
+    pattern::ProjectionScale scale_;
     ProjectorPreferences look_;
     QPoint pan_;
     QPoint dragFrom_;

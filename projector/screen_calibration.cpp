@@ -10,12 +10,6 @@
 namespace tavrel::projector {
 namespace {
 
-bool plausible(double pixelsPerInch)
-{
-    return std::isfinite(pixelsPerInch) && pixelsPerInch >= kMinPixelsPerInch &&
-           pixelsPerInch <= kMaxPixelsPerInch;
-}
-
 // Screen names may hold the slashes that QSettings takes for groups.
 QString settingsKey(const QString& screenKey)
 {
@@ -24,13 +18,6 @@ QString settingsKey(const QString& screenKey)
 }
 
 }  // namespace
-
-std::optional<double> pixelsPerInchFromBar(int barPixels, double measuredInches)
-{
-    if (barPixels <= 0 || !(measuredInches > 0)) return std::nullopt;
-    const double pixelsPerInch = barPixels / measuredInches;
-    return plausible(pixelsPerInch) ? std::optional(pixelsPerInch) : std::nullopt;
-}
 
 QString screenKey(const QScreen& screen)
 {
@@ -43,7 +30,7 @@ StoredCalibration readPixelsPerInch(const QString& key)
     const QVariant stored = platform::userSetting(settingsKey(key));
     bool isNumber = false;
     const double value = stored.toDouble(&isNumber);
-    if (isNumber && plausible(value)) return {value, false};
+    if (isNumber && pattern::plausiblePixelsPerInch(value)) return {value, false};
     return {std::nullopt, platform::hasUserSetting(settingsKey(key))};
 }
 

@@ -2,6 +2,8 @@
 // What a screen really shows per inch, as the user measured it with a ruler, kept per screen
 // between runs. The size a screen reports about itself is often wrong, so it is never used.
 
+#include "pattern/projection.h"
+
 #include <QString>
 
 #include <optional>
@@ -10,14 +12,10 @@ class QScreen;
 
 namespace tavrel::projector {
 
-// The range real screens and projections fall in: a projection two meters wide at the low end,
-// a phone's panel at the high end. A length typed in the wrong unit falls outside it.
-inline constexpr double kMinPixelsPerInch = 20;
-inline constexpr double kMaxPixelsPerInch = 600;
-
-// Pixels per inch of a bar `barPixels` long that measures `measuredInches` on the ruler;
-// nullopt when no real screen could show that.
-std::optional<double> pixelsPerInchFromBar(int barPixels, double measuredInches);
+// The range real screens fall in, and the bar's reading, are the pattern core's.
+using pattern::kMaxPixelsPerInch;
+using pattern::kMinPixelsPerInch;
+using pattern::pixelsPerInchFromBar;
 
 // "name WxH": a screen is known by its name and resolution, so that a changed resolution asks
 // for a new calibration.

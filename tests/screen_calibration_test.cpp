@@ -1,4 +1,4 @@
-// Calibration arithmetic and its refusals, and what survives in the user's settings from one run
+// What survives in the user's settings from one run
 // to the next (kept in a temporary folder here).
 #include "platform/user_settings.h"
 #include "projector/projector_preferences.h"
@@ -15,39 +15,12 @@
 #include <cmath>
 #include <csignal>
 #include <functional>
-#include <limits>
 #include <optional>
 
 namespace {
 
 using namespace tavrel::projector;
 using namespace tavrel::platform;
-
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInfinity = std::numeric_limits<double>::infinity();
-
-TEST(ScreenCalibration, PixelsPerInchFromBarRefusesWhatNoScreenShows)
-{
-    const struct {
-        int bar;
-        double inches;
-        std::optional<double> expected;
-    } cases[] = {
-        {600, 10, 60},
-        {600, 30, 20},
-        {600, 1, 600},
-        {600, 31, std::nullopt},
-        {601, 1, std::nullopt},
-        {1536, 1, std::nullopt},  // a 16-inch bar typed as 1
-        {600, 0, std::nullopt},
-        {600, -10, std::nullopt},
-        {0, 10, std::nullopt},
-        {600, kNaN, std::nullopt},
-        {600, kInfinity, std::nullopt},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(pixelsPerInchFromBar(c.bar, c.inches), c.expected) << c.bar << " / " << c.inches;
-}
 
 class StoredSettings : public testing::Test {
 protected:

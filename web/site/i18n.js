@@ -7,6 +7,7 @@ const FOLDER = new URL('languages/', import.meta.url);
 
 let inEffect = { code: 'en', texts: {} };
 let knownCodes = null;
+let lastAsked = 0;
 
 // The translation's name for a locale or language code, read without regard to case: "de" for
 // "de", "de-AT" or "de_DE.UTF-8"; "pt_BR" for "pt-BR" or "pt-Latn-BR"; "pt_PT" for "pt-PT",
@@ -45,14 +46,17 @@ export async function languages() {
 
 // Loads the language a code names ("de", "pt-BR", "pt" for Portugal's) and makes it the one
 // tr() speaks; with remember, it is kept as the user's choice for the next visit. Returns the
-// translation's code. A code the page has no language for, or a file that fails to load, is
-// refused and leaves the language in effect as it was.
+// code in effect. A code the page has no language for, or a file that fails to load, is
+// refused and leaves the language in effect as it was. Of two quick choices, the later one
+// stays, whichever file arrives first.
 export async function useLanguage(code, { remember = false } = {}) {
   const name = translationName(code);
   if (!name || (knownCodes && !knownCodes.includes(name))) {
     throw new Error(`No translation for the language "${code}"`);
   }
+  const asked = ++lastAsked;
   const texts = await fetchJson(`${name}.json`);
+  if (asked !== lastAsked) return inEffect.code;
   inEffect = { code: name, texts };
   if (remember) storage()?.setItem(STORAGE_KEY, name);
   return name;
@@ -64,15 +68,13 @@ export function currentLanguage() {
 }
 
 // The language to start in: the user's last choice on the page, else, as the desktop does with
-// the system's languages, English when the browser's first language is English or none, else
-// the first of the browser's languages the page speaks (all of them before languages() has
-// listed what it speaks), else English.
+// the system's languages, the first of the browser's languages the page speaks, English
+// included (any of them before languages() has listed what it speaks), else English.
 export function preferredLanguage() {
   const chosen = storage()?.getItem(STORAGE_KEY);
   const known = (name) => name && (!knownCodes || knownCodes.includes(name));
   if (chosen && translationName(chosen) === chosen && known(chosen)) return chosen;
   const wanted = (globalThis.navigator?.languages ?? []).map(translationName);
-  if (wanted.length === 0 || wanted[0] === 'en') return 'en';
   return wanted.find(known) ?? 'en';
 }
 

@@ -1,0 +1,172 @@
+// What the page asks of the core: which typed characters enter the box, the plan of the
+// picture for a text in a unit, and the texts and numbers the page words around it. Every
+// number the page shows or draws comes from here; the page only strokes and words it.
+
+#include "measure/fractions_reading.h"
+#include "measure/key_filter.h"
+#include "measure/physical_units.h"
+#include "measure/typed_length.h"
+#include "pattern/drawing.h"
+#include "pattern/projection.h"
+#include "web/typed_characters.h"
+#include "web/picture_strokes.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <string>
+
+namespace tavrel::web {
+namespace {
+
+using emscripten::val;
+
+std::optional<measure::Unit> unitOf(int index) { return measure::unitAt(index); }
+
+// The characters of `inserted` that enter the box between `before` and `after`, as typing them
+// one by one would let them in.
+std::string enteredText(const std::string& inserted, const std::string& text,
+                        const std::string& before, const std::string& after, int unit)
+{
+    return measure::filterTypedCharacters(codePoints(inserted), text, before, after, unitOf(unit));
+}
+
+// Why a paste or a drop of `inserted` enters nothing: the refused character and the reason, or
+// null when all of it enters.
+val refusalOf(const std::string& inserted, const std::string& text, const std::string& before,
+              const std::string& after, int unit)
+{
+    const std::vector<int> codes = codePoints(inserted);
+    const auto refusal = measure::firstRefusal(codes, text, before, after, unitOf(unit));
+    if (!refusal) return val::null();
+    static constexpr const char* kWhy[] = {"notTaken", "onlyOne", "notFirst"};
+    val result = val::object();
+    result.set("character", codes[refusal->index]);
+    result.set("why", std::string(kWhy[static_cast<int>(refusal->why)]));
+    return result;
+}
+
+const char* readingName(measure::FractionsReading reading)
+{
+    switch (reading) {
+    case measure::FractionsReading::WholeRounded: return "wholeRounded";
+    case measure::FractionsReading::ZeroDenominator: return "zeroDenominator";
+    case measure::FractionsReading::Unclear: return "unclear";
+    case measure::FractionsReading::AsWritten: break;
+    }
+    return "asWritten";
+}
+
+val numbers(const std::vector<double>& values)
+{
+    val array = val::array();
+    for (std::size_t i = 0; i < values.size(); ++i) array.set(i, values[i]);
+    return array;
+}
+
+// Everything one drawing of `text` in the unit at `index` shows, for a screen of
+// `twipsPerPixel`: whether it draws, its picture's size and strokes, the sentence's band, the
+// inches drawn and how the fractions read it, and the largest measurement the unit draws.
+val drawingOf(const std::string& text, int index, double twipsPerPixel)
+{
+    const std::optional<measure::Unit> unit = unitOf(index);
+    const pattern::Screen screen{float(twipsPerPixel), float(twipsPerPixel)};
+    const pattern::Drawing drawing = pattern::prepareDrawing(text, *unit, screen);
+    val result = val::object();
+    result.set("largest", pattern::largestMeasurementText(*unit, screen));
+    result.set("tooLarge", drawing.tooLarge());
+    result.set("M", drawing.tooLarge() ? 0.0 : double(drawing.conversion.M));
+    result.set("drawnInches", double(drawing.conversion.pixels) * twipsPerPixel /
+                                  measure::kTwipsPerInch);
+    result.set("reading",
+               std::string(readingName(measure::readingOfFractions(text))));
+    if (!drawing.plan || drawing.conversion.M == 0.0f) return result;
+    const pattern::PatternPlan& plan = *drawing.plan;
+    result.set("width", plan.pictureWidth);
+    result.set("height", plan.pictureHeight);
+    // How large the picture prints, at its natural size.
+    result.set("printedWidthInches", plan.pictureWidth * twipsPerPixel / measure::kTwipsPerInch);
+    result.set("printedHeightInches", plan.pictureHeight * twipsPerPixel / measure::kTwipsPerInch);
+    val label = val::object();
+    label.set("left", plan.labelLeft);
+    label.set("top", plan.labelTop);
+    label.set("width", plan.pictureWidth);
+    label.set("height", plan.labelHeight);
+    result.set("label", label);
+    const PictureStrokes strokes = strokesOf(plan);
+    result.set("lines", numbers(strokes.lines));
+    result.set("arcs", numbers(strokes.arcs));
+    return result;
+}
+
+measure::UnitSystem unitSystem(bool metric)
+{
+    return metric ? measure::UnitSystem::Metric : measure::UnitSystem::Inch;
+}
+
+// The screen's pixels per inch from a bar of `barPixels` between its end marks that measures the
+// typed length: {pixelsPerInch}, or {refused: "unreadable"} for a length the unit cannot read,
+// or {refused: "implausible", least, most} for one no screen could show.
+val pixelsPerInchFromBar(int barPixels, const std::string& typed, bool metric)
+{
+    val result = val::object();
+    const auto inches = measure::readTypedInches(typed, unitSystem(metric));
+    if (!inches) {
+        result.set("refused", std::string("unreadable"));
+        return result;
+    }
+    const auto pixelsPerInch = pattern::pixelsPerInchFromBar(barPixels, *inches);
+    if (!pixelsPerInch) {
+        result.set("refused", std::string("implausible"));
+        result.set("least", pattern::kMinPixelsPerInch);
+        result.set("most", pattern::kMaxPixelsPerInch);
+        return result;
+    }
+    result.set("pixelsPerInch", *pixelsPerInch);
+    return result;
+}
+
+val projectionScale(double pixelsPerInch, double twipsPerPixel, bool metric)
+{
+    const pattern::ProjectionScale scale =
+        pattern::projectionScale(pixelsPerInch, twipsPerPixel, unitSystem(metric));
+    val result = val::object();
+    result.set("perPicturePixel", scale.screenPixelsPerPicturePixel);
+    result.set("unitPixels", scale.unitPixels);
+    return result;
+}
+
+val screenLines(const std::vector<pattern::ScreenLine>& lines)
+{
+    std::vector<double> ends;
+    for (const pattern::ScreenLine& line : lines)
+        ends.insert(ends.end(), {double(line.x1), double(line.y1), double(line.x2), double(line.y2)});
+    return numbers(ends);
+}
+
+// The check overlay's lines over a view of `width` by `height` screen pixels.
+val gridLines(int width, int height, int cornerX, int cornerY, double unitPixels)
+{
+    return screenLines(pattern::gridLines({0, 0, width - 1, height - 1}, cornerX, cornerY, unitPixels));
+}
+
+val checkRulerLines(int width, int height, double unitPixels)
+{
+    return screenLines(pattern::checkRulerLines({0, 0, width - 1, height - 1}, unitPixels));
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(tavrel)
+{
+    emscripten::function("enteredText", &enteredText);
+    emscripten::function("refusalOf", &refusalOf);
+    emscripten::function("drawingOf", &drawingOf);
+    emscripten::function("plausiblePixelsPerInch", &pattern::plausiblePixelsPerInch);
+    emscripten::function("pixelsPerInchFromBar", &pixelsPerInchFromBar);
+    emscripten::function("projectionScale", &projectionScale);
+    emscripten::function("gridLines", &gridLines);
+    emscripten::function("checkRulerLines", &checkRulerLines);
+}
+
+}  // namespace tavrel::web

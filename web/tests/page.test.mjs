@@ -1,0 +1,214 @@
+// The page as a user meets it in Debian's Chromium: typing in each unit, pasting, the picture
+// and every file against the desktop program's own, offline use, a phone's screen and an
+// accessibility check.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { serve, launch, openPage, typeMeasurement, desktopProgram, repository } from './browser.mjs';
+
+const kUnits = ['decimal', 'fractions', 'millimeter'];
+let server;
+let browser;
+let page;
+const folder = mkdtempSync(join(tmpdir(), 'tavrel-page-'));
+
+before(async () => {
+  server = await serve();
+  browser = await launch();
+  page = await openPage(browser.context, server.address);
+});
+
+after(async () => {
+  await browser?.close();
+  server?.stop();
+});
+
+// The desktop program's file for the same measurement, unit and paper.
+function desktopFile(unit, measurement, ending, paper = 'letter') {
+  const path = join(folder, `desktop-${unit}-${measurement.replaceAll(/\W/g, '_')}.${ending}`);
+  execFileSync(desktopProgram, ['--unit', kUnits[unit], '--measure', measurement,
+    '--paper', paper, '--export', path], { env: { ...process.env, LC_ALL: 'C.UTF-8' } });
+  return path;
+}
+
+async function state() {
+  return page.evaluate(() => ({
+    text: document.getElementById('txtMeasure').value,
+    printable: !document.getElementById('cmdPrint').disabled,
+    tooLarge: document.getElementById('lblTooLarge').hidden ? '' : document.getElementById('lblTooLarge').textContent,
+    notice: document.getElementById('lblNotice').hidden ? '' : document.getElementById('lblNotice').textContent,
+  }));
+}
+
+test('typed keys pass the same filter in every unit', async () => {
+  const rows = [
+    { unit: 0, keys: '2.5x,/ 1.', text: '2.51', printable: true },
+    { unit: 1, keys: ' 2  1//2', text: '2 1/2', printable: true },
+    { unit: 2, keys: '25.4.5a', text: '25.45', printable: true },
+    { unit: 0, keys: '.', text: '.', printable: false },
+    { unit: 0, keys: '100', text: '100', printable: false,
+      tooLarge: 'Too large to draw. The largest measurement is 91.02 inches.' },
+    { unit: 1, keys: '2.5', text: '2.5', printable: true,
+      notice: '2.5 is drawn as 2 inches in Inches (Fractions); choose Inches (Decimal) for 2.5' },
+  ];
+  for (const row of rows) {
+    await typeMeasurement(page, row.unit, row.keys);
+    assert.deepEqual(await state(), { text: row.text, printable: row.printable,
+      tooLarge: row.tooLarge ?? '', notice: row.notice ?? '' }, JSON.stringify(row));
+  }
+});
+
+test('a paste enters whole or not at all, and says why not', async () => {
+  await browser.context.grantPermissions(['clipboard-read', 'clipboard-write']);
+  const paste = async (text) => {
+    await page.evaluate((t) => navigator.clipboard.writeText(t), text);
+    await page.locator('#txtMeasure').press('Control+V');
+  };
+  await typeMeasurement(page, 1, '1');
+  await paste('2a');
+  assert.deepEqual(await state(), { text: '1', printable: true, tooLarge: '',
+    notice: 'Nothing was pasted: the box takes no “a”.' });
+  await paste(' 3/4');
+  assert.equal((await state()).text, '1 3/4');
+  await paste('/');
+  assert.equal((await state()).notice, 'Nothing was pasted: the box takes only one slash.');
+});
+
+// Ink pixels of an RGBA image as a set of "x,y".
+function inkOf(image) {
+  const ink = new Set();
+  for (let y = 0; y < image.height; ++y)
+    for (let x = 0; x < image.width; ++x)
+      if (image.data[(y * image.width + x) * 4] < 128) ink.add(`${x},${y}`);
+  return ink;
+}
+
+// Whether every ink pixel of `a` has one of `b` within a pixel.
+function withinOnePixel(a, b) {
+  for (const point of a) {
+    const [x, y] = point.split(',').map(Number);
+    let near = false;
+    for (let dy = -1; dy <= 1 && !near; ++dy)
+      for (let dx = -1; dx <= 1 && !near; ++dx) near = b.has(`${x + dx},${y + dy}`);
+    if (!near) return point;
+  }
+  return null;
+}
+
+async function pixelsOfPng(bytes) {
+  return page.evaluate(async (base64) => {
+    const blob = await (await fetch(`data:image/png;base64,${base64}`)).blob();
+    const bitmap = await createImageBitmap(blob);
+    const canvas = new OffscreenCanvas(bitmap.width, bitmap.height);
+    const context = canvas.getContext('2d');
+    context.drawImage(bitmap, 0, 0);
+    const image = context.getImageData(0, 0, bitmap.width, bitmap.height);
+    return { width: image.width, height: image.height, data: [...image.data] };
+  }, Buffer.from(bytes).toString('base64'));
+}
+
+async function shownPicture() {
+  return page.evaluate(() => {
+    const canvas = document.getElementById('picPattern');
+    const image = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+    return { width: image.width, height: image.height, data: [...image.data] };
+  });
+}
+
+function assertSamePicture(shown, desktop) {
+  assert.deepEqual([shown.width, shown.height], [desktop.width, desktop.height]);
+  const a = inkOf(shown);
+  const b = inkOf(desktop);
+  assert.ok(a.size > 0);
+  assert.equal(withinOnePixel(a, b), null, 'ink on the page that the desktop has not');
+  assert.equal(withinOnePixel(b, a), null, 'ink on the desktop that the page has not');
+}
+
+test('the drawn picture and the saved PNG are the desktop PNG within one pixel', async () => {
+  for (const [unit, measurement] of [[1, '2 1/2'], [2, '30'], [0, '0.5']]) {
+    await typeMeasurement(page, unit, measurement);
+    const desktop = await pixelsOfPng(readFileSync(desktopFile(unit, measurement, 'png')));
+    assertSamePicture(await shownPicture(), desktop);
+    const saved = await download('#mnuPatternSavePng');
+    assertSamePicture(await pixelsOfPng(readFileSync(saved)), desktop);
+    assert.match(execFileSync('identify', ['-format', '%x %y %U', saved]).toString(),
+                 /^(37\.8|3780) (37\.8|3780) Pixels?PerCentimeter/i);
+  }
+});
+
+async function download(item) {
+  await page.click('#mnuPattern');
+  const [file] = await Promise.all([page.waitForEvent('download'), page.click(item)]);
+  const path = join(folder, `page-${Date.now()}-${file.suggestedFilename()}`);
+  await file.saveAs(path);
+  return path;
+}
+
+test('the saved SVG, DXF and PDF are the desktop command line\'s', async () => {
+  const compare = join(repository, 'web/tests/same_files.py');
+  for (const [unit, measurement, paper] of [[1, '2 1/2', 'letter'], [2, '400', 'a4'], [0, '20', 'a4']]) {
+    await typeMeasurement(page, unit, measurement);
+    await page.selectOption('#mnuPatternPaper', paper);
+    for (const ending of ['svg', 'dxf', 'pdf']) {
+      const saved = await download(`#mnuPatternSave${ending[0].toUpperCase()}${ending.slice(1)}`);
+      execFileSync('python3', [compare, desktopFile(unit, measurement, ending, paper), saved,
+        unit === 2 ? 'cm' : 'inch'], { stdio: 'inherit' });
+    }
+  }
+});
+
+test('once opened, the page works offline', async () => {
+  const offline = await launch();
+  try {
+    const first = await openPage(offline.context, server.address);
+    await first.evaluate(async () => {
+      const registration = await navigator.serviceWorker.ready;
+      while (registration.active?.state !== 'activated') await new Promise((r) => setTimeout(r, 50));
+    });
+    await offline.context.setOffline(true);
+    await first.reload();
+    await first.waitForSelector('body[data-ready="true"]');
+    await typeMeasurement(first, 1, '3');
+    assert.equal(await first.locator('#cmdPrint').isEnabled(), true);
+    assert.deepEqual(first.problems, []);
+  } finally {
+    await offline.close();
+  }
+});
+
+test('on a phone every control shows without sideways scrolling', async () => {
+  const phone = await launch({ viewport: { width: 360, height: 640 }, isMobile: true, hasTouch: true });
+  try {
+    const small = await openPage(phone.context, server.address);
+    await typeMeasurement(small, 2, '2311');
+    const overflow = await small.evaluate(() => document.documentElement.scrollWidth - innerWidth);
+    assert.ok(overflow <= 0, `${overflow} pixels sideways`);
+    for (const id of ['optMeasureType0', 'optMeasureType2', 'cmdPrint', 'txtMeasure', 'mnuPattern',
+      'mnuHelp', 'cboLanguage', 'cboZoom', 'picView']) {
+      const box = await small.locator(`#${id}`).boundingBox();
+      assert.ok(box && box.x >= 0 && box.x + box.width <= 360, id);
+    }
+    assert.equal(await small.getAttribute('#txtMeasure', 'inputmode'), 'decimal');
+  } finally {
+    await phone.close();
+  }
+});
+
+test('no accessibility violation, and the picture is described', async () => {
+  const checked = await launch({ bypassCSP: true });
+  try {
+    const shown = await openPage(checked.context, server.address);
+    await typeMeasurement(shown, 1, '2 1/2');
+    assert.equal(await shown.getAttribute('#picView', 'aria-label'),
+                 'Pattern for 2 1/2 inches, 5.6 by 7.9 inches when printed');
+    await shown.addScriptTag({ path: join(repository, 'web/node_modules/axe-core/axe.min.js') });
+    const violations = await shown.evaluate(async () => (await axe.run()).violations
+      .map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`));
+    assert.deepEqual(violations, []);
+  } finally {
+    await checked.close();
+  }
+});
