@@ -7,7 +7,7 @@
 #include "pattern/shapes.h"
 #include "web/pdf/page_words.h"
 #include "web/pdf/pdf_document.h"
-#include "web/pdf/picture_strokes.h"
+#include "web/pdf/shape_paths.h"
 #include "web/pdf/shape_ink.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "web/pdf/picture_strokes.h"
+#include "web/pdf/shape_paths.h"
 
 #include <algorithm>
 #include <cmath>
