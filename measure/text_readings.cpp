@@ -1,5 +1,7 @@
 #include "measure/text_readings.h"
 
+#include "measure/decimal_chars.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -18,8 +20,8 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 double decimalValue(const std::string& number)
 {
     double value = 0.0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
-                                              std::chars_format::fixed);
+    const auto [end, error] = decimal_chars::from_chars(
+        number.data(), number.data() + number.size(), value, decimal_chars::chars_format::fixed);
     if (error == std::errc::result_out_of_range) {
         const bool hasNonZeroWholeDigit =
             number.find_first_not_of("0.") < number.find('.');

@@ -5,6 +5,7 @@
 #   install-deps.sh --windows-core  the MinGW-w64 cross compiler and Wine for the core's tests
 #   install-deps.sh --windows       the whole Windows program: cross-building it and its SDK,
 #                                   testing it under Wine, its installer
+#   install-deps.sh --web           the browser version: emscripten, node, Chromium
 set -euo pipefail
 
 packages=(
@@ -48,6 +49,15 @@ if [[ ${1:-} == --windows-core ]]; then
     # The core's tests built for Windows, with GoogleTest from its sources, run under Wine
     packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64)
 fi
+if [[ ${1:-} == --web ]]; then
+    packages=(
+        # The core compiled to WebAssembly, with fast_float's from_chars for double, which
+        # emscripten's libc++ lacks, and GoogleTest from its sources; ccache keeps rebuilds short
+        cmake ninja-build emscripten libfast-float-dev googletest ccache
+        # Running the compiled tests, and the page's tests in a real browser
+        nodejs npm chromium
+    )
+fi
 if [[ ${1:-} == --windows ]]; then
     packages=(
         cmake ninja-build g++-mingw-w64-x86-64-posix wine wine64 ccache
@@ -64,10 +74,14 @@ if [[ ${1:-} == --windows ]]; then
     )
 fi
 
+# A name that an installed package provides counts as installed: a nodejs that carries its own
+# npm refuses Debian's npm beside it.
+provided=" $(dpkg-query -W -f='${db:Status-Status} ${Provides}\n' | sed -n 's/^installed //p' |
+    sed 's/ *([^)]*)//g' | tr ',\n' '  ') "
 missing=()
 for package in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
-    [[ $status == installed ]] || missing+=("$package")
+    [[ $status == installed || $provided == *" $package "* ]] || missing+=("$package")
 done
 
 if ((${#missing[@]} == 0)); then

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 using namespace tavrel::measure;
 
@@ -20,11 +21,15 @@ TEST(NumericPrefix, ReadsTheLeadingNumberAndSkipsBlanks)
                           Case{"3/4", 3}, Case{" 1 2 3", 123}, Case{"\t4\n2", 42},
                           Case{"7abc", 7}, Case{"-5", 0}, Case{"1e3", 1}, Case{"+2", 0},
                           Case{"0.1", 0.1}, Case{"00012", 12},
+                          // Just above halfway between two doubles: correctly rounded up.
+                          Case{"9007199254740993.0000000001", 9007199254740994.0},
                           // A carriage return is no blank: it ends the number.
                           Case{"1\r2", 1}, Case{"\r1", 0}, Case{"2\r\n3", 2}}) {
         EXPECT_EQ(numericPrefix(c.text), c.value) << "'" << c.text << "'";
     }
     EXPECT_EQ(numericPrefix(std::string(400, '9')), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(numericPrefix("0." + std::string(322, '0') + "5"), 5e-323);
+    EXPECT_EQ(numericPrefix("0." + std::string(400, '0') + "1"), 0.0);
 }
 
 TEST(StrictReading, AcceptsOnlyOneWholeDecimalNumber)
