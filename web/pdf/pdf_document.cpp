@@ -56,13 +56,7 @@ std::string unicodeString(std::string_view utf8)
     const auto unit = [&](unsigned value) {
         for (int shift = 12; shift >= 0; shift -= 4) text += kHex[(value >> shift) & 0xF];
     };
-    for (std::size_t at = 0; at < utf8.size();) {
-        const auto lead = std::uint8_t(utf8[at]);
-        const int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-        char32_t c = more == 0 ? lead : lead & (0x3F >> more);
-        for (int i = 1; i <= more && at + std::size_t(i) < utf8.size(); ++i)
-            c = (c << 6) | (std::uint8_t(utf8[at + std::size_t(i)]) & 0x3F);
-        at += std::size_t(more) + 1;
+    for (const char32_t c : charactersOf(utf8)) {
         if (c >= 0x10000) {
             unit(0xD800 + ((c - 0x10000) >> 10));
             unit(0xDC00 + ((c - 0x10000) & 0x3FF));

@@ -52,13 +52,18 @@ std::optional<char32_t> nextCharacter(std::string_view text, std::size_t& at)
 
 }  // namespace
 
+std::u32string charactersOf(std::string_view utf8)
+{
+    std::u32string characters;
+    for (std::size_t at = 0; at < utf8.size();)
+        characters += nextCharacter(utf8, at).value_or(U'\uFFFD');
+    return characters;
+}
+
 std::string winAnsiOf(std::string_view utf8)
 {
     std::string bytes;
-    for (std::size_t at = 0; at < utf8.size();) {
-        const auto c = nextCharacter(utf8, at);
-        bytes += c ? codeOf(*c) : '?';
-    }
+    for (const char32_t c : charactersOf(utf8)) bytes += codeOf(c);
     return bytes;
 }
 
