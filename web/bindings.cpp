@@ -8,8 +8,11 @@
 #include "measure/typed_length.h"
 #include "pattern/drawing.h"
 #include "pattern/projection.h"
-#include "web/typed_characters.h"
+#include "web/drawn_pattern.h"
+#include "web/dxf_file.h"
 #include "web/picture_strokes.h"
+#include "web/svg_file.h"
+#include "web/typed_characters.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -99,6 +102,38 @@ val drawingOf(const std::string& text, int index, double twipsPerPixel)
     return result;
 }
 
+// A file's bytes for the page to save: {bytes}, or {tooSmall: true} where the picture holds no
+// line to draw. The page offers saving only for a text it draws.
+val fileOf(const std::optional<std::string>& file)
+{
+    val result = val::object();
+    if (!file) {
+        result.set("tooSmall", true);
+        return result;
+    }
+    const auto* data = reinterpret_cast<const unsigned char*>(file->data());
+    result.set("bytes", val::global("Uint8Array")
+                            .new_(emscripten::typed_memory_view(file->size(), data)));
+    return result;
+}
+
+val svgFileOf(const std::string& text, int unit, int dotsPerInch, const std::string& title,
+              const std::string& description)
+{
+    return fileOf(svgFile(text, *unitOf(unit), dotsPerInch, {title, description}));
+}
+
+val dxfFileOf(const std::string& text, int unit, int dotsPerInch)
+{
+    return fileOf(dxfFile(text, *unitOf(unit), dotsPerInch));
+}
+
+// Whether the text draws a picture with a line inside it, which the PNG file shows.
+bool drawsLines(const std::string& text, int unit, int dotsPerInch)
+{
+    return drawnPattern(text, *unitOf(unit), dotsPerInch).has_value();
+}
+
 measure::UnitSystem unitSystem(bool metric)
 {
     return metric ? measure::UnitSystem::Metric : measure::UnitSystem::Inch;
@@ -162,6 +197,9 @@ EMSCRIPTEN_BINDINGS(tavrel)
     emscripten::function("enteredText", &enteredText);
     emscripten::function("refusalOf", &refusalOf);
     emscripten::function("drawingOf", &drawingOf);
+    emscripten::function("svgFile", &svgFileOf);
+    emscripten::function("dxfFile", &dxfFileOf);
+    emscripten::function("drawsLines", &drawsLines);
     emscripten::function("plausiblePixelsPerInch", &pattern::plausiblePixelsPerInch);
     emscripten::function("pixelsPerInchFromBar", &pixelsPerInchFromBar);
     emscripten::function("projectionScale", &projectionScale);

@@ -1,51 +1,35 @@
 #include "web/picture_strokes.h"
 
-#include <cmath>
-#include <numbers>
+#include "pattern/shapes.h"
 
 namespace tavrel::web {
 namespace {
 
-void addLine(PictureStrokes& strokes, const pattern::LineOp& line)
+void addArc(PictureStrokes& strokes, const pattern::ScaledArc& arc)
 {
-    strokes.lines.insert(strokes.lines.end(), {line.x1, line.y1, line.x2, line.y2});
-}
-
-// The ray from the centre through (x, y), in degrees counter-clockwise from the right as seen on
-// screen, where y grows downwards.
-double rayDegrees(double centreX, double centreY, int x, int y)
-{
-    if (x == centreX && y == centreY) return 0;
-    return std::atan2(centreY - y, x - centreX) * 180.0 / std::numbers::pi;
-}
-
-void addArc(PictureStrokes& strokes, const pattern::ArcCall& call)
-{
-    const double centreX = (call.left + call.right) / 2.0;
-    const double centreY = (call.top + call.bottom) / 2.0;
-    double start = 0, sweep = 360;
-    if (call.kind == pattern::ArcCall::Kind::Arc) {
-        start = rayDegrees(centreX, centreY, call.xStart, call.yStart);
-        sweep = rayDegrees(centreX, centreY, call.xEnd, call.yEnd) - start;
-        while (sweep <= 0) sweep += 360;  // coinciding rays give the whole outline
-    }
-    strokes.arcs.insert(strokes.arcs.end(),
-                        {centreX, centreY, std::abs(call.right - call.left) / 2.0,
-                         std::abs(call.bottom - call.top) / 2.0, start, sweep});
+    const pattern::Point centre = arc.box.centre();
+    strokes.arcs.insert(strokes.arcs.end(), {centre.x, centre.y, arc.box.width / 2,
+                                             arc.box.height / 2, arc.startDegrees, arc.sweepDegrees});
 }
 
 }  // namespace
 
+// The strokes one picture pixel wide that paper and files draw, which cover the pixels the
+// window lights.
 PictureStrokes strokesOf(const pattern::PatternPlan& plan)
 {
     PictureStrokes strokes;
-    for (const pattern::Operation& op : plan.figure) {
-        if (const auto* line = std::get_if<pattern::LineOp>(&op))
-            addLine(strokes, *line);
-        else
-            addArc(strokes, std::get<pattern::ArcOp>(op).call);
+    const pattern::PixelSize picture{plan.pictureWidth, plan.pictureHeight};
+    for (const pattern::Shape& shape : pattern::shapesOfPlan(plan)) {
+        if (const auto* line = std::get_if<pattern::LineShape>(&shape)) {
+            const pattern::Segment s = pattern::scaledLine(*line, picture);
+            strokes.lines.insert(strokes.lines.end(), {s.x1, s.y1, s.x2, s.y2});
+        } else if (const auto* arc = std::get_if<pattern::ArcShape>(&shape)) {
+            addArc(strokes, pattern::scaledArc(*arc));
+        } else if (const auto* ellipse = std::get_if<pattern::EllipseShape>(&shape)) {
+            addArc(strokes, pattern::scaledArc(*ellipse));
+        }
     }
-    for (const pattern::LineOp& tick : plan.ruler) addLine(strokes, tick);
     return strokes;
 }
 

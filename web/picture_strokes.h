@@ -1,6 +1,7 @@
 #pragma once
-// The picture's strokes as the page's canvas draws them on screen: the figure's and the ruler's
-// lines, and the arcs as the box's centre, its half sizes and the angles they run between.
+// The picture's strokes as the page's canvas draws them, half a pixel shifted as on paper: the
+// figure's and the ruler's lines, and the arcs as their box's centre, its half sizes and the
+// angles they run between.
 
 #include "pattern/pattern_plan.h"
 

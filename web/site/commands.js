@@ -5,7 +5,8 @@ import { tr } from './i18n.js';
 import { pngFile } from './png.js';
 import { ask, tell } from './dialogs.js';
 import { shownCaption } from './page_texts.js';
-import { storedCorrection, calibratePrinter as calibrate } from './printer_calibration.js';
+import { storedCorrection } from './printer_calibration.js';
+import { calibratePrinter as calibrate } from './printer_calibration_dialog.js';
 import { pdfTexts } from './pdf_texts.js';
 
 const kPaperKey = 'tavrel.pdfPaper';
@@ -57,26 +58,31 @@ export function download(bytes, format) {
   setTimeout(() => URL.revokeObjectURL(link.href), 60_000);
 }
 
-// The drawn text's file; a reason instead when it cannot be made.
-function patternFile(page, format, correction = { across: 1, down: 1 }) {
+// The drawn text's file: {bytes}, or {tooSmall} where the picture holds no line.
+async function patternFile(page, format, correction = { across: 1, down: 1 }) {
   const { core, state } = page;
   const text = state.drawnText;
   const unit = state.drawnUnit;
   switch (format) {
-    case 'svg': return core.svgFile(text, unit, kDotsPerInch);
+    case 'svg':
+      return core.svgFile(text, unit, kDotsPerInch, tr('DocumentTitles', 'Tavrel pattern'),
+                          tr('DocumentTitles', 'A flat cutting pattern at true size, in millimeters.'));
     case 'dxf': return core.dxfFile(text, unit, kDotsPerInch);
     case 'pdf':
       return core.pdfFile(text, unit, kDotsPerInch, chosenPaper(), correction.across,
                           correction.down, pdfTexts());
-    default: return null;
+    default:
+      return core.drawsLines(text, unit, kDotsPerInch) ? pngFile(state.drawing, kDotsPerInch)
+                                                        : { tooSmall: true };
   }
 }
 
+const kTooSmall = 'Too small to draw. At this measurement the pattern is less than one pixel high.';
+
 export async function savePattern(page, format) {
-  const file = format === 'png' ? await pngFile(page.state.drawing, kDotsPerInch)
-                                : patternFile(page, format);
-  if (file.failure) {
-    tell(tr('tavrel::app::PatternMenu', 'Save Pattern'), file.failure);
+  const file = await patternFile(page, format);
+  if (file.tooSmall) {
+    tell(tr('tavrel::app::PatternMenu', 'Save Pattern'), tr('PictureFile', kTooSmall));
     return;
   }
   download(file.bytes, format);
@@ -94,7 +100,7 @@ function printQuestion(plan, paperCaption) {
 // opens in the browser's viewer, to print at 100 %.
 export async function printPattern(page) {
   const { core, state } = page;
-  const correction = storedCorrection();
+  const correction = storedCorrection(core);
   const plan = core.printPlan(state.drawnText, state.drawnUnit, kDotsPerInch, chosenPaper(),
                               correction.across, correction.down);
   const title = tr('PrintQuestion', 'Print Pattern');
@@ -103,9 +109,9 @@ export async function printPattern(page) {
     const go = await ask(title, printQuestion(plan, paperCaption), tr('PrintQuestion', '&Print'));
     if (!go) return;
   }
-  const file = patternFile(page, 'pdf', correction);
-  if (file.failure) {
-    tell(title, file.failure);
+  const file = await patternFile(page, 'pdf', correction);
+  if (file.tooSmall) {
+    tell(title, tr('PictureFile', kTooSmall));
     return;
   }
   const url = URL.createObjectURL(new Blob([file.bytes], { type: kMimeTypes.pdf }));

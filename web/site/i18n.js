@@ -95,6 +95,13 @@ function withCount(text, n) {
   return text.replace(/%(L?)n/g, (_, localized) => (localized ? local : String(n)));
 }
 
+// The form of a text with "%n" that the language uses for `n`, the count not yet put in: for a
+// text whose count only the core knows.
+export function pluralText(context, source, n) {
+  const found = inEffect.texts[context]?.[source];
+  return Array.isArray(found) ? found[pluralForm(inEffect.texts.plural, n)] : found ?? source;
+}
+
 // The text in the language in effect, as the desktop's tr() gives it: the English source where
 // the language has no finished translation, with the count n put in for "%n".
 export function tr(context, source, n) {
