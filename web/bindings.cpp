@@ -12,6 +12,7 @@
 #include "pages/print_correction.h"
 #include "web/drawn_pattern.h"
 #include "web/dxf_file.h"
+#include "web/pdf/pattern_pdf.h"
 #include "web/picture_strokes.h"
 #include "web/svg_file.h"
 #include "web/typed_characters.h"
@@ -152,6 +153,64 @@ val papers()
     return list;
 }
 
+pages::Paper paperOf(const std::string& name)
+{
+    return pages::paperNamed(name).value_or(pages::Paper::Letter);
+}
+
+std::string textOf(const val& texts, const char* name, const std::string& otherwise)
+{
+    const val text = texts[name];
+    return text.isString() ? text.as<std::string>() : otherwise;
+}
+
+// The page's words in its language; a word it does not give stays English.
+PageTexts pageTextsOf(const val& texts)
+{
+    PageTexts words;
+    words.documentTitle = textOf(texts, "documentTitle", words.documentTitle);
+    words.mapTitle = textOf(texts, "mapTitle", words.mapTitle);
+    words.mapInstructionsInch = textOf(texts, "mapInstructionsInch", words.mapInstructionsInch);
+    words.mapInstructionsMetric = textOf(texts, "mapInstructionsMetric", words.mapInstructionsMetric);
+    words.rulerSentenceInch = textOf(texts, "rulerSentenceInch", words.rulerSentenceInch);
+    words.rulerSentenceMetric = textOf(texts, "rulerSentenceMetric", words.rulerSentenceMetric);
+    words.actualSize = textOf(texts, "actualSize", words.actualSize);
+    words.tileNote = textOf(texts, "tileNote", words.tileNote);
+    return words;
+}
+
+PatternPdfRequest pdfRequest(const std::string& text, int unit, int dotsPerInch,
+                             const std::string& paper, double across, double down)
+{
+    return {text, *unitOf(unit), dotsPerInch, paperOf(paper), {across, down}, {}};
+}
+
+// The pattern's PDF on `paper`, enlarged by a printer's correction; the words in the page's
+// language.
+val pdfFileOf(const std::string& text, int unit, int dotsPerInch, const std::string& paper,
+              double across, double down, const val& texts)
+{
+    PatternPdfRequest request = pdfRequest(text, unit, dotsPerInch, paper, across, down);
+    request.texts = pageTextsOf(texts);
+    PatternPdf pdf = patternPdf(request);
+    if (pdf.problem != PatternPdf::Problem::None) return fileOf(std::nullopt);
+    return fileOf(std::move(pdf.bytes));
+}
+
+// Whether printing asks first, as the window does for a pattern larger than the page: its page
+// count, whether one page had to move in, and the paper's caption to name.
+val printPlanOf(const std::string& text, int unit, int dotsPerInch, const std::string& paper,
+                double across, double down)
+{
+    const PdfPagePlan plan = pdfPagePlan(pdfRequest(text, unit, dotsPerInch, paper, across, down));
+    val result = val::object();
+    result.set("pageCount", plan.pageCount);
+    result.set("onePage", plan.onePage);
+    result.set("movedIn", plan.movedIn);
+    result.set("paperCaption", std::string(pages::paperCaption(paperOf(paper))));
+    return result;
+}
+
 measure::UnitSystem unitSystem(bool metric)
 {
     return metric ? measure::UnitSystem::Metric : measure::UnitSystem::Inch;
@@ -219,6 +278,8 @@ EMSCRIPTEN_BINDINGS(tavrel)
     emscripten::function("correctionWithinBounds", &pages::withinBounds);
     emscripten::function("svgFile", &svgFileOf);
     emscripten::function("dxfFile", &dxfFileOf);
+    emscripten::function("pdfFile", &pdfFileOf);
+    emscripten::function("printPlan", &printPlanOf);
     emscripten::function("drawsLines", &drawsLines);
     emscripten::function("plausiblePixelsPerInch", &pattern::plausiblePixelsPerInch);
     emscripten::function("pixelsPerInchFromBar", &pixelsPerInchFromBar);

@@ -2,6 +2,7 @@
 
 #include "measure/physical_units.h"
 #include "pages/map_layout.h"
+#include "pages/placement.h"
 #include "pages/tiling.h"
 #include "pattern/drawing.h"
 #include "pattern/shapes.h"
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace tavrel::web {
 namespace {
@@ -318,19 +320,46 @@ pages::Tiling tilingOf(const Picture& picture, pages::Paper paper,
 
 }  // namespace
 
-PatternPdf patternPdf(const PatternPdfRequest& request)
+namespace {
+
+// The picture of the request and how its pages lie; the problem instead when nothing is drawn.
+struct LaidOut {
+    PatternPdf::Problem problem = PatternPdf::Problem::None;
+    std::optional<Picture> picture;
+    pages::Tiling tiling;
+};
+
+LaidOut layOut(const PatternPdfRequest& request)
 {
     const float twipsPerPixel = measure::twipsPerPixelForDpi(request.dotsPerInch);
     const pattern::Screen screen{twipsPerPixel, twipsPerPixel};
     const auto drawing = pattern::prepareDrawing(request.measurement, request.unit, screen);
-    if (drawing.tooLarge()) return {PatternPdf::Problem::TooLarge, {}};
-    if (!drawing.plan) return {PatternPdf::Problem::NothingToDraw, {}};
+    if (drawing.tooLarge()) return {PatternPdf::Problem::TooLarge, {}, {}};
+    if (!drawing.plan) return {PatternPdf::Problem::NothingToDraw, {}, {}};
+    Picture picture{pattern::shapesOfPlan(*drawing.plan),
+                    {drawing.plan->pictureWidth, drawing.plan->pictureHeight}, twipsPerPixel};
+    pages::Tiling tiling = tilingOf(picture, request.paper, request.correction);
+    return {PatternPdf::Problem::None, std::move(picture), std::move(tiling)};
+}
 
-    const Picture picture{pattern::shapesOfPlan(*drawing.plan),
-                          {drawing.plan->pictureWidth, drawing.plan->pictureHeight},
-                          twipsPerPixel};
-    const pages::Tiling tiling = tilingOf(picture, request.paper, request.correction);
-    const PageDrawer pages(picture, tiling, request);
+}  // namespace
+
+PdfPagePlan pdfPagePlan(const PatternPdfRequest& request)
+{
+    const LaidOut laidOut = layOut(request);
+    if (!laidOut.picture) return {0, true, false};
+    const pages::Tiling& tiling = laidOut.tiling;
+    const bool movedIn = tiling.onePage() && (tiling.placement.x < pages::kPlacementTwips ||
+                                              tiling.placement.y < pages::kPlacementTwips);
+    return {tiling.pageCount, tiling.onePage(), movedIn};
+}
+
+PatternPdf patternPdf(const PatternPdfRequest& request)
+{
+    const LaidOut laidOut = layOut(request);
+    if (!laidOut.picture) return {laidOut.problem, {}};
+    const pages::Tiling& tiling = laidOut.tiling;
+    const PageDrawer pages(*laidOut.picture, tiling, request);
     PdfDocument document(request.texts.documentTitle, "Tavrel");
     if (tiling.onePage()) {
         pages.onePage(document);

@@ -54,4 +54,15 @@ struct PatternPdf {
 
 PatternPdf patternPdf(const PatternPdfRequest& request);
 
+// How the pattern lies on the paper before it is drawn: its pages (the map's included), and
+// whether a picture that fits one page had to move in from its usual place. No pages when
+// nothing is drawn.
+struct PdfPagePlan {
+    int pageCount = 0;
+    bool onePage = true;
+    bool movedIn = false;
+};
+
+PdfPagePlan pdfPagePlan(const PatternPdfRequest& request);
+
 }  // namespace tavrel::web

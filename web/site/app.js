@@ -79,13 +79,15 @@ function unitClicked(index) {
   $('lblInfo').textContent = promptText(index);
   $('pictureArea').hidden = true;
   $('entry').hidden = false;
+  // A phone's number keys have no blank and no slash, which fractions need.
+  box.inputMode = index === 1 ? 'text' : 'decimal';
   entry.clear();
   measureChanged();
   box.focus();
 }
 
 for (let index = 0; index < 3; ++index)
-  $(`optMeasureType${index}`).addEventListener('change', () => unitClicked(index));
+  $(`optMeasureType${index}`).addEventListener('click', () => unitClicked(index));
 
 // Words that depend on the language are worded again when it changes.
 async function speak(code) {
