@@ -1,50 +1,22 @@
 #pragma once
-// The papers a PDF can be printed on: the sheets of home and office printers, the larger ones
-// of copy shops, and wide-format rolls whose pages are cut to the pattern's length.
+// The papers of pages/paper.h as the desktop names them, with the locale's paper and the Qt
+// page size a printer and a PDF writer take.
 
 #include "measure/unit.h"
+#include "pages/paper.h"
 
 #include <QLocale>
 #include <QPageSize>
 
-#include <optional>
-#include <string_view>
-#include <vector>
-
 namespace tavrel::exporting {
 
-enum class Paper {
-    Letter,
-    A4,
-    A3,
-    Legal,
-    Tabloid,
-    A2,
-    A1,
-    A0,
-    ArchD,
-    ArchE,
-    Roll36In,
-    Roll24In,
-    Roll914Mm,
-};
-
-// The kinds of paper, which the menu and the help list apart in this order.
-enum class PaperGroup {
-    Office,
-    CopyShop,
-    Roll,
-};
-
-// Every paper, group after group, in the order the menu and the command line's help list them:
-// a paper added to the one table of papers is offered everywhere.
-std::vector<Paper> allPapers();
-PaperGroup groupOf(Paper paper);
-
-// The command line's words: "letter", "a4", ... "arch-e", "roll-36in"; nullopt for anything
-// else.
-std::optional<Paper> paperNamed(std::string_view name);
-std::string_view paperName(Paper paper);
+using pages::allPapers;
+using pages::groupOf;
+using pages::isRoll;
+using pages::Paper;
+using pages::PaperGroup;
+using pages::paperName;
+using pages::paperNamed;
 
 // Letter where `locale` measures in US inches, A4 elsewhere; by default the system's locale,
 // whichever language the program speaks.
@@ -52,15 +24,10 @@ Paper defaultPaper(const QLocale& locale = QLocale::system());
 // Inches where the default paper is Letter, metric beside A4.
 measure::UnitSystem defaultUnitSystem(const QLocale& locale = QLocale::system());
 
-bool isRoll(Paper paper);
-
-// A sheet's size. For a roll: its width, and the longest page cut from it, 200 inches, the
-// largest page that common PDF readers accept.
+// A sheet's size, with Qt's id of the standard sheets, which printers know them by. For a roll:
+// its width, and the longest page cut from it.
 QPageSize pageSizeOf(Paper paper);
-
-// The page for the map of a tiled pattern: the paper itself, but beside a roll an office
-// sheet (Letter beside inch rolls, A4 beside the metric one): the map is a guide to read at
-// the table, and on the roll it would take a piece as wide as the roll.
-QPageSize mapPageSizeOf(Paper paper);
+// A page of `points`, whole ones: a standard sheet's id where they are its size.
+QPageSize pageSizeOfPoints(pages::Size points);
 
 }  // namespace tavrel::exporting

@@ -20,7 +20,7 @@ namespace {
 
 QPageLayout layoutOf(const PageFrame& frame)
 {
-    return QPageLayout(frame.pageSize, QPageLayout::Portrait, QMarginsF());
+    return QPageLayout(pageSizeOfPoints(frame.sheetPoints), QPageLayout::Portrait, QMarginsF());
 }
 
 bool drawDocument(QPdfWriter& writer, const picture::PersistentImage& image, double twipsPerPixel,
@@ -67,7 +67,8 @@ template <typename Tile>
 PdfTiling tileInk(const picture::PersistentImage& image, double twipsPerPixel, const Tile& tile)
 {
     const picture::PictureInk ink(image);
-    return tile(ink.extent() * twipsPerPixel, [&](const QRectF& twips) {
+    return tile(fromQt(ink.extent() * twipsPerPixel), [&](const pages::Rect& part) {
+        const QRectF twips = toQt(part);
         return ink.within(QRectF(twips.topLeft() / twipsPerPixel, twips.size() / twipsPerPixel));
     });
 }
@@ -77,7 +78,7 @@ PdfTiling tileInk(const picture::PersistentImage& image, double twipsPerPixel, c
 PdfTiling pdfTilingOf(const picture::PersistentImage& image, double twipsPerPixel, Paper paper,
                       PrintCorrection correction)
 {
-    return tileInk(image, twipsPerPixel, [&](QSizeF picture, const InkTest& showsInk) {
+    return tileInk(image, twipsPerPixel, [&](pages::Size picture, const InkTest& showsInk) {
         return tilePicture(picture, paper, showsInk, correction);
     });
 }
@@ -85,7 +86,7 @@ PdfTiling pdfTilingOf(const picture::PersistentImage& image, double twipsPerPixe
 PdfTiling pdfTilingOf(const picture::PersistentImage& image, double twipsPerPixel,
                       const PageFrame& page)
 {
-    return tileInk(image, twipsPerPixel, [&page](QSizeF picture, const InkTest& showsInk) {
+    return tileInk(image, twipsPerPixel, [&page](pages::Size picture, const InkTest& showsInk) {
         return tilePicture(picture, page, showsInk);
     });
 }

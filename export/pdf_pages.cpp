@@ -21,7 +21,6 @@ constexpr double kMarkLineTwips = 10;
 constexpr double kMarkRadiusTwips = 100;
 constexpr double kMapDotsPerInch = 200;  // the map's small picture is a raster at this resolution
 constexpr double kLargestMapDots = 8e6;  // or coarser on large sheets: 32 MB of raster at most
-constexpr double kMapTopTwips = 2400;     // below the title and the words
 constexpr double kLargestLabelTwips = 280;
 constexpr double kSmallestLabelTwips = 60;  // smaller would not be read: no labels then
 
@@ -109,45 +108,16 @@ QFont labelFont(const PdfTiling& tiling, QSizeF room, QPaintDevice* device)
 
 }  // namespace
 
-QRectF MapLayout::cell(int column, int row) const
-{
-    return QRectF(origin + QPointF(column * step.width(), row * step.height()), cellSize);
-}
-
-QRectF MapLayout::labelRoom(int column, int row) const
-{
-    const QSizeF overlap = cellSize - step;
-    const QSizeF room = step - overlap;
-    const QRectF whole = cell(column, row);
-    return QRectF(whole.center() - QPointF(room.width(), room.height()) / 2, room);
-}
-
-MapLayout mapLayoutOf(const PdfTiling& tiling)
-{
-    const QRectF area = tiling.map.content.adjusted(0, kMapTopTwips, 0, 0);
-    const QSizeF step(tiling.stepX, tiling.stepY);
-    const QSizeF covered =
-        QSizeF((tiling.columns - 1) * step.width(), (tiling.rows - 1) * step.height()) +
-        tiling.content.size();
-    MapLayout layout;
-    layout.scale = std::min(area.width() / covered.width(), area.height() / covered.height());
-    layout.origin =
-        QPointF(area.left() + (area.width() - covered.width() * layout.scale) / 2, area.top());
-    layout.cellSize = tiling.content.size() * layout.scale;
-    layout.step = step * layout.scale;
-    return layout;
-}
-
 void PdfPages::drawOnePage() const
 {
     picture::drawAtNaturalSize(painter, image, twipsPerPixel, twipsPerPixel,
-                               tiling.pictureOrigin(0, 0), tiling.content);
-    drawFoot(tiling.footer, {}, {});
+                               toQt(tiling.pictureOrigin(0, 0)), toQt(tiling.content));
+    drawFoot(toQt(tiling.footer), {}, {});
 }
 
 void PdfPages::drawMap() const
 {
-    const QRectF& content = tiling.map.content;
+    const QRectF content = toQt(tiling.map.content);
     painter.setPen(Qt::black);
     drawTextLine(
         painter, QRectF(content.left(), content.top(), content.width(), 400), Qt::AlignLeft,
@@ -163,35 +133,35 @@ void PdfPages::drawMap() const
                      Qt::AlignLeft | Qt::TextWordWrap, mapInstructions(ruler));
 
     const MapLayout map = mapLayoutOf(tiling);
-    const QSizeF picture = tiling.picture * map.scale;
-    painter.drawImage(QRectF(map.origin, picture),
-                      smallPicture(image, tiling.picture / twipsPerPixel, picture));
+    const QSizeF picture = toQt(tiling.picture) * map.scale;
+    painter.drawImage(QRectF(toQt(map.origin), picture),
+                      smallPicture(image, toQt(tiling.picture) / twipsPerPixel, picture));
 
-    const QFont label = labelFont(tiling, map.labelRoom(0, 0).size(), painter.device());
+    const QFont label = labelFont(tiling, toQt(map.labelRoom(0, 0).size()), painter.device());
     painter.setFont(label);
     painter.setPen(QPen(Qt::darkGray, kMarkLineTwips));
     painter.setBrush(Qt::NoBrush);
     for (int row = 0; row < tiling.rows; ++row)
         for (int column = 0; column < tiling.columns; ++column) {
             if (tiling.pageOf(column, row) == 0) continue;
-            painter.drawRect(map.cell(column, row));
+            painter.drawRect(toQt(map.cell(column, row)));
             if (label.pixelSize() >= kSmallestLabelTwips)
-                painter.drawText(map.labelRoom(column, row), Qt::AlignCenter,
+                painter.drawText(toQt(map.labelRoom(column, row)), Qt::AlignCenter,
                                  tileLabel(column, row));
         }
-    drawFoot(tiling.map.footer, {}, {});
+    drawFoot(toQt(tiling.map.footer), {}, {});
 }
 
 void PdfPages::drawTile(int column, int row) const
 {
     picture::drawAtNaturalSize(painter, image, twipsPerPixel, twipsPerPixel,
-                               tiling.pictureOrigin(column, row), tiling.content);
+                               toQt(tiling.pictureOrigin(column, row)), toQt(tiling.content));
     painter.setPen(QPen(Qt::black, kMarkLineTwips));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(tiling.content);
+    painter.drawRect(toQt(tiling.content));
     drawSharedEdges(column, row);
     drawFoot(
-        tiling.footer, tileLabel(column, row),
+        toQt(tiling.footer), tileLabel(column, row),
         QCoreApplication::translate("PdfPages", "Page %1 of %2: column %3 of %4, row %5 of %6.")
             .arg(tiling.pageOf(column, row))
             .arg(tiling.pageCount)
@@ -224,7 +194,7 @@ bool PdfPages::drawAll(const std::function<bool()>& nextPage) const
 // that the cut leaves half of each, which meets the other half when the pages lie right.
 void PdfPages::drawSharedEdges(int column, int row) const
 {
-    const QRectF& c = tiling.content;
+    const QRectF c = toQt(tiling.content);
     const double overlap = kTileOverlapTwips;
     QPen dashed(Qt::black, kMarkLineTwips);
     dashed.setDashPattern({12, 8});

@@ -4,6 +4,7 @@
 // of every page with its check ruler and the request to print at 100 %.
 
 #include "export/pdf_export.h"
+#include "pages/map_layout.h"
 
 #include <functional>
 
@@ -11,19 +12,8 @@ class QPainter;
 
 namespace tavrel::exporting {
 
-// Where the map of the tiles lies on its page, in twips: the picture shrunk by `scale`, and on
-// it a cell for each tile at the tile's place, overlapping its neighbours as the tiles do.
-struct MapLayout {
-    QPointF origin;  // of the picture's corner
-    double scale = 1;
-    QSizeF cellSize, step;
-
-    QRectF cell(int column, int row) const;
-    // The middle of the cell, which no neighbouring cell covers: the room for its label.
-    QRectF labelRoom(int column, int row) const;
-};
-
-MapLayout mapLayoutOf(const PdfTiling& tiling);
+using pages::MapLayout;
+using pages::mapLayoutOf;
 
 struct PdfPages {
     QPainter& painter;

@@ -6,10 +6,6 @@
 #include <cmath>
 
 namespace tavrel::exporting {
-bool withinBounds(double factor)
-{
-    return std::isfinite(factor) && factor >= kLeastCorrection && factor <= kGreatestCorrection;
-}
 
 // A tenth of a percent is finer than a ruler reads the calibration sheet's bars.
 QString percentText(double factor)

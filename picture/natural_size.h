@@ -1,6 +1,7 @@
 #pragma once
 // The picture on paper at its natural size: n picture pixels cover n x twips-per-pixel twips.
 
+#include "pages/placement.h"
 #include "picture/persistent_image.h"
 
 #include <QPointF>
@@ -10,8 +11,7 @@ class QPainter;
 
 namespace tavrel::picture {
 
-// A printed picture sits this far from the left and the top of the printable area.
-inline constexpr double kPlacementTwips = 250;
+using pages::kPlacementTwips;
 
 // Draws the part of `image` that falls inside `windowTwips`, at natural size, on a painter
 // whose unit is the twip: picture pixel (0, 0) lands on `originTwips`. Lines are one picture

@@ -76,9 +76,9 @@ exporting::PageFrame tileFrameOf(const QPageLayout& layout)
     const QMarginsF printer = layout.margins(QPageLayout::Point) * kTwipsPerPoint;
     const double least = exporting::kPdfMarginTwips;
     return exporting::pageFrameOf(
-        layout.pageSize(),
-        QMarginsF(std::max(printer.left(), least), std::max(printer.top(), least),
-                  std::max(printer.right(), least), std::max(printer.bottom(), least)));
+        exporting::fromQt(layout.pageSize().size(QPageSize::Point)),
+        {std::max(printer.left(), least), std::max(printer.top(), least),
+         std::max(printer.right(), least), std::max(printer.bottom(), least)});
 }
 
 }  // namespace

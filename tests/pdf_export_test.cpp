@@ -35,163 +35,22 @@ constexpr double kInch = 1440;
 constexpr double kCentimeter = 1440 / 2.54;
 constexpr int kDotsPerInch = 1200;  // a dot is 1.2 twips, 0.2 % of a centimeter
 
-struct TilingCase {
-    const char* name;
-    QSizeF picture;  // twips
-    Paper paper;
-    int columns, rows;
-    friend std::ostream& operator<<(std::ostream& out, const TilingCase& c) { return out << c.name; }
-};
-
-class Tiling : public testing::TestWithParam<TilingCase> {};
-
-// Letter's content is 10800 x 13680 twips; tiles advance by 10080 x 12960.
-TEST_P(Tiling, CoversThePictureWithTheFewestTiles)
+// Qt's standard sheets, which printers know, are the papers' own sizes in points.
+TEST(Paper, SheetsAreQtsStandardPageSizes)
 {
-    const TilingCase& c = GetParam();
-    const exporting::PdfTiling tiling = exporting::tilePicture(c.picture, c.paper);
-    EXPECT_EQ(tiling.columns, c.columns);
-    EXPECT_EQ(tiling.rows, c.rows);
-    const QRectF last = tiling.tileInPicture(c.columns - 1, c.rows - 1);
-    EXPECT_GE(last.right(), c.picture.width());
-    EXPECT_GE(last.bottom(), c.picture.height());
-    if (c.columns > 1) {
-        const QRectF a = tiling.tileInPicture(0, 0), b = tiling.tileInPicture(1, 0);
-        EXPECT_DOUBLE_EQ(a.right() - b.left(), exporting::kTileOverlapTwips);
+    const std::map<Paper, QPageSize::PageSizeId> sheets = {
+        {Paper::Letter, QPageSize::Letter}, {Paper::A4, QPageSize::A4},
+        {Paper::A3, QPageSize::A3},         {Paper::Legal, QPageSize::Legal},
+        {Paper::Tabloid, QPageSize::Tabloid}, {Paper::A2, QPageSize::A2},
+        {Paper::A1, QPageSize::A1},         {Paper::A0, QPageSize::A0},
+        {Paper::ArchD, QPageSize::ArchD},   {Paper::ArchE, QPageSize::ArchE}};
+    for (const Paper paper : exporting::allPapers()) {
+        if (exporting::isRoll(paper)) continue;
+        const QPageSize page = exporting::pageSizeOf(paper);
+        EXPECT_EQ(page, QPageSize(sheets.at(paper))) << exporting::paperName(paper);
+        EXPECT_EQ(exporting::toQt(tavrel::pages::paperPoints(paper)), page.size(QPageSize::Point))
+            << exporting::paperName(paper);
     }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    PicturesAndPapers, Tiling,
-    testing::Values(TilingCase{"FitsWithThePlacement", {10550, 13430}, Paper::Letter, 1, 1},
-                    TilingCase{"FitsOnlyWithoutThePlacement", {10800, 13680}, Paper::Letter, 1, 1},
-                    TilingCase{"OneTwipTooWide", {10801, 100}, Paper::Letter, 2, 1},
-                    TilingCase{"TwoFullColumns", {20880, 100}, Paper::Letter, 2, 1},
-                    TilingCase{"ThreeByThree", {21075, 29484}, Paper::Letter, 3, 3},
-                    TilingCase{"TheSameOnA3", {21075, 29484}, Paper::A3, 2, 2},
-                    TilingCase{"LargestPatternOnTabloid", {491505, 688095}, Paper::Tabloid, 36, 32},
-                    // A roll's content is an inch narrower than the roll and, with the
-                    // placement, up to 198.5 inches long.
-                    TilingCase{"AsWideAsTheRoll", {50400, 1000}, Paper::Roll36In, 1, 1},
-                    TilingCase{"OneTwipWiderThanTheRoll", {50401, 1000}, Paper::Roll36In, 2, 1},
-                    TilingCase{"AsLongAsTheLongestPage", {1000, 285590}, Paper::Roll24In, 1, 1},
-                    TilingCase{"OneTwipLonger", {1000, 285591}, Paper::Roll24In, 1, 2},
-                    TilingCase{"LargestPatternOnARoll", {491505, 688095}, Paper::Roll914Mm, 10, 3}),
-    [](const testing::TestParamInfo<TilingCase>& info) { return info.param.name; });
-
-TEST(Tiling, OnePagePlacesThePictureAsThePrintoutDoesWhereItCan)
-{
-    EXPECT_EQ(exporting::tilePicture({1000, 1000}, Paper::A4).pictureOrigin(0, 0), QPointF(970, 970));
-    EXPECT_EQ(exporting::tilePicture({10700, 13580}, Paper::Letter).pictureOrigin(0, 0),
-              QPointF(820, 820));
-}
-
-// Ink in A1, C1 and B3 of three by three tiles: B1 lies between A1 and C1, and then B2 between
-// B1 and B3. The other tiles would show nothing and join nothing.
-TEST(Tiling, GivesPagesToTilesWithInkAndToThoseThatJoinThem)
-{
-    const std::vector<QPointF> ink = {{100, 100}, {20900, 100}, {15000, 29000}};
-    const exporting::PdfTiling tiling =
-        exporting::tilePicture({21075, 29484}, Paper::Letter, [&ink](const QRectF& tile) {
-            return std::any_of(ink.begin(), ink.end(),
-                               [&tile](QPointF point) { return tile.contains(point); });
-        });
-    const std::vector<int> pages = {2, 3, 4,  //
-                                    0, 5, 0,  //
-                                    0, 6, 0};
-    EXPECT_EQ(tiling.pageNumbers, pages);
-    EXPECT_EQ(tiling.pageCount, 6);
-}
-
-// A printer's frame: its own margins where they are wider than the PDF's, the foot above the
-// bottom one, and the map on the same paper. With the PDF's margins its tiles are the PDF's.
-TEST(Tiling, OnAPrintersFrameTilesItsPrintableArea)
-{
-    const QPageSize letter(QPageSize::Letter);
-    const exporting::PageFrame frame = exporting::pageFrameOf(letter, {900, 720, 1000, 1100});
-    EXPECT_EQ(frame.content, QRectF(900, 720, 12240 - 1900, 15840 - 1820 - 720));
-    EXPECT_EQ(frame.footer, QRectF(900, 15840 - 1100 - 720, 12240 - 1900, 720));
-    const QSizeF picture(21075, 29484);
-    const exporting::PdfTiling tiling = exporting::tilePicture(picture, frame);
-    EXPECT_EQ(tiling.map.content, frame.content);
-    EXPECT_EQ(tiling.columns, 3);
-    EXPECT_EQ(tiling.rows, 3);
-
-    const exporting::PdfTiling asPdf =
-        exporting::tilePicture(picture, exporting::pageFrameOf(letter, {720, 720, 720, 720}));
-    const exporting::PdfTiling pdf = exporting::tilePicture(picture, Paper::Letter);
-    EXPECT_EQ(asPdf.content, pdf.content);
-    EXPECT_EQ(asPdf.pageNumbers, pdf.pageNumbers);
-    EXPECT_EQ(asPdf.map.content, pdf.map.content);
-}
-
-// A roll's page is as long as the picture with its placement, the margins and the foot need, in
-// whole points; a picture too long for 200 inches is shared by the fewest rows of equal pages.
-TEST(Tiling, CutsRollPagesToThePicture)
-{
-    struct Case {
-        double pictureHeight;  // twips
-        int rows;
-        double pagePoints;
-    };
-    for (const Case& c : {Case{10000, 1, 621}, Case{285590, 1, 14400}, Case{285591, 2, 7273},
-                          Case{688095, 3, 11605}}) {
-        const exporting::PdfTiling tiling =
-            exporting::tilePicture({1000, c.pictureHeight}, Paper::Roll24In);
-        EXPECT_EQ(tiling.rows, c.rows) << c.pictureHeight;
-        EXPECT_EQ(tiling.page, QSizeF(24 * kInch, c.pagePoints * 20)) << c.pictureHeight;
-    }
-}
-
-// For a printer that prints small, the frames are laid out so that, enlarged by its correction,
-// they are the paper's own: nothing drawn leaves the page. A roll's page grows with the picture.
-TEST(Tiling, CorrectedFramesAreThePapersOnceEnlarged)
-{
-    const auto enlarged = [](const QRectF& r, exporting::PrintCorrection c) {
-        return QRectF(r.x() * c.across, r.y() * c.down, r.width() * c.across, r.height() * c.down);
-    };
-    for (const exporting::PrintCorrection c :
-         {exporting::PrintCorrection{1.25, 0.8}, exporting::PrintCorrection{0.8, 1.25},
-          exporting::PrintCorrection{1.0204, 0.99}})
-        for (const Paper paper : {Paper::Letter, Paper::A4, Paper::Roll24In}) {
-            const QSizeF picture(20000, 12000);
-            const exporting::PdfTiling plain = exporting::tilePicture(picture, paper);
-            const exporting::PdfTiling tiling = exporting::tilePicture(picture, paper, {}, c);
-            const QSizeF page = tiling.pageSize.size(QPageSize::Point) * 20;
-            const QRectF paperArea = QRectF(QPointF(0, 0), page).adjusted(-0.01, -0.01, 0.01, 0.01);
-            EXPECT_TRUE(paperArea.contains(enlarged(tiling.content, c))) << c.across;
-            EXPECT_TRUE(paperArea.contains(enlarged(tiling.footer, c))) << c.across;
-            EXPECT_NEAR(enlarged(tiling.content, c).left(), plain.content.left(), 0.01);
-            EXPECT_NEAR(tiling.page.width() * c.across, page.width(), 0.01);
-            EXPECT_NEAR(tiling.page.height() * c.down, page.height(), 0.01);
-            // The picture with its placement fits down the rows, however short the pages are.
-            EXPECT_GE((tiling.rows - 1) * tiling.stepY + tiling.content.height(),
-                      picture.height() + (tiling.onePage() ? tiling.placement.y() : 0));
-            if (exporting::isRoll(paper))
-                EXPECT_GE(page.height(), (picture.height() + 250) * c.down + 2160) << c.down;
-            else
-                EXPECT_EQ(enlarged(tiling.content, c), plain.content);
-        }
-}
-
-TEST(Tiling, LabelsColumnsWithLettersAndRowsWithNumbers)
-{
-    EXPECT_EQ(exporting::tileLabel(0, 0), "A1");
-    EXPECT_EQ(exporting::tileLabel(1, 2), "B3");
-    EXPECT_EQ(exporting::tileLabel(25, 0), "Z1");
-    EXPECT_EQ(exporting::tileLabel(26, 9), "AA10");
-    EXPECT_EQ(exporting::tileLabel(27, 0), "AB1");
-}
-
-TEST(Tiling, PaperNamesAreTheCommandLineWords)
-{
-    EXPECT_EQ(exporting::paperNamed("letter"), Paper::Letter);
-    EXPECT_EQ(exporting::paperNamed("a4"), Paper::A4);
-    EXPECT_EQ(exporting::paperNamed("a3"), Paper::A3);
-    EXPECT_EQ(exporting::paperNamed("legal"), Paper::Legal);
-    EXPECT_EQ(exporting::paperNamed("tabloid"), Paper::Tabloid);
-    EXPECT_EQ(exporting::paperNamed("A4"), std::nullopt);
-    EXPECT_EQ(exporting::paperNamed(""), std::nullopt);
 }
 
 TEST(Paper, DefaultsToLetterWhereTheLocaleMeasuresInUsInches)
@@ -275,7 +134,7 @@ protected:
     static std::optional<double> checkRulerLength(const QString& pdf, int page,
                                                   const exporting::PageFrame& frame, double unit)
     {
-        return test::checkRulerLength(pdf, page, frame.footer, unit);
+        return test::checkRulerLength(pdf, page, exporting::toQt(frame.footer), unit);
     }
 
     QTemporaryDir folder_;
@@ -304,13 +163,13 @@ TEST_P(OnePagePdf, ShowsThePictureAsPrintedWithItsRulerAndWords)
     const exporting::PdfTiling tiling = exporting::tilePicture({1, 1}, c.paper);
     EXPECT_EQ(test::pageCount(pdf), 1);
     const QSizeF size = test::pageSizeTwips(pdf, 1);
-    EXPECT_NEAR(size.width(), tiling.page.width(), 20);
-    EXPECT_NEAR(size.height(), tiling.page.height(), 20);
+    EXPECT_NEAR(size.width(), tiling.page.width, 20);
+    EXPECT_NEAR(size.height(), tiling.page.height, 20);
     const QString text = test::pageText(pdf, 1);
     EXPECT_TRUE(text.contains("Print at 100 % (actual size), no scaling")) << text.toStdString();
 
     const double tpp = c.twipsPerPixel, M = M_;
-    const QPointF corner = tiling.content.topLeft() + QPointF(250, 250);
+    const QPointF corner = exporting::toQt(tiling.content.topLeft()) + QPointF(250, 250);
     const auto ticks = test::darkLinesAcrossPageRow(pdf, 1, kDotsPerInch, corner.y() + 3.625 * M * tpp);
     ASSERT_EQ(ticks.size(), c.ticks);
     for (size_t i = 1; i < ticks.size(); ++i)
@@ -370,7 +229,8 @@ TEST_F(PdfExport, MapLabelsFitTheirCellsOnTheLargestMaps)
             QPdfWriter writer(pdf);
             writer.setResolution(1440);
             writer.setPageLayout(
-                QPageLayout(tiling.map.pageSize, QPageLayout::Portrait, QMarginsF()));
+                QPageLayout(exporting::pageSizeOfPoints(tiling.map.sheetPoints),
+                            QPageLayout::Portrait, QMarginsF()));
             QPainter painter(&writer);
             exporting::PdfPages{painter, image, 15, measure::UnitSystem::Inch, tiling}.drawMap();
         }
@@ -383,7 +243,7 @@ TEST_F(PdfExport, MapLabelsFitTheirCellsOnTheLargestMaps)
                 const QString label = exporting::tileLabel(column, row);
                 const auto found = labels.find(label);
                 ASSERT_NE(found, labels.end()) << label.toStdString();
-                const QRectF room = map.labelRoom(column, row).adjusted(-2, -2, 2, 2);
+                const QRectF room = exporting::toQt(map.labelRoom(column, row).adjusted(-2, -2, 2, 2));
                 EXPECT_TRUE(room.contains(found->second))
                     << label.toStdString() << " on paper " << int(paper);
             }
@@ -462,7 +322,8 @@ TEST_P(PdfOverScreen, InksEveryLitPixelAndNothingFarFromThem)
     const QString pdf = exportPdf(m.text, m.unit, twipsPerPixel, Paper::Letter);
     ASSERT_FALSE(pdf.isEmpty());
     ASSERT_EQ(test::pageCount(pdf), 1);
-    const QPointF origin = exporting::tilePicture({1, 1}, Paper::Letter).pictureOrigin(0, 0);
+    const QPointF origin =
+        exporting::toQt(exporting::tilePicture({1, 1}, Paper::Letter).pictureOrigin(0, 0));
     const auto raster = test::rasterizePage(pdf, 1, 2 * m.dotsPerInch,
                                             QRectF(origin, QSizeF(image.size) * twipsPerPixel));
     ASSERT_TRUE(raster);
@@ -516,7 +377,7 @@ TEST_P(TiledPdf, TilesOverlapAlignAndKeepTheScale)
 
     // A row through the middle cross of the shared edge, below its circle: the cross stands on
     // A1's dashed line and on B1's frame line, which B1's cut edge lays on it.
-    const QRectF& content = tiling.content;
+    const QRectF content = exporting::toQt(tiling.content);
     const double row = content.top() + content.height() / 2 + 130;
     const double lineOnA1 = content.left() + 1.5 * M * tpp;
     const double lineOnB1 = lineOnA1 - tiling.stepX;

@@ -39,6 +39,11 @@ constexpr double kInch = 1440;
 constexpr double kCentimeter = 1440 / 2.54;
 constexpr int kDotsPerInch = 1200;  // a dot is 1.2 twips, 0.2 % of a centimeter
 
+tavrel::pages::Size letterPoints()
+{
+    return tavrel::pages::paperPoints(tavrel::pages::Paper::Letter);
+}
+
 // What the page shows of the picture, in twips.
 struct Printout {
     std::vector<double> divisions;    // between neighbouring ruler ticks
@@ -350,13 +355,13 @@ TEST_F(PrintPatternTest, TilesKeepThePdfsMarginsOrAPrintersWiderOnes)
         window.show();
         enter(window, 2, "108");
         const exporting::PageFrame frame =
-            exporting::pageFrameOf(QPageSize(QPageSize::Letter), c.tileTwips);
+            exporting::pageFrameOf(letterPoints(), exporting::fromQt(c.tileTwips));
 
         answerTilesQuestion(window, true);
         const QString pdf = printOnce([&] { clickPrint(window); });
         ASSERT_FALSE(pdf.isEmpty());
         ASSERT_GT(test::pageCount(pdf), 2);
-        const auto bar = test::checkRulerLength(pdf, 2, frame.footer, kCentimeter);
+        const auto bar = test::checkRulerLength(pdf, 2, exporting::toQt(frame.footer), kCentimeter);
         ASSERT_TRUE(bar);
         EXPECT_NEAR(*bar, kCentimeter, 0.005 * kCentimeter);
         const auto tile = test::rasterizePage(pdf, 2, 300);
@@ -407,8 +412,7 @@ TEST_F(PrintPatternTest, AStoredCorrectionEnlargesThePrintAndJudgesTheFitEnlarge
             << question->toStdString();
         ASSERT_GT(test::pageCount(pdf), 2);
         const QRectF foot =
-            exporting::pageFrameOf(QPageSize(QPageSize::Letter), QMarginsF(720, 720, 720, 720))
-                .footer;
+            exporting::toQt(exporting::pageFrameOf(letterPoints(), {720, 720, 720, 720}).footer);
         const double unit = c.correction.across * kInch;
         // The ruler's first tick stands an inch, enlarged, in from the foot's left.
         const auto bar = test::checkRulerLength(pdf, 2, foot.translated(unit - kInch, 0), unit);

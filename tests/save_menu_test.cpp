@@ -394,8 +394,8 @@ TEST_F(SaveMenu, APdfTakesTheCorrectionOfTheChosenPrinter)
     tavrel::app::forgetPrintCorrection("Office/Laser");
     ASSERT_EQ(offered.size(), 2);
     EXPECT_EQ(offered[1], "Office/Laser (105 % across, 97 % down)");
-    const QRectF footer =
-        exporting::tilePicture({1, 1}, exporting::Paper::Letter, {}, correction).footer;
+    const QRectF footer = exporting::toQt(
+        exporting::tilePicture({1, 1}, exporting::Paper::Letter, {}, correction).footer);
     const double unit = 1440 * correction.across;
     // The ruler's first tick stands an inch, enlarged, in from the foot's left.
     const QRectF foot(footer.left() * correction.across + unit - 1440,

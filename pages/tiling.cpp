@@ -1,11 +1,9 @@
-#include "export/pdf_tiling.h"
-
-#include "picture/natural_size.h"
+#include "pages/tiling.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace tavrel::exporting {
+namespace tavrel::pages {
 namespace {
 
 // Tiles needed to cover `length` with windows of `window` that advance by `step`.
@@ -39,7 +37,7 @@ std::vector<bool> betweenKept(const std::vector<bool>& kept, int columns, int ro
 
 // A tile gets a page when it shows ink, or when it lies between tiles with pages in its row or
 // its column: those hold the pattern together. The others would be blank. The map is page 1.
-void numberPages(PdfTiling& tiling, const InkTest& showsInk)
+void numberPages(Tiling& tiling, const InkTest& showsInk)
 {
     const int columns = tiling.columns, rows = tiling.rows;
     std::vector<bool> kept(size_t(columns * rows));
@@ -59,111 +57,108 @@ void numberPages(PdfTiling& tiling, const InkTest& showsInk)
 constexpr double kTwipsPerPoint = 20;
 constexpr double kAroundContentTwips = 2 * kPdfMarginTwips + kPdfFooterTwips;
 
-PageFrame frameOf(const QPageSize& pageSize)
+PageFrame frameOf(Size sheetPoints)
 {
-    return pageFrameOf(
-        pageSize, QMarginsF(kPdfMarginTwips, kPdfMarginTwips, kPdfMarginTwips, kPdfMarginTwips));
+    return pageFrameOf(sheetPoints,
+                       {kPdfMarginTwips, kPdfMarginTwips, kPdfMarginTwips, kPdfMarginTwips});
 }
 
 // A page cut from a roll holds the picture below its placement, which on tiles stays as air
 // under the picture. A picture too long for the longest page is shared by the fewest rows of
 // equal pages, so that no row is longer than it needs to be.
-QPageSize rollPageFor(double pictureHeight, Paper roll, double correctionDown)
+Size rollPageFor(double pictureHeight, Paper roll, double correctionDown)
 {
-    const QSize longest = pageSizeOf(roll).sizePoints();
-    const double longestContent = longest.height() * kTwipsPerPoint - kAroundContentTwips;
-    const double needed = (pictureHeight + picture::kPlacementTwips) * correctionDown;
+    const Size longest = paperPoints(roll);
+    const double longestContent = longest.height * kTwipsPerPoint - kAroundContentTwips;
+    const double needed = (pictureHeight + kPlacementTwips) * correctionDown;
     const int rows = tilesFor(needed, longestContent, longestContent - kTileOverlapTwips);
     const double content = (needed + (rows - 1) * kTileOverlapTwips) / rows;
-    // Qt writes PDF pages in whole points.
+    // PDF pages are written in whole points.
     const int length = int(std::ceil((content + kAroundContentTwips) / kTwipsPerPoint));
-    return QPageSize(QSize(longest.width(), length), {}, QPageSize::ExactMatch);
+    return {longest.width, double(length)};
 }
 
 // Places the picture on pages of the tiling's frame, already set.
-void tileOnFrame(PdfTiling& tiling, QSizeF picture, const InkTest& showsInk)
+void tileOnFrame(Tiling& tiling, Size picture, const InkTest& showsInk)
 {
     tiling.picture = picture;
-    tiling.stepX = tiling.content.width() - kTileOverlapTwips;
-    tiling.stepY = tiling.content.height() - kTileOverlapTwips;
-    tiling.columns = tilesFor(picture.width(), tiling.content.width(), tiling.stepX);
-    tiling.rows = tilesFor(picture.height(), tiling.content.height(), tiling.stepY);
+    tiling.stepX = tiling.content.width - kTileOverlapTwips;
+    tiling.stepY = tiling.content.height - kTileOverlapTwips;
+    tiling.columns = tilesFor(picture.width, tiling.content.width, tiling.stepX);
+    tiling.rows = tilesFor(picture.height, tiling.content.height, tiling.stepY);
     // A picture just too large for the usual placement moves in only as far as the page allows.
     if (tiling.onePage())
-        tiling.placement =
-            QPointF(std::min(picture::kPlacementTwips, tiling.content.width() - picture.width()),
-                    std::min(picture::kPlacementTwips, tiling.content.height() - picture.height()));
+        tiling.placement = {std::min(kPlacementTwips, tiling.content.width - picture.width),
+                            std::min(kPlacementTwips, tiling.content.height - picture.height)};
     else
         numberPages(tiling, showsInk);
 }
 
 }  // namespace
 
-PageFrame pageFrameOf(const QPageSize& pageSize, const QMarginsF& marginsTwips)
+PageFrame pageFrameOf(Size sheetPoints, const Margins& marginsTwips)
 {
-    const QSizeF page = pageSize.size(QPageSize::Point) * kTwipsPerPoint;
-    const QRectF printable = QRectF(QPointF(0, 0), page).marginsRemoved(marginsTwips);
-    const QRectF content = printable.adjusted(0, 0, 0, -kPdfFooterTwips);
-    return {pageSize, page, content,
-            QRectF(printable.left(), content.bottom(), printable.width(), kPdfFooterTwips)};
+    const Size page = sheetPoints * kTwipsPerPoint;
+    const Rect printable = Rect(Point{0, 0}, page).marginsRemoved(marginsTwips);
+    const Rect content = printable.adjusted(0, 0, 0, -kPdfFooterTwips);
+    return {sheetPoints, page, content,
+            Rect(printable.left(), content.bottom(), printable.width, kPdfFooterTwips)};
 }
 
 PageFrame correctedFrame(const PageFrame& frame, PrintCorrection correction)
 {
-    const auto divided = [&](const QRectF& r) {
-        return QRectF(r.x() / correction.across, r.y() / correction.down,
-                      r.width() / correction.across, r.height() / correction.down);
+    const auto divided = [&](const Rect& r) {
+        return Rect(r.x / correction.across, r.y / correction.down, r.width / correction.across,
+                    r.height / correction.down);
     };
-    return {frame.pageSize,
-            QSizeF(frame.page.width() / correction.across, frame.page.height() / correction.down),
+    return {frame.sheetPoints,
+            {frame.page.width / correction.across, frame.page.height / correction.down},
             divided(frame.content), divided(frame.footer)};
 }
 
-QPointF PdfTiling::pictureOrigin(int column, int row) const
+Point Tiling::pictureOrigin(int column, int row) const
 {
-    return content.topLeft() + placement - QPointF(column * stepX, row * stepY);
+    return content.topLeft() + placement - Point{column * stepX, row * stepY};
 }
 
-QRectF PdfTiling::tileInPicture(int column, int row) const
+Rect Tiling::tileInPicture(int column, int row) const
 {
     return content.translated(-pictureOrigin(column, row));
 }
 
-int PdfTiling::pageOf(int column, int row) const
+int Tiling::pageOf(int column, int row) const
 {
     if (column < 0 || row < 0 || column >= columns || row >= rows) return 0;
     return pageNumbers[size_t(row * columns + column)];
 }
 
-PdfTiling tilePicture(QSizeF picture, Paper paper, const InkTest& showsInk,
-                      PrintCorrection correction)
+Tiling tilePicture(Size picture, Paper paper, const InkTest& showsInk, PrintCorrection correction)
 {
-    PdfTiling tiling;
+    Tiling tiling;
     PageFrame& frame = tiling;  // of the one page, or of every tile
-    frame =
-        correctedFrame(frameOf(isRoll(paper) ? rollPageFor(picture.height(), paper, correction.down)
-                                             : pageSizeOf(paper)),
-                       correction);
-    tiling.map = correctedFrame(frameOf(mapPageSizeOf(paper)), correction);
+    frame = correctedFrame(frameOf(isRoll(paper) ? rollPageFor(picture.height, paper, correction.down)
+                                                 : paperPoints(paper)),
+                           correction);
+    tiling.map = correctedFrame(frameOf(paperPoints(mapPaperOf(paper))), correction);
     tileOnFrame(tiling, picture, showsInk);
     return tiling;
 }
 
-PdfTiling tilePicture(QSizeF picture, const PageFrame& page, const InkTest& showsInk)
+Tiling tilePicture(Size picture, const PageFrame& page, const InkTest& showsInk)
 {
-    PdfTiling tiling;
+    Tiling tiling;
     static_cast<PageFrame&>(tiling) = page;
     tiling.map = page;
     tileOnFrame(tiling, picture, showsInk);
     return tiling;
 }
 
-QString tileLabel(int column, int row)
+std::string tileLabel(int column, int row)
 {
-    QString letters;
+    std::string letters;
     for (int n = column + 1; n > 0; n = (n - 1) / 26)
-        letters.prepend(QChar('A' + (n - 1) % 26));
-    return letters + QString::number(row + 1);
+        letters.insert(letters.begin(), char('A' + (n - 1) % 26));
+    return letters + std::to_string(row + 1);
 }
 
-}  // namespace tavrel::exporting
+}  // namespace tavrel::pages

@@ -1,0 +1,21 @@
+#pragma once
+// A printer's scaling error, undone: the factors across and down by which everything drawn on
+// its pages is enlarged so that it measures true on paper. The pages' parts are laid out on the
+// paper divided by the factors, so that once enlarged they fill the paper as before.
+
+namespace tavrel::pages {
+
+// Printers that are further off than this are broken or set to scale, not in need of calibration.
+inline constexpr double kLeastCorrection = 0.8;
+inline constexpr double kGreatestCorrection = 1.25;
+
+struct PrintCorrection {
+    double across = 1;
+    double down = 1;
+
+    bool none() const { return across == 1 && down == 1; }
+};
+
+bool withinBounds(double factor);
+
+}  // namespace tavrel::pages
