@@ -1,7 +1,7 @@
 #include "export/dxf_export.h"
 
 #include "export/dxf_device_writer.h"
-#include "export/trimmed_outline.h"
+#include "pattern/trimmed_outline.h"
 
 #include <dxflib/dl_dxf.h>
 
@@ -100,22 +100,23 @@ void writeTables(DL_Dxf& dxf, DxfDeviceWriter& writer)
     writer.sectionEnd();
 }
 
-void writeShapes(DL_Dxf& dxf, DxfDeviceWriter& writer, const std::vector<picture::Shape>& shapes,
+void writeShapes(DL_Dxf& dxf, DxfDeviceWriter& writer, const std::vector<pattern::Shape>& shapes,
                  const char* layer, const Placement& place, QSize picture)
 {
     const DL_Attributes attributes(layer, DL_Codes::bylayer, kLineweightByLayer, "BYLAYER", 1.0);
-    for (const picture::Shape& shape : shapes)
-        for (const OutlinePiece& piece : trimmedOutline(shape, picture)) {
-            if (const auto* line = std::get_if<QLineF>(&piece)) {
+    for (const pattern::Shape& shape : shapes)
+        for (const pattern::OutlinePiece& piece :
+             pattern::trimmedOutline(shape, picture::pixelSize(picture))) {
+            if (const auto* line = std::get_if<pattern::Segment>(&piece)) {
                 dxf.writeLine(writer,
-                              DL_LineData(place.x(line->x1()), place.y(line->y1()), 0.0,
-                                          place.x(line->x2()), place.y(line->y2()), 0.0),
+                              DL_LineData(place.x(line->x1), place.y(line->y1), 0.0,
+                                          place.x(line->x2), place.y(line->y2), 0.0),
                               attributes);
                 continue;
             }
             // Flipping y keeps counter-clockwise as seen on screen counter-clockwise.
-            const auto& arc = std::get<OutlineArc>(piece);
-            const double x = place.x(arc.centre.x()), y = place.y(arc.centre.y());
+            const auto& arc = std::get<pattern::OutlineArc>(piece);
+            const double x = place.x(arc.centre.x), y = place.y(arc.centre.y);
             const double radius = arc.radius * place.unitsPerPixel;
             if (arc.sweepDegrees >= 360.0)
                 dxf.writeCircle(writer, DL_CircleData(x, y, 0.0, radius), attributes);

@@ -3,12 +3,12 @@
 // was drawn on it since the last clear. Memory does not grow with the picture's size; the
 // screen, printing and every export replay the same list through a QPainter.
 
+#include "pattern/shapes.h"
+
 #include <QColor>
-#include <QLineF>
 #include <QRectF>
 #include <QSize>
 
-#include <variant>
 #include <vector>
 
 class QPainter;
@@ -16,24 +16,10 @@ class QPainterPath;
 
 namespace tavrel::picture {
 
-// A straight line; both end points are drawn.
-struct LineShape {
-    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-};
-
-// The part of the circle inscribed in the box between the rays from its centre through the
-// start and the end point, counter-clockwise; the whole outline when the two rays coincide.
-struct ArcShape {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    int xStart = 0, yStart = 0, xEnd = 0, yEnd = 0;
-};
-
-// The whole outline of the circle inscribed in the box.
-struct EllipseShape {
-    int left = 0, top = 0, right = 0, bottom = 0;
-};
-
-using Shape = std::variant<LineShape, ArcShape, EllipseShape>;
+using LineShape = pattern::LineShape;
+using ArcShape = pattern::ArcShape;
+using EllipseShape = pattern::EllipseShape;
+using Shape = pattern::Shape;
 
 struct PersistentImage {
     QSize size;
@@ -59,16 +45,10 @@ void replay(const PersistentImage& image, QPainter& painter, const QRectF& area,
 // before the half pixel's shift that puts the stroke over the screen's pixels.
 QPainterPath scaledOutline(const Shape& shape, QSize picture);
 
-// The same strokes as geometry, for writers that keep lines and arcs as such: a line's end
-// points, or the circle inscribed in `box` from `startDegrees` through `sweepDegrees`,
-// counter-clockwise as seen on screen (a sweep of 360 for a whole outline).
-struct ScaledArc {
-    QRectF box;
-    double startDegrees = 0;
-    double sweepDegrees = 360;
-};
-QLineF scaledLine(const LineShape& line, QSize picture);
-ScaledArc scaledArc(const ArcShape& arc);
-ScaledArc scaledArc(const EllipseShape& ellipse);
+// The picture's size as plain geometry.
+inline pattern::PixelSize pixelSize(QSize size)
+{
+    return {size.width(), size.height()};
+}
 
 }  // namespace tavrel::picture

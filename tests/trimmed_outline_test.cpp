@@ -1,4 +1,4 @@
-#include "export/trimmed_outline.h"
+#include "pattern/trimmed_outline.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +7,10 @@
 
 namespace {
 
-using tavrel::exporting::OutlineArc;
-using tavrel::exporting::trimmedOutline;
-using tavrel::picture::ArcShape;
-using tavrel::picture::EllipseShape;
+using tavrel::pattern::ArcShape;
+using tavrel::pattern::EllipseShape;
+using tavrel::pattern::OutlineArc;
+using tavrel::pattern::trimmedOutline;
 
 // In a 100 x 100 picture; the outlines' centre lines lie half a pixel right of and below the
 // shapes' points, on a box one pixel smaller than the shape's. Lines, and arcs cut at an end, are
@@ -19,10 +19,10 @@ TEST(TrimmedOutline, CutsArcsWhereTheirCircleCrossesAnEdge)
 {
     struct Case {
         const char* what;
-        tavrel::picture::Shape shape;
+        tavrel::pattern::Shape shape;
         std::vector<std::pair<double, double>> startAndSweep;
     };
-    const QSize picture(100, 100);
+    const tavrel::pattern::PixelSize picture{100, 100};
     const double pastTheTop = std::asin(0.5 / 40) * 180 / std::numbers::pi;  // where x = 0 cuts the circle
     // Centre (50.5, 50.5), radius 40: inside; (0.5, 50.5) radius 40: its right half only.
     for (const Case& c : {

@@ -1,15 +1,15 @@
-#include "export/trimmed_outline.h"
+#include "pattern/trimmed_outline.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <optional>
 
-namespace tavrel::exporting {
+namespace tavrel::pattern {
 namespace {
 
 // Replay strokes its paths half a pixel right of and below their points.
-constexpr QPointF kHalfPixel(0.5, 0.5);
+constexpr double kHalfPixel = 0.5;
 constexpr double kShortestDegrees = 1e-9;
 
 double degrees(double radians)
@@ -17,16 +17,17 @@ double degrees(double radians)
     return radians * 180.0 / std::numbers::pi;
 }
 
-QPointF pointAt(const OutlineArc& arc, double angleDegrees)
+Point pointAt(const OutlineArc& arc, double angleDegrees)
 {
     const double radians = angleDegrees * std::numbers::pi / 180.0;
-    return arc.centre + arc.radius * QPointF(std::cos(radians), -std::sin(radians));
+    return {arc.centre.x + arc.radius * std::cos(radians),
+            arc.centre.y + arc.radius * -std::sin(radians)};
 }
 
-// The part of the line inside the bounds (Liang and Barsky's clipping).
-std::optional<QLineF> trimmedLine(const QLineF& line, const QRectF& bounds)
+// The part of the line inside the picture (Liang and Barsky's clipping).
+std::optional<Segment> trimmedLine(const Segment& line, PixelSize picture)
 {
-    const double dx = line.dx(), dy = line.dy();
+    const double dx = line.x2 - line.x1, dy = line.y2 - line.y1;
     double enter = 0, leave = 1;
     const auto limit = [&](double towardsOutside, double room) {
         if (towardsOutside == 0) return room >= 0;
@@ -37,28 +38,29 @@ std::optional<QLineF> trimmedLine(const QLineF& line, const QRectF& bounds)
             leave = std::min(leave, t);
         return enter <= leave;
     };
-    if (!limit(-dx, line.x1() - bounds.left()) || !limit(dx, bounds.right() - line.x1()) ||
-        !limit(-dy, line.y1() - bounds.top()) || !limit(dy, bounds.bottom() - line.y1()))
+    if (!limit(-dx, line.x1) || !limit(dx, picture.width - line.x1) || !limit(-dy, line.y1) ||
+        !limit(dy, picture.height - line.y1))
         return std::nullopt;
-    return QLineF(line.pointAt(enter), line.pointAt(leave));
+    return Segment{line.x1 + dx * enter, line.y1 + dy * enter, line.x1 + dx * leave,
+                   line.y1 + dy * leave};
 }
 
 // The angles past the arc's start, within its sweep, where its circle crosses an edge.
-std::vector<double> edgeCrossings(const OutlineArc& arc, const QRectF& bounds)
+std::vector<double> edgeCrossings(const OutlineArc& arc, PixelSize picture)
 {
     std::vector<double> crossings;
     const auto add = [&](double angle) {
         const double past = std::fmod(std::fmod(angle - arc.startDegrees, 360.0) + 360.0, 360.0);
         if (past > 0 && past < arc.sweepDegrees) crossings.push_back(past);
     };
-    for (const double x : {bounds.left(), bounds.right()}) {
-        const double cosine = (x - arc.centre.x()) / arc.radius;
+    for (const double x : {0.0, double(picture.width)}) {
+        const double cosine = (x - arc.centre.x) / arc.radius;
         if (std::abs(cosine) > 1) continue;
         add(degrees(std::acos(cosine)));
         add(-degrees(std::acos(cosine)));
     }
-    for (const double y : {bounds.top(), bounds.bottom()}) {
-        const double sine = (arc.centre.y() - y) / arc.radius;
+    for (const double y : {0.0, double(picture.height)}) {
+        const double sine = (arc.centre.y - y) / arc.radius;
         if (std::abs(sine) > 1) continue;
         add(degrees(std::asin(sine)));
         add(180.0 - degrees(std::asin(sine)));
@@ -67,9 +69,9 @@ std::vector<double> edgeCrossings(const OutlineArc& arc, const QRectF& bounds)
     return crossings;
 }
 
-std::vector<OutlinePiece> trimmedArc(const OutlineArc& arc, const QRectF& bounds)
+std::vector<OutlinePiece> trimmedArc(const OutlineArc& arc, PixelSize picture)
 {
-    std::vector<double> cuts = edgeCrossings(arc, bounds);
+    std::vector<double> cuts = edgeCrossings(arc, picture);
     cuts.insert(cuts.begin(), 0.0);
     cuts.push_back(arc.sweepDegrees);
 
@@ -80,9 +82,9 @@ std::vector<OutlinePiece> trimmedArc(const OutlineArc& arc, const QRectF& bounds
         // Two crossings at one point (a corner, a tangent edge) leave nothing between them; an arc
         // that short would read as a whole circle in a DXF file.
         if (to - from < kShortestDegrees) continue;
-        const QPointF middle = pointAt(arc, arc.startDegrees + (from + to) / 2);
-        const bool in = middle.x() >= bounds.left() && middle.x() <= bounds.right() &&
-                        middle.y() >= bounds.top() && middle.y() <= bounds.bottom();
+        const Point middle = pointAt(arc, arc.startDegrees + (from + to) / 2);
+        const bool in = middle.x >= 0 && middle.x <= picture.width && middle.y >= 0 &&
+                        middle.y <= picture.height;
         if (in && extendsLast)
             inside.back().sweepDegrees = arc.startDegrees + to - inside.back().startDegrees;
         else if (in)
@@ -100,29 +102,29 @@ std::vector<OutlinePiece> trimmedArc(const OutlineArc& arc, const QRectF& bounds
     return {inside.begin(), inside.end()};
 }
 
-OutlineArc outlineArc(const picture::ScaledArc& scaled)
+OutlineArc outlineArc(const ScaledArc& scaled)
 {
-    return {scaled.box.center() + kHalfPixel, scaled.box.width() / 2, scaled.startDegrees,
-            scaled.sweepDegrees};
+    const Point centre = scaled.box.centre();
+    return {{centre.x + kHalfPixel, centre.y + kHalfPixel}, scaled.box.width / 2,
+            scaled.startDegrees, scaled.sweepDegrees};
 }
 
 }  // namespace
 
-std::vector<OutlinePiece> trimmedOutline(const picture::Shape& shape, QSize picture)
+std::vector<OutlinePiece> trimmedOutline(const Shape& shape, PixelSize picture)
 {
-    const QRectF bounds(QPointF(0, 0), QSizeF(picture));
-    if (const auto* line = std::get_if<picture::LineShape>(&shape)) {
-        const auto trimmed =
-            trimmedLine(picture::scaledLine(*line, picture).translated(kHalfPixel), bounds);
+    if (const auto* line = std::get_if<LineShape>(&shape)) {
+        const Segment s = scaledLine(*line, picture);
+        const auto trimmed = trimmedLine(
+            {s.x1 + kHalfPixel, s.y1 + kHalfPixel, s.x2 + kHalfPixel, s.y2 + kHalfPixel}, picture);
         if (!trimmed) return {};
         return {*trimmed};
     }
-    const auto* arcShape = std::get_if<picture::ArcShape>(&shape);
-    const OutlineArc arc =
-        outlineArc(arcShape ? picture::scaledArc(*arcShape)
-                            : picture::scaledArc(std::get<picture::EllipseShape>(shape)));
+    const auto* arcShape = std::get_if<ArcShape>(&shape);
+    const OutlineArc arc = outlineArc(arcShape ? scaledArc(*arcShape)
+                                               : scaledArc(std::get<EllipseShape>(shape)));
     if (arc.radius <= 0) return {};
-    return trimmedArc(arc, bounds);
+    return trimmedArc(arc, picture);
 }
 
-}  // namespace tavrel::exporting
+}  // namespace tavrel::pattern
