@@ -87,7 +87,9 @@ private:
         content.strokeColour(kBlack);
         content.lineWidth(1);
         content.lineCap(LineCap::Square);
-        strokeShapes(content, picture_.shapes, picture_.size);
+        strokeShapes(content, picture_.shapes, picture_.size,
+                     {(left - origin.x) / tpp - 0.5, (top - origin.y) / tpp - 0.5,
+                      (right - origin.x) / tpp - 0.5, (bottom - origin.y) / tpp - 0.5});
         content.restore();
     }
 
@@ -179,7 +181,8 @@ void PageDrawer::smallPicture(PdfContent& content, const pages::MapLayout& map) 
     content.strokeColour(kBlack);
     content.lineWidth(dotTwips / scale);
     content.lineCap(LineCap::Square);
-    strokeShapes(content, picture_.shapes, picture_.size);
+    strokeShapes(content, picture_.shapes, picture_.size,
+                 {0, 0, double(picture_.size.width), double(picture_.size.height)});
     content.restore();
 }
 

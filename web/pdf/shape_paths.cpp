@@ -37,20 +37,36 @@ void addArc(PdfContent& content, const pattern::ScaledArc& arc)
     }
 }
 
+// Whether the box around a stroke, widened by a pixel for the pen, reaches into the window.
+bool mayShow(double left, double top, double right, double bottom, const PixelWindow& window)
+{
+    return std::min(left, right) - 1 <= window.right && std::max(left, right) + 1 >= window.left &&
+           std::min(top, bottom) - 1 <= window.bottom && std::max(top, bottom) + 1 >= window.top;
+}
+
+bool mayShow(const pattern::ScaledArc& arc, const PixelWindow& window)
+{
+    return mayShow(arc.box.left, arc.box.top, arc.box.left + arc.box.width,
+                   arc.box.top + arc.box.height, window);
+}
+
 }  // namespace
 
 void strokeShapes(PdfContent& content, const std::vector<pattern::Shape>& shapes,
-                  pattern::PixelSize picture)
+                  pattern::PixelSize picture, const PixelWindow& window)
 {
     for (const pattern::Shape& shape : shapes) {
         if (const auto* line = std::get_if<pattern::LineShape>(&shape)) {
             const pattern::Segment s = pattern::scaledLine(*line, picture);
+            if (!mayShow(s.x1, s.y1, s.x2, s.y2, window)) continue;
             content.moveTo(s.x1, s.y1);
             content.lineTo(s.x2, s.y2);
-        } else if (const auto* arc = std::get_if<pattern::ArcShape>(&shape)) {
-            addArc(content, pattern::scaledArc(*arc));
         } else {
-            addArc(content, pattern::scaledArc(std::get<pattern::EllipseShape>(shape)));
+            const auto* arc = std::get_if<pattern::ArcShape>(&shape);
+            const pattern::ScaledArc scaled =
+                arc ? pattern::scaledArc(*arc)
+                    : pattern::scaledArc(std::get<pattern::EllipseShape>(shape));
+            if (mayShow(scaled, window)) addArc(content, scaled);
         }
     }
     content.stroke();

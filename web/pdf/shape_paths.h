@@ -9,9 +9,15 @@
 
 namespace tavrel::web {
 
-// Strokes every shape with the content's pen; the caller's transform maps picture pixels to
-// the page and its clip bounds the picture.
+// The part of the picture a page shows, in picture pixels.
+struct PixelWindow {
+    double left = 0, top = 0, right = 0, bottom = 0;
+};
+
+// Strokes the shapes that may show in `window` with the content's pen; the caller's transform
+// maps picture pixels to the page and its clip bounds the window. Leaving out the others keeps
+// the tiles of a large pattern small.
 void strokeShapes(PdfContent& content, const std::vector<pattern::Shape>& shapes,
-                  pattern::PixelSize picture);
+                  pattern::PixelSize picture, const PixelWindow& window);
 
 }  // namespace tavrel::web
