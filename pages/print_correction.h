@@ -17,5 +17,11 @@ struct PrintCorrection {
 };
 
 bool withinBounds(double factor);
+bool withinBounds(PrintCorrection correction);  // both factors
+
+// The factors that make bars printed `nominal` long, measured `measured` long (in one unit),
+// come out true; the caller refuses them beyond the bounds.
+PrintCorrection correctionFromBars(double nominalAcross, double measuredAcross,
+                                   double nominalDown, double measuredDown);
 
 }  // namespace tavrel::pages
