@@ -14,6 +14,12 @@ bool withinBounds(PrintCorrection correction)
     return withinBounds(correction.across) && withinBounds(correction.down);
 }
 
+// A tenth of a percent is finer than a ruler reads the calibration sheet's bars.
+double percentOf(double factor)
+{
+    return std::round(factor * 1000) / 10;
+}
+
 PrintCorrection correctionFromBars(double nominalAcross, double measuredAcross,
                                    double nominalDown, double measuredDown)
 {

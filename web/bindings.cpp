@@ -7,8 +7,10 @@
 #include "measure/physical_units.h"
 #include "measure/typed_length.h"
 #include "pattern/drawing.h"
+#include "pages/print_correction.h"
 #include "pattern/projection.h"
 #include "web/typed_characters.h"
+#include "web/pdf/calibration_sheet_pdf.h"
 #include "web/picture_strokes.h"
 
 #include <emscripten/bind.h>
@@ -155,6 +157,91 @@ val checkRulerLines(int width, int height, double unitPixels)
     return screenLines(pattern::checkRulerLines({0, 0, width - 1, height - 1}, unitPixels));
 }
 
+bool correctionWithinBounds(double factor) { return pages::withinBounds(factor); }
+
+double percentOf(double factor) { return pages::percentOf(factor); }
+
+// The calibration sheet's words from the page, English where the page gives none.
+CalibrationSheetTexts sheetTexts(const val& texts)
+{
+    CalibrationSheetTexts sheet;
+    if (!texts.isObject()) return sheet;
+    const auto take = [&](const char* key, std::string& text) {
+        if (texts[key].isString()) text = texts[key].as<std::string>();
+    };
+    take("documentTitle", sheet.documentTitle);
+    take("title", sheet.title);
+    take("instructionsInch", sheet.instructionsInch);
+    take("instructionsMetric", sheet.instructionsMetric);
+    take("across", sheet.across);
+    take("down", sheet.down);
+    take("inches", sheet.inches);
+    take("millimeters", sheet.millimeters);
+    return sheet;
+}
+
+// The calibration sheet's PDF on the paper named as the command line names it: {bytes}, or
+// {failure: "paper"} for a paper it does not know.
+val calibrationSheet(const std::string& paperName, bool metric, const val& texts)
+{
+    val result = val::object();
+    const auto paper = pages::paperNamed(paperName);
+    if (!paper) {
+        result.set("failure", std::string("paper"));
+        return result;
+    }
+    const std::string bytes = calibrationSheetPdf(*paper, unitSystem(metric), sheetTexts(texts));
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto view = emscripten::typed_memory_view(bytes.size(), data);
+    result.set("bytes", val::global("Uint8Array").new_(view));
+    return result;
+}
+
+// The bars the sheet on that paper prints: their lengths in twips, in whole units, and worded
+// in English ("8 in", "200 mm"); null for a paper it does not know.
+val calibrationBars(const std::string& paperName, bool metric)
+{
+    const auto paper = pages::paperNamed(paperName);
+    if (!paper) return val::null();
+    const pages::CalibrationBars bars = calibrationSheetBars(*paper, unitSystem(metric));
+    const CalibrationSheetTexts english;
+    val result = val::object();
+    result.set("across", bars.across);
+    result.set("down", bars.down);
+    result.set("acrossUnits", double(pages::barLengthInUnits(bars.across, unitSystem(metric))));
+    result.set("downUnits", double(pages::barLengthInUnits(bars.down, unitSystem(metric))));
+    result.set("acrossText", barLengthText(bars.across, unitSystem(metric), english));
+    result.set("downText", barLengthText(bars.down, unitSystem(metric), english));
+    return result;
+}
+
+// The printer's correction from the bars printed `nominal` twips long, measured as typed:
+// {across, down}, or {refused: "unreadable"} for a length the unit cannot read or that is not
+// above 0, or {refused: "beyond", across, down, least, greatest} for one no printer at 100 %
+// needs.
+val correctionFromBars(double nominalAcrossTwips, const std::string& measuredAcross,
+                       double nominalDownTwips, const std::string& measuredDown, bool metric)
+{
+    val result = val::object();
+    const auto across = measure::readTypedInches(measuredAcross, unitSystem(metric));
+    const auto down = measure::readTypedInches(measuredDown, unitSystem(metric));
+    if (!across || !down || *across <= 0 || *down <= 0) {
+        result.set("refused", std::string("unreadable"));
+        return result;
+    }
+    const pages::PrintCorrection correction =
+        pages::correctionFromBars(nominalAcrossTwips / measure::kTwipsPerInch, *across,
+                                  nominalDownTwips / measure::kTwipsPerInch, *down);
+    result.set("across", correction.across);
+    result.set("down", correction.down);
+    if (!pages::withinBounds(correction)) {
+        result.set("refused", std::string("beyond"));
+        result.set("least", pages::kLeastCorrection);
+        result.set("greatest", pages::kGreatestCorrection);
+    }
+    return result;
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(tavrel)
@@ -167,6 +254,11 @@ EMSCRIPTEN_BINDINGS(tavrel)
     emscripten::function("projectionScale", &projectionScale);
     emscripten::function("gridLines", &gridLines);
     emscripten::function("checkRulerLines", &checkRulerLines);
+    emscripten::function("correctionWithinBounds", &correctionWithinBounds);
+    emscripten::function("percentOf", &percentOf);
+    emscripten::function("calibrationSheet", &calibrationSheet);
+    emscripten::function("calibrationBars", &calibrationBars);
+    emscripten::function("correctionFromBars", &correctionFromBars);
 }
 
 }  // namespace tavrel::web

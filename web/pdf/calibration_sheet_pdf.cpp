@@ -1,6 +1,5 @@
 #include "web/pdf/calibration_sheet_pdf.h"
 
-#include "pages/calibration_bars.h"
 #include "web/pdf/page_words.h"
 #include "web/pdf/pdf_document.h"
 
@@ -22,6 +21,14 @@ std::string withValue(std::string text, const std::string& value)
 {
     if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, value);
     return text;
+}
+
+// The desktop's painter lays the sheet out in twips, in the page less its margins.
+pages::Size printableTwips(pages::Size sheetPoints)
+{
+    const double margin = pages::kSheetMarginTwips;
+    return {sheetPoints.width * kTwipsPerPoint - 2 * margin,
+            sheetPoints.height * kTwipsPerPoint - 2 * margin};
 }
 
 // A bar between two end marks that cross it, from `start` along `direction` (a unit vector).
@@ -50,6 +57,12 @@ std::string barLengthText(double twips, measure::UnitSystem unit,
                      units);
 }
 
+pages::CalibrationBars calibrationSheetBars(pages::Paper paper, measure::UnitSystem unit)
+{
+    return pages::calibrationBarsFor(printableTwips(pages::calibrationSheetPoints(paper, unit)),
+                                     unit);
+}
+
 std::string calibrationSheetPdf(pages::Paper paper, measure::UnitSystem unit,
                                 const CalibrationSheetTexts& texts)
 {
@@ -58,10 +71,8 @@ std::string calibrationSheetPdf(pages::Paper paper, measure::UnitSystem unit,
     PdfContent& content = document.addPage(sheet.width, sheet.height);
     content.transform(1 / kTwipsPerPoint, 0, 0, 1 / kTwipsPerPoint, 0, 0);
 
-    // The desktop's painter lays the sheet out in twips, in the page less its margins.
     const double margin = pages::kSheetMarginTwips;
-    const pages::Size printable{sheet.width * kTwipsPerPoint - 2 * margin,
-                                sheet.height * kTwipsPerPoint - 2 * margin};
+    const pages::Size printable = printableTwips(sheet);
     const pages::CalibrationBars bars = pages::calibrationBarsFor(printable, unit);
     const double inset = pages::kSheetInsetTwips;
     const Rect area(margin + inset, margin + inset, printable.width - 2 * inset,

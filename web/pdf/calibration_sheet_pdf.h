@@ -4,6 +4,7 @@
 // in from the paper's edges, never corrected.
 
 #include "measure/unit.h"
+#include "pages/calibration_bars.h"
 #include "pages/paper.h"
 
 #include <string>
@@ -32,6 +33,9 @@ struct CalibrationSheetTexts {
     std::string inches = "%1 in";
     std::string millimeters = "%1 mm";
 };
+
+// The bars as the sheet on `paper` draws them.
+pages::CalibrationBars calibrationSheetBars(pages::Paper paper, measure::UnitSystem unit);
 
 // The file, one page.
 std::string calibrationSheetPdf(pages::Paper paper, measure::UnitSystem unit,

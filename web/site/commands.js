@@ -5,7 +5,8 @@ import { tr } from './i18n.js';
 import { pngFile } from './png.js';
 import { ask, tell } from './dialogs.js';
 import { shownCaption } from './page_texts.js';
-import { storedCorrection, calibratePrinter as calibrate } from './printer_calibration.js';
+import { storedCorrection } from './printer_calibration.js';
+import { calibratePrinter as calibrate } from './printer_calibration_dialog.js';
 import { pdfTexts } from './pdf_texts.js';
 
 const kPaperKey = 'tavrel.pdfPaper';
@@ -94,7 +95,7 @@ function printQuestion(plan, paperCaption) {
 // opens in the browser's viewer, to print at 100 %.
 export async function printPattern(page) {
   const { core, state } = page;
-  const correction = storedCorrection();
+  const correction = storedCorrection(core);
   const plan = core.printPlan(state.drawnText, state.drawnUnit, kDotsPerInch, chosenPaper(),
                               correction.across, correction.down);
   const title = tr('PrintQuestion', 'Print Pattern');
