@@ -165,7 +165,7 @@ double percentOf(double factor) { return pages::percentOf(factor); }
 CalibrationSheetTexts sheetTexts(const val& texts)
 {
     CalibrationSheetTexts sheet;
-    if (!texts.isObject()) return sheet;
+    if (texts.isUndefined() || texts.isNull()) return sheet;
     const auto take = [&](const char* key, std::string& text) {
         if (texts[key].isString()) text = texts[key].as<std::string>();
     };

@@ -150,8 +150,9 @@ export function calibratePrinter(page) {
   const printSheet = () => {
     const sheet = core.calibrationSheet(paper(), metric(), sheetTexts());
     forget(sheetLink.href);
-    sheetLink.href = URL.createObjectURL(new Blob([sheet.bytes], { type: 'application/pdf' }));
-    window.tavrelCalibrationSheet = sheetLink.href;  // the tests read the sheet back
+    const file = new Blob([sheet.bytes], { type: 'application/pdf' });
+    sheetLink.href = URL.createObjectURL(file);
+    window.tavrelCalibrationSheet = file;  // the tests read the sheet back
     sheetLink.hidden = false;
     sheetLink.click();
   };
