@@ -194,8 +194,9 @@ TEST(WebPdf, ShowsTheDesktopsCalibrationSheet)
         pages::Paper paper;
         measure::UnitSystem unit;
     };
-    const Row rows[] = {{pages::Paper::Letter, measure::UnitSystem::Inch},
-                        {pages::Paper::A4, measure::UnitSystem::Metric},
+    // Letter's bar down is 18 cm only without the bottom margin: the margins count.
+    const Row rows[] = {{pages::Paper::Letter, measure::UnitSystem::Metric},
+                        {pages::Paper::A4, measure::UnitSystem::Inch},
                         {pages::Paper::Roll24In, measure::UnitSystem::Metric}};
     QTemporaryDir folder;
     const QString desktop = folder.filePath("desktop.pdf"), browser = folder.filePath("web.pdf");
@@ -220,6 +221,16 @@ TEST(WebPdf, ShowsTheDesktopsCalibrationSheet)
         for (const QString& path : {desktop, browser})
             for (const test::WordBox& word : test::wordBoxes(path, 1))
                 words.push_back(word.box.adjusted(-40, -40, 40, 40));
+        // The title, the instructions and the labels start where the desktop's do.
+        const auto firstBox = [](const QString& path, const QString& word) {
+            for (const test::WordBox& box : test::wordBoxes(path, 1))
+                if (box.word == word) return box.box.topLeft();
+            return QPointF(-1e6, -1e6);
+        };
+        for (const QString word : {"Tavrel", "Print", "Across:", "Down:"}) {
+            const QPointF offset = firstBox(browser, word) - firstBox(desktop, word);
+            EXPECT_LT(offset.manhattanLength(), 80) << word.toStdString();
+        }
         const QRectF page(QPointF(0, 0), size);
         EXPECT_EQ(strayInk(*a, *b, page, words, 2), 0) << "desktop ink missing in the browser's";
         EXPECT_EQ(strayInk(*b, *a, page, words, 2), 0) << "browser ink missing in the desktop's";
