@@ -76,8 +76,9 @@ QStringList calibratedPrinters()
 MeasuredCorrection correctionFromBars(double nominalAcross, double measuredAcross,
                                       double nominalDown, double measuredDown)
 {
-    const PrintCorrection correction{nominalAcross / measuredAcross, nominalDown / measuredDown};
-    if (!exporting::withinBounds(correction.across) || !exporting::withinBounds(correction.down))
+    const PrintCorrection correction =
+        pages::correctionFromBars(nominalAcross, measuredAcross, nominalDown, measuredDown);
+    if (!pages::withinBounds(correction))
         return {std::nullopt,
                 //: %1 is the correction, such as "130 % across, 99.5 % down"; %2 and %3 are
                 //: the least and the greatest percentages, 80 and 125.

@@ -12,15 +12,13 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include <cmath>
-
 namespace tavrel::exporting {
 namespace {
 
 using measure::kTwipsPerInch;
 constexpr double kBarLineTwips = 20;
 constexpr double kTickHalfTwips = 160;  // the end marks stand out this far on either side
-constexpr double kSheetMarginTwips = kTwipsPerInch / 2;  // from the paper's edges
+using pages::kSheetMarginTwips;
 constexpr double kTwipsPerPoint = 20;
 
 // A bar between two end marks that cross it, from `start` along `direction` (a unit vector).
@@ -62,11 +60,7 @@ QString instructions(measure::UnitSystem unit)
 // not as long as a page from the roll may be.
 QPageSize sheetPageSize(Paper paper, measure::UnitSystem unit)
 {
-    const QPageSize page = pageSizeOf(paper);
-    if (!isRoll(paper)) return page;
-    const double lengthTwips = longestSheetTwips(unit) + 2 * kSheetMarginTwips;
-    const int lengthPoints = int(std::ceil(lengthTwips / kTwipsPerPoint));
-    return QPageSize(QSize(page.sizePoints().width(), lengthPoints), {}, QPageSize::ExactMatch);
+    return pageSizeOfPoints(pages::calibrationSheetPoints(paper, unit));
 }
 
 QString notMade()

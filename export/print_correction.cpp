@@ -3,14 +3,11 @@
 #include <QCoreApplication>
 #include <QLocale>
 
-#include <cmath>
-
 namespace tavrel::exporting {
 
-// A tenth of a percent is finer than a ruler reads the calibration sheet's bars.
 QString percentText(double factor)
 {
-    return QLocale().toString(std::round(factor * 1000) / 10, 'f', QLocale::FloatingPointShortest);
+    return QLocale().toString(pages::percentOf(factor), 'f', QLocale::FloatingPointShortest);
 }
 
 QString correctionText(PrintCorrection correction)

@@ -17,5 +17,14 @@ struct PrintCorrection {
 };
 
 bool withinBounds(double factor);
+bool withinBounds(PrintCorrection correction);  // both factors
+
+// A factor as a percentage to a tenth, as the user reads it: 1.0204 is 102, 0.995 is 99.5.
+double percentOf(double factor);
+
+// The factors that make bars printed `nominal` long, measured `measured` long (in one unit),
+// come out true; the caller refuses them beyond the bounds.
+PrintCorrection correctionFromBars(double nominalAcross, double measuredAcross,
+                                   double nominalDown, double measuredDown);
 
 }  // namespace tavrel::pages

@@ -1,10 +1,12 @@
 // The browser's PDF of the pattern against the desktop's: the same pages, words, check rulers
 // and picture, as poppler reads and rasterizes them.
+#include "export/calibration_sheet.h"
 #include "export/pattern_export.h"
 #include "page_raster.h"
 #include "pattern/drawing.h"
 #include "picture/picture_ink.h"
 #include "screen_ink.h"
+#include "web/pdf/calibration_sheet_pdf.h"
 #include "web/pdf/pattern_pdf.h"
 #include "web/pdf/pdf_document.h"
 #include "web/pdf/shape_ink.h"
@@ -182,6 +184,56 @@ TEST(WebPdf, FindsTheInkTheDesktopFinds)
                     browser.within({larger.x(), larger.y(), larger.width(), larger.height()});
                 ASSERT_TRUE(!desktop.within(area) || inBrowserLarger) << x << ", " << y;
             }
+    }
+}
+
+// The calibration sheet: the desktop's page, words and bars, a roll's sheet cut as short.
+TEST(WebPdf, ShowsTheDesktopsCalibrationSheet)
+{
+    struct Row {
+        pages::Paper paper;
+        measure::UnitSystem unit;
+    };
+    // Letter's bar down is 18 cm only without the bottom margin: the margins count.
+    const Row rows[] = {{pages::Paper::Letter, measure::UnitSystem::Metric},
+                        {pages::Paper::A4, measure::UnitSystem::Inch},
+                        {pages::Paper::Roll24In, measure::UnitSystem::Metric}};
+    QTemporaryDir folder;
+    const QString desktop = folder.filePath("desktop.pdf"), browser = folder.filePath("web.pdf");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(pages::paperName(row.paper)));
+        ASSERT_EQ(exporting::saveCalibrationSheet(desktop.toStdString(), row.paper, row.unit), "");
+        const std::string bytes = web::calibrationSheetPdf(row.paper, row.unit);
+        ASSERT_TRUE(readsWithoutRepair(bytes));
+        ASSERT_TRUE(writeFile(browser, bytes));
+        ASSERT_EQ(test::pageCount(browser), 1);
+        const QSizeF size = test::pageSizeTwips(desktop, 1);
+        EXPECT_EQ(test::pageSizeTwips(browser, 1), size);
+        EXPECT_EQ(sortedWords(test::pageText(browser, 1)), sortedWords(test::pageText(desktop, 1)));
+        const auto a = test::rasterizePage(desktop, 1, kDotsPerInch);
+        const auto b = test::rasterizePage(browser, 1, kDotsPerInch);
+        ASSERT_TRUE(a && b);
+        const auto desktopBars = test::calibrationBars(*a), browserBars = test::calibrationBars(*b);
+        ASSERT_TRUE(desktopBars && browserBars);
+        EXPECT_NEAR(browserBars->across, desktopBars->across, 0.05 * kMillimeter);
+        EXPECT_NEAR(browserBars->down, desktopBars->down, 0.05 * kMillimeter);
+        std::vector<QRectF> words;
+        for (const QString& path : {desktop, browser})
+            for (const test::WordBox& word : test::wordBoxes(path, 1))
+                words.push_back(word.box.adjusted(-40, -40, 40, 40));
+        // The title, the instructions and the labels start where the desktop's do.
+        const auto firstBox = [](const QString& path, const QString& word) {
+            for (const test::WordBox& box : test::wordBoxes(path, 1))
+                if (box.word == word) return box.box.topLeft();
+            return QPointF(-1e6, -1e6);
+        };
+        for (const QString word : {"Tavrel", "Print", "Across:", "Down:"}) {
+            const QPointF offset = firstBox(browser, word) - firstBox(desktop, word);
+            EXPECT_LT(offset.manhattanLength(), 80) << word.toStdString();
+        }
+        const QRectF page(QPointF(0, 0), size);
+        EXPECT_EQ(strayInk(*a, *b, page, words, 2), 0) << "desktop ink missing in the browser's";
+        EXPECT_EQ(strayInk(*b, *a, page, words, 2), 0) << "browser ink missing in the desktop's";
     }
 }
 

@@ -802,6 +802,21 @@ nur durch eine vollständige Zeichnung ersetzt.
         <extracomment>A button that closes the guide or a message.</extracomment>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>One correction is kept, for the printer this browser prints on.</source>
+        <extracomment>In Pattern &gt; Calibrate Printer, beside &quot;Printer:&quot;: the browser does not say which printer it prints on, so the page keeps one correction for all of it.</extracomment>
+        <translation>Gespeichert wird eine einzige Korrektur: für den Drucker, auf dem dieser Browser druckt.</translation>
+    </message>
+    <message>
+        <source>Open the calibration sheet to print</source>
+        <extracomment>A link in Pattern &gt; Calibrate Printer, once the sheet is made: it opens the sheet&apos;s PDF.</extracomment>
+        <translation>Testblatt zum Drucken öffnen</translation>
+    </message>
+    <message>
+        <source>This browser keeps no data for this page, so the correction could not be kept.</source>
+        <extracomment>When the browser refuses to store anything for the page (private mode, full storage).</extracomment>
+        <translation>Dieser Browser speichert keine Daten für diese Seite, daher konnte die Korrektur nicht gespeichert werden.</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::app::PatternMenu</name>

@@ -799,6 +799,21 @@ reemplaza por un dibujo completo.
         <extracomment>A button that closes the guide or a message.</extracomment>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>One correction is kept, for the printer this browser prints on.</source>
+        <extracomment>In Pattern &gt; Calibrate Printer, beside &quot;Printer:&quot;: the browser does not say which printer it prints on, so the page keeps one correction for all of it.</extracomment>
+        <translation>Se guarda una sola corrección, para la impresora en la que imprime este navegador.</translation>
+    </message>
+    <message>
+        <source>Open the calibration sheet to print</source>
+        <extracomment>A link in Pattern &gt; Calibrate Printer, once the sheet is made: it opens the sheet&apos;s PDF.</extracomment>
+        <translation>Abrir la hoja de calibración para imprimir</translation>
+    </message>
+    <message>
+        <source>This browser keeps no data for this page, so the correction could not be kept.</source>
+        <extracomment>When the browser refuses to store anything for the page (private mode, full storage).</extracomment>
+        <translation>Este navegador no guarda datos para esta página, así que no se pudo guardar la corrección.</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::app::PatternMenu</name>

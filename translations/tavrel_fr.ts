@@ -802,6 +802,21 @@ remplacé que par un dessin complet.
         <extracomment>A button that closes the guide or a message.</extracomment>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>One correction is kept, for the printer this browser prints on.</source>
+        <extracomment>In Pattern &gt; Calibrate Printer, beside &quot;Printer:&quot;: the browser does not say which printer it prints on, so the page keeps one correction for all of it.</extracomment>
+        <translation>Une seule correction est conservée, pour l’imprimante sur laquelle imprime ce navigateur.</translation>
+    </message>
+    <message>
+        <source>Open the calibration sheet to print</source>
+        <extracomment>A link in Pattern &gt; Calibrate Printer, once the sheet is made: it opens the sheet&apos;s PDF.</extracomment>
+        <translation>Ouvrir la feuille d’étalonnage à imprimer</translation>
+    </message>
+    <message>
+        <source>This browser keeps no data for this page, so the correction could not be kept.</source>
+        <extracomment>When the browser refuses to store anything for the page (private mode, full storage).</extracomment>
+        <translation>Ce navigateur ne conserve aucune donnée pour cette page&#xa0;; la correction n’a donc pas pu être conservée.</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::app::PatternMenu</name>

@@ -800,6 +800,21 @@ esistente viene sostituito solo da un disegno completo.
         <extracomment>A button that closes the guide or a message.</extracomment>
         <translation>Chiudi</translation>
     </message>
+    <message>
+        <source>One correction is kept, for the printer this browser prints on.</source>
+        <extracomment>In Pattern &gt; Calibrate Printer, beside &quot;Printer:&quot;: the browser does not say which printer it prints on, so the page keeps one correction for all of it.</extracomment>
+        <translation>Viene conservata una sola correzione, per la stampante su cui stampa questo browser.</translation>
+    </message>
+    <message>
+        <source>Open the calibration sheet to print</source>
+        <extracomment>A link in Pattern &gt; Calibrate Printer, once the sheet is made: it opens the sheet&apos;s PDF.</extracomment>
+        <translation>Apri il foglio di calibrazione da stampare</translation>
+    </message>
+    <message>
+        <source>This browser keeps no data for this page, so the correction could not be kept.</source>
+        <extracomment>When the browser refuses to store anything for the page (private mode, full storage).</extracomment>
+        <translation>Questo browser non conserva dati per questa pagina, quindi non è stato possibile conservare la correzione.</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::app::PatternMenu</name>

@@ -803,6 +803,21 @@ volledige tekening vervangen.
         <extracomment>A button that closes the guide or a message.</extracomment>
         <translation>Sluiten</translation>
     </message>
+    <message>
+        <source>One correction is kept, for the printer this browser prints on.</source>
+        <extracomment>In Pattern &gt; Calibrate Printer, beside &quot;Printer:&quot;: the browser does not say which printer it prints on, so the page keeps one correction for all of it.</extracomment>
+        <translation>Er wordt één correctie bewaard, voor de printer waarop deze browser afdrukt.</translation>
+    </message>
+    <message>
+        <source>Open the calibration sheet to print</source>
+        <extracomment>A link in Pattern &gt; Calibrate Printer, once the sheet is made: it opens the sheet&apos;s PDF.</extracomment>
+        <translation>Testvel openen om af te drukken</translation>
+    </message>
+    <message>
+        <source>This browser keeps no data for this page, so the correction could not be kept.</source>
+        <extracomment>When the browser refuses to store anything for the page (private mode, full storage).</extracomment>
+        <translation>Deze browser bewaart geen gegevens voor deze pagina, dus de correctie kon niet worden bewaard.</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::app::PatternMenu</name>

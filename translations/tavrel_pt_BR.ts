@@ -804,6 +804,21 @@ por um desenho completo.
         <extracomment>A button that closes the guide or a message.</extracomment>
         <translation>Fechar</translation>
     </message>
+    <message>
+        <source>One correction is kept, for the printer this browser prints on.</source>
+        <extracomment>In Pattern &gt; Calibrate Printer, beside &quot;Printer:&quot;: the browser does not say which printer it prints on, so the page keeps one correction for all of it.</extracomment>
+        <translation>É guardada uma única correção, para a impressora em que este navegador imprime.</translation>
+    </message>
+    <message>
+        <source>Open the calibration sheet to print</source>
+        <extracomment>A link in Pattern &gt; Calibrate Printer, once the sheet is made: it opens the sheet&apos;s PDF.</extracomment>
+        <translation>Abrir a folha de calibração para imprimir</translation>
+    </message>
+    <message>
+        <source>This browser keeps no data for this page, so the correction could not be kept.</source>
+        <extracomment>When the browser refuses to store anything for the page (private mode, full storage).</extracomment>
+        <translation>Este navegador não guarda dados desta página, por isso não foi possível guardar a correção.</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::app::PatternMenu</name>

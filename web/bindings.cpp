@@ -6,13 +6,14 @@
 #include "measure/key_filter.h"
 #include "measure/physical_units.h"
 #include "measure/typed_length.h"
-#include "pattern/drawing.h"
-#include "pattern/projection.h"
 #include "pages/paper.h"
 #include "pages/print_correction.h"
+#include "pattern/drawing.h"
+#include "pattern/projection.h"
 #include "web/drawn_pattern.h"
 #include "web/dxf_file.h"
 #include "web/pdf/pattern_pdf.h"
+#include "web/pdf/calibration_sheet_pdf.h"
 #include "web/picture_strokes.h"
 #include "web/svg_file.h"
 #include "web/typed_characters.h"
@@ -158,24 +159,24 @@ pages::Paper paperOf(const std::string& name)
     return pages::paperNamed(name).value_or(pages::Paper::Letter);
 }
 
-std::string textOf(const val& texts, const char* name, const std::string& otherwise)
+// A word the page gives in its language; one it leaves out stays English.
+void takeText(const val& texts, const char* key, std::string& text)
 {
-    const val text = texts[name];
-    return text.isString() ? text.as<std::string>() : otherwise;
+    if (!texts.isUndefined() && !texts.isNull() && texts[key].isString())
+        text = texts[key].as<std::string>();
 }
 
-// The page's words in its language; a word it does not give stays English.
 PageTexts pageTextsOf(const val& texts)
 {
     PageTexts words;
-    words.documentTitle = textOf(texts, "documentTitle", words.documentTitle);
-    words.mapTitle = textOf(texts, "mapTitle", words.mapTitle);
-    words.mapInstructionsInch = textOf(texts, "mapInstructionsInch", words.mapInstructionsInch);
-    words.mapInstructionsMetric = textOf(texts, "mapInstructionsMetric", words.mapInstructionsMetric);
-    words.rulerSentenceInch = textOf(texts, "rulerSentenceInch", words.rulerSentenceInch);
-    words.rulerSentenceMetric = textOf(texts, "rulerSentenceMetric", words.rulerSentenceMetric);
-    words.actualSize = textOf(texts, "actualSize", words.actualSize);
-    words.tileNote = textOf(texts, "tileNote", words.tileNote);
+    takeText(texts, "documentTitle", words.documentTitle);
+    takeText(texts, "mapTitle", words.mapTitle);
+    takeText(texts, "mapInstructionsInch", words.mapInstructionsInch);
+    takeText(texts, "mapInstructionsMetric", words.mapInstructionsMetric);
+    takeText(texts, "rulerSentenceInch", words.rulerSentenceInch);
+    takeText(texts, "rulerSentenceMetric", words.rulerSentenceMetric);
+    takeText(texts, "actualSize", words.actualSize);
+    takeText(texts, "tileNote", words.tileNote);
     return words;
 }
 
@@ -267,6 +268,87 @@ val checkRulerLines(int width, int height, double unitPixels)
     return screenLines(pattern::checkRulerLines({0, 0, width - 1, height - 1}, unitPixels));
 }
 
+bool correctionWithinBounds(double factor) { return pages::withinBounds(factor); }
+
+double percentOf(double factor) { return pages::percentOf(factor); }
+
+// The calibration sheet's words from the page.
+CalibrationSheetTexts sheetTexts(const val& texts)
+{
+    CalibrationSheetTexts sheet;
+    takeText(texts, "documentTitle", sheet.documentTitle);
+    takeText(texts, "title", sheet.title);
+    takeText(texts, "instructionsInch", sheet.instructionsInch);
+    takeText(texts, "instructionsMetric", sheet.instructionsMetric);
+    takeText(texts, "across", sheet.across);
+    takeText(texts, "down", sheet.down);
+    takeText(texts, "inches", sheet.inches);
+    takeText(texts, "millimeters", sheet.millimeters);
+    return sheet;
+}
+
+// The calibration sheet's PDF on the paper named as the command line names it: {bytes}, or
+// {failure: "paper"} for a paper it does not know.
+val calibrationSheet(const std::string& paperName, bool metric, const val& texts)
+{
+    val result = val::object();
+    const auto paper = pages::paperNamed(paperName);
+    if (!paper) {
+        result.set("failure", std::string("paper"));
+        return result;
+    }
+    const std::string bytes = calibrationSheetPdf(*paper, unitSystem(metric), sheetTexts(texts));
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto view = emscripten::typed_memory_view(bytes.size(), data);
+    result.set("bytes", val::global("Uint8Array").new_(view));
+    return result;
+}
+
+// The bars the sheet on that paper prints: their lengths in twips, in whole units, and worded
+// in English ("8 in", "200 mm"); null for a paper it does not know.
+val calibrationBars(const std::string& paperName, bool metric)
+{
+    const auto paper = pages::paperNamed(paperName);
+    if (!paper) return val::null();
+    const pages::CalibrationBars bars = calibrationSheetBars(*paper, unitSystem(metric));
+    const CalibrationSheetTexts english;
+    val result = val::object();
+    result.set("across", bars.across);
+    result.set("down", bars.down);
+    result.set("acrossUnits", double(pages::barLengthInUnits(bars.across, unitSystem(metric))));
+    result.set("downUnits", double(pages::barLengthInUnits(bars.down, unitSystem(metric))));
+    result.set("acrossText", barLengthText(bars.across, unitSystem(metric), english));
+    result.set("downText", barLengthText(bars.down, unitSystem(metric), english));
+    return result;
+}
+
+// The printer's correction from the bars printed `nominal` twips long, measured as typed:
+// {across, down}, or {refused: "unreadable"} for a length the unit cannot read or that is not
+// above 0, or {refused: "beyond", across, down, least, greatest} for one no printer at 100 %
+// needs.
+val correctionFromBars(double nominalAcrossTwips, const std::string& measuredAcross,
+                       double nominalDownTwips, const std::string& measuredDown, bool metric)
+{
+    val result = val::object();
+    const auto across = measure::readTypedInches(measuredAcross, unitSystem(metric));
+    const auto down = measure::readTypedInches(measuredDown, unitSystem(metric));
+    if (!across || !down || *across <= 0 || *down <= 0) {
+        result.set("refused", std::string("unreadable"));
+        return result;
+    }
+    const pages::PrintCorrection correction =
+        pages::correctionFromBars(nominalAcrossTwips / measure::kTwipsPerInch, *across,
+                                  nominalDownTwips / measure::kTwipsPerInch, *down);
+    result.set("across", correction.across);
+    result.set("down", correction.down);
+    if (!pages::withinBounds(correction)) {
+        result.set("refused", std::string("beyond"));
+        result.set("least", pages::kLeastCorrection);
+        result.set("greatest", pages::kGreatestCorrection);
+    }
+    return result;
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(tavrel)
@@ -275,7 +357,6 @@ EMSCRIPTEN_BINDINGS(tavrel)
     emscripten::function("refusalOf", &refusalOf);
     emscripten::function("drawingOf", &drawingOf);
     emscripten::function("papers", &papers);
-    emscripten::function("correctionWithinBounds", &pages::withinBounds);
     emscripten::function("svgFile", &svgFileOf);
     emscripten::function("dxfFile", &dxfFileOf);
     emscripten::function("pdfFile", &pdfFileOf);
@@ -286,6 +367,11 @@ EMSCRIPTEN_BINDINGS(tavrel)
     emscripten::function("projectionScale", &projectionScale);
     emscripten::function("gridLines", &gridLines);
     emscripten::function("checkRulerLines", &checkRulerLines);
+    emscripten::function("correctionWithinBounds", &correctionWithinBounds);
+    emscripten::function("percentOf", &percentOf);
+    emscripten::function("calibrationSheet", &calibrationSheet);
+    emscripten::function("calibrationBars", &calibrationBars);
+    emscripten::function("correctionFromBars", &correctionFromBars);
 }
 
 }  // namespace tavrel::web

@@ -26,6 +26,14 @@ namespace {
     QT_TRANSLATE_NOOP("WebPage", "Zoom"),
     //: A button that closes the guide or a message.
     QT_TRANSLATE_NOOP("WebPage", "Close"),
+    //: In Pattern > Calibrate Printer, beside "Printer:": the browser does not say which
+    //: printer it prints on, so the page keeps one correction for all of it.
+    QT_TRANSLATE_NOOP("WebPage", "One correction is kept, for the printer this browser prints on."),
+    //: A link in Pattern > Calibrate Printer, once the sheet is made: it opens the sheet's PDF.
+    QT_TRANSLATE_NOOP("WebPage", "Open the calibration sheet to print"),
+    //: When the browser refuses to store anything for the page (private mode, full storage).
+    QT_TRANSLATE_NOOP("WebPage", "This browser keeps no data for this page, so the correction "
+                                 "could not be kept."),
     //: This language's own name, as a list of languages shows it: "Deutsch" in German.
     QT_TRANSLATE_NOOP("LanguageName", "English"),
 };

@@ -4,7 +4,7 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync } from 'node:fs';
+import { mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { serve, launch, openPage, typeMeasurement, desktopProgram, repository } from './browser.mjs';
@@ -211,4 +211,45 @@ test('no accessibility violation, and the picture is described', async () => {
   } finally {
     await checked.close();
   }
+});
+
+test('a correction saved from the measured bars is kept, and the sheet is the chosen paper\'s', async () => {
+  await page.click('#mnuPattern');
+  await page.selectOption('#mnuPatternPaper', 'letter');
+  if (!await page.isVisible('#mnuPatternCalibratePrinter')) await page.click('#mnuPattern');
+  await page.click('#mnuPatternCalibratePrinter');
+  await page.selectOption('#cboUnit', '0');
+  const shown = () => page.evaluate(() => ({
+    correction: document.getElementById('lblCorrection').textContent,
+    problem: document.getElementById('lblCalibrationProblem').hidden
+      ? '' : document.getElementById('lblCalibrationProblem').textContent,
+    resettable: !document.getElementById('cmdResetCorrection').disabled,
+    kept: JSON.parse(localStorage.getItem('tavrel.printCorrection')),
+  }));
+  const measured = async (across, down) => {
+    await page.fill('#txtAcross', across);
+    await page.fill('#txtDown', down);
+    await page.click('#cmdSaveCorrection');
+    return shown();
+  };
+  assert.equal(await page.textContent('label[for=txtAcross]'), 'Across bar (7 in) measures:');
+  assert.deepEqual(await measured('5', '7'), { correction: 'None: prints go out as the printer makes them',
+    problem: 'These lengths would need a correction of 140 % across, 100 % down, beyond what a printer at 100 % needs (80 % to 125 %). Check that the sheet was printed at 100 %, measure the bars again, and type the lengths in the unit chosen here.',
+    resettable: false, kept: null });
+  // A printer that prints about 2 % small across and 0.5 % large down.
+  assert.deepEqual(await measured('6 55/64', '7.035'), { correction: '102.1 % across, 99.5 % down',
+    problem: '', resettable: true, kept: { across: 7 / (6 + 55 / 64), down: 7 / 7.035 } });
+
+  await page.click('#cmdPrintSheet');
+  const sheet = join(folder, 'calibration.pdf');
+  writeFileSync(sheet, Buffer.from(await page.evaluate(async () =>
+    [...new Uint8Array(await window.tavrelCalibrationSheet.arrayBuffer())])));
+  assert.match(execFileSync('pdfinfo', [sheet]).toString(), /Page size: +612 x 792 pts/);
+  assert.match(execFileSync('pdftotext', [sheet, '-']).toString(), /Across: 7 in[\s\S]*Down: 7 in/);
+
+  await page.click('#cmdResetCorrection');
+  assert.deepEqual(await shown(), { correction: 'None: prints go out as the printer makes them',
+    problem: '', resettable: false, kept: null });
+  await page.click('#cmdCloseCalibration');
+  await page.waitForSelector('#dlgCalibratePrinter', { state: 'detached' });
 });
