@@ -43,6 +43,8 @@ function wireMenu(title) {
     if (event.key === 'ArrowDown') {
       event.preventDefault();
       open(title, true);
+    } else if (event.key === 'Escape') {
+      close(title);
     }
   });
   popup.addEventListener('keydown', (event) => {
@@ -58,8 +60,13 @@ function wireMenu(title) {
       items[(at + step) % items.length]?.focus();
     }
   });
+  // A command, or a choice of paper, closes the menu as the window's does.
   popup.addEventListener('click', (event) => {
     if (event.target.closest('button')) close(title);
+  });
+  popup.addEventListener('change', () => {
+    close(title);
+    title.focus();
   });
 }
 

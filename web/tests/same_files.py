@@ -10,6 +10,7 @@ says what differs.
 import re
 import subprocess
 import sys
+import unicodedata
 import xml.etree.ElementTree as ElementTree
 from pathlib import Path
 
@@ -45,7 +46,8 @@ def check_svg(desktop, page):
 
 def check_dxf(desktop, page):
     reader = Path(__file__).resolve().parents[2] / "tests" / "dxf_entities.py"
-    read = [subprocess.run([sys.executable, reader, path], capture_output=True, text=True,
+    # Debian's Python, which has Debian's ezdxf.
+    read = [subprocess.run(["/usr/bin/python3", reader, path], capture_output=True, text=True,
                            check=True).stdout.splitlines() for path in (desktop, page)]
     if len(read[0]) != len(read[1]):
         fail(f"DXF: {len(read[0])} lines against {len(read[1])}")
@@ -63,7 +65,9 @@ def page_sizes(path):
 
 
 def words(path, page):
-    return sorted(poppler("pdftotext", "-f", str(page), "-l", str(page), path, "-").decode().split())
+    """The page's words in any order, ligatures such as "ﬁ" spelt out."""
+    text = poppler("pdftotext", "-f", str(page), "-l", str(page), path, "-").decode()
+    return sorted(unicodedata.normalize("NFKC", text).split())
 
 
 def dark_centres(path, page, row_twips, dots_per_inch=1200):
