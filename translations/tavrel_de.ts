@@ -817,6 +817,34 @@ nur durch eine vollständige Zeichnung ersetzt.
         <extracomment>When the browser refuses to store anything for the page (private mode, full storage).</extracomment>
         <translation>Dieser Browser speichert keine Daten für diese Seite, daher konnte die Korrektur nicht gespeichert werden.</translation>
     </message>
+    <message>
+        <source>Unit</source>
+        <extracomment>The name, for screen readers, of the three units the measurement is typed in.</extracomment>
+        <translation>Maßeinheit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>A button that closes a question without doing what it asks.</extracomment>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Open the pattern to print</source>
+        <extracomment>A link under the sentence on printing at 100 %: it opens the pattern&apos;s PDF to print.</extracomment>
+        <translation>Schnittmuster zum Drucken öffnen</translation>
+    </message>
+    <message>
+        <source>The pattern does not fit the page at its usual place. It will print on one page of %1, moved in from the corner.</source>
+        <extracomment>Before printing a pattern just too large for its usual place. %1 is the paper, such as A4.</extracomment>
+        <translation>Das Schnittmuster passt an seiner üblichen Stelle nicht auf die Seite. Es wird auf einer Seite im Format %1 gedruckt, von der Ecke etwas nach innen versetzt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The pattern is larger than the page. It will print whole on %n pages of %1: first a diagram of how the pages fit together, then the pages to tape together.</source>
+        <extracomment>Before printing a pattern larger than the page. %n pages in all, the diagram&apos;s page included; %1 the paper, such as A4.</extracomment>
+        <translation>
+            <numerusform>Das Schnittmuster ist größer als die Seite. Es wird vollständig auf %n Seite im Format %1 gedruckt: zuerst ein Seitenplan, dann die Seiten, die Sie wie im Plan gezeigt zusammenkleben.</numerusform>
+            <numerusform>Das Schnittmuster ist größer als die Seite. Es wird vollständig auf %n Seiten im Format %1 gedruckt: zuerst ein Seitenplan, dann die Seiten, die Sie wie im Plan gezeigt zusammenkleben.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tavrel::app::PatternMenu</name>

@@ -59,6 +59,17 @@
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message numerus="yes">
+        <source>The pattern is larger than the page. It will print whole on %n pages of %1: first a diagram of how the pages fit together, then the pages to tape together.</source>
+        <extracomment>Before printing a pattern larger than the page. %n pages in all, the diagram&apos;s page included; %1 the paper, such as A4.</extracomment>
+        <translation>
+            <numerusform>The pattern is larger than the page. It will print whole on %n page of %1: first a diagram of how the pages fit together, then the pages to tape together.</numerusform>
+            <numerusform>The pattern is larger than the page. It will print whole on %n pages of %1: first a diagram of how the pages fit together, then the pages to tape together.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tavrel::projector::CalibrationView</name>
     <message numerus="yes">
         <source>A bar of %Ln pixels cannot measure %1: screens show between %2 and %3 pixels per inch. Check the length and its unit.</source>

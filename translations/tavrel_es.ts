@@ -814,6 +814,34 @@ reemplaza por un dibujo completo.
         <extracomment>When the browser refuses to store anything for the page (private mode, full storage).</extracomment>
         <translation>Este navegador no guarda datos para esta página, así que no se pudo guardar la corrección.</translation>
     </message>
+    <message>
+        <source>Unit</source>
+        <extracomment>The name, for screen readers, of the three units the measurement is typed in.</extracomment>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>A button that closes a question without doing what it asks.</extracomment>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Open the pattern to print</source>
+        <extracomment>A link under the sentence on printing at 100 %: it opens the pattern&apos;s PDF to print.</extracomment>
+        <translation>Abrir el patrón para imprimirlo</translation>
+    </message>
+    <message>
+        <source>The pattern does not fit the page at its usual place. It will print on one page of %1, moved in from the corner.</source>
+        <extracomment>Before printing a pattern just too large for its usual place. %1 is the paper, such as A4.</extracomment>
+        <translation>El patrón no cabe en la página en su posición habitual. Se imprimirá en una página %1, desplazado hacia dentro desde la esquina.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The pattern is larger than the page. It will print whole on %n pages of %1: first a diagram of how the pages fit together, then the pages to tape together.</source>
+        <extracomment>Before printing a pattern larger than the page. %n pages in all, the diagram&apos;s page included; %1 the paper, such as A4.</extracomment>
+        <translation>
+            <numerusform>El patrón es más grande que la página. Se imprimirá completo en %n página %1: primero un esquema de montaje de las páginas y después las páginas que hay que unir con cinta adhesiva como indica el esquema.</numerusform>
+            <numerusform>El patrón es más grande que la página. Se imprimirá completo en %n páginas %1: primero un esquema de montaje de las páginas y después las páginas que hay que unir con cinta adhesiva como indica el esquema.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tavrel::app::PatternMenu</name>

@@ -817,6 +817,34 @@ remplacé que par un dessin complet.
         <extracomment>When the browser refuses to store anything for the page (private mode, full storage).</extracomment>
         <translation>Ce navigateur ne conserve aucune donnée pour cette page&#xa0;; la correction n’a donc pas pu être conservée.</translation>
     </message>
+    <message>
+        <source>Unit</source>
+        <extracomment>The name, for screen readers, of the three units the measurement is typed in.</extracomment>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>A button that closes a question without doing what it asks.</extracomment>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Open the pattern to print</source>
+        <extracomment>A link under the sentence on printing at 100 %: it opens the pattern&apos;s PDF to print.</extracomment>
+        <translation>Ouvrir le patron pour l’imprimer</translation>
+    </message>
+    <message>
+        <source>The pattern does not fit the page at its usual place. It will print on one page of %1, moved in from the corner.</source>
+        <extracomment>Before printing a pattern just too large for its usual place. %1 is the paper, such as A4.</extracomment>
+        <translation>Le patron ne tient pas sur la page à son emplacement habituel. Il sera imprimé sur une seule page au format %1, décalé vers l’intérieur depuis le coin.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The pattern is larger than the page. It will print whole on %n pages of %1: first a diagram of how the pages fit together, then the pages to tape together.</source>
+        <extracomment>Before printing a pattern larger than the page. %n pages in all, the diagram&apos;s page included; %1 the paper, such as A4.</extracomment>
+        <translation>
+            <numerusform>Le patron est plus grand que la page. Il sera imprimé en entier sur %n page au format %1 : d’abord un plan des pages, puis les pages à assembler avec du ruban adhésif comme le montre le plan.</numerusform>
+            <numerusform>Le patron est plus grand que la page. Il sera imprimé en entier sur %n pages au format %1 : d’abord un plan des pages, puis les pages à assembler avec du ruban adhésif comme le montre le plan.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tavrel::app::PatternMenu</name>

@@ -815,6 +815,34 @@ esistente viene sostituito solo da un disegno completo.
         <extracomment>When the browser refuses to store anything for the page (private mode, full storage).</extracomment>
         <translation>Questo browser non conserva dati per questa pagina, quindi non è stato possibile conservare la correzione.</translation>
     </message>
+    <message>
+        <source>Unit</source>
+        <extracomment>The name, for screen readers, of the three units the measurement is typed in.</extracomment>
+        <translation>Unità di misura</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>A button that closes a question without doing what it asks.</extracomment>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Open the pattern to print</source>
+        <extracomment>A link under the sentence on printing at 100 %: it opens the pattern&apos;s PDF to print.</extracomment>
+        <translation>Apri il cartamodello per stamparlo</translation>
+    </message>
+    <message>
+        <source>The pattern does not fit the page at its usual place. It will print on one page of %1, moved in from the corner.</source>
+        <extracomment>Before printing a pattern just too large for its usual place. %1 is the paper, such as A4.</extracomment>
+        <translation>Il cartamodello non entra nella pagina nella sua posizione abituale. Verrà stampato su una pagina %1, scostato dall&apos;angolo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The pattern is larger than the page. It will print whole on %n pages of %1: first a diagram of how the pages fit together, then the pages to tape together.</source>
+        <extracomment>Before printing a pattern larger than the page. %n pages in all, the diagram&apos;s page included; %1 the paper, such as A4.</extracomment>
+        <translation>
+            <numerusform>Il cartamodello è più grande della pagina. Verrà stampato per intero su %n pagina %1: prima uno schema delle pagine, poi le pagine da unire con nastro adesivo come indicato nello schema.</numerusform>
+            <numerusform>Il cartamodello è più grande della pagina. Verrà stampato per intero su %n pagine %1: prima uno schema delle pagine, poi le pagine da unire con nastro adesivo come indicato nello schema.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tavrel::app::PatternMenu</name>

@@ -818,6 +818,34 @@ volledige tekening vervangen.
         <extracomment>When the browser refuses to store anything for the page (private mode, full storage).</extracomment>
         <translation>Deze browser bewaart geen gegevens voor deze pagina, dus de correctie kon niet worden bewaard.</translation>
     </message>
+    <message>
+        <source>Unit</source>
+        <extracomment>The name, for screen readers, of the three units the measurement is typed in.</extracomment>
+        <translation>Eenheid</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>A button that closes a question without doing what it asks.</extracomment>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Open the pattern to print</source>
+        <extracomment>A link under the sentence on printing at 100 %: it opens the pattern&apos;s PDF to print.</extracomment>
+        <translation>Patroon openen om af te drukken</translation>
+    </message>
+    <message>
+        <source>The pattern does not fit the page at its usual place. It will print on one page of %1, moved in from the corner.</source>
+        <extracomment>Before printing a pattern just too large for its usual place. %1 is the paper, such as A4.</extracomment>
+        <translation>Het patroon past niet op de gebruikelijke plaats op de pagina. Het wordt afgedrukt op één pagina %1, iets verder van de hoek af.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The pattern is larger than the page. It will print whole on %n pages of %1: first a diagram of how the pages fit together, then the pages to tape together.</source>
+        <extracomment>Before printing a pattern larger than the page. %n pages in all, the diagram&apos;s page included; %1 the paper, such as A4.</extracomment>
+        <translation>
+            <numerusform>Het patroon is groter dan de pagina. Het wordt in zijn geheel afgedrukt op %n pagina %1: eerst een overzicht van de pagina&apos;s, daarna de pagina&apos;s om aan elkaar te plakken zoals het overzicht laat zien.</numerusform>
+            <numerusform>Het patroon is groter dan de pagina. Het wordt in zijn geheel afgedrukt op %n pagina&apos;s %1: eerst een overzicht van de pagina&apos;s, daarna de pagina&apos;s om aan elkaar te plakken zoals het overzicht laat zien.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tavrel::app::PatternMenu</name>

@@ -5,6 +5,7 @@
 
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(context, text) text
+#define QT_TRANSLATE_N_NOOP(context, text) text
 #endif
 
 namespace {
@@ -34,6 +35,21 @@ namespace {
     //: When the browser refuses to store anything for the page (private mode, full storage).
     QT_TRANSLATE_NOOP("WebPage", "This browser keeps no data for this page, so the correction "
                                  "could not be kept."),
+    //: The name, for screen readers, of the three units the measurement is typed in.
+    QT_TRANSLATE_NOOP("WebPage", "Unit"),
+    //: A button that closes a question without doing what it asks.
+    QT_TRANSLATE_NOOP("WebPage", "Cancel"),
+    //: A link under the sentence on printing at 100 %: it opens the pattern's PDF to print.
+    QT_TRANSLATE_NOOP("WebPage", "Open the pattern to print"),
+    //: Before printing a pattern just too large for its usual place. %1 is the paper, such as
+    //: A4.
+    QT_TRANSLATE_NOOP("WebPage", "The pattern does not fit the page at its usual place. It will "
+                                 "print on one page of %1, moved in from the corner."),
+    //: Before printing a pattern larger than the page. %n pages in all, the diagram's page
+    //: included; %1 the paper, such as A4.
+    QT_TRANSLATE_N_NOOP("WebPage", "The pattern is larger than the page. It will print whole on "
+                                   "%n pages of %1: first a diagram of how the pages fit "
+                                   "together, then the pages to tape together."),
     //: This language's own name, as a list of languages shows it: "Deutsch" in German.
     QT_TRANSLATE_NOOP("LanguageName", "English"),
 };
