@@ -163,6 +163,37 @@ test('the saved SVG, DXF and PDF are the desktop command line\'s', async () => {
   }
 });
 
+// Print Pattern's PDF, read back from the link the page opens it with.
+async function printed() {
+  const bytes = await page.evaluate(async () => {
+    const file = await fetch(window.tavrelPrinted);
+    return [...new Uint8Array(await file.arrayBuffer())];
+  });
+  const path = join(folder, `printed-${Date.now()}.pdf`);
+  writeFileSync(path, Buffer.from(bytes));
+  return path;
+}
+
+test('Print Pattern asks before tiles, then gives the PDF to print at 100 %', async () => {
+  const compare = join(repository, 'web/tests/same_files.py');
+  await page.click('#mnuPattern');
+  await page.selectOption('#mnuPatternPaper', 'a4');
+  for (const [unit, measurement, question] of [[1, '2 1/2', null],
+    [2, '150', 'The pattern is larger than the page. It will print whole on 5 pages of A4: first a diagram of how the pages fit together, then the pages to tape together.']]) {
+    await typeMeasurement(page, unit, measurement);
+    await page.click('#cmdPrint');
+    if (question) {
+      assert.equal(await page.textContent('#dlgMessageText'), question);
+      await page.click('#dlgMessageButtons [value=accept]');
+    }
+    await page.waitForSelector('#dlgMessageLink');
+    assert.match(await page.textContent('#dlgMessageText'), /^Print at 100 % \("Actual size"\)/);
+    await page.click('#dlgMessageButtons [value=cancel]');
+    execFileSync('python3', [compare, desktopFile(unit, measurement, 'pdf', 'a4'), await printed(),
+      unit === 2 ? 'cm' : 'inch'], { stdio: 'inherit' });
+  }
+});
+
 test('once opened, the page works offline', async () => {
   const offline = await launch();
   try {
