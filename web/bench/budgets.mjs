@@ -11,7 +11,7 @@ import { gzipSync } from 'node:zlib';
 import { launch, serve, site as builtSite } from '../tests/browser.mjs';
 
 const site = process.argv[2] ?? builtSite;
-const kRuns = 15;
+const kRuns = Number(process.env.TAVREL_BENCH_RUNS ?? 15);
 
 function filesOf(folder) {
   return readdirSync(folder, { recursive: true }).map((name) => join(folder, name))
@@ -37,8 +37,7 @@ writeFileSync(join(copy, 'empty.js'), `
 const { instance } = await WebAssembly.instantiateStreaming(fetch('tavrel.wasm'),
   new Proxy({}, { get: () => new Proxy({}, { get: () => () => 0 }) }));
 document.body.dataset.ready = String(Boolean(instance));`);
-process.env.TAVREL_WEB_SITE = copy;
-const server = await serve();
+const server = await serve(copy);
 const browser = await launch();
 const page = browser.context.pages()[0] ?? await browser.context.newPage();
 
@@ -46,7 +45,7 @@ async function readyAfter(address) {
   const times = [];
   for (let run = 0; run < kRuns; ++run) {
     await page.goto(address);
-    await page.waitForSelector('body[data-ready]');
+    await page.waitForFunction(() => document.body?.dataset.ready);
     times.push(await page.evaluate(() => performance.now()));
   }
   return median(times);

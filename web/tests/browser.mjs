@@ -12,8 +12,8 @@ export const site = process.env.TAVREL_WEB_SITE ?? join(repository, 'build-web/s
 export const desktopProgram = process.env.TAVREL_DESKTOP ?? join(repository, 'build/app/tavrel');
 
 // Serves the site on a free port; `stop()` ends it, as a host going away.
-export async function serve() {
-  const server = spawn('python3', [join(repository, 'scripts/web/serve.py'), site, '0'],
+export async function serve(folder = site) {
+  const server = spawn('python3', [join(repository, 'scripts/web/serve.py'), folder, '0'],
                        { stdio: ['ignore', 'pipe', 'inherit'] });
   const [line] = await once(server.stdout, 'data');
   const address = String(line).match(/http:\/\/\S+/)[0];
