@@ -19,10 +19,19 @@ emcmake cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
 cmake --build "$build_dir" --target tavrel_web --parallel 2
 
-rm -rf "$site"
-mkdir -p "$site"
+# The page's scripts and the core's loader as one minified module (esbuild, from the lock file):
+# one request instead of twenty before the page can be used. The service worker stays apart.
+(cd "$root/web" && npm ci --no-audit --no-fund --silent)
+scripts=$build_dir/scripts
+rm -rf "$site" "$scripts"
+mkdir -p "$scripts"
 cp -R "$root/web/site/." "$site/"
-cp "$build_dir/web/tavrel.mjs" "$build_dir/web/tavrel.wasm" "$site/"
+mv "$site"/*.js "$scripts/"
+mv "$scripts/sw.js" "$site/"
+cp "$build_dir/web/tavrel.mjs" "$scripts/"
+"$root/web/node_modules/.bin/esbuild" "$scripts/app.js" --bundle --format=esm --minify \
+    --log-level=warning --outfile="$site/app.js"
+cp "$build_dir/web/tavrel.wasm" "$site/"
 python3 "$root/scripts/web/languages.py" "$root/translations" "$site/languages"
 python3 "$root/scripts/web/guide.py" "$root/help" "$site/guide"
 version=$(sed -n 's/^project(Tavrel VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Lists every file of the built page for its service worker to keep for offline use, under a
-name that changes with the files, and stamps the program's version into the page.
+name that changes with the files, which the service worker carries; stamps the program's version
+into the page.
 
     scripts/web/offline_list.py SITE_FOLDER VERSION
 """
@@ -17,8 +18,8 @@ def main():
     site, version = Path(sys.argv[1]), sys.argv[2]
     page = site / "index.html"
     page.write_text(
-        page.read_text(encoding="utf-8").replace('<html lang="en">',
-                                                 f'<html lang="en" data-version="{version}">'),
+        page.read_text(encoding="utf-8")
+        .replace('<html lang="en">', f'<html lang="en" data-version="{version}">'),
         encoding="utf-8")
     files = sorted(p for p in site.rglob("*") if p.is_file() and p.name != "offline.json")
     digest = hashlib.sha256()
@@ -31,6 +32,10 @@ def main():
         "files": ["./"] + [p.relative_to(site).as_posix() for p in files if p.name != "sw.js"],
     }
     (site / "offline.json").write_text(json.dumps(listing, indent=1) + "\n", encoding="utf-8")
+    worker = site / "sw.js"
+    worker.write_text(worker.read_text(encoding="utf-8").replace("'tavrel-build'",
+                                                                 f"'{listing['version']}'"),
+                      encoding="utf-8")
 
 
 if __name__ == "__main__":

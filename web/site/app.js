@@ -1,6 +1,6 @@
 // The page: the window's controls, wired to the compiled core as the desktop's window is.
 import { loadCore, kTwipsPerPixel } from './core.js';
-import { tr, useLanguage, languages, preferredLanguage } from './i18n.js';
+import { tr, useLanguage, languages, preferredLanguage, currentLanguage } from './i18n.js';
 import { enterAsTyped } from './entry.js';
 import { PictureView } from './picture_view.js';
 import { typedBack } from './numbers.js';
@@ -10,7 +10,9 @@ import { readingNotice } from './reading_notice.js';
 import { describePattern } from './description.js';
 
 const $ = (id) => document.getElementById(id);
-const core = await loadCore();
+// The core, the list of languages and the language to start in load side by side.
+const [core, spoken] = await Promise.all([
+  loadCore(), languages(), useLanguage(preferredLanguage()).catch(() => null)]);
 const state = { unit: null, drawing: null, M: 0 };
 
 const box = $('txtMeasure');
@@ -90,8 +92,12 @@ for (let index = 0; index < 3; ++index)
   $(`optMeasureType${index}`).addEventListener('click', () => unitClicked(index));
 
 // Words that depend on the language are worded again when it changes.
-async function speak(code) {
-  await useLanguage(code);
+async function speak(code, remember = false) {
+  try {
+    await useLanguage(code, { remember });
+  } catch {
+    return;  // a language that cannot load leaves the page in the one it speaks
+  }
   translatePage(document);
   if (state.unit !== null) $('lblInfo').textContent = promptText(state.unit);
   if (box.value) measureChanged();
@@ -99,10 +105,11 @@ async function speak(code) {
 
 async function setUpLanguages() {
   const chooser = $('cboLanguage');
-  for (const language of await languages()) chooser.add(new Option(language.name, language.code));
+  for (const language of spoken) chooser.add(new Option(language.name, language.code));
   chooser.value = preferredLanguage();
-  chooser.addEventListener('change', () => speak(chooser.value));
-  await speak(chooser.value);
+  chooser.addEventListener('change', () => speak(chooser.value, true));
+  if (chooser.value !== currentLanguage()) await speak(chooser.value);
+  else translatePage(document);
 }
 
 $('cboZoom').addEventListener('change', (event) => picture.setZoom(Number(event.target.value)));

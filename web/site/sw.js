@@ -1,7 +1,9 @@
 // Keeps the whole page, its languages and its guide for use without a connection: everything
-// offline.json lists is stored when the page is first opened, and each new build replaces it.
-// Requests go to this site alone; the page sends nothing anywhere.
+// offline.json lists is stored when the page is first opened, and answers from there at once.
+// Each build stamps its own name below, so that the browser installs a new build's files whole
+// and drops the old ones. Requests go to this site alone; the page sends nothing anywhere.
 
+const kBuild = 'tavrel-build';
 const kList = 'offline.json';
 
 async function listed() {
@@ -11,8 +13,8 @@ async function listed() {
 
 self.addEventListener('install', (event) => {
   event.waitUntil((async () => {
-    const { version, files } = await listed();
-    const cache = await caches.open(version);
+    const { files } = await listed();
+    const cache = await caches.open(kBuild);
     await cache.addAll(files);
     await self.skipWaiting();
   })());
@@ -20,26 +22,17 @@ self.addEventListener('install', (event) => {
 
 self.addEventListener('activate', (event) => {
   event.waitUntil((async () => {
-    const { version } = await listed().catch(() => ({ version: null }));
-    if (version)
-      for (const name of await caches.keys()) if (name !== version) await caches.delete(name);
+    for (const name of await caches.keys()) if (name !== kBuild) await caches.delete(name);
     await self.clients.claim();
   })());
 });
 
-// From the network while it answers, so that a new build shows at once; from the store without
-// one.
+// From this build's store, which holds every file of the page; from the network what it lacks.
 self.addEventListener('fetch', (event) => {
   const request = event.request;
   if (request.method !== 'GET' || new URL(request.url).origin !== location.origin) return;
   event.respondWith((async () => {
-    try {
-      const response = await fetch(request);
-      return response;
-    } catch (error) {
-      const stored = await caches.match(request, { ignoreSearch: true });
-      if (stored) return stored;
-      throw error;
-    }
+    const stored = await caches.match(request, { cacheName: kBuild, ignoreSearch: true });
+    return stored ?? fetch(request);
   })());
 });
