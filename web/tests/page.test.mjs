@@ -76,6 +76,8 @@ test('a paste enters whole or not at all, and says why not', async () => {
   assert.equal((await state()).text, '1 3/4');
   await paste('/');
   assert.equal((await state()).notice, 'Nothing was pasted: the box takes only one slash.');
+  await paste('½');
+  assert.equal((await state()).notice, 'Nothing was pasted: the box takes no “½”.');
 });
 
 // Ink pixels of an RGBA image as a set of "x,y".
