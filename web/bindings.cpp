@@ -64,24 +64,25 @@ const char* readingName(measure::FractionsReading reading)
     return "asWritten";
 }
 
+// A copy the page keeps, as one typed array.
 val numbers(const std::vector<double>& values)
 {
-    val array = val::array();
-    for (std::size_t i = 0; i < values.size(); ++i) array.set(i, values[i]);
-    return array;
+    return val::global("Float64Array")
+        .new_(emscripten::typed_memory_view(values.size(), values.data()));
 }
 
 // Everything one drawing of `text` in the unit at `index` shows, for a screen of
 // `twipsPerPixel`: whether it draws, its picture's size and strokes, the sentence's band, the
-// inches drawn and how the fractions read it, and the largest measurement the unit draws.
+// inches drawn and how the fractions read it, and, for a text too large, the largest
+// measurement the unit draws.
 val drawingOf(const std::string& text, int index, double twipsPerPixel)
 {
     const std::optional<measure::Unit> unit = unitOf(index);
     const pattern::Screen screen{float(twipsPerPixel), float(twipsPerPixel)};
     const pattern::Drawing drawing = pattern::prepareDrawing(text, *unit, screen);
     val result = val::object();
-    result.set("largest", pattern::largestMeasurementText(*unit, screen));
     result.set("tooLarge", drawing.tooLarge());
+    if (drawing.tooLarge()) result.set("largest", pattern::largestMeasurementText(*unit, screen));
     result.set("M", drawing.tooLarge() ? 0.0 : double(drawing.conversion.M));
     result.set("drawnInches", double(drawing.conversion.pixels) * twipsPerPixel /
                                   measure::kTwipsPerInch);
