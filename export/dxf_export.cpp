@@ -1,6 +1,7 @@
 #include "export/dxf_export.h"
 
 #include "export/dxf_device_writer.h"
+#include "pattern/dxf_placement.h"
 #include "pattern/trimmed_outline.h"
 
 #include <dxflib/dl_dxf.h>
@@ -15,26 +16,12 @@ constexpr const char* kRulerLayer = "RULER";
 constexpr int kLineweightByLayer = -1;
 constexpr int kLineweightDefault = -3;
 
-// Header values of $INSUNITS and $MEASUREMENT.
-constexpr int kInsUnitsInch = 1;
-constexpr int kInsUnitsMillimeter = 4;
-constexpr int kMeasurementImperial = 0;
-constexpr int kMeasurementMetric = 1;
-
-// From picture pixels (y down from the top) to the drawing's units (y up from the bottom).
-struct Placement {
-    double unitsPerPixel;
-    double pictureHeight;
-
-    double x(double pixels) const { return pixels * unitsPerPixel; }
-    double y(double pixels) const { return (pictureHeight - pixels) * unitsPerPixel; }
-};
-
-double normalisedDegrees(double angle)
-{
-    const double reduced = std::fmod(angle, 360.0);
-    return reduced < 0 ? reduced + 360.0 : reduced;
-}
+using pattern::kInsUnitsInch;
+using pattern::kInsUnitsMillimeter;
+using pattern::kMeasurementImperial;
+using pattern::kMeasurementMetric;
+using pattern::normalisedDegrees;
+using Placement = pattern::DxfPlacement;
 
 void writeHeader(DL_Dxf& dxf, DxfDeviceWriter& writer, measure::UnitSystem unit,
                  const Placement& place, QSize picture)

@@ -1,5 +1,6 @@
 #include "web/dxf_file.h"
 
+#include "pattern/dxf_placement.h"
 #include "pattern/trimmed_outline.h"
 #include "web/drawn_pattern.h"
 #include "web/dxf_frame.h"
@@ -13,26 +14,12 @@
 namespace tavrel::web {
 namespace {
 
-// Header values of $INSUNITS and $MEASUREMENT.
-constexpr int kInsUnitsInch = 1;
-constexpr int kInsUnitsMillimeter = 4;
-constexpr int kMeasurementImperial = 0;
-constexpr int kMeasurementMetric = 1;
-
-// From picture pixels (y down from the top) to the drawing's units (y up from the bottom).
-struct Placement {
-    double unitsPerPixel;
-    double pictureHeight;
-
-    double x(double pixels) const { return pixels * unitsPerPixel; }
-    double y(double pixels) const { return (pictureHeight - pixels) * unitsPerPixel; }
-};
-
-double normalisedDegrees(double angle)
-{
-    const double reduced = std::fmod(angle, 360.0);
-    return reduced < 0 ? reduced + 360.0 : reduced;
-}
+using pattern::kInsUnitsInch;
+using pattern::kInsUnitsMillimeter;
+using pattern::kMeasurementImperial;
+using pattern::kMeasurementMetric;
+using pattern::normalisedDegrees;
+using Placement = pattern::DxfPlacement;
 
 // A real number in fixed notation with a point, which every DXF reader accepts, and with the
 // seventeen significant digits that read back as the same double; no trailing zeros.
