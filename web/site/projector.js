@@ -111,13 +111,16 @@ function calibrate(core, metric) {
       paint();
     });
     length.addEventListener('keydown', async (event) => {
-      if (event.key === 'Escape') finish(null);
-      else if (event.key === 'ArrowRight' || event.key === 'ArrowLeft') {
+      if (event.key === 'Escape') {
+        event.preventDefault();
+        finish(null);
+      } else if (event.key === 'ArrowRight' || event.key === 'ArrowLeft') {
         event.preventDefault();
         const step = event.shiftKey ? 10 : 1;
         bar.pixels += event.key === 'ArrowRight' ? step : -step;
         paint();
       } else if (event.key === 'Enter') {
+        event.preventDefault();  // the key is this box's, not the button the dialog returns to
         // A ruler measures from the first end mark to the last: one pixel less than the bar.
         const result = core.pixelsPerInchFromBar(bar.pixels - 1, asTyped(length.value.trim()), metric);
         if (result.refused === 'unreadable') {
@@ -265,17 +268,26 @@ export function openProjector(page) {
     localStorage.setItem(kLookKey, JSON.stringify(chosen));
     return chosen;
   };
-  show.addEventListener('click', async () => {
-    let pixelsPerInch = storedPixelsPerInch(core);
-    if (!pixelsPerInch) pixelsPerInch = await calibrate(core, metric);
+  // The bar is shown over the whole page: the dialog steps aside meanwhile, and comes back.
+  let calibrating = false;
+  const calibrateAside = async () => {
+    calibrating = true;
+    dialog.close();
+    const pixelsPerInch = await calibrate(core, metric);
+    calibrating = false;
+    dialog.showModal();
     refresh();
+    return pixelsPerInch;
+  };
+  show.addEventListener('click', async () => {
+    const pixelsPerInch = storedPixelsPerInch(core) ?? await calibrateAside();
     if (!pixelsPerInch) return;
     dialog.close();
     project(core, drawing, metric, pixelsPerInch, chosenLook());
   });
   calibrateButton.addEventListener('click', async () => {
-    await calibrate(core, metric);
-    refresh();
+    await calibrateAside();
+    calibrateButton.focus();
   });
   reset.addEventListener('click', () => {
     localStorage.removeItem(screenKey());
@@ -283,7 +295,9 @@ export function openProjector(page) {
     calibrateButton.focus();
   });
   close.addEventListener('click', () => dialog.close());
-  dialog.addEventListener('close', () => dialog.remove());
+  dialog.addEventListener('close', () => {
+    if (!calibrating) dialog.remove();
+  });
   dialog.append(element('h2', { textContent: tr(kDialog, 'Projector') }),
     field(shownCaption(tr(kDialog, '&Lines:')), colours),
     field(shownCaption(tr(kDialog, 'Line &width:')), widths),

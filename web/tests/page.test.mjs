@@ -196,6 +196,27 @@ test('Print Pattern asks before tiles, then gives the PDF to print at 100 %', as
   }
 });
 
+test('the projector view shows the pattern once a bar is matched to a ruler', async () => {
+  await typeMeasurement(page, 1, '2 1/2');
+  await page.click('#mnuPattern');
+  await page.click('#mnuPatternProjector');
+  assert.equal(await page.textContent('#lblCalibration'), 'Not calibrated yet');
+  await page.click('#cmdCalibrate');
+  const box = page.locator('#txtBarLength');
+  await box.press('Shift+ArrowRight');
+  await box.fill('10');
+  const bar = await page.evaluate(() => Math.floor(document.getElementById('projector').clientWidth * 4 / 5) + 10);
+  await box.press('Enter');
+  // The bar measures from its first end mark to its last, one pixel less than its length.
+  assert.equal(await page.textContent('#lblCalibration'),
+               `${((bar - 1) / 10).toFixed(1)} pixels per inch`);
+  await page.click('#cmdShow');
+  await page.waitForSelector('#projector canvas');
+  await page.keyboard.press('Escape');
+  assert.equal(await page.isHidden('#projector'), true);
+  assert.deepEqual(page.problems, []);
+});
+
 test('once opened, the page works offline', async () => {
   const offline = await launch();
   try {
