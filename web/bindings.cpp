@@ -213,6 +213,12 @@ val printPlanOf(const std::string& text, int unit, int dotsPerInch, const std::s
     return result;
 }
 
+// Letter where the user's customs measure in US inches, A4 elsewhere.
+std::string defaultPaperName(bool usCustomaryUnits)
+{
+    return std::string(pages::paperName(pages::defaultPaper(usCustomaryUnits)));
+}
+
 measure::UnitSystem unitSystem(bool metric)
 {
     return metric ? measure::UnitSystem::Metric : measure::UnitSystem::Inch;
@@ -358,6 +364,7 @@ EMSCRIPTEN_BINDINGS(tavrel)
     emscripten::function("refusalOf", &refusalOf);
     emscripten::function("drawingOf", &drawingOf);
     emscripten::function("papers", &papers);
+    emscripten::function("defaultPaper", &defaultPaperName);
     emscripten::function("svgFile", &svgFileOf);
     emscripten::function("dxfFile", &dxfFileOf);
     emscripten::function("pdfFile", &pdfFileOf);

@@ -14,8 +14,9 @@ const kMimeTypes = {
   pdf: 'application/pdf', svg: 'image/svg+xml', png: 'image/png', dxf: 'application/dxf',
 };
 
-// Letter where the browser's region measures in US inches, A4 elsewhere, as the desktop's
-// default follows the system's.
+let defaultPaper = 'a4';
+
+// Whether the browser's region measures in US inches, as the desktop asks of the system's.
 function usesUsSystem() {
   try {
     return ['US', 'LR', 'MM'].includes(new Intl.Locale(navigator.language).maximize().region);
@@ -24,15 +25,27 @@ function usesUsSystem() {
   }
 }
 
+// A browser that keeps no data for the page keeps the choice for this visit only.
+let paperThisVisit = null;
+
 export function chosenPaper() {
-  return localStorage.getItem(kPaperKey) ?? (usesUsSystem() ? 'letter' : 'a4');
+  try {
+    return localStorage.getItem(kPaperKey) ?? paperThisVisit ?? defaultPaper;
+  } catch {
+    return paperThisVisit ?? defaultPaper;
+  }
 }
 
 export function choosePaper(name) {
-  localStorage.setItem(kPaperKey, name);
+  paperThisVisit = name;
+  try {
+    localStorage.setItem(kPaperKey, name);
+  } catch { /* kept for this visit */ }
 }
 
+// The papers as the menu lists them, worded again with the page (data-text) in any language.
 export function setUpPapers(page, select) {
+  defaultPaper = page.core.defaultPaper(usesUsSystem());
   let group = null;
   for (const paper of page.core.papers()) {
     if (group !== null && paper.group !== group) {
@@ -42,7 +55,9 @@ export function setUpPapers(page, select) {
       select.add(rule);
     }
     group = paper.group;
-    select.add(new Option(shownCaption(tr('PaperMenu', paper.caption)), paper.name));
+    const option = new Option(shownCaption(tr('PaperMenu', paper.caption)), paper.name);
+    option.dataset.text = `PaperMenu|${paper.caption}`;
+    select.add(option);
   }
   select.value = chosenPaper();
 }

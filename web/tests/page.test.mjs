@@ -217,6 +217,19 @@ test('the projector view shows the pattern once a bar is matched to a ruler', as
   assert.deepEqual(page.problems, []);
 });
 
+test('a language chosen on the page words every control, the papers and the picture', async () => {
+  await typeMeasurement(page, 2, '30');
+  await page.selectOption('#cboLanguage', 'de');
+  const words = () => page.evaluate(() => [
+    document.getElementById('cmdPrint').textContent,
+    document.querySelector('#mnuPatternPaper option[value="letter"]').textContent,
+    document.getElementById('lblScale').textContent]);
+  assert.deepEqual(await words(), ['Schnittmuster drucken', 'Letter (8,5 x 11 Zoll)',
+    'Im Ausdruck sollte jeder Abschnitt darüber genau einen Zentimeter lang sein']);
+  await page.selectOption('#cboLanguage', 'en');
+  assert.equal((await words())[0], 'Print Pattern');
+});
+
 test('once opened, the page works offline', async () => {
   const offline = await launch();
   try {
