@@ -123,7 +123,8 @@ std::string tenThousandths(double value)
     // The locale's decimal mark, whatever its length, sits between the whole part and the last
     // four digits.
     const std::size_t mark = text.find_first_not_of("-0123456789");
-    text.replace(mark, text.size() - 4 - mark, ".");
+    if (mark == std::string::npos || text.size() < mark + 4) return text;  // infinite or NaN
+    text = text.substr(0, mark) + '.' + text.substr(text.size() - 4);
     return text == "0.0000" || text == "-0.0000" ? "0" : text;
 }
 

@@ -71,10 +71,15 @@ std::string filledIn(std::string text, std::initializer_list<int> numbers)
 {
     int marker = 1;
     for (const int number : numbers) {
-        const std::string name = "%" + std::to_string(marker++);
-        for (auto at = text.find(name); at != std::string::npos;
-             at = text.find(name, at + 1))
-            text.replace(at, name.size(), std::to_string(number));
+        std::string name(1, '%');
+        name += std::to_string(marker++);
+        std::string filled;
+        std::size_t from = 0;
+        for (auto at = text.find(name); at != std::string::npos; at = text.find(name, from)) {
+            filled.append(text, from, at - from).append(std::to_string(number));
+            from = at + name.size();
+        }
+        text = filled.append(text, from);
     }
     return text;
 }
