@@ -187,8 +187,8 @@ void frmAbout::fitToText()
 
     // The address ends the sentence on its last line: where a language needs more room for the
     // words before it than English's "to ", the address moves right to leave them whole; where
-    // the lines are taller or shorter, it moves onto the last one. Its letters may come a little
-    // below the line above, as in the stored layout, never onto that line's words.
+    // the lines are taller or shorter, it moves onto the last one. Its letters may reach a
+    // little into the line above, as the box's own sizes place them, never onto its words.
     const QFontMetrics metrics = Label1->fontMetrics();
     const QString lastWords = Label1->text().section("\r\n", -1);
     const int wordsEnd = Label1->x() + metrics.horizontalAdvance(lastWords);
