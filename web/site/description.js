@@ -6,8 +6,13 @@ import { drawnNumber } from './numbers.js';
 
 const kMillimetersPerInch = 25.4;
 
+// Made once per language: a keystroke describes the picture anew.
+const formats = new Map();
 function numbers() {
-  return new Intl.NumberFormat(currentLanguage(), { useGrouping: false, maximumFractionDigits: 3 });
+  const language = currentLanguage().replace('_', '-');  // "pt_BR" is no locale: "pt-BR" is
+  if (!formats.has(language))
+    formats.set(language, new Intl.NumberFormat(language, { useGrouping: false, maximumFractionDigits: 3 }));
+  return formats.get(language);
 }
 
 // Inches to a tenth, without a tenth of 0; millimeters whole.

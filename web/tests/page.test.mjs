@@ -113,10 +113,14 @@ async function pixelsOfPng(bytes) {
   }, Buffer.from(bytes).toString('base64'));
 }
 
+// What the view shows of its canvas: the canvas's part over the picture.
 async function shownPicture() {
   return page.evaluate(() => {
     const canvas = document.getElementById('picPattern');
-    const image = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+    const sizer = document.getElementById('picSizer');
+    const width = Math.min(canvas.width, sizer.clientWidth);
+    const height = Math.min(canvas.height, sizer.clientHeight);
+    const image = canvas.getContext('2d').getImageData(0, 0, width, height);
     return { width: image.width, height: image.height, data: [...image.data] };
   });
 }
@@ -218,18 +222,27 @@ test('the projector view shows the pattern once a bar is matched to a ruler', as
 });
 
 test('a language chosen on the page words every control, the papers and the picture', async () => {
-  await typeMeasurement(page, 2, '30');
+  await typeMeasurement(page, 2, '30.5');
   // The language's file arrives after the choice.
   const speaking = (caption) => page.waitForFunction(
     (text) => document.getElementById('cmdPrint').textContent === text, caption);
-  await page.selectOption('#cboLanguage', 'de');
-  await speaking('Schnittmuster drucken');
   const words = () => page.evaluate(() => [
     document.getElementById('cmdPrint').textContent,
     document.querySelector('#mnuPatternPaper option[value="letter"]').textContent,
-    document.getElementById('lblScale').textContent]);
-  assert.deepEqual(await words(), ['Schnittmuster drucken', 'Letter (8,5 x 11 Zoll)',
-    'Im Ausdruck sollte jeder Abschnitt darüber genau einen Zentimeter lang sein']);
+    document.getElementById('lblScale').textContent,
+    document.getElementById('picView').getAttribute('aria-label')]);
+  for (const [language, expected] of [
+    ['de', ['Schnittmuster drucken', 'Letter (8,5 x 11 Zoll)',
+            'Im Ausdruck sollte jeder Abschnitt darüber genau einen Zentimeter lang sein',
+            null]],
+    // A language whose file is named with an underscore, which no locale has.
+    ['pt_BR', ['Imprimir molde', null, null,
+               'Molde para 30,5 milímetros, 69 por 96 milímetros quando impresso']]]) {
+    await page.selectOption('#cboLanguage', language);
+    await speaking(expected[0]);
+    const shown = await words();
+    assert.deepEqual(shown.map((text, i) => (expected[i] === null ? null : text)), expected);
+  }
   await page.selectOption('#cboLanguage', 'en');
   await speaking('Print Pattern');
 });
