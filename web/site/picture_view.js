@@ -39,10 +39,17 @@ export class PictureView {
     const { drawing, zoom, view, canvas } = this;
     if (!drawing) return;
     const ratio = window.devicePixelRatio || 1;
-    const width = Math.min(view.clientWidth, drawing.width * zoom);
-    const height = Math.min(view.clientHeight, drawing.height * zoom);
-    canvas.width = Math.max(1, Math.round(width * ratio));
-    canvas.height = Math.max(1, Math.round(height * ratio));
+    // The canvas keeps one size, as wide as the view and as tall as the window, whatever the
+    // picture's size: a canvas given a new size each keystroke costs the browser up to 30 ms.
+    // The sizer clips it to the picture.
+    const width = view.clientWidth;
+    const height = window.innerHeight;
+    const deviceWidth = Math.max(1, Math.round(width * ratio));
+    const deviceHeight = Math.max(1, Math.round(height * ratio));
+    if (canvas.width !== deviceWidth || canvas.height !== deviceHeight) {
+      canvas.width = deviceWidth;
+      canvas.height = deviceHeight;
+    }
     Object.assign(canvas.style, {
       width: `${width}px`, height: `${height}px`,
       left: `${view.scrollLeft}px`, top: `${view.scrollTop}px`,
