@@ -230,14 +230,15 @@ test('a language chosen on the page words every control, the papers and the pict
     document.getElementById('cmdPrint').textContent,
     document.querySelector('#mnuPatternPaper option[value="letter"]').textContent,
     document.getElementById('lblScale').textContent,
-    document.getElementById('picView').getAttribute('aria-label')]);
+    document.getElementById('picView').getAttribute('aria-label'),
+    document.documentElement.lang]);
   for (const [language, expected] of [
     ['de', ['Schnittmuster drucken', 'Letter (8,5 x 11 Zoll)',
             'Im Ausdruck sollte jeder Abschnitt darüber genau einen Zentimeter lang sein',
-            null]],
+            null, 'de']],
     // A language whose file is named with an underscore, which no locale has.
     ['pt_BR', ['Imprimir molde', null, null,
-               'Molde para 30,5 milímetros, 69 por 96 milímetros quando impresso']]]) {
+               'Molde para 30,5 milímetros, 69 por 96 milímetros quando impresso', 'pt-BR']]]) {
     await page.selectOption('#cboLanguage', language);
     await speaking(expected[0]);
     const shown = await words();
