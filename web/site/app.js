@@ -118,6 +118,16 @@ setUpMenus({ core, state, picture, tr, shownCaption });
 await setUpLanguages();
 document.body.dataset.ready = 'true';
 
+// While the page waits for its first key: a drawing made, stroked and put in words
+// (the browser's number formats load on first use) done once, so that the first key redraws
+// as fast as the others.
+requestIdleCallback(() => {
+  const drawing = core.drawingOf('1', 0, kTwipsPerPixel);
+  picture.prepare(drawing);
+  describePattern('1', 0, drawing);
+  readingNotice('1', 0, drawing);
+});
+
 if ('serviceWorker' in navigator && location.protocol !== 'file:')
   navigator.serviceWorker.register('sw.js').catch(() => {});
 

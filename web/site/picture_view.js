@@ -35,25 +35,36 @@ export class PictureView {
     this.paint();
   }
 
+  // The canvas keeps one size, the window's, whatever the picture's: a canvas given a new
+  // size costs the browser up to 30 ms, too long for a keystroke. The sizer clips it to the
+  // picture. Returns the device's pixels per CSS pixel.
+  fitCanvas() {
+    const { canvas } = this;
+    const ratio = window.devicePixelRatio || 1;
+    const width = Math.max(1, Math.round(window.innerWidth * ratio));
+    const height = Math.max(1, Math.round(window.innerHeight * ratio));
+    if (canvas.width !== width || canvas.height !== height) {
+      canvas.width = width;
+      canvas.height = height;
+      canvas.style.width = `${width / ratio}px`;
+      canvas.style.height = `${height / ratio}px`;
+    }
+    return ratio;
+  }
+
+  // Makes the canvas and strokes a drawing on it while the view is still hidden: the work of a
+  // first picture, done before the first key.
+  prepare(drawing) {
+    const ratio = this.fitCanvas();
+    strokePicture(this.canvas.getContext('2d'), drawing, { scale: ratio });
+  }
+
   paint() {
     const { drawing, zoom, view, canvas } = this;
     if (!drawing) return;
-    const ratio = window.devicePixelRatio || 1;
-    // The canvas keeps one size, as wide as the view and as tall as the window, whatever the
-    // picture's size: a canvas given a new size each keystroke costs the browser up to 30 ms.
-    // The sizer clips it to the picture.
-    const width = view.clientWidth;
-    const height = window.innerHeight;
-    const deviceWidth = Math.max(1, Math.round(width * ratio));
-    const deviceHeight = Math.max(1, Math.round(height * ratio));
-    if (canvas.width !== deviceWidth || canvas.height !== deviceHeight) {
-      canvas.width = deviceWidth;
-      canvas.height = deviceHeight;
-    }
-    Object.assign(canvas.style, {
-      width: `${width}px`, height: `${height}px`,
-      left: `${view.scrollLeft}px`, top: `${view.scrollTop}px`,
-    });
+    const ratio = this.fitCanvas();
+    canvas.style.left = `${view.scrollLeft}px`;
+    canvas.style.top = `${view.scrollTop}px`;
     strokePicture(canvas.getContext('2d'), drawing, {
       left: view.scrollLeft / zoom, top: view.scrollTop / zoom, scale: zoom * ratio,
       lineWidth: Math.max(1, Math.round(ratio)),
