@@ -2,6 +2,7 @@
 // rotation and lens distortion, whose handles are dragged where it shows the real corners and
 // crossings. Where each drawn point lands on that table is compared with where it belongs.
 #include "pattern/pattern_plan.h"
+#include "projection/rectangle_size.h"
 #include "projection/sections.h"
 #include "projection/table_mapping.h"
 
@@ -184,6 +185,37 @@ TEST(TableMapping, RefusesCornersThatCannotBeARectangle)
         EXPECT_EQ(cornerFault(calibration), c.expected) << c.width << " x " << c.height;
         EXPECT_EQ(TableMapping::fromCorners(calibration).has_value(),
                   c.expected == CornerFault::None);
+    }
+}
+
+TEST(RectangleSize, ReadsTwoLengthsInEitherUnit)
+{
+    using tavrel::measure::UnitSystem;
+    const struct {
+        const char* text;
+        UnitSystem ruler;
+        std::optional<RectangleSize> expected;
+    } cases[] = {
+        {"24 x 18 in", UnitSystem::Metric, RectangleSize{24, 18, UnitSystem::Inch}},
+        {"24x18", UnitSystem::Inch, RectangleSize{24, 18, UnitSystem::Inch}},
+        {"17 1/2 X 11 inches", UnitSystem::Metric, RectangleSize{17.5, 11, UnitSystem::Inch}},
+        {"24 \xC3\x97 18\"", UnitSystem::Metric, RectangleSize{24, 18, UnitSystem::Inch}},
+        {"  609,6 x 457.2 MM ", UnitSystem::Inch, RectangleSize{24, 18, UnitSystem::Metric}},
+        {"254 x 127", UnitSystem::Metric, RectangleSize{10, 5, UnitSystem::Metric}},
+        {"24", UnitSystem::Inch, std::nullopt},
+        {"24 x", UnitSystem::Inch, std::nullopt},
+        {"x 18", UnitSystem::Inch, std::nullopt},
+        {"24 x 18 cm", UnitSystem::Inch, std::nullopt},
+        {"24 x 18 x 2", UnitSystem::Inch, std::nullopt},
+        {"1/2 x 1/2 mm", UnitSystem::Inch, std::nullopt},  // fractions of a millimeter: no
+    };
+    for (const auto& c : cases) {
+        const auto read = readRectangleSize(c.text, c.ruler);
+        ASSERT_EQ(read.has_value(), c.expected.has_value()) << c.text;
+        if (!read) continue;
+        EXPECT_NEAR(read->widthInches, c.expected->widthInches, 1e-12) << c.text;
+        EXPECT_NEAR(read->heightInches, c.expected->heightInches, 1e-12) << c.text;
+        EXPECT_EQ(read->units, c.expected->units) << c.text;
     }
 }
 
