@@ -88,12 +88,12 @@ std::vector<Polyline> clipped(const std::vector<Polyline>& polylines, Point topL
     return parts;
 }
 
-std::vector<Polyline> figurePolylines(const pattern::PatternPlan& plan, double stepPixels)
+std::vector<Polyline> figurePolylines(const std::vector<pattern::Shape>& shapes,
+                                      size_t figureShapes, pattern::PixelSize picture,
+                                      double stepPixels)
 {
-    const pattern::PixelSize picture{plan.pictureWidth, plan.pictureHeight};
-    const std::vector<pattern::Shape> shapes = pattern::shapesOfPlan(plan);
     std::vector<Polyline> polylines;
-    for (size_t i = 0; i < plan.figure.size(); ++i) {
+    for (size_t i = 0; i < std::min(figureShapes, shapes.size()); ++i) {
         std::visit(
             [&](const auto& shape) {
                 using Kind = std::decay_t<decltype(shape)>;
@@ -107,7 +107,13 @@ std::vector<Polyline> figurePolylines(const pattern::PatternPlan& plan, double s
             shapes[i]);
     }
     // The picture's own box, as the window shows the figure.
-    return clipped(polylines, {0, 0}, {double(plan.pictureWidth), double(plan.pictureHeight)});
+    return clipped(polylines, {0, 0}, {double(picture.width), double(picture.height)});
+}
+
+std::vector<Polyline> figurePolylines(const pattern::PatternPlan& plan, double stepPixels)
+{
+    return figurePolylines(pattern::shapesOfPlan(plan), plan.figure.size(),
+                           {plan.pictureWidth, plan.pictureHeight}, stepPixels);
 }
 
 Point placedSize(const Placement& placement, Point size)

@@ -18,6 +18,12 @@ using Polyline = std::vector<Point>;
 // enough that a perspective or a bend draws them true. Within the picture, as the window shows
 // them; the ruler below the figure is left out: the projector draws its own, never mirrored.
 std::vector<Polyline> figurePolylines(const pattern::PatternPlan& plan, double stepPixels);
+// The same of a picture's shapes, whose first `figureShapes` are the figure's.
+std::vector<Polyline> figurePolylines(const std::vector<pattern::Shape>& shapes,
+                                      size_t figureShapes, pattern::PixelSize picture,
+                                      double stepPixels);
+// Every picture of a pattern draws the figure's twelve operations first, then the ruler.
+inline constexpr size_t kFigureShapes = 12;
 
 // The parts of the polylines within the rectangle from `topLeft` through `bottomRight`.
 std::vector<Polyline> clipped(const std::vector<Polyline>& polylines, Point topLeft,

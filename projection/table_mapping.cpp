@@ -168,6 +168,18 @@ Point TableMapping::meshCorrection(Point table) const
     return sum;
 }
 
+std::vector<Point> TableMapping::meshPoints() const
+{
+    std::vector<Point> points;
+    for (int row = 0; row < meshSize_; ++row)
+        for (int column = 0; column < meshSize_; ++column) {
+            const Point straight = corners_.map(meshCrossing(meshSize_, column, row));
+            const Point bend = corrections_[row * meshSize_ + column];
+            points.push_back({straight.x + bend.x, straight.y + bend.y});
+        }
+    return points;
+}
+
 Point TableMapping::toScreen(Point table) const
 {
     const Point straight = corners_.map(table);

@@ -60,6 +60,8 @@ public:
     double heightInches() const { return calibration_.heightInches; }
     const CornerCalibration& calibration() const { return calibration_; }
     int meshSize() const { return meshSize_; }
+    // Where the mesh's handles were put, row by row; empty without a mesh.
+    std::vector<Point> meshPoints() const;
 
 private:
     TableMapping(CornerCalibration calibration, Homography corners)

@@ -3,11 +3,15 @@
 #include "platform/notice.h"
 #include "platform/settings_notice.h"
 #include "projector/calibration_view.h"
+#include "projector/corner_calibration_view.h"
+#include "projector/corner_store.h"
+#include "projector/mapped_projector_view.h"
 #include "projector/projector.h"
 #include "projector/projector_preferences.h"
 #include "projector/projector_view.h"
 #include "projector/screen_calibration.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -17,6 +21,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSet>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -79,20 +84,44 @@ ProjectorDialog::ProjectorDialog(picture::PersistentImage image, double twipsPer
 
     cboOverlay = new QComboBox(this);
     cboOverlay->setObjectName("cboOverlay");
-    cboOverlay->addItems({tr("Nothing"), tr("A grid"), tr("A ruler")});
+    cboOverlay->addItems({tr("Nothing"), tr("A grid"), tr("A ruler"), tr("The calibrated rectangle")});
     cboOverlay->setCurrentIndex(static_cast<int>(chosen.overlay));
+
+    // How a corner-calibrated screen shows the pattern.
+    chkMirrorAcross = new QCheckBox(tr("&Mirror across"), this);
+    chkMirrorAcross->setObjectName("chkMirrorAcross");
+    chkMirrorAcross->setChecked(chosen.mirrorAcross);
+    chkMirrorDown = new QCheckBox(tr("Mirror &down"), this);
+    chkMirrorDown->setObjectName("chkMirrorDown");
+    chkMirrorDown->setChecked(chosen.mirrorDown);
+    cboTurn = new QComboBox(this);
+    cboTurn->setObjectName("cboTurn");
+    cboTurn->addItems({tr("0 degrees"), tr("90 degrees"), tr("180 degrees"), tr("270 degrees")});
+    cboTurn->setCurrentIndex(chosen.quarterTurns);
+    cboMesh = new QComboBox(this);
+    cboMesh->setObjectName("cboMesh");
+    cboMesh->addItem(tr("None"), 0);
+    cboMesh->addItem(tr("3 x 3 points"), 3);
+    cboMesh->addItem(tr("5 x 5 points"), 5);
+    cboMesh->setCurrentIndex(std::max(0, cboMesh->findData(chosen.meshSize)));
 
     lblCalibration = new QLabel(this);
     lblCalibration->setObjectName("lblCalibration");
+    lblCorners = new QLabel(this);
+    lblCorners->setObjectName("lblCorners");
 
     auto* buttons = new QDialogButtonBox(this);
     auto* show = buttons->addButton(tr("&Show Pattern"), QDialogButtonBox::AcceptRole);
     auto* calibrateButton = buttons->addButton(tr("C&alibrate..."), QDialogButtonBox::ActionRole);
+    auto* cornersButton =
+        buttons->addButton(tr("Calibrate &Corners..."), QDialogButtonBox::ActionRole);
+    cornersButton->setObjectName("cmdCalibrateCorners");
     cmdResetCalibration = buttons->addButton(tr("&Reset Calibration"), QDialogButtonBox::ResetRole);
     cmdResetCalibration->setObjectName("cmdResetCalibration");
     buttons->addButton(QDialogButtonBox::Close);
     connect(show, &QPushButton::clicked, this, &ProjectorDialog::showPattern);
     connect(calibrateButton, &QPushButton::clicked, this, &ProjectorDialog::calibrate);
+    connect(cornersButton, &QPushButton::clicked, this, &ProjectorDialog::calibrateCorners);
     connect(cmdResetCalibration, &QPushButton::clicked, this, &ProjectorDialog::resetCalibration);
     connect(cboScreen, &QComboBox::currentIndexChanged, this, &ProjectorDialog::showCalibration);
     showCalibration();
@@ -103,7 +132,14 @@ ProjectorDialog::ProjectorDialog(picture::PersistentImage image, double twipsPer
     form->addRow(tr("&Lines:"), cboColours);
     form->addRow(tr("Line &width:"), cboLineWidth);
     form->addRow(tr("Check the scale &by:"), cboOverlay);
-    form->addRow(tr("Calibration:"), lblCalibration);
+    form->addRow(tr("&Turn:"), cboTurn);
+    form->addRow(QString(), chkMirrorAcross);
+    form->addRow(QString(), chkMirrorDown);
+    form->addRow(tr("Mes&h:"), cboMesh);
+    auto* calibrations = new QVBoxLayout;
+    calibrations->addWidget(lblCalibration);
+    calibrations->addWidget(lblCorners);
+    form->addRow(tr("Calibration:"), calibrations);
     form->addRow(buttons);
 }
 
@@ -126,8 +162,28 @@ void ProjectorDialog::showCalibration()
         stored.pixelsPerInch
             ? tr("%1 pixels per inch").arg(QLocale().toString(*stored.pixelsPerInch, 'f', 1))
             : tr("Not calibrated yet"));
+    const StoredCorners corners = readCorners(key);
+    if (corners.mapping) {
+        const bool metric = corners.units == measure::UnitSystem::Metric;
+        const double scale = metric ? 25.4 : 1;
+        //: The corner calibration's rectangle: %1 x %2 and the unit's short word, in or mm.
+        lblCorners->setText(tr("Corners: %1 x %2 %3")
+                                .arg(QLocale().toString(corners.mapping->widthInches() * scale, 'g', 6),
+                                     QLocale().toString(corners.mapping->heightInches() * scale, 'g', 6),
+                                     metric ? "mm" : "in"));
+    } else {
+        lblCorners->setText(tr("Not corner calibrated"));
+    }
     // A damaged calibration can be forgotten too.
-    cmdResetCalibration->setEnabled(stored.pixelsPerInch || stored.damaged);
+    cmdResetCalibration->setEnabled(stored.pixelsPerInch || stored.damaged || corners.mapping ||
+                                    corners.damaged);
+    if (corners.damaged && !told.contains("corners " + key)) {
+        told.insert("corners " + key);
+        platform::showWarning(this, tr("Projector"),
+                              CornerCalibrationView::tr("The stored corner calibration of this "
+                                                        "screen is damaged and was not used."),
+                              "damagedCalibrationMessage");
+    }
     if (stored.damaged && !told.contains(key)) {
         told.insert(key);
         platform::showWarning(this, tr("Projector"),
@@ -144,7 +200,9 @@ void ProjectorDialog::saveChoices()
     if (!saveProjectorPreferences({cboScreen->currentData().toString(),
                                    cboColours->currentIndex() == 0,
                                    cboLineWidth->currentData().toInt(),
-                                   static_cast<Overlay>(cboOverlay->currentIndex())}))
+                                   static_cast<Overlay>(cboOverlay->currentIndex()),
+                                   chkMirrorAcross->isChecked(), chkMirrorDown->isChecked(),
+                                   cboTurn->currentIndex(), cboMesh->currentData().toInt()}))
         platform::sayNotStoredOnce(this, tr("Projector"));
 }
 
@@ -161,6 +219,16 @@ void ProjectorDialog::calibrateThen(bool showPatternAfter)
         showCalibration();
         if (showPatternAfter) showPattern();
     });
+    showView(view, screen);
+}
+
+void ProjectorDialog::calibrateCorners()
+{
+    saveChoices();
+    QScreen* screen = chosenScreen();
+    auto* view = new CornerCalibrationView(screenKey(*screen), ruler_,
+                                           cboMesh->currentData().toInt(), this);
+    connect(view, &CornerCalibrationView::calibrated, this, &ProjectorDialog::showCalibration);
     showView(view, screen);
 }
 
@@ -187,18 +255,31 @@ void ProjectorDialog::changeEvent(QEvent* event)
         view_->raise();
 }
 
+// Both calibrations of the screen go.
 void ProjectorDialog::resetCalibration()
 {
-    if (!forgetPixelsPerInch(screenKey(*chosenScreen())))
+    const QString key = screenKey(*chosenScreen());
+    if (!forgetPixelsPerInch(key) || !forgetCorners(key))
         platform::sayNotStored(this, tr("Projector"));
     showCalibration();
 }
 
-// A screen not yet calibrated is calibrated first: its own idea of its size is not trusted.
+// A corner-calibrated screen shows the pattern through its mapping; else a screen not yet
+// calibrated is calibrated by the bar first: its own idea of its size is not trusted.
 void ProjectorDialog::showPattern()
 {
     saveChoices();
     QScreen* screen = chosenScreen();
+    const StoredCorners corners = readCorners(screenKey(*screen));
+    if (corners.mapping) {
+        const ProjectorPreferences look = loadProjectorPreferences();
+        auto* view = new MappedProjectorView(
+            image_, twipsPerPixel_, *corners.mapping, corners.units,
+            {look.mirrorAcross, look.mirrorDown, look.quarterTurns, {}}, look, ruler_, this);
+        view->setObjectName("MappedProjectorView");
+        showView(view, screen);
+        return;
+    }
     const auto pixelsPerInch = storedPixelsPerInch(screenKey(*screen));
     if (!pixelsPerInch) {
         calibrateThen(true);

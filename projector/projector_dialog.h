@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QPointer>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -25,10 +26,16 @@ public:
     QComboBox* cboColours = nullptr;
     QComboBox* cboLineWidth = nullptr;
     QComboBox* cboOverlay = nullptr;
+    QComboBox* cboMesh = nullptr;
+    QCheckBox* chkMirrorAcross = nullptr;
+    QCheckBox* chkMirrorDown = nullptr;
+    QComboBox* cboTurn = nullptr;
     QLabel* lblCalibration = nullptr;
+    QLabel* lblCorners = nullptr;
     QPushButton* cmdResetCalibration = nullptr;  // on while there is a calibration to forget
 
     void calibrate();
+    void calibrateCorners();
     void resetCalibration();
     void showPattern();
 

@@ -75,7 +75,8 @@ void ProjectorView::paintEvent(QPaintEvent*)
                         picture::Background::AlreadyFilled, look_.lineWidth);
     painter.restore();
 
-    if (look_.overlay == Overlay::None) return;
+    // The calibrated rectangle needs a corner calibration, which this view is without.
+    if (look_.overlay == Overlay::None || look_.overlay == Overlay::Rectangle) return;
     QPen pen(image_.foreground);
     pen.setCosmetic(true);
     pen.setWidth(look_.lineWidth);

@@ -5,17 +5,18 @@
 #include "projection/rectangle_size.h"
 #include "projection/sections.h"
 #include "projection/table_mapping.h"
+#include "simulated_projector.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 namespace {
 
 using namespace tavrel::projection;
 using tavrel::pattern::Point;
+using tavrel::test::SimulatedProjector;
 
 constexpr double kMillimetersPerInch = 25.4;
 constexpr double kInchesPerPicturePixel = 15.0 / 1440;  // a picture at 96 dots per inch
@@ -24,81 +25,6 @@ double millimetersApart(Point a, Point b)
 {
     return std::hypot(a.x - b.x, a.y - b.y) * kMillimetersPerInch;
 }
-
-// A projector hung above the table: table inches to screen pixels through a perspective (8 %
-// narrower at the top), a turn of 3 degrees, and a lens that pushes points outwards with the
-// square of their distance from the screen's middle.
-class SimulatedProjector {
-public:
-    explicit SimulatedProjector(double lens) : lens_(lens)
-    {
-        const double scale = 60, keystone = 0.08 / 18;  // pixels per inch; 8 % over 18 inches
-        const double turn = 3 * std::numbers::pi / 180;
-        const double c = std::cos(turn), s = std::sin(turn);
-        // Table to screen: scale, keystone (rows further from the bottom get narrower), turn,
-        // and the rectangle near the screen's middle.
-        const double keyed[9] = {scale, 0, 0, 0, scale, 0, 0, -keystone, 1 + 18 * keystone};
-        const double turned[9] = {c, -s, 240, s, c, 120, 0, 0, 1};
-        multiply(turned, keyed, m_);
-        invert(m_, inverse_);
-    }
-
-    Point toScreen(Point table) const { return distort(apply(m_, table)); }
-    // Where a pixel drawn at `screen` lands on the table.
-    Point toTable(Point screen) const
-    {
-        Point undistorted = screen;  // the lens undone by fixed-point steps
-        for (int i = 0; i < 50; ++i) {
-            const Point d = distort(undistorted);
-            undistorted = {undistorted.x + screen.x - d.x, undistorted.y + screen.y - d.y};
-        }
-        return apply(inverse_, undistorted);
-    }
-    // Where a user drags a handle: the pixel nearest to the table's point.
-    Point handle(Point table) const
-    {
-        const Point p = toScreen(table);
-        return {std::round(p.x), std::round(p.y)};
-    }
-
-private:
-    Point distort(Point p) const
-    {
-        const Point middle{960, 540};
-        const double dx = (p.x - middle.x) / 1000, dy = (p.y - middle.y) / 1000;
-        const double grow = 1 + lens_ * (dx * dx + dy * dy);
-        return {middle.x + (p.x - middle.x) * grow, middle.y + (p.y - middle.y) * grow};
-    }
-    static Point apply(const double* m, Point p)
-    {
-        const double w = m[6] * p.x + m[7] * p.y + m[8];
-        return {(m[0] * p.x + m[1] * p.y + m[2]) / w, (m[3] * p.x + m[4] * p.y + m[5]) / w};
-    }
-    static void multiply(const double* a, const double* b, double* out)
-    {
-        for (int r = 0; r < 3; ++r)
-            for (int c = 0; c < 3; ++c)
-                out[3 * r + c] = a[3 * r] * b[c] + a[3 * r + 1] * b[3 + c] + a[3 * r + 2] * b[6 + c];
-    }
-    static void invert(const double* m, double* out)
-    {
-        const double det = m[0] * (m[4] * m[8] - m[5] * m[7]) - m[1] * (m[3] * m[8] - m[5] * m[6]) +
-                           m[2] * (m[3] * m[7] - m[4] * m[6]);
-        out[0] = (m[4] * m[8] - m[5] * m[7]) / det;
-        out[1] = (m[2] * m[7] - m[1] * m[8]) / det;
-        out[2] = (m[1] * m[5] - m[2] * m[4]) / det;
-        out[3] = (m[5] * m[6] - m[3] * m[8]) / det;
-        out[4] = (m[0] * m[8] - m[2] * m[6]) / det;
-        out[5] = (m[2] * m[3] - m[0] * m[5]) / det;
-        out[6] = (m[3] * m[7] - m[4] * m[6]) / det;
-        out[7] = (m[1] * m[6] - m[0] * m[7]) / det;
-        out[8] = (m[0] * m[4] - m[1] * m[3]) / det;
-    }
-
-    double lens_;
-    double m_[9];
-    double inverse_[9];
-};
 
 constexpr double kMatWidth = 24, kMatHeight = 18;
 
