@@ -11,6 +11,8 @@
 #include "page_raster.h"
 #include "pattern/drawing.h"
 #include "picture/pattern_image.h"
+#include "projection/table_mapping.h"
+#include "simulated_projector.h"
 #include "spooler.h"
 
 #include <QDir>
@@ -883,5 +885,78 @@ TEST_F(CalibrationEndToEnd, APrinterTwoPercentSmallPrintsTrueAfterOneCalibration
     EXPECT_NEAR(printed.height(), wanted.height(), 0.002 * wanted.height());
     expectCleanExit();
 }
+
+// The projector calibrated by its corners on the real screen, at both screen sizes: the handles
+// dragged with the real mouse to where a leaning projector shows a 24 x 18 inch mat, the size
+// typed, and the calibrated rectangle with its diagonals then drawn where the mat's edges are.
+class CornersOnTheScreen : public EndToEnd, public testing::WithParamInterface<const char*> {
+public:
+    CornersOnTheScreen() { displayVariable = GetParam(); }
+};
+
+TEST_P(CornersOnTheScreen, TheMatsRectangleShowsWhereTheMatIs)
+{
+    using tavrel::projection::Point;
+    chooseUnit(Decimal);
+    type("2");
+    keys({"alt+p", "j"});
+    const QString dialog = shownWindow("^Projector$");
+    ASSERT_FALSE(dialog.isEmpty()) << "no projector window";
+    ASSERT_TRUE(focus(dialog));
+    keys({"alt+c"});
+    const QString view = shownWindow("^Corner Calibration$");
+    ASSERT_FALSE(view.isEmpty()) << "no corner calibration";
+    const QStringList screen = run("xdotool", {"getdisplaygeometry"}).split(' ');
+    const int width = screen[0].toInt(), height = screen[1].toInt();
+    ASSERT_TRUE(waitUntil([&] {
+        const QString shell = run("xdotool", {"getwindowgeometry", "--shell", view});
+        return shell.contains(QString("WIDTH=%1").arg(width));
+    })) << "the calibration never filled the screen";
+
+    // The mat at a third of the screen's height per 18 inches, leaning, off the middle.
+    const tavrel::test::SimulatedProjector leaning(0, height * 0.6 / 18, {width * 0.2, height * 0.15},
+                                                   {width / 2.0, height / 2.0});
+    const Point mat[] = {{0, 0}, {24, 0}, {24, 18}, {0, 18}};
+    const auto start = tavrel::projection::startingCorners(width, height, 24, 18);
+    tavrel::projection::CornerCalibration placed{24, 18, {}};
+    for (int i = 0; i < 4; ++i) {
+        placed.corners[i] = leaning.handle(mat[i]);
+        const auto number = [](double v) { return QString::number(std::lround(v)); };
+        xdotool({"mousemove", "--window", view, number(start.corners[i].x), number(start.corners[i].y),
+                 "mousedown", "1", "mousemove", "--window", view, number(placed.corners[i].x),
+                 number(placed.corners[i].y), "mouseup", "1"});
+    }
+    type("24 x 18 in");
+    keys({"Return"});
+    ASSERT_TRUE(focus(dialog));
+    keys({"alt+b", "End", "alt+s"});
+    const QString shown = shownWindow("^Projector View$");
+    ASSERT_FALSE(shown.isEmpty()) << "the pattern never showed";
+    QThread::msleep(500);
+    QTemporaryDir folder;
+    run("import", {"-window", shown, folder.filePath("view.png")});
+    const QImage image = QImage(folder.filePath("view.png")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(image.size(), QSize(width, height));
+
+    const auto mapping = tavrel::projection::TableMapping::fromCorners(placed);
+    ASSERT_TRUE(mapping);
+    // Points along the rectangle's edges and diagonals, each lit within a pixel.
+    int missed = 0, checked = 0;
+    for (double t = 0.05; t < 1; t += 0.05)
+        for (const Point& p : {Point{24 * t, 0}, Point{24, 18 * t}, Point{24 * t, 18},
+                               Point{0, 18 * t}, Point{24 * t, 18 * t}, Point{24 * t, 18 - 18 * t}}) {
+            const Point at = mapping->toScreen(p);
+            bool lit = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    lit |= qGray(image.pixel(std::lround(at.x) + dx, std::lround(at.y) + dy)) > 40;
+            ++checked;
+            missed += !lit;
+        }
+    EXPECT_EQ(missed, 0) << "of " << checked;
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, CornersOnTheScreen,
+                         testing::Values("TAVREL_E2E_DISPLAY", "TAVREL_E2E_LAPTOP_DISPLAY"));
 
 }  // namespace
