@@ -30,8 +30,9 @@ using projection::CornerFault;
 using projection::Point;
 
 const QString kProjectorKey = "HDMI/Projector 800x600";
-// The 24 x 18 inch mat at 25 pixels per inch on the 800 x 600 projector.
-const test::SimulatedProjector kLeaning(0, 25, {110, 70}, {400, 300});
+// The 24 x 18 inch mat at 25 pixels per inch on the 800 x 600 projector: each handle moves
+// left or right, and the keys move the bottom ones up.
+const test::SimulatedProjector kLeaning(0, 25, {110, 40}, {400, 300});
 const Point kMatCorners[] = {{0, 0}, {24, 0}, {24, 18}, {0, 18}};
 
 class Corners : public testing::Test {

@@ -92,6 +92,8 @@ TEST(TableMapping, RefusesCornersThatCannotBeARectangle)
         // Mirrored by a rear projection: still a rectangle.
         {24, 18, {{good[1], good[0], good[3], good[2]}}, CornerFault::None},
         {4, 4, {{{100, 100}, {500, 100}, {500, 500}, {100, 500}}}, CornerFault::None},
+        // A strong keystone: the far edge half as wide.
+        {24, 18, {{{350, 100}, {850, 100}, {1100, 800}, {100, 800}}}, CornerFault::None},
         {3.9, 18, good, CornerFault::TooSmall},
         {24, 3.9, good, CornerFault::TooSmall},
         {0, 18, good, CornerFault::NotANumber},
@@ -109,8 +111,22 @@ TEST(TableMapping, RefusesCornersThatCannotBeARectangle)
     for (const auto& c : cases) {
         const CornerCalibration calibration{c.width, c.height, c.corners};
         EXPECT_EQ(cornerFault(calibration), c.expected) << c.width << " x " << c.height;
-        EXPECT_EQ(TableMapping::fromCorners(calibration).has_value(),
-                  c.expected == CornerFault::None);
+        const auto mapping = TableMapping::fromCorners(calibration);
+        ASSERT_EQ(mapping.has_value(), c.expected == CornerFault::None);
+        if (!mapping) continue;
+        // Exactly onto the handles, and the middle where the diagonals cross, as in any
+        // perspective.
+        const Point table[] = {{0, 0}, {c.width, 0}, {c.width, c.height}, {0, c.height}};
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_NEAR(mapping->toScreen(table[i]).x, c.corners[i].x, 1e-9);
+            EXPECT_NEAR(mapping->toScreen(table[i]).y, c.corners[i].y, 1e-9);
+        }
+        const auto [a, b, d, e] = c.corners;
+        const double t = ((a.x - b.x) * (b.y - e.y) - (a.y - b.y) * (b.x - e.x)) /
+                         ((a.x - d.x) * (b.y - e.y) - (a.y - d.y) * (b.x - e.x));
+        const Point middle = mapping->toScreen({c.width / 2, c.height / 2});
+        EXPECT_NEAR(middle.x, a.x + t * (d.x - a.x), 1e-9);
+        EXPECT_NEAR(middle.y, a.y + t * (d.y - a.y), 1e-9);
     }
 }
 
