@@ -35,20 +35,8 @@ const QString kProjectorKey = "HDMI/Projector 800x600";
 const test::SimulatedProjector kLeaning(0, 25, {110, 40}, {400, 300});
 const Point kMatCorners[] = {{0, 0}, {24, 0}, {24, 18}, {0, 18}};
 
-class Corners : public testing::Test {
+class Corners : public test::ProjectorSettingsTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder_.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
-        platform::userSettings().clear();
-    }
-    void TearDown() override
-    {
-        for (QWidget* widget : QApplication::topLevelWidgets()) widget->close();
-        QTest::qWait(1);
-    }
-
     // A calibration view full screen on the projector, deleted when it closes.
     static projector::CornerCalibrationView* shownView(int meshSize = 0)
     {
@@ -95,8 +83,6 @@ protected:
         box->setText(size);
         QTest::keyClick(box, Qt::Key_Return);
     }
-
-    QTemporaryDir folder_;
 };
 
 TEST_F(Corners, HandlesPlacedByMouseAndKeysCalibrateTheScreen)

@@ -1,11 +1,20 @@
 #pragma once
 // What the projector tests share: the offscreen projector that projector_screens.json sets up,
-// and the strokes crossing a row of a grabbed view.
+// the strokes crossing a row of a grabbed view, and settings of their own.
 
+#include "platform/user_settings.h"
+
+#include <QApplication>
 #include <QColor>
 #include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
 
 #include <vector>
 
@@ -38,5 +47,25 @@ inline std::vector<InkRun> inkRuns(const QImage& image, int row, QColor ink)
     }
     return runs;
 }
+
+// The settings in a temporary folder, and no window left open after each test.
+class ProjectorSettingsTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder_.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
+        // Where the settings are in the registry, a new folder does not empty them.
+        platform::userSettings().clear();
+    }
+
+    void TearDown() override
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets()) widget->close();
+        QTest::qWait(1);
+    }
+
+    QTemporaryDir folder_;
+};
 
 }  // namespace tavrel::test

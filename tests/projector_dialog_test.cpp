@@ -40,22 +40,8 @@ Window* shownWindow(const char* name)
     return nullptr;
 }
 
-class Projector : public testing::Test {
+class Projector : public test::ProjectorSettingsTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder_.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
-        // Where the settings are in the registry, a new folder does not empty them.
-        platform::userSettings().clear();
-    }
-
-    void TearDown() override
-    {
-        for (QWidget* widget : QApplication::topLevelWidgets()) widget->close();
-        QTest::qWait(1);
-    }
-
     // Types the bar's length and presses Enter.
     static void typeLength(projector::CalibrationView& view, const char* text)
     {
@@ -63,8 +49,6 @@ protected:
         box->setText(text);
         QTest::keyClick(box, Qt::Key_Return);
     }
-
-    QTemporaryDir folder_;
 };
 
 TEST_F(Projector, BarFollowsKeysAndDrag)
