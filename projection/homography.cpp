@@ -47,7 +47,7 @@ bool threeOnALine(const std::array<Point, 4>& p)
 }  // namespace
 
 std::optional<Homography> Homography::between(const std::array<Point, 4>& from,
-                                               const std::array<Point, 4>& to)
+                                              const std::array<Point, 4>& to)
 {
     if (threeOnALine(from) || threeOnALine(to)) return std::nullopt;
     // Each pair gives two equations in the eight unknowns; the ninth is 1.

@@ -39,7 +39,6 @@ Point along(Point a, Point b, double t)
     return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
 }
 
-
 Polyline arcPolyline(const pattern::ScaledArc& arc, double stepPixels)
 {
     const pattern::Box& box = arc.box;
@@ -127,10 +126,17 @@ Point placedPoint(const Placement& placement, Point p, Point size)
     if (placement.mirrorDown) p.y = size.y - p.y;
     Point turned = p;
     switch (((placement.quarterTurns % 4) + 4) % 4) {
-        case 1: turned = {size.y - p.y, p.x}; break;
-        case 2: turned = {size.x - p.x, size.y - p.y}; break;
-        case 3: turned = {p.y, size.x - p.x}; break;
-        default: break;
+        case 1:
+            turned = {size.y - p.y, p.x};
+            break;
+        case 2:
+            turned = {size.x - p.x, size.y - p.y};
+            break;
+        case 3:
+            turned = {p.y, size.x - p.x};
+            break;
+        default:
+            break;
     }
     return {turned.x + placement.offsetInches.x, turned.y + placement.offsetInches.y};
 }

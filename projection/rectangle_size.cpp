@@ -34,10 +34,12 @@ std::optional<RectangleSize> readRectangleSize(std::string_view text, measure::U
     std::replace(typed.begin(), typed.end(), ',', '.');
     std::string_view rest = typed;
     // The unit's word, longest first so that "inches" is not read as "in" with "ches" left.
-    constexpr std::array<std::pair<std::string_view, measure::UnitSystem>, 5> words = {{
-        {"inches", measure::UnitSystem::Inch}, {"inch", measure::UnitSystem::Inch},
-        {"in", measure::UnitSystem::Inch}, {"\"", measure::UnitSystem::Inch},
-        {"mm", measure::UnitSystem::Metric}}};
+    constexpr std::array<std::pair<std::string_view, measure::UnitSystem>, 5> words = {
+        {{"inches", measure::UnitSystem::Inch},
+         {"inch", measure::UnitSystem::Inch},
+         {"in", measure::UnitSystem::Inch},
+         {"\"", measure::UnitSystem::Inch},
+         {"mm", measure::UnitSystem::Metric}}};
     for (const auto& [word, named] : words)
         if (endsWith(rest, word)) {
             rest = trimmed(rest.substr(0, rest.size() - word.size()));

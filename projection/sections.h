@@ -16,8 +16,8 @@ inline constexpr double kSectionOverlapInches = 1;
 
 struct SectionGrid {
     int columns = 1, rows = 1;
-    double stepX = 0, stepY = 0;            // one section to the next, in inches
-    double areaWidth = 0, areaHeight = 0;   // what each shows: the calibrated rectangle
+    double stepX = 0, stepY = 0;           // one section to the next, in inches
+    double areaWidth = 0, areaHeight = 0;  // what each shows: the calibrated rectangle
 
     int count() const { return columns * rows; }
     // The section's top-left corner within the placed pattern, in inches: where the

@@ -63,9 +63,8 @@ std::array<double, 4> splineWeights(double f)
 CornerFault cornerFault(const CornerCalibration& c)
 {
     const auto finite = [](Point p) { return std::isfinite(p.x) && std::isfinite(p.y); };
-    if (!std::isfinite(c.widthInches) || !std::isfinite(c.heightInches) ||
-        !(c.widthInches > 0) || !(c.heightInches > 0) ||
-        !std::all_of(c.corners.begin(), c.corners.end(), finite))
+    if (!std::isfinite(c.widthInches) || !std::isfinite(c.heightInches) || !(c.widthInches > 0) ||
+        !(c.heightInches > 0) || !std::all_of(c.corners.begin(), c.corners.end(), finite))
         return CornerFault::NotANumber;
     if (c.widthInches < kMinCalibratedInches || c.heightInches < kMinCalibratedInches)
         return CornerFault::TooSmall;
@@ -86,7 +85,8 @@ CornerCalibration startingCorners(int width, int height, double widthInches, dou
     const double room = std::min(width * 2.0 / 3 / widthInches, height * 2.0 / 3 / heightInches);
     const double across = std::round(widthInches * room), down = std::round(heightInches * room);
     const double left = std::round((width - across) / 2), top = std::round((height - down) / 2);
-    return {widthInches, heightInches,
+    return {widthInches,
+            heightInches,
             {{{left, top}, {left + across, top}, {left + across, top + down}, {left, top + down}}}};
 }
 
@@ -126,8 +126,8 @@ std::optional<TableMapping> TableMapping::withMesh(int size,
     for (int row = 0; row < size; ++row)
         for (int column = 0; column < size; ++column) {
             const Point straight = corners_.map(meshCrossing(size, column, row));
-            bent.corrections_.push_back({at(column, row).x - straight.x,
-                                         at(column, row).y - straight.y});
+            bent.corrections_.push_back(
+                {at(column, row).x - straight.x, at(column, row).y - straight.y});
         }
     return bent;
 }

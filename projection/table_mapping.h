@@ -27,11 +27,11 @@ struct CornerCalibration {
 // Why a calibration cannot be used.
 enum class CornerFault {
     None,
-    NotANumber,   // a size or a corner is not a finite number, or a size not above 0
-    TooSmall,     // a side of the rectangle under kMinCalibratedInches
-    Crossing,     // two sides of the screen's rectangle cross each other
-    Folding,      // a corner turned inwards: the mapping would fold the table over itself
-    OutOfScale,   // a side shows fewer or more pixels per inch than any real screen
+    NotANumber,  // a size or a corner is not a finite number, or a size not above 0
+    TooSmall,    // a side of the rectangle under kMinCalibratedInches
+    Crossing,    // two sides of the screen's rectangle cross each other
+    Folding,     // a corner turned inwards: the mapping would fold the table over itself
+    OutOfScale,  // a side shows fewer or more pixels per inch than any real screen
 };
 CornerFault cornerFault(const CornerCalibration& calibration);
 
@@ -65,7 +65,9 @@ public:
 
 private:
     TableMapping(CornerCalibration calibration, Homography corners)
-        : calibration_(calibration), corners_(corners) {}
+        : calibration_(calibration), corners_(corners)
+    {
+    }
     Point meshCorrection(Point table) const;
 
     CornerCalibration calibration_;

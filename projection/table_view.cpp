@@ -23,8 +23,8 @@ Polyline onScreen(const Polyline& table, const TableMapping& mapping)
         const int pieces = std::max(
             1, static_cast<int>(std::ceil(std::hypot(b.x - a.x, b.y - a.y) / kLongestPieceInches)));
         for (int k = 1; k <= pieces; ++k)
-            screen.push_back(mapping.toScreen(
-                {a.x + (b.x - a.x) * k / pieces, a.y + (b.y - a.y) * k / pieces}));
+            screen.push_back(
+                mapping.toScreen({a.x + (b.x - a.x) * k / pieces, a.y + (b.y - a.y) * k / pieces}));
     }
     return screen;
 }

@@ -245,10 +245,12 @@ void CornerCalibrationView::acceptCorners()
     handles_.clear();
     for (int row = 0; row < meshSize_; ++row)
         for (int column = 0; column < meshSize_; ++column)
-            handles_.push_back(corners_->cornersOnly(corners_->meshCrossing(meshSize_, column, row)));
+            handles_.push_back(
+                corners_->cornersOnly(corners_->meshCrossing(meshSize_, column, row)));
     selected_ = 0;
-    instructions_->setText(tr("Drag each point onto the crossing of the mat's grid it stands for, "
-                              "then press Enter. Esc keeps the corners alone."));
+    instructions_->setText(
+        tr("Drag each point onto the crossing of the mat's grid it stands for, "
+           "then press Enter. Esc keeps the corners alone."));
     txtRectangleSize_->setReadOnly(true);
     update();
 }
@@ -257,8 +259,9 @@ void CornerCalibrationView::acceptMesh()
 {
     const auto bent = corners_->withMesh(meshSize_, handles_);
     if (!bent) {
-        refuse(tr("Two points of the mesh cross or fold over each other. Drag each onto its own "
-                  "crossing."));
+        refuse(
+            tr("Two points of the mesh cross or fold over each other. Drag each onto its own "
+               "crossing."));
         return;
     }
     finish(*bent);

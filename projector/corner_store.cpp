@@ -54,7 +54,8 @@ StoredCorners read(const QString& text)
     if (numbers.size() > 10) {
         const int size = static_cast<int>(numbers[10]);
         std::vector<Point> points;
-        for (size_t i = 11; i + 1 < numbers.size(); i += 2) points.push_back({numbers[i], numbers[i + 1]});
+        for (size_t i = 11; i + 1 < numbers.size(); i += 2)
+            points.push_back({numbers[i], numbers[i + 1]});
         if (numbers[10] != size || numbers.size() != 11 + 2 * points.size()) return stored;
         mapping = mapping->withMesh(size, points);
         if (!mapping) return stored;

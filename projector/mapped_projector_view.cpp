@@ -37,18 +37,21 @@ void stroke(QPainter& painter, const std::vector<projection::Polyline>& lines)
 projection::TableOverlay tableOverlay(Overlay overlay)
 {
     switch (overlay) {
-        case Overlay::Grid: return projection::TableOverlay::Grid;
-        case Overlay::Ruler: return projection::TableOverlay::Ruler;
-        case Overlay::Rectangle: return projection::TableOverlay::Rectangle;
-        case Overlay::None: break;
+        case Overlay::Grid:
+            return projection::TableOverlay::Grid;
+        case Overlay::Ruler:
+            return projection::TableOverlay::Ruler;
+        case Overlay::Rectangle:
+            return projection::TableOverlay::Rectangle;
+        case Overlay::None:
+            break;
     }
     return projection::TableOverlay::None;
 }
 
 MappedProjectorView::MappedProjectorView(const picture::PersistentImage& image,
                                          double twipsPerPixel, projection::TableMapping mapping,
-                                         measure::UnitSystem units,
-                                         projection::Placement placement,
+                                         measure::UnitSystem units, projection::Placement placement,
                                          const ProjectorPreferences& look,
                                          measure::UnitSystem ruler, QWidget* parent)
     : QWidget(parent),
@@ -112,8 +115,8 @@ void MappedProjectorView::drawSectionMap(QPainter& painter) const
     painter.drawText(kMargin, kMargin + metrics.ascent(), words);
     const int top = kMargin + metrics.height() + 4;
     for (int i = 0; i < grid.count(); ++i) {
-        const QRect cell(kMargin + (i % grid.columns) * kMapCell, top + (i / grid.columns) * kMapCell,
-                         kMapCell - 2, kMapCell - 2);
+        const QRect cell(kMargin + (i % grid.columns) * kMapCell,
+                         top + (i / grid.columns) * kMapCell, kMapCell - 2, kMapCell - 2);
         if (i == section_)
             painter.fillRect(cell, ink);
         else
@@ -126,16 +129,32 @@ void MappedProjectorView::keyPressEvent(QKeyEvent* event)
     const double step = projection::moveStepInches(units_, event->modifiers() & Qt::ShiftModifier);
     projection::Point& offset = placement_.offsetInches;
     switch (event->key()) {
-        case Qt::Key_Escape: close(); return;
-        case Qt::Key_Left: offset.x -= step; break;
-        case Qt::Key_Right: offset.x += step; break;
-        case Qt::Key_Up: offset.y -= step; break;
-        case Qt::Key_Down: offset.y += step; break;
+        case Qt::Key_Escape:
+            close();
+            return;
+        case Qt::Key_Left:
+            offset.x -= step;
+            break;
+        case Qt::Key_Right:
+            offset.x += step;
+            break;
+        case Qt::Key_Up:
+            offset.y -= step;
+            break;
+        case Qt::Key_Down:
+            offset.y += step;
+            break;
         case Qt::Key_PageDown:
-        case Qt::Key_N: ++section_; break;
+        case Qt::Key_N:
+            ++section_;
+            break;
         case Qt::Key_PageUp:
-        case Qt::Key_P: --section_; break;
-        default: QWidget::keyPressEvent(event); return;
+        case Qt::Key_P:
+            --section_;
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
     }
     rebuild();
 }

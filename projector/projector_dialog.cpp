@@ -1,5 +1,6 @@
 #include "projector/projector_dialog.h"
 
+#include "measure/physical_units.h"
 #include "platform/notice.h"
 #include "platform/settings_notice.h"
 #include "projector/calibration_view.h"
@@ -84,7 +85,8 @@ ProjectorDialog::ProjectorDialog(picture::PersistentImage image, double twipsPer
 
     cboOverlay = new QComboBox(this);
     cboOverlay->setObjectName("cboOverlay");
-    cboOverlay->addItems({tr("Nothing"), tr("A grid"), tr("A ruler"), tr("The calibrated rectangle")});
+    cboOverlay->addItems(
+        {tr("Nothing"), tr("A grid"), tr("A ruler"), tr("The calibrated rectangle")});
     cboOverlay->setCurrentIndex(static_cast<int>(chosen.overlay));
 
     // How a corner-calibrated screen shows the pattern.
@@ -165,12 +167,13 @@ void ProjectorDialog::showCalibration()
     const StoredCorners corners = readCorners(key);
     if (corners.mapping) {
         const bool metric = corners.units == measure::UnitSystem::Metric;
-        const double scale = metric ? 25.4 : 1;
+        const double scale = metric ? measure::kMillimetersPerInch : 1;
         //: The corner calibration's rectangle: %1 x %2 and the unit's short word, in or mm.
-        lblCorners->setText(tr("Corners: %1 x %2 %3")
-                                .arg(QLocale().toString(corners.mapping->widthInches() * scale, 'g', 6),
-                                     QLocale().toString(corners.mapping->heightInches() * scale, 'g', 6),
-                                     metric ? "mm" : "in"));
+        lblCorners->setText(
+            tr("Corners: %1 x %2 %3")
+                .arg(QLocale().toString(corners.mapping->widthInches() * scale, 'g', 6),
+                     QLocale().toString(corners.mapping->heightInches() * scale, 'g', 6),
+                     metric ? "mm" : "in"));
     } else {
         lblCorners->setText(tr("Not corner calibrated"));
     }
@@ -197,12 +200,11 @@ void ProjectorDialog::showCalibration()
 
 void ProjectorDialog::saveChoices()
 {
-    if (!saveProjectorPreferences({cboScreen->currentData().toString(),
-                                   cboColours->currentIndex() == 0,
-                                   cboLineWidth->currentData().toInt(),
-                                   static_cast<Overlay>(cboOverlay->currentIndex()),
-                                   chkMirrorAcross->isChecked(), chkMirrorDown->isChecked(),
-                                   cboTurn->currentIndex(), cboMesh->currentData().toInt()}))
+    if (!saveProjectorPreferences(
+            {cboScreen->currentData().toString(), cboColours->currentIndex() == 0,
+             cboLineWidth->currentData().toInt(), static_cast<Overlay>(cboOverlay->currentIndex()),
+             chkMirrorAcross->isChecked(), chkMirrorDown->isChecked(), cboTurn->currentIndex(),
+             cboMesh->currentData().toInt()}))
         platform::sayNotStoredOnce(this, tr("Projector"));
 }
 
@@ -226,8 +228,8 @@ void ProjectorDialog::calibrateCorners()
 {
     saveChoices();
     QScreen* screen = chosenScreen();
-    auto* view = new CornerCalibrationView(screenKey(*screen), ruler_,
-                                           cboMesh->currentData().toInt(), this);
+    auto* view =
+        new CornerCalibrationView(screenKey(*screen), ruler_, cboMesh->currentData().toInt(), this);
     connect(view, &CornerCalibrationView::calibrated, this, &ProjectorDialog::showCalibration);
     showView(view, screen);
 }

@@ -130,8 +130,10 @@ TEST_F(Corners, RefusalsNameWhy)
         QPointer<projector::CornerCalibrationView> view = shownView();
         placeHandles(*view);
         if (c.swapWith) {
-            QTest::mousePress(view, Qt::LeftButton, {}, QPoint(view->handles()[0].x, view->handles()[0].y));
-            QTest::mouseMove(view, QPoint(view->handles()[c.swapWith].x + 40, view->handles()[c.swapWith].y));
+            QTest::mousePress(view, Qt::LeftButton, {},
+                              QPoint(view->handles()[0].x, view->handles()[0].y));
+            QTest::mouseMove(
+                view, QPoint(view->handles()[c.swapWith].x + 40, view->handles()[c.swapWith].y));
             QTest::mouseRelease(view, Qt::LeftButton);
         }
         typeSize(*view, c.size);
@@ -147,8 +149,10 @@ TEST_F(Corners, RefusalsNameWhy)
 TEST_F(Corners, KeptCalibrationsReadBackAndDamagedOnesAreNot)
 {
     const auto mapping = projection::TableMapping::fromCorners(
-        {24, 18, {kLeaning.handle({0, 0}), kLeaning.handle({24, 0}), kLeaning.handle({24, 18}),
-                  kLeaning.handle({0, 18})}});
+        {24,
+         18,
+         {kLeaning.handle({0, 0}), kLeaning.handle({24, 0}), kLeaning.handle({24, 18}),
+          kLeaning.handle({0, 18})}});
     ASSERT_TRUE(mapping);
     ASSERT_TRUE(projector::storeCorners(kProjectorKey, *mapping, measure::UnitSystem::Inch));
     const auto kept = projector::readCorners(kProjectorKey);
@@ -159,12 +163,12 @@ TEST_F(Corners, KeptCalibrationsReadBackAndDamagedOnesAreNot)
     }
 
     const char* damaged[] = {
-        "in 24 18 100 100 700 100 700 550",                       // a corner missing
-        "cm 24 18 100 100 700 100 700 550 100 550",               // no such unit
-        "in 24 18 100 100 700 100 100 550 700 550",               // crossing
-        "in 2 18 100 100 700 100 700 550 100 550",                // too small
-        "in 24 18 100 100 700 100 700 550 100 550 4 1 1",         // no mesh of 4
-        "in 24 18 100 100 700 100 700 550 100 550 3 1 1 2 2",     // points missing
+        "in 24 18 100 100 700 100 700 550",                    // a corner missing
+        "cm 24 18 100 100 700 100 700 550 100 550",            // no such unit
+        "in 24 18 100 100 700 100 100 550 700 550",            // crossing
+        "in 2 18 100 100 700 100 700 550 100 550",             // too small
+        "in 24 18 100 100 700 100 700 550 100 550 4 1 1",      // no mesh of 4
+        "in 24 18 100 100 700 100 700 550 100 550 3 1 1 2 2",  // points missing
         "in 24 18 100 100 700 100 700 nan 100 550",
     };
     for (const char* text : damaged) {
@@ -179,9 +183,11 @@ TEST_F(Corners, KeptCalibrationsReadBackAndDamagedOnesAreNot)
 // arrow keys moving it by the calibration's steps, the sections paged by keys.
 TEST_F(Corners, PatternShowsThroughTheMappingAndMovesBySteps)
 {
-    const auto mapping = projection::TableMapping::fromCorners(
-        {8, 6, {kLeaning.handle({0, 0}), kLeaning.handle({8, 0}), kLeaning.handle({8, 6}),
-                kLeaning.handle({0, 6})}});
+    const auto mapping =
+        projection::TableMapping::fromCorners({8,
+                                               6,
+                                               {kLeaning.handle({0, 0}), kLeaning.handle({8, 0}),
+                                                kLeaning.handle({8, 6}), kLeaning.handle({0, 6})}});
     ASSERT_TRUE(mapping);
     // A picture of 10 x 7 inches with a line across: two sections across, two down.
     picture::PersistentImage image;
@@ -203,8 +209,9 @@ TEST_F(Corners, PatternShowsThroughTheMappingAndMovesBySteps)
             int darkest = 255;
             for (int dy = -1; dy <= 1; ++dy)
                 for (int dx = -1; dx <= 1; ++dx)
-                    darkest = std::min(darkest, shown.pixelColor(std::lround(at.x) + dx,
-                                                                 std::lround(at.y) + dy).lightness());
+                    darkest = std::min(
+                        darkest, shown.pixelColor(std::lround(at.x) + dx, std::lround(at.y) + dy)
+                                     .lightness());
             EXPECT_LT(darkest, 200) << x << ", " << y;
         }
     EXPECT_EQ(view.shown().sections.count(), 4);
@@ -215,10 +222,10 @@ TEST_F(Corners, PatternShowsThroughTheMappingAndMovesBySteps)
         int section;
         double offsetX, offsetY;  // millimeters
     } steps[] = {
-        {Qt::Key_Right, {}, 0, 1, 0},     {Qt::Key_Right, Qt::ShiftModifier, 0, 26, 0},
-        {Qt::Key_Up, {}, 0, 26, -1},      {Qt::Key_PageDown, {}, 1, 26, -1},
-        {Qt::Key_N, {}, 2, 26, -1},       {Qt::Key_N, {}, 3, 26, -1},
-        {Qt::Key_N, {}, 3, 26, -1},       {Qt::Key_P, {}, 2, 26, -1},
+        {Qt::Key_Right, {}, 0, 1, 0},    {Qt::Key_Right, Qt::ShiftModifier, 0, 26, 0},
+        {Qt::Key_Up, {}, 0, 26, -1},     {Qt::Key_PageDown, {}, 1, 26, -1},
+        {Qt::Key_N, {}, 2, 26, -1},      {Qt::Key_N, {}, 3, 26, -1},
+        {Qt::Key_N, {}, 3, 26, -1},      {Qt::Key_P, {}, 2, 26, -1},
         {Qt::Key_PageUp, {}, 1, 26, -1},
     };
     for (const auto& s : steps) {
@@ -235,8 +242,10 @@ TEST_F(Corners, PatternShowsThroughTheMappingAndMovesBySteps)
 TEST_F(Corners, TheProjectorWindowShowsThroughTheCornersAndResetsBoth)
 {
     const auto mapping = projection::TableMapping::fromCorners(
-        {24, 18, {kLeaning.handle({0, 0}), kLeaning.handle({24, 0}), kLeaning.handle({24, 18}),
-                  kLeaning.handle({0, 18})}});
+        {24,
+         18,
+         {kLeaning.handle({0, 0}), kLeaning.handle({24, 0}), kLeaning.handle({24, 18}),
+          kLeaning.handle({0, 18})}});
     ASSERT_TRUE(projector::storeCorners(kProjectorKey, *mapping, measure::UnitSystem::Inch));
     picture::PersistentImage pattern;
     pattern.size = {200, 100};

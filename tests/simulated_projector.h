@@ -67,7 +67,8 @@ private:
     {
         for (int r = 0; r < 3; ++r)
             for (int c = 0; c < 3; ++c)
-                out[3 * r + c] = a[3 * r] * b[c] + a[3 * r + 1] * b[3 + c] + a[3 * r + 2] * b[6 + c];
+                out[3 * r + c] =
+                    a[3 * r] * b[c] + a[3 * r + 1] * b[3 + c] + a[3 * r + 2] * b[6 + c];
     }
     static void invert(const double* m, double* out)
     {

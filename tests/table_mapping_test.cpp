@@ -1,10 +1,10 @@
 // The projector's picture checked on a simulated table: a projector with a known keystone,
 // rotation and lens distortion, whose handles are dragged where it shows the real corners and
 // crossings. Where each drawn point lands on that table is compared with where it belongs.
+#include "projection/table_mapping.h"
 #include "pattern/pattern_plan.h"
 #include "projection/rectangle_size.h"
 #include "projection/sections.h"
-#include "projection/table_mapping.h"
 #include "simulated_projector.h"
 
 #include <gtest/gtest.h>
@@ -34,10 +34,10 @@ TableMapping cornersOn(const SimulatedProjector& projector, bool wholePixels = t
     const auto handle = [&](Point table) {
         return wholePixels ? projector.handle(table) : projector.toScreen(table);
     };
-    const CornerCalibration calibration{
-        kMatWidth, kMatHeight,
-        {handle({0, 0}), handle({kMatWidth, 0}), handle({kMatWidth, kMatHeight}),
-         handle({0, kMatHeight})}};
+    const CornerCalibration calibration{kMatWidth,
+                                        kMatHeight,
+                                        {handle({0, 0}), handle({kMatWidth, 0}),
+                                         handle({kMatWidth, kMatHeight}), handle({0, kMatHeight})}};
     EXPECT_EQ(cornerFault(calibration), CornerFault::None);
     return *TableMapping::fromCorners(calibration);
 }
@@ -287,8 +287,8 @@ TEST(Sections, EveryPointShowsAndLandmarksMeet)
         bool seen = false;
         for (int i = 0; i < grid.count() && !seen; ++i) {
             const Point o = grid.origin(i);
-            seen = p.x >= o.x - 1e-9 && p.x <= o.x + grid.areaWidth + 1e-9 &&
-                   p.y >= o.y - 1e-9 && p.y <= o.y + grid.areaHeight + 1e-9;
+            seen = p.x >= o.x - 1e-9 && p.x <= o.x + grid.areaWidth + 1e-9 && p.y >= o.y - 1e-9 &&
+                   p.y <= o.y + grid.areaHeight + 1e-9;
         }
         ASSERT_TRUE(seen) << p.x << ", " << p.y;
     }
@@ -329,9 +329,7 @@ TEST(Sections, APatternThatFitsTakesOneAndAnExactFitNoMore)
         Point placed;
         int columns, rows;
     } cases[] = {
-        {{9.99, 7}, 1, 1},
-        {{10, 8}, 1, 1},
-        {{10.01, 8}, 2, 1},
+        {{9.99, 7}, 1, 1},      {{10, 8}, 1, 1}, {{10.01, 8}, 2, 1},
         {{19, 15}, 2, 2},  // two sections of 10 sharing one inch: exactly 19
         {{19.01, 15.01}, 3, 3},
     };
