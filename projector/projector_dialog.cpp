@@ -116,7 +116,7 @@ ProjectorDialog::ProjectorDialog(picture::PersistentImage image, double twipsPer
     auto* show = buttons->addButton(tr("&Show Pattern"), QDialogButtonBox::AcceptRole);
     auto* calibrateButton = buttons->addButton(tr("C&alibrate..."), QDialogButtonBox::ActionRole);
     auto* cornersButton =
-        buttons->addButton(tr("Calibrate &Corners..."), QDialogButtonBox::ActionRole);
+        buttons->addButton(tr("Calibrate C&orners..."), QDialogButtonBox::ActionRole);
     cornersButton->setObjectName("cmdCalibrateCorners");
     cmdResetCalibration = buttons->addButton(tr("&Reset Calibration"), QDialogButtonBox::ResetRole);
     cmdResetCalibration->setObjectName("cmdResetCalibration");

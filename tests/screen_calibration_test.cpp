@@ -69,9 +69,17 @@ TEST_F(StoredSettings, DamagedValuesAreIgnored)
         userSettings().setValue("Projector/lineWidth", width);
         EXPECT_EQ(loadProjectorPreferences().lineWidth, 1) << width;
     }
-    for (const int overlay : {-1, 3, 7}) {
+    for (const int overlay : {-1, 4, 7}) {
         userSettings().setValue("Projector/overlay", overlay);
         EXPECT_EQ(loadProjectorPreferences().overlay, Overlay::None) << overlay;
+    }
+    for (const int turns : {-1, 4}) {
+        userSettings().setValue("Projector/quarterTurns", turns);
+        EXPECT_EQ(loadProjectorPreferences().quarterTurns, 0) << turns;
+    }
+    for (const int mesh : {1, 4, 9}) {
+        userSettings().setValue("Projector/meshSize", mesh);
+        EXPECT_EQ(loadProjectorPreferences().meshSize, 0) << mesh;
     }
 }
 
