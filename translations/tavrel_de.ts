@@ -1157,6 +1157,69 @@ Größenformel nach einer veröffentlichten Quelle; siehe Handbuch.</translation
     </message>
 </context>
 <context>
+    <name>tavrel::projector::CornerCalibrationView</name>
+    <message>
+        <source>Type the rectangle&apos;s size, for example 24 x 18 in or 600 x 450 mm.</source>
+        <translation>Geben Sie die Größe des Rechtecks ein, zum Beispiel 24 x 18 in oder 600 x 450 mm.</translation>
+    </message>
+    <message>
+        <source>The rectangle must be at least 4 x 4 inches (100 x 100 mm).</source>
+        <translation>Das Rechteck muss mindestens 4 x 4 Zoll (100 x 100 mm) groß sein.</translation>
+    </message>
+    <message>
+        <source>The corners cross each other. Drag each handle onto its own corner of the rectangle.</source>
+        <translation>Die Ecken überkreuzen sich. Ziehen Sie jeden Anfasser auf seine eigene Ecke des Rechtecks.</translation>
+    </message>
+    <message>
+        <source>A corner is turned inwards: the rectangle would fold over itself.</source>
+        <translation>Eine Ecke ist nach innen gedreht: Das Rechteck würde sich über sich selbst falten.</translation>
+    </message>
+    <message>
+        <source>The rectangle&apos;s size does not match what a screen can show. Check the size you typed.</source>
+        <translation>Die Größe des Rechtecks passt nicht zu dem, was ein Bildschirm zeigen kann. Prüfen Sie die eingegebene Größe.</translation>
+    </message>
+    <message>
+        <source>Corner Calibration</source>
+        <translation>Eckenkalibrierung</translation>
+    </message>
+    <message>
+        <source>Drag each handle onto a corner of a rectangle you know on the table, or select one with Tab and move it with the arrow keys (Shift: 10 pixels). Then type the rectangle&apos;s size and press Enter.</source>
+        <translation>Ziehen Sie jeden Anfasser auf eine Ecke eines Rechtecks auf dem Tisch, dessen Größe Sie kennen, oder wählen Sie einen mit der Tabulatortaste aus und verschieben Sie ihn mit den Pfeiltasten (Umschalttaste: 10 Pixel). Geben Sie dann die Größe des Rechtecks ein und drücken Sie die Eingabetaste.</translation>
+    </message>
+    <message>
+        <source>Rectangle size</source>
+        <translation>Größe des Rechtecks</translation>
+    </message>
+    <message>
+        <source>Drag each point onto the crossing of the mat&apos;s grid it stands for, then press Enter. Esc keeps the corners alone.</source>
+        <translation>Ziehen Sie jeden Punkt auf den Kreuzungspunkt im Raster der Matte, für den er steht, und drücken Sie dann die Eingabetaste. Mit Esc behalten Sie nur die Ecken.</translation>
+    </message>
+    <message>
+        <source>Two points of the mesh cross or fold over each other. Drag each onto its own crossing.</source>
+        <translation>Zwei Punkte des Netzes überkreuzen oder überlagern sich. Ziehen Sie jeden auf seinen eigenen Kreuzungspunkt.</translation>
+    </message>
+    <message>
+        <source>The stored corner calibration of this screen is damaged and was not used.</source>
+        <translation>Die gespeicherte Eckenkalibrierung dieses Bildschirms ist beschädigt und wurde nicht verwendet.</translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::projector::MappedProjectorView</name>
+    <message>
+        <source>Projector View</source>
+        <translation>Beamer-Ansicht</translation>
+    </message>
+    <message>
+        <source>The pattern at true scale on the calibrated table. The arrow keys move it, Page Down and Page Up show the next and the previous section; Esc leaves.</source>
+        <translation>Das Schnittmuster in Originalgröße auf dem kalibrierten Tisch. Die Pfeiltasten verschieben es, Bild ab und Bild auf zeigen den nächsten und den vorigen Bereich; Esc schließt die Ansicht.</translation>
+    </message>
+    <message>
+        <source>Section %1 of %2: %3</source>
+        <extracomment>%1 is the section&apos;s number, %2 how many there are, %3 its label such as B2.</extracomment>
+        <translation>Bereich %1 von %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>tavrel::projector::ProjectorDialog</name>
     <message>
         <source>Projector</source>
@@ -1239,6 +1302,67 @@ Größenformel nach einer veröffentlichten Quelle; siehe Handbuch.</translation
         <source>The calibration kept for %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
         <extracomment>%1 is the screen as the list of screens names it.</extracomment>
         <translation>Die für %1 gespeicherte Kalibrierung ist beschädigt und wird ignoriert. Kalibrieren Sie den Bildschirm erneut, bevor das Schnittmuster darauf gezeigt wird.</translation>
+    </message>
+    <message>
+        <source>The calibrated rectangle</source>
+        <translation>Kalibriertes Rechteck</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror across</source>
+        <translation>&amp;Horizontal spiegeln</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;down</source>
+        <translation>&amp;Vertikal spiegeln</translation>
+    </message>
+    <message>
+        <source>0 degrees</source>
+        <translation>0 Grad</translation>
+    </message>
+    <message>
+        <source>90 degrees</source>
+        <translation>90 Grad</translation>
+    </message>
+    <message>
+        <source>180 degrees</source>
+        <translation>180 Grad</translation>
+    </message>
+    <message>
+        <source>270 degrees</source>
+        <translation>270 Grad</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ohne</translation>
+    </message>
+    <message>
+        <source>3 x 3 points</source>
+        <translation>3 x 3 Punkte</translation>
+    </message>
+    <message>
+        <source>5 x 5 points</source>
+        <translation>5 x 5 Punkte</translation>
+    </message>
+    <message>
+        <source>Calibrate &amp;Corners...</source>
+        <translation>&amp;Ecken kalibrieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Turn:</source>
+        <translation>D&amp;rehung:</translation>
+    </message>
+    <message>
+        <source>Mes&amp;h:</source>
+        <translation>&amp;Netz:</translation>
+    </message>
+    <message>
+        <source>Corners: %1 x %2 %3</source>
+        <extracomment>The corner calibration&apos;s rectangle: %1 x %2 and the unit&apos;s short word, in or mm.</extracomment>
+        <translation>Ecken: %1 x %2 %3</translation>
+    </message>
+    <message>
+        <source>Not corner calibrated</source>
+        <translation>Ecken noch nicht kalibriert</translation>
     </message>
 </context>
 <context>

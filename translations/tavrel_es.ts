@@ -1150,6 +1150,69 @@ a partir de una fuente publicada; consulta la guía del usuario.</translation>
     </message>
 </context>
 <context>
+    <name>tavrel::projector::CornerCalibrationView</name>
+    <message>
+        <source>Type the rectangle&apos;s size, for example 24 x 18 in or 600 x 450 mm.</source>
+        <translation>Escribe el tamaño del rectángulo, por ejemplo 24 x 18 in o 600 x 450 mm.</translation>
+    </message>
+    <message>
+        <source>The rectangle must be at least 4 x 4 inches (100 x 100 mm).</source>
+        <translation>El rectángulo debe medir al menos 4 x 4 pulgadas (100 x 100 mm).</translation>
+    </message>
+    <message>
+        <source>The corners cross each other. Drag each handle onto its own corner of the rectangle.</source>
+        <translation>Las esquinas se cruzan. Arrastra cada tirador a su propia esquina del rectángulo.</translation>
+    </message>
+    <message>
+        <source>A corner is turned inwards: the rectangle would fold over itself.</source>
+        <translation>Una esquina está girada hacia dentro: el rectángulo se doblaría sobre sí mismo.</translation>
+    </message>
+    <message>
+        <source>The rectangle&apos;s size does not match what a screen can show. Check the size you typed.</source>
+        <translation>El tamaño del rectángulo no coincide con lo que puede mostrar una pantalla. Comprueba el tamaño que has escrito.</translation>
+    </message>
+    <message>
+        <source>Corner Calibration</source>
+        <translation>Calibración por esquinas</translation>
+    </message>
+    <message>
+        <source>Drag each handle onto a corner of a rectangle you know on the table, or select one with Tab and move it with the arrow keys (Shift: 10 pixels). Then type the rectangle&apos;s size and press Enter.</source>
+        <translation>Arrastra cada tirador a una esquina de un rectángulo de la mesa cuyo tamaño conozcas, o selecciona uno con Tab y muévelo con las teclas de flecha (Mayús: 10 píxeles). Después escribe el tamaño del rectángulo y pulsa Intro.</translation>
+    </message>
+    <message>
+        <source>Rectangle size</source>
+        <translation>Tamaño del rectángulo</translation>
+    </message>
+    <message>
+        <source>Drag each point onto the crossing of the mat&apos;s grid it stands for, then press Enter. Esc keeps the corners alone.</source>
+        <translation>Arrastra cada punto al cruce de la cuadrícula de la base de corte que le corresponde y pulsa Intro. Esc conserva solo las esquinas.</translation>
+    </message>
+    <message>
+        <source>Two points of the mesh cross or fold over each other. Drag each onto its own crossing.</source>
+        <translation>Dos puntos de la malla se cruzan o se doblan uno sobre otro. Arrastra cada uno a su propio cruce.</translation>
+    </message>
+    <message>
+        <source>The stored corner calibration of this screen is damaged and was not used.</source>
+        <translation>La calibración por esquinas guardada para esta pantalla está dañada y no se ha usado.</translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::projector::MappedProjectorView</name>
+    <message>
+        <source>Projector View</source>
+        <translation>Vista de proyector</translation>
+    </message>
+    <message>
+        <source>The pattern at true scale on the calibrated table. The arrow keys move it, Page Down and Page Up show the next and the previous section; Esc leaves.</source>
+        <translation>El patrón a tamaño real sobre la mesa calibrada. Las teclas de flecha lo desplazan, Av Pág y Re Pág muestran la sección siguiente y la anterior; Esc cierra la vista.</translation>
+    </message>
+    <message>
+        <source>Section %1 of %2: %3</source>
+        <extracomment>%1 is the section&apos;s number, %2 how many there are, %3 its label such as B2.</extracomment>
+        <translation>Sección %1 de %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>tavrel::projector::ProjectorDialog</name>
     <message>
         <source>Projector</source>
@@ -1232,6 +1295,67 @@ a partir de una fuente publicada; consulta la guía del usuario.</translation>
         <source>The calibration kept for %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
         <extracomment>%1 is the screen as the list of screens names it.</extracomment>
         <translation>La calibración guardada para %1 está dañada, así que se ignora. Vuelva a calibrar la pantalla antes de mostrar el patrón en ella.</translation>
+    </message>
+    <message>
+        <source>The calibrated rectangle</source>
+        <translation>El rectángulo calibrado</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror across</source>
+        <translation>Voltear en &amp;horizontal</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;down</source>
+        <translation>Voltear en &amp;vertical</translation>
+    </message>
+    <message>
+        <source>0 degrees</source>
+        <translation>0 grados</translation>
+    </message>
+    <message>
+        <source>90 degrees</source>
+        <translation>90 grados</translation>
+    </message>
+    <message>
+        <source>180 degrees</source>
+        <translation>180 grados</translation>
+    </message>
+    <message>
+        <source>270 degrees</source>
+        <translation>270 grados</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>3 x 3 points</source>
+        <translation>3 x 3 puntos</translation>
+    </message>
+    <message>
+        <source>5 x 5 points</source>
+        <translation>5 x 5 puntos</translation>
+    </message>
+    <message>
+        <source>Calibrate &amp;Corners...</source>
+        <translation>Calibrar e&amp;squinas...</translation>
+    </message>
+    <message>
+        <source>&amp;Turn:</source>
+        <translation>&amp;Rotación:</translation>
+    </message>
+    <message>
+        <source>Mes&amp;h:</source>
+        <translation>Malla de c&amp;orrección:</translation>
+    </message>
+    <message>
+        <source>Corners: %1 x %2 %3</source>
+        <extracomment>The corner calibration&apos;s rectangle: %1 x %2 and the unit&apos;s short word, in or mm.</extracomment>
+        <translation>Esquinas: %1 x %2 %3</translation>
+    </message>
+    <message>
+        <source>Not corner calibrated</source>
+        <translation>Esquinas sin calibrar</translation>
     </message>
 </context>
 <context>

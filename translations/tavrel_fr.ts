@@ -1156,6 +1156,69 @@ d’après une source publiée ; voir le guide de l’utilisateur.</translation>
     </message>
 </context>
 <context>
+    <name>tavrel::projector::CornerCalibrationView</name>
+    <message>
+        <source>Type the rectangle&apos;s size, for example 24 x 18 in or 600 x 450 mm.</source>
+        <translation>Tapez la taille du rectangle, par exemple 24 x 18 in ou 600 x 450 mm.</translation>
+    </message>
+    <message>
+        <source>The rectangle must be at least 4 x 4 inches (100 x 100 mm).</source>
+        <translation>Le rectangle doit mesurer au moins 4 x 4 pouces (100 x 100 mm).</translation>
+    </message>
+    <message>
+        <source>The corners cross each other. Drag each handle onto its own corner of the rectangle.</source>
+        <translation>Les coins se croisent. Faites glisser chaque poignée sur son propre coin du rectangle.</translation>
+    </message>
+    <message>
+        <source>A corner is turned inwards: the rectangle would fold over itself.</source>
+        <translation>Un coin est tourné vers l’intérieur&#xa0;: le rectangle se replierait sur lui-même.</translation>
+    </message>
+    <message>
+        <source>The rectangle&apos;s size does not match what a screen can show. Check the size you typed.</source>
+        <translation>La taille du rectangle ne correspond pas à ce qu’un écran peut afficher. Vérifiez la taille que vous avez tapée.</translation>
+    </message>
+    <message>
+        <source>Corner Calibration</source>
+        <translation>Étalonnage par les coins</translation>
+    </message>
+    <message>
+        <source>Drag each handle onto a corner of a rectangle you know on the table, or select one with Tab and move it with the arrow keys (Shift: 10 pixels). Then type the rectangle&apos;s size and press Enter.</source>
+        <translation>Faites glisser chaque poignée sur un coin d’un rectangle de taille connue posé sur la table, ou sélectionnez-en une avec Tab et déplacez-la avec les touches fléchées (Maj&#xa0;: 10 pixels). Tapez ensuite la taille du rectangle et appuyez sur Entrée.</translation>
+    </message>
+    <message>
+        <source>Rectangle size</source>
+        <translation>Taille du rectangle</translation>
+    </message>
+    <message>
+        <source>Drag each point onto the crossing of the mat&apos;s grid it stands for, then press Enter. Esc keeps the corners alone.</source>
+        <translation>Faites glisser chaque point sur le croisement du quadrillage du tapis qu’il représente, puis appuyez sur Entrée. Échap garde seulement les coins.</translation>
+    </message>
+    <message>
+        <source>Two points of the mesh cross or fold over each other. Drag each onto its own crossing.</source>
+        <translation>Deux points du maillage se croisent ou se replient l’un sur l’autre. Faites glisser chacun sur son propre croisement.</translation>
+    </message>
+    <message>
+        <source>The stored corner calibration of this screen is damaged and was not used.</source>
+        <translation>L’étalonnage par les coins enregistré pour cet écran est endommagé et n’a pas été utilisé.</translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::projector::MappedProjectorView</name>
+    <message>
+        <source>Projector View</source>
+        <translation>Mode projecteur</translation>
+    </message>
+    <message>
+        <source>The pattern at true scale on the calibrated table. The arrow keys move it, Page Down and Page Up show the next and the previous section; Esc leaves.</source>
+        <translation>Le patron en taille réelle sur la table étalonnée. Les touches fléchées le déplacent, Pg suiv et Pg préc affichent la partie suivante et la précédente&#xa0;; Échap ferme la vue.</translation>
+    </message>
+    <message>
+        <source>Section %1 of %2: %3</source>
+        <extracomment>%1 is the section&apos;s number, %2 how many there are, %3 its label such as B2.</extracomment>
+        <translation>Partie %1 sur %2&#xa0;: %3</translation>
+    </message>
+</context>
+<context>
     <name>tavrel::projector::ProjectorDialog</name>
     <message>
         <source>Projector</source>
@@ -1238,6 +1301,69 @@ d’après une source publiée ; voir le guide de l’utilisateur.</translation>
         <source>The calibration kept for %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
         <extracomment>%1 is the screen as the list of screens names it.</extracomment>
         <translation>L’étalonnage conservé pour %1 est endommagé ; il est donc ignoré. Étalonnez à nouveau l’écran avant d’y afficher le patron.</translation>
+    </message>
+    <message>
+        <source>The calibrated rectangle</source>
+        <translation>Le rectangle étalonné</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror across</source>
+        <translation>Retourner &amp;horizontalement</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;down</source>
+        <translation>Retourner v&amp;erticalement</translation>
+    </message>
+    <message>
+        <source>0 degrees</source>
+        <translation>0 degré</translation>
+    </message>
+    <message>
+        <source>90 degrees</source>
+        <translation>90 degrés</translation>
+    </message>
+    <message>
+        <source>180 degrees</source>
+        <translation>180 degrés</translation>
+    </message>
+    <message>
+        <source>270 degrees</source>
+        <translation>270 degrés</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>3 x 3 points</source>
+        <translatorcomment>same</translatorcomment>
+        <translation>3 x 3 points</translation>
+    </message>
+    <message>
+        <source>5 x 5 points</source>
+        <translatorcomment>same</translatorcomment>
+        <translation>5 x 5 points</translation>
+    </message>
+    <message>
+        <source>Calibrate &amp;Corners...</source>
+        <translation>Étalonner les coi&amp;ns...</translation>
+    </message>
+    <message>
+        <source>&amp;Turn:</source>
+        <translation>R&amp;otation&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Mes&amp;h:</source>
+        <translation>&amp;Maillage&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Corners: %1 x %2 %3</source>
+        <extracomment>The corner calibration&apos;s rectangle: %1 x %2 and the unit&apos;s short word, in or mm.</extracomment>
+        <translation>Coins&#xa0;: %1 x %2 %3</translation>
+    </message>
+    <message>
+        <source>Not corner calibrated</source>
+        <translation>Coins pas encore étalonnés</translation>
     </message>
 </context>
 <context>

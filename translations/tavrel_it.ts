@@ -1153,6 +1153,69 @@ di taglia da una fonte pubblicata; vedere la guida per l’utente.</translation>
     </message>
 </context>
 <context>
+    <name>tavrel::projector::CornerCalibrationView</name>
+    <message>
+        <source>Type the rectangle&apos;s size, for example 24 x 18 in or 600 x 450 mm.</source>
+        <translation>Digitare le dimensioni del rettangolo, per esempio 24 x 18 in o 600 x 450 mm.</translation>
+    </message>
+    <message>
+        <source>The rectangle must be at least 4 x 4 inches (100 x 100 mm).</source>
+        <translation>Il rettangolo deve misurare almeno 4 x 4 pollici (100 x 100 mm).</translation>
+    </message>
+    <message>
+        <source>The corners cross each other. Drag each handle onto its own corner of the rectangle.</source>
+        <translation>Gli angoli si incrociano. Trascinare ogni maniglia sul proprio angolo del rettangolo.</translation>
+    </message>
+    <message>
+        <source>A corner is turned inwards: the rectangle would fold over itself.</source>
+        <translation>Un angolo è rivolto verso l&apos;interno: il rettangolo si ripiegherebbe su se stesso.</translation>
+    </message>
+    <message>
+        <source>The rectangle&apos;s size does not match what a screen can show. Check the size you typed.</source>
+        <translation>Le dimensioni del rettangolo non corrispondono a ciò che uno schermo può mostrare. Controllare le dimensioni digitate.</translation>
+    </message>
+    <message>
+        <source>Corner Calibration</source>
+        <translation>Calibrazione sugli angoli</translation>
+    </message>
+    <message>
+        <source>Drag each handle onto a corner of a rectangle you know on the table, or select one with Tab and move it with the arrow keys (Shift: 10 pixels). Then type the rectangle&apos;s size and press Enter.</source>
+        <translation>Trascinare ogni maniglia su un angolo di un rettangolo di misura nota sul tavolo, oppure selezionarne una con Tab e spostarla con i tasti freccia (Maiusc: 10 pixel). Poi digitare le dimensioni del rettangolo e premere Invio.</translation>
+    </message>
+    <message>
+        <source>Rectangle size</source>
+        <translation>Dimensioni del rettangolo</translation>
+    </message>
+    <message>
+        <source>Drag each point onto the crossing of the mat&apos;s grid it stands for, then press Enter. Esc keeps the corners alone.</source>
+        <translation>Trascinare ogni punto sull&apos;incrocio della griglia del tappetino che rappresenta, poi premere Invio. Con Esc si tengono solo gli angoli.</translation>
+    </message>
+    <message>
+        <source>Two points of the mesh cross or fold over each other. Drag each onto its own crossing.</source>
+        <translation>Due punti del reticolo si incrociano o si sovrappongono. Trascinare ciascuno sul proprio incrocio.</translation>
+    </message>
+    <message>
+        <source>The stored corner calibration of this screen is damaged and was not used.</source>
+        <translation>La calibrazione sugli angoli memorizzata per questo schermo è danneggiata e non è stata usata.</translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::projector::MappedProjectorView</name>
+    <message>
+        <source>Projector View</source>
+        <translation>Modalità proiettore</translation>
+    </message>
+    <message>
+        <source>The pattern at true scale on the calibrated table. The arrow keys move it, Page Down and Page Up show the next and the previous section; Esc leaves.</source>
+        <translation>Il cartamodello in scala reale sul tavolo calibrato. I tasti freccia lo spostano, Pag giù e Pag su mostrano la sezione successiva e quella precedente; Esc chiude la modalità proiettore.</translation>
+    </message>
+    <message>
+        <source>Section %1 of %2: %3</source>
+        <extracomment>%1 is the section&apos;s number, %2 how many there are, %3 its label such as B2.</extracomment>
+        <translation>Sezione %1 di %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>tavrel::projector::ProjectorDialog</name>
     <message>
         <source>Projector</source>
@@ -1235,6 +1298,67 @@ di taglia da una fonte pubblicata; vedere la guida per l’utente.</translation>
         <source>The calibration kept for %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
         <extracomment>%1 is the screen as the list of screens names it.</extracomment>
         <translation>La calibrazione conservata per %1 è danneggiata, quindi viene ignorata. Calibrate di nuovo lo schermo prima di mostrarvi il cartamodello.</translation>
+    </message>
+    <message>
+        <source>The calibrated rectangle</source>
+        <translation>Il rettangolo calibrato</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror across</source>
+        <translation>Specchia in &amp;orizzontale</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;down</source>
+        <translation>Specchia in v&amp;erticale</translation>
+    </message>
+    <message>
+        <source>0 degrees</source>
+        <translation>0 gradi</translation>
+    </message>
+    <message>
+        <source>90 degrees</source>
+        <translation>90 gradi</translation>
+    </message>
+    <message>
+        <source>180 degrees</source>
+        <translation>180 gradi</translation>
+    </message>
+    <message>
+        <source>270 degrees</source>
+        <translation>270 gradi</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>3 x 3 points</source>
+        <translation>3 x 3 punti</translation>
+    </message>
+    <message>
+        <source>5 x 5 points</source>
+        <translation>5 x 5 punti</translation>
+    </message>
+    <message>
+        <source>Calibrate &amp;Corners...</source>
+        <translation>Calibra a&amp;ngoli...</translation>
+    </message>
+    <message>
+        <source>&amp;Turn:</source>
+        <translation>&amp;Rotazione:</translation>
+    </message>
+    <message>
+        <source>Mes&amp;h:</source>
+        <translation>Re&amp;ticolo:</translation>
+    </message>
+    <message>
+        <source>Corners: %1 x %2 %3</source>
+        <extracomment>The corner calibration&apos;s rectangle: %1 x %2 and the unit&apos;s short word, in or mm.</extracomment>
+        <translation>Angoli: %1 x %2 %3</translation>
+    </message>
+    <message>
+        <source>Not corner calibrated</source>
+        <translation>Angoli non ancora calibrati</translation>
     </message>
 </context>
 <context>

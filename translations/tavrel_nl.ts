@@ -1161,6 +1161,69 @@ uit een gepubliceerde bron; zie de handleiding.</translation>
     </message>
 </context>
 <context>
+    <name>tavrel::projector::CornerCalibrationView</name>
+    <message>
+        <source>Type the rectangle&apos;s size, for example 24 x 18 in or 600 x 450 mm.</source>
+        <translation>Typ de grootte van de rechthoek, bijvoorbeeld 24 x 18 in of 600 x 450 mm.</translation>
+    </message>
+    <message>
+        <source>The rectangle must be at least 4 x 4 inches (100 x 100 mm).</source>
+        <translation>De rechthoek moet minstens 4 x 4 inch (100 x 100 mm) groot zijn.</translation>
+    </message>
+    <message>
+        <source>The corners cross each other. Drag each handle onto its own corner of the rectangle.</source>
+        <translation>De hoeken kruisen elkaar. Sleep elke greep naar zijn eigen hoek van de rechthoek.</translation>
+    </message>
+    <message>
+        <source>A corner is turned inwards: the rectangle would fold over itself.</source>
+        <translation>Een hoek is naar binnen gedraaid: de rechthoek zou over zichzelf heen vouwen.</translation>
+    </message>
+    <message>
+        <source>The rectangle&apos;s size does not match what a screen can show. Check the size you typed.</source>
+        <translation>De grootte van de rechthoek past niet bij wat een scherm kan tonen. Controleer de grootte die je hebt getypt.</translation>
+    </message>
+    <message>
+        <source>Corner Calibration</source>
+        <translation>Hoekkalibratie</translation>
+    </message>
+    <message>
+        <source>Drag each handle onto a corner of a rectangle you know on the table, or select one with Tab and move it with the arrow keys (Shift: 10 pixels). Then type the rectangle&apos;s size and press Enter.</source>
+        <translation>Sleep elke greep naar een hoek van een rechthoek op de tafel waarvan je de maten kent, of kies er een met Tab en verplaats hem met de pijltoetsen (Shift: 10 pixels). Typ daarna de grootte van de rechthoek en druk op Enter.</translation>
+    </message>
+    <message>
+        <source>Rectangle size</source>
+        <translation>Grootte van de rechthoek</translation>
+    </message>
+    <message>
+        <source>Drag each point onto the crossing of the mat&apos;s grid it stands for, then press Enter. Esc keeps the corners alone.</source>
+        <translation>Sleep elk punt naar het kruispunt van het raster op de snijmat waar het voor staat en druk dan op Enter. Esc bewaart alleen de hoeken.</translation>
+    </message>
+    <message>
+        <source>Two points of the mesh cross or fold over each other. Drag each onto its own crossing.</source>
+        <translation>Twee punten van het puntennet kruisen of vouwen over elkaar. Sleep elk punt naar zijn eigen kruispunt.</translation>
+    </message>
+    <message>
+        <source>The stored corner calibration of this screen is damaged and was not used.</source>
+        <translation>De bewaarde hoekkalibratie van dit scherm is beschadigd en is niet gebruikt.</translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::projector::MappedProjectorView</name>
+    <message>
+        <source>Projector View</source>
+        <translation>Projectorweergave</translation>
+    </message>
+    <message>
+        <source>The pattern at true scale on the calibrated table. The arrow keys move it, Page Down and Page Up show the next and the previous section; Esc leaves.</source>
+        <translation>Het patroon op ware grootte op de gekalibreerde tafel. De pijltoetsen verschuiven het, Page Down en Page Up tonen het volgende en het vorige deel; Esc sluit de projectorweergave.</translation>
+    </message>
+    <message>
+        <source>Section %1 of %2: %3</source>
+        <extracomment>%1 is the section&apos;s number, %2 how many there are, %3 its label such as B2.</extracomment>
+        <translation>Deel %1 van %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>tavrel::projector::ProjectorDialog</name>
     <message>
         <source>Projector</source>
@@ -1245,6 +1308,67 @@ uit een gepubliceerde bron; zie de handleiding.</translation>
         <source>The calibration kept for %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
         <extracomment>%1 is the screen as the list of screens names it.</extracomment>
         <translation>De kalibratie die voor %1 bewaard is, is beschadigd en wordt daarom genegeerd. Kalibreer het scherm opnieuw voordat het patroon erop wordt getoond.</translation>
+    </message>
+    <message>
+        <source>The calibrated rectangle</source>
+        <translation>De gekalibreerde rechthoek</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror across</source>
+        <translation>Ho&amp;rizontaal spiegelen</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;down</source>
+        <translation>&amp;Verticaal spiegelen</translation>
+    </message>
+    <message>
+        <source>0 degrees</source>
+        <translation>0 graden</translation>
+    </message>
+    <message>
+        <source>90 degrees</source>
+        <translation>90 graden</translation>
+    </message>
+    <message>
+        <source>180 degrees</source>
+        <translation>180 graden</translation>
+    </message>
+    <message>
+        <source>270 degrees</source>
+        <translation>270 graden</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>3 x 3 points</source>
+        <translation>3 x 3 punten</translation>
+    </message>
+    <message>
+        <source>5 x 5 points</source>
+        <translation>5 x 5 punten</translation>
+    </message>
+    <message>
+        <source>Calibrate &amp;Corners...</source>
+        <translation>Ho&amp;eken kalibreren...</translation>
+    </message>
+    <message>
+        <source>&amp;Turn:</source>
+        <translation>Dr&amp;aaien:</translation>
+    </message>
+    <message>
+        <source>Mes&amp;h:</source>
+        <translation>&amp;Puntennet:</translation>
+    </message>
+    <message>
+        <source>Corners: %1 x %2 %3</source>
+        <extracomment>The corner calibration&apos;s rectangle: %1 x %2 and the unit&apos;s short word, in or mm.</extracomment>
+        <translation>Hoeken: %1 x %2 %3</translation>
+    </message>
+    <message>
+        <source>Not corner calibrated</source>
+        <translation>Hoeken nog niet gekalibreerd</translation>
     </message>
 </context>
 <context>

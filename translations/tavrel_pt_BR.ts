@@ -1156,6 +1156,69 @@ a partir de uma fonte publicada; veja o guia do usuário.</translation>
     </message>
 </context>
 <context>
+    <name>tavrel::projector::CornerCalibrationView</name>
+    <message>
+        <source>Type the rectangle&apos;s size, for example 24 x 18 in or 600 x 450 mm.</source>
+        <translation>Digite o tamanho do retângulo, por exemplo 24 x 18 in ou 600 x 450 mm.</translation>
+    </message>
+    <message>
+        <source>The rectangle must be at least 4 x 4 inches (100 x 100 mm).</source>
+        <translation>O retângulo precisa medir pelo menos 4 x 4 polegadas (100 x 100 mm).</translation>
+    </message>
+    <message>
+        <source>The corners cross each other. Drag each handle onto its own corner of the rectangle.</source>
+        <translation>Os cantos se cruzam. Arraste cada alça para o seu próprio canto do retângulo.</translation>
+    </message>
+    <message>
+        <source>A corner is turned inwards: the rectangle would fold over itself.</source>
+        <translation>Um canto está virado para dentro: o retângulo se dobraria sobre si mesmo.</translation>
+    </message>
+    <message>
+        <source>The rectangle&apos;s size does not match what a screen can show. Check the size you typed.</source>
+        <translation>O tamanho do retângulo não corresponde ao que uma tela consegue mostrar. Verifique o tamanho que você digitou.</translation>
+    </message>
+    <message>
+        <source>Corner Calibration</source>
+        <translation>Calibração pelos cantos</translation>
+    </message>
+    <message>
+        <source>Drag each handle onto a corner of a rectangle you know on the table, or select one with Tab and move it with the arrow keys (Shift: 10 pixels). Then type the rectangle&apos;s size and press Enter.</source>
+        <translation>Arraste cada alça para um canto de um retângulo da mesa cujo tamanho você conhece, ou selecione uma com Tab e mova-a com as teclas de seta (Shift: 10 pixels). Depois digite o tamanho do retângulo e pressione Enter.</translation>
+    </message>
+    <message>
+        <source>Rectangle size</source>
+        <translation>Tamanho do retângulo</translation>
+    </message>
+    <message>
+        <source>Drag each point onto the crossing of the mat&apos;s grid it stands for, then press Enter. Esc keeps the corners alone.</source>
+        <translation>Arraste cada ponto para o cruzamento da grade da base de corte que ele representa e pressione Enter. Esc mantém só os cantos.</translation>
+    </message>
+    <message>
+        <source>Two points of the mesh cross or fold over each other. Drag each onto its own crossing.</source>
+        <translation>Dois pontos da malha se cruzam ou se dobram um sobre o outro. Arraste cada um para o seu próprio cruzamento.</translation>
+    </message>
+    <message>
+        <source>The stored corner calibration of this screen is damaged and was not used.</source>
+        <translation>A calibração pelos cantos salva para esta tela está danificada e não foi usada.</translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::projector::MappedProjectorView</name>
+    <message>
+        <source>Projector View</source>
+        <translation>Exibição no projetor</translation>
+    </message>
+    <message>
+        <source>The pattern at true scale on the calibrated table. The arrow keys move it, Page Down and Page Up show the next and the previous section; Esc leaves.</source>
+        <translation>O molde em escala real na mesa calibrada. As teclas de seta movem o molde, Page Down e Page Up mostram a seção seguinte e a anterior; Esc fecha a projeção.</translation>
+    </message>
+    <message>
+        <source>Section %1 of %2: %3</source>
+        <extracomment>%1 is the section&apos;s number, %2 how many there are, %3 its label such as B2.</extracomment>
+        <translation>Seção %1 de %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>tavrel::projector::ProjectorDialog</name>
     <message>
         <source>Projector</source>
@@ -1238,6 +1301,67 @@ a partir de uma fonte publicada; veja o guia do usuário.</translation>
         <source>The calibration kept for %1 is damaged, so it is ignored. Calibrate the screen again before the pattern is shown on it.</source>
         <extracomment>%1 is the screen as the list of screens names it.</extracomment>
         <translation>A calibração guardada para %1 está danificada, por isso é ignorada. Calibre a tela de novo antes de mostrar o molde nela.</translation>
+    </message>
+    <message>
+        <source>The calibrated rectangle</source>
+        <translation>O retângulo calibrado</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror across</source>
+        <translation>Espelhar na hori&amp;zontal</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;down</source>
+        <translation>Espelhar na vert&amp;ical</translation>
+    </message>
+    <message>
+        <source>0 degrees</source>
+        <translation>0 graus</translation>
+    </message>
+    <message>
+        <source>90 degrees</source>
+        <translation>90 graus</translation>
+    </message>
+    <message>
+        <source>180 degrees</source>
+        <translation>180 graus</translation>
+    </message>
+    <message>
+        <source>270 degrees</source>
+        <translation>270 graus</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>3 x 3 points</source>
+        <translation>3 x 3 pontos</translation>
+    </message>
+    <message>
+        <source>5 x 5 points</source>
+        <translation>5 x 5 pontos</translation>
+    </message>
+    <message>
+        <source>Calibrate &amp;Corners...</source>
+        <translation>Calibrar ca&amp;ntos...</translation>
+    </message>
+    <message>
+        <source>&amp;Turn:</source>
+        <translation>R&amp;otação:</translation>
+    </message>
+    <message>
+        <source>Mes&amp;h:</source>
+        <translation>Mal&amp;ha:</translation>
+    </message>
+    <message>
+        <source>Corners: %1 x %2 %3</source>
+        <extracomment>The corner calibration&apos;s rectangle: %1 x %2 and the unit&apos;s short word, in or mm.</extracomment>
+        <translation>Cantos: %1 x %2 %3</translation>
+    </message>
+    <message>
+        <source>Not corner calibrated</source>
+        <translation>Cantos ainda não calibrados</translation>
     </message>
 </context>
 <context>
