@@ -39,7 +39,7 @@ QString cornerFaultText(CornerFault fault)
                 "Type the rectangle's size, for example 24 x 18 in or 600 x 450 mm.");
         case CornerFault::TooSmall:
             return CornerCalibrationView::tr(
-                "The rectangle must be at least 4 x 4 inches (100 x 100 mm).");
+                "The rectangle must be at least 4 x 4 inches (102 x 102 mm).");
         case CornerFault::Crossing:
             return CornerCalibrationView::tr(
                 "The corners cross each other. Drag each handle onto its own corner of the "
@@ -155,15 +155,18 @@ void CornerCalibrationView::keyPressEvent(QKeyEvent* event)
     if (!handleKey(*event)) QWidget::keyPressEvent(event);
 }
 
+// A press near a handle takes it; a press elsewhere takes none, and its drag moves nothing.
 void CornerCalibrationView::mousePressEvent(QMouseEvent* event)
 {
     const QPointF at = event->position();
     double nearest = kGrabDistance;
+    dragging_ = false;
     for (size_t i = 0; i < handles_.size(); ++i) {
         const double distance = std::hypot(handles_[i].x - at.x(), handles_[i].y - at.y());
         if (distance < nearest) {
             nearest = distance;
             selected_ = static_cast<int>(i);
+            dragging_ = true;
         }
     }
     update();
@@ -171,7 +174,7 @@ void CornerCalibrationView::mousePressEvent(QMouseEvent* event)
 
 void CornerCalibrationView::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!(event->buttons() & Qt::LeftButton)) return;
+    if (!dragging_ || !(event->buttons() & Qt::LeftButton)) return;
     const QPoint at = event->position().toPoint();
     handles_[selected_] = {double(std::clamp(at.x(), 0, width() - 1)),
                            double(std::clamp(at.y(), 0, height() - 1))};

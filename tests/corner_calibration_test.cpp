@@ -92,6 +92,12 @@ TEST_F(Corners, HandlesPlacedByMouseAndKeysCalibrateTheScreen)
         projector::forgetCorners(kProjectorKey);
         QPointer<projector::CornerCalibrationView> view = shownView(mesh);
         placeHandles(*view);
+        // A drag that starts away from every handle moves none.
+        QTest::mousePress(view, Qt::LeftButton, {}, QPoint(400, 590));
+        QTest::mouseMove(view, QPoint(420, 580));
+        QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(420, 580));
+        EXPECT_EQ(view->handles()[view->selectedHandle()].x,
+                  kLeaning.handle(kMatCorners[view->selectedHandle()]).x);
         typeSize(*view, "609.6 x 457.2 mm");
         if (mesh) {
             ASSERT_TRUE(view);

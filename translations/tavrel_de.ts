@@ -1163,8 +1163,8 @@ Größenformel nach einer veröffentlichten Quelle; siehe Handbuch.</translation
         <translation>Geben Sie die Größe des Rechtecks ein, zum Beispiel 24 x 18 in oder 600 x 450 mm.</translation>
     </message>
     <message>
-        <source>The rectangle must be at least 4 x 4 inches (100 x 100 mm).</source>
-        <translation>Das Rechteck muss mindestens 4 x 4 Zoll (100 x 100 mm) groß sein.</translation>
+        <source>The rectangle must be at least 4 x 4 inches (102 x 102 mm).</source>
+        <translation>Das Rechteck muss mindestens 4 x 4 Zoll (102 x 102 mm) groß sein.</translation>
     </message>
     <message>
         <source>The corners cross each other. Drag each handle onto its own corner of the rectangle.</source>
@@ -1344,7 +1344,7 @@ Größenformel nach einer veröffentlichten Quelle; siehe Handbuch.</translation
         <translation>5 x 5 Punkte</translation>
     </message>
     <message>
-        <source>Calibrate &amp;Corners...</source>
+        <source>Calibrate C&amp;orners...</source>
         <translation>&amp;Ecken kalibrieren...</translation>
     </message>
     <message>

@@ -1156,8 +1156,8 @@ a partir de una fuente publicada; consulta la guía del usuario.</translation>
         <translation>Escribe el tamaño del rectángulo, por ejemplo 24 x 18 in o 600 x 450 mm.</translation>
     </message>
     <message>
-        <source>The rectangle must be at least 4 x 4 inches (100 x 100 mm).</source>
-        <translation>El rectángulo debe medir al menos 4 x 4 pulgadas (100 x 100 mm).</translation>
+        <source>The rectangle must be at least 4 x 4 inches (102 x 102 mm).</source>
+        <translation>El rectángulo debe medir al menos 4 x 4 pulgadas (102 x 102 mm).</translation>
     </message>
     <message>
         <source>The corners cross each other. Drag each handle onto its own corner of the rectangle.</source>
@@ -1337,7 +1337,7 @@ a partir de una fuente publicada; consulta la guía del usuario.</translation>
         <translation>5 x 5 puntos</translation>
     </message>
     <message>
-        <source>Calibrate &amp;Corners...</source>
+        <source>Calibrate C&amp;orners...</source>
         <translation>Calibrar e&amp;squinas...</translation>
     </message>
     <message>

@@ -1162,8 +1162,8 @@ d’après une source publiée ; voir le guide de l’utilisateur.</translation>
         <translation>Tapez la taille du rectangle, par exemple 24 x 18 in ou 600 x 450 mm.</translation>
     </message>
     <message>
-        <source>The rectangle must be at least 4 x 4 inches (100 x 100 mm).</source>
-        <translation>Le rectangle doit mesurer au moins 4 x 4 pouces (100 x 100 mm).</translation>
+        <source>The rectangle must be at least 4 x 4 inches (102 x 102 mm).</source>
+        <translation>Le rectangle doit mesurer au moins 4 x 4 pouces (102 x 102 mm).</translation>
     </message>
     <message>
         <source>The corners cross each other. Drag each handle onto its own corner of the rectangle.</source>
@@ -1345,7 +1345,7 @@ d’après une source publiée ; voir le guide de l’utilisateur.</translation>
         <translation>5 x 5 points</translation>
     </message>
     <message>
-        <source>Calibrate &amp;Corners...</source>
+        <source>Calibrate C&amp;orners...</source>
         <translation>Étalonner les coi&amp;ns...</translation>
     </message>
     <message>

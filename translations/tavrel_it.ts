@@ -1159,8 +1159,8 @@ di taglia da una fonte pubblicata; vedere la guida per l’utente.</translation>
         <translation>Digitare le dimensioni del rettangolo, per esempio 24 x 18 in o 600 x 450 mm.</translation>
     </message>
     <message>
-        <source>The rectangle must be at least 4 x 4 inches (100 x 100 mm).</source>
-        <translation>Il rettangolo deve misurare almeno 4 x 4 pollici (100 x 100 mm).</translation>
+        <source>The rectangle must be at least 4 x 4 inches (102 x 102 mm).</source>
+        <translation>Il rettangolo deve misurare almeno 4 x 4 pollici (102 x 102 mm).</translation>
     </message>
     <message>
         <source>The corners cross each other. Drag each handle onto its own corner of the rectangle.</source>
@@ -1340,7 +1340,7 @@ di taglia da una fonte pubblicata; vedere la guida per l’utente.</translation>
         <translation>5 x 5 punti</translation>
     </message>
     <message>
-        <source>Calibrate &amp;Corners...</source>
+        <source>Calibrate C&amp;orners...</source>
         <translation>Calibra a&amp;ngoli...</translation>
     </message>
     <message>

@@ -1167,8 +1167,8 @@ uit een gepubliceerde bron; zie de handleiding.</translation>
         <translation>Typ de grootte van de rechthoek, bijvoorbeeld 24 x 18 in of 600 x 450 mm.</translation>
     </message>
     <message>
-        <source>The rectangle must be at least 4 x 4 inches (100 x 100 mm).</source>
-        <translation>De rechthoek moet minstens 4 x 4 inch (100 x 100 mm) groot zijn.</translation>
+        <source>The rectangle must be at least 4 x 4 inches (102 x 102 mm).</source>
+        <translation>De rechthoek moet minstens 4 x 4 inch (102 x 102 mm) groot zijn.</translation>
     </message>
     <message>
         <source>The corners cross each other. Drag each handle onto its own corner of the rectangle.</source>
@@ -1350,7 +1350,7 @@ uit een gepubliceerde bron; zie de handleiding.</translation>
         <translation>5 x 5 punten</translation>
     </message>
     <message>
-        <source>Calibrate &amp;Corners...</source>
+        <source>Calibrate C&amp;orners...</source>
         <translation>Ho&amp;eken kalibreren...</translation>
     </message>
     <message>

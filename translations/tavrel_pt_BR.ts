@@ -1162,8 +1162,8 @@ a partir de uma fonte publicada; veja o guia do usuário.</translation>
         <translation>Digite o tamanho do retângulo, por exemplo 24 x 18 in ou 600 x 450 mm.</translation>
     </message>
     <message>
-        <source>The rectangle must be at least 4 x 4 inches (100 x 100 mm).</source>
-        <translation>O retângulo precisa medir pelo menos 4 x 4 polegadas (100 x 100 mm).</translation>
+        <source>The rectangle must be at least 4 x 4 inches (102 x 102 mm).</source>
+        <translation>O retângulo precisa medir pelo menos 4 x 4 polegadas (102 x 102 mm).</translation>
     </message>
     <message>
         <source>The corners cross each other. Drag each handle onto its own corner of the rectangle.</source>
@@ -1343,7 +1343,7 @@ a partir de uma fonte publicada; veja o guia do usuário.</translation>
         <translation>5 x 5 pontos</translation>
     </message>
     <message>
-        <source>Calibrate &amp;Corners...</source>
+        <source>Calibrate C&amp;orners...</source>
         <translation>Calibrar ca&amp;ntos...</translation>
     </message>
     <message>

@@ -1161,8 +1161,8 @@ a partir de uma fonte publicada; consulte o guia do utilizador.</translation>
         <translation>Escreva o tamanho do retângulo, por exemplo 24 x 18 in ou 600 x 450 mm.</translation>
     </message>
     <message>
-        <source>The rectangle must be at least 4 x 4 inches (100 x 100 mm).</source>
-        <translation>O retângulo tem de medir pelo menos 4 x 4 polegadas (100 x 100 mm).</translation>
+        <source>The rectangle must be at least 4 x 4 inches (102 x 102 mm).</source>
+        <translation>O retângulo tem de medir pelo menos 4 x 4 polegadas (102 x 102 mm).</translation>
     </message>
     <message>
         <source>The corners cross each other. Drag each handle onto its own corner of the rectangle.</source>
@@ -1342,7 +1342,7 @@ a partir de uma fonte publicada; consulte o guia do utilizador.</translation>
         <translation>5 x 5 pontos</translation>
     </message>
     <message>
-        <source>Calibrate &amp;Corners...</source>
+        <source>Calibrate C&amp;orners...</source>
         <translation>Calibrar &amp;cantos...</translation>
     </message>
     <message>
