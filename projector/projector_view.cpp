@@ -1,5 +1,6 @@
 #include "projector/projector_view.h"
 
+#include "projection/placement.h"
 #include "projector/check_overlay.h"
 
 #include <QKeyEvent>
@@ -15,6 +16,20 @@ namespace {
 // An arrow key moves the pattern a tenth of the view.
 constexpr int kArrowSteps = 10;
 
+// The mirror and the turn as a transformation of the picture's pixels, as the corner-calibrated
+// view places the pattern.
+QTransform placingOf(const ProjectorPreferences& look, QSize size)
+{
+    const projection::Placement placement{
+        look.mirrorAcross, look.mirrorDown, look.quarterTurns, {}};
+    const projection::Point whole{double(size.width()), double(size.height())};
+    const auto at = [&](double x, double y) {
+        return projection::placedPoint(placement, {x, y}, whole);
+    };
+    const projection::Point o = at(0, 0), across = at(1, 0), down = at(0, 1);
+    return QTransform(across.x - o.x, across.y - o.y, down.x - o.x, down.y - o.y, o.x, o.y);
+}
+
 }  // namespace
 
 ProjectorView::ProjectorView(picture::PersistentImage image, double twipsPerPixel,
@@ -22,6 +37,8 @@ ProjectorView::ProjectorView(picture::PersistentImage image, double twipsPerPixe
                              measure::UnitSystem ruler, QWidget* parent)
     : QWidget(parent),
       image_(std::move(image)),
+      placing_(placingOf(look, image_.size)),
+      placedSize_(look.quarterTurns % 2 ? image_.size.transposed() : image_.size),
       scale_(pattern::projectionScale(pixelsPerInch, twipsPerPixel, ruler)),
       look_(look)
 {
@@ -36,8 +53,9 @@ ProjectorView::ProjectorView(picture::PersistentImage image, double twipsPerPixe
 
 QSize ProjectorView::patternOnScreen() const
 {
-    return QSize(static_cast<int>(std::ceil(image_.size.width() * scale_.screenPixelsPerPicturePixel)),
-                 static_cast<int>(std::ceil(image_.size.height() * scale_.screenPixelsPerPicturePixel)));
+    return QSize(
+        static_cast<int>(std::ceil(placedSize_.width() * scale_.screenPixelsPerPicturePixel)),
+        static_cast<int>(std::ceil(placedSize_.height() * scale_.screenPixelsPerPicturePixel)));
 }
 
 // A pattern smaller than the view stands in its middle; a larger one is panned.
@@ -68,6 +86,7 @@ void ProjectorView::paintEvent(QPaintEvent*)
     painter.save();
     painter.translate(corner);
     painter.scale(scale_.screenPixelsPerPicturePixel, scale_.screenPixelsPerPicturePixel);
+    painter.setTransform(placing_, true);
     const QRectF visible = painter.transform().inverted().mapRect(QRectF(rect()));
     const QRectF area = visible.intersected(QRectF(QPointF(0, 0), QSizeF(image_.size)));
     if (!area.isEmpty())

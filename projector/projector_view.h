@@ -1,8 +1,8 @@
 #pragma once
 // The pattern at true scale on a whole screen, for projecting it onto the fabric: drawn for the
-// screen's calibrated pixels per inch, in the chosen colours and line width, with a grid or a
-// check ruler over it. It never zooms; a pattern larger than the screen pans under the mouse
-// and the arrow keys. Esc leaves.
+// screen's calibrated pixels per inch, in the chosen colours and line width, mirrored and turned
+// as chosen, with a grid or a check ruler over it, never mirrored. It never zooms; a pattern larger
+// than the screen pans under the mouse and the arrow keys. Esc leaves.
 
 #include "measure/unit.h"
 #include "pattern/projection.h"
@@ -10,6 +10,7 @@
 #include "projector/projector_preferences.h"
 
 #include <QPoint>
+#include <QTransform>
 #include <QWidget>
 
 namespace tavrel::projector {
@@ -39,6 +40,9 @@ private:
     void panTo(QPoint pan);
 
     picture::PersistentImage image_;
+    // The picture mirrored and turned as chosen, and its size then.
+    QTransform placing_;
+    QSize placedSize_;
     pattern::ProjectionScale scale_;
     ProjectorPreferences look_;
     QPoint pan_;

@@ -87,6 +87,35 @@ TEST(ProjectorView, RulerAndPatternAtTheCalibratedLength)
     }
 }
 
+// A picture of 300 x 200 pixels with a line down at x = 100 and one across at y = 50, mirrored
+// and turned: row 300 of the view crosses one of them where the turn and mirror put it. The
+// pattern stands in the view's middle, its corner at (250, 200), or (300, 150) turned.
+TEST(ProjectorView, MirroredAndTurnedAsChosen)
+{
+    const struct {
+        bool across, down;
+        int turns;
+        double column;
+    } cases[] = {
+        {false, false, 0, 350.5}, {true, false, 0, 449.5}, {false, true, 0, 350.5},
+        {false, false, 1, 449.5}, {false, false, 2, 449.5}, {false, false, 3, 350.5},
+        {true, false, 1, 449.5},  {false, true, 1, 350.5},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.across << c.down << c.turns);
+        projector::ProjectorPreferences look;
+        look.mirrorAcross = c.across;
+        look.mirrorDown = c.down;
+        look.quarterTurns = c.turns;
+        ProjectorView view(withLineAcross(verticalLines({300, 200}, {100}), 50), kTwipsPerPixel, 96,
+                           look, measure::UnitSystem::Inch);
+        showOnProjector(view);
+        const auto runs = inkRuns(view.grab().toImage(), 300, Qt::white);
+        ASSERT_EQ(runs.size(), 1u);
+        EXPECT_NEAR(runs[0].centre(), c.column, 1);
+    }
+}
+
 // A pattern of 5000 x 4000 pixels at 96 pixels per inch, with a line down at x = 500 and a line
 // across at y = 400.
 class Panning : public testing::Test {
