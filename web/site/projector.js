@@ -7,6 +7,7 @@ import { shownCaption } from './page_texts.js';
 import { strokePicture } from './strokes.js';
 import { tell } from './dialogs.js';
 import { asTyped } from './numbers.js';
+import { element, fullScreen, leave } from './full_screen.js';
 
 const kDialog = 'tavrel::projector::ProjectorDialog';
 const kCalibration = 'tavrel::projector::CalibrationView';
@@ -36,12 +37,6 @@ function loadLook() {
   return look;
 }
 
-function element(tag, properties = {}, ...children) {
-  const made = Object.assign(document.createElement(tag), properties);
-  made.append(...children);
-  return made;
-}
-
 function field(label, control) {
   return element('label', { className: 'field' }, element('span', { textContent: label }), control);
 }
@@ -51,20 +46,6 @@ function select(options, value) {
   options.forEach((text, index) => list.add(new Option(text, index)));
   list.value = value;
   return list;
-}
-
-async function fullScreen(host) {
-  host.hidden = false;
-  host.replaceChildren();
-  try {
-    await host.requestFullscreen?.();
-  } catch { /* the fixed layer covers the page where the browser allows no full screen */ }
-}
-
-function leave(host) {
-  host.hidden = true;
-  host.replaceChildren();
-  if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
 }
 
 // The bar to match to a ruler: its right end dragged, or moved by the arrow keys (Shift: ten
