@@ -133,8 +133,9 @@ export function calibrateCorners(core, { metric, meshSize, screenKey }) {
       const [x, y] = handles[selected];
       if (event.key === 'Escape' || event.key === 'Enter') {
         event.preventDefault();  // the key is this view's, not the button the dialog returns to
-        if (event.key === 'Enter') corners ? acceptMesh() : acceptCorners();
-        else finish(corners);  // in the mesh, the corners alone are kept
+        if (event.key === 'Escape') finish(corners);  // in the mesh, the corners alone are kept
+        else if (corners) acceptMesh();
+        else acceptCorners();
         return;
       }
       if (event.key === 'Tab')

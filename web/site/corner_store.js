@@ -53,7 +53,7 @@ export function readCorners(core, screenKey) {
       fault = core.calibrationFault(calibration);
   } catch { /* not even its shape: damaged */ }
   if (!fault) return { calibration };
-  // The size is read when typed: a kept one that is no number says nothing more to the user.
+  // A part that is no number has no reason the user could act on: its words ask to type a size.
   const why = fault === 'notANumber' ? '' : cornerFaultText(fault);
   const damaged = tr(kView, 'The stored corner calibration of this screen is damaged and was not used.');
   return { damaged: why ? `${damaged} ${why}` : damaged };

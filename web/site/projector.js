@@ -275,18 +275,18 @@ export function openProjector(page) {
         new Intl.NumberFormat(document.documentElement.lang, { minimumFractionDigits: 1, maximumFractionDigits: 1 }).format(pixelsPerInch))
       : tr(kDialog, 'Not calibrated yet');
     const corners = readCorners(core, screenKey());
-    const c = corners.calibration;
+    const kept = corners.calibration;
     // The rectangle in the unit its size was typed in.
     const typed = (inches) => new Intl.NumberFormat(document.documentElement.lang,
-      { maximumSignificantDigits: 6 }).format(c.metric ? inches * 25.4 : inches);
-    cornerStatus.textContent = c
-      ? tr(kDialog, 'Corners: %1 x %2 %3').replace('%1', typed(c.widthInches))
-        .replace('%2', typed(c.heightInches)).replace('%3', c.metric ? 'mm' : 'in')
+      { maximumSignificantDigits: 6 }).format(kept.metric ? inches * 25.4 : inches);
+    cornerStatus.textContent = kept
+      ? tr(kDialog, 'Corners: %1 x %2 %3').replace('%1', typed(kept.widthInches))
+        .replace('%2', typed(kept.heightInches)).replace('%3', kept.metric ? 'mm' : 'in')
       : tr(kDialog, 'Not corner calibrated');
     damaged.textContent = corners.damaged ?? '';
     damaged.hidden = !corners.damaged;
     // A damaged calibration can be forgotten too.
-    reset.disabled = !pixelsPerInch && !c && !corners.damaged;
+    reset.disabled = !pixelsPerInch && !kept && !corners.damaged;
   };
   const chosenLook = () => {
     const chosen = { whiteOnBlack: colours.value === '0',
