@@ -34,8 +34,6 @@ struct Placement {
     bool mirrorDown = false;    // top and bottom swapped
     int quarterTurns = 0;       // clockwise, 0 to 3
     Point offsetInches;         // moved with the arrow keys
-
-    bool operator==(const Placement&) const = default;
 };
 
 // A point of the pattern, in inches from its top-left corner with the pattern `size` inches

@@ -12,6 +12,7 @@
 #include "pattern/projection.h"
 #include "web/drawn_pattern.h"
 #include "web/dxf_file.h"
+#include "web/js_arrays.h"
 #include "web/pdf/pattern_pdf.h"
 #include "web/pdf/calibration_sheet_pdf.h"
 #include "web/picture_strokes.h"
@@ -62,13 +63,6 @@ const char* readingName(measure::FractionsReading reading)
     case measure::FractionsReading::AsWritten: break;
     }
     return "asWritten";
-}
-
-// A copy the page keeps, as one typed array.
-val numbers(const std::vector<double>& values)
-{
-    return val::global("Float64Array")
-        .new_(emscripten::typed_memory_view(values.size(), values.data()));
 }
 
 // Everything one drawing of `text` in the unit at `index` shows, for a screen of

@@ -1,18 +1,24 @@
 // The projector view: the pattern full screen at true scale, once an on-screen bar has been
-// matched to a real ruler; the calibration is kept in the browser for this screen. The core says
-// the scale, the bar's bounds and where the check overlay's lines go.
+// matched to a real ruler, or through a rectangle's corners matched to one on the table; each
+// calibration is kept in the browser for this screen. The core says the scale, the bar's
+// bounds, the mapping and where the check overlay's lines go.
 import { kTwipsPerPixel } from './core.js';
 import { tr } from './i18n.js';
 import { shownCaption } from './page_texts.js';
 import { strokePicture } from './strokes.js';
 import { tell } from './dialogs.js';
 import { asTyped } from './numbers.js';
+import { element, fullScreen, leave } from './full_screen.js';
+import { calibrateCorners } from './corner_calibration.js';
+import { readCorners, forgetCorners } from './corner_store.js';
+import { projectThroughCorners } from './mapped_view.js';
 
 const kDialog = 'tavrel::projector::ProjectorDialog';
 const kCalibration = 'tavrel::projector::CalibrationView';
 const kView = 'tavrel::projector::ProjectorView';
 const kLookKey = 'tavrel.projector.look';
 const kLineWidths = [1, 3, 5];
+const kMeshSizes = [0, 3, 5];
 const kArrowSteps = 10;  // an arrow key moves the pattern a tenth of the view
 
 // A screen is known by its size and pixel ratio: a changed one asks for a new calibration.
@@ -25,25 +31,30 @@ export function storedPixelsPerInch(core) {
   return core.plausiblePixelsPerInch(value) ? value : null;
 }
 
+// The overlay 3, the calibrated rectangle, shows only on a corner-calibrated screen; the
+// mirrors and turns too.
 function loadLook() {
-  const look = { whiteOnBlack: true, lineWidth: 1, overlay: 0 };
+  const look = { whiteOnBlack: true, lineWidth: 1, overlay: 0, mirrorAcross: false,
+    mirrorDown: false, quarterTurns: 0, meshSize: 0 };
   try {
     const stored = JSON.parse(localStorage.getItem(kLookKey) ?? '{}');
-    if (typeof stored.whiteOnBlack === 'boolean') look.whiteOnBlack = stored.whiteOnBlack;
+    for (const choice of ['whiteOnBlack', 'mirrorAcross', 'mirrorDown'])
+      if (typeof stored[choice] === 'boolean') look[choice] = stored[choice];
     if (kLineWidths.includes(stored.lineWidth)) look.lineWidth = stored.lineWidth;
-    if ([0, 1, 2].includes(stored.overlay)) look.overlay = stored.overlay;
+    if ([0, 1, 2, 3].includes(stored.overlay)) look.overlay = stored.overlay;
+    if ([0, 1, 2, 3].includes(stored.quarterTurns)) look.quarterTurns = stored.quarterTurns;
+    if (kMeshSizes.includes(stored.meshSize)) look.meshSize = stored.meshSize;
   } catch { /* a damaged choice falls back to the defaults */ }
   return look;
 }
 
-function element(tag, properties = {}, ...children) {
-  const made = Object.assign(document.createElement(tag), properties);
-  made.append(...children);
-  return made;
-}
-
 function field(label, control) {
   return element('label', { className: 'field' }, element('span', { textContent: label }), control);
+}
+
+function checkBox(caption, id, checked) {
+  const box = element('input', { type: 'checkbox', id, checked });
+  return { box, label: element('label', { className: 'field' }, box, shownCaption(caption)) };
 }
 
 function select(options, value) {
@@ -51,20 +62,6 @@ function select(options, value) {
   options.forEach((text, index) => list.add(new Option(text, index)));
   list.value = value;
   return list;
-}
-
-async function fullScreen(host) {
-  host.hidden = false;
-  host.replaceChildren();
-  try {
-    await host.requestFullscreen?.();
-  } catch { /* the fixed layer covers the page where the browser allows no full screen */ }
-}
-
-function leave(host) {
-  host.hidden = true;
-  host.replaceChildren();
-  if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
 }
 
 // The bar to match to a ruler: its right end dragged, or moved by the arrow keys (Shift: ten
@@ -183,7 +180,7 @@ async function project(core, drawing, metric, pixelsPerInch, look) {
       left: -corner.x / scale.perPicturePixel, top: -corner.y / scale.perPicturePixel,
       scale: perPixel, lineWidth: look.lineWidth * ratio, ink, paper,
     });
-    if (look.overlay === 0) return;
+    if (look.overlay === 0 || look.overlay === 3) return;  // the rectangle is the corners' own
     const lines = look.overlay === 1
       ? core.gridLines(width, height, corner.x, corner.y, scale.unitPixels)
       : core.checkRulerLines(width, height, scale.unitPixels);
@@ -232,26 +229,43 @@ async function project(core, drawing, metric, pixelsPerInch, look) {
   canvas.focus();
 }
 
-// The projector's choices: lines, their width, the check overlay and the calibration.
+// The projector's choices: lines, their width, the check overlay, the pattern's mirrors and
+// turn, the mesh, and the two calibrations.
 export function openProjector(page) {
   const { core, state } = page;
   const metric = state.drawnUnit === 2;
-  const drawing = state.drawing;  // kept: later typing does not change the projection
+  // Kept: later typing does not change the projection.
+  const drawing = state.drawing;
+  const pattern = { text: state.drawnText, unit: state.drawnUnit };
   const look = loadLook();
   const dialog = element('dialog', { id: 'dlgProjector' });
   const colours = select([tr(kDialog, 'White lines on black'), tr(kDialog, 'Black lines on white')],
                          look.whiteOnBlack ? 0 : 1);
   const widths = select(kLineWidths.map((width) => tr(kDialog, '%n pixel(s)', width)),
                         kLineWidths.indexOf(look.lineWidth));
-  const overlay = select([tr(kDialog, 'Nothing'), tr(kDialog, 'A grid'), tr(kDialog, 'A ruler')],
-                         look.overlay);
+  const overlay = select([tr(kDialog, 'Nothing'), tr(kDialog, 'A grid'), tr(kDialog, 'A ruler'),
+                          tr(kDialog, 'The calibrated rectangle')], look.overlay);
+  overlay.id = 'cboOverlay';
+  const turn = select([tr(kDialog, '0 degrees'), tr(kDialog, '90 degrees'),
+                       tr(kDialog, '180 degrees'), tr(kDialog, '270 degrees')], look.quarterTurns);
+  turn.id = 'cboTurn';
+  const across = checkBox(tr(kDialog, '&Mirror across'), 'chkMirrorAcross', look.mirrorAcross);
+  const down = checkBox(tr(kDialog, 'Mirror &down'), 'chkMirrorDown', look.mirrorDown);
+  const mesh = select([tr(kDialog, 'None'), tr(kDialog, '3 x 3 points'), tr(kDialog, '5 x 5 points')],
+                      kMeshSizes.indexOf(look.meshSize));
+  mesh.id = 'cboMesh';
   const status = element('output', { id: 'lblCalibration' });
+  const cornerStatus = element('output', { id: 'lblCorners' });
+  const damaged = element('p', { id: 'lblCornersDamaged', hidden: true });
+  damaged.setAttribute('role', 'alert');
   const show = element('button', { type: 'button', id: 'cmdShow' });
   const calibrateButton = element('button', { type: 'button', id: 'cmdCalibrate' });
+  const cornersButton = element('button', { type: 'button', id: 'cmdCalibrateCorners' });
   const reset = element('button', { type: 'button', id: 'cmdResetCalibration' });
   const close = element('button', { type: 'button', id: 'cmdCloseProjector' });
   show.textContent = shownCaption(tr(kDialog, '&Show Pattern'));
   calibrateButton.textContent = shownCaption(tr(kDialog, 'C&alibrate...'));
+  cornersButton.textContent = shownCaption(tr(kDialog, 'Calibrate &Corners...'));
   reset.textContent = shownCaption(tr(kDialog, '&Reset Calibration'));
   close.textContent = tr('WebPage', 'Close');
   const refresh = () => {
@@ -260,37 +274,66 @@ export function openProjector(page) {
       ? tr(kDialog, '%1 pixels per inch').replace('%1',
         new Intl.NumberFormat(document.documentElement.lang, { minimumFractionDigits: 1, maximumFractionDigits: 1 }).format(pixelsPerInch))
       : tr(kDialog, 'Not calibrated yet');
-    reset.disabled = !pixelsPerInch;
+    const corners = readCorners(core, screenKey());
+    const kept = corners.calibration;
+    // The rectangle in the unit its size was typed in.
+    const typed = (inches) => new Intl.NumberFormat(document.documentElement.lang,
+      { maximumSignificantDigits: 6 }).format(kept.metric ? inches * 25.4 : inches);
+    cornerStatus.textContent = kept
+      ? tr(kDialog, 'Corners: %1 x %2 %3').replace('%1', typed(kept.widthInches))
+        .replace('%2', typed(kept.heightInches)).replace('%3', kept.metric ? 'mm' : 'in')
+      : tr(kDialog, 'Not corner calibrated');
+    damaged.textContent = corners.damaged ?? '';
+    damaged.hidden = !corners.damaged;
+    // A damaged calibration can be forgotten too.
+    reset.disabled = !pixelsPerInch && !kept && !corners.damaged;
   };
   const chosenLook = () => {
     const chosen = { whiteOnBlack: colours.value === '0',
-      lineWidth: kLineWidths[Number(widths.value)], overlay: Number(overlay.value) };
+      lineWidth: kLineWidths[Number(widths.value)], overlay: Number(overlay.value),
+      mirrorAcross: across.box.checked, mirrorDown: down.box.checked,
+      quarterTurns: Number(turn.value), meshSize: kMeshSizes[Number(mesh.value)] };
     localStorage.setItem(kLookKey, JSON.stringify(chosen));
     return chosen;
   };
-  // The bar is shown over the whole page: the dialog steps aside meanwhile, and comes back.
+  // A calibration is shown over the whole page: the dialog steps aside meanwhile, and comes back.
   let calibrating = false;
-  const calibrateAside = async () => {
+  const aside = async (calibration) => {
     calibrating = true;
     dialog.close();
-    const pixelsPerInch = await calibrate(core, metric);
+    const result = await calibration();
     calibrating = false;
     dialog.showModal();
     refresh();
-    return pixelsPerInch;
+    return result;
   };
+  const calibrateAside = () => aside(() => calibrate(core, metric));
   show.addEventListener('click', async () => {
+    const chosen = chosenLook();
+    const { calibration } = readCorners(core, screenKey());
+    if (calibration) {
+      dialog.close();
+      projectThroughCorners(core, { ...pattern, calibration, look: chosen });
+      return;
+    }
     const pixelsPerInch = storedPixelsPerInch(core) ?? await calibrateAside();
     if (!pixelsPerInch) return;
     dialog.close();
-    project(core, drawing, metric, pixelsPerInch, chosenLook());
+    project(core, drawing, metric, pixelsPerInch, chosen);
   });
   calibrateButton.addEventListener('click', async () => {
     await calibrateAside();
     calibrateButton.focus();
   });
+  cornersButton.addEventListener('click', async () => {
+    const { meshSize } = chosenLook();
+    await aside(() => calibrateCorners(core, { metric, meshSize, screenKey: screenKey() }));
+    cornersButton.focus();
+  });
+  // Both calibrations of the screen go.
   reset.addEventListener('click', () => {
     localStorage.removeItem(screenKey());
+    forgetCorners(screenKey());
     refresh();
     calibrateButton.focus();
   });
@@ -302,8 +345,11 @@ export function openProjector(page) {
     field(shownCaption(tr(kDialog, '&Lines:')), colours),
     field(shownCaption(tr(kDialog, 'Line &width:')), widths),
     field(shownCaption(tr(kDialog, 'Check the scale &by:')), overlay),
-    field(tr(kDialog, 'Calibration:'), status),
-    element('div', { className: 'buttons' }, show, calibrateButton, reset, close));
+    field(shownCaption(tr(kDialog, '&Turn:')), turn), across.label, down.label,
+    field(shownCaption(tr(kDialog, 'Mes&h:')), mesh),
+    field(tr(kDialog, 'Calibration:'), element('span', { className: 'calibrations' }, status, cornerStatus)),
+    damaged,
+    element('div', { className: 'buttons' }, show, calibrateButton, cornersButton, reset, close));
   document.body.append(dialog);
   refresh();
   dialog.showModal();

@@ -341,3 +341,269 @@ test('a correction saved from the measured bars is kept, and the sheet is the ch
   await page.click('#cmdCloseCalibration');
   await page.waitForSelector('#dlgCalibratePrinter', { state: 'detached' });
 });
+
+// A projector the test knows exactly: table inches to the view's pixels through a perspective
+// 8 % narrower at the top of an 18-inch mat, turned 3 degrees, the mat's top-left corner at
+// (130, 90), 40 pixels per inch at its bottom.
+const projector = (() => {
+  const multiply = (a, b) => a.map((_, i) => [0, 1, 2].reduce((sum, k) =>
+    sum + a[3 * Math.floor(i / 3) + k] * b[3 * k + (i % 3)], 0));
+  // The inverse up to a factor, which a perspective ignores.
+  const adjugate = (m) => [m[4] * m[8] - m[5] * m[7], m[2] * m[7] - m[1] * m[8],
+    m[1] * m[5] - m[2] * m[4], m[5] * m[6] - m[3] * m[8], m[0] * m[8] - m[2] * m[6],
+    m[2] * m[3] - m[0] * m[5], m[3] * m[7] - m[4] * m[6], m[1] * m[6] - m[0] * m[7],
+    m[0] * m[4] - m[1] * m[3]];
+  const apply = (m, [x, y]) => {
+    const w = m[6] * x + m[7] * y + m[8];
+    return [(m[0] * x + m[1] * y + m[2]) / w, (m[3] * x + m[4] * y + m[5]) / w];
+  };
+  const keystone = 0.08 / 18;
+  const [c, s] = [Math.cos(Math.PI / 60), Math.sin(Math.PI / 60)];
+  const m = multiply([c, -s, 130, s, c, 90, 0, 0, 1],
+                     [40, 0, 0, 0, 40, 0, 0, -keystone, 1 + 18 * keystone]);
+  return { handle: (table) => apply(m, table).map(Math.round),
+    toTable: (screen) => apply(adjugate(m), screen) };
+})();
+const kMat = [[0, 0], [24, 0], [24, 18], [0, 18]];
+const millimetersApart = (a, b) => Math.hypot(a[0] - b[0], a[1] - b[1]) * 25.4;
+
+// The polylines last drawn, each a list of points on the simulated table.
+async function drawnOnTable(part) {
+  const { points, counts } = await page.evaluate((p) => {
+    const drawn = window.tavrelProjected[p];
+    return { points: [...drawn.points], counts: [...drawn.counts] };
+  }, part);
+  let at = 0;
+  return counts.map((count) => Array.from({ length: count }, () => {
+    at += 2;
+    return projector.toTable([points[at - 2], points[at - 1]]);
+  }));
+}
+
+async function reopenDialog() {
+  await page.click('#mnuPattern');
+  await page.click('#mnuPatternProjector');
+}
+
+async function openProjectorDialog(unit, measurement) {
+  // A tab left open by an earlier test (a PDF) slows every key and click sent to this one.
+  for (const other of browser.context.pages()) if (other !== page) await other.close();
+  await typeMeasurement(page, unit, measurement);
+  await reopenDialog();
+}
+
+async function drag(from, to) {
+  await page.mouse.move(...from);
+  await page.mouse.down();
+  await page.mouse.move(...to, { steps: 4 });
+  await page.mouse.up();
+}
+
+async function showThroughCorners(choices = {}) {
+  for (const [id, value] of Object.entries({ cboOverlay: '0', cboTurn: '0', ...choices }))
+    await page.selectOption(`#${id}`, value);
+  await page.click('#cmdShow');
+  await page.waitForFunction(() => window.tavrelProjected && !document.getElementById('projector').hidden);
+}
+
+const cornersKey = () => page.evaluate(() =>
+  `tavrel.projector.${screen.width}x${screen.height}@${devicePixelRatio}.corners`);
+
+// The simulated projector's mat as the page keeps a calibration of it.
+async function storeMat(metric = false) {
+  const calibration = { widthInches: 24, heightInches: 18, metric, mesh: null,
+    corners: kMat.flatMap(projector.handle) };
+  await page.evaluate(([k, v]) => localStorage.setItem(k, v),
+                      [await cornersKey(), JSON.stringify(calibration)]);
+}
+
+async function leaveView() {
+  await page.keyboard.press('Escape');
+  await page.evaluate(() => { window.tavrelProjected = null; });
+}
+
+test('corners dragged onto a 24 x 18 in mat put every 1-inch crossing of the grid within 0.5 mm', async (t) => {
+  await openProjectorDialog(1, '2 1/2');
+  assert.equal(await page.textContent('#lblCorners'), 'Not corner calibrated');
+  await page.selectOption('#cboMesh', '1');
+  await page.click('#cmdCalibrateCorners');
+  const box = page.locator('#txtRectangleSize');
+  const handles = async () => (await page.getAttribute('#projector canvas', 'data-handles'))
+    .split(' ').map(Number);
+  // The first two by the mouse, the others by the keys.
+  for (const [i, corner] of kMat.entries()) {
+    const [x, y] = projector.handle(corner);
+    const now = await handles();
+    if (i < 2) {
+      await drag(now.slice(2 * i, 2 * i + 2), [x, y]);
+      continue;
+    }
+    await box.press('Tab');
+    for (const [distance, more, less] of [[x - now[2 * i], 'ArrowRight', 'ArrowLeft'],
+      [y - now[2 * i + 1], 'ArrowDown', 'ArrowUp']]) {
+      const key = distance > 0 ? more : less;
+      for (let n = 0; n < Math.floor(Math.abs(distance) / 10); ++n) await box.press(`Shift+${key}`);
+      for (let n = 0; n < Math.abs(distance) % 10; ++n) await box.press(key);
+    }
+  }
+  assert.deepEqual(await handles(), kMat.flatMap(projector.handle));
+  await box.fill('24 x 18 in');
+  await box.press('Enter');
+  // The mesh's points start where the corners show its crossings: each is put on its pixel.
+  const start = await handles();
+  for (let i = 0; i < 9; ++i) {
+    for (const [axis, more, less] of [[0, 'ArrowRight', 'ArrowLeft'], [1, 'ArrowDown', 'ArrowUp']]) {
+      const distance = projector.handle([12 * (i % 3), 9 * Math.floor(i / 3)])[axis] - start[2 * i + axis];
+      for (let n = 0; n < Math.abs(distance); ++n) await box.press(distance > 0 ? more : less);
+    }
+    await box.press('Tab');
+  }
+  await box.press('Enter');
+  assert.equal(await page.textContent('#lblCorners'), 'Corners: 24 x 18 in');
+  assert.equal(JSON.parse(await page.evaluate((k) => localStorage.getItem(k), await cornersKey())).mesh.size, 3);
+
+  await showThroughCorners({ cboOverlay: '1' });
+  const grid = await drawnOnTable('overlay');
+  // The crossings: points that a line across and a line down both pass through.
+  const seen = new Map();
+  for (const line of grid) for (const p of new Set(line.map(String))) seen.set(p, (seen.get(p) ?? 0) + 1);
+  const crossings = [...seen].filter(([, lines]) => lines > 1).map(([p]) => p.split(',').map(Number));
+  assert.equal(crossings.length, 25 * 19);
+  const worst = Math.max(...crossings.map((p) => millimetersApart(p, p.map(Math.round))));
+  t.diagnostic(`farthest crossing: ${worst.toFixed(2)} mm`);
+  assert.ok(worst < 0.5);
+  await leaveView();
+  assert.deepEqual(page.problems, []);
+});
+
+const kRefusals = {
+  typing: "Type the rectangle's size, for example 24 x 18 in or 600 x 450 mm.",
+  small: 'The rectangle must be at least 4 x 4 inches (100 x 100 mm).',
+  crossing: 'The corners cross each other. Drag each handle onto its own corner of the rectangle.',
+  folding: 'A corner is turned inwards: the rectangle would fold over itself.',
+  scale: "The rectangle's size does not match what a screen can show. Check the size you typed.",
+  damaged: 'The stored corner calibration of this screen is damaged and was not used.',
+  mesh: 'Two points of the mesh cross or fold over each other. Drag each onto its own crossing.',
+};
+
+test('a calibration that cannot be right is refused, typed or stored, with the reason', async () => {
+  const key = await cornersKey();
+  await page.evaluate((k) => localStorage.removeItem(k), key);
+  await openProjectorDialog(2, '100');
+  // The handles start on a rectangle from (200, 150) to (1000, 750).
+  for (const { size, moved, refusal } of [
+    { size: '600 x 450 cm', refusal: kRefusals.typing },
+    { size: '3 x 18 in', refusal: kRefusals.small },
+    { size: '600 x 90', refusal: kRefusals.small },  // in the ruler's millimeters
+    { size: '240 x 180 in', refusal: kRefusals.scale },
+    { size: '24 x 18 in', moved: [[1000, 150], [100, 450]], refusal: kRefusals.crossing },
+    { size: '24 x 18 in', moved: [[1000, 750], [300, 300]], refusal: kRefusals.folding }]) {
+    await page.click('#cmdCalibrateCorners');
+    if (moved) await drag(...moved);
+    await page.fill('#txtRectangleSize', size);
+    await page.press('#txtRectangleSize', 'Enter');
+    assert.equal(await page.textContent('#dlgMessageText'), refusal, size);
+    await page.click('#dlgMessageButtons [value=cancel]');
+    await page.press('#txtRectangleSize', 'Escape');
+    assert.equal(await page.textContent('#lblCorners'), 'Not corner calibrated');
+  }
+  const crossed = { widthInches: 24, heightInches: 18, metric: false, mesh: null,
+    corners: [200, 150, 200, 750, 1000, 150, 1000, 750] };
+  const folded = { ...crossed, corners: [200, 150, 1000, 150, 1000, 750, 200, 750],
+    mesh: { size: 3, points: [200, 150, 600, 150, 1000, 150, 200, 450, 900, 450, 600, 450,
+      200, 750, 600, 750, 1000, 750] } };
+  for (const [stored, shown] of [
+    ['{"widthInches": 24', kRefusals.damaged],
+    [JSON.stringify({ ...crossed, widthInches: 'wide' }), kRefusals.damaged],
+    [JSON.stringify(crossed), `${kRefusals.damaged} ${kRefusals.crossing}`],
+    [JSON.stringify(folded), `${kRefusals.damaged} ${kRefusals.mesh}`]]) {
+    await page.evaluate(([k, v]) => localStorage.setItem(k, v), [key, stored]);
+    await page.click('#cmdCloseProjector');
+    await reopenDialog();
+    assert.equal(await page.textContent('#lblCornersDamaged'), shown);
+    assert.equal(await page.textContent('#lblCorners'), 'Not corner calibrated');
+  }
+  // A damaged one can be forgotten.
+  await page.click('#cmdResetCalibration');
+  assert.equal(await page.isHidden('#lblCornersDamaged'), true);
+  assert.equal(await page.evaluate((k) => localStorage.getItem(k), key), null);
+  await page.click('#cmdCloseProjector');
+  assert.deepEqual(page.problems, []);
+});
+
+// The figure's box on the table, and where its points' middle lies within it.
+async function figureExtent() {
+  const points = (await drawnOnTable('figure')).flat();
+  const [xs, ys] = [points.map((p) => p[0]), points.map((p) => p[1])];
+  const [left, top] = [Math.min(...xs), Math.min(...ys)];
+  const [width, height] = [Math.max(...xs) - left, Math.max(...ys) - top];
+  const mean = (values) => values.reduce((sum, v) => sum + v, 0) / values.length;
+  return { left, top, width, height, middle: [(mean(xs) - left) / width, (mean(ys) - top) / height] };
+}
+
+test('mirrored and turned, the figure keeps its size; the arrows move it by the calibration\'s steps', async () => {
+  await storeMat();
+  await openProjectorDialog(1, '2 1/2');
+  let unplaced = null;
+  for (const [across, down, turns] of [[false, false, 0], [true, false, 0], [false, true, 0],
+    [false, false, 1], [true, true, 2], [false, true, 3]]) {
+    await page.setChecked('#chkMirrorAcross', across);
+    await page.setChecked('#chkMirrorDown', down);
+    await showThroughCorners({ cboTurn: String(turns) });
+    const shown = await figureExtent();
+    await leaveView();
+    await reopenDialog();
+    unplaced ??= shown;
+    let [x, y] = unplaced.middle;
+    if (across) x = 1 - x;
+    if (down) y = 1 - y;
+    for (let turn = 0; turn < turns; ++turn) [x, y] = [1 - y, x];  // clockwise
+    const size = turns % 2 ? [unplaced.height, unplaced.width] : [unplaced.width, unplaced.height];
+    const row = `${across} ${down} ${turns}`;
+    assert.ok(millimetersApart([shown.width, shown.height], size) < 0.5, row);
+    assert.ok(Math.hypot(shown.middle[0] - x, shown.middle[1] - y) < 0.002, row);
+  }
+  await page.setChecked('#chkMirrorDown', false);
+  for (const [metric, moves] of [
+    [false, [['ArrowRight', 1 / 16, 0], ['Shift+ArrowDown', 0, 1], ['ArrowLeft', -1 / 16, 0]]],
+    [true, [['Shift+ArrowRight', 25, 0], ['ArrowDown', 0, 1], ['ArrowLeft', -1, 0]]]]) {
+    await storeMat(metric);  // read as the pattern is shown
+    await showThroughCorners();
+    for (const [key, across, down] of moves) {
+      const before = await figureExtent();
+      await page.keyboard.press(key);
+      const after = await figureExtent();
+      const inches = metric ? 1 / 25.4 : 1;
+      assert.ok(millimetersApart([after.left - before.left, after.top - before.top],
+                                 [across * inches, down * inches]) < 0.05, key);
+    }
+    await leaveView();
+    await reopenDialog();
+  }
+  await page.click('#cmdCloseProjector');
+  assert.deepEqual(page.problems, []);
+});
+
+test('a pattern larger than the mat shows in sections, each key moving by exactly one', async () => {
+  await storeMat();
+  await openProjectorDialog(1, '12');
+  await showThroughCorners();
+  // The middles of the landmarks' strokes.
+  const landmarks = async () => (await drawnOnTable('landmarks')).map((stroke) =>
+    [0, 1].map((axis) => (stroke[0][axis] + stroke.at(-1)[axis]) / 2));
+  const first = await landmarks();
+  for (const [key, words] of [['PageDown', 'Section 2 of 6: B1'], ['n', 'Section 3 of 6: A2'],
+    ['PageUp', 'Section 2 of 6: B1'], ['p', 'Section 1 of 6: A1'], ['PageUp', 'Section 1 of 6: A1']]) {
+    await page.keyboard.press(key);
+    assert.equal(await page.textContent('#lblSection'), words, key);
+  }
+  // In the strip two sections share, each landmark shows in both, one step (23 in) apart.
+  await page.keyboard.press('PageDown');
+  const next = await landmarks();
+  const shared = first.filter(([x]) => x > 22);
+  assert.ok(shared.length > 0);
+  for (const [x, y] of shared)
+    assert.ok(next.some((p) => millimetersApart(p, [x - 23, y]) < 0.5), `${x}, ${y}`);
+  await leaveView();
+  assert.deepEqual(page.problems, []);
+});
