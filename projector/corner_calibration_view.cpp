@@ -55,6 +55,12 @@ QString cornerFaultText(CornerFault fault)
     return {};
 }
 
+QString meshFoldsText()
+{
+    return CornerCalibrationView::tr(
+        "Two points of the mesh cross or fold over each other. Drag each onto its own crossing.");
+}
+
 CornerCalibrationView::CornerCalibrationView(QString screenKey, measure::UnitSystem units,
                                              int meshSize, QWidget* parent)
     : QWidget(parent),
@@ -262,9 +268,7 @@ void CornerCalibrationView::acceptMesh()
 {
     const auto bent = corners_->withMesh(meshSize_, handles_);
     if (!bent) {
-        refuse(
-            tr("Two points of the mesh cross or fold over each other. Drag each onto its own "
-               "crossing."));
+        refuse(meshFoldsText());
         return;
     }
     finish(*bent);

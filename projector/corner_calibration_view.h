@@ -54,7 +54,7 @@ private:
     int meshSize_;
     std::vector<projection::Point> handles_;
     int selected_ = 0;
-    bool dragging_ = false;  // a handle was pressed and follows the mouse
+    bool dragging_ = false;                            // a handle was pressed and follows the mouse
     std::optional<projection::TableMapping> corners_;  // set once the corners are accepted
     QLabel* instructions_ = nullptr;
     QLineEdit* txtRectangleSize_ = nullptr;
@@ -62,5 +62,6 @@ private:
 
 // The words for why a corner calibration cannot be used.
 QString cornerFaultText(projection::CornerFault fault);
+QString meshFoldsText();
 
 }  // namespace tavrel::projector

@@ -50,7 +50,10 @@ StoredCorners read(const QString& text)
     projection::CornerCalibration calibration{numbers[0], numbers[1], {}};
     for (int i = 0; i < 4; ++i) calibration.corners[i] = {numbers[2 + 2 * i], numbers[3 + 2 * i]};
     auto mapping = projection::TableMapping::fromCorners(calibration);
-    if (!mapping) return stored;
+    if (!mapping) {
+        stored.fault = projection::cornerFault(calibration);
+        return stored;
+    }
     if (numbers.size() > 10) {
         const int size = static_cast<int>(numbers[10]);
         std::vector<Point> points;
@@ -58,10 +61,13 @@ StoredCorners read(const QString& text)
             points.push_back({numbers[i], numbers[i + 1]});
         if (numbers[10] != size || numbers.size() != 11 + 2 * points.size()) return stored;
         mapping = mapping->withMesh(size, points);
+        stored.meshFolds = !mapping;
         if (!mapping) return stored;
     }
-    return {mapping, words[0] == "mm" ? measure::UnitSystem::Metric : measure::UnitSystem::Inch,
-            false};
+    StoredCorners usable;
+    usable.mapping = mapping;
+    usable.units = words[0] == "mm" ? measure::UnitSystem::Metric : measure::UnitSystem::Inch;
+    return usable;
 }
 
 }  // namespace

@@ -16,6 +16,9 @@ struct StoredCorners {
     std::optional<projection::TableMapping> mapping;
     measure::UnitSystem units = measure::UnitSystem::Inch;  // the size's, as typed
     bool damaged = false;
+    // Why a damaged one cannot be used, where that can be told: its corners, or its mesh.
+    std::optional<projection::CornerFault> fault;
+    bool meshFolds = false;
 };
 
 StoredCorners readCorners(const QString& screenKey);

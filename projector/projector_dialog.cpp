@@ -182,9 +182,15 @@ void ProjectorDialog::showCalibration()
                                     corners.damaged);
     if (corners.damaged && !told.contains("corners " + key)) {
         told.insert("corners " + key);
-        platform::showWarning(this, tr("Projector"),
-                              CornerCalibrationView::tr("The stored corner calibration of this "
-                                                        "screen is damaged and was not used."),
+        // A part that is no number has no reason the user could act on.
+        QString why;
+        if (corners.meshFolds)
+            why = meshFoldsText();
+        else if (corners.fault && *corners.fault != projection::CornerFault::NotANumber)
+            why = cornerFaultText(*corners.fault);
+        const QString damaged = CornerCalibrationView::tr(
+            "The stored corner calibration of this screen is damaged and was not used.");
+        platform::showWarning(this, tr("Projector"), why.isEmpty() ? damaged : damaged + ' ' + why,
                               "damagedCalibrationMessage");
     }
     if (stored.damaged && !told.contains(key)) {

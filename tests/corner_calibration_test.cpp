@@ -7,6 +7,7 @@
 #include "projector/mapped_projector_view.h"
 #include "projector/projector.h"
 #include "projector/projector_dialog.h"
+#include "projector/screen_calibration.h"
 #include "projector_checks.h"
 #include "simulated_projector.h"
 
@@ -20,6 +21,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -182,6 +184,39 @@ TEST_F(Corners, KeptCalibrationsReadBackAndDamagedOnesAreNot)
         const auto read = projector::readCorners(kProjectorKey);
         EXPECT_FALSE(read.mapping) << text;
         EXPECT_TRUE(read.damaged) << text;
+    }
+    // The projector window says why, where the reason is one the user can act on; once in a
+    // run for each screen, so each row damages another screen's.
+    const struct {
+        const char* screen;
+        const char* text;
+        QString why;
+    } said[] = {
+        {"HDMI/Projector", "in 24 18 100 100 700 100 100 550 700 550",
+         projector::cornerFaultText(CornerFault::Crossing)},
+        {"Laptop",
+         "in 24 18 100 100 700 100 700 550 100 550 3 100 100 400 100 700 100 100 300 800 300 700 "
+         "300 100 550 400 550 700 550",
+         projector::meshFoldsText()},
+        {"Retina", "in 24 18 100 100 700 nan 700 550 100 550", ""},
+    };
+    for (const auto& s : said) {
+        SCOPED_TRACE(s.screen);
+        QScreen* screen = nullptr;
+        for (QScreen* each : QGuiApplication::screens())
+            if (each->name() == s.screen) screen = each;
+        ASSERT_TRUE(screen);
+        platform::userSettings().setValue(
+            "CornerCalibration/" + QUrl::toPercentEncoding(projector::screenKey(*screen)), s.text);
+        projector::ProjectorDialog dialog({}, 15, measure::UnitSystem::Inch);
+        dialog.cboScreen->setCurrentIndex(dialog.cboScreen->findData(s.screen));
+        const QMessageBox* message = nullptr;
+        for (auto* box : dialog.findChildren<QMessageBox*>("damagedCalibrationMessage"))
+            if (box->text().startsWith("The stored corner")) message = box;
+        ASSERT_TRUE(message);
+        EXPECT_EQ(message->text(),
+                  "The stored corner calibration of this screen is damaged and was not used." +
+                      (s.why.isEmpty() ? QString() : ' ' + s.why));
     }
 }
 

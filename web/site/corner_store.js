@@ -18,7 +18,7 @@ export function cornerFaultText(fault) {
     case 'notANumber':
       return tr(kView, "Type the rectangle's size, for example 24 x 18 in or 600 x 450 mm.");
     case 'tooSmall':
-      return tr(kView, 'The rectangle must be at least 4 x 4 inches (100 x 100 mm).');
+      return tr(kView, 'The rectangle must be at least 4 x 4 inches (102 x 102 mm).');
     case 'crossing':
       return tr(kView, 'The corners cross each other. Drag each handle onto its own corner of the rectangle.');
     case 'folding':

@@ -265,7 +265,7 @@ export function openProjector(page) {
   const close = element('button', { type: 'button', id: 'cmdCloseProjector' });
   show.textContent = shownCaption(tr(kDialog, '&Show Pattern'));
   calibrateButton.textContent = shownCaption(tr(kDialog, 'C&alibrate...'));
-  cornersButton.textContent = shownCaption(tr(kDialog, 'Calibrate &Corners...'));
+  cornersButton.textContent = shownCaption(tr(kDialog, 'Calibrate C&orners...'));
   reset.textContent = shownCaption(tr(kDialog, '&Reset Calibration'));
   close.textContent = tr('WebPage', 'Close');
   const refresh = () => {
