@@ -903,7 +903,7 @@ TEST_P(CornersOnTheScreen, TheMatsRectangleShowsWhereTheMatIs)
     const QString dialog = shownWindow("^Projector$");
     ASSERT_FALSE(dialog.isEmpty()) << "no projector window";
     ASSERT_TRUE(focus(dialog));
-    keys({"alt+c"});
+    keys({"alt+o"});  // Calibrate Corners
     const QString view = shownWindow("^Corner Calibration$");
     ASSERT_FALSE(view.isEmpty()) << "no corner calibration";
     const QStringList screen = run("xdotool", {"getdisplaygeometry"}).split(' ');
