@@ -478,7 +478,7 @@ test('corners dragged onto a 24 x 18 in mat put every 1-inch crossing of the gri
 
 const kRefusals = {
   typing: "Type the rectangle's size, for example 24 x 18 in or 600 x 450 mm.",
-  small: 'The rectangle must be at least 4 x 4 inches (100 x 100 mm).',
+  small: 'The rectangle must be at least 4 x 4 inches (102 x 102 mm).',
   crossing: 'The corners cross each other. Drag each handle onto its own corner of the rectangle.',
   folding: 'A corner is turned inwards: the rectangle would fold over itself.',
   scale: "The rectangle's size does not match what a screen can show. Check the size you typed.",
