@@ -306,17 +306,26 @@ TEST(Sections, EveryPointShowsAndLandmarksMeet)
 
     // Each landmark lies in the strip of two neighbours: on the table, the two show it one
     // step apart, so that the fabric moved by one step lays it on itself.
+    const SimulatedProjector flat(0);
+    const auto area = TableMapping::fromCorners({10,
+                                                 8,
+                                                 {flat.toScreen({0, 0}), flat.toScreen({10, 0}),
+                                                  flat.toScreen({10, 8}), flat.toScreen({0, 8})}});
+    ASSERT_TRUE(area);
     const std::vector<Point> marks = landmarks(placed, grid);
     ASSERT_FALSE(marks.empty());
     for (const Point& mark : marks) {
-        int showing = 0;
+        std::vector<Point> shownAt;  // on the simulated table, with the fabric moved back
         for (int i = 0; i < grid.count(); ++i) {
             const Point o = grid.origin(i);
-            if (mark.x >= o.x && mark.x <= o.x + grid.areaWidth && mark.y >= o.y &&
-                mark.y <= o.y + grid.areaHeight)
-                ++showing;
+            if (mark.x < o.x || mark.x > o.x + grid.areaWidth || mark.y < o.y ||
+                mark.y > o.y + grid.areaHeight)
+                continue;
+            const Point table = flat.toTable(area->toScreen({mark.x - o.x, mark.y - o.y}));
+            shownAt.push_back({table.x + o.x, table.y + o.y});
         }
-        EXPECT_GE(showing, 2) << mark.x << ", " << mark.y;
+        ASSERT_GE(shownAt.size(), 2u) << mark.x << ", " << mark.y;
+        for (const Point& other : shownAt) EXPECT_LT(millimetersApart(shownAt[0], other), 0.1);
     }
     for (int i = 0; i + 1 < grid.columns; ++i)
         EXPECT_DOUBLE_EQ(grid.origin(i + 1).x - grid.origin(i).x, 10 - kSectionOverlapInches);
