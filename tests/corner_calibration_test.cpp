@@ -37,6 +37,17 @@ const QString kProjectorKey = "HDMI/Projector 800x600";
 const test::SimulatedProjector kLeaning(0, 25, {110, 40}, {400, 300});
 const Point kMatCorners[] = {{0, 0}, {24, 0}, {24, 18}, {0, 18}};
 
+// A rectangle of `width` by `height` inches from the mat's corner, calibrated where the
+// projector shows it.
+std::optional<projection::TableMapping> matOnTheProjector(double width, double height)
+{
+    return projection::TableMapping::fromCorners(
+        {width,
+         height,
+         {kLeaning.handle({0, 0}), kLeaning.handle({width, 0}), kLeaning.handle({width, height}),
+          kLeaning.handle({0, height})}});
+}
+
 class Corners : public test::ProjectorSettingsTest {
 protected:
     // A calibration view full screen on the projector, deleted when it closes.
@@ -156,11 +167,7 @@ TEST_F(Corners, RefusalsNameWhy)
 
 TEST_F(Corners, KeptCalibrationsReadBackAndDamagedOnesAreNot)
 {
-    const auto mapping = projection::TableMapping::fromCorners(
-        {24,
-         18,
-         {kLeaning.handle({0, 0}), kLeaning.handle({24, 0}), kLeaning.handle({24, 18}),
-          kLeaning.handle({0, 18})}});
+    const auto mapping = matOnTheProjector(24, 18);
     ASSERT_TRUE(mapping);
     ASSERT_TRUE(projector::storeCorners(kProjectorKey, *mapping, measure::UnitSystem::Inch));
     const auto kept = projector::readCorners(kProjectorKey);
@@ -224,11 +231,7 @@ TEST_F(Corners, KeptCalibrationsReadBackAndDamagedOnesAreNot)
 // arrow keys moving it by the calibration's steps, the sections paged by keys.
 TEST_F(Corners, PatternShowsThroughTheMappingAndMovesBySteps)
 {
-    const auto mapping =
-        projection::TableMapping::fromCorners({8,
-                                               6,
-                                               {kLeaning.handle({0, 0}), kLeaning.handle({8, 0}),
-                                                kLeaning.handle({8, 6}), kLeaning.handle({0, 6})}});
+    const auto mapping = matOnTheProjector(8, 6);
     ASSERT_TRUE(mapping);
     // A picture of 10 x 7 inches with a line across: two sections across, two down.
     picture::PersistentImage image;
@@ -282,11 +285,7 @@ TEST_F(Corners, PatternShowsThroughTheMappingAndMovesBySteps)
 // With corners kept, Show Pattern takes them; Reset forgets the bar's and the corners'.
 TEST_F(Corners, TheProjectorWindowShowsThroughTheCornersAndResetsBoth)
 {
-    const auto mapping = projection::TableMapping::fromCorners(
-        {24,
-         18,
-         {kLeaning.handle({0, 0}), kLeaning.handle({24, 0}), kLeaning.handle({24, 18}),
-          kLeaning.handle({0, 18})}});
+    const auto mapping = matOnTheProjector(24, 18);
     ASSERT_TRUE(projector::storeCorners(kProjectorKey, *mapping, measure::UnitSystem::Inch));
     picture::PersistentImage pattern;
     pattern.size = {200, 100};

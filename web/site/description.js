@@ -1,6 +1,6 @@
 // The pattern in words, for those who cannot see the picture: the measurement drawn and how
 // large the picture prints, every number in the language's notation without digit grouping.
-import { tr, currentLanguage } from './i18n.js';
+import { tr, currentLocale } from './i18n.js';
 import { drawnAsTyped } from './reading_notice.js';
 import { drawnNumber } from './numbers.js';
 
@@ -9,7 +9,7 @@ const kMillimetersPerInch = 25.4;
 // Made once per language: a keystroke describes the picture anew.
 const formats = new Map();
 function numbers() {
-  const language = currentLanguage().replace('_', '-');  // "pt_BR" is no locale: "pt-BR" is
+  const language = currentLocale();
   if (!formats.has(language))
     formats.set(language, new Intl.NumberFormat(language, { useGrouping: false, maximumFractionDigits: 3 }));
   return formats.get(language);

@@ -67,6 +67,11 @@ export function currentLanguage() {
   return inEffect.code;
 }
 
+// The same as a locale the browser knows: "pt_BR", a file's name, is "pt-BR".
+export function currentLocale() {
+  return inEffect.code.replace('_', '-');
+}
+
 // The language to start in: the user's last choice on the page, else, as the desktop does with
 // the system's languages, the first of the browser's languages the page speaks, English
 // included (any of them before languages() has listed what it speaks), else English.
@@ -90,8 +95,7 @@ function pluralForm(rule, n) {
 // digits ungrouped, as the desktop writes them. Nothing changes without a count.
 function withCount(text, n) {
   if (n === undefined || n < 0) return text;
-  const tag = inEffect.code.replace('_', '-');
-  const local = new Intl.NumberFormat(tag, { useGrouping: inEffect.code !== 'en' }).format(n);
+  const local = new Intl.NumberFormat(currentLocale(), { useGrouping: inEffect.code !== 'en' }).format(n);
   return text.replace(/%(L?)n/g, (_, localized) => (localized ? local : String(n)));
 }
 

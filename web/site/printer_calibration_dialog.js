@@ -1,7 +1,7 @@
 // Pattern > Calibrate Printer: the correction in force, the sheet to print on the chosen paper,
 // the two bars' lengths as measured on it in the dialog's own unit, and a reset. The browser
 // does not name its printer: one correction is kept, for the printer it prints on.
-import { tr, currentLanguage } from './i18n.js';
+import { tr, currentLocale } from './i18n.js';
 import { asTyped } from './numbers.js';
 import { shownCaption } from './page_texts.js';
 import { chosenPaper } from './commands.js';
@@ -20,7 +20,7 @@ function element(tag, properties = {}) {
 }
 
 function number(value) {
-  const language = currentLanguage().replace('_', '-');
+  const language = currentLocale();
   return new Intl.NumberFormat(language, { useGrouping: false, maximumFractionDigits: 1 })
     .format(value);
 }
